@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "texts/string_id.h"
+
+namespace texts {
+
+// Get text: where every text that the program or a default fetches by string ID comes from.
+class TextSource
+{
+public:
+    virtual ~TextSource() = default;
+
+    // The loaded language's non-empty entry for the ID, else the built-in string (empty when the
+    // ID has none).
+    [[nodiscard]] virtual std::string text(StringId id) const = 0;
+};
+
+// Only the built-in string table: the text source of a program without a language.
+class BuiltinTextSource final : public TextSource
+{
+public:
+    [[nodiscard]] std::string text(StringId id) const override;
+};
+
+}  // namespace texts
