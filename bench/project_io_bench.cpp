@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// Targets: an in-memory round trip (serialise + parse) under 20 µs per project.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "project/defaults.h"
+#include "project/disk_file.h"
+#include "project/document_io.h"
+#include "project/file_format.h"
+#include "texts/runtime_texts.h"
+
+namespace {
+
+std::unique_ptr<project::Project> newProject()
+{
+    auto p = std::make_unique<project::Project>(project::zeroProject());
+    const texts::BuiltinTextSource texts;
+    texts::fillAllTables(*p, texts);
+    project::resetProject(*p, texts, project::Model::Q720CE);
+    return p;
+}
+
+void BM_Serialise(benchmark::State& state)
+{
+    const auto p = newProject();
+    for (auto _ : state) {
+        auto bytes = project::serialiseProject(*p);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_Serialise);
+
+void BM_Parse(benchmark::State& state)
+{
+    auto p = newProject();
+    const auto bytes = project::serialiseProject(*p);
+    for (auto _ : state) {
+        auto result = project::parseProjectImage(bytes, *p);
+        benchmark::DoNotOptimize(result.ok);
+    }
+}
+BENCHMARK(BM_Parse);
+
+// Save (derivation + image) and Open (staging, refill, migration) in memory.
+void BM_SaveAndLoadRoundTrip(benchmark::State& state)
+{
+    auto p = newProject();
+    const texts::BuiltinTextSource texts;
+    const project::LoadContext context{texts, project::Model::Q720CE};
+    for (auto _ : state) {
+        const auto bytes = project::saveProject(*p, project::Model::Q720CE);
+        auto result = project::loadProject(bytes, *p, context);
+        benchmark::DoNotOptimize(result.ok);
+    }
+}
+BENCHMARK(BM_SaveAndLoadRoundTrip);
+
+void BM_SaveAndOpenOnDisk(benchmark::State& state)
+{
+    auto p = newProject();
+    const texts::BuiltinTextSource texts;
+    const project::LoadContext context{texts, project::Model::Q720CE};
+    const auto path = std::filesystem::temp_directory_path() / "formwright-bench.Q72";
+    for (auto _ : state) {
+        const auto bytes = project::saveProject(*p, project::Model::Q720CE);
+        const auto written = project::writeFileAtomically(path, bytes);
+        const auto read = project::readFilePrefix(path, project::CurrentFileBytes);
+        auto result = project::loadProject(read.bytes, *p, context);
+        benchmark::DoNotOptimize(written.ok && result.ok);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveAndOpenOnDisk)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
