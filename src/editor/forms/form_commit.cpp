@@ -17,8 +17,6 @@ using project::LineType;
 
 inline constexpr Byte MaxInputLength = 160;
 inline constexpr int ScreenLineWidth = 30;  // characters of one terminal screen line
-inline constexpr Byte BothInputSources = 2;
-inline constexpr Byte KeypadInputSource = 1;
 
 constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
 

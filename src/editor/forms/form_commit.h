@@ -2,14 +2,10 @@
 // Writing the form editor's working copy back into block 2 when the editor closes with OK.
 #pragma once
 
-#include <array>
-
 #include "editor/forms/form_working_copy.h"
 #include "project/records.h"
 
 namespace editor::forms {
-
-using LookupSet = std::array<project::LookupDef, project::MaxLookups>;
 
 // Clears, on editor lines 1 to 12 of every form, the properties that the line's type does not
 // use, and hides their input marks. Runs over the working copy before it is copied.
