@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "project/defaults.h"
+#include "texts/builtin_strings.h"
+#include "texts/preferences.h"
 #include "project/file_format.h"
 #include "project/project.h"
 #include "texts/runtime_texts.h"
@@ -147,6 +149,22 @@ void blankSlotsOfVersion1_11(Project& p)
     }
 }
 
+std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+// Every built-in text as a language file, each text passed through `translate`.
+template <typename Translate>
+std::string languageFileOfBuiltinTexts(std::string_view name, std::string_view lineEnd, Translate translate)
+{
+    std::string file(name);
+    file += lineEnd;
+    for (int id = 0; id <= texts::MaxStringId; ++id) {
+        if (texts::hasBuiltinString(texts::sid(id))) {
+            file += std::to_string(id) + "=" + translate(texts::builtinString(texts::sid(id))) + std::string(lineEnd);
+        }
+    }
+    return file;
+}
+
 std::string versionTag(std::string_view magic)
 {
     std::string tag(magic.substr(5));
@@ -174,10 +192,53 @@ std::vector<Seed> projectFileSeeds()
     return seeds;
 }
 
+std::vector<Seed> languageFileSeeds()
+{
+    const auto same = [](std::string text) { return text; };
+    const auto upper = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+        return text;
+    };
+    std::vector<Seed> seeds;
+    seeds.push_back({"english.lng", bytesOf(languageFileOfBuiltinTexts("English", "\r\n", same))});
+    seeds.push_back({"shouting_lf.lng", bytesOf(languageFileOfBuiltinTexts("Shouting", "\n", upper))});
+    seeds.push_back({"five_letters.lng", bytesOf("Deutsch\r\n3001=Datei\r\n2651=\r\n")});
+    using namespace std::string_literals;
+    const std::string edges = "A name that is longer than forty characters in all\r\n"s +
+                              " 3002 =padded id\r\n4000=out of range\r\n-1=negative\r\n" +
+                              "x=not a number\r\n3003\r\n3101=" + std::string(200, 'W') +
+                              "\r\n3102=nul\0inside\r\n"s + "3103=no line end";
+    seeds.push_back({"edges.lng", bytesOf(edges)});
+    seeds.push_back({"name_only.lng", bytesOf("Nur Name")});
+    return seeds;
+}
+
+std::vector<Seed> preferencesFileSeeds()
+{
+    texts::Preferences written;
+    written.lastFile = "/home/user/projects/stock.Q72";
+    written.isAutoPreloadOn = true;
+    written.language = "Deutsch";
+    written.recentFiles = {"/home/user/projects/stock.Q72", "/srv/share/inventory.Q72",
+                           "/home/user/old/a.Q72", "/home/user/old/b.Q72"};
+    written.model = project::Model::Q720PPC;
+
+    std::vector<Seed> seeds;
+    seeds.push_back({"defaults.ini", texts::serialisePreferences(texts::Preferences{})});
+    seeds.push_back({"four_recent.ini", texts::serialisePreferences(written)});
+    seeds.push_back({"six_lines.ini", bytesOf("/p/stock.Q72\r1\r0\r0\r/p/stock.Q72\r1\r")});
+    seeds.push_back({"hand_edited_lf.ini", bytesOf("C:\\Q720\\a.Q72\n0\n\n1\nEnglish\n/missing/X.Q72\n0\n")});
+    seeds.push_back({"long_path.ini", bytesOf(std::string(300, 'p') + "\r1\r1\r" + std::string(60, 'L') + "\r")});
+    return seeds;
+}
+
 std::map<std::string, std::vector<Seed>> allCorpora()
 {
     std::map<std::string, std::vector<Seed>> corpora;
     corpora["project_file"] = projectFileSeeds();
+    corpora["language_file"] = languageFileSeeds();
+    corpora["preferences_file"] = preferencesFileSeeds();
     return corpora;
 }
 

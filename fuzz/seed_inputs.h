@@ -19,6 +19,13 @@ struct Seed
 // of the derivation and migration.
 [[nodiscard]] std::vector<Seed> projectFileSeeds();
 
+// Language files: the built-in texts as a full language file, a translated one with line
+// feeds only, and small files at the edges of the format.
+[[nodiscard]] std::vector<Seed> languageFileSeeds();
+
+// Preferences files as the program writes them, and hand-edited ones.
+[[nodiscard]] std::vector<Seed> preferencesFileSeeds();
+
 // Harness folder name -> its seeds.
 [[nodiscard]] std::map<std::string, std::vector<Seed>> allCorpora();
 
