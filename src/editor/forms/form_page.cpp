@@ -99,9 +99,14 @@ std::vector<std::string> numbered(const std::string& first, const std::string& p
 } // namespace
 
 FormPage::FormPage(project::Project& project, const texts::TextSource& texts, ui::LanguageState language,
-                   const PublishedLookups& lookups)
-    : m_project(project), m_texts(texts), m_language(language), m_lookups(lookups)
+                   bool& isModified)
+    : m_project(project), m_texts(texts), m_language(language), m_isModified(isModified), m_lookupFiles(project.lookups)
 {
+}
+
+void FormPage::lookupsPublished(const LookupSet& lookups)
+{
+    m_lookupFiles = lookups;
 }
 
 project::FormDef& FormPage::form()
@@ -250,7 +255,7 @@ void FormPage::rebuildLinkList(int line)
                 selectType(line);
             }
         } else if (line == 1) {
-            f.lookupLink[0] = msqiKeyLink(f, m_lookups.lookups());
+            f.lookupLink[0] = msqiKeyLink(f, m_lookupFiles);
         }
     }
     controls().setSelection(resources::linkList(line), f.lookupLink[i]);
@@ -296,7 +301,7 @@ void FormPage::applyRules()
 
 void FormPage::applyMsqiOn()
 {
-    arrangeMsqiForm(form(), m_currentForm, m_lookups.lookups(), isRfidOn());
+    arrangeMsqiForm(form(), m_currentForm, m_lookupFiles, isRfidOn());
     ui::Controls& c = controls();
     if (!m_typeListsHoldMsqi) {
         c.addItem(resources::typeList(1), m_texts.text(MsqiTypeText));
@@ -478,14 +483,9 @@ void FormPage::readerSwitched()
 
 bool FormPage::onApply()
 {
-    commitForms(m_working, m_project.forms, m_lookups.lookups());
-    m_hasCommitted = true;
+    commitForms(m_working, m_project.forms, m_lookupFiles);
+    m_isModified = true;
     return true;
-}
-
-void FormPage::onCancel()
-{
-    m_hasCommitted = false;
 }
 
 } // namespace editor::forms

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "editor/forms/form_working_copy.h"
-#include "editor/published_lookups.h"
 #include "project/project.h"
 #include "ui/dialog_model.h"
 #include "ui/localisation.h"
@@ -21,12 +20,17 @@ namespace editor::forms {
 class FormPage final : public ui::DialogModel
 {
 public:
-    FormPage(project::Project& project, const texts::TextSource& texts, ui::LanguageState language,
-             const PublishedLookups& lookups);
+    // `isModified` is the document's modified flag, which the page sets when OK commits.
+    FormPage(project::Project& project, const texts::TextSource& texts, ui::LanguageState language, bool& isModified);
 
     // The Barcode page switched the RFID reader (block 5 byte 2 already holds the new type):
     // lines may no longer read from a reader that is gone, and the input-source lists follow.
     void readerSwitched();
+
+    // The Lookup page published its working copy: links and lookup lengths follow it from now
+    // on. Until it does, the page reads the lookup files of block 3 as the sheet opened them.
+    void lookupsPublished(const LookupSet& lookups);
+    [[nodiscard]] const LookupSet& lookupFiles() const { return m_lookupFiles; }
 
     // The form properties dialog closed with OK: MSQI mode may have changed.
     void formPropertiesClosed();
@@ -37,9 +41,6 @@ public:
     [[nodiscard]] FormWorkingCopy& workingCopy() { return m_working; }
     [[nodiscard]] const FormWorkingCopy& workingCopy() const { return m_working; }
 
-    // Whether the sheet's OK committed the forms: the document is then modified.
-    [[nodiscard]] bool hasCommitted() const { return m_hasCommitted; }
-
 protected:
     void onInit() override;
     void onClick(ui::ControlId id) override;
@@ -47,7 +48,6 @@ protected:
     void onTextChange(ui::ControlId id) override;
     void onSetActive() override;
     bool onApply() override;
-    void onCancel() override;
 
 private:
     enum class LowerTypeLists { AllTypes, NilOrLookup };
@@ -80,14 +80,14 @@ private:
     project::Project& m_project;
     const texts::TextSource& m_texts;
     ui::LanguageState m_language;
-    const PublishedLookups& m_lookups;
+    bool& m_isModified;
+    LookupSet m_lookupFiles;
 
     FormWorkingCopy m_working{};
     int m_currentForm = 0;
     int m_currentLine = 0;
     bool m_typeListsHoldMsqi = false; // lines 1 and 2 offer "MSQI" as a 17th type
     LowerTypeLists m_lowerTypeLists = LowerTypeLists::AllTypes;
-    bool m_hasCommitted = false;
 };
 
 } // namespace editor::forms

@@ -6,13 +6,12 @@
 #include <array>
 #include <cstddef>
 
-#include "editor/published_lookups.h"
 #include "project/records.h"
 
 namespace editor::forms {
 
 using FormSet = std::array<project::FormDef, project::MaxForms>;
-using LookupSet = editor::LookupSet;
+using LookupSet = std::array<project::LookupDef, project::MaxLookups>;
 
 // Input source codes that the editor sets itself.
 inline constexpr project::Byte KeypadInputSource = 1; // "keypad"

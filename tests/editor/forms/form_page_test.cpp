@@ -42,14 +42,14 @@ protected:
 
     ui::testing::DialogHarness& open(ui::LanguageState language = ui::LanguageState::BuiltinOnly)
     {
-        m_page = std::make_unique<FormPage>(*m_project, m_texts, language, m_lookups);
+        m_page = std::make_unique<FormPage>(*m_project, m_texts, language, m_isModified);
         m_dialog = std::make_unique<ui::testing::DialogHarness>(resources::formPageTemplate(), *m_page, m_host);
         return *m_dialog;
     }
 
     std::unique_ptr<project::Project> m_project = testing_support::startedProject();
     testing_support::OverrideTextSource m_texts;
-    PublishedLookups m_lookups{*m_project};
+    bool m_isModified = false;
     ui::testing::ScriptedHost m_host;
     std::unique_ptr<FormPage> m_page;
     std::unique_ptr<ui::testing::DialogHarness> m_dialog;
@@ -511,7 +511,7 @@ TEST_F(FormPageTest, ApplyCommitsTheWorkingCopyAndReportsIt)
     page.type(promptEdit(1), "ABC");
     EXPECT_EQ(stored(1).lineType[0], code(LineType::Nil));
     EXPECT_TRUE(page.apply());
-    EXPECT_TRUE(m_page->hasCommitted());
+    EXPECT_TRUE(m_isModified);
     EXPECT_EQ(stored(1).lineType[0], code(LineType::FixedData));
     EXPECT_EQ(stored(1).maxLength[0], 3);
 }
@@ -528,8 +528,36 @@ TEST_F(FormPageTest, CancelAfterEditingSeveralFormsLeavesBlock2Unchanged)
     page.select(FormPageId::FormList, 19);
     page.select(typeList(12), select(LineType::Image));
     page.cancelPage();
-    EXPECT_FALSE(m_page->hasCommitted());
+    EXPECT_FALSE(m_isModified);
     EXPECT_EQ(std::memcmp(&before, &m_project->forms, sizeof before), 0);
+}
+
+TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3)
+{
+    stored(1).lookupFile = 2;
+    stored(1).msqiEnabled = 1;
+    auto& page = open();
+    EXPECT_EQ(working(1).lookupLink[0], 0); // block 3: file 2 has no fields
+    LookupSet published = m_project->lookups;
+    published[1].numFields = 5;
+    published[1].keyField = 4;
+    m_page->lookupsPublished(published);
+    page.setActive();
+    EXPECT_EQ(working(1).lookupLink[0], 5);
+}
+
+TEST_F(FormPageTest, CommitTakesLookupLengthsFromThePublishedCopy)
+{
+    stored(1).lookupFile = 1;
+    stored(1).lineType[0] = code(LineType::Lookup);
+    stored(1).lookupLink[0] = 2;
+    auto& page = open();
+    LookupSet published = m_project->lookups;
+    published[0].numFields = 2;
+    published[0].fieldLength[1] = 17;
+    m_page->lookupsPublished(published);
+    EXPECT_TRUE(page.apply());
+    EXPECT_EQ(stored(1).maxLength[0], 17);
 }
 
 TEST_F(FormPageTest, MoreButtonMakesItsLineCurrentAndOpensNothingYet)
