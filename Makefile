@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 15
 HEADLESS_FLAGS = -DFORMWRIGHT_BUILD_APP=OFF -DFORMWRIGHT_BUILD_BENCH=OFF
 
-.PHONY: all deps configure build run test test-only test-unit test-asan fuzz fuzz-smoke fuzz-build bench clean
+.PHONY: all deps configure build run test test-only test-unit test-asan fuzz fuzz-smoke fuzz-build bench screenshots clean
 
 all: build
 
@@ -55,6 +55,10 @@ fuzz-smoke: fuzz-build
 
 bench: build
 	./$(BUILD_DIR)/bench/formwright-bench
+
+screenshots: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
