@@ -287,8 +287,11 @@ void importRecords(const RecordSpec& spec, const Json& array, MutableBytes block
 template <typename Visit>
 void forEachTextSlot(const project::FileMagic& magic, Visit visit)
 {
+    // By the version's layout rather than each table's first version: the first group is in
+    // every file, even one whose magic sorts before "Q720-1.00".
+    const std::size_t present = project::textBytesForVersion(magic);
     for (const auto& table : project::textTables) {
-        if (!magic.isAtLeast(table.since)) {
+        if (project::textTableOffset(table.block) + project::textTableBytes(table) > present) {
             continue;
         }
         for (int i = 0; i < table.count; ++i) {

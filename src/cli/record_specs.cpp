@@ -173,7 +173,7 @@ std::string fieldAt(const RecordSpec& spec, std::size_t offset)
     }
     for (const FieldSpec& f : complete(spec).fields) {
         if (offset >= f.offset && offset < f.offset + f.bytes) {
-            return f.bytes > 1 && f.kind == FieldKind::Hex
+            return offset > f.offset && f.kind == FieldKind::Hex
                        ? std::string(f.name) + "+" + std::to_string(offset - f.offset)
                        : std::string(f.name);
         }
