@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#include "project/form_rules.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace project {
+namespace {
+
+constexpr Byte code(LineType type) { return lineCode(type); }
+
+constexpr bool isInRange(Byte lineType, LineType first, LineType last)
+{
+    return lineType >= code(first) && lineType <= code(last);
+}
+
+std::size_t slot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
+
+}  // namespace
+
+bool isKeyedInput(Byte lineType)
+{
+    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::Alphameric);
+}
+
+bool isLengthLimited(Byte lineType, Byte imageEditPath)
+{
+    return isInRange(lineType, LineType::Text, LineType::Letter) || lineType == code(LineType::Alphameric)
+        || lineType == code(LineType::Msqi) || (lineType == code(LineType::Image) && imageEditPath == 1);
+}
+
+bool isLinkable(Byte lineType, Byte lookupFile)
+{
+    if (isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::Alphameric)
+        || lineType == code(LineType::Msqi)) {
+        return true;
+    }
+    const bool isLookupOrImage = lineType == code(LineType::Lookup) || lineType == code(LineType::Image);
+    return isLookupOrImage && effectiveLookupFile(lookupFile) != 0;
+}
+
+bool isPrompted(Byte lineType)
+{
+    return lineType != code(LineType::Nil) && lineType != code(LineType::Extension)
+        && lineType != code(LineType::Msqi) && lineType < LineTypeCount;
+}
+
+bool hasProperties(Byte lineType)
+{
+    return lineType != code(LineType::Nil) && !isInRange(lineType, LineType::Prompt, LineType::Pause)
+        && lineType < LineTypeCount;
+}
+
+bool isContinuedByExtension(Byte lineType)
+{
+    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::PassDown)
+        || lineType == code(LineType::Alphameric) || lineType == code(LineType::Msqi);
+}
+
+bool countsAsInput(Byte lineType, Byte imageEditPath)
+{
+    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::Pause)
+        || lineType == code(LineType::Alphameric) || lineType == code(LineType::Msqi)
+        || (lineType == code(LineType::Image) && imageEditPath == 1);
+}
+
+bool isKeyedInput(const FormDef& form, int lineIndex) { return isKeyedInput(form.lineType[slot(lineIndex)]); }
+
+bool isLengthLimited(const FormDef& form, int lineIndex)
+{
+    return isLengthLimited(form.lineType[slot(lineIndex)], form.imageEditPath[slot(lineIndex)]);
+}
+
+bool isLinkable(const FormDef& form, int lineIndex) { return isLinkable(form.lineType[slot(lineIndex)], form.lookupFile); }
+
+bool isPrompted(const FormDef& form, int lineIndex) { return isPrompted(form.lineType[slot(lineIndex)]); }
+
+bool hasProperties(const FormDef& form, int lineIndex) { return hasProperties(form.lineType[slot(lineIndex)]); }
+
+bool isContinuedByExtension(const FormDef& form, int lineIndex)
+{
+    return isContinuedByExtension(form.lineType[slot(lineIndex)]);
+}
+
+bool countsAsInput(const FormDef& form, int lineIndex)
+{
+    return countsAsInput(form.lineType[slot(lineIndex)], form.imageEditPath[slot(lineIndex)]);
+}
+
+int effectiveLookupFile(Byte lookupFile) { return lookupFile <= MaxLookups ? lookupFile : 0; }
+
+int effectiveLookupFile(const FormDef& form) { return effectiveLookupFile(form.lookupFile); }
+
+int lookupFieldCount(const LookupDef& lookup) { return std::min<int>(lookup.numFields, LookupFieldSlots); }
+
+Byte committedDataLength(const FormDef& form, int lineIndex)
+{
+    const std::size_t i = slot(lineIndex);
+    int length = 0;
+    if (form.fixedLengthOn[i] == 1) {
+        length += form.fixedLength[i];
+    }
+    if (form.prefixOn[i] == 1) {
+        length += static_cast<int>(form.prefix[i].length());
+    }
+    if (form.suffixOn[i] == 1) {
+        length += static_cast<int>(form.suffix[i].length());
+    }
+    return static_cast<Byte>(std::min(length, MaxByteValue));
+}
+
+Byte linkedLookupLength(const LookupDef& lookup, Byte lookupLink)
+{
+    if (lookupLink < 1 || lookupLink > LookupFieldSlots) {
+        return UnlinkedLookupLength;
+    }
+    const Byte length = lookup.fieldLength[static_cast<std::size_t>(lookupLink - 1)];
+    return length == 0 ? UnlinkedLookupLength : length;
+}
+
+void updateLookupLengths(std::array<FormDef, MaxForms>& forms, const std::array<LookupDef, MaxLookups>& lookups)
+{
+    for (FormDef& form : forms) {
+        const int k = effectiveLookupFile(form);
+        if (k == 0) {
+            continue;
+        }
+        const LookupDef& lookup = lookups[static_cast<std::size_t>(k - 1)];
+        for (std::size_t i = 0; i < LineSlots; ++i) {
+            if (form.lineType[i] == code(LineType::Lookup)) {
+                form.maxLength[i] = linkedLookupLength(lookup, form.lookupLink[i]);
+            }
+        }
+    }
+}
+
+}  // namespace project

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "texts/builtin_strings.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "texts/text_source.h"
+
+namespace texts {
+namespace {
+
+TEST(BuiltinStrings, EveryIdHasOneTextOnly)
+{
+    std::set<int> seen;
+    for (const auto table : {runtimeTableStrings(), programStrings()}) {
+        for (const StringEntry& e : table) {
+            EXPECT_TRUE(seen.insert(e.id).second) << "ID " << e.id << " has two texts";
+        }
+    }
+}
+
+TEST(BuiltinStrings, EveryIdLiesInTheLanguageTableRange)
+{
+    for (const auto table : {runtimeTableStrings(), programStrings()}) {
+        for (const StringEntry& e : table) {
+            EXPECT_GE(e.id, 0);
+            EXPECT_LE(e.id, MaxStringId) << "ID " << e.id;
+        }
+    }
+}
+
+TEST(BuiltinStrings, ProgramTextsFitTheLookupBuffer)
+{
+    // A lookup copies at most 159 characters of a built-in string.
+    for (const StringEntry& e : programStrings()) {
+        EXPECT_LT(e.text.size(), 160u) << "ID " << e.id;
+    }
+}
+
+TEST(BuiltinStrings, ProgramTextsComeUnpadded)
+{
+    EXPECT_EQ(builtinString(sid(2651)), "Save current program ?");
+    EXPECT_EQ(builtinString(sid(1302)), "form  ");
+    EXPECT_EQ(builtinString(sid(31)), "&New\tCtrl+N");
+    EXPECT_EQ(builtinString(sid(1312)), "Q720PPC");
+}
+
+TEST(BuiltinStrings, UnknownIdGivesEmptyText)
+{
+    EXPECT_TRUE(builtinString(sid(1306)).empty());
+    EXPECT_FALSE(hasBuiltinString(sid(1306)));
+    EXPECT_TRUE(BuiltinTextSource{}.text(sid(3004)).empty());
+}
+
+}  // namespace
+}  // namespace texts
