@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "project/fixed_text.h"
+
+namespace {
+
+using project::FixedText;
+
+TEST(FixedText, SlotWithoutNulReadsAtMostItsWidthMinusOne)
+{
+    FixedText<5> slot;
+    slot.bytes.fill('x');
+    EXPECT_EQ(slot.view(), "xxxxx");
+    EXPECT_EQ(slot.length(), 5u);
+    EXPECT_EQ(slot.bytes.size(), 6u);
+}
+
+TEST(FixedText, AssignCutsAndTerminatesInsideTheSlot)
+{
+    FixedText<5> slot;
+    slot.bytes.fill('x');
+    slot.assign("abcdefgh");
+    EXPECT_EQ(slot.view(), "abcde");
+    EXPECT_EQ(slot.bytes[5], 0);
+}
+
+TEST(FixedText, AssignKeepsTheBytesBehindTheNul)
+{
+    FixedText<5> slot;
+    slot.bytes.fill('x');
+    slot.assign("ab");
+    EXPECT_EQ(slot.view(), "ab");
+    EXPECT_EQ(slot.bytes[2], 0);
+    EXPECT_EQ(slot.bytes[3], 'x');
+    EXPECT_EQ(slot.bytes[5], 'x');
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "project/text_tables.h"
+#include "support/project_fixtures.h"
+#include "texts/builtin_strings.h"
+#include "texts/runtime_texts.h"
+
+namespace {
+
+using testing_support::OverrideTextSource;
+using testing_support::slotText;
+using testing_support::startedProject;
+
+TEST(RuntimeTexts, BuiltInTextsArePaddedToTheirTableWidth)
+{
+    const auto p = startedProject();
+    EXPECT_EQ(slotText(*p, 7, 0), "File" + std::string(26, ' '));
+    EXPECT_EQ(p->texts.slot(7, 0)[30], 0);
+    EXPECT_EQ(slotText(*p, 35, 0), "Init" + std::string(16, ' '));
+    EXPECT_EQ(slotText(*p, 60, 29), std::string(50, ' ')) << "a blank entry is a slot of blanks";
+    EXPECT_EQ(slotText(*p, 59, 0), "This file does not exist !!" + std::string(23, ' '));
+}
+
+TEST(RuntimeTexts, EveryTableSlotHasABuiltInText)
+{
+    int slots = 0;
+    for (const auto& table : project::textTables) {
+        for (int i = 0; i < table.count; ++i) {
+            EXPECT_TRUE(texts::hasBuiltinString(texts::sid(table.firstId + i))) << table.firstId + i;
+            ++slots;
+        }
+    }
+    EXPECT_EQ(slots, static_cast<int>(texts::runtimeTableStrings().size()));
+}
+
+TEST(RuntimeTexts, LanguageTextIsCutToTheSlotAndStoredUnpadded)
+{
+    OverrideTextSource language;
+    language.set(3001, std::string(45, 'a'));
+    language.set(3002, "Outils");
+    auto p = startedProject();
+    texts::fillAllTables(*p, language);
+    EXPECT_EQ(slotText(*p, 7, 0), std::string(30, 'a'));
+    EXPECT_EQ(slotText(*p, 7, 1), "Outils");
+}
+
+TEST(RuntimeTexts, EmptyLanguageEntryFallsBackToTheBuiltInText)
+{
+    OverrideTextSource language;
+    language.set(3001, "");
+    auto p = startedProject();
+    texts::fillAllTables(*p, language);
+    EXPECT_EQ(slotText(*p, 7, 0), "File" + std::string(26, ' '));
+}
+
+TEST(RuntimeTexts, FillWritesTextAndNulAndLeavesTheRestOfTheSlot)
+{
+    auto p = startedProject();
+    auto slot = p->texts.slot(7, 1);
+    std::fill(slot.begin(), slot.end(), std::uint8_t{'x'});
+    OverrideTextSource language;
+    language.set(3002, "Go");
+    texts::fillSlot(*p, 7, 1, language);
+    EXPECT_EQ(slotText(*p, 7, 1), "Go");
+    EXPECT_EQ(slot[3], 'x');
+    EXPECT_EQ(slot[30], 'x');
+}
+
+TEST(RuntimeTexts, IdsBetweenTablesFillNothing)
+{
+    OverrideTextSource language;
+    language.set(3004, "nowhere");
+    auto before = startedProject();
+    auto after = startedProject();
+    texts::fillAllTables(*after, language);
+    EXPECT_EQ(before->texts.bytes, after->texts.bytes);
+    project::TextSlotRef ref;
+    EXPECT_FALSE(project::findTextSlot(3004, ref));
+    EXPECT_FALSE(project::findTextSlot(3931, ref));
+    ASSERT_TRUE(project::findTextSlot(3789, ref));
+    EXPECT_EQ(ref.block, 59);
+}
+
+TEST(RuntimeTexts, SecondGroupFillTouchesOnlyBlocks47To60)
+{
+    auto p = startedProject();
+    p->texts.slot(46, 0)[0] = '#';
+    p->texts.slot(47, 0)[0] = '#';
+    p->texts.slot(60, 0)[0] = '#';
+    texts::fillSecondGroup(*p, texts::BuiltinTextSource{});
+    EXPECT_EQ(p->texts.slot(46, 0)[0], '#');
+    EXPECT_NE(p->texts.slot(47, 0)[0], '#');
+    EXPECT_NE(p->texts.slot(60, 0)[0], '#');
+}
+
+}  // namespace
