@@ -98,11 +98,16 @@ void resetDeviceContent(DeviceSettings& d, const texts::TextSource& texts, Model
 
 }  // namespace
 
-void resetImageCapture(Project& project)
+void resetImageCaptureReaderBytes(ReaderSettings& reader)
 {
     for (const auto& [offset, value] : imageCaptureDefaults) {
-        project.reader[offset] = value;
+        reader[offset] = value;
     }
+}
+
+void resetImageCapture(Project& project)
+{
+    resetImageCaptureReaderBytes(project.reader);
     project.device.protectImageCapture = 0;
     project.device.autoImageFileName = 0;
     project.device.imageStorePath.assign(DefaultStorePath);

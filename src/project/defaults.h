@@ -17,6 +17,9 @@ void resetReader(Project& project);
 // before every save for the Q720PPC model and when an old file is read.
 void resetImageCapture(Project& project);
 
+// Block 4 bytes 291 to 303 only, for the migration of files that had no image capture.
+void resetImageCaptureReaderBytes(ReaderSettings& reader);
+
 // Blocks 1, 2, 3, the rest of block 5 and block 61, with default texts from `texts`.
 void resetContent(Project& project, const texts::TextSource& texts, Model modelPreference);
 

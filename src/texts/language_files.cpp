@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "texts/language_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+#include "project/disk_file.h"
+
+namespace texts {
+namespace {
+
+// The name sits on the first line; a name longer than the slot is cut anyway.
+constexpr std::size_t NameProbeBytes = 260;
+
+// A language file larger than this is not a language file: 4000 entries of 160 characters
+// with their IDs fit with room to spare.
+constexpr std::size_t MaxLanguageFileBytes = 4u * 1024u * 1024u;
+
+bool hasLanguageExtension(const std::filesystem::path& path)
+{
+    std::string ext = path.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".lng";
+}
+
+std::vector<std::filesystem::path> languageFilesIn(const std::filesystem::path& directory)
+{
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(directory, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code typeError;
+        if (hasLanguageExtension(it->path()) && !it->is_directory(typeError)) {
+            files.push_back(it->path());
+        }
+    }
+    // Directory order differs between file systems; the list should not.
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace
+
+std::vector<std::string> LanguageList::names() const
+{
+    std::vector<std::string> result;
+    result.reserve(entries.size());
+    for (const LanguageListEntry& e : entries) {
+        result.push_back(e.name);
+    }
+    return result;
+}
+
+LanguageList enumerateLanguages(const std::filesystem::path& directory)
+{
+    LanguageList list;
+    for (const std::filesystem::path& path : languageFilesIn(directory)) {
+        list.hasLanguageFiles = true;
+        if (list.entries.size() >= MaxLanguages) {
+            break;
+        }
+        // One unreadable file costs only its own entry. Only regular files are opened: a pipe
+        // would block the start-up.
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            continue;
+        }
+        const project::FileReadResult head = project::readFilePrefix(path, NameProbeBytes);
+        if (!head.ok) {
+            continue;
+        }
+        std::string name = languageNameFromBytes(head.bytes);
+        if (name.empty() || name == BuiltinLanguageName) {
+            continue;
+        }
+        list.entries.push_back({std::move(name), path});
+    }
+    return list;
+}
+
+bool loadLanguage(LanguageTable& table, const LanguageList& list, std::string_view name)
+{
+    for (const LanguageListEntry& e : list.entries) {
+        if (e.name != name) {
+            continue;
+        }
+        const project::FileReadResult file = project::readFilePrefix(e.path, MaxLanguageFileBytes);
+        if (!file.ok || file.bytes.empty() || file.totalBytes > MaxLanguageFileBytes) {
+            continue;
+        }
+        table.apply(parseLanguageFile(file.bytes));
+        return true;
+    }
+    table.unload();
+    return false;
+}
+
+bool loadLanguage(LanguageTable& table, const std::filesystem::path& directory,
+                  std::string_view name)
+{
+    return loadLanguage(table, enumerateLanguages(directory), name);
+}
+
+}  // namespace texts

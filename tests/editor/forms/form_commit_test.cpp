@@ -1,0 +1,336 @@
+// SPDX-License-Identifier: MIT
+#include "editor/forms/form_commit.h"
+
+#include <gtest/gtest.h>
+
+#include "project/defaults.h"
+#include "texts/text_source.h"
+
+namespace editor::forms {
+namespace {
+
+using project::Byte;
+using project::FormDef;
+using project::LineType;
+
+constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
+
+class FormCommit : public ::testing::Test
+{
+protected:
+    FormCommit()
+    {
+        const texts::BuiltinTextSource texts;
+        for (int n = 1; n <= project::MaxForms; ++n) {
+            project::resetForm(m_working.forms[static_cast<std::size_t>(n - 1)], n, texts);
+            project::resetForm(m_committed[static_cast<std::size_t>(n - 1)], n, texts);
+        }
+        for (int n = 1; n <= project::MaxLookups; ++n) {
+            project::resetLookup(m_lookups[static_cast<std::size_t>(n - 1)], n, texts);
+        }
+    }
+
+    FormDef& form(int number) { return m_working.forms[static_cast<std::size_t>(number - 1)]; }
+    const FormDef& committed(int number) const { return m_committed[static_cast<std::size_t>(number - 1)]; }
+
+    void setLine(int number, int line, LineType type, const char* prompt = "")
+    {
+        const auto i = static_cast<std::size_t>(line - 1);
+        form(number).lineType[i] = code(type);
+        form(number).prompt[i].assign(prompt);
+    }
+
+    void commit() { commitForms(m_working, m_committed, m_lookups); }
+
+    FormWorkingCopy m_working{};
+    FormSet m_committed{};
+    LookupSet m_lookups{};
+};
+
+TEST_F(FormCommit, ExtensionLinesTakeWhatDoesNotFitOnTheScreenLine)
+{
+    setLine(1, 1, LineType::Integer, "Qty");
+    form(1).maxLength[0] = 60;
+    setLine(1, 2, LineType::Extension);
+    setLine(1, 3, LineType::Extension);
+    commit();
+    EXPECT_EQ(committed(1).maxLength[1], 33);
+    EXPECT_EQ(committed(1).maxLength[2], 3);
+}
+
+TEST_F(FormCommit, ExtensionLinesOfAShortLineGetNothing)
+{
+    setLine(1, 1, LineType::Integer, "Qty");
+    form(1).maxLength[0] = 20;
+    setLine(1, 2, LineType::Extension);
+    setLine(1, 3, LineType::Extension);
+    commit();
+    EXPECT_EQ(committed(1).maxLength[1], 0);
+    EXPECT_EQ(committed(1).maxLength[2], 0);
+}
+
+TEST_F(FormCommit, ExtensionLinesCopyAutoEnterAndInputMarkAndLoseTheirOwnData)
+{
+    setLine(1, 1, LineType::Text, "Name");
+    form(1).autoEnter[0] = 2;
+    form(1).inputMark[0] = '_';
+    setLine(1, 2, LineType::Extension, "stale");
+    form(1).lookupLink[1] = 4;
+    form(1).minLength[1] = 9;
+    commit();
+    EXPECT_EQ(committed(1).autoEnter[1], 2);
+    EXPECT_EQ(committed(1).inputMark[1], '_');
+    EXPECT_TRUE(committed(1).prompt[1].isEmpty());
+    EXPECT_EQ(committed(1).lookupLink[1], 0);
+    EXPECT_EQ(committed(1).minLength[1], 0);
+    EXPECT_EQ(committed(1).inputSource[1], 2);
+}
+
+TEST_F(FormCommit, ExtensionOnLine13IsNotFilledFromLine12)
+{
+    setLine(1, 12, LineType::Text, "Note");
+    form(1).maxLength[11] = 160;
+    form(1).lineType[12] = code(LineType::Extension);
+    form(1).maxLength[12] = 77;
+    commit();
+    EXPECT_EQ(committed(1).maxLength[12], 77);
+}
+
+TEST_F(FormCommit, FixedDataLineTakesThePromptLengthAsMaximum)
+{
+    setLine(1, 1, LineType::FixedData, "ABCDEFGHIJKL");
+    commit();
+    EXPECT_EQ(committed(1).maxLength[0], 12);
+}
+
+TEST_F(FormCommit, PassDownClearsTheIndexAndSetsTheAutomaticKey)
+{
+    form(1).recordAction = static_cast<Byte>(project::RecordAction::PassDown);
+    form(1).indexLine = 3;
+    form(1).autoKey = 0;
+    form(2).recordAction = static_cast<Byte>(project::RecordAction::Save);
+    form(2).indexLine = 3;
+    commit();
+    EXPECT_EQ(committed(1).indexLine, 0);
+    EXPECT_EQ(committed(1).autoKey, 1);
+    EXPECT_EQ(committed(2).indexLine, 3);
+    EXPECT_EQ(committed(2).autoKey, 0);
+}
+
+TEST_F(FormCommit, MinimumAboveMaximumIsLoweredToIt)
+{
+    setLine(1, 1, LineType::Text, "A");
+    form(1).minLength[0] = 50;
+    form(1).maxLength[0] = 20;
+    commit();
+    EXPECT_EQ(committed(1).minLength[0], 20);
+    EXPECT_EQ(committed(1).maxLength[0], 20);
+}
+
+TEST_F(FormCommit, MaximumAbove160IsClamped)
+{
+    setLine(1, 1, LineType::Text, "A");
+    form(1).maxLength[0] = 250;
+    form(1).minLength[0] = 200;
+    commit();
+    EXPECT_EQ(committed(1).maxLength[0], 160);
+    EXPECT_EQ(committed(1).minLength[0], 160);
+}
+
+TEST_F(FormCommit, LookupLineWithoutSaveFieldDataLosesDataSettings)
+{
+    form(1).lookupFile = 1;
+    setLine(1, 1, LineType::Lookup, "Item");
+    form(1).prefixOn[0] = 1;
+    form(1).prefix[0].assign("AB");
+    form(1).suffixOn[0] = 1;
+    form(1).suffix[0].assign("C");
+    form(1).fixedLengthOn[0] = 1;
+    form(1).fixedLength[0] = 8;
+    commit();
+    EXPECT_EQ(committed(1).prefixOn[0], 0);
+    EXPECT_TRUE(committed(1).prefix[0].isEmpty());
+    EXPECT_EQ(committed(1).suffixOn[0], 0);
+    EXPECT_EQ(committed(1).fixedLengthOn[0], 0);
+    EXPECT_EQ(committed(1).fixedLength[0], 0);
+    EXPECT_EQ(committed(1).dataLength[0], 0);
+}
+
+TEST_F(FormCommit, LookupLineThatSavesItsDataKeepsDataSettings)
+{
+    form(1).lookupFile = 1;
+    setLine(1, 1, LineType::Lookup, "Item");
+    form(1).initialValueOn[0] = 1;
+    form(1).prefixOn[0] = 1;
+    form(1).prefix[0].assign("AB");
+    form(1).suffixOn[0] = 1;
+    form(1).suffix[0].assign("C");
+    form(1).fixedLengthOn[0] = 1;
+    form(1).fixedLength[0] = 8;
+    commit();
+    EXPECT_EQ(committed(1).prefix[0].str(), "AB");
+    EXPECT_EQ(committed(1).suffix[0].str(), "C");
+    EXPECT_EQ(committed(1).fixedLength[0], 8);
+    EXPECT_EQ(committed(1).dataLength[0], 11);
+}
+
+TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSettings)
+{
+    form(1).msqiEnabled = 1;
+    setLine(1, 2, LineType::Msqi);
+    form(1).fixedLengthOn[1] = 1;
+    form(1).fixedLength[1] = 5;
+    form(1).initialValueOn[1] = 1;
+    form(1).initialValue[1].assign("0");
+    form(1).prefixOn[1] = 1;
+    form(1).prefix[1].assign("P");
+    form(1).partialOn[1] = 1;
+    form(1).partialLength[1] = 7;
+    form(1).checkDigitMethod[1] = 3;
+    m_working.showInputMark.set(0, 1, true);
+    commit();
+    EXPECT_EQ(committed(1).fixedLengthOn[1], 1);
+    EXPECT_EQ(committed(1).fixedLength[1], 5);
+    EXPECT_EQ(committed(1).initialValue[1].str(), "0");
+    EXPECT_EQ(committed(1).prefixOn[1], 0);
+    EXPECT_EQ(committed(1).partialOn[1], 0);
+    EXPECT_EQ(committed(1).partialLength[1], 20);
+    EXPECT_EQ(committed(1).checkDigitMethod[1], 0);
+    EXPECT_EQ(committed(1).dataLength[1], 5);
+    EXPECT_FALSE(m_working.showInputMark.isOn(0, 1));
+}
+
+TEST_F(FormCommit, ExportNameLosesTrailingBlanksOnlyWhenChangeExportNameIsOn)
+{
+    form(1).exportName.assign("STOCK   ");
+    form(2).exportName.assign("STOCK   ");
+    form(2).exportNameOn = 0;
+    commit();
+    EXPECT_EQ(committed(1).exportName.str(), "STOCK");
+    EXPECT_EQ(committed(2).exportName.str(), "STOCK   ");
+}
+
+TEST_F(FormCommit, UnterminatedExportNameIsCutTo20Characters)
+{
+    form(1).exportName.bytes.fill('N');
+    commit();
+    EXPECT_EQ(committed(1).exportName.str(), std::string(20, 'N'));
+    EXPECT_EQ(committed(1).exportName.bytes[20], 0);
+}
+
+TEST_F(FormCommit, LookupLineTakesTheLengthOfItsLinkedField)
+{
+    m_lookups[1].numFields = 3;
+    m_lookups[1].fieldLength[2] = 14;
+    form(1).lookupFile = 2;
+    setLine(1, 1, LineType::Lookup, "Item");
+    form(1).lookupLink[0] = 3;
+    setLine(1, 2, LineType::Lookup, "Unlinked");
+    form(1).maxLength[1] = 40;
+    commit();
+    EXPECT_EQ(committed(1).maxLength[0], 14);
+    EXPECT_EQ(committed(1).maxLength[1], 160);
+}
+
+TEST_F(FormCommit, LookupFileAbove5CountsAsNoneAndIsKept)
+{
+    form(1).lookupFile = 9;
+    setLine(1, 1, LineType::Lookup, "Item");
+    form(1).lookupLink[0] = 3;
+    form(1).maxLength[0] = 40;
+    commit();
+    EXPECT_EQ(committed(1).maxLength[0], 40);
+    EXPECT_EQ(committed(1).lookupFile, 9);
+}
+
+TEST_F(FormCommit, DataLengthNeverWrapsPast255)
+{
+    setLine(1, 1, LineType::Text, "A");
+    form(1).fixedLengthOn[0] = 1;
+    form(1).fixedLength[0] = 250;
+    form(1).prefixOn[0] = 1;
+    form(1).prefix[0].assign("0123456789");
+    commit();
+    EXPECT_EQ(committed(1).dataLength[0], 255);
+}
+
+TEST_F(FormCommit, LastInputLineIsTheLastLineThatTakesInput)
+{
+    setLine(1, 2, LineType::Text, "A");
+    setLine(1, 4, LineType::Pause, "Wait");
+    setLine(1, 6, LineType::Prompt, "Hello");
+    setLine(2, 3, LineType::Image, "Photo");
+    commit();
+    EXPECT_EQ(committed(1).lastInputLine, 4);
+    EXPECT_EQ(committed(2).lastInputLine, 0);
+    EXPECT_EQ(committed(3).lastInputLine, 0);
+}
+
+TEST_F(FormCommit, ImageLineWithoutEditPathTakesKeypadInputAndNoLengths)
+{
+    setLine(1, 1, LineType::Image, "Photo");
+    form(1).imageEditPath[0] = 0;
+    form(1).imageSavePath[0] = 1;
+    form(1).initialValueOn[0] = 1;
+    form(1).initialValue[0].assign("\\a.jpg");
+    form(1).fixedLengthOn[0] = 1;
+    form(1).fixedLength[0] = 12;
+    form(1).maxLength[0] = 30;
+    commit();
+    EXPECT_EQ(committed(1).inputSource[0], 1);
+    EXPECT_EQ(committed(1).maxLength[0], 160);
+    EXPECT_EQ(committed(1).initialValueOn[0], 0);
+    EXPECT_EQ(committed(1).fixedLength[0], 12);  // still saved, so its length stays
+    EXPECT_EQ(committed(1).dataLength[0], 12);
+}
+
+TEST_F(FormCommit, NilLineIsClearedToItsResetValues)
+{
+    form(1).prompt[4].assign("left over");
+    form(1).maxLength[4] = 10;
+    form(1).lookupLink[4] = 2;
+    form(1).inputSource[4] = 0;
+    form(1).autoEnter[4] = 2;
+    m_working.showInputMark.set(0, 4, true);
+    commit();
+    EXPECT_TRUE(committed(1).prompt[4].isEmpty());
+    EXPECT_EQ(committed(1).maxLength[4], 160);
+    EXPECT_EQ(committed(1).lookupLink[4], 0);
+    EXPECT_EQ(committed(1).inputSource[4], 2);
+    EXPECT_EQ(committed(1).autoEnter[4], 1);
+    EXPECT_FALSE(m_working.showInputMark.isOn(0, 4));
+}
+
+TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesOfTheWorkingCopy)
+{
+    form(1).lineType[13] = code(LineType::Prompt);
+    form(1).partialOn[13] = 1;
+    form(1).lineType[0] = code(LineType::Prompt);
+    form(1).prompt[0].assign("Hello");
+    form(1).partialOn[0] = 1;
+    commit();
+    EXPECT_EQ(form(1).partialOn[0], 0);
+    EXPECT_EQ(form(1).partialOn[13], 1);
+    EXPECT_EQ(committed(1).partialOn[13], 1);
+}
+
+TEST_F(FormCommit, UninterpretedBytesTravelUnchanged)
+{
+    form(5).uninterpreted1533[100] = 0xAB;
+    commit();
+    EXPECT_EQ(committed(5).uninterpreted1533[100], 0xAB);
+}
+
+TEST_F(FormCommit, TypeCodeBeyondTheListIsKeptAndLeftAlone)
+{
+    form(1).lineType[0] = 40;
+    form(1).prompt[0].assign("odd");
+    form(1).maxLength[0] = 90;
+    commit();
+    EXPECT_EQ(committed(1).lineType[0], 40);
+    EXPECT_EQ(committed(1).prompt[0].str(), "odd");
+    EXPECT_EQ(committed(1).maxLength[0], 90);
+}
+
+}  // namespace
+}  // namespace editor::forms

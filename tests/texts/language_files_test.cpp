@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+#include "texts/language_files.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "temp_directory.h"
+
+namespace texts {
+namespace {
+
+using texts::testing::TempDirectory;
+
+TEST(LanguageFiles, NoLanguageFileGivesCountMinusOne)
+{
+    const TempDirectory dir;
+    dir.write("readme.txt", "Deutsch\r\n");
+    const LanguageList list = enumerateLanguages(dir.path());
+    EXPECT_EQ(list.count(), -1);
+    EXPECT_TRUE(list.names().empty());
+}
+
+TEST(LanguageFiles, ListsNamesFromTheFirstLineInFileNameOrder)
+{
+    const TempDirectory dir;
+    dir.write("b.lng", "Deutsch\r\n3001=Datei\r\n");
+    dir.write("a.lng", "Francais\n3001=Fichier\n");
+    dir.write("c.LNG", "Italiano\r\n");
+    const LanguageList list = enumerateLanguages(dir.path());
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list.names(), (std::vector<std::string>{"Francais", "Deutsch", "Italiano"}));
+    EXPECT_EQ(list.entries[1].path, dir.path() / "b.lng");
+}
+
+TEST(LanguageFiles, AtMostTwentyAreListed)
+{
+    const TempDirectory dir;
+    for (int i = 0; i < 25; ++i) {
+        dir.write("lang" + std::to_string(100 + i) + ".lng", "Name " + std::to_string(i) + "\r\n");
+    }
+    const LanguageList list = enumerateLanguages(dir.path());
+    EXPECT_EQ(list.count(), 20);
+    EXPECT_EQ(list.entries.back().name, "Name 19");
+}
+
+TEST(LanguageFiles, FileWithEmptyFirstLineTakesNoEntry)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "\r\n3001=Datei\r\n");
+    dir.write("b.lng", "");
+    const LanguageList list = enumerateLanguages(dir.path());
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST(LanguageFiles, ReservedNameZeroIsNotListed)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "0\r\n3001=Datei\r\n");
+    dir.write("b.lng", "Deutsch\r\n");
+    EXPECT_EQ(enumerateLanguages(dir.path()).names(), std::vector<std::string>{"Deutsch"});
+}
+
+TEST(LanguageFiles, UnreadableFileIsSkippedAndTheOthersStay)
+{
+    const TempDirectory dir;
+    std::filesystem::create_symlink(dir.path() / "missing", dir.path() / "a.lng");
+    dir.write("b.lng", "Deutsch\r\n");
+    const LanguageList list = enumerateLanguages(dir.path());
+    EXPECT_EQ(list.names(), std::vector<std::string>{"Deutsch"});
+}
+
+TEST(LanguageFiles, FileWithoutReadPermissionIsSkipped)
+{
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions don't stop the superuser";
+    }
+    const TempDirectory dir;
+    const auto locked = dir.write("a.lng", "Locked\r\n");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    dir.write("b.lng", "Deutsch\r\n");
+    EXPECT_EQ(enumerateLanguages(dir.path()).names(), std::vector<std::string>{"Deutsch"});
+}
+
+TEST(LanguageFiles, LongNameIsCutToFortyBothInTheListAndForLoading)
+{
+    const TempDirectory dir;
+    const std::string longName(50, 'L');
+    dir.write("a.lng", longName + "\r\n2601=Fehler\r\n");
+    const LanguageList list = enumerateLanguages(dir.path());
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.entries[0].name, std::string(40, 'L'));
+    LanguageTable table;
+    EXPECT_TRUE(loadLanguage(table, list, std::string(40, 'L')));
+    EXPECT_EQ(table.text(sid(2601)), "Fehler");
+}
+
+TEST(LanguageFiles, LoadsByExactName)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "Deutsch\r\n2601=Fehler\r\n");
+    LanguageTable table;
+    EXPECT_FALSE(loadLanguage(table, dir.path(), "deutsch"));
+    EXPECT_FALSE(table.isLoaded());
+    EXPECT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
+    EXPECT_TRUE(table.isLoaded());
+    EXPECT_EQ(table.text(sid(2601)), "Fehler");
+}
+
+TEST(LanguageFiles, BuiltinNameLoadsNothing)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "Deutsch\r\n2601=Fehler\r\n");
+    LanguageTable table;
+    EXPECT_FALSE(loadLanguage(table, dir.path(), BuiltinLanguageName));
+    EXPECT_EQ(table.text(sid(2601)), "Error");
+}
+
+TEST(LanguageFiles, FailedLoadUnloadsTheEarlierLanguage)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "Deutsch\r\n2601=Fehler\r\n");
+    LanguageTable table;
+    ASSERT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
+    EXPECT_FALSE(loadLanguage(table, dir.path(), "Klingonisch"));
+    EXPECT_EQ(table.text(sid(2601)), "Error");
+}
+
+TEST(LanguageFiles, SwitchingLanguagesKeepsTextsTheSecondLacks)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "Deutsch\r\n3001=Datei\r\n3002=Extras\r\n");
+    dir.write("b.lng", "Francais\r\n3001=Fichier\r\n");
+    const LanguageList list = enumerateLanguages(dir.path());
+    LanguageTable table;
+    ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
+    ASSERT_TRUE(loadLanguage(table, list, "Francais"));
+    EXPECT_EQ(table.text(sid(3001)), "Fichier");
+    EXPECT_EQ(table.text(sid(3002)), "Extras");
+}
+
+TEST(LanguageFiles, FirstMatchingNameWins)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "Deutsch\r\n2601=Eins\r\n");
+    dir.write("b.lng", "Deutsch\r\n2601=Zwei\r\n");
+    LanguageTable table;
+    ASSERT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
+    EXPECT_EQ(table.text(sid(2601)), "Eins");
+}
+
+TEST(LanguageFiles, FileVanishedSinceEnumerationFallsThroughToTheNextMatch)
+{
+    const TempDirectory dir;
+    dir.write("a.lng", "Deutsch\r\n2601=Eins\r\n");
+    dir.write("b.lng", "Deutsch\r\n2601=Zwei\r\n");
+    const LanguageList list = enumerateLanguages(dir.path());
+    std::filesystem::remove(dir.path() / "a.lng");
+    LanguageTable table;
+    ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
+    EXPECT_EQ(table.text(sid(2601)), "Zwei");
+}
+
+TEST(LanguageFiles, MissingDirectoryGivesNoLanguages)
+{
+    const TempDirectory dir;
+    EXPECT_EQ(enumerateLanguages(dir.path() / "nowhere").count(), -1);
+}
+
+}  // namespace
+}  // namespace texts

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#include "texts/program_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace texts {
+namespace {
+
+TEST(ProgramDirectory, IsTheFolderOfTheRunningExecutable)
+{
+    setProgramDirectoryOverride({});
+    const std::filesystem::path dir = programDirectory();
+    EXPECT_TRUE(dir.is_absolute());
+    EXPECT_TRUE(std::filesystem::exists(dir / "core_tests"));
+}
+
+TEST(ProgramDirectory, OverrideWinsUntilCleared)
+{
+    setProgramDirectoryOverride("/opt/formwright/share");
+    EXPECT_EQ(programDirectory(), std::filesystem::path("/opt/formwright/share"));
+    setProgramDirectoryOverride({});
+    EXPECT_NE(programDirectory(), std::filesystem::path("/opt/formwright/share"));
+}
+
+}  // namespace
+}  // namespace texts

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// A fresh directory per test, removed afterwards.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace texts::testing {
+
+class TempDirectory
+{
+public:
+    TempDirectory()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "fw-texts-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            m_path = pattern;
+        }
+    }
+    ~TempDirectory()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDirectory(const TempDirectory&) = delete;
+    TempDirectory& operator=(const TempDirectory&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+
+    std::filesystem::path write(std::string_view name, std::string_view bytes) const
+    {
+        const std::filesystem::path file = m_path / std::string(name);
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return file;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::string readAll(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace texts::testing
