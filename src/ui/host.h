@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+// Host: everything a dialog model reaches outside its own controls. The Qt front end implements
+// it with message boxes, file dialogs and modal windows (src/app/qt_host.h); tests use the
+// recording ScriptedHost of tests/support/ui_harness.h.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "texts/string_id.h"
+
+namespace ui {
+
+class DialogModel;
+struct DialogTemplate;
+
+// How a modal dialog ended. The values are the dialog results the terminal's tools know.
+enum class DialogResult { Cancel = 0, Ok = 1 };
+
+enum class SaveChangesAnswer { Yes, No, Cancel };
+
+struct FileFilter
+{
+    std::string description;  // "Q720 program files (*.Q72)"
+    std::string patterns;     // "*.Q72", several separated by ';'
+};
+
+struct FileChooserRequest
+{
+    std::string title;  // empty: the chooser's own
+    std::vector<FileFilter> filters;
+    std::string initialDirectory;
+    std::string initialFile;
+    std::string defaultExtension;  // without the dot; added when the user types none
+};
+
+class Host
+{
+public:
+    virtual ~Host() = default;
+
+    // The warning box: title and text fetched by ID, language entry first; nothing is shown when
+    // either text is empty (see warningTexts() in message_texts.h). Returns whether it was shown.
+    virtual bool warning(texts::StringId title, texts::StringId text) = 0;
+
+    // "Save current program ?" with Yes, No and Cancel.
+    [[nodiscard]] virtual SaveChangesAnswer askSaveChanges() = 0;
+
+    // A path chosen by the user, or nothing when the chooser was cancelled. Paths are raw
+    // single-byte strings like every text of the core.
+    [[nodiscard]] virtual std::optional<std::string> chooseFileToOpen(const FileChooserRequest& request) = 0;
+    [[nodiscard]] virtual std::optional<std::string> chooseFileToSave(const FileChooserRequest& request) = 0;
+
+    // Runs a child dialog modally over the current one and returns how it ended. The child
+    // model is opened with this host.
+    virtual DialogResult runDialog(const DialogTemplate& dialog, DialogModel& model) = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "ui/dialog_template.h"
+
+#include <gtest/gtest.h>
+
+#include "sample_dialog.h"
+
+namespace ui {
+namespace {
+
+TEST(DialogTemplate, SampleTemplateIsSound) { EXPECT_TRUE(templateFaults(sample::sampleTemplate()).empty()); }
+
+TEST(DialogTemplate, FaultsNameDuplicatesAndStrayControls)
+{
+    static constexpr ControlTemplate items[] = {
+        {ControlKind::CheckBox, ControlId{101}, "a", {0, 0, 10, 10}},
+        {ControlKind::CheckBox, ControlId{101}, "b", {0, 12, 10, 10}},
+        {ControlKind::Label, ControlId{201}, "c", {15, 15, 10, 10}},
+        {ControlKind::DropDownList, ControlId{301}, "", {0, 14, 10, 80}},
+    };
+    const std::vector<std::string> faults = templateFaults(DialogTemplate{"XDLG", "", {20, 30}, items});
+    EXPECT_EQ(faults, (std::vector<std::string>{"XDLG control 101: duplicate ID", "XDLG control 201: outside the dialog"}));
+}
+
+}  // namespace
+}  // namespace ui

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "ui/localisation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "sample_dialog.h"
+#include "texts/builtin_strings.h"
+#include "ui/controls.h"
+#include "ui/message_texts.h"
+
+namespace ui {
+namespace {
+
+using sample::SampleId;
+
+// A language file's entries over the built-in table, as the real text source answers.
+class LanguageTexts final : public texts::TextSource
+{
+public:
+    std::map<int, std::string> entries;
+
+    std::string text(texts::StringId id) const override
+    {
+        const auto it = entries.find(texts::value(id));
+        return it != entries.end() && !it->second.empty() ? it->second : texts::builtinString(id);
+    }
+};
+
+constexpr int UnusedId = 3999;
+
+TEST(Localisation, ReplacesTitleAndListedTextsWhenALanguageIsLoaded)
+{
+    LanguageTexts language;
+    language.entries = {{UnusedId - 1, "Probe"}, {UnusedId, "Longueur :"}};
+    Controls controls(sample::sampleTemplate());
+    static constexpr TextReplacement captions[] = {{SampleId::TitleLabel, texts::sid(UnusedId)}};
+    replaceCaptionTexts(controls, language, LanguageState::Loaded, {texts::sid(UnusedId - 1), captions});
+    EXPECT_EQ(controls.title(), "Probe");
+    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Longueur :");
+}
+
+TEST(Localisation, MissingOrEmptyEntriesKeepTheTemplateText)
+{
+    LanguageTexts language;
+    language.entries = {{UnusedId, ""}};
+    Controls controls(sample::sampleTemplate());
+    static constexpr TextReplacement captions[] = {{SampleId::TitleLabel, texts::sid(UnusedId)},
+                                                   {SampleId::LimitCheck, texts::sid(UnusedId - 2)}};
+    replaceCaptionTexts(controls, language, LanguageState::Loaded, {texts::sid(UnusedId - 1), captions});
+    EXPECT_EQ(controls.title(), "Sample");
+    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Length :");
+    EXPECT_EQ(controls.text(SampleId::LimitCheck), "Limit");
+}
+
+TEST(Localisation, NothingChangesWithoutALanguage)
+{
+    LanguageTexts language;
+    language.entries = {{UnusedId, "Longueur :"}};
+    Controls controls(sample::sampleTemplate());
+    static constexpr TextReplacement captions[] = {{SampleId::TitleLabel, texts::sid(UnusedId)}};
+    replaceCaptionTexts(controls, language, LanguageState::BuiltinOnly, {std::nullopt, captions});
+    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Length :");
+    EXPECT_EQ(captionText(language, LanguageState::BuiltinOnly, texts::sid(UnusedId), "own"), "own");
+}
+
+TEST(Localisation, ListTextsComeLanguageFirst)
+{
+    LanguageTexts language;
+    language.entries = {{2602, "Achtung"}};
+    EXPECT_EQ(listTexts(language, texts::sid(2601), 2), (std::vector<std::string>{"Error", "Achtung"}));
+}
+
+TEST(MessageTexts, WarningShowsNothingWhenATextIsEmpty)
+{
+    LanguageTexts language;
+    EXPECT_FALSE(warningTexts(language, texts::sid(2602), texts::sid(UnusedId)).has_value());
+    EXPECT_FALSE(warningTexts(language, texts::sid(UnusedId), texts::sid(2854)).has_value());
+    const auto shown = warningTexts(language, texts::sid(2602), texts::sid(2854));
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->title, "Warning");
+    EXPECT_EQ(shown->text, "Invalid value!");
+}
+
+TEST(MessageTexts, WarningTextsAreCutTo160Characters)
+{
+    LanguageTexts language;
+    language.entries = {{2854, std::string(300, 'x')}};
+    EXPECT_EQ(warningTexts(language, texts::sid(2602), texts::sid(2854))->text.size(), 160U);
+}
+
+TEST(MessageTexts, SaveChangesPromptFallsBackToTheBuiltinTextForAnEmptyEntry)
+{
+    LanguageTexts language;
+    language.entries = {{2651, ""}};
+    EXPECT_EQ(saveChangesTexts(language).text, "Save current program ?");
+    language.entries = {{2651, "Programm speichern ?"}};
+    EXPECT_EQ(saveChangesTexts(language).text, "Programm speichern ?");
+}
+
+}  // namespace
+}  // namespace ui

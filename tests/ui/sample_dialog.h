@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+// A small dialog used by the dialog-layer tests, and the worked example of how a dialog model
+// is written over src/ui/.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "texts/text_source.h"
+#include "ui/dialog_model.h"
+#include "ui/dialog_template.h"
+#include "ui/localisation.h"
+
+namespace ui::sample {
+
+enum class SampleId {
+    LimitCheck = 101,
+    TitleLabel = 201,
+    ModeList = 301,
+    LengthEdit = 401,
+    DelimiterEdit = 402,
+    NameEdit = 403,
+    ResetButton = 501,
+    FixedRadio = 701,
+    DelimitedRadio = 702,
+};
+
+inline constexpr ControlTemplate sampleControls[] = {
+    {ControlKind::Label, SampleId::TitleLabel, "Length :", {7, 7, 50, 8}},
+    {ControlKind::CheckBox, SampleId::LimitCheck, "Limit", {7, 20, 60, 10}},
+    {ControlKind::DropDownList, SampleId::ModeList, "", {70, 20, 80, 60}},
+    {ControlKind::Edit, SampleId::LengthEdit, "", {7, 36, 30, 12}, ControlStyle::DigitsOnly},
+    {ControlKind::Edit, SampleId::DelimiterEdit, "", {40, 36, 30, 12}, ControlStyle::DigitsOnly},
+    {ControlKind::Edit, SampleId::NameEdit, "", {75, 36, 80, 12}},
+    {ControlKind::RadioButton, SampleId::FixedRadio, "Fixed", {7, 52, 50, 10}},
+    {ControlKind::RadioButton, SampleId::DelimitedRadio, "Delimited", {60, 52, 60, 10}},
+    {ControlKind::PushButton, SampleId::ResetButton, "Reset", {7, 70, 50, 14}},
+    {ControlKind::PushButton, OkButton, "OK", {60, 70, 50, 14}, ControlStyle::DefaultButton},
+    {ControlKind::PushButton, CancelButton, "Cancel", {113, 70, 50, 14}},
+};
+
+inline const DialogTemplate& sampleTemplate()
+{
+    static constexpr DialogTemplate dialog{"SAMPLEDLG", "Sample", {170, 90}, sampleControls};
+    return dialog;
+}
+
+// What the dialog edits: a stand-in for a record.
+struct SampleRecord
+{
+    std::uint8_t isLimited = 0;
+    std::uint8_t mode = 0;
+    std::uint8_t length = 10;
+    std::uint8_t delimiter = 44;
+    std::string name;
+};
+
+class SampleModel final : public DialogModel
+{
+public:
+    explicit SampleModel(SampleRecord& record) : m_record(record), m_working(record) {}
+
+    int textChanges = 0;
+    int finishedEdits = 0;
+
+private:
+    void onInit() override
+    {
+        fillList(controls(), SampleId::ModeList, m_texts, texts::sid(2601), 2);
+        makeNumeric(SampleId::LengthEdit, NumericEditSpec::range(5, 99));
+        makeNumeric(SampleId::DelimiterEdit, NumericEditSpec::range(0, 255).refusing([](int v) { return v == 13; }));
+        controls().setTextLimit(SampleId::LengthEdit, 2);
+        controls().setTextLimit(SampleId::NameEdit, 8);
+        show();
+    }
+
+    void show()
+    {
+        controls().setChecked(SampleId::LimitCheck, m_working.isLimited != 0);
+        controls().setEnabled(SampleId::LengthEdit, m_working.isLimited != 0);
+        controls().setSelection(SampleId::ModeList, m_working.mode);
+        controls().setText(SampleId::LengthEdit, std::to_string(m_working.length));
+        controls().setText(SampleId::DelimiterEdit, std::to_string(m_working.delimiter));
+        controls().setText(SampleId::NameEdit, m_working.name);
+        controls().checkRadio(SampleId::FixedRadio, SampleId::DelimitedRadio,
+                              m_working.mode == 0 ? ControlId(SampleId::FixedRadio) : SampleId::DelimitedRadio);
+    }
+
+    void onClick(ControlId id) override
+    {
+        if (id == SampleId::LimitCheck) {
+            m_working.isLimited = toggleCheck(id) ? 1 : 0;
+            controls().setEnabled(SampleId::LengthEdit, m_working.isLimited != 0);
+        } else if (id == SampleId::FixedRadio || id == SampleId::DelimitedRadio) {
+            m_working.mode = id == SampleId::FixedRadio ? 0 : 1;
+            show();
+        } else if (id == SampleId::ResetButton) {
+            m_working = SampleRecord{};
+            show();
+        }
+    }
+
+    void onSelectionChange(ControlId id) override
+    {
+        if (id == SampleId::ModeList) {
+            m_working.mode = static_cast<std::uint8_t>(controls().selection(id));
+            show();
+        }
+    }
+
+    void onTextChange(ControlId id) override
+    {
+        ++textChanges;
+        if (id == SampleId::NameEdit) {
+            // Rewriting the text told about must not come back as another change.
+            std::string upper = controls().text(id);
+            for (char& c : upper) {
+                c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            }
+            controls().setText(id, upper);
+            m_working.name = upper;
+        }
+    }
+
+    void onEditingFinished(ControlId id) override
+    {
+        ++finishedEdits;
+        if (id == SampleId::LengthEdit) {
+            m_working.length = static_cast<std::uint8_t>(numberIn(id).value_or(0));
+        } else if (id == SampleId::DelimiterEdit) {
+            m_working.delimiter = static_cast<std::uint8_t>(numberIn(id).value_or(0));
+        }
+    }
+
+    bool onOk() override
+    {
+        if (m_working.name.empty()) {
+            host().warning(texts::sid(2602), texts::sid(2854));
+            controls().requestFocus(SampleId::NameEdit);
+            return false;
+        }
+        m_record = m_working;
+        return true;
+    }
+
+    bool onApply() override { return onOk(); }
+
+    SampleRecord& m_record;
+    SampleRecord m_working;
+    texts::BuiltinTextSource m_texts;
+};
+
+}  // namespace ui::sample
