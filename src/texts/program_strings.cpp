@@ -125,6 +125,8 @@ constexpr StringEntry entries[] = {
     {2651, "Save current program ?"},
     // Messages of the project file and of refused inputs.
     {2801, "Format mismatch !!!"},
+    {2803, "The project file could not be written; it is still unsaved."},
+    {2804, "The property sheet is not part of this build yet."},
     {2851, "Password is too long!!!"},
     {2852, "Invalid character!!!"},
     {2853, "Too many characters !!!"},
