@@ -11,8 +11,7 @@ namespace editor {
 inline constexpr int NumberTextCount = 20;
 
 inline constexpr std::array<std::string_view, NumberTextCount> NumberTexts = {
-    "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
-    "11", "12", "13", "14", "15", "16", "17", "18", "19", "20",
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20",
 };
 
 // The plain decimal text of `number` (1 to 20); empty outside that range.
@@ -24,4 +23,4 @@ inline constexpr std::array<std::string_view, NumberTextCount> NumberTexts = {
     return NumberTexts[static_cast<std::size_t>(number - 1)];
 }
 
-}  // namespace editor
+} // namespace editor

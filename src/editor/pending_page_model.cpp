@@ -10,4 +10,4 @@ CreatedPage createPendingPage()
     return {&resources::pendingPageTemplate(), std::make_unique<PendingPageModel>()};
 }
 
-}  // namespace editor
+} // namespace editor

@@ -13,4 +13,4 @@ class PendingPageModel final : public ui::DialogModel
 
 [[nodiscard]] CreatedPage createPendingPage();
 
-}  // namespace editor
+} // namespace editor

@@ -99,4 +99,4 @@ void PropertySheetModel::cancel()
     }
 }
 
-}  // namespace editor
+} // namespace editor

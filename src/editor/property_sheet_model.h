@@ -22,7 +22,7 @@ namespace ui {
 class DialogModel;
 class Host;
 struct DialogTemplate;
-}  // namespace ui
+} // namespace ui
 
 namespace editor {
 
@@ -38,9 +38,9 @@ struct SheetContext
     project::Project& project;
     const texts::TextSource& texts;
     ui::LanguageState language;
-    project::Model model;       // the model preference
-    bool& isModified;           // the document's modified flag; only some pages set it on OK
-    PropertySheetModel* sheet;  // for pages that read another page's working copy
+    project::Model model;      // the model preference
+    bool& isModified;          // the document's modified flag; only some pages set it on OK
+    PropertySheetModel* sheet; // for pages that read another page's working copy
 };
 
 // A created page: the template it is laid out from and its model.
@@ -55,7 +55,7 @@ using PageFactory = CreatedPage (*)(const SheetContext& context);
 struct PageEntry
 {
     texts::StringId title;
-    PageFactory create;  // nullptr: a page still to be built, shown as a short notice
+    PageFactory create; // nullptr: a page still to be built, shown as a short notice
 };
 
 // The five pages in tab order (sheet_pages.cpp: one line per page).
@@ -106,4 +106,4 @@ private:
     int m_current = 0;
 };
 
-}  // namespace editor
+} // namespace editor

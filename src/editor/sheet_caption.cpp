@@ -10,10 +10,9 @@ constexpr texts::StringId ProgramName = texts::sid(1);
 constexpr texts::StringId NewFileText = texts::sid(2);
 constexpr texts::StringId FirstModelName = texts::sid(1311);
 
-}  // namespace
+} // namespace
 
-std::string sheetCaption(const texts::TextSource& texts, project::Model model,
-                         std::string_view currentFilePath)
+std::string sheetCaption(const texts::TextSource& texts, project::Model model, std::string_view currentFilePath)
 {
     const int modelIndex = model == project::Model::Q720PPC ? 1 : 0;
     const bool namesFile = !currentFilePath.empty() && currentFilePath != NoFileMarker;
@@ -26,4 +25,4 @@ std::string sheetCaption(const texts::TextSource& texts, project::Model model,
     return caption;
 }
 
-}  // namespace editor
+} // namespace editor

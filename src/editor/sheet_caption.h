@@ -21,4 +21,4 @@ inline constexpr std::string_view NoFileMarker = "Unknow";
 [[nodiscard]] std::string sheetCaption(const texts::TextSource& texts, project::Model model,
                                        std::string_view currentFilePath);
 
-}  // namespace editor
+} // namespace editor

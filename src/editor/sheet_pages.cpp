@@ -17,15 +17,18 @@ CreatedPage createMenuPage(const SheetContext& c)
 }
 
 constexpr std::array<PageEntry, SheetPageCount> pages = {{
-    {texts::sid(3), nullptr},  // Form
+    {texts::sid(3), nullptr}, // Form
     {texts::sid(4), &createMenuPage},
-    {texts::sid(5), nullptr},  // Lookup
-    {texts::sid(6), nullptr},  // Barcode
-    {texts::sid(7), nullptr},  // Settings
+    {texts::sid(5), nullptr}, // Lookup
+    {texts::sid(6), nullptr}, // Barcode
+    {texts::sid(7), nullptr}, // Settings
 }};
 
-}  // namespace
+} // namespace
 
-std::span<const PageEntry> sheetPages() { return pages; }
+std::span<const PageEntry> sheetPages()
+{
+    return pages;
+}
 
-}  // namespace editor
+} // namespace editor

@@ -19,7 +19,7 @@ void appendNumbered(std::vector<std::string>& entries, const std::string& prefix
     }
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::string> targetListEntries(const texts::TextSource& texts)
 {
@@ -38,4 +38,4 @@ std::vector<std::string> menuListEntries(const texts::TextSource& texts)
     return entries;
 }
 
-}  // namespace editor
+} // namespace editor

@@ -20,4 +20,4 @@ inline constexpr int TargetEntryCount = 31;
 // "menu  1" to "menu  10": the entries of a menu chooser.
 [[nodiscard]] std::vector<std::string> menuListEntries(const texts::TextSource& texts);
 
-}  // namespace editor
+} // namespace editor

@@ -30,8 +30,7 @@ constexpr std::array fixedControls = {
     ControlTemplate{ControlKind::Edit, MenuId::CaptionEdit, "", {84, 46, 190, 12}},
     ControlTemplate{ControlKind::GroupBox, MenuId::DataGroup, "Data", {290, 6, 110, 52}},
     ControlTemplate{ControlKind::CheckBox, MenuId::SaveCaptionCheck, "Save caption", {300, 20, 94, 10}},
-    ControlTemplate{ControlKind::CheckBox, MenuId::SaveSelectedItemCheck, "Save selected item",
-                    {300, 38, 94, 10}},
+    ControlTemplate{ControlKind::CheckBox, MenuId::SaveSelectedItemCheck, "Save selected item", {300, 38, 94, 10}},
     ControlTemplate{ControlKind::PushButton, MenuId::ResetButton, "Reset", {410, 10, 50, 14}},
     ControlTemplate{ControlKind::GroupBox, MenuId::ItemsGroup, "Items", {10, 66, 450, 196}},
     ControlTemplate{ControlKind::Label, MenuId::NameHeader, "Name", {40, 82, 120, 8}},
@@ -48,8 +47,10 @@ constexpr std::array<ControlTemplate, ControlCount> allControls = [] {
     }
     for (int item = 1; item <= MenuPageItems; ++item) {
         const int y = FirstRowY + (item - 1) * RowPitch;
-        controls[n++] = {ControlKind::Label, itemNumberLabel(item),
-                         itemNumbers[static_cast<std::size_t>(item - 1)], {20, y + 2, 14, 8},
+        controls[n++] = {ControlKind::Label,
+                         itemNumberLabel(item),
+                         itemNumbers[static_cast<std::size_t>(item - 1)],
+                         {20, y + 2, 14, 8},
                          ui::ControlStyle::RightAligned};
         controls[n++] = {ControlKind::Edit, itemNameEdit(item), "", {40, y, 250, 12}};
         controls[n++] = {ControlKind::DropDownList, itemNextList(item), "", {300, y, 150, ListHeight}};
@@ -57,7 +58,7 @@ constexpr std::array<ControlTemplate, ControlCount> allControls = [] {
     return controls;
 }();
 
-}  // namespace
+} // namespace
 
 const ui::DialogTemplate& menuPageTemplate()
 {
@@ -65,4 +66,4 @@ const ui::DialogTemplate& menuPageTemplate()
     return dialog;
 }
 
-}  // namespace resources
+} // namespace resources

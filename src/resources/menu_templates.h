@@ -20,13 +20,13 @@ enum class MenuId {
     ItemsGroup = 204,
     NameHeader = 205,
     NextHeader = 206,
-    FirstItemNextList = 301,  // 301 to 310: where items 1 to 10 lead
+    FirstItemNextList = 301, // 301 to 310: where items 1 to 10 lead
     MenuList = 391,
     EscList = 392,
-    FirstItemNameEdit = 401,  // 401 to 410: names of items 1 to 10
+    FirstItemNameEdit = 401, // 401 to 410: names of items 1 to 10
     CaptionEdit = 421,
     ResetButton = 593,
-    FirstItemNumberLabel = 601,  // 601 to 610: "1" to "10" in front of each item row
+    FirstItemNumberLabel = 601, // 601 to 610: "1" to "10" in front of each item row
 };
 
 inline constexpr int MenuPageItems = 10;
@@ -49,4 +49,4 @@ inline constexpr int MenuPageItems = 10;
 // Reset beside them, the ten items below as a grid of number, name and target.
 [[nodiscard]] const ui::DialogTemplate& menuPageTemplate();
 
-}  // namespace resources
+} // namespace resources

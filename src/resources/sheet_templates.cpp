@@ -9,11 +9,11 @@ namespace resources {
 namespace {
 
 constexpr std::array pendingControls = {
-    ui::ControlTemplate{ui::ControlKind::Label, PendingPageId::NoticeLabel, "This page is not available yet.",
-                        {20, 20, 300, 10}},
+    ui::ControlTemplate{
+        ui::ControlKind::Label, PendingPageId::NoticeLabel, "This page is not available yet.", {20, 20, 300, 10}},
 };
 
-}  // namespace
+} // namespace
 
 const ui::DialogTemplate& pendingPageTemplate()
 {
@@ -21,4 +21,4 @@ const ui::DialogTemplate& pendingPageTemplate()
     return dialog;
 }
 
-}  // namespace resources
+} // namespace resources

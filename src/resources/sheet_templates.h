@@ -14,4 +14,4 @@ enum class PendingPageId { NoticeLabel = 1001 };
 // of the real pages so the sheet keeps its size.
 [[nodiscard]] const ui::DialogTemplate& pendingPageTemplate();
 
-}  // namespace resources
+} // namespace resources

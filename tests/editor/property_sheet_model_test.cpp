@@ -23,8 +23,7 @@ std::vector<std::string>* journal = nullptr;
 bool refuseLeaving = false;
 bool refuseApply = false;
 
-template <char Name>
-class RecordingPage final : public ui::DialogModel
+template <char Name> class RecordingPage final : public ui::DialogModel
 {
 protected:
     void onInit() override { note("init"); }
@@ -45,8 +44,7 @@ private:
     static void note(const char* what) { journal->push_back(std::string(1, Name) + ' ' + what); }
 };
 
-template <char Name>
-CreatedPage createRecording(const SheetContext&)
+template <char Name> CreatedPage createRecording(const SheetContext&)
 {
     return {&resources::pendingPageTemplate(), std::make_unique<RecordingPage<Name>>()};
 }
@@ -70,8 +68,8 @@ protected:
 
     PropertySheetModel sheet(std::span<const PageEntry> pages = sheetPages(), std::string_view path = "")
     {
-        return {*m_project, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE,
-                m_isModified, path, m_host, pages};
+        return {*m_project, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_isModified, path,
+                m_host,     pages};
     }
 
     std::unique_ptr<project::Project> m_project = testing_support::startedProject();
@@ -97,8 +95,8 @@ TEST_F(PropertySheetModelTest, TranslatedTitlesComeFromTheLanguage)
     testing_support::OverrideTextSource language;
     language.set(4, "Menue");
     language.set(7, "Einstellungen");
-    PropertySheetModel editor(*m_project, language, ui::LanguageState::Loaded, project::Model::Q720CE,
-                              m_isModified, "", m_host);
+    PropertySheetModel editor(*m_project, language, ui::LanguageState::Loaded, project::Model::Q720CE, m_isModified, "",
+                              m_host);
     EXPECT_EQ(editor.pageTitle(1), "Menue");
     EXPECT_EQ(editor.pageTitle(4), "Einstellungen");
     EXPECT_EQ(editor.pageTitle(0), "Form");
@@ -127,8 +125,7 @@ TEST_F(PropertySheetModelTest, SwitchingTabsTellsTheLeftPageThenCreatesAndActiva
     m_journal.clear();
     ASSERT_TRUE(editor.showPage(2));
     ASSERT_TRUE(editor.showPage(0));
-    EXPECT_EQ(m_journal,
-              (std::vector<std::string>{"A left", "C init", "C active", "C left", "A active"}));
+    EXPECT_EQ(m_journal, (std::vector<std::string>{"A left", "C init", "C active", "C left", "A active"}));
     EXPECT_FALSE(editor.isCreated(1));
 }
 
@@ -211,5 +208,5 @@ TEST_F(PropertySheetModelTest, CancelAfterMenuEditsLeavesBlockOne)
     EXPECT_EQ(std::memcmp(&m_project->menus, &menusBefore, sizeof menusBefore), 0);
 }
 
-}  // namespace
-}  // namespace editor
+} // namespace
+} // namespace editor

@@ -31,14 +31,12 @@ private:
 
 TEST(SheetCaption, NewProjectShowsNewFile)
 {
-    EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), project::Model::Q720CE, ""),
-              "Q720CE Formwright - [ New file ]");
+    EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), project::Model::Q720CE, ""), "Q720CE Formwright - [ New file ]");
 }
 
 TEST(SheetCaption, SavedProjectShowsFullPath)
 {
-    EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), project::Model::Q720PPC,
-                           "/home/ann/stock/count.Q72"),
+    EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), project::Model::Q720PPC, "/home/ann/stock/count.Q72"),
               "Q720PPC Formwright - [ /home/ann/stock/count.Q72 ]");
 }
 
@@ -54,5 +52,5 @@ TEST(SheetCaption, TranslatedPartsComeFromTheLanguage)
     EXPECT_EQ(sheetCaption(texts, project::Model::Q720CE, ""), "Q720CE Formulaire - [ Nouveau ]");
 }
 
-}  // namespace
-}  // namespace editor
+} // namespace
+} // namespace editor

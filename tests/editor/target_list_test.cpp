@@ -15,10 +15,14 @@ public:
     std::string text(texts::StringId id) const override
     {
         switch (texts::value(id)) {
-        case 1301: return "main";
-        case 1302: return "form  ";
-        case 1303: return "menu  ";
-        default: return {};
+        case 1301:
+            return "main";
+        case 1302:
+            return "form  ";
+        case 1303:
+            return "menu  ";
+        default:
+            return {};
         }
     }
 };
@@ -52,5 +56,5 @@ TEST(NumberTexts, PlainDecimalWithoutLeadingZero)
     EXPECT_EQ(numberText(21), "");
 }
 
-}  // namespace
-}  // namespace editor
+} // namespace
+} // namespace editor

@@ -34,12 +34,14 @@ int itemOf(ui::ControlId id, MenuId first)
     return offset >= 0 && offset < resources::MenuPageItems ? offset + 1 : 0;
 }
 
-std::size_t slot(int item) { return static_cast<std::size_t>(item - 1); }
+std::size_t slot(int item)
+{
+    return static_cast<std::size_t>(item - 1);
+}
 
-}  // namespace
+} // namespace
 
-MenuPageModel::MenuPageModel(project::Project& project, const texts::TextSource& texts,
-                             ui::LanguageState language)
+MenuPageModel::MenuPageModel(project::Project& project, const texts::TextSource& texts, ui::LanguageState language)
     : m_project(project), m_texts(texts), m_language(language)
 {
 }
@@ -138,6 +140,9 @@ bool MenuPageModel::onApply()
     return true;
 }
 
-void MenuPageModel::onCancel() { m_workingCopy = m_project.menus; }
+void MenuPageModel::onCancel()
+{
+    m_workingCopy = m_project.menus;
+}
 
-}  // namespace editor
+} // namespace editor

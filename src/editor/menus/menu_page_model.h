@@ -42,4 +42,4 @@ private:
     int m_shownMenu = 0;
 };
 
-}  // namespace editor
+} // namespace editor

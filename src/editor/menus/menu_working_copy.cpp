@@ -9,11 +9,14 @@ namespace editor {
 
 int itemCount(const project::MenuDef& menu)
 {
-    return static_cast<int>(std::count_if(menu.itemName.begin(), menu.itemName.end(),
-                                          [](const auto& name) { return !name.isEmpty(); }));
+    return static_cast<int>(
+        std::count_if(menu.itemName.begin(), menu.itemName.end(), [](const auto& name) { return !name.isEmpty(); }));
 }
 
-void resetShownMenu(project::MenuDef& menu) { project::resetMenu(menu); }
+void resetShownMenu(project::MenuDef& menu)
+{
+    project::resetMenu(menu);
+}
 
 void setItemName(project::MenuDef& menu, int item, std::string_view text)
 {
@@ -31,4 +34,4 @@ void commitMenus(MenuWorkingCopy& workingCopy, project::Project& project)
     project.menus = workingCopy;
 }
 
-}  // namespace editor
+} // namespace editor

@@ -177,8 +177,7 @@ TEST_F(MenuPageModelTest, LoadedLanguageReplacesCaptions)
     language.set(241, "Nr :");
     language.set(244, "Titel :");
     language.set(250, "Leeren");
-    DialogHarness page(resources::menuPageTemplate(),
-                       MenuPageModel(*m_project, language, ui::LanguageState::Loaded));
+    DialogHarness page(resources::menuPageTemplate(), MenuPageModel(*m_project, language, ui::LanguageState::Loaded));
     EXPECT_EQ(page.text(MenuId::IdLabel), "Nr :");
     EXPECT_EQ(page.text(MenuId::CaptionCheck), "Titel :");
     EXPECT_EQ(page.text(MenuId::ResetButton), "Leeren");
@@ -191,5 +190,5 @@ TEST_F(MenuPageModelTest, BuiltinTextsKeepTheTemplateCaptions)
     EXPECT_EQ(page.text(MenuId::SaveSelectedItemCheck), "Save selected item");
 }
 
-}  // namespace
-}  // namespace editor
+} // namespace
+} // namespace editor

@@ -26,15 +26,26 @@ TEST(MenuTemplate, ControlKindsFollowTheirIdRanges)
         const int hundreds = control.id.value() / 100;
         const ui::ControlKind kind = control.kind;
         switch (hundreds) {
-        case 1: EXPECT_EQ(kind, ui::ControlKind::CheckBox) << control.id.value(); break;
+        case 1:
+            EXPECT_EQ(kind, ui::ControlKind::CheckBox) << control.id.value();
+            break;
         case 2:
             EXPECT_TRUE(kind == ui::ControlKind::Label || kind == ui::ControlKind::GroupBox) << control.id.value();
             break;
-        case 3: EXPECT_EQ(kind, ui::ControlKind::DropDownList) << control.id.value(); break;
-        case 4: EXPECT_EQ(kind, ui::ControlKind::Edit) << control.id.value(); break;
-        case 5: EXPECT_EQ(kind, ui::ControlKind::PushButton) << control.id.value(); break;
-        case 6: EXPECT_EQ(kind, ui::ControlKind::Label) << control.id.value(); break;
-        default: ADD_FAILURE() << "unexpected control " << control.id.value();
+        case 3:
+            EXPECT_EQ(kind, ui::ControlKind::DropDownList) << control.id.value();
+            break;
+        case 4:
+            EXPECT_EQ(kind, ui::ControlKind::Edit) << control.id.value();
+            break;
+        case 5:
+            EXPECT_EQ(kind, ui::ControlKind::PushButton) << control.id.value();
+            break;
+        case 6:
+            EXPECT_EQ(kind, ui::ControlKind::Label) << control.id.value();
+            break;
+        default:
+            ADD_FAILURE() << "unexpected control " << control.id.value();
         }
     }
 }
@@ -51,5 +62,5 @@ TEST(MenuTemplate, HasTenItemRows)
     EXPECT_TRUE(controls.has(MenuId::ResetButton));
 }
 
-}  // namespace
-}  // namespace resources
+} // namespace
+} // namespace resources

@@ -65,7 +65,7 @@ TEST(MenuWorkingCopy, CommitFillsItemCountsAndCopiesAllTenMenus)
     setItemName(copy[0], 1, "A");
     setItemName(copy[0], 3, "C");
     copy[9].escTarget = 30;
-    copy[9].itemCount = 7;  // stale: recomputed from the names
+    copy[9].itemCount = 7; // stale: recomputed from the names
     commitMenus(copy, project);
     EXPECT_EQ(project.menu(1).itemCount, 2);
     EXPECT_EQ(project.menu(1).itemName[2].str(), "C");
@@ -73,5 +73,5 @@ TEST(MenuWorkingCopy, CommitFillsItemCountsAndCopiesAllTenMenus)
     EXPECT_EQ(project.menu(10).itemCount, 0);
 }
 
-}  // namespace
-}  // namespace editor
+} // namespace
+} // namespace editor
