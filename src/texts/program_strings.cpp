@@ -6,6 +6,14 @@ namespace texts {
 namespace {
 
 constexpr StringEntry entries[] = {
+    // Property sheet: program name, caption of an unsaved project, page titles.
+    {1, "Formwright"},
+    {2, "New file"},
+    {3, "Form"},
+    {4, "Menu"},
+    {5, "Lookup"},
+    {6, "Barcode"},
+    {7, "Settings"},
     // Project defaults: form export name prefix, transaction file export name.
     {10, "Form  "},
     {11, "DAT"},
@@ -32,6 +40,37 @@ constexpr StringEntry entries[] = {
     {63, "Always on top."},
     {64, "Language :"},
     {65, "Device Model :"},
+    // Form page (FORMDLG): list labels, column headers, buttons; 113 and 119 head the link column.
+    {101, "ID :"},
+    {102, "Esc  :"},
+    {103, "Lookup :"},
+    {104, "Next :"},
+    {105, "Record :"},
+    {106, "Index field :"},
+    {107, "Line"},
+    {108, "Data type"},
+    {109, "Prompt"},
+    {110, "Input source"},
+    {111, "Min"},
+    {112, "Max"},
+    {113, "Lookup"},
+    {114, "Properties"},
+    {115, "more..."},
+    {116, "Time Stamp..."},
+    {117, "Advanced..."},
+    {118, "Reset"},
+    {119, "Variables"},
+    // Menu page: labels, check boxes, item grid headers, Reset button.
+    {241, "ID :"},
+    {242, "Esc :"},
+    {243, "Data"},
+    {244, "Menu caption :"},
+    {245, "Save caption"},
+    {246, "Save selected item"},
+    {247, "Items"},
+    {248, "Name"},
+    {249, "Next :"},
+    {250, "Reset"},
     // Target codes, list placeholders and terminal models.
     {1301, "main"},
     {1302, "form  "},
