@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-only bench clean
+.PHONY: all deps configure build run test test-only bench screenshots clean
 
 all: build
 
@@ -27,6 +27,10 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/bench/formwright-bench
+
+screenshots: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -86,8 +86,15 @@ bool loadLanguage(LanguageTable& table, const LanguageList& list, std::string_vi
         if (e.name != name) {
             continue;
         }
-        const project::FileReadResult file = project::readFilePrefix(e.path, MaxLanguageFileBytes);
-        if (!file.ok || file.bytes.empty() || file.totalBytes > MaxLanguageFileBytes) {
+        // A file too large to be a language is passed over whole rather than half-loaded.
+        std::error_code ec;
+        const std::uintmax_t size = std::filesystem::file_size(e.path, ec);
+        if (ec || size == 0 || size > MaxLanguageFileBytes) {
+            continue;
+        }
+        const project::FileReadResult file =
+            project::readFilePrefix(e.path, static_cast<std::size_t>(size));
+        if (!file.ok || file.bytes.empty() || file.totalBytes != size) {
             continue;
         }
         table.apply(parseLanguageFile(file.bytes));

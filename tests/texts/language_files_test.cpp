@@ -164,6 +164,18 @@ TEST(LanguageFiles, FileVanishedSinceEnumerationFallsThroughToTheNextMatch)
     EXPECT_EQ(table.text(sid(2601)), "Zwei");
 }
 
+TEST(LanguageFiles, OversizedFileIsPassedOverWhole)
+{
+    const TempDirectory dir;
+    std::string huge = "Deutsch\r\n2601=Riesig\r\n";
+    huge.append(5u * 1024u * 1024u, 'x');
+    dir.write("b.lng", huge);
+    dir.write("c.lng", "Deutsch\r\n2601=Fehler\r\n");
+    LanguageTable table;
+    ASSERT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
+    EXPECT_EQ(table.text(sid(2601)), "Fehler");
+}
+
 TEST(LanguageFiles, MissingDirectoryGivesNoLanguages)
 {
     const TempDirectory dir;

@@ -16,11 +16,17 @@ using project::FormDef;
 using project::LineType;
 
 inline constexpr Byte MaxInputLength = 160;
-inline constexpr int ScreenLineWidth = 30;  // characters of one terminal screen line
+inline constexpr int ScreenLineWidth = 30; // characters of one terminal screen line
 
-constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
+constexpr Byte code(LineType type)
+{
+    return static_cast<Byte>(type);
+}
 
-std::size_t slot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
+std::size_t slot(int lineIndex)
+{
+    return static_cast<std::size_t>(lineIndex);
+}
 
 bool isCleanedOnCommit(const FormDef& form, int lineIndex)
 {
@@ -34,7 +40,7 @@ bool isCleanedOnCommit(const FormDef& form, int lineIndex)
     case LineType::Msqi:
         return true;
     case LineType::Lookup:
-        return form.initialValueOn[slot(lineIndex)] == 0;  // "Save field data" off
+        return form.initialValueOn[slot(lineIndex)] == 0; // "Save field data" off
     default:
         return false;
     }
@@ -60,7 +66,7 @@ void normaliseFormLevel(FormDef& form)
     }
     form.autoKey = form.indexLine == 0 ? 1 : 0;
     if (form.exportNameOn == 1 && !form.exportName.isEmpty()) {
-        std::string_view name = form.exportName.view();  // at most 20 characters
+        std::string_view name = form.exportName.view(); // at most 20 characters
         while (!name.empty() && name.back() == ' ') {
             name.remove_suffix(1);
         }
@@ -155,7 +161,7 @@ void normaliseLine(FormDef& form, int lineIndex, int& lastInputLine)
     form.dataLength[i] = project::committedDataLength(form, lineIndex);
 }
 
-}  // namespace
+} // namespace
 
 void cleanUnusedProperties(FormWorkingCopy& working)
 {
@@ -189,4 +195,4 @@ void commitForms(FormWorkingCopy& working, FormSet& committed, const LookupSet& 
     normaliseCommittedForms(committed, lookups);
 }
 
-}  // namespace editor::forms
+} // namespace editor::forms

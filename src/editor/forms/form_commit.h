@@ -19,4 +19,4 @@ void normaliseCommittedForms(FormSet& forms, const LookupSet& lookups);
 // normalisation there. `lookups` are the lookup files the lines link to.
 void commitForms(FormWorkingCopy& working, FormSet& committed, const LookupSet& lookups);
 
-}  // namespace editor::forms
+} // namespace editor::forms

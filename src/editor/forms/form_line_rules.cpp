@@ -12,11 +12,14 @@ namespace {
 using project::Byte;
 using project::LineType;
 
-constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
+constexpr Byte code(LineType type)
+{
+    return static_cast<Byte>(type);
+}
 
 inline constexpr int NilText = 1304;
-inline constexpr int FieldLinkText = 1401;     // "field ", "-field ", "+field "
-inline constexpr int VariableLinkText = 1404;  // "get v", "set v", "get & set v"
+inline constexpr int FieldLinkText = 1401;    // "field ", "-field ", "+field "
+inline constexpr int VariableLinkText = 1404; // "get v", "set v", "get & set v"
 inline constexpr int FieldLinkGroups = 3;
 inline constexpr Byte LastSignedLink = LinksPerGroup * FieldLinkGroups;
 
@@ -37,7 +40,7 @@ bool isOneOf(Byte type, std::initializer_list<LineType> types)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 LineEnabling lineEnabling(const project::FormDef& form, int lineIndex)
 {
@@ -94,14 +97,14 @@ Byte foldedLink(Byte link, bool hasLookupFile, Byte effectiveType)
 bool typeChangeResetsProperties(Byte oldType, Byte newType)
 {
     if (oldType == newType) {
-        return false;  // choosing the shown type again changes nothing
+        return false; // choosing the shown type again changes nothing
     }
     if (newType == code(LineType::Nil)) {
         return true;
     }
     if (newType >= code(LineType::Text) && newType <= code(LineType::Lookup)) {
-        const bool oldKeeps = oldType == code(LineType::Nil) || project::isKeyedInput(oldType)
-            || oldType == code(LineType::Image);
+        const bool oldKeeps =
+            oldType == code(LineType::Nil) || project::isKeyedInput(oldType) || oldType == code(LineType::Image);
         return !oldKeeps;
     }
     return !isOneOf(oldType, {LineType::Lookup, LineType::Alphameric, LineType::Image});
@@ -131,4 +134,4 @@ TypedLength readTypedLength(std::string_view typed)
     return {byteValue, std::nullopt};
 }
 
-}  // namespace editor::forms
+} // namespace editor::forms

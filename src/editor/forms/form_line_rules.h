@@ -18,7 +18,7 @@ class TextSource;
 namespace editor::forms {
 
 inline constexpr project::Byte MaxTypedLength = 160;
-inline constexpr int LinksPerGroup = 12;  // fields or variables per link group
+inline constexpr int LinksPerGroup = 12; // fields or variables per link group
 
 // Which controls of a grid line accept input; the type list is handled by the MSQI rules.
 struct LineEnabling
@@ -60,4 +60,4 @@ struct TypedLength
 };
 [[nodiscard]] TypedLength readTypedLength(std::string_view typed);
 
-}  // namespace editor::forms
+} // namespace editor::forms

@@ -11,9 +11,12 @@ namespace {
 using project::Byte;
 using project::LineType;
 
-constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
+constexpr Byte code(LineType type)
+{
+    return static_cast<Byte>(type);
+}
 
-}  // namespace
+} // namespace
 
 Byte msqiKeyLink(const project::FormDef& form, const LookupSet& lookups)
 {
@@ -69,4 +72,4 @@ void dropRfidInputSources(FormSet& forms)
     }
 }
 
-}  // namespace editor::forms
+} // namespace editor::forms

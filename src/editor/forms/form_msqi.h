@@ -8,7 +8,10 @@
 namespace editor::forms {
 
 // Whether the RFID reader is on for a reader type byte (block 5 byte 2).
-[[nodiscard]] constexpr bool isRfidReaderOn(project::Byte readerType) { return readerType >= 10; }
+[[nodiscard]] constexpr bool isRfidReaderOn(project::Byte readerType)
+{
+    return readerType >= 10;
+}
 
 // The link of line 1 of an MSQI form: the key field of its lookup file when the file has a
 // field, else 0; 0 as well when the form has no lookup file.
@@ -22,4 +25,4 @@ void arrangeMsqiForm(project::FormDef& form, int formIndex, const LookupSet& loo
 // After the RFID reader was switched off, no line may read from it any more.
 void dropRfidInputSources(FormSet& forms);
 
-}  // namespace editor::forms
+} // namespace editor::forms

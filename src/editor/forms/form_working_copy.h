@@ -14,10 +14,10 @@ using FormSet = std::array<project::FormDef, project::MaxForms>;
 using LookupSet = std::array<project::LookupDef, project::MaxLookups>;
 
 // Input source codes that the editor sets itself.
-inline constexpr project::Byte KeypadInputSource = 1;  // "keypad"
-inline constexpr project::Byte BothInputSources = 2;   // "both"
-inline constexpr project::Byte RfidInputSource = 3;    // "RFID"
-inline constexpr project::Byte AllInputSources = 4;    // "all", with the RFID reader
+inline constexpr project::Byte KeypadInputSource = 1; // "keypad"
+inline constexpr project::Byte BothInputSources = 2;  // "both"
+inline constexpr project::Byte RfidInputSource = 3;   // "RFID"
+inline constexpr project::Byte AllInputSources = 4;   // "all", with the RFID reader
 
 // Whether the field properties dialog shows a line's input mark, per form and editor line. Kept
 // for the open editor only; the terminal never sees it.
@@ -48,4 +48,4 @@ struct FormWorkingCopy
     ShowInputMarkFlags showInputMark;
 };
 
-}  // namespace editor::forms
+} // namespace editor::forms

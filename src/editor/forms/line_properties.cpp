@@ -9,11 +9,14 @@ namespace editor::forms {
 namespace {
 
 inline constexpr project::Byte DefaultPartialLength = 20;
-inline constexpr project::Byte DefaultAutoEnter = 1;  // "Scan+ENTER"
+inline constexpr project::Byte DefaultAutoEnter = 1; // "Scan+ENTER"
 
-std::size_t slot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
+std::size_t slot(int lineIndex)
+{
+    return static_cast<std::size_t>(lineIndex);
+}
 
-}  // namespace
+} // namespace
 
 void resetBarcodeProperties(project::FormDef& form, int lineIndex)
 {
@@ -53,4 +56,4 @@ void resetLineProperties(project::FormDef& form, int formIndex, int lineIndex, S
     showInputMark.set(formIndex, lineIndex, false);
 }
 
-}  // namespace editor::forms
+} // namespace editor::forms

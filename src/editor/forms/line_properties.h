@@ -19,4 +19,4 @@ void resetDataProperties(project::FormDef& form, int lineIndex);
 // input source, lengths and link stay. Also hides the line's input mark.
 void resetLineProperties(project::FormDef& form, int formIndex, int lineIndex, ShowInputMarkFlags& showInputMark);
 
-}  // namespace editor::forms
+} // namespace editor::forms

@@ -13,7 +13,10 @@ using project::Byte;
 using project::FormDef;
 using project::LineType;
 
-constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
+constexpr Byte code(LineType type)
+{
+    return static_cast<Byte>(type);
+}
 
 class FormCommit : public ::testing::Test
 {
@@ -280,7 +283,7 @@ TEST_F(FormCommit, ImageLineWithoutEditPathTakesKeypadInputAndNoLengths)
     EXPECT_EQ(committed(1).inputSource[0], 1);
     EXPECT_EQ(committed(1).maxLength[0], 160);
     EXPECT_EQ(committed(1).initialValueOn[0], 0);
-    EXPECT_EQ(committed(1).fixedLength[0], 12);  // still saved, so its length stays
+    EXPECT_EQ(committed(1).fixedLength[0], 12); // still saved, so its length stays
     EXPECT_EQ(committed(1).dataLength[0], 12);
 }
 
@@ -332,5 +335,5 @@ TEST_F(FormCommit, TypeCodeBeyondTheListIsKeptAndLeftAlone)
     EXPECT_EQ(committed(1).maxLength[0], 90);
 }
 
-}  // namespace
-}  // namespace editor::forms
+} // namespace
+} // namespace editor::forms

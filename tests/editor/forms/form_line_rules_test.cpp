@@ -12,7 +12,10 @@ namespace {
 using project::Byte;
 using project::LineType;
 
-constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
+constexpr Byte code(LineType type)
+{
+    return static_cast<Byte>(type);
+}
 
 project::FormDef freshForm()
 {
@@ -206,5 +209,5 @@ TEST(EffectiveLinkType, UsedLinesBelowLine2OfAnMsqiFormLinkAsLookup)
     EXPECT_EQ(effectiveLinkType(form, 5), code(LineType::Nil));
 }
 
-}  // namespace
-}  // namespace editor::forms
+} // namespace
+} // namespace editor::forms

@@ -12,7 +12,10 @@ namespace {
 using project::Byte;
 using project::LineType;
 
-constexpr Byte code(LineType type) { return static_cast<Byte>(type); }
+constexpr Byte code(LineType type)
+{
+    return static_cast<Byte>(type);
+}
 
 class ArrangeMsqiForm : public ::testing::Test
 {
@@ -119,7 +122,7 @@ TEST(DropRfidInputSources, RfidAndAllBecomeBothOnEveryForm)
     forms[0].inputSource[0] = RfidInputSource;
     forms[19].inputSource[11] = AllInputSources;
     forms[5].inputSource[3] = KeypadInputSource;
-    forms[5].inputSource[4] = 9;  // beyond the list: kept
+    forms[5].inputSource[4] = 9; // beyond the list: kept
     dropRfidInputSources(forms);
     EXPECT_EQ(forms[0].inputSource[0], BothInputSources);
     EXPECT_EQ(forms[19].inputSource[11], BothInputSources);
@@ -133,5 +136,5 @@ TEST(IsRfidReaderOn, ReaderTypesFrom10CarryTheRfidReader)
     EXPECT_TRUE(isRfidReaderOn(11));
 }
 
-}  // namespace
-}  // namespace editor::forms
+} // namespace
+} // namespace editor::forms

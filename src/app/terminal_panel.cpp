@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "app/terminal_panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/terminal_pictures.h"
+
+namespace app {
+
+TerminalPanel::TerminalPanel(const TerminalPictures& pictures, ModelSource currentModel, QWidget* parent)
+    : QWidget(parent), m_pictures(pictures), m_currentModel(std::move(currentModel))
+{
+    setFixedSize(editor::PanelWidth, editor::PanelHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TerminalPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_pictures.background(m_currentModel()));
+    if (const std::optional<int> key = m_panel.drawnKey()) {
+        const editor::PanelKey* layout = editor::findPanelKey(*key);
+        const KeyLook look = m_panel.isKeyDown() ? KeyLook::Pressed : KeyLook::Released;
+        painter.drawPixmap(layout->image.x, layout->image.y, m_pictures.key(*key, look));
+    }
+}
+
+void TerminalPanel::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        emit popupRequested(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    switch (m_panel.leftButtonDown(editor::PanelPoint{at.x(), at.y()})) {
+    case editor::PanelModel::PressAction::PressKey:
+        update();
+        break;
+    case editor::PanelModel::PressAction::DragWindow:
+        // Dragged by its body: the window has no caption to grab.
+        m_isDragging = true;
+        m_dragOffset = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
+        break;
+    case editor::PanelModel::PressAction::None:
+        break;
+    }
+}
+
+void TerminalPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_isDragging && (event->buttons() & Qt::LeftButton)) {
+        window()->move(event->globalPosition().toPoint() - m_dragOffset);
+    }
+}
+
+void TerminalPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    m_isDragging = false;
+    const std::optional<editor::PanelPoint> menuAt = m_panel.leftButtonUp();
+    update();
+    if (menuAt) {
+        emit popupRequested(mapToGlobal(QPoint(menuAt->x, menuAt->y)));
+    }
+}
+
+}  // namespace app

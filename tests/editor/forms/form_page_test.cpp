@@ -1,0 +1,578 @@
+// SPDX-License-Identifier: MIT
+#include "editor/forms/form_page.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "resources/form_templates.h"
+#include "support/project_fixtures.h"
+#include "support/ui_harness.h"
+
+namespace editor::forms {
+namespace {
+
+using project::Byte;
+using project::LineType;
+using resources::FormPageId;
+using resources::inputSourceList;
+using resources::linkList;
+using resources::maxLengthEdit;
+using resources::minLengthEdit;
+using resources::moreButton;
+using resources::promptEdit;
+using resources::typeList;
+
+constexpr Byte code(LineType type)
+{
+    return static_cast<Byte>(type);
+}
+constexpr int select(LineType type)
+{
+    return static_cast<int>(type);
+}
+
+class FormPageTest : public ::testing::Test
+{
+protected:
+    project::FormDef& stored(int number) { return m_project->form(number); }
+    project::FormDef& working(int number) { return m_page->workingCopy().forms[static_cast<std::size_t>(number - 1)]; }
+
+    ui::testing::DialogHarness& open(ui::LanguageState language = ui::LanguageState::BuiltinOnly)
+    {
+        m_page = std::make_unique<FormPage>(*m_project, m_texts, language, m_isModified);
+        m_dialog = std::make_unique<ui::testing::DialogHarness>(resources::formPageTemplate(), *m_page, m_host);
+        return *m_dialog;
+    }
+
+    std::unique_ptr<project::Project> m_project = testing_support::startedProject();
+    testing_support::OverrideTextSource m_texts;
+    bool m_isModified = false;
+    ui::testing::ScriptedHost m_host;
+    std::unique_ptr<FormPage> m_page;
+    std::unique_ptr<ui::testing::DialogHarness> m_dialog;
+};
+
+// --- Filling and showing ---------------------------------------------------------------------
+
+TEST_F(FormPageTest, OpensOnForm1WithTheFormLists)
+{
+    auto& page = open();
+    EXPECT_EQ(page.selection(FormPageId::FormList), 0);
+    EXPECT_EQ(page.controls().items(FormPageId::FormList).back(), "form  20");
+    EXPECT_EQ(page.controls().items(FormPageId::EscList).size(), 31U);
+    EXPECT_EQ(page.selection(FormPageId::NextList), 1);
+    EXPECT_EQ(page.controls().items(FormPageId::LookupList).front(), "nil");
+    EXPECT_EQ(page.controls().items(FormPageId::LookupList).back(), "5th lookup file");
+    EXPECT_EQ(page.controls().items(FormPageId::RecordList).size(), 4U);
+    EXPECT_EQ(page.controls().items(FormPageId::IndexList).front(), "none");
+    EXPECT_EQ(page.controls().items(FormPageId::IndexList).back(), "line 12");
+    EXPECT_EQ(page.controls().items(typeList(12)).size(), 16U);
+    EXPECT_EQ(page.controls().items(typeList(12)).back(), "image");
+    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
+}
+
+TEST_F(FormPageTest, NilLinesHaveEveryControlButTheTypeDisabled)
+{
+    auto& page = open();
+    EXPECT_TRUE(page.isEnabled(typeList(3)));
+    EXPECT_FALSE(page.isEnabled(promptEdit(3)));
+    EXPECT_FALSE(page.isEnabled(inputSourceList(3)));
+    EXPECT_FALSE(page.isEnabled(minLengthEdit(3)));
+    EXPECT_FALSE(page.isEnabled(maxLengthEdit(3)));
+    EXPECT_FALSE(page.isEnabled(linkList(3)));
+    EXPECT_FALSE(page.isEnabled(moreButton(3)));
+}
+
+TEST_F(FormPageTest, InputSourceListsOfferRfidOnlyWithTheRfidReader)
+{
+    EXPECT_EQ(open().controls().items(inputSourceList(1)).size(), 3U);
+    m_project->device.readerType = 11;
+    EXPECT_EQ(open().controls().items(inputSourceList(1)).back(), "all");
+}
+
+TEST_F(FormPageTest, ChoosingAnotherFormShowsItAndKeepsTheEditsOfTheFirst)
+{
+    auto& page = open();
+    page.select(typeList(1), select(LineType::Text));
+    page.type(promptEdit(1), "Item");
+    page.select(FormPageId::FormList, 4);
+    EXPECT_EQ(page.selection(typeList(1)), 0);
+    EXPECT_EQ(page.selection(FormPageId::NextList), 5);
+    page.select(FormPageId::FormList, 0);
+    EXPECT_EQ(page.text(promptEdit(1)), "Item");
+    EXPECT_EQ(working(1).prompt[0].str(), "Item");
+}
+
+TEST_F(FormPageTest, RecordActionWithoutSavingDisablesIndexAndAdvanced)
+{
+    auto& page = open();
+    page.select(FormPageId::RecordList, 1);
+    EXPECT_FALSE(page.isEnabled(FormPageId::IndexList));
+    EXPECT_FALSE(page.isEnabled(FormPageId::AdvancedButton));
+    page.select(FormPageId::RecordList, 2);
+    EXPECT_TRUE(page.isEnabled(FormPageId::IndexList));
+    EXPECT_EQ(working(1).recordAction, 2);
+}
+
+TEST_F(FormPageTest, FormListsStoreTheirSelection)
+{
+    auto& page = open();
+    page.select(FormPageId::EscList, 23);
+    page.select(FormPageId::NextList, 0);
+    page.select(FormPageId::IndexList, 4);
+    EXPECT_EQ(working(1).escTarget, 23);
+    EXPECT_EQ(working(1).nextTarget, 0);
+    EXPECT_EQ(working(1).indexLine, 4);
+}
+
+// --- Typing filters ---------------------------------------------------------------------------
+
+class FormPageTyping : public FormPageTest
+{
+protected:
+    void SetUp() override
+    {
+        stored(1).lineType[0] = code(LineType::Text);
+        open();
+    }
+};
+
+TEST_F(FormPageTyping, LeadingZerosAreRemoved)
+{
+    m_dialog->type(maxLengthEdit(1), "007");
+    EXPECT_EQ(m_dialog->text(maxLengthEdit(1)), "7");
+    EXPECT_EQ(working(1).maxLength[0], 7);
+}
+
+TEST_F(FormPageTyping, LengthsAbove160Become160)
+{
+    m_dialog->type(minLengthEdit(1), "200");
+    EXPECT_EQ(m_dialog->text(minLengthEdit(1)), "160");
+    EXPECT_EQ(working(1).minLength[0], 160);
+}
+
+TEST_F(FormPageTyping, ALetterGivesZero)
+{
+    m_dialog->type(maxLengthEdit(1), "x");
+    EXPECT_EQ(m_dialog->text(maxLengthEdit(1)), "0");
+    EXPECT_EQ(working(1).maxLength[0], 0);
+}
+
+TEST_F(FormPageTyping, AnEmptiedEditShowsZeroAgain)
+{
+    m_dialog->paste(maxLengthEdit(1), "");
+    EXPECT_EQ(m_dialog->text(maxLengthEdit(1)), "0");
+    EXPECT_EQ(working(1).maxLength[0], 0);
+}
+
+TEST_F(FormPageTyping, LengthEditsTakeThreeCharacters)
+{
+    m_dialog->paste(maxLengthEdit(1), "12345");
+    EXPECT_EQ(m_dialog->text(maxLengthEdit(1)), "123");
+    EXPECT_EQ(working(1).maxLength[0], 123);
+}
+
+TEST_F(FormPageTyping, PromptKeepsThirtyCharacters)
+{
+    m_dialog->paste(promptEdit(1), std::string(40, 'p'));
+    EXPECT_EQ(working(1).prompt[0].str(), std::string(30, 'p'));
+}
+
+TEST_F(FormPageTyping, BooleanLineKeepsItsLengthEditsDisabledAndItsLengths)
+{
+    m_dialog->type(maxLengthEdit(1), "25");
+    m_dialog->select(typeList(1), select(LineType::Boolean));
+    EXPECT_FALSE(m_dialog->isEnabled(maxLengthEdit(1)));
+    EXPECT_FALSE(m_dialog->isEnabled(minLengthEdit(1)));
+    EXPECT_TRUE(m_dialog->isEnabled(inputSourceList(1)));
+    EXPECT_EQ(working(1).maxLength[0], 25);
+}
+
+// --- Type changes -----------------------------------------------------------------------------
+
+class FormPageTypeChange : public FormPageTest
+{
+protected:
+    void SetUp() override
+    {
+        stored(1).lineType[0] = code(LineType::Text);
+        stored(1).prompt[0].assign("Code");
+        stored(1).maxLength[0] = 20;
+        open();
+        working(1).prefixOn[0] = 1;
+        working(1).prefix[0].assign("AB");
+        working(1).checkDigitMethod[0] = 2;
+        m_page->workingCopy().showInputMark.set(0, 0, true);
+    }
+};
+
+TEST_F(FormPageTypeChange, TextToIntegerKeepsProperties)
+{
+    m_dialog->select(typeList(1), select(LineType::Integer));
+    EXPECT_EQ(working(1).lineType[0], code(LineType::Integer));
+    EXPECT_EQ(working(1).prefix[0].str(), "AB");
+    EXPECT_TRUE(m_page->workingCopy().showInputMark.isOn(0, 0));
+}
+
+TEST_F(FormPageTypeChange, TextToAlphamericResetsPropertiesButNotPromptOrLengths)
+{
+    m_dialog->select(typeList(1), select(LineType::Alphameric));
+    EXPECT_EQ(working(1).prefixOn[0], 0);
+    EXPECT_TRUE(working(1).prefix[0].isEmpty());
+    EXPECT_EQ(working(1).checkDigitMethod[0], 0);
+    EXPECT_FALSE(m_page->workingCopy().showInputMark.isOn(0, 0));
+    EXPECT_EQ(working(1).prompt[0].str(), "Code");
+    EXPECT_EQ(working(1).maxLength[0], 20);
+}
+
+TEST_F(FormPageTypeChange, AlphamericToTextKeepsProperties)
+{
+    m_dialog->select(typeList(1), select(LineType::Alphameric));
+    working(1).prefixOn[0] = 1;
+    m_dialog->select(typeList(1), select(LineType::Text));
+    EXPECT_EQ(working(1).prefixOn[0], 1);
+}
+
+TEST_F(FormPageTypeChange, ChangeToNilResetsProperties)
+{
+    m_dialog->select(typeList(1), select(LineType::Nil));
+    EXPECT_EQ(working(1).prefixOn[0], 0);
+    EXPECT_FALSE(m_dialog->isEnabled(promptEdit(1)));
+}
+
+TEST_F(FormPageTypeChange, ATypeChosenInTheGridSetsTheLineEnabling)
+{
+    m_dialog->select(typeList(1), select(LineType::Prompt));
+    EXPECT_TRUE(m_dialog->isEnabled(promptEdit(1)));
+    EXPECT_FALSE(m_dialog->isEnabled(inputSourceList(1)));
+    EXPECT_FALSE(m_dialog->isEnabled(maxLengthEdit(1)));
+    EXPECT_FALSE(m_dialog->isEnabled(linkList(1)));
+    EXPECT_FALSE(m_dialog->isEnabled(moreButton(1)));
+    m_dialog->select(typeList(1), select(LineType::Lookup));
+    EXPECT_TRUE(m_dialog->isEnabled(moreButton(1)));
+    EXPECT_FALSE(m_dialog->isEnabled(linkList(1))); // no lookup file
+}
+
+// --- Links ------------------------------------------------------------------------------------
+
+TEST_F(FormPageTest, SignedFieldLinkFoldsWhenTheLineBecomesText)
+{
+    stored(1).lookupFile = 1;
+    stored(1).lineType[0] = code(LineType::Integer);
+    stored(1).lookupLink[0] = 27;
+    auto& page = open();
+    EXPECT_EQ(page.selection(linkList(1)), 27);
+    EXPECT_EQ(page.controls().items(linkList(1)).size(), 37U);
+    page.select(typeList(1), select(LineType::Text));
+    EXPECT_EQ(working(1).lookupLink[0], 3);
+    EXPECT_EQ(page.selection(linkList(1)), 3);
+    EXPECT_EQ(page.controls().items(linkList(1))[3], "field 3");
+}
+
+TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
+{
+    stored(1).lookupFile = 2;
+    stored(1).lineType[0] = code(LineType::Text);
+    auto& page = open();
+    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Lookup");
+    EXPECT_EQ(page.controls().items(linkList(1)).size(), 13U);
+    page.select(FormPageId::LookupList, 0);
+    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
+    EXPECT_EQ(page.controls().items(linkList(1)).size(), 37U);
+    EXPECT_EQ(page.controls().items(linkList(1))[36], "get & set v12");
+}
+
+TEST_F(FormPageTest, LinkChoiceIsStored)
+{
+    stored(1).lineType[0] = code(LineType::Real);
+    auto& page = open();
+    page.select(linkList(1), 14);
+    EXPECT_EQ(working(1).lookupLink[0], 14);
+}
+
+// --- Values outside their lists ---------------------------------------------------------------
+
+TEST_F(FormPageTest, ValuesBeyondTheirListsShowNoSelectionAndAreKept)
+{
+    stored(1).lookupFile = 9;
+    stored(1).lineType[0] = 40;
+    stored(1).lineType[1] = code(LineType::Text);
+    stored(1).lookupLink[1] = 90;
+    stored(1).inputSource[1] = 7;
+    stored(1).indexLine = 30;
+    auto& page = open();
+    EXPECT_EQ(page.selection(FormPageId::LookupList), -1);
+    EXPECT_EQ(page.selection(typeList(1)), -1);
+    EXPECT_EQ(page.selection(linkList(2)), -1);
+    EXPECT_EQ(page.selection(inputSourceList(2)), -1);
+    EXPECT_EQ(page.selection(FormPageId::IndexList), -1);
+    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
+    EXPECT_TRUE(page.apply());
+    EXPECT_EQ(stored(1).lookupFile, 9);
+    EXPECT_EQ(stored(1).lineType[0], 40);
+    EXPECT_EQ(stored(1).lookupLink[1], 90);
+    EXPECT_EQ(stored(1).inputSource[1], 7);
+}
+
+// --- MSQI ---------------------------------------------------------------------------------------
+
+class FormPageMsqi : public FormPageTest
+{
+protected:
+    void SetUp() override
+    {
+        project::LookupDef& lookup = m_project->lookup(1);
+        lookup.numFields = 4;
+        lookup.keyField = 2;
+        stored(1).msqiEnabled = 1;
+        stored(1).recordAction = 2;
+        stored(1).indexLine = 2;
+        stored(1).nextTarget = 5;
+    }
+};
+
+TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
+{
+    stored(1).lookupFile = 1;
+    auto& page = open();
+    EXPECT_EQ(working(1).recordAction, 0);
+    EXPECT_EQ(working(1).indexLine, 0);
+    EXPECT_EQ(working(1).nextTarget, 1);
+    EXPECT_FALSE(page.isEnabled(FormPageId::RecordList));
+    EXPECT_FALSE(page.isEnabled(FormPageId::IndexList));
+    EXPECT_FALSE(page.isEnabled(FormPageId::NextList));
+    EXPECT_EQ(page.controls().items(typeList(1)).size(), 17U);
+    EXPECT_EQ(page.controls().items(typeList(2)).back(), "MSQI");
+    EXPECT_EQ(page.selection(typeList(2)), 16);
+    EXPECT_EQ(page.controls().items(typeList(3)).size(), 2U);
+    EXPECT_EQ(working(1).lookupLink[0], 3);
+    EXPECT_FALSE(page.isEnabled(typeList(1)));
+    EXPECT_FALSE(page.isEnabled(linkList(1)));
+    EXPECT_FALSE(page.isEnabled(inputSourceList(2)));
+    EXPECT_TRUE(page.isEnabled(linkList(2)));
+    EXPECT_TRUE(page.isEnabled(promptEdit(2)));
+    EXPECT_TRUE(page.isEnabled(maxLengthEdit(2)));
+    EXPECT_TRUE(page.isEnabled(typeList(3)));
+    EXPECT_EQ(working(1).initialValue[1].str(), "0");
+}
+
+TEST_F(FormPageMsqi, IntegerLine5BecomesNil)
+{
+    stored(1).lookupFile = 1;
+    stored(1).lineType[4] = code(LineType::Integer);
+    auto& page = open();
+    EXPECT_EQ(working(1).lineType[4], code(LineType::Nil));
+    EXPECT_EQ(page.selection(typeList(5)), 0);
+}
+
+TEST_F(FormPageMsqi, LookupLine5StaysWithALookupFile)
+{
+    stored(1).lookupFile = 1;
+    stored(1).lineType[4] = code(LineType::Lookup);
+    auto& page = open();
+    EXPECT_EQ(working(1).lineType[4], code(LineType::Lookup));
+    EXPECT_EQ(page.selection(typeList(5)), 1);
+    EXPECT_TRUE(page.isEnabled(linkList(5)));
+    EXPECT_EQ(page.controls().items(linkList(5)).size(), 13U);
+}
+
+TEST_F(FormPageMsqi, LookupLine5BecomesNilWithoutALookupFile)
+{
+    stored(1).lineType[4] = code(LineType::Lookup);
+    auto& page = open();
+    EXPECT_EQ(working(1).lineType[4], code(LineType::Nil));
+    EXPECT_FALSE(page.isEnabled(typeList(5)));
+    EXPECT_FALSE(page.isEnabled(linkList(2)));
+    EXPECT_EQ(working(1).lookupLink[0], 0);
+}
+
+TEST_F(FormPageMsqi, ChoosingLookupOnALowerLineStoresLookup)
+{
+    stored(1).lookupFile = 1;
+    auto& page = open();
+    page.select(typeList(6), 1);
+    EXPECT_EQ(working(1).lineType[5], code(LineType::Lookup));
+    EXPECT_TRUE(page.isEnabled(linkList(6)));
+}
+
+TEST_F(FormPageMsqi, Line2ReadsFromAllSourcesWithTheRfidReader)
+{
+    m_project->device.readerType = 13;
+    open();
+    EXPECT_EQ(working(1).inputSource[1], 4);
+}
+
+TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)
+{
+    stored(1).lookupFile = 1;
+    stored(2).lineType[0] = code(LineType::Msqi);
+    stored(2).lineType[2] = code(LineType::Integer);
+    auto& page = open();
+    page.select(FormPageId::FormList, 1);
+    EXPECT_EQ(page.controls().items(typeList(1)).size(), 16U);
+    EXPECT_EQ(page.controls().items(typeList(3)).size(), 16U);
+    EXPECT_EQ(working(2).lineType[0], code(LineType::Nil));
+    EXPECT_EQ(page.selection(typeList(3)), select(LineType::Integer));
+    EXPECT_TRUE(page.isEnabled(typeList(1)));
+    EXPECT_TRUE(page.isEnabled(FormPageId::RecordList));
+    EXPECT_TRUE(page.isEnabled(FormPageId::NextList));
+}
+
+TEST_F(FormPageMsqi, TurningMsqiOnInThePropertiesAppliesItAtOnce)
+{
+    stored(1).msqiEnabled = 0;
+    stored(1).lineType[4] = code(LineType::Integer);
+    auto& page = open();
+    working(1).msqiEnabled = 1; // as the form properties dialog writes it
+    m_page->formPropertiesClosed();
+    EXPECT_EQ(working(1).lineType[4], code(LineType::Nil));
+    EXPECT_EQ(working(1).lineType[1], code(LineType::Msqi));
+    EXPECT_FALSE(page.isEnabled(FormPageId::RecordList));
+}
+
+TEST_F(FormPageMsqi, PageActivationAppliesTheRules)
+{
+    stored(1).msqiEnabled = 0;
+    auto& page = open();
+    working(1).msqiEnabled = 1;
+    page.setActive();
+    EXPECT_EQ(working(1).lineType[0], code(LineType::Text));
+}
+
+// --- Reset, reader switch, language -----------------------------------------------------------
+
+TEST_F(FormPageTest, ResetRestoresTheCurrentFormWithoutAsking)
+{
+    stored(3).lineType[0] = code(LineType::Text);
+    stored(3).prompt[0].assign("Qty");
+    stored(3).escTarget = 22;
+    auto& page = open();
+    page.select(FormPageId::FormList, 2);
+    m_page->workingCopy().showInputMark.set(2, 0, true);
+    page.click(FormPageId::ResetButton);
+    EXPECT_EQ(working(3).lineType[0], code(LineType::Nil));
+    EXPECT_TRUE(working(3).prompt[0].isEmpty());
+    EXPECT_EQ(working(3).escTarget, 0);
+    EXPECT_EQ(working(3).nextTarget, 3);
+    EXPECT_EQ(working(3).exportName.str(), "Form  03");
+    EXPECT_FALSE(m_page->workingCopy().showInputMark.isOn(2, 0));
+    EXPECT_EQ(page.selection(FormPageId::EscList), 0);
+    EXPECT_TRUE(m_host.warnings.empty());
+    EXPECT_EQ(m_host.saveChangesQuestions, 0);
+}
+
+TEST_F(FormPageTest, SwitchingTheRfidReaderOffCorrectsEveryForm)
+{
+    m_project->device.readerType = 11;
+    stored(1).lineType[0] = code(LineType::Text);
+    stored(1).inputSource[0] = 3;
+    stored(7).inputSource[4] = 4;
+    auto& page = open();
+    EXPECT_EQ(page.selection(inputSourceList(1)), 3);
+    m_project->device.readerType = 1;
+    m_page->readerSwitched();
+    EXPECT_EQ(working(1).inputSource[0], 2);
+    EXPECT_EQ(working(7).inputSource[4], 2);
+    EXPECT_EQ(page.controls().items(inputSourceList(1)).size(), 3U);
+    EXPECT_EQ(page.selection(inputSourceList(1)), 2);
+}
+
+TEST_F(FormPageTest, SwitchingTheRfidReaderOnOffersFiveSources)
+{
+    auto& page = open();
+    m_project->device.readerType = 12;
+    m_page->readerSwitched();
+    EXPECT_EQ(page.controls().items(inputSourceList(12)).size(), 5U);
+    EXPECT_EQ(page.selection(inputSourceList(12)), 2);
+}
+
+TEST_F(FormPageTest, LoadedLanguageReplacesThePageTexts)
+{
+    m_texts.set(101, "Kennung :");
+    m_texts.set(115, "mehr...");
+    m_texts.set(119, "Variablen");
+    auto& page = open(ui::LanguageState::Loaded);
+    EXPECT_EQ(page.text(FormPageId::IdLabel), "Kennung :");
+    EXPECT_EQ(page.text(moreButton(1)), "mehr...");
+    EXPECT_EQ(page.text(moreButton(12)), "mehr...");
+    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variablen");
+    EXPECT_EQ(page.text(FormPageId::ResetButton), "Reset");
+}
+
+// --- OK and Cancel ------------------------------------------------------------------------------
+
+TEST_F(FormPageTest, ApplyCommitsTheWorkingCopyAndReportsIt)
+{
+    auto& page = open();
+    page.select(typeList(1), select(LineType::FixedData));
+    page.type(promptEdit(1), "ABC");
+    EXPECT_EQ(stored(1).lineType[0], code(LineType::Nil));
+    EXPECT_TRUE(page.apply());
+    EXPECT_TRUE(m_isModified);
+    EXPECT_EQ(stored(1).lineType[0], code(LineType::FixedData));
+    EXPECT_EQ(stored(1).maxLength[0], 3);
+}
+
+TEST_F(FormPageTest, CancelAfterEditingSeveralFormsLeavesBlock2Unchanged)
+{
+    const auto before = m_project->forms;
+    auto& page = open();
+    page.select(typeList(1), select(LineType::Text));
+    page.type(promptEdit(1), "A");
+    page.select(FormPageId::FormList, 5);
+    page.select(FormPageId::EscList, 3);
+    page.click(FormPageId::ResetButton);
+    page.select(FormPageId::FormList, 19);
+    page.select(typeList(12), select(LineType::Image));
+    page.cancelPage();
+    EXPECT_FALSE(m_isModified);
+    EXPECT_EQ(std::memcmp(&before, &m_project->forms, sizeof before), 0);
+}
+
+TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3)
+{
+    stored(1).lookupFile = 2;
+    stored(1).msqiEnabled = 1;
+    auto& page = open();
+    EXPECT_EQ(working(1).lookupLink[0], 0); // block 3: file 2 has no fields
+    LookupSet published = m_project->lookups;
+    published[1].numFields = 5;
+    published[1].keyField = 4;
+    m_page->lookupsPublished(published);
+    page.setActive();
+    EXPECT_EQ(working(1).lookupLink[0], 5);
+}
+
+TEST_F(FormPageTest, CommitTakesLookupLengthsFromThePublishedCopy)
+{
+    stored(1).lookupFile = 1;
+    stored(1).lineType[0] = code(LineType::Lookup);
+    stored(1).lookupLink[0] = 2;
+    auto& page = open();
+    LookupSet published = m_project->lookups;
+    published[0].numFields = 2;
+    published[0].fieldLength[1] = 17;
+    m_page->lookupsPublished(published);
+    EXPECT_TRUE(page.apply());
+    EXPECT_EQ(stored(1).maxLength[0], 17);
+}
+
+TEST_F(FormPageTest, MoreButtonMakesItsLineCurrentAndOpensNothingYet)
+{
+    stored(1).lineType[3] = code(LineType::Text);
+    auto& page = open();
+    page.click(moreButton(4));
+    EXPECT_EQ(m_page->currentLine(), 3);
+    EXPECT_TRUE(m_host.dialogsRun.empty());
+}
+
+TEST_F(FormPageTest, TemplateHasNoFaults)
+{
+    EXPECT_TRUE(ui::templateFaults(resources::formPageTemplate()).empty());
+}
+
+} // namespace
+} // namespace editor::forms
