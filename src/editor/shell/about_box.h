@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+// The About box (AboutBox): its texts are the template's; OK closes it.
+#pragma once
+
+#include "ui/dialog_model.h"
+
+namespace editor {
+
+class AboutBox final : public ui::DialogModel
+{
+};
+
+}  // namespace editor

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// The Edit command's hand-over to the editor property sheet.
+#pragma once
+
+#include <functional>
+
+#include "project/project.h"
+#include "texts/text_source.h"
+#include "ui/host.h"
+#include "ui/localisation.h"
+
+namespace editor {
+
+// Everything the property sheet may use while it is open. The sheet edits `project` (its
+// pages commit their working copies at OK) and sets `isModified` when a page says so.
+struct EditorSession
+{
+    project::Project& project;
+    bool& isModified;
+    const texts::TextSource& texts;
+    ui::LanguageState language;
+    project::Model model;
+    ui::Host& host;
+};
+
+// Runs the editor modally. The designer calls the runner it was given; by default
+// runEditorSheet().
+using EditorRunner = std::function<void(EditorSession&)>;
+
+// The editor property sheet.
+void runEditorSheet(EditorSession& session);
+
+}  // namespace editor

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// What the designer's commands ask of the main window, beyond the dialogs of ui::Host.
+#pragma once
+
+namespace editor {
+
+class ShellView
+{
+public:
+    virtual ~ShellView() = default;
+
+    // Places the window at its start position, above all others when `isAlwaysOnTop`.
+    virtual void placeWindow(bool isAlwaysOnTop) = 0;
+    // Paints the terminal again (its picture follows the model preference).
+    virtual void repaintPanel() = 0;
+    // The popup menu's items changed (recent files, language): build it again.
+    virtual void rebuildPopupMenu() = 0;
+    // Exit: close the main window, which asks the designer whether it may.
+    virtual void closeWindow() = 0;
+};
+
+}  // namespace editor

@@ -1,0 +1,550 @@
+// SPDX-License-Identifier: MIT
+#include "editor/shell/designer.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "editor/shell/shell_view.h"
+#include "project/disk_file.h"
+#include "project/document_io.h"
+#include "project/text_tables.h"
+#include "resources/shell_templates.h"
+#include "support/project_fixtures.h"
+#include "support/ui_harness.h"
+#include "texts/preferences.h"
+#include "texts/recent_files.h"
+
+namespace editor {
+namespace {
+
+namespace fs = std::filesystem;
+using ui::SaveChangesAnswer;
+using ui::testing::DialogHarness;
+using ui::testing::ScriptedHost;
+
+class RecordingView final : public ShellView
+{
+public:
+    int placements = 0;
+    bool isOnTop = false;
+    int repaints = 0;
+    int menuRebuilds = 0;
+    int closeRequests = 0;
+
+    void placeWindow(bool isAlwaysOnTop) override
+    {
+        ++placements;
+        isOnTop = isAlwaysOnTop;
+    }
+    void repaintPanel() override { ++repaints; }
+    void rebuildPopupMenu() override { ++menuRebuilds; }
+    void closeWindow() override { ++closeRequests; }
+};
+
+void writeBytes(const fs::path& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+class DesignerTest : public ::testing::Test
+{
+protected:
+    DesignerTest()
+    {
+        designer.setEditorRunner([this](EditorSession&) { ++editorRuns; });
+    }
+    ~DesignerTest() override
+    {
+        std::error_code ignored;
+        fs::remove_all(m_directory, ignored);
+    }
+
+    [[nodiscard]] std::string path(std::string_view name) const { return (m_directory / name).string(); }
+
+    // A project file as this program writes it, for the given model, with form 1 named `name`.
+    std::string projectFile(std::string_view fileName, project::Model model = project::Model::Q720CE,
+                            std::string_view exportName = "FIRST")
+    {
+        auto p = testing_support::startedProject(model);
+        p->form(1).exportName.assign(exportName);
+        const auto image = project::saveProject(*p, model);
+        const std::string target = path(fileName);
+        EXPECT_TRUE(project::writeFileAtomically(target, image).ok);
+        return target;
+    }
+
+    void writePreferencesFile(std::string_view lines) { writeBytes(m_directory / "FWQ720.ini", lines); }
+
+    [[nodiscard]] texts::Preferences preferencesOnDisk() const
+    {
+        return texts::readPreferences(m_directory / "FWQ720.ini");
+    }
+
+    // Makes the open project differ from any file, as an edit would.
+    void edit() { designer.setModified(true); }
+
+    static fs::path freshDirectory()
+    {
+        static std::atomic<int> counter{0};
+        fs::path directory = fs::temp_directory_path() /
+                             ("formwright_designer_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        fs::create_directories(directory);
+        return directory;
+    }
+
+    fs::path m_directory = freshDirectory();
+    ScriptedHost host;
+    RecordingView view;
+    Designer designer{host, view, m_directory};
+    int editorRuns = 0;
+};
+
+std::string exportNameOfForm1(const Designer& designer) { return designer.project().form(1).exportName.str(); }
+
+bool isFreshProject(const project::Project& p)
+{
+    const auto fresh = testing_support::startedProject();
+    return std::memcmp(&p, fresh.get(), sizeof(project::Project)) == 0;
+}
+
+TEST_F(DesignerTest, StartUpWithoutPreferencesGivesANewProjectPlacedNormally)
+{
+    designer.startUp();
+    EXPECT_TRUE(designer.currentFile().empty());
+    EXPECT_FALSE(designer.isModified());
+    EXPECT_EQ(view.placements, 1);
+    EXPECT_FALSE(view.isOnTop);
+    EXPECT_EQ(designer.languageState(), ui::LanguageState::BuiltinOnly);
+    EXPECT_TRUE(isFreshProject(designer.project()));
+}
+
+TEST_F(DesignerTest, StartUpReopensTheLastFileWhenAutoPreloadIsOn)
+{
+    const std::string file = projectFile("last.Q72");
+    writePreferencesFile(file + "\r1\r1\r0\r" + file + "\r0\r");
+    designer.startUp();
+    EXPECT_EQ(designer.currentFile(), file);
+    EXPECT_EQ(exportNameOfForm1(designer), "FIRST");
+    EXPECT_FALSE(designer.isModified());
+    EXPECT_TRUE(view.isOnTop);
+    EXPECT_TRUE(host.warnings.empty());
+}
+
+TEST_F(DesignerTest, StartUpWithAMissingLastFileKeepsANewProjectWithoutPath)
+{
+    const std::string missing = path("gone.Q72");
+    writePreferencesFile(missing + "\r1\r0\r0\r0\r");
+    designer.startUp();
+    EXPECT_TRUE(designer.currentFile().empty());
+    EXPECT_TRUE(host.warnings.empty());
+
+    // Save must ask for a name rather than write the empty project over the vanished file.
+    EXPECT_FALSE(designer.save());
+    EXPECT_EQ(host.saveRequests.size(), 1U);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST_F(DesignerTest, StartUpWithARejectedLastFileWarnsAndKeepsNoPath)
+{
+    const std::string bad = path("bad.Q72");
+    writeBytes(bad, std::string(70000, 'x'));
+    writePreferencesFile(bad + "\r1\r0\r0\r0\r");
+    designer.startUp();
+    EXPECT_TRUE(designer.currentFile().empty());
+    EXPECT_TRUE(host.hasWarned(2601, 2801));
+    EXPECT_TRUE(isFreshProject(designer.project()));
+}
+
+TEST_F(DesignerTest, UnknowLastFileCountsAsNoFile)
+{
+    writePreferencesFile("Unknow\r1\r0\r0\r0\r");
+    designer.startUp();
+    EXPECT_TRUE(designer.currentFile().empty());
+    EXPECT_FALSE(designer.save());
+    EXPECT_EQ(host.saveRequests.size(), 1U);
+}
+
+TEST_F(DesignerTest, NewOnAModifiedProjectStopsOnCancel)
+{
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
+    host.filesToOpen.push_back(file);
+    ASSERT_TRUE(designer.open());
+    edit();
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(designer.newProject());
+    EXPECT_EQ(designer.currentFile(), file);
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_EQ(exportNameOfForm1(designer), "FIRST");
+}
+
+TEST_F(DesignerTest, NewAfterNoDiscardsClearsThePathAndOpensTheEditor)
+{
+    designer.startUp();
+    host.filesToOpen.push_back(projectFile("a.Q72"));
+    ASSERT_TRUE(designer.open());
+    edit();
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
+    const int runsBefore = editorRuns;
+    EXPECT_TRUE(designer.newProject());
+    EXPECT_TRUE(designer.currentFile().empty());
+    EXPECT_FALSE(designer.isModified());
+    EXPECT_TRUE(isFreshProject(designer.project()));
+    EXPECT_EQ(editorRuns, runsBefore + 1);
+}
+
+TEST_F(DesignerTest, YesWithACancelledSaveAsStopsNewSoNothingIsLost)
+{
+    designer.startUp();
+    designer.project().form(1).exportName.assign("EDITED");
+    edit();
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::Yes);
+    host.filesToSave.push_back(std::nullopt);
+    EXPECT_FALSE(designer.newProject());
+    EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_EQ(editorRuns, 0);
+}
+
+TEST_F(DesignerTest, YesWithAFailedWriteStopsOpenAndClose)
+{
+    designer.startUp();
+    edit();
+    host.saveChangesAnswers = {SaveChangesAnswer::Yes, SaveChangesAnswer::Yes};
+    host.filesToSave = {path("missing_dir/x.Q72"), path("missing_dir/x.Q72")};
+    EXPECT_FALSE(designer.open());
+    EXPECT_TRUE(host.openRequests.empty());
+    EXPECT_FALSE(designer.mayClose());
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_TRUE(host.hasWarned(2601, 2803));
+}
+
+TEST_F(DesignerTest, YesSavesToTheCurrentFileThenCloses)
+{
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
+    host.filesToOpen.push_back(file);
+    ASSERT_TRUE(designer.open());
+    designer.project().form(1).exportName.assign("SAVED");
+    edit();
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::Yes);
+    EXPECT_TRUE(designer.mayClose());
+    EXPECT_FALSE(designer.isModified());
+    const auto bytes = project::readFilePrefix(file, project::CurrentFileBytes);
+    auto reread = testing_support::startedProject();
+    ASSERT_TRUE(project::loadProject(bytes.bytes, *reread, {texts::BuiltinTextSource{}}).ok);
+    EXPECT_EQ(reread->form(1).exportName.str(), "SAVED");
+}
+
+TEST_F(DesignerTest, UnmodifiedProjectClosesWithoutAsking)
+{
+    designer.startUp();
+    EXPECT_TRUE(designer.mayClose());
+    EXPECT_EQ(host.saveChangesQuestions, 0);
+    designer.run(commandValue(Command::Exit));
+    EXPECT_EQ(view.closeRequests, 1);
+}
+
+TEST_F(DesignerTest, CancelledOpenLeavesProjectPathAndFlag)
+{
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
+    host.filesToOpen.push_back(file);
+    ASSERT_TRUE(designer.open());
+    designer.project().form(1).exportName.assign("EDITED");
+    edit();
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
+    host.filesToOpen.push_back(std::nullopt);
+    EXPECT_FALSE(designer.open());
+    EXPECT_EQ(designer.currentFile(), file);
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
+}
+
+TEST_F(DesignerTest, RejectedOpenShowsFormatMismatchAndChangesNothing)
+{
+    designer.startUp();
+    const std::string bad = path("bad.Q72");
+    writeBytes(bad, "Q720-9.99" + std::string(67205, '\0'));
+    designer.project().form(1).exportName.assign("EDITED");
+    edit();
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
+    host.filesToOpen.push_back(bad);
+    EXPECT_FALSE(designer.open());
+    EXPECT_EQ(host.warnings, (std::vector<ui::testing::RecordedWarning>{{texts::sid(2601), texts::sid(2801)}}));
+    EXPECT_TRUE(designer.currentFile().empty());
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
+    EXPECT_TRUE(designer.preferences().recentFiles.empty());
+    EXPECT_EQ(editorRuns, 0);
+}
+
+TEST_F(DesignerTest, OpenReadsTheFileRemembersItAndOpensTheEditor)
+{
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
+    host.filesToOpen.push_back(file);
+    EXPECT_TRUE(designer.open());
+    EXPECT_EQ(designer.currentFile(), file);
+    EXPECT_FALSE(designer.isModified());
+    EXPECT_EQ(exportNameOfForm1(designer), "FIRST");
+    EXPECT_EQ(editorRuns, 1);
+    EXPECT_EQ(preferencesOnDisk().recentFiles, std::vector<std::string>{file});
+    EXPECT_EQ(preferencesOnDisk().lastFile, file);
+    EXPECT_GT(view.menuRebuilds, 0);
+}
+
+TEST_F(DesignerTest, OpenChooserOffersProjectFilesFirstAndTheCurrentFile)
+{
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
+    host.filesToOpen = {file, std::nullopt};
+    ASSERT_TRUE(designer.open());
+    EXPECT_FALSE(designer.open());
+    ASSERT_EQ(host.openRequests.size(), 2U);
+    const ui::FileChooserRequest& first = host.openRequests[0];
+    ASSERT_EQ(first.filters.size(), 2U);
+    EXPECT_EQ(first.filters[0].description, "Formwright Files for Q720 (*.Q72)");
+    EXPECT_EQ(first.filters[0].patterns, "*.Q72");
+    EXPECT_EQ(first.filters[1].patterns, "*.*");
+    EXPECT_EQ(first.defaultExtension, "Q72");
+    EXPECT_TRUE(first.initialFile.empty());
+    EXPECT_EQ(host.openRequests[1].initialFile, file);
+    EXPECT_EQ(host.openRequests[1].initialDirectory, m_directory.string());
+}
+
+TEST_F(DesignerTest, SaveWithoutPathRunsSaveAsAndAddsTheExtension)
+{
+    designer.startUp();
+    edit();
+    host.filesToSave.push_back(path("new"));
+    EXPECT_TRUE(designer.save());
+    EXPECT_EQ(designer.currentFile(), path("new.Q72"));
+    EXPECT_FALSE(designer.isModified());
+    EXPECT_EQ(fs::file_size(path("new.Q72")), project::CurrentFileBytes);
+    ASSERT_EQ(host.saveRequests.size(), 1U);
+    EXPECT_EQ(host.saveRequests[0].filters.size(), 1U);
+    EXPECT_EQ(host.saveRequests[0].defaultExtension, "Q72");
+}
+
+TEST_F(DesignerTest, FailedSaveWarnsKeepsTheFlagAndThePath)
+{
+    designer.startUp();
+    host.filesToSave.push_back(path("a"));
+    ASSERT_TRUE(designer.saveAs());
+    edit();
+    host.filesToSave.push_back(path("missing_dir/b.Q72"));
+    EXPECT_FALSE(designer.saveAs());
+    EXPECT_TRUE(host.hasWarned(2601, 2803));
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_EQ(designer.currentFile(), path("a.Q72"));
+}
+
+TEST_F(DesignerTest, CancelledSaveAsKeepsTheFlag)
+{
+    designer.startUp();
+    edit();
+    EXPECT_FALSE(designer.saveAs());
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_TRUE(host.warnings.empty());
+}
+
+TEST_F(DesignerTest, RecentListKeepsFourMostRecentFirst)
+{
+    designer.startUp();
+    for (const char* name : {"1", "2", "3", "4", "5"}) {
+        host.filesToSave.push_back(path(name));
+        ASSERT_TRUE(designer.saveAs());
+    }
+    const std::vector<std::string> expected = {path("5.Q72"), path("4.Q72"), path("3.Q72"), path("2.Q72")};
+    EXPECT_EQ(designer.preferences().recentFiles, expected);
+    EXPECT_EQ(preferencesOnDisk().recentFiles, expected);
+
+    // Opening entry 3 moves it up without changing the count.
+    EXPECT_TRUE(designer.openRecent(2));
+    EXPECT_EQ(designer.preferences().recentFiles,
+              (std::vector<std::string>{path("3.Q72"), path("5.Q72"), path("4.Q72"), path("2.Q72")}));
+    const auto menu = designer.popupMenu();
+    EXPECT_EQ(menu[8].command, 90);
+    EXPECT_EQ(menu[8].label, texts::recentFileMenuLabel(1, path("3.Q72")));
+}
+
+TEST_F(DesignerTest, RecentFileAsksToSaveAndStopsOnCancel)
+{
+    designer.startUp();
+    const std::string file = projectFile("a.Q72", project::Model::Q720CE, "RECENT");
+    host.filesToOpen.push_back(file);
+    ASSERT_TRUE(designer.open());
+    ASSERT_TRUE(designer.newProject());
+    designer.project().form(1).exportName.assign("EDITED");
+    edit();
+    const int runsBefore = editorRuns;
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(designer.openRecent(0));
+    EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
+    EXPECT_TRUE(designer.isModified());
+
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
+    designer.run(commandValue(recentFileCommand(0)));
+    EXPECT_EQ(exportNameOfForm1(designer), "RECENT");
+    EXPECT_EQ(designer.currentFile(), file);
+    EXPECT_FALSE(designer.isModified());
+    EXPECT_EQ(editorRuns, runsBefore + 1);
+}
+
+TEST_F(DesignerTest, FailedRecentFileLeavesEverythingAndSkipsTheEditor)
+{
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
+    host.filesToOpen.push_back(file);
+    ASSERT_TRUE(designer.open());
+    ASSERT_TRUE(designer.newProject());
+    designer.project().form(1).exportName.assign("EDITED");
+    edit();
+    const int runsBefore = editorRuns;
+    fs::remove(file);
+    host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
+    EXPECT_FALSE(designer.openRecent(0));
+    EXPECT_TRUE(designer.currentFile().empty());
+    EXPECT_TRUE(designer.isModified());
+    EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
+    EXPECT_EQ(editorRuns, runsBefore);
+    EXPECT_FALSE(designer.openRecent(7));
+}
+
+TEST_F(DesignerTest, ReadingAProjectOfTheOtherModelAdoptsItAndRepaints)
+{
+    designer.startUp();
+    const std::string file = projectFile("ppc.Q72", project::Model::Q720PPC);
+    host.filesToOpen.push_back(file);
+    const int repaintsBefore = view.repaints;
+    ASSERT_TRUE(designer.open());
+    EXPECT_EQ(designer.model(), project::Model::Q720PPC);
+    EXPECT_EQ(preferencesOnDisk().model, project::Model::Q720PPC);
+    EXPECT_GT(view.repaints, repaintsBefore);
+}
+
+TEST_F(DesignerTest, PreferencesOkWithoutLanguageChangeKeepsTheProjectTexts)
+{
+    designer.startUp();
+    auto slot = designer.project().texts.slot(7, 0);
+    slot[0] = 'Z';
+    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+        dialog.click(resources::PreferencesId::AlwaysOnTopCheck);
+        EXPECT_TRUE(dialog.ok());
+        return ui::DialogResult::Ok;
+    });
+    designer.run(commandValue(Command::Preferences));
+    EXPECT_EQ(designer.project().texts.slot(7, 0)[0], 'Z');
+    EXPECT_TRUE(designer.preferences().isAlwaysOnTop);
+    EXPECT_TRUE(preferencesOnDisk().isAlwaysOnTop);
+    EXPECT_TRUE(view.isOnTop);
+    EXPECT_GT(view.repaints, 0);
+    EXPECT_FALSE(designer.isModified());
+}
+
+TEST_F(DesignerTest, PreferencesDoNotGiveANewProjectTheLastFile)
+{
+    const std::string file = projectFile("a.Q72");
+    writePreferencesFile(file + "\r1\r0\r0\r" + file + "\r0\r");
+    designer.startUp();
+    ASSERT_EQ(designer.currentFile(), file);
+    ASSERT_TRUE(designer.newProject());
+    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+        EXPECT_TRUE(dialog.isChecked(resources::PreferencesId::AutoPreloadCheck));
+        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+    });
+    designer.showPreferences();
+    EXPECT_TRUE(designer.currentFile().empty());
+}
+
+TEST_F(DesignerTest, LanguageChoiceRefillsTheTerminalTextsAndRelabelsTheMenu)
+{
+    const int firstId = project::textTable(7).firstId;
+    writeBytes(m_directory / "deutsch.lng", "Deutsch\r\n" + std::to_string(firstId) + "=Hallo\r\n31=&Neu\r\n");
+    designer.startUp();
+    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+        EXPECT_EQ(dialog.controls().items(resources::PreferencesId::LanguageList),
+                  (std::vector<std::string>{"Default <English>", "Deutsch"}));
+        EXPECT_EQ(dialog.selection(resources::PreferencesId::LanguageList), 0);
+        dialog.select(resources::PreferencesId::LanguageList, 1);
+        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+    });
+    designer.showPreferences();
+    EXPECT_EQ(designer.preferences().language, "Deutsch");
+    EXPECT_EQ(designer.languageState(), ui::LanguageState::Loaded);
+    EXPECT_EQ(testing_support::slotText(designer.project(), 7, 0).substr(0, 5), "Hallo");
+    EXPECT_EQ(designer.popupMenu()[0].label, "&Neu");
+    EXPECT_EQ(designer.popupMenu()[1].label, "&Open...\tCtrl+O");
+}
+
+TEST_F(DesignerTest, LanguageWhoseFileIsGoneIsKeptUnlessAnotherIsChosen)
+{
+    writePreferencesFile("Unknow\r0\r0\rKlingon\r0\r");
+    designer.startUp();
+    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+        EXPECT_EQ(dialog.selection(resources::PreferencesId::LanguageList), 0);
+        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+    });
+    designer.showPreferences();
+    EXPECT_EQ(preferencesOnDisk().language, "Klingon");
+
+    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+        dialog.select(resources::PreferencesId::LanguageList, 0);
+        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+    });
+    designer.showPreferences();
+    EXPECT_EQ(preferencesOnDisk().language, "0");
+}
+
+TEST_F(DesignerTest, CancelledPreferencesWriteNothing)
+{
+    designer.startUp();
+    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+        dialog.click(resources::PreferencesId::AutoPreloadCheck);
+        dialog.cancel();
+        return ui::DialogResult::Cancel;
+    });
+    designer.showPreferences();
+    EXPECT_FALSE(designer.preferences().isAutoPreloadOn);
+    EXPECT_FALSE(fs::exists(m_directory / "FWQ720.ini"));
+}
+
+TEST_F(DesignerTest, AboutBoxRunsItsTemplate)
+{
+    designer.run(commandValue(Command::About));
+    EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"AboutBox"});
+}
+
+TEST_F(DesignerTest, EditHandsTheProjectAndFlagToTheEditor)
+{
+    designer.setEditorRunner([](EditorSession& session) {
+        session.project.form(2).exportName.assign("SHEET");
+        session.isModified = true;
+    });
+    designer.startUp();
+    designer.run(commandValue(Command::Edit));
+    EXPECT_EQ(designer.project().form(2).exportName.str(), "SHEET");
+    EXPECT_TRUE(designer.isModified());
+}
+
+TEST(SaveAsExtension, AppendsQ72UnlessTheExtensionStartsWithIt)
+{
+    EXPECT_EQ(withProjectExtension("/p/name"), "/p/name.Q72");
+    EXPECT_EQ(withProjectExtension("/p/name.txt"), "/p/name.txt.Q72");
+    EXPECT_EQ(withProjectExtension("/p/name.q72"), "/p/name.q72");
+    EXPECT_EQ(withProjectExtension("/p/name.Q72x"), "/p/name.Q72x");
+    EXPECT_EQ(withProjectExtension("/p/name."), "/p/name..Q72");
+    EXPECT_EQ(withProjectExtension("/p.q72/name"), "/p.q72/name.Q72");
+}
+
+}  // namespace
+}  // namespace editor
