@@ -159,6 +159,25 @@ TEST(CheckCommand, ReportsStaleModelStamp)
         << run.out;
 }
 
+TEST(CheckCommand, ReportsStaleRecordFigures)
+{
+    const testing::ScratchFolder folder;
+    auto image = newImage();
+    // One stored text line of 20 after the automatic key, but figures as if nothing were stored.
+    image[formByte(1, offsetof(project::FormDef, lastInputLine))] = 1;
+    image[formByte(1, offsetof(project::FormDef, lineType))] = 1;
+    image[formByte(1, offsetof(project::FormDef, maxLength))] = 20;
+    const CheckRun run = check(folder, image);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("form 1 fieldCount (block 2 offset 21): stale: holds 0, a save computes 2\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("form 1 recordLengthCheck (block 2 offset 22): stale: holds 0, a save computes 28\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("form 1 keyFieldCount (block 2 offset 23): stale: holds 0, a save computes 1\n"),
+              std::string::npos);
+}
+
 TEST(CheckCommand, RejectsWhatIsNotAProject)
 {
     const testing::ScratchFolder folder;
