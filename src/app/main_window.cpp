@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QPolygon>
+#include <QRegion>
+#include <QShortcut>
+
+#include "app/terminal_panel.h"
+#include "editor/shell/panel_layout.h"
+#include "texts/builtin_strings.h"
+
+namespace app {
+
+// The designer's current text source, asked anew each time: the language can change while
+// the host lives.
+class MainWindow::DesignerTexts final : public texts::TextSource
+{
+public:
+    const editor::Designer* designer = nullptr;
+    [[nodiscard]] std::string text(texts::StringId id) const override
+    {
+        return designer ? designer->texts().text(id) : texts::builtinString(id);
+    }
+};
+
+QRegion windowOutlineRegion()
+{
+    QPolygon polygon;
+    for (const editor::PanelPoint& p : editor::windowOutline()) {
+        polygon << QPoint(p.x, p.y);
+    }
+    return QRegion(polygon, Qt::WindingFill);
+}
+
+MainWindow::MainWindow(const HostFactory& makeHost, std::filesystem::path programDirectory)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_texts(std::make_unique<DesignerTexts>()),
+      m_host(makeHost(*m_texts, this)),
+      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(programDirectory)))
+{
+    m_texts->designer = m_designer.get();
+    setWindowTitle(QStringLiteral("Formwright"));
+    setWindowIcon(QIcon(programIconPixmap(32)));
+    setFixedSize(editor::PanelWidth, editor::PanelHeight);
+    setMask(windowOutlineRegion());
+    m_panel = new TerminalPanel(m_pictures, [this] { return m_designer->model(); }, this);
+    m_panel->move(0, 0);
+    connect(m_panel, &TerminalPanel::popupRequested, this, &MainWindow::showPopupMenu);
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_N), editor::Command::New);
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_O), editor::Command::Open);
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_S), editor::Command::Save);
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_E), editor::Command::Edit);
+    rebuildPopupMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addAccelerator(const QKeySequence& keys, editor::Command command)
+{
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, command] { m_designer->run(editor::commandValue(command)); });
+}
+
+void MainWindow::startUp() { m_designer->startUp(); }
+
+void MainWindow::placeWindow(bool isAlwaysOnTop)
+{
+    if (isAlwaysOnTop != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, isAlwaysOnTop);
+    }
+    move(editor::WindowPosition.x, editor::WindowPosition.y);
+    show();
+}
+
+void MainWindow::repaintPanel() { m_panel->update(); }
+
+void MainWindow::rebuildPopupMenu()
+{
+    m_menu.clear();
+    for (const editor::MenuEntry& entry : m_designer->popupMenu()) {
+        if (entry.isSeparator) {
+            m_menu.addSeparator();
+            continue;
+        }
+        // Paths are the system's bytes (UTF-8 here); the fixed items are plain ASCII.
+        QAction* action = m_menu.addAction(QString::fromLocal8Bit(entry.label));
+        action->setData(entry.command);
+        const int command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { m_designer->run(command); });
+    }
+}
+
+void MainWindow::showPopupMenu(QPoint globalPosition) { m_menu.exec(globalPosition); }
+
+void MainWindow::closeWindow() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_designer->mayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace app

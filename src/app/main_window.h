@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// The designer's only top-level window: frameless, shaped like the terminal, painted by the
+// TerminalPanel, with every command in one popup menu and four accelerators.
+#pragma once
+
+#include <QMenu>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/terminal_pictures.h"
+#include "editor/shell/designer.h"
+#include "editor/shell/shell_view.h"
+
+namespace app {
+
+class TerminalPanel;
+
+class MainWindow final : public QWidget, public editor::ShellView
+{
+    Q_OBJECT
+
+public:
+    // Builds the host of the designer's dialogs; it fetches texts from `texts` when it shows
+    // them and owns its boxes by `window` when no other window is active.
+    using HostFactory = std::function<std::unique_ptr<ui::Host>(const texts::TextSource& texts, QWidget* window)>;
+
+    MainWindow(const HostFactory& makeHost, std::filesystem::path programDirectory);
+    ~MainWindow() override;
+
+    // Start-up: preferences, language, runtime texts, project, then the window is shown.
+    void startUp();
+
+    [[nodiscard]] editor::Designer& designer() { return *m_designer; }
+    [[nodiscard]] ui::Host& host() { return *m_host; }
+    [[nodiscard]] QMenu& popupMenu() { return m_menu; }
+    [[nodiscard]] TerminalPanel& panel() { return *m_panel; }
+
+    void placeWindow(bool isAlwaysOnTop) override;
+    void repaintPanel() override;
+    void rebuildPopupMenu() override;
+    void closeWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class DesignerTexts;
+
+    void showPopupMenu(QPoint globalPosition);
+    void addAccelerator(const QKeySequence& keys, editor::Command command);
+
+    std::unique_ptr<DesignerTexts> m_texts;
+    std::unique_ptr<ui::Host> m_host;
+    std::unique_ptr<editor::Designer> m_designer;
+    TerminalPictures m_pictures;
+    TerminalPanel* m_panel = nullptr;
+    QMenu m_menu;
+};
+
+// The window outline as a region of the main window.
+[[nodiscard]] QRegion windowOutlineRegion();
+
+}  // namespace app
