@@ -237,6 +237,7 @@ std::map<std::string, std::vector<Seed>> allCorpora()
 {
     std::map<std::string, std::vector<Seed>> corpora;
     corpora["project_file"] = projectFileSeeds();
+    corpora["project_in_editor"] = corpora["project_file"];
     corpora["language_file"] = languageFileSeeds();
     corpora["preferences_file"] = preferencesFileSeeds();
     return corpora;
