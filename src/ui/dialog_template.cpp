@@ -5,6 +5,34 @@
 
 namespace ui {
 
+bool kindFitsIdRange(ControlKind kind, ControlId id)
+{
+    const int value = id.value();
+    if (value <= 0 || value > 1000) {
+        return true;
+    }
+    if (id == OkButton || id == CancelButton) {
+        return kind == ControlKind::PushButton;
+    }
+    switch (value / 100) {
+    case 1:
+        return kind == ControlKind::CheckBox;
+    case 2:
+    case 6:
+        return kind == ControlKind::Label || kind == ControlKind::GroupBox || kind == ControlKind::Icon;
+    case 3:
+        return kind == ControlKind::DropDownList;
+    case 4:
+        return kind == ControlKind::Edit;
+    case 5:
+        return kind == ControlKind::PushButton;
+    case 7:
+        return kind == ControlKind::RadioButton;
+    default:
+        return true;
+    }
+}
+
 std::vector<std::string> templateFaults(const DialogTemplate& dialog)
 {
     std::vector<std::string> faults;
@@ -33,12 +61,12 @@ std::vector<std::string> templateFaults(const DialogTemplate& dialog)
         if (r.width <= 0 || r.height <= 0) {
             faults.push_back(where + ": empty rectangle");
         }
-        if (r.x < 0 || r.y < 0 || r.x + r.width > dialog.dialogUnits.width
-            || r.y + r.height > dialog.dialogUnits.height) {
+        if (r.x < 0 || r.y < 0 || r.x + r.width > dialog.dialogUnits.width ||
+            r.y + r.height > dialog.dialogUnits.height) {
             faults.push_back(where + ": outside the dialog");
         }
     }
     return faults;
 }
 
-}  // namespace ui
+} // namespace ui

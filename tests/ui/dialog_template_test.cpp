@@ -8,7 +8,26 @@
 namespace ui {
 namespace {
 
-TEST(DialogTemplate, SampleTemplateIsSound) { EXPECT_TRUE(templateFaults(sample::sampleTemplate()).empty()); }
+TEST(DialogTemplate, SampleTemplateIsSound)
+{
+    EXPECT_TRUE(templateFaults(sample::sampleTemplate()).empty());
+}
+
+TEST(DialogTemplate, SampleControlsFitTheirIdRanges)
+{
+    for (const ControlTemplate& control : sample::sampleTemplate().controls) {
+        EXPECT_TRUE(kindFitsIdRange(control.kind, control.id)) << "control " << control.id.value();
+    }
+}
+
+TEST(DialogTemplate, KindsOutsideTheirIdRangeAreCaught)
+{
+    EXPECT_FALSE(kindFitsIdRange(ControlKind::Edit, ControlId{301}));
+    EXPECT_FALSE(kindFitsIdRange(ControlKind::CheckBox, ControlId{701}));
+    EXPECT_FALSE(kindFitsIdRange(ControlKind::Label, OkButton));
+    EXPECT_TRUE(kindFitsIdRange(ControlKind::Edit, ControlId{1001}));
+    EXPECT_TRUE(kindFitsIdRange(ControlKind::Label, ControlId{-1}));
+}
 
 TEST(DialogTemplate, FaultsNameDuplicatesAndStrayControls)
 {
@@ -19,8 +38,9 @@ TEST(DialogTemplate, FaultsNameDuplicatesAndStrayControls)
         {ControlKind::DropDownList, ControlId{301}, "", {0, 14, 10, 80}},
     };
     const std::vector<std::string> faults = templateFaults(DialogTemplate{"XDLG", "", {20, 30}, items});
-    EXPECT_EQ(faults, (std::vector<std::string>{"XDLG control 101: duplicate ID", "XDLG control 201: outside the dialog"}));
+    EXPECT_EQ(faults,
+              (std::vector<std::string>{"XDLG control 101: duplicate ID", "XDLG control 201: outside the dialog"}));
 }
 
-}  // namespace
-}  // namespace ui
+} // namespace
+} // namespace ui
