@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/pending_page_model.h"
+#include "editor/shell/editor_session.h"
 #include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
@@ -119,6 +120,22 @@ TEST_F(PropertySheetModelTest, CaptionNamesModelAndFile)
     EXPECT_EQ(sheet(sheetPages(), "").caption(), "Q720CE Formwright - [ New file ]");
     EXPECT_EQ(sheet(sheetPages(), "Unknow").caption(), "Q720CE Formwright - [ New file ]");
     EXPECT_EQ(sheet(sheetPages(), "/data/stock.Q72").caption(), "Q720CE Formwright - [ /data/stock.Q72 ]");
+}
+
+TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
+{
+    const editor::EditorSession session{
+        *m_project, m_isModified,          m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720PPC,
+        m_host,     "C:\\stock\\count.Q72"};
+    std::vector<int> opened;
+    PropertySheetModel editor(session,
+                              [this, &opened](int index, const ui::DialogTemplate& dialog, ui::DialogModel& page) {
+                                  opened.push_back(index);
+                                  page.open(dialog, m_host);
+                              });
+    EXPECT_EQ(editor.caption(), "Q720PPC Formwright - [ C:\\stock\\count.Q72 ]");
+    ASSERT_TRUE(editor.showPage(1));
+    EXPECT_EQ(opened, (std::vector<int>{0, 1})) << "the opener builds each page once, when first shown";
 }
 
 TEST_F(PropertySheetModelTest, OpensOnTheFirstPageAndCreatesNoOther)

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "app/property_sheet_screenshots.h"
 #include "app/terminal_panel.h"
 #include "app/terminal_pictures.h"
 
@@ -20,5 +21,6 @@ int main(int argc, char** argv)
         app::TerminalPanel panel(pictures, [model] { return model; });
         panel.grab().save(directory + (model == project::Model::Q720CE ? QStringLiteral("/ce.png") : QStringLiteral("/ppc.png")));
     }
+    app::saveSheetScreenshots(directory);
     return 0;
 }
