@@ -6,7 +6,11 @@
 #include <memory>
 #include <string_view>
 
+#ifdef FORMWRIGHT_FUZZ_CLI
+#include "cli/json_mirror.h"
+#endif
 #include "project/defaults.h"
+#include "project/document_io.h"
 #include "texts/builtin_strings.h"
 #include "texts/preferences.h"
 #include "project/file_format.h"
@@ -124,11 +128,13 @@ std::unique_ptr<Project> busyProject(Model model)
     return p;
 }
 
-// A file image of any version: the current layout with another magic, cut to that version's
-// size.
+// A file image of any version as the designer saves it (derived bytes computed), with another
+// magic and cut to that version's size.
 std::vector<std::uint8_t> imageOfVersion(const Project& p, std::string_view magic)
 {
-    std::vector<std::uint8_t> image = project::serialiseProject(p);
+    auto saved = std::make_unique<Project>(p);
+    const Model model = p.device.modelStamp == 1 ? Model::Q720PPC : Model::Q720CE;
+    std::vector<std::uint8_t> image = project::saveProject(*saved, model);
     std::memset(image.data(), 0, project::MagicBytes);
     std::memcpy(image.data(), magic.data(), std::min(magic.size(), project::MagicBytes));
     image.resize(project::fileSizeForVersion(project::FileMagic::of(magic)));
@@ -192,6 +198,26 @@ std::vector<Seed> projectFileSeeds()
     return seeds;
 }
 
+#ifdef FORMWRIGHT_FUZZ_CLI
+// Mirrors as `export` writes them, of a few versions, and small hand-written ones.
+std::vector<Seed> mirrorSeeds()
+{
+    std::vector<Seed> seeds;
+    for (const Seed& project : projectFileSeeds()) {
+        const bool isWanted = project.name == "plain_v1_14.q72" || project.name == "busy_ppc_v1_14.q72" ||
+                              project.name == "busy_ce_v1_00.q72" || project.name == "blank_texts_v1_11.q72";
+        if (isWanted) {
+            const std::string json = cli::mirrorOf(project.bytes).dump();
+            seeds.push_back({project.name + ".json", bytesOf(json)});
+        }
+    }
+    seeds.push_back({"empty_object.json", bytesOf("{}")});
+    seeds.push_back({"version_only.json", bytesOf(R"({"version": "Q720-1.00"})")});
+    seeds.push_back({"newer.json", bytesOf(R"({"version": "Q720-1.15", "forms": []})")});
+    return seeds;
+}
+#endif
+
 std::vector<Seed> languageFileSeeds()
 {
     const auto same = [](std::string text) { return text; };
@@ -238,6 +264,12 @@ std::map<std::string, std::vector<Seed>> allCorpora()
     std::map<std::string, std::vector<Seed>> corpora;
     corpora["project_file"] = projectFileSeeds();
     corpora["project_in_editor"] = corpora["project_file"];
+#ifdef FORMWRIGHT_FUZZ_CLI
+    corpora["cli_check"] = corpora["project_file"];
+    corpora["cli_check"].push_back({"too_long.q72", bytesOf(std::string(project::CurrentFileBytes + 7, '\0').replace(0, 9, "Q720-1.14"))});
+    corpora["cli_check"].push_back({"truncated.q72", bytesOf(std::string(100, '\0').replace(0, 9, "Q720-1.09"))});
+    corpora["cli_import"] = mirrorSeeds();
+#endif
     corpora["language_file"] = languageFileSeeds();
     corpora["preferences_file"] = preferencesFileSeeds();
     return corpora;
