@@ -6,6 +6,14 @@ namespace texts {
 namespace {
 
 constexpr StringEntry entries[] = {
+    // Property sheet: program name, caption of an unsaved project, page titles.
+    {1, "Formwright"},
+    {2, "New file"},
+    {3, "Form"},
+    {4, "Menu"},
+    {5, "Lookup"},
+    {6, "Barcode"},
+    {7, "Settings"},
     // Project defaults: form export name prefix, transaction file export name.
     {10, "Form  "},
     {11, "DAT"},
@@ -52,6 +60,17 @@ constexpr StringEntry entries[] = {
     {117, "Advanced..."},
     {118, "Reset"},
     {119, "Variables"},
+    // Menu page: labels, check boxes, item grid headers, Reset button.
+    {241, "ID :"},
+    {242, "Esc :"},
+    {243, "Data"},
+    {244, "Menu caption :"},
+    {245, "Save caption"},
+    {246, "Save selected item"},
+    {247, "Items"},
+    {248, "Name"},
+    {249, "Next :"},
+    {250, "Reset"},
     // Target codes, list placeholders and terminal models.
     {1301, "main"},
     {1302, "form  "},

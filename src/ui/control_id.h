@@ -19,8 +19,8 @@ public:
     constexpr explicit ControlId(int value) : m_value(value) {}
 
     template <typename Enum>
-        requires std::is_enum_v<Enum> && (!std::is_same_v<Enum, texts::StringId>)
-    constexpr ControlId(Enum id)  // NOLINT(google-explicit-constructor): per-dialog ID enums
+    requires std::is_enum_v<Enum> &&(!std::is_same_v<Enum, texts::StringId>)constexpr ControlId(
+        Enum id) // NOLINT(google-explicit-constructor): per-dialog ID enums
         : m_value(static_cast<int>(id))
     {
     }
@@ -38,4 +38,4 @@ private:
 inline constexpr ControlId OkButton{1};
 inline constexpr ControlId CancelButton{2};
 
-}  // namespace ui
+} // namespace ui

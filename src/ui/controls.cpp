@@ -12,7 +12,7 @@ const ControlState& missingState()
     return missing;
 }
 
-}  // namespace
+} // namespace
 
 Controls::Controls(const DialogTemplate& dialog) : m_title(dialog.title)
 {
@@ -31,8 +31,7 @@ Controls::Controls(const DialogTemplate& dialog) : m_title(dialog.title)
 
 ControlState* Controls::find(ControlId id)
 {
-    const auto it = std::find_if(m_states.begin(), m_states.end(),
-                                 [id](const ControlState& s) { return s.id == id; });
+    const auto it = std::find_if(m_states.begin(), m_states.end(), [id](const ControlState& s) { return s.id == id; });
     return it == m_states.end() ? nullptr : &*it;
 }
 
@@ -52,8 +51,7 @@ bool Controls::has(ControlId id) const
 
 const ControlState& Controls::state(ControlId id) const
 {
-    const auto it = std::find_if(m_states.begin(), m_states.end(),
-                                 [id](const ControlState& s) { return s.id == id; });
+    const auto it = std::find_if(m_states.begin(), m_states.end(), [id](const ControlState& s) { return s.id == id; });
     if (it == m_states.end()) {
         if (std::find(m_unknownIds.begin(), m_unknownIds.end(), id) == m_unknownIds.end()) {
             m_unknownIds.push_back(id);
@@ -146,4 +144,4 @@ void Controls::requestFocus(ControlId id)
     }
 }
 
-}  // namespace ui
+} // namespace ui

@@ -22,10 +22,10 @@ struct ControlState
     bool isChecked = false;
     bool isEnabled = true;
     bool isVisible = true;
-    std::vector<std::string> items;  // drop-down lists
-    int selection = -1;              // -1: nothing chosen
-    int textLimit = 0;               // edit boxes: most characters the user can type; 0 no limit
-    bool isDigitsOnly = false;       // edit boxes: only digits can be typed
+    std::vector<std::string> items; // drop-down lists
+    int selection = -1;             // -1: nothing chosen
+    int textLimit = 0;              // edit boxes: most characters the user can type; 0 no limit
+    bool isDigitsOnly = false;      // edit boxes: only digits can be typed
 };
 
 class Controls
@@ -84,9 +84,9 @@ private:
 
     std::string m_title;
     std::vector<ControlState> m_states;
-    mutable std::vector<ControlId> m_unknownIds;  // diagnostics only, so reads may add to it
+    mutable std::vector<ControlId> m_unknownIds; // diagnostics only, so reads may add to it
     ControlId m_focus;
     int m_focusRequests = 0;
 };
 
-}  // namespace ui
+} // namespace ui

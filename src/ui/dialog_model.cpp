@@ -15,7 +15,7 @@ std::string digitsOf(std::string_view text)
     return digits;
 }
 
-}  // namespace
+} // namespace
 
 void DialogModel::open(const DialogTemplate& dialog, Host& host)
 {
@@ -75,8 +75,8 @@ void DialogModel::edit(ControlId id, std::string_view text)
     if (const NumericEdit* numeric = numericEdit(id)) {
         typed = correctWhileTyping(typed, numeric->spec);
     }
-    const bool isPending = std::any_of(m_pendingEdits.begin(), m_pendingEdits.end(),
-                                       [id](const PendingEdit& p) { return p.id == id; });
+    const bool isPending =
+        std::any_of(m_pendingEdits.begin(), m_pendingEdits.end(), [id](const PendingEdit& p) { return p.id == id; });
     if (!isPending) {
         m_pendingEdits.push_back({id, state.text});
     }
@@ -86,10 +86,10 @@ void DialogModel::edit(ControlId id, std::string_view text)
 
 void DialogModel::finishEditing(ControlId id)
 {
-    const auto it = std::find_if(m_pendingEdits.begin(), m_pendingEdits.end(),
-                                 [id](const PendingEdit& p) { return p.id == id; });
+    const auto it =
+        std::find_if(m_pendingEdits.begin(), m_pendingEdits.end(), [id](const PendingEdit& p) { return p.id == id; });
     if (it == m_pendingEdits.end()) {
-        return;  // nothing typed since the last finish: loaded values stay as they are
+        return; // nothing typed since the last finish: loaded values stay as they are
     }
     const std::string lastAccepted = it->lastAccepted;
     m_pendingEdits.erase(it);
@@ -162,7 +162,7 @@ bool DialogModel::killActive()
 bool DialogModel::apply()
 {
     if (!isOpen()) {
-        return true;  // a page never shown leaves its blocks as they are
+        return true; // a page never shown leaves its blocks as they are
     }
     finishAllEditing();
     return onApply();
@@ -185,23 +185,26 @@ bool DialogModel::toggleCheck(ControlId id)
 
 void DialogModel::makeNumeric(ControlId id, NumericEditSpec spec)
 {
-    const auto it = std::find_if(m_numericEdits.begin(), m_numericEdits.end(),
-                                 [id](const NumericEdit& n) { return n.id == id; });
+    const auto it =
+        std::find_if(m_numericEdits.begin(), m_numericEdits.end(), [id](const NumericEdit& n) { return n.id == id; });
     if (it != m_numericEdits.end()) {
         it->spec = std::move(spec);
         return;
     }
-    static_cast<void>(m_controls.state(id));  // an unknown ID shows up in unknownIds()
+    static_cast<void>(m_controls.state(id)); // an unknown ID shows up in unknownIds()
     m_numericEdits.push_back({id, std::move(spec)});
 }
 
-std::optional<int> DialogModel::numberIn(ControlId id) const { return parseUnsigned(m_controls.text(id)); }
+std::optional<int> DialogModel::numberIn(ControlId id) const
+{
+    return parseUnsigned(m_controls.text(id));
+}
 
 const DialogModel::NumericEdit* DialogModel::numericEdit(ControlId id) const
 {
-    const auto it = std::find_if(m_numericEdits.begin(), m_numericEdits.end(),
-                                 [id](const NumericEdit& n) { return n.id == id; });
+    const auto it =
+        std::find_if(m_numericEdits.begin(), m_numericEdits.end(), [id](const NumericEdit& n) { return n.id == id; });
     return it == m_numericEdits.end() ? nullptr : &*it;
 }
 
-}  // namespace ui
+} // namespace ui

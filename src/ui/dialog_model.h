@@ -83,9 +83,9 @@ public:
 
     // Property-sheet pages.
     void setActive();
-    bool killActive();  // false: the page refuses to be left
-    bool apply();       // the sheet's OK; false keeps the sheet open on this page
-    void cancelPage();  // the sheet's Cancel
+    bool killActive(); // false: the page refuses to be left
+    bool apply();      // the sheet's OK; false keeps the sheet open on this page
+    void cancelPage(); // the sheet's Cancel
 
 protected:
     virtual void onInit() {}
@@ -121,7 +121,7 @@ private:
     struct PendingEdit
     {
         ControlId id;
-        std::string lastAccepted;  // the text before the user's first change
+        std::string lastAccepted; // the text before the user's first change
     };
 
     [[nodiscard]] bool isActionable(ControlId id) const;
@@ -135,4 +135,4 @@ private:
     std::optional<DialogResult> m_result;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -33,12 +33,12 @@ std::vector<std::string> templateFaults(const DialogTemplate& dialog)
         if (r.width <= 0 || r.height <= 0) {
             faults.push_back(where + ": empty rectangle");
         }
-        if (r.x < 0 || r.y < 0 || r.x + r.width > dialog.dialogUnits.width
-            || r.y + r.height > dialog.dialogUnits.height) {
+        if (r.x < 0 || r.y < 0 || r.x + r.width > dialog.dialogUnits.width ||
+            r.y + r.height > dialog.dialogUnits.height) {
             faults.push_back(where + ": outside the dialog");
         }
     }
     return faults;
 }
 
-}  // namespace ui
+} // namespace ui

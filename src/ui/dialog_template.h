@@ -36,8 +36,8 @@ enum class ControlKind : std::uint8_t {
     Label,
     GroupBox,
     PushButton,
-    Icon,    // the program icon
-    Custom,  // painted by a widget the view is given for this ID (character grid, panel)
+    Icon,   // the program icon
+    Custom, // painted by a widget the view is given for this ID (character grid, panel)
 };
 
 // Optional traits of a control, combinable with |.
@@ -45,13 +45,13 @@ enum class ControlStyle : std::uint16_t {
     None = 0,
     Hidden = 1U << 0,
     Disabled = 1U << 1,
-    DigitsOnly = 1U << 2,  // edit boxes: only digits can be typed
+    DigitsOnly = 1U << 2, // edit boxes: only digits can be typed
     Multiline = 1U << 3,
     ReadOnly = 1U << 4,
     Password = 1U << 5,
-    DefaultButton = 1U << 6,  // push buttons: Enter presses it
-    RightAligned = 1U << 7,   // labels and edits
-    Sunken = 1U << 8,         // labels with a sunken frame
+    DefaultButton = 1U << 6, // push buttons: Enter presses it
+    RightAligned = 1U << 7,  // labels and edits
+    Sunken = 1U << 8,        // labels with a sunken frame
 };
 
 [[nodiscard]] constexpr ControlStyle operator|(ControlStyle a, ControlStyle b)
@@ -82,15 +82,15 @@ struct ControlTemplate
 {
     ControlKind kind = ControlKind::Label;
     ControlId id;
-    std::string_view text;  // raw single-byte text, as the control shows it first
+    std::string_view text; // raw single-byte text, as the control shows it first
     DialogRect dialogUnits;
     ControlStyle style = ControlStyle::None;
 };
 
 struct DialogTemplate
 {
-    std::string_view name;   // resource name, e.g. "CODE39_2DDLG"
-    std::string_view title;  // caption; a property-sheet page uses its own tab title instead
+    std::string_view name;  // resource name, e.g. "CODE39_2DDLG"
+    std::string_view title; // caption; a property-sheet page uses its own tab title instead
     DialogSize dialogUnits;
     std::span<const ControlTemplate> controls;
     int fontPointSize = 8;
@@ -100,4 +100,4 @@ struct DialogTemplate
 // outside the dialog, empty name. One loop-driven test runs this over every template.
 [[nodiscard]] std::vector<std::string> templateFaults(const DialogTemplate& dialog);
 
-}  // namespace ui
+} // namespace ui

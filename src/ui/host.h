@@ -22,17 +22,17 @@ enum class SaveChangesAnswer { Yes, No, Cancel };
 
 struct FileFilter
 {
-    std::string description;  // "Q720 program files (*.Q72)"
-    std::string patterns;     // "*.Q72", several separated by ';'
+    std::string description; // "Q720 program files (*.Q72)"
+    std::string patterns;    // "*.Q72", several separated by ';'
 };
 
 struct FileChooserRequest
 {
-    std::string title;  // empty: the chooser's own
+    std::string title; // empty: the chooser's own
     std::vector<FileFilter> filters;
     std::string initialDirectory;
     std::string initialFile;
-    std::string defaultExtension;  // without the dot; added when the user types none
+    std::string defaultExtension; // without the dot; added when the user types none
 };
 
 class Host
@@ -57,4 +57,4 @@ public:
     virtual DialogResult runDialog(const DialogTemplate& dialog, DialogModel& model) = 0;
 };
 
-}  // namespace ui
+} // namespace ui

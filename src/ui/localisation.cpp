@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/localisation.h"
 
+#include "texts/language.h"
 #include "texts/text_source.h"
 #include "ui/controls.h"
 
@@ -31,6 +32,12 @@ void replaceCaptionTexts(Controls& controls, const texts::TextSource& source, La
     }
 }
 
+void replaceCaptionTexts(Controls& controls, const texts::LanguageTable& language, const CaptionTexts& captions)
+{
+    replaceCaptionTexts(controls, language, language.isLoaded() ? LanguageState::Loaded : LanguageState::BuiltinOnly,
+                        captions);
+}
+
 std::vector<std::string> listTexts(const texts::TextSource& source, texts::StringId first, int count)
 {
     std::vector<std::string> items;
@@ -46,4 +53,4 @@ void fillList(Controls& controls, ControlId list, const texts::TextSource& sourc
     controls.setItems(list, listTexts(source, first, count));
 }
 
-}  // namespace ui
+} // namespace ui

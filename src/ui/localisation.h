@@ -12,8 +12,9 @@
 #include "ui/control_id.h"
 
 namespace texts {
+class LanguageTable;
 class TextSource;
-}
+} // namespace texts
 
 namespace ui {
 
@@ -41,16 +42,18 @@ struct CaptionTexts
 void replaceCaptionTexts(Controls& controls, const texts::TextSource& source, LanguageState language,
                          const CaptionTexts& captions);
 
+// The same with the program's language table, which knows whether a language is loaded.
+void replaceCaptionTexts(Controls& controls, const texts::LanguageTable& language, const CaptionTexts& captions);
+
 // The same rule for one text outside a dialog (a popup-menu item, a tab title).
-[[nodiscard]] std::string captionText(const texts::TextSource& source, LanguageState language,
-                                      texts::StringId entry, std::string_view ownText);
+[[nodiscard]] std::string captionText(const texts::TextSource& source, LanguageState language, texts::StringId entry,
+                                      std::string_view ownText);
 
 // `count` entries from consecutive string IDs starting at `first`, language entry first: the
 // texts of a list whose stored value is the list position.
 [[nodiscard]] std::vector<std::string> listTexts(const texts::TextSource& source, texts::StringId first, int count);
 
 // Fills a drop-down list with listTexts() (the selection is cleared).
-void fillList(Controls& controls, ControlId list, const texts::TextSource& source, texts::StringId first,
-              int count);
+void fillList(Controls& controls, ControlId list, const texts::TextSource& source, texts::StringId first, int count);
 
-}  // namespace ui
+} // namespace ui

@@ -15,7 +15,7 @@ std::string fetch(const texts::TextSource& source, texts::StringId id)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<MessageTexts> warningTexts(const texts::TextSource& source, texts::StringId title, texts::StringId text)
 {
@@ -31,4 +31,4 @@ MessageTexts saveChangesTexts(const texts::TextSource& source)
     return {"Veltrona's Q720 Formwright", fetch(source, texts::sid(2651))};
 }
 
-}  // namespace ui
+} // namespace ui

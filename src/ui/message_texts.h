@@ -29,4 +29,4 @@ inline constexpr std::size_t MaxMessageChars = 160;
 // "Save current program ?" (string 2651, language entry first) under the program's fixed title.
 [[nodiscard]] MessageTexts saveChangesTexts(const texts::TextSource& source);
 
-}  // namespace ui
+} // namespace ui

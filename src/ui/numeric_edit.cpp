@@ -7,9 +7,12 @@
 namespace ui {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-}  // namespace
+} // namespace
 
 std::optional<int> parseUnsigned(std::string_view text)
 {
@@ -30,7 +33,7 @@ std::string correctWhileTyping(std::string_view text, const NumericEditSpec& spe
 {
     const std::optional<int> value = parseUnsigned(text);
     if (!value) {
-        return std::string(text);  // not a number yet: finishing decides
+        return std::string(text); // not a number yet: finishing decides
     }
     if (*value > spec.maximum) {
         return std::to_string(spec.maximum);
@@ -54,4 +57,4 @@ FinishedEdit correctWhenFinished(std::string_view text, std::string_view lastAcc
     return {std::to_string(value), false};
 }
 
-}  // namespace ui
+} // namespace ui

@@ -65,7 +65,7 @@ public:
     std::vector<FileChooserRequest> saveRequests;
     std::deque<std::optional<std::string>> filesToOpen;
     std::deque<std::optional<std::string>> filesToSave;
-    std::vector<std::string> dialogsRun;  // template names, in order
+    std::vector<std::string> dialogsRun; // template names, in order
 
     void onDialog(std::string_view templateName, DialogScript script)
     {
@@ -109,8 +109,7 @@ public:
     }
 
 private:
-    template <typename T>
-    static T next(std::deque<T>& queue, T fallback)
+    template <typename T> static T next(std::deque<T>& queue, T fallback)
     {
         if (queue.empty()) {
             return fallback;
@@ -136,8 +135,8 @@ public:
 
     // Owns the model and a ScriptedHost of its own.
     template <typename Model>
-        requires std::is_base_of_v<DialogModel, std::decay_t<Model>> && (!std::is_lvalue_reference_v<Model>)
-    DialogHarness(const DialogTemplate& dialog, Model&& model)
+    requires std::is_base_of_v<DialogModel, std::decay_t<Model>> &&
+        (!std::is_lvalue_reference_v<Model>)DialogHarness(const DialogTemplate& dialog, Model&& model)
         : m_ownedModel(std::make_unique<std::decay_t<Model>>(std::forward<Model>(model))),
           m_ownedHost(std::make_unique<ScriptedHost>()), m_model(m_ownedModel.get()), m_host(m_ownedHost.get())
     {
@@ -146,11 +145,7 @@ public:
 
     [[nodiscard]] const Controls& controls() const { return m_model->controlStates(); }
     [[nodiscard]] DialogModel& model() { return *m_model; }
-    template <typename Model>
-    [[nodiscard]] Model& modelAs()
-    {
-        return dynamic_cast<Model&>(*m_model);
-    }
+    template <typename Model> [[nodiscard]] Model& modelAs() { return dynamic_cast<Model&>(*m_model); }
     // The harness's own ScriptedHost (only for harnesses that own one).
     [[nodiscard]] ScriptedHost& host()
     {
@@ -300,4 +295,4 @@ inline DialogResult ScriptedHost::runDialog(const DialogTemplate& dialog, Dialog
     return DialogResult::Cancel;
 }
 
-}  // namespace ui::testing
+} // namespace ui::testing

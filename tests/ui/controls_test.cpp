@@ -77,5 +77,5 @@ TEST(Controls, FocusRequestsAreCounted)
     EXPECT_EQ(controls.focusRequests(), 1);
 }
 
-}  // namespace
-}  // namespace ui
+} // namespace
+} // namespace ui

@@ -146,7 +146,7 @@ TEST(DialogModel, TextSetByTheModelDoesNotReenterIt)
     dialog.type(SampleId::NameEdit, "ab");
     EXPECT_EQ(dialog.text(SampleId::NameEdit), "AB");
     EXPECT_EQ(model.textChanges, 2);
-    dialog.click(SampleId::ResetButton);  // rewrites every edit from the model
+    dialog.click(SampleId::ResetButton); // rewrites every edit from the model
     EXPECT_EQ(model.textChanges, 2);
 }
 
@@ -258,5 +258,5 @@ TEST(ScriptedHost, UnscriptedChildDialogsAreCancelled)
     EXPECT_EQ(dialog.modelAs<ParentModel>().childResult, DialogResult::Cancel);
 }
 
-}  // namespace
-}  // namespace ui
+} // namespace
+} // namespace ui

@@ -8,7 +8,10 @@
 namespace ui {
 namespace {
 
-TEST(DialogTemplate, SampleTemplateIsSound) { EXPECT_TRUE(templateFaults(sample::sampleTemplate()).empty()); }
+TEST(DialogTemplate, SampleTemplateIsSound)
+{
+    EXPECT_TRUE(templateFaults(sample::sampleTemplate()).empty());
+}
 
 TEST(DialogTemplate, FaultsNameDuplicatesAndStrayControls)
 {
@@ -19,8 +22,9 @@ TEST(DialogTemplate, FaultsNameDuplicatesAndStrayControls)
         {ControlKind::DropDownList, ControlId{301}, "", {0, 14, 10, 80}},
     };
     const std::vector<std::string> faults = templateFaults(DialogTemplate{"XDLG", "", {20, 30}, items});
-    EXPECT_EQ(faults, (std::vector<std::string>{"XDLG control 101: duplicate ID", "XDLG control 201: outside the dialog"}));
+    EXPECT_EQ(faults,
+              (std::vector<std::string>{"XDLG control 101: duplicate ID", "XDLG control 201: outside the dialog"}));
 }
 
-}  // namespace
-}  // namespace ui
+} // namespace
+} // namespace ui

@@ -7,6 +7,7 @@
 
 #include "sample_dialog.h"
 #include "texts/builtin_strings.h"
+#include "texts/language.h"
 #include "ui/controls.h"
 #include "ui/message_texts.h"
 
@@ -65,6 +66,20 @@ TEST(Localisation, NothingChangesWithoutALanguage)
     EXPECT_EQ(captionText(language, LanguageState::BuiltinOnly, texts::sid(UnusedId), "own"), "own");
 }
 
+TEST(Localisation, LanguageTableSaysWhetherToReplace)
+{
+    texts::LanguageTable table;
+    table.apply(texts::LanguageFile{"Deutsch", {{texts::sid(UnusedId), "Laenge :"}}});
+    table.unload();
+    Controls controls(sample::sampleTemplate());
+    static constexpr TextReplacement captions[] = {{SampleId::TitleLabel, texts::sid(UnusedId)}};
+    replaceCaptionTexts(controls, table, {std::nullopt, captions});
+    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Length :");
+    table.apply(texts::LanguageFile{"Deutsch", {}});
+    replaceCaptionTexts(controls, table, {std::nullopt, captions});
+    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Laenge :");
+}
+
 TEST(Localisation, ListTextsComeLanguageFirst)
 {
     LanguageTexts language;
@@ -99,5 +114,5 @@ TEST(MessageTexts, SaveChangesPromptFallsBackToTheBuiltinTextForAnEmptyEntry)
     EXPECT_EQ(saveChangesTexts(language).text, "Programm speichern ?");
 }
 
-}  // namespace
-}  // namespace ui
+} // namespace
+} // namespace ui

@@ -70,5 +70,5 @@ TEST(NumericEdit, FinishingARefusedValueBringsBackTheLastAcceptedText)
     EXPECT_FALSE(correctWhenFinished("14", "44", delimiter).isRefused);
 }
 
-}  // namespace
-}  // namespace ui
+} // namespace
+} // namespace ui

@@ -150,4 +150,4 @@ private:
     texts::BuiltinTextSource m_texts;
 };
 
-}  // namespace ui::sample
+} // namespace ui::sample

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+// The one place where the core's single-byte texts meet Qt's Unicode strings. The terminal and
+// the project file use Windows-1252; another 8-bit code page would be a new table here.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// Every byte maps to one character (the five bytes the code page leaves undefined map to the
+// control characters of the same value, so no byte is lost on a round trip).
+[[nodiscard]] QString fromCodePage(std::string_view bytes);
+
+// The bytes of a text, or nothing when it holds a character the code page cannot store.
+[[nodiscard]] std::optional<std::string> toCodePage(const QString& text);
+
+[[nodiscard]] bool isInCodePage(QChar character);
+
+} // namespace app

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "cli/command_support.h"
+
+#include "project/disk_file.h"
+#include "project/file_format.h"
+
+namespace cli {
+
+InputImage readProjectImage(const std::filesystem::path& path)
+{
+    InputImage input;
+    project::FileReadResult file = project::readFilePrefix(path, project::CurrentFileBytes);
+    if (!file.ok) {
+        input.error = "cannot open the file: " + file.error;
+        return input;
+    }
+    // The parse only checks and copies; the scratch project is thrown away.
+    auto scratch = std::make_unique<project::Project>(project::zeroProject());
+    const project::ParseResult parsed = project::parseProjectImage(file.bytes, *scratch);
+    input.magic = parsed.magic;
+    input.totalBytes = file.totalBytes;
+    if (!parsed.ok) {
+        project::ReadFailure failure = parsed.failure;
+        if (failure.error == project::ReadError::Truncated) {
+            input.isTruncated = true;
+            input.layoutBytes = failure.needBytes;
+            failure.haveBytes = static_cast<std::size_t>(file.totalBytes);
+        }
+        input.error = project::describe(failure);
+        return input;
+    }
+    input.layoutBytes = project::fileSizeForVersion(parsed.magic);
+    input.bytes = std::move(file.bytes);
+    input.ok = true;
+    return input;
+}
+
+void reportError(std::ostream& err, const std::filesystem::path& path, const std::string& reason)
+{
+    err << path.string() << ": " << reason << '\n';
+}
+
+std::optional<project::Model> parseModel(const std::string& name)
+{
+    if (name == "Q720CE") {
+        return project::Model::Q720CE;
+    }
+    if (name == "Q720PPC") {
+        return project::Model::Q720PPC;
+    }
+    return std::nullopt;
+}
+
+const char* modelName(project::Model model) { return model == project::Model::Q720PPC ? "Q720PPC" : "Q720CE"; }
+
+bool writeOutput(const std::filesystem::path& path, std::span<const std::uint8_t> bytes, std::ostream& err)
+{
+    const project::FileWriteResult written = project::writeFileAtomically(path, bytes);
+    if (!written.ok) {
+        reportError(err, path, "cannot write the file: " + written.error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace cli

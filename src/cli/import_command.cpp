@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#include <fstream>
+#include <sstream>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "cli/json_mirror.h"
+
+namespace cli {
+namespace {
+
+// A mirror far larger than any project's is not one; refusing it early bounds the memory.
+constexpr std::uintmax_t MaxMirrorBytes = 64u * 1024u * 1024u;
+
+}  // namespace
+
+int runImport(const std::filesystem::path& input, const std::filesystem::path& output, std::ostream& /*out*/,
+              std::ostream& err)
+{
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(input, ec);
+    if (ec) {
+        reportError(err, input, "cannot open the file: " + ec.message());
+        return ExitFailure;
+    }
+    if (size > MaxMirrorBytes) {
+        reportError(err, input, "file is too large for a project mirror");
+        return ExitFailure;
+    }
+    std::ifstream file(input, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file) {
+        reportError(err, input, "cannot read the file");
+        return ExitFailure;
+    }
+    Json mirror;
+    try {
+        mirror = Json::parse(text.str());
+    } catch (const Json::parse_error& e) {
+        reportError(err, input, std::string("malformed JSON: ") + e.what());
+        return ExitFailure;
+    }
+    const ImageFromMirror built = imageFromMirror(mirror);
+    if (!built.ok) {
+        reportError(err, input, built.error);
+        return ExitFailure;
+    }
+    return writeOutput(output, built.image, err) ? ExitSuccess : ExitFailure;
+}
+
+}  // namespace cli

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// info: a short summary of a project file as stored.
+#include <memory>
+#include <string>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "cli/project_labels.h"
+#include "project/file_format.h"
+
+namespace cli {
+namespace {
+
+using project::Byte;
+
+int lastUsedLine(const project::FormDef& form)
+{
+    int last = 0;
+    for (int line = 1; line <= project::LineSlots; ++line) {
+        if (form.lineType[static_cast<std::size_t>(line - 1)] != 0) {
+            last = line;
+        }
+    }
+    return last;
+}
+
+void printForms(const project::Project& p, std::ostream& out)
+{
+    out << "forms in use:";
+    bool any = false;
+    for (int n = 1; n <= project::MaxForms; ++n) {
+        const project::FormDef& form = p.form(n);
+        const int last = lastUsedLine(form);
+        if (last == 0) {
+            continue;
+        }
+        any = true;
+        out << "\n  form " << n << " \"" << form.exportName.view() << "\": " << recordActionName(form.recordAction)
+            << ", next " << targetName(form.nextTarget) << "\n    lines:";
+        for (int line = 1; line <= last; ++line) {
+            out << (line > 1 ? "," : "") << ' ' << line << ' ' << lineTypeName(form.lineType[static_cast<std::size_t>(line - 1)]);
+        }
+    }
+    out << (any ? "\n" : " none\n");
+}
+
+void printMenus(const project::Project& p, std::ostream& out)
+{
+    out << "menus in use:";
+    bool any = false;
+    for (int n = 1; n <= project::MaxMenus; ++n) {
+        const project::MenuDef& menu = p.menu(n);
+        std::string items;
+        for (int i = 0; i < project::MenuItemSlots; ++i) {
+            const auto& name = menu.itemName[static_cast<std::size_t>(i)];
+            if (!name.isEmpty()) {
+                items += (items.empty() ? "" : ", ") + std::string("\"") + name.str() + "\" -> " +
+                         targetName(menu.itemNext[static_cast<std::size_t>(i)]);
+            }
+        }
+        if (items.empty() && menu.caption.isEmpty()) {
+            continue;
+        }
+        any = true;
+        out << "\n  menu " << n << " \"" << menu.caption.view() << "\": " << (items.empty() ? "no items" : items);
+    }
+    out << (any ? "\n" : " none\n");
+}
+
+void printLookups(const project::Project& p, std::ostream& out)
+{
+    out << "lookup files:";
+    bool any = false;
+    for (int n = 1; n <= project::MaxLookups; ++n) {
+        const project::LookupDef& lookup = p.lookup(n);
+        if (lookup.numFields == 0) {
+            continue;
+        }
+        any = true;
+        out << "\n  lookup " << n << " \"" << lookup.exportName.view() << "\": " << int{lookup.numFields}
+            << " fields, key field " << lookup.keyField + 1 << "\n    fields:";
+        const int count = std::min<int>(lookup.numFields, project::LookupFieldSlots);
+        for (int i = 0; i < count; ++i) {
+            const auto slot = static_cast<std::size_t>(i);
+            out << (i > 0 ? "," : "") << " \"" << lookup.fieldName[slot].view() << "\" "
+                << lookupFieldTypeName(lookup.fieldType[slot]) << '(' << int{lookup.fieldLength[slot]} << ')';
+        }
+    }
+    out << (any ? "\n" : " none\n");
+}
+
+}  // namespace
+
+int runInfo(const std::filesystem::path& input, std::ostream& out, std::ostream& err)
+{
+    const InputImage image = readProjectImage(input);
+    if (!image.ok) {
+        reportError(err, input, image.error);
+        return ExitFailure;
+    }
+    auto p = std::make_unique<project::Project>(project::zeroProject());
+    if (!project::parseProjectImage(image.bytes, *p).ok) {
+        reportError(err, input, "cannot parse the file");
+        return ExitFailure;
+    }
+    const Byte stamp = p->device.modelStamp;
+    out << "file: " << input.string() << '\n'
+        << "version: " << image.magic.printable() << '\n'
+        << "size: " << image.totalBytes << " bytes (layout " << image.layoutBytes << ")\n"
+        << "model: " << (stamp <= 1 ? modelName(static_cast<project::Model>(stamp)) : "unknown")
+        << " (stamp " << int{stamp} << ")\n"
+        << "reader: " << readerTypeName(p->device.readerType) << '\n'
+        << "start: " << (p->device.startFrom == 0 ? "form 1" : "menu 1") << '\n';
+    printForms(*p, out);
+    printMenus(*p, out);
+    printLookups(*p, out);
+    return ExitSuccess;
+}
+
+}  // namespace cli

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#include "editor/sheet_caption.h"
+
+#include "texts/text_source.h"
+
+namespace editor {
+namespace {
+
+constexpr texts::StringId ProgramName = texts::sid(1);
+constexpr texts::StringId NewFileText = texts::sid(2);
+constexpr texts::StringId FirstModelName = texts::sid(1311);
+
+} // namespace
+
+std::string sheetCaption(const texts::TextSource& texts, project::Model model, std::string_view currentFilePath)
+{
+    const int modelIndex = model == project::Model::Q720PPC ? 1 : 0;
+    const bool namesFile = !currentFilePath.empty() && currentFilePath != NoFileMarker;
+    std::string caption = texts.text(texts::sid(texts::value(FirstModelName) + modelIndex));
+    caption += ' ';
+    caption += texts.text(ProgramName);
+    caption += " - [ ";
+    caption += namesFile ? std::string(currentFilePath) : texts.text(NewFileText);
+    caption += " ]";
+    return caption;
+}
+
+} // namespace editor

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// The pages of the property sheet, one line each, in tab order. A page without a factory is
+// shown as a notice and applies nothing.
+#include <array>
+#include <memory>
+
+#include "editor/menus/menu_page_model.h"
+#include "editor/property_sheet_model.h"
+#include "resources/menu_templates.h"
+
+namespace editor {
+namespace {
+
+CreatedPage createMenuPage(const SheetContext& c)
+{
+    return {&resources::menuPageTemplate(), std::make_unique<MenuPageModel>(c.project, c.texts, c.language)};
+}
+
+constexpr std::array<PageEntry, SheetPageCount> pages = {{
+    {texts::sid(3), nullptr}, // Form
+    {texts::sid(4), &createMenuPage},
+    {texts::sid(5), nullptr}, // Lookup
+    {texts::sid(6), nullptr}, // Barcode
+    {texts::sid(7), nullptr}, // Settings
+}};
+
+} // namespace
+
+std::span<const PageEntry> sheetPages()
+{
+    return pages;
+}
+
+} // namespace editor

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+// Shared fixtures of the CLI tests: a scratch folder and project images of every version.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "project/file_format.h"
+#include "project/file_version.h"
+
+namespace cli::testing {
+
+// Every version a file may carry, one per layout and the gates in between.
+inline const std::array<const char*, 9> AllVersions = {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.05",
+                                                       "Q720-1.09", "Q720-1.11", "Q720-1.12", "Q720-1.13",
+                                                       "Q720-1.14"};
+
+// An older-version image as such a program wrote it: the magic, then the current layout cut
+// to the size of that version.
+inline std::vector<std::uint8_t> asVersion(std::vector<std::uint8_t> image, const char* version)
+{
+    const auto magic = project::FileMagic::of(version);
+    std::copy(magic.chars.begin(), magic.chars.end(), image.begin());
+    image[9] = 0;
+    image.resize(project::fileSizeForVersion(magic));
+    return image;
+}
+
+// Every byte random: the mirror must carry any content, not only what the editor writes.
+inline std::vector<std::uint8_t> randomImage(const char* version, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::vector<std::uint8_t> image(project::CurrentFileBytes);
+    for (auto& b : image) {
+        b = static_cast<std::uint8_t>(random());
+    }
+    return asVersion(std::move(image), version);
+}
+
+class ScratchFolder
+{
+public:
+    ScratchFolder()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_path = std::filesystem::temp_directory_path() /
+                 ("formwright-cli-" + std::string(info->test_suite_name()) + "-" + info->name());
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    [[nodiscard]] std::filesystem::path file(const std::string& name) const { return m_path / name; }
+
+    std::filesystem::path write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
+    {
+        const auto path = file(name);
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    std::filesystem::path writeText(const std::string& name, const std::string& text) const
+    {
+        const auto path = file(name);
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::vector<std::uint8_t> readAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::string readText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace cli::testing

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "cli/record_specs.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "project/records.h"
+
+namespace cli {
+namespace {
+
+std::vector<const RecordSpec*> allSpecs()
+{
+    return {&menuSpec(), &formSpec(), &lookupSpec(), &readerSpec(), &deviceSpec(), &transactionSpec()};
+}
+
+// Every byte of a record belongs to exactly one field or column slot, or export and import
+// would lose or duplicate it.
+TEST(RecordSpecs, FieldsAndColumnsCoverEveryByteExactlyOnce)
+{
+    for (const RecordSpec* spec : allSpecs()) {
+        std::vector<int> claims(spec->bytes, 0);
+        for (const FieldSpec& f : complete(*spec).fields) {
+            ASSERT_LE(f.offset + f.bytes, spec->bytes) << spec->name << "." << f.name;
+            for (std::size_t i = 0; i < f.bytes; ++i) {
+                ++claims[f.offset + i];
+            }
+        }
+        for (const FieldSpec& c : spec->columns) {
+            const std::size_t span = c.bytes * static_cast<std::size_t>(spec->slotCount);
+            ASSERT_LE(c.offset + span, spec->bytes) << spec->name << "." << c.name;
+            for (std::size_t i = 0; i < span; ++i) {
+                ++claims[c.offset + i];
+            }
+        }
+        for (std::size_t i = 0; i < spec->bytes; ++i) {
+            EXPECT_EQ(claims[i], 1) << spec->name << " byte " << i;
+        }
+    }
+}
+
+TEST(RecordSpecs, NamesAreUniqueWithinARecord)
+{
+    for (const RecordSpec* spec : allSpecs()) {
+        std::set<std::string_view> names;
+        for (const FieldSpec& f : complete(*spec).fields) {
+            EXPECT_TRUE(names.insert(f.name).second) << spec->name << "." << f.name;
+        }
+        for (const FieldSpec& c : spec->columns) {
+            EXPECT_TRUE(names.insert(c.name).second) << spec->name << "." << c.name;
+        }
+    }
+}
+
+TEST(RecordSpecs, OffsetsAgreeWithTheRecords)
+{
+    EXPECT_EQ(fieldAt(formSpec(), offsetof(project::FormDef, lastInputLine)), "lastInputLine");
+    EXPECT_EQ(fieldAt(formSpec(), offsetof(project::FormDef, maxLength) + 2), "lines[2].maxLength");
+    EXPECT_EQ(fieldAt(formSpec(), offsetof(project::FormDef, msqiEnabled)), "msqiEnabled");
+    EXPECT_EQ(fieldAt(menuSpec(), offsetof(project::MenuDef, itemNext) + 14), "items[14].next");
+    EXPECT_EQ(fieldAt(lookupSpec(), offsetof(project::LookupDef, fieldLength) + 11), "fields[11].length");
+    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(project::DeviceSettings, modelStamp)), "modelStamp");
+    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(project::DeviceSettings, fileTitle)), "fileTitle");
+    EXPECT_EQ(fieldAt(transactionSpec(), offsetof(project::TransactionFileSettings, saveMode)), "saveMode");
+    EXPECT_EQ(fieldAt(readerSpec(), project::ReaderByte::VibratorCopy), "vibratorCopy");
+    EXPECT_EQ(fieldAt(readerSpec(), project::ReaderByte::ImageCaptureOn), "imageCaptureOn");
+}
+
+TEST(RecordSpecs, UninterpretedBytesAreNamedAfterTheirOffset)
+{
+    EXPECT_EQ(fieldAt(formSpec(), 1533), "bytes1533");
+    EXPECT_EQ(fieldAt(formSpec(), 1600), "bytes1533+67");
+    EXPECT_EQ(fieldAt(readerSpec(), 90), "bytes84+6");
+}
+
+}  // namespace
+}  // namespace cli
