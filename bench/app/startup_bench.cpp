@@ -7,7 +7,12 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "app/dialog_screenshot.h"
 #include "app/terminal_panel.h"
+#include "editor/shell/preferences_dialog.h"
+#include "resources/shell_templates.h"
+#include "texts/language_files.h"
+#include "texts/preferences.h"
 
 namespace {
 
@@ -41,6 +46,24 @@ void StartUpToFirstPaintedWindow(benchmark::State& state)
     }
 }
 BENCHMARK(StartUpToFirstPaintedWindow)->Unit(benchmark::kMillisecond);
+
+// What the Preferences command does before the user sees the dialog: read the preferences,
+// list the languages, open the model and paint the dialog once.
+void OpenPreferencesDialog(benchmark::State& state)
+{
+    const auto directory = emptyProgramDirectory();
+    QuietHost host;
+    const texts::BuiltinTextSource builtin;
+    for (auto _ : state) {
+        const texts::Preferences preferences = texts::readPreferences(texts::preferencesFilePath(directory));
+        const texts::LanguageList languages = texts::enumerateLanguages(directory);
+        editor::PreferencesDialog model(preferences, languages.names(), languages.count(), builtin,
+                                        ui::LanguageState::BuiltinOnly);
+        const QImage painted = app::renderDialog(resources::preferencesTemplate(), model, host);
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+}
+BENCHMARK(OpenPreferencesDialog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
