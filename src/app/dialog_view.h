@@ -4,8 +4,10 @@
 // the model as (control ID, event) and then re-reads every control from the model. It holds no
 // rule of its own: enabling, clamping and storing are the model's.
 //
-// A page inside a property sheet is a DialogView in a QTabWidget; a modal dialog is a
-// DialogView inside a DialogWindow (dialog_window.h).
+// A page inside a property sheet is a DialogView in a QTabWidget, created when the page is
+// first shown; the sheet sends the page notifications through the view so it re-syncs:
+//     view->send([](ui::DialogModel& page) { page.setActive(); });
+// A modal dialog is a DialogView inside a DialogWindow (dialog_window.h).
 #pragma once
 
 #include <QFont>

@@ -5,6 +5,34 @@
 
 namespace ui {
 
+bool kindFitsIdRange(ControlKind kind, ControlId id)
+{
+    const int value = id.value();
+    if (value <= 0 || value > 1000) {
+        return true;
+    }
+    if (id == OkButton || id == CancelButton) {
+        return kind == ControlKind::PushButton;
+    }
+    switch (value / 100) {
+    case 1:
+        return kind == ControlKind::CheckBox;
+    case 2:
+    case 6:
+        return kind == ControlKind::Label || kind == ControlKind::GroupBox || kind == ControlKind::Icon;
+    case 3:
+        return kind == ControlKind::DropDownList;
+    case 4:
+        return kind == ControlKind::Edit;
+    case 5:
+        return kind == ControlKind::PushButton;
+    case 7:
+        return kind == ControlKind::RadioButton;
+    default:
+        return true;
+    }
+}
+
 std::vector<std::string> templateFaults(const DialogTemplate& dialog)
 {
     std::vector<std::string> faults;

@@ -96,6 +96,11 @@ struct DialogTemplate
     int fontPointSize = 8;
 };
 
+// Whether a control's kind fits the hundreds of its ID: 1xx check boxes, 2xx and 6xx labels
+// and group boxes, 3xx drop-down lists, 4xx edit boxes, 5xx push buttons, 7xx radio buttons;
+// 1 and 2 are OK and Cancel, 1001 and up (and IDs 0 and below, unaddressed labels) any kind.
+[[nodiscard]] bool kindFitsIdRange(ControlKind kind, ControlId id);
+
 // What is wrong with a template, one line per fault (empty when sound): duplicate IDs, controls
 // outside the dialog, empty name. One loop-driven test runs this over every template.
 [[nodiscard]] std::vector<std::string> templateFaults(const DialogTemplate& dialog);

@@ -13,6 +13,22 @@ TEST(DialogTemplate, SampleTemplateIsSound)
     EXPECT_TRUE(templateFaults(sample::sampleTemplate()).empty());
 }
 
+TEST(DialogTemplate, SampleControlsFitTheirIdRanges)
+{
+    for (const ControlTemplate& control : sample::sampleTemplate().controls) {
+        EXPECT_TRUE(kindFitsIdRange(control.kind, control.id)) << "control " << control.id.value();
+    }
+}
+
+TEST(DialogTemplate, KindsOutsideTheirIdRangeAreCaught)
+{
+    EXPECT_FALSE(kindFitsIdRange(ControlKind::Edit, ControlId{301}));
+    EXPECT_FALSE(kindFitsIdRange(ControlKind::CheckBox, ControlId{701}));
+    EXPECT_FALSE(kindFitsIdRange(ControlKind::Label, OkButton));
+    EXPECT_TRUE(kindFitsIdRange(ControlKind::Edit, ControlId{1001}));
+    EXPECT_TRUE(kindFitsIdRange(ControlKind::Label, ControlId{-1}));
+}
+
 TEST(DialogTemplate, FaultsNameDuplicatesAndStrayControls)
 {
     static constexpr ControlTemplate items[] = {
