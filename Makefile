@@ -5,8 +5,14 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Sanitizer build of the headless tests and the libFuzzer build, each in its own folder.
+ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 15
+HEADLESS_FLAGS = -DFORMWRIGHT_BUILD_APP=OFF -DFORMWRIGHT_BUILD_BENCH=OFF
 
-.PHONY: all deps configure build run test test-only bench screenshots clean
+.PHONY: all deps configure build run test test-only test-unit test-asan fuzz fuzz-smoke fuzz-build bench screenshots clean
 
 all: build
 
@@ -22,8 +28,30 @@ build: configure
 run: build
 	./$(BUILD_DIR)/src/app/formwright
 
-test: build
+test: test-unit test-asan fuzz-smoke
+
+test-unit: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every headless test again under AddressSanitizer and UBSan; any report aborts its test.
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFORMWRIGHT_SANITIZE=ON $(HEADLESS_FLAGS) >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1 \
+		UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DFORMWRIGHT_FUZZ=ON $(HEADLESS_FLAGS) >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target formwright_fuzzers
+
+# Every harness for FUZZ_SECONDS each (make fuzz FUZZ_SECONDS=600).
+fuzz: fuzz-build
+	./tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# A short run of every harness, so that each build exercises them.
+fuzz-smoke: fuzz-build
+	./tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
 
 bench: build
 	./$(BUILD_DIR)/bench/formwright-bench
@@ -33,4 +61,4 @@ screenshots: configure
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

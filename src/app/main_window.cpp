@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QShortcut>
 
+#include "app/property_sheet_dialog.h"
 #include "app/terminal_panel.h"
 #include "editor/shell/panel_layout.h"
 #include "texts/builtin_strings.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(const HostFactory& makeHost, std::filesystem::path progra
       m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(programDirectory)))
 {
     m_texts->designer = m_designer.get();
+    m_designer->setEditorRunner([this](editor::EditorSession& session) { runPropertySheet(this, session); });
     setWindowTitle(QStringLiteral("Formwright"));
     setWindowIcon(QIcon(programIconPixmap(32)));
     setFixedSize(editor::PanelWidth, editor::PanelHeight);

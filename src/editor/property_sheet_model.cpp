@@ -3,6 +3,7 @@
 
 #include "editor/pending_page_model.h"
 #include "editor/sheet_caption.h"
+#include "editor/shell/editor_session.h"
 #include "texts/text_source.h"
 #include "ui/dialog_model.h"
 
@@ -11,8 +12,8 @@ namespace editor {
 PropertySheetModel::PropertySheetModel(project::Project& project, const texts::TextSource& texts,
                                        ui::LanguageState language, project::Model model, bool& isModified,
                                        std::string_view currentFilePath, ui::Host& host,
-                                       std::span<const PageEntry> pages)
-    : m_context{project, texts, language, model, isModified, this}, m_host(host),
+                                       std::span<const PageEntry> pages, PageOpener opener)
+    : m_context{project, texts, language, model, isModified, this}, m_host(host), m_opener(std::move(opener)),
       m_caption(sheetCaption(texts, model, currentFilePath)), m_entries(pages.begin(), pages.end()),
       m_pages(pages.size())
 {
@@ -20,6 +21,12 @@ PropertySheetModel::PropertySheetModel(project::Project& project, const texts::T
         create(0);
         m_pages[0].model->setActive();
     }
+}
+
+PropertySheetModel::PropertySheetModel(const EditorSession& session, PageOpener opener)
+    : PropertySheetModel(session.project, session.texts, session.language, session.model, session.isModified,
+                         session.currentFile, session.host, sheetPages(), std::move(opener))
+{
 }
 
 PropertySheetModel::~PropertySheetModel() = default;
@@ -42,7 +49,11 @@ void PropertySheetModel::create(int index)
     if (page.model == nullptr || page.dialog == nullptr) {
         page = createPendingPage();
     }
-    page.model->open(*page.dialog, m_host);
+    if (m_opener) {
+        m_opener(index, *page.dialog, *page.model);
+    } else {
+        page.model->open(*page.dialog, m_host);
+    }
 }
 
 bool PropertySheetModel::showPage(int index)

@@ -4,6 +4,7 @@
 // the project.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -27,6 +28,7 @@ struct DialogTemplate;
 namespace editor {
 
 class PropertySheetModel;
+struct EditorSession;
 
 // The tabs, in the order the user sees them; the Form page is shown when the sheet opens.
 enum class SheetPage { Form = 0, Menu, Lookup, Barcode, Settings };
@@ -58,6 +60,10 @@ struct PageEntry
     PageFactory create; // nullptr: a page still to be built, shown as a short notice
 };
 
+// Opens a newly created page. Headless, the sheet opens the model on its template itself; the
+// Qt sheet builds the page's view instead, which opens the model.
+using PageOpener = std::function<void(int index, const ui::DialogTemplate& dialog, ui::DialogModel& model)>;
+
 // The five pages in tab order (sheet_pages.cpp: one line per page).
 [[nodiscard]] std::span<const PageEntry> sheetPages();
 
@@ -67,7 +73,9 @@ public:
     // The sheet opens on its first page, which is created and activated at once.
     PropertySheetModel(project::Project& project, const texts::TextSource& texts, ui::LanguageState language,
                        project::Model model, bool& isModified, std::string_view currentFilePath, ui::Host& host,
-                       std::span<const PageEntry> pages = sheetPages());
+                       std::span<const PageEntry> pages = sheetPages(), PageOpener opener = {});
+    // The sheet for the designer's Edit command.
+    explicit PropertySheetModel(const EditorSession& session, PageOpener opener = {});
     ~PropertySheetModel();
     PropertySheetModel(const PropertySheetModel&) = delete;
     PropertySheetModel& operator=(const PropertySheetModel&) = delete;
@@ -100,6 +108,7 @@ private:
 
     SheetContext m_context;
     ui::Host& m_host;
+    PageOpener m_opener;
     std::string m_caption;
     std::vector<PageEntry> m_entries;
     std::vector<CreatedPage> m_pages;

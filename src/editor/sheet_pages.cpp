@@ -4,12 +4,20 @@
 #include <array>
 #include <memory>
 
+#include "editor/forms/form_page.h"
 #include "editor/menus/menu_page_model.h"
 #include "editor/property_sheet_model.h"
+#include "resources/form_templates.h"
 #include "resources/menu_templates.h"
 
 namespace editor {
 namespace {
+
+CreatedPage createFormPage(const SheetContext& c)
+{
+    return {&resources::formPageTemplate(),
+            std::make_unique<forms::FormPage>(c.project, c.texts, c.language, c.isModified)};
+}
 
 CreatedPage createMenuPage(const SheetContext& c)
 {
@@ -17,7 +25,7 @@ CreatedPage createMenuPage(const SheetContext& c)
 }
 
 constexpr std::array<PageEntry, SheetPageCount> pages = {{
-    {texts::sid(3), nullptr}, // Form
+    {texts::sid(3), &createFormPage},
     {texts::sid(4), &createMenuPage},
     {texts::sid(5), nullptr}, // Lookup
     {texts::sid(6), nullptr}, // Barcode

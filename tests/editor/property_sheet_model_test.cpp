@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "editor/pending_page_model.h"
+#include "editor/shell/editor_session.h"
 #include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
@@ -66,6 +69,16 @@ protected:
     }
     void TearDown() override { journal = nullptr; }
 
+    // The sheet's pages with the Form page, which always applies and sets the modified flag,
+    // left out: what the other pages apply shows on its own.
+    static std::array<PageEntry, SheetPageCount> withoutFormPage()
+    {
+        std::array<PageEntry, SheetPageCount> pages{};
+        std::copy(sheetPages().begin(), sheetPages().end(), pages.begin());
+        pages[static_cast<std::size_t>(SheetPage::Form)].create = nullptr;
+        return pages;
+    }
+
     PropertySheetModel sheet(std::span<const PageEntry> pages = sheetPages(), std::string_view path = "")
     {
         return {*m_project, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_isModified, path,
@@ -107,6 +120,22 @@ TEST_F(PropertySheetModelTest, CaptionNamesModelAndFile)
     EXPECT_EQ(sheet(sheetPages(), "").caption(), "Q720CE Formwright - [ New file ]");
     EXPECT_EQ(sheet(sheetPages(), "Unknow").caption(), "Q720CE Formwright - [ New file ]");
     EXPECT_EQ(sheet(sheetPages(), "/data/stock.Q72").caption(), "Q720CE Formwright - [ /data/stock.Q72 ]");
+}
+
+TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
+{
+    const editor::EditorSession session{
+        *m_project, m_isModified,          m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720PPC,
+        m_host,     "C:\\stock\\count.Q72"};
+    std::vector<int> opened;
+    PropertySheetModel editor(session,
+                              [this, &opened](int index, const ui::DialogTemplate& dialog, ui::DialogModel& page) {
+                                  opened.push_back(index);
+                                  page.open(dialog, m_host);
+                              });
+    EXPECT_EQ(editor.caption(), "Q720PPC Formwright - [ C:\\stock\\count.Q72 ]");
+    ASSERT_TRUE(editor.showPage(1));
+    EXPECT_EQ(opened, (std::vector<int>{0, 1})) << "the opener builds each page once, when first shown";
 }
 
 TEST_F(PropertySheetModelTest, OpensOnTheFirstPageAndCreatesNoOther)
@@ -180,7 +209,8 @@ TEST_F(PropertySheetModelTest, OkWithoutVisitingTheMenuPageLeavesBlockOne)
     // A stale item count shows whether the Menu page applied.
     m_project->menu(1).itemName[0].assign("Receive");
     const auto projectBefore = *m_project;
-    auto editor = sheet();
+    const auto pages = withoutFormPage();
+    auto editor = sheet(pages);
     ASSERT_TRUE(editor.ok());
     EXPECT_EQ(std::memcmp(m_project.get(), &projectBefore, sizeof projectBefore), 0);
     EXPECT_FALSE(m_isModified);
@@ -189,7 +219,8 @@ TEST_F(PropertySheetModelTest, OkWithoutVisitingTheMenuPageLeavesBlockOne)
 TEST_F(PropertySheetModelTest, MenuPageAppliesOnOkWithoutSettingTheModifiedFlag)
 {
     m_project->menu(1).itemName[0].assign("Receive");
-    auto editor = sheet();
+    const auto pages = withoutFormPage();
+    auto editor = sheet(pages);
     ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Menu)));
     ASSERT_TRUE(editor.ok());
     EXPECT_EQ(m_project->menu(1).itemCount, 1);

@@ -371,14 +371,28 @@ TEST_F(Derivation, PassDownFormHasNoFiguresAndMarksItsSavingTarget)
     EXPECT_EQ(p->form(7).recordLengthCheck, 8 + 160 + 10);
 }
 
-TEST_F(Derivation, FormsAlreadyProcessedKeepTheirFigures)
+TEST_F(Derivation, LowerNumberedPassDownTargetCountsItsMenuDataField)
 {
     addTextLine(2, 1, 10);
     p->form(9).recordAction = PassDown;
     p->form(9).nextTarget = 2;
     derive();
     EXPECT_EQ(p->form(2).menuDataField, 1);
-    EXPECT_EQ(p->form(2).fieldCount, 2);  // counted before form 9 gave it the flag
+    EXPECT_EQ(p->form(2).fieldCount, 3);
+    EXPECT_EQ(p->form(2).recordLengthCheck, 8 + 160 + 10);
+}
+
+TEST_F(Derivation, SavingTwiceGivesTheSameFiguresWhenAPassDownLeadsBack)
+{
+    addTextLine(2, 1, 10);
+    p->form(3).recordAction = PassDown;
+    p->form(3).nextTarget = 2;
+    derive();
+    const FormDef once = p->form(2);
+    derive();
+    EXPECT_EQ(p->form(2).fieldCount, once.fieldCount);
+    EXPECT_EQ(p->form(2).recordLengthCheck, once.recordLengthCheck);
+    EXPECT_EQ(p->form(2).keyFieldCount, once.keyFieldCount);
 }
 
 TEST_F(Derivation, DataLengthIsLeftAloneWithoutCodeIds)

@@ -16,6 +16,7 @@
 
 #include "app/dialog_screenshot.h"
 #include "app/main_window.h"
+#include "app/property_sheet_screenshots.h"
 #include "app/terminal_pictures.h"
 #include "app/qt_host.h"
 #include "app/terminal_panel.h"
@@ -138,6 +139,7 @@ int main(int argc, char** argv)
         std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
         isComplete &= isSaved;
     }
+    isComplete &= app::saveSheetScreenshots(directory);
     fs::remove_all(programDirectory);
     return isComplete ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include "editor/forms/form_line_rules.h"
 #include "editor/forms/form_msqi.h"
 #include "editor/forms/line_properties.h"
+#include "editor/target_list.h"
 #include "project/defaults.h"
 #include "project/form_rules.h"
 #include "resources/form_templates.h"
@@ -37,9 +38,7 @@ constexpr int PlainInputSources = 3;     // "reader" to "both"
 constexpr texts::StringId NilText = sid(1304);
 constexpr texts::StringId NoneText = sid(1309);
 constexpr texts::StringId LinePrefix = sid(1310);
-constexpr texts::StringId MainText = sid(1301);
 constexpr texts::StringId FormPrefix = sid(1302);
-constexpr texts::StringId MenuPrefix = sid(1303);
 constexpr texts::StringId FirstLookupName = sid(1321);
 constexpr texts::StringId FirstRecordAction = sid(1341);
 constexpr texts::StringId FirstTypeText = sid(1361);
@@ -149,13 +148,8 @@ void FormPage::fillLists()
     ui::Controls& c = controls();
     c.setItems(FormPageId::FormList, numbered({}, m_texts.text(FormPrefix), project::MaxForms));
     c.setItems(FormPageId::IndexList, numbered(m_texts.text(NoneText), m_texts.text(LinePrefix), Lines));
-    // Target codes in list order: "main", forms 1 to 20, menus 1 to 10.
-    std::vector<std::string> targets = numbered(m_texts.text(MainText), m_texts.text(FormPrefix), project::MaxForms);
-    for (std::string& menu : numbered({}, m_texts.text(MenuPrefix), project::MaxMenus)) {
-        targets.push_back(std::move(menu));
-    }
-    c.setItems(FormPageId::EscList, targets);
-    c.setItems(FormPageId::NextList, std::move(targets));
+    c.setItems(FormPageId::EscList, targetListEntries(m_texts));
+    c.setItems(FormPageId::NextList, targetListEntries(m_texts));
     std::vector<std::string> lookupEntries{m_texts.text(NilText)};
     for (const std::string& name : ui::listTexts(m_texts, FirstLookupName, project::MaxLookups)) {
         lookupEntries.push_back(name);

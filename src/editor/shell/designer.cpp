@@ -264,7 +264,8 @@ bool Designer::saveAs()
 
 void Designer::edit()
 {
-    EditorSession session{*m_project, m_isModified, m_language, languageState(), m_preferences.model, m_host};
+    EditorSession session{*m_project, m_isModified, m_language, languageState(), m_preferences.model, m_host,
+                          m_currentFile};
     m_editorRunner(session);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include "project/project.h"
 #include "texts/text_source.h"
@@ -21,6 +22,7 @@ struct EditorSession
     ui::LanguageState language;
     project::Model model;
     ui::Host& host;
+    std::string_view currentFile; // empty or "Unknow" for a project never saved
 };
 
 // Runs the editor modally. The designer calls the runner it was given; by default

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// A project file can come from anywhere: an e-mail, an old backup, a colleague's disk. Reading
+// one must never crash or half-load; a file that is accepted must save, and what is saved must
+// read back and save again to the same bytes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "project/defaults.h"
+#include "project/document_io.h"
+#include "project/file_format.h"
+#include "project/project.h"
+#include "texts/runtime_texts.h"
+#include "texts/text_source.h"
+
+namespace {
+
+using project::Model;
+using project::Project;
+
+const texts::BuiltinTextSource& builtinTexts()
+{
+    static const texts::BuiltinTextSource source;
+    return source;
+}
+
+// The project as the designer holds it after start-up, before the user opens anything.
+const Project& startedProject(Model model)
+{
+    static const auto make = [](Model m) {
+        auto p = std::make_unique<Project>(project::zeroProject());
+        texts::fillAllTables(*p, builtinTexts());
+        project::resetProject(*p, builtinTexts(), m);
+        return p;
+    };
+    static const std::unique_ptr<Project> ce = make(Model::Q720CE);
+    static const std::unique_ptr<Project> ppc = make(Model::Q720PPC);
+    return model == Model::Q720CE ? *ce : *ppc;
+}
+
+bool sameBytes(const Project& a, const Project& b)
+{
+    return std::memcmp(&a, &b, sizeof(Project)) == 0;
+}
+
+// Block 51 is refilled from the current language whenever a file from "Q720-1.12" on is read,
+// so its bytes belong to the language, not to the file.
+constexpr std::size_t Block51Begin = project::TextBlockOffset + project::textTableOffset(51);
+constexpr std::size_t Block51End = project::TextBlockOffset + project::textTableOffset(52);
+
+// The byte ranges of a current-version file that carry the project from one file to the next:
+// all but the magic, the reserved block (never read) and block 51.
+constexpr std::pair<std::size_t, std::size_t> carriedRanges[] = {
+    {project::MagicBytes, project::ReservedBlockOffset},
+    {project::TextBlockOffset, Block51Begin},
+    {Block51End, project::CurrentFileBytes},
+};
+
+// Two current-version images agree in every carried byte; on a difference, names the first.
+void checkSameFileBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b, const char* what)
+{
+    for (const auto& [begin, end] : carriedRanges) {
+        if (std::memcmp(a.data() + begin, b.data() + begin, end - begin) == 0) {
+            continue;
+        }
+        for (std::size_t i = begin; i < end; ++i) {
+            if (a[i] != b[i]) {
+                std::fprintf(stderr, "first difference at file offset %zu: %u != %u\n", i, a[i], b[i]);
+                break;
+            }
+        }
+        FUZZ_CHECK(false, what);
+    }
+}
+
+// Every byte of a current-version file lands in the project unchanged.
+void checkReadFidelity(std::span<const std::uint8_t> file, const Project& loaded)
+{
+    const std::vector<std::uint8_t> image = project::serialiseProject(loaded);
+    checkSameFileBytes(file, image, "a byte of an accepted current-version file changed on reading");
+}
+
+void checkWrittenImage(const std::vector<std::uint8_t>& image)
+{
+    FUZZ_CHECK(image.size() == project::CurrentFileBytes, "written file has the wrong size");
+    FUZZ_CHECK(std::memcmp(image.data(), "Q720-1.14\0", project::MagicBytes) == 0, "written magic is not Q720-1.14");
+    for (std::size_t i = project::ReservedBlockOffset; i < project::TextBlockOffset; ++i) {
+        FUZZ_CHECK(image[i] == 0, "reserved block is not zero in a written file");
+    }
+}
+
+void exercise(std::span<const std::uint8_t> file, Model model)
+{
+    const project::LoadContext context{builtinTexts(), model};
+    auto current = std::make_unique<Project>(startedProject(model));
+
+    const project::LoadResult loaded = project::loadProject(file, *current, context);
+    if (!loaded.ok) {
+        FUZZ_CHECK(sameBytes(*current, startedProject(model)), "a rejected file changed the project");
+        return;
+    }
+    if (loaded.magic == project::Version::Current) {
+        checkReadFidelity(file, *current);
+    }
+    // The app adopts the model of the file it has read; the next save stamps that model.
+    const Model saveModel = loaded.adoptedModel.value_or(model);
+
+    const std::vector<std::uint8_t> first = project::saveProject(*current, saveModel);
+    checkWrittenImage(first);
+
+    auto reread = std::make_unique<Project>(startedProject(model));
+    const project::LoadResult again = project::loadProject(first, *reread, {builtinTexts(), saveModel});
+    FUZZ_CHECK(again.ok, "a file this program wrote is refused on reading");
+    FUZZ_CHECK(!again.adoptedModel.has_value(), "a file written for the current model asks to switch models");
+    checkReadFidelity(first, *reread);
+
+    const std::vector<std::uint8_t> second = project::saveProject(*reread, saveModel);
+    checkSameFileBytes(first, second, "write, read, write does not give the same bytes");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::span<const std::uint8_t> file(data, size);
+    exercise(file, Model::Q720CE);
+    exercise(file, Model::Q720PPC);
+    return 0;
+}

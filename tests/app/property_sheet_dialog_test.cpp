@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+#include "app/property_sheet_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/dialog_view.h"
+#include "app/main_window.h"
+#include "editor/shell/editor_session.h"
+#include "resources/menu_templates.h"
+#include "support/project_fixtures.h"
+#include "support/qt_test_app.h"
+#include "support/ui_harness.h"
+#include "ui/dialog_template.h"
+
+namespace app {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int MenuTab = static_cast<int>(editor::SheetPage::Menu);
+
+void typeKeys(QWidget* target, const QString& text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
+class PropertySheetDialogTest : public ::testing::Test
+{
+protected:
+    PropertySheetDialogTest() { testing::qtTestApp(); }
+
+    editor::EditorSession session()
+    {
+        return {*m_project, m_isModified, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_host, ""};
+    }
+
+    std::unique_ptr<project::Project> m_project = testing_support::startedProject();
+    texts::BuiltinTextSource m_texts;
+    ui::testing::ScriptedHost m_host;
+    bool m_isModified = false;
+};
+
+TEST_F(PropertySheetDialogTest, ShowsFiveTitledTabsAndTheCaption)
+{
+    PropertySheetDialog sheet(session());
+    ASSERT_EQ(sheet.tabs().count(), 5);
+    EXPECT_EQ(sheet.tabs().tabText(0), QStringLiteral("Form"));
+    EXPECT_EQ(sheet.tabs().tabText(1), QStringLiteral("Menu"));
+    EXPECT_EQ(sheet.tabs().tabText(4), QStringLiteral("Settings"));
+    EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Q720CE Formwright - [ New file ]"));
+    EXPECT_FALSE(sheet.windowIcon().isNull());
+    EXPECT_NE(sheet.pageView(0), nullptr);
+    EXPECT_EQ(sheet.pageView(MenuTab), nullptr) << "pages are built when first shown";
+}
+
+TEST_F(PropertySheetDialogTest, MenuPageRendersEveryControlOfItsTemplate)
+{
+    PropertySheetDialog sheet(session());
+    sheet.tabs().setCurrentIndex(MenuTab);
+    DialogView* view = sheet.pageView(MenuTab);
+    ASSERT_NE(view, nullptr);
+    for (const ui::ControlTemplate& control : resources::menuPageTemplate().controls) {
+        QWidget* widget = view->widgetFor(control.id);
+        ASSERT_NE(widget, nullptr) << control.id.value();
+        EXPECT_FALSE(widget->isHidden()) << control.id.value();
+        EXPECT_TRUE(view->rect().contains(widget->geometry().topLeft())) << control.id.value();
+    }
+}
+
+TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectAfterOk)
+{
+    PropertySheetDialog sheet(session());
+    sheet.tabs().setCurrentIndex(MenuTab);
+    auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
+    ASSERT_NE(name, nullptr);
+    typeKeys(name, QStringLiteral("Receive"));
+    EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(m_project->menu(1).itemName[1].str(), "Receive");
+    EXPECT_EQ(m_project->menu(1).itemCount, 1);
+    EXPECT_FALSE(m_isModified);
+}
+
+TEST_F(PropertySheetDialogTest, CancelDropsTypedEdits)
+{
+    PropertySheetDialog sheet(session());
+    sheet.tabs().setCurrentIndex(MenuTab);
+    auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(1)));
+    ASSERT_NE(name, nullptr);
+    typeKeys(name, QStringLiteral("Lost"));
+    sheet.reject();
+    EXPECT_TRUE(m_project->menu(1).itemName[0].isEmpty());
+}
+
+// The designer's window with its real editor runner: the sheet shows modally.
+class SheetFromMainWindowTest : public ::testing::Test
+{
+protected:
+    SheetFromMainWindowTest()
+    {
+        testing::qtTestApp();
+        fs::create_directories(m_directory);
+        m_window = std::make_unique<MainWindow>(
+            [](const texts::TextSource&, QWidget*) { return std::make_unique<ui::testing::ScriptedHost>(); },
+            m_directory);
+        m_window->startUp();
+    }
+    ~SheetFromMainWindowTest() override
+    {
+        m_window.reset();
+        std::error_code ignored;
+        fs::remove_all(m_directory, ignored);
+    }
+
+    // Runs `command` and reports the caption of the sheet it opened (empty if none), which is
+    // then cancelled.
+    QString sheetCaptionOpenedBy(const std::function<void()>& command)
+    {
+        QString caption;
+        QTimer::singleShot(0, [&caption] {
+            if (auto* sheet = qobject_cast<PropertySheetDialog*>(QApplication::activeModalWidget())) {
+                caption = sheet->windowTitle();
+                sheet->reject();
+            }
+        });
+        command();
+        return caption;
+    }
+
+    fs::path m_directory = fs::temp_directory_path() / ("formwright_sheet_" + std::to_string(::getpid()));
+    std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(SheetFromMainWindowTest, CtrlEOpensTheSheet)
+{
+    const QString caption = sheetCaptionOpenedBy([this] {
+        for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
+            if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_E)) {
+                emit shortcut->activated();
+            }
+        }
+    });
+    EXPECT_EQ(caption, QStringLiteral("Q720CE Formwright - [ New file ]"));
+}
+
+TEST_F(SheetFromMainWindowTest, NewOpensTheSheet)
+{
+    const QString caption = sheetCaptionOpenedBy([this] { m_window->designer().newProject(); });
+    EXPECT_EQ(caption, QStringLiteral("Q720CE Formwright - [ New file ]"));
+}
+
+} // namespace
+} // namespace app
