@@ -216,6 +216,17 @@ TEST_F(PropertySheetModelTest, OkWithoutVisitingTheMenuPageLeavesBlockOne)
     EXPECT_FALSE(m_isModified);
 }
 
+TEST_F(PropertySheetModelTest, OkOnTheFirstPageLeavesTheBlocksOfUnvisitedPages)
+{
+    m_project->menu(1).itemName[0].assign("Receive"); // stale item count 0
+    const auto menusBefore = m_project->menus;
+    const auto lookupsBefore = m_project->lookups;
+    auto editor = sheet();
+    ASSERT_TRUE(editor.ok());
+    EXPECT_EQ(std::memcmp(&m_project->menus, &menusBefore, sizeof menusBefore), 0);
+    EXPECT_EQ(std::memcmp(&m_project->lookups, &lookupsBefore, sizeof lookupsBefore), 0);
+}
+
 TEST_F(PropertySheetModelTest, MenuPageAppliesOnOkWithoutSettingTheModifiedFlag)
 {
     m_project->menu(1).itemName[0].assign("Receive");

@@ -1,26 +1,145 @@
 // SPDX-License-Identifier: MIT
-// Renders the designer's windows offscreen into PNG files: formwright-screenshots <directory>.
+// Renders the designer's windows and dialogs offscreen into PNG files:
+//     formwright-screenshots <directory>
+// A new dialog is one more line in dialogShots().
 #include <QApplication>
+#include <QIcon>
 #include <QDir>
-#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <vector>
 
+#include "app/dialog_screenshot.h"
+#include "app/main_window.h"
 #include "app/property_sheet_screenshots.h"
-#include "app/terminal_panel.h"
 #include "app/terminal_pictures.h"
+#include "app/qt_host.h"
+#include "app/terminal_panel.h"
+#include "editor/shell/about_box.h"
+#include "editor/shell/preferences_dialog.h"
+#include "project/disk_file.h"
+#include "resources/shell_templates.h"
+#include "texts/preferences.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DialogShot
+{
+    const char* fileName;
+    std::function<bool(const QString& path, ui::Host& host, const texts::TextSource& texts)> render;
+};
+
+std::vector<DialogShot> dialogShots()
+{
+    return {
+        {"preferences.png",
+         [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
+             texts::Preferences preferences;
+             preferences.isAutoPreloadOn = true;
+             editor::PreferencesDialog model(preferences, {"Deutsch", "Nederlands"}, 2, texts,
+                                             ui::LanguageState::BuiltinOnly);
+             return app::saveDialogScreenshot(resources::preferencesTemplate(), model, host, path);
+         }},
+        {"about.png",
+         [](const QString& path, ui::Host& host, const texts::TextSource&) {
+             editor::AboutBox model;
+             return app::saveDialogScreenshot(resources::aboutTemplate(), model, host, path);
+         }},
+    };
+}
+
+// The window as the desktop shows it: only what lies inside the outline.
+QImage shapedWindow(QWidget& window)
+{
+    QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setClipRegion(window.mask());
+    painter.drawPixmap(0, 0, window.grab());
+    return image;
+}
+
+// The popup menu drawn beside the window at the menu key, as the user sees it.
+QImage windowWithMenu(QWidget& window, QMenu& menu)
+{
+    menu.ensurePolished();
+    menu.adjustSize();
+    const QPixmap popup = menu.grab();
+    QImage image(window.width() + popup.width() - 100, std::max(window.height(), 571 + popup.height()),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, shapedWindow(window));
+    painter.drawPixmap(158, 571 - popup.height() + 40, popup);
+    return image;
+}
+
+bool save(const QImage& image, const QString& path)
+{
+    const bool isSaved = image.save(path);
+    std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
+    return isSaved;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(app::programIconPixmap(32)));
     const QString directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(directory);
-    app::TerminalPictures pictures;
-    for (const project::Model model : {project::Model::Q720CE, project::Model::Q720PPC}) {
-        app::TerminalPanel panel(pictures, [model] { return model; });
-        panel.grab().save(directory + (model == project::Model::Q720CE ? QStringLiteral("/ce.png") : QStringLiteral("/ppc.png")));
+    const fs::path programDirectory = fs::temp_directory_path() / "formwright_screenshots";
+    fs::remove_all(programDirectory);
+    fs::create_directories(programDirectory);
+
+    // Recent files for the popup menu: they must exist to be listed.
+    texts::Preferences preferences;
+    for (const char* name : {"inventory.Q72", "R&D samples.Q72", "warehouse/goods_receipt_and_dispatch_2024.Q72"}) {
+        const fs::path file = programDirectory / name;
+        fs::create_directories(file.parent_path());
+        (void)project::writeFileAtomically(file, std::vector<std::uint8_t>{0});
+        preferences.recentFiles.push_back(file.string());
     }
-    app::saveSheetScreenshots(directory);
-    return 0;
+    (void)texts::writePreferences(texts::preferencesFilePath(programDirectory), preferences);
+
+    bool isComplete = true;
+    app::MainWindow window(
+        [](const texts::TextSource& texts, QWidget* owner) { return std::make_unique<app::QtHost>(texts, owner); },
+        programDirectory);
+    window.startUp();
+    isComplete &= save(shapedWindow(window), directory + QStringLiteral("/main_window_q720ce.png"));
+    isComplete &= save(windowWithMenu(window, window.popupMenu()), directory + QStringLiteral("/popup_menu.png"));
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(110, 525), window.panel().mapToGlobal(QPointF(110, 525)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window.panel(), &press);
+    isComplete &= save(shapedWindow(window), directory + QStringLiteral("/main_window_key_pressed.png"));
+
+    texts::Preferences ppc = window.designer().preferences();
+    ppc.model = project::Model::Q720PPC;
+    (void)texts::writePreferences(texts::preferencesFilePath(programDirectory), ppc);
+    app::MainWindow ppcWindow(
+        [](const texts::TextSource& texts, QWidget* owner) { return std::make_unique<app::QtHost>(texts, owner); },
+        programDirectory);
+    ppcWindow.startUp();
+    isComplete &= save(shapedWindow(ppcWindow), directory + QStringLiteral("/main_window_q720ppc.png"));
+
+    for (const DialogShot& shot : dialogShots()) {
+        const QString path = directory + QLatin1Char('/') + QString::fromLatin1(shot.fileName);
+        const bool isSaved = shot.render(path, window.host(), window.designer().texts());
+        std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
+        isComplete &= isSaved;
+    }
+    isComplete &= app::saveSheetScreenshots(directory);
+    fs::remove_all(programDirectory);
+    return isComplete ? 0 : 1;
 }
