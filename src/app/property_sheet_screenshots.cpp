@@ -30,6 +30,47 @@ void fillSampleMenu(project::MenuDef& menu)
     menu.saveSelectedItem = 1;
 }
 
+// An article lookup file and a form that reads it: scan the article, look up its name and
+// price, count the quantity.
+void fillSampleLookupForm(project::Project& project)
+{
+    project::LookupDef& articles = project.lookup(1);
+    articles.numFields = 3;
+    const char* fields[] = {"Article", "Name", "Price"};
+    const project::Byte lengths[] = {13, 30, 8};
+    for (std::size_t field = 0; field < std::size(fields); ++field) {
+        articles.fieldName[field].assign(fields[field]);
+        articles.fieldLength[field] = lengths[field];
+    }
+    project::FormDef& form = project.form(1);
+    form.lookupFile = 1;
+    form.indexLine = 1;
+    const project::LineType types[] = {project::LineType::Text, project::LineType::Lookup,
+                                       project::LineType::Lookup, project::LineType::Integer};
+    const char* prompts[] = {"Article :", "Name :", "Price :", "Quantity :"};
+    const project::Byte links[] = {1, 2, 3, 0};
+    for (std::size_t line = 0; line < std::size(types); ++line) {
+        form.lineType[line] = static_cast<project::Byte>(types[line]);
+        form.prompt[line].assign(prompts[line]);
+        form.lookupLink[line] = links[line];
+    }
+    form.maxLength[0] = 13;
+    form.maxLength[3] = 6;
+}
+
+bool saveFormSheet(project::Project& project, const texts::TextSource& texts, const QString& path)
+{
+    bool isModified = false;
+    QtHost host(texts);
+    const editor::EditorSession session{project, isModified, texts, ui::LanguageState::BuiltinOnly,
+                                        project::Model::Q720CE, host, "/home/ann/stock/count.Q72"};
+    PropertySheetDialog sheet(session);
+    sheet.adjustSize();
+    const bool isSaved = sheet.grab().save(path);
+    sheet.reject();
+    return isSaved;
+}
+
 } // namespace
 
 bool saveSheetScreenshots(const QString& directory)
@@ -55,6 +96,14 @@ bool saveSheetScreenshots(const QString& directory)
     sheet.adjustSize();
     isSaved = sheet.grab().save(directory + QStringLiteral("/menu_page.png")) && isSaved;
     sheet.reject();
+
+    auto lookupProject = std::make_unique<project::Project>(*project);
+    fillSampleLookupForm(*lookupProject);
+    isSaved = saveFormSheet(*lookupProject, texts, directory + QStringLiteral("/form_lookup.png")) && isSaved;
+
+    // The same form in MSQI mode: the page arranges lines 1 and 2 when it shows the form.
+    lookupProject->form(1).msqiEnabled = 1;
+    isSaved = saveFormSheet(*lookupProject, texts, directory + QStringLiteral("/form_msqi.png")) && isSaved;
     return isSaved;
 }
 
