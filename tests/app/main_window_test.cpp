@@ -29,8 +29,9 @@ QApplication& qtApp()
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed, as in qt_test_app.h: torn down at exit it would crash the binary.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 class MainWindowTest : public ::testing::Test

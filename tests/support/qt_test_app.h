@@ -15,8 +15,10 @@ inline QApplication& qtTestApp()
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: a static QApplication would be torn down at exit after the Qt globals it
+    // still uses (the input devices), and the test binary would crash after its last test.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 } // namespace app::testing
