@@ -13,6 +13,7 @@
 #include "project/disk_file.h"
 #include "project/document_io.h"
 #include "support/project_fixtures.h"
+#include "support/qt_test_app.h"
 #include "support/ui_harness.h"
 
 namespace app {
@@ -20,18 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QApplication& qtApp()
-{
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        return *existing;
-    }
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static QApplication application(argc, argv);
-    return application;
-}
+QApplication& qtApp() { return testing::qtTestApp(); }
 
 class MainWindowTest : public ::testing::Test
 {
