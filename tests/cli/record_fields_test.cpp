@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/record_specs.h"
+#include "cli/record_fields.h"
 
 #include <gtest/gtest.h>
 
