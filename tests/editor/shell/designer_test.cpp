@@ -170,11 +170,12 @@ TEST_F(DesignerTest, StartUpWithAMissingOrUnknowLastFileKeepsANewProjectWithoutP
         SCOPED_TRACE(lastFile);
         writePreferencesFile(lastFile + "\r1\r0\r0\r0\r");
         host.saveRequests.clear();
-        designer.startUp();
-        EXPECT_TRUE(designer.currentFile().empty());
+        Designer fresh{host, view, m_directory};
+        fresh.startUp();
+        EXPECT_TRUE(fresh.currentFile().empty());
         EXPECT_TRUE(host.warnings.empty());
         // Save must ask for a name rather than write the empty project over the vanished file.
-        EXPECT_FALSE(designer.save());
+        EXPECT_FALSE(fresh.save());
         EXPECT_EQ(host.saveRequests.size(), 1U);
     }
     EXPECT_FALSE(fs::exists(path("gone.Q72")));
