@@ -227,6 +227,7 @@ TEST_F(PropertySheetModelTest, CancelAfterEditingFormsAndMenusChangesNothing)
     ui::DialogModel& menuPage = *editor.pageModel(SheetPage::Menu);
     menuPage.edit(resources::itemNameEdit(1), "Lost");
     menuPage.click(resources::MenuId::SaveCaptionCheck);
+    menuPage.click(resources::MenuId::ResetButton);
     editor.cancel();
     EXPECT_EQ(std::memcmp(m_project.get(), &before, sizeof before), 0);
     EXPECT_FALSE(m_isModified);

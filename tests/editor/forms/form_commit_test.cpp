@@ -194,37 +194,6 @@ TEST_F(FormCommit, ExportNameIsCutTo20AndLosesTrailingBlanksOnlyWhenChangeExport
     EXPECT_EQ(committed(3).exportName.bytes[20], 0);
 }
 
-TEST_F(FormCommit, LookupLineTakesTheLengthOfItsLinkedField)
-{
-    m_lookups[1].numFields = 3;
-    m_lookups[1].fieldLength[2] = 14;
-    form(1).lookupFile = 2;
-    setLine(1, 1, LineType::Lookup, "Item");
-    form(1).lookupLink[0] = 3;
-    setLine(1, 2, LineType::Lookup, "Unlinked");
-    form(1).maxLength[1] = 40;
-    form(2).lookupFile = 9; // counts as none and is kept
-    setLine(2, 1, LineType::Lookup, "Item");
-    form(2).lookupLink[0] = 3;
-    form(2).maxLength[0] = 40;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[0], 14);
-    EXPECT_EQ(committed(1).maxLength[1], 160);
-    EXPECT_EQ(committed(2).maxLength[0], 40);
-    EXPECT_EQ(committed(2).lookupFile, 9);
-}
-
-TEST_F(FormCommit, DataLengthNeverWrapsPast255)
-{
-    setLine(1, 1, LineType::Text, "A");
-    form(1).fixedLengthOn[0] = 1;
-    form(1).fixedLength[0] = 250;
-    form(1).prefixOn[0] = 1;
-    form(1).prefix[0].assign("0123456789");
-    commit();
-    EXPECT_EQ(committed(1).dataLength[0], 255);
-}
-
 TEST_F(FormCommit, LastInputLineIsTheLastLineThatTakesInput)
 {
     setLine(1, 2, LineType::Text, "A");

@@ -63,8 +63,6 @@ protected:
     std::unique_ptr<ui::testing::DialogHarness> m_dialog;
 };
 
-// --- Filling and showing ---------------------------------------------------------------------
-
 TEST_F(FormPageTest, OpensOnForm1WithTheFormLists)
 {
     auto& page = open();
@@ -122,8 +120,6 @@ TEST_F(FormPageTest, RecordActionWithoutSavingDisablesIndexAndAdvanced)
     EXPECT_TRUE(page.isEnabled(FormPageId::IndexList));
     EXPECT_EQ(working(1).recordAction, 2);
 }
-
-// --- Typing and type changes ------------------------------------------------------------------
 
 TEST_F(FormPageTest, LengthEditsShowAndStoreTheCorrectedNumber)
 {
@@ -194,8 +190,6 @@ TEST_F(FormPageTest, TypeChangesResetPropertiesOnlyWhereTheRulesSayAndSetTheLine
     EXPECT_FALSE(page.isEnabled(promptEdit(1)));
 }
 
-// --- Links ------------------------------------------------------------------------------------
-
 TEST_F(FormPageTest, SignedFieldLinkFoldsWhenTheLineBecomesText)
 {
     stored(1).lookupFile = 1;
@@ -244,8 +238,6 @@ TEST_F(FormPageTest, ValuesBeyondTheirListsShowNoSelectionAndAreKept)
     EXPECT_EQ(stored(1).inputSource[1], 7);
 }
 
-// --- MSQI ---------------------------------------------------------------------------------------
-
 class FormPageMsqi : public FormPageTest
 {
 protected:
@@ -255,9 +247,7 @@ protected:
         lookup.numFields = 4;
         lookup.keyField = 2;
         stored(1).msqiEnabled = 1;
-        stored(1).recordAction = 2;
-        stored(1).indexLine = 2;
-        stored(1).nextTarget = 5;
+        stored(1).recordAction = 2; // would enable "Index field :" on an ordinary form
     }
 };
 
@@ -326,8 +316,6 @@ TEST_F(FormPageMsqi, TurningMsqiOnAppliesItAfterThePropertiesAndOnActivation)
     EXPECT_EQ(working(2).lineType[0], code(LineType::Text));
 }
 
-// --- Reset, reader switch, language -----------------------------------------------------------
-
 TEST_F(FormPageTest, ResetRestoresTheCurrentFormWithoutAsking)
 {
     stored(3).lineType[0] = code(LineType::Text);
@@ -380,20 +368,6 @@ TEST_F(FormPageTest, LoadedLanguageReplacesThePageTexts)
     EXPECT_EQ(page.text(moreButton(12)), "mehr...");
     EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variablen");
     EXPECT_EQ(page.text(FormPageId::ResetButton), "Reset");
-}
-
-// --- OK and Cancel ------------------------------------------------------------------------------
-
-TEST_F(FormPageTest, ApplyCommitsTheWorkingCopyAndReportsIt)
-{
-    auto& page = open();
-    page.select(typeList(1), select(LineType::FixedData));
-    page.type(promptEdit(1), "ABC");
-    EXPECT_EQ(stored(1).lineType[0], code(LineType::Nil));
-    EXPECT_TRUE(page.apply());
-    EXPECT_TRUE(m_isModified);
-    EXPECT_EQ(stored(1).lineType[0], code(LineType::FixedData));
-    EXPECT_EQ(stored(1).maxLength[0], 3);
 }
 
 TEST_F(FormPageTest, CancelAfterEditingSeveralFormsLeavesBlock2Unchanged)
