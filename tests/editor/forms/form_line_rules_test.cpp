@@ -60,7 +60,7 @@ TEST(TypeChangeResetsProperties, ResetsUnlessTheOldTypeHadTheSameProperties)
         {LineType::Prompt, LineType::Lookup, true},        {LineType::Image, LineType::Lookup, false},
         {LineType::Lookup, LineType::FixedData, false},    {LineType::Image, LineType::Alphameric, false},
         {LineType::Integer, LineType::Image, true},        {LineType::FixedData, LineType::Prompt, true},
-        {LineType::FixedData, LineType::FixedData, false},
+        {LineType::FixedData, LineType::FixedData, false}, {LineType::Nil, LineType::Text, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << int{code(c.from)} << " -> " << int{code(c.to)});
