@@ -6,7 +6,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "cli/record_specs.h"
+#include "cli/record_fields.h"
 #include "project/file_format.h"
 
 namespace cli {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "cli/record_specs.h"
+#include "cli/record_fields.h"
 #include "project/project.h"
 
 namespace cli {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The one QApplication of a Qt test binary, made on first use (tests run offscreen).
+// The one QApplication of a Qt test binary, made on first use (tests run offscreen). It is
+// never destroyed: a function-static application would be torn down by the exit handlers after
+// Qt's own globals, and its input devices then crash the process on the way out.
 #pragma once
 
 #include <QApplication>
@@ -15,10 +17,7 @@ inline QApplication& qtTestApp()
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    // Never destroyed: a static QApplication would be torn down at exit after the Qt globals it
-    // still uses (the input devices), and the test binary would crash after its last test.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
+    return *new QApplication(argc, argv);
 }
 
 } // namespace app::testing

@@ -2,8 +2,8 @@
 // The bytes of the reader settings record (block 4) that the Barcode page and the symbology
 // dialogs give a meaning. Names start with the reader type whose area holds the byte: laser
 // (1D laser/CCD), longRange (1D extra long range), imager (2D), rfid and image (capture).
-#include "cli/record_specs.h"
-#include "cli/spec_builders.h"
+#include "cli/record_fields.h"
+#include "cli/field_table_builders.h"
 #include "project/records.h"
 
 namespace cli {

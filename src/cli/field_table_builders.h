@@ -2,7 +2,7 @@
 // Short constructors for the constexpr field tables.
 #pragma once
 
-#include "cli/record_specs.h"
+#include "cli/record_fields.h"
 
 namespace cli {
 

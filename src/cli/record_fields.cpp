@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "cli/record_specs.h"
+#include "cli/record_fields.h"
 
 #include <algorithm>
 #include <deque>
 #include <map>
 
 #include "project/records.h"
-#include "cli/spec_builders.h"
+#include "cli/field_table_builders.h"
 
 namespace cli {
 namespace {
