@@ -381,33 +381,27 @@ TEST_F(Derivation, MsqiFormLinksLine1ToTheKeyFieldOfALookupWithFields)
     FormDef& form = p->form(2);
     form.msqiEnabled = 1;
     form.lookupLink[0] = 9;
-    form.lookupFile = 4;
-    p->lookup(4).keyField = 3;
+    for (LookupDef& lookup : p->lookups) {
+        lookup.numFields = 3;
+        lookup.keyField = 3;
+    }
+    form.lookupFile = 200;  // only 0 to 5 can be entered: read no lookup record
     derive();
-    EXPECT_EQ(form.lookupLink[0], 9) << "lookup file without fields";
+    EXPECT_EQ(form.lookupLink[0], 9);
+    EXPECT_EQ(form.lookupFile, 200);
 
     form.lookupFile = 0;
-    p->lookup(4).numFields = 5;
     derive();
     EXPECT_EQ(form.lookupLink[0], 9) << "no lookup file";
 
     form.lookupFile = 4;
+    p->lookup(4).numFields = 0;
+    derive();
+    EXPECT_EQ(form.lookupLink[0], 9) << "lookup file without fields";
+
+    p->lookup(4).numFields = 5;
     derive();
     EXPECT_EQ(form.lookupLink[0], 4);
-}
-
-TEST_F(Derivation, MsqiFormWithLookupFileAboveFiveIsLeftAlone)
-{
-    FormDef& form = p->form(2);
-    form.msqiEnabled = 1;
-    form.lookupFile = 200;
-    form.lookupLink[0] = 9;
-    for (LookupDef& lookup : p->lookups) {
-        lookup.numFields = 3;
-    }
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9);
-    EXPECT_EQ(form.lookupFile, 200);
 }
 
 }  // namespace
