@@ -78,29 +78,25 @@ TEST_F(PropertySheetDialogTest, MenuPageRendersEveryControlOfItsTemplate)
     }
 }
 
-TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectAfterOk)
+TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
 {
-    PropertySheetDialog sheet(session());
-    sheet.tabs().setCurrentIndex(MenuTab);
-    auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
-    ASSERT_NE(name, nullptr);
-    typeKeys(name, QStringLiteral("Receive"));
-    EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
-    sheet.accept();
-    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    for (const bool isAccepted : {false, true}) {
+        SCOPED_TRACE(isAccepted ? "OK" : "Cancel");
+        PropertySheetDialog sheet(session());
+        sheet.tabs().setCurrentIndex(MenuTab);
+        auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
+        ASSERT_NE(name, nullptr);
+        typeKeys(name, QStringLiteral("Receive"));
+        EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
+        if (isAccepted) {
+            sheet.accept();
+            EXPECT_EQ(sheet.result(), QDialog::Accepted);
+        } else {
+            sheet.reject();
+        }
+    }
     EXPECT_EQ(m_project->menu(1).itemName[1].str(), "Receive");
     EXPECT_EQ(m_project->menu(1).itemCount, 1);
-}
-
-TEST_F(PropertySheetDialogTest, CancelDropsTypedEdits)
-{
-    PropertySheetDialog sheet(session());
-    sheet.tabs().setCurrentIndex(MenuTab);
-    auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(1)));
-    ASSERT_NE(name, nullptr);
-    typeKeys(name, QStringLiteral("Lost"));
-    sheet.reject();
-    EXPECT_TRUE(m_project->menu(1).itemName[0].isEmpty());
 }
 
 // The designer's window with its real editor runner: the sheet shows modally.
@@ -142,22 +138,18 @@ protected:
     std::unique_ptr<MainWindow> m_window;
 };
 
-TEST_F(SheetFromMainWindowTest, CtrlEOpensTheSheet)
+TEST_F(SheetFromMainWindowTest, CtrlEAndNewOpenTheSheet)
 {
-    const QString caption = sheetCaptionOpenedBy([this] {
+    const QString ctrlE = sheetCaptionOpenedBy([this] {
         for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
             if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_E)) {
                 emit shortcut->activated();
             }
         }
     });
-    EXPECT_EQ(caption, QStringLiteral("Q720CE Formwright - [ New file ]"));
-}
-
-TEST_F(SheetFromMainWindowTest, NewOpensTheSheet)
-{
-    const QString caption = sheetCaptionOpenedBy([this] { m_window->designer().newProject(); });
-    EXPECT_EQ(caption, QStringLiteral("Q720CE Formwright - [ New file ]"));
+    EXPECT_EQ(ctrlE, QStringLiteral("Q720CE Formwright - [ New file ]"));
+    const QString afterNew = sheetCaptionOpenedBy([this] { m_window->designer().newProject(); });
+    EXPECT_EQ(afterNew, QStringLiteral("Q720CE Formwright - [ New file ]"));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
 
 #include "cli/commands.h"
 #include "cli_fixtures.h"
@@ -12,41 +11,37 @@ namespace {
 
 using project::DeviceBlockOffset;
 using project::FormBlockOffset;
+using project::FormDef;
 using project::LookupBlockOffset;
-using project::MenuBlockOffset;
+using project::LookupDef;
+using testing::newImage;
+using testing::Outcome;
 
-std::vector<std::uint8_t> newImage()
-{
-    const texts::BuiltinTextSource texts;
-    return newProjectImage(texts, project::Model::Q720CE);
-}
-
-struct CheckRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CheckRun check(const testing::ScratchFolder& folder, const std::vector<std::uint8_t>& image)
+Outcome check(const testing::ScratchFolder& folder, const std::vector<std::uint8_t>& image)
 {
     const auto path = folder.write("c.Q72", image);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCheck(path, out, err);
-    return {status, out.str(), err.str()};
+    return testing::run([&](std::ostream& o, std::ostream& e) { return runCheck(path, o, e); });
 }
 
 std::size_t formByte(int form, std::size_t field, int line = 1)
 {
-    return FormBlockOffset + static_cast<std::size_t>(form - 1) * sizeof(project::FormDef) + field +
+    return FormBlockOffset + static_cast<std::size_t>(form - 1) * sizeof(FormDef) + field +
            static_cast<std::size_t>(line - 1);
+}
+
+// Each expected finding must appear as a whole line of the report.
+void expectFindings(const Outcome& run, const std::vector<std::string>& expected)
+{
+    EXPECT_EQ(run.status, 1);
+    for (const std::string& line : expected) {
+        EXPECT_NE(run.out.find(line + "\n"), std::string::npos) << "missing: " << line << "\nin:\n" << run.out;
+    }
 }
 
 TEST(CheckCommand, NewProjectIsClean)
 {
     const testing::ScratchFolder folder;
-    const CheckRun run = check(folder, newImage());
+    const Outcome run = check(folder, newImage());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
 }
@@ -55,51 +50,50 @@ TEST(CheckCommand, ReportsEachBrokenByteWithItsPlace)
 {
     const testing::ScratchFolder folder;
     auto image = newImage();
-    image[formByte(3, offsetof(project::FormDef, nextTarget))] = 31;
-    image[formByte(2, offsetof(project::FormDef, lineType), 4)] = 17;
-    image[formByte(2, offsetof(project::FormDef, lineType), 5)] = 16;
-    image[formByte(1, offsetof(project::FormDef, maxLength), 2)] = 200;
-    image[formByte(1, offsetof(project::FormDef, minLength), 3)] = 170;
-    image[formByte(4, offsetof(project::FormDef, lookupFile))] = 6;
-    image[MenuBlockOffset + offsetof(project::MenuDef, itemNext) + 2] = 40;
-    image[LookupBlockOffset + offsetof(project::LookupDef, numFields)] = 13;
-    image[LookupBlockOffset + sizeof(project::LookupDef) + offsetof(project::LookupDef, numFields)] = 2;
-    image[LookupBlockOffset + sizeof(project::LookupDef) + offsetof(project::LookupDef, keyField)] = 2;
-    image[LookupBlockOffset + offsetof(project::LookupDef, delimiter)] = 13;
+    image[formByte(3, offsetof(FormDef, nextTarget))] = 31;
+    image[formByte(2, offsetof(FormDef, lineType), 4)] = 17;
+    image[formByte(2, offsetof(FormDef, lineType), 5)] = 16;
+    image[formByte(1, offsetof(FormDef, maxLength), 2)] = 200;
+    image[formByte(1, offsetof(FormDef, minLength), 3)] = 170;
+    image[formByte(4, offsetof(FormDef, lookupFile))] = 6;
+    image[project::MenuBlockOffset + offsetof(project::MenuDef, itemNext) + 2] = 40;
+    image[LookupBlockOffset + offsetof(LookupDef, numFields)] = 13;
+    image[LookupBlockOffset + sizeof(LookupDef) + offsetof(LookupDef, numFields)] = 2;
+    image[LookupBlockOffset + sizeof(LookupDef) + offsetof(LookupDef, keyField)] = 2;
+    image[LookupBlockOffset + offsetof(LookupDef, delimiter)] = 13;
     image[DeviceBlockOffset + offsetof(project::DeviceSettings, delimiter2)] = 13;
     std::memcpy(image.data() + DeviceBlockOffset + offsetof(project::DeviceSettings, password), "ab-1", 5);
     image[DeviceBlockOffset + offsetof(project::DeviceSettings, dataDeletion)] = 3;
-    const CheckRun run = check(folder, image);
-    EXPECT_EQ(run.status, 1);
-    const std::vector<std::string> expected = {
-        "form 3 nextTarget (block 2 offset 3953): 31 is outside its list (0..30)",
-        "form 2 line 4 lineType (block 2 offset 2028): line type 17 is above 16",
-        "form 2 line 5 lineType (block 2 offset 2029): line type MSQI exists only on lines 1 and 2 of a form in "
-        "MSQI mode",
-        "form 1 line 2 maxLength (block 2 offset 560): maxLength 200 is above 160",
-        "form 1 line 3 minLength (block 2 offset 546): minLength 170 is above maxLength 160",
-        "form 4 lookupFile (block 2 offset 5930): 6 is outside its list (0..5)",
-        "menu 1 item 3 next (block 1 offset 500): 40 is outside its list (0..30)",
-        "lookup 1 numFields (block 3 offset 0): 13 is outside its list (0..12)",
-        "lookup 1 delimiter (block 3 offset 520): delimiter 13 (carriage return)",
-        "lookup 2 keyField (block 3 offset 825): key field index 2 is beyond the 2 fields",
-        "system settings delimiter2 (block 5 offset 65): delimiter 13 (carriage return)",
-        "system settings password (block 5 offset 72): password has characters other than ASCII letters and "
-        "digits",
-        "system settings dataDeletion (block 5 offset 67): 3 is outside its list (0..2)",
-    };
-    for (const std::string& line : expected) {
-        EXPECT_NE(run.out.find(line + "\n"), std::string::npos) << "missing: " << line << "\nin:\n" << run.out;
-    }
+    // A stamp outside 0..1: the next save writes the model preference there.
+    image[DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)] = 5;
+    expectFindings(check(folder, image),
+                   {
+                       "form 3 nextTarget (block 2 offset 3953): 31 is outside its list (0..30)",
+                       "form 2 line 4 lineType (block 2 offset 2028): line type 17 is above 16",
+                       "form 2 line 5 lineType (block 2 offset 2029): line type MSQI exists only on lines 1 and 2 "
+                       "of a form in MSQI mode",
+                       "form 1 line 2 maxLength (block 2 offset 560): maxLength 200 is above 160",
+                       "form 1 line 3 minLength (block 2 offset 546): minLength 170 is above maxLength 160",
+                       "form 4 lookupFile (block 2 offset 5930): 6 is outside its list (0..5)",
+                       "menu 1 item 3 next (block 1 offset 500): 40 is outside its list (0..30)",
+                       "lookup 1 numFields (block 3 offset 0): 13 is outside its list (0..12)",
+                       "lookup 1 delimiter (block 3 offset 520): delimiter 13 (carriage return)",
+                       "lookup 2 keyField (block 3 offset 825): key field index 2 is beyond the 2 fields",
+                       "system settings delimiter2 (block 5 offset 65): delimiter 13 (carriage return)",
+                       "system settings password (block 5 offset 72): password has characters other than ASCII "
+                       "letters and digits",
+                       "system settings dataDeletion (block 5 offset 67): 3 is outside its list (0..2)",
+                       "system settings modelStamp (block 5 offset 425): stale: holds 5, a save computes 0",
+                   });
 }
 
 TEST(CheckCommand, LookupLineMayExceed160)
 {
     const testing::ScratchFolder folder;
     auto image = newImage();
-    image[formByte(1, offsetof(project::FormDef, lineType))] = 7;
-    image[formByte(1, offsetof(project::FormDef, maxLength))] = 200;
-    const CheckRun run = check(folder, image);
+    image[formByte(1, offsetof(FormDef, lineType))] = 7;
+    image[formByte(1, offsetof(FormDef, maxLength))] = 200;
+    const Outcome run = check(folder, image);
     EXPECT_EQ(run.out.find("maxLength 200"), std::string::npos) << run.out;
 }
 
@@ -107,28 +101,23 @@ TEST(CheckCommand, LinkCodesOutOfRangeForTheLine)
 {
     const testing::ScratchFolder folder;
     auto image = newImage();
-    image[formByte(1, offsetof(project::FormDef, lookupFile))] = 1;
-    image[LookupBlockOffset + offsetof(project::LookupDef, numFields)] = 2;
-    image[formByte(1, offsetof(project::FormDef, lineType), 1)] = 1;    // text
-    image[formByte(1, offsetof(project::FormDef, lookupLink), 1)] = 14;  // -field 2
-    image[formByte(1, offsetof(project::FormDef, lineType), 2)] = 2;    // integer
-    image[formByte(1, offsetof(project::FormDef, lookupLink), 2)] = 3;  // field 3 of 2
-    image[formByte(1, offsetof(project::FormDef, lineType), 3)] = 9;    // prompt
-    image[formByte(1, offsetof(project::FormDef, lookupLink), 3)] = 1;
-    const CheckRun run = check(folder, image);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("form 1 line 1 lookupLink (block 2 offset 574): link code 14 (-field/+field) on a text "
-                           "line; only integer, real and auto(+/-) lines take it"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("form 1 line 2 lookupLink (block 2 offset 575): link code 3 names field 3 of lookup "
-                           "file 1, which has 2 fields"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("form 1 line 3 lookupLink (block 2 offset 576): link code 1 on a prompt line, which "
-                           "takes no link"),
-              std::string::npos)
-        << run.out;
+    image[formByte(1, offsetof(FormDef, lookupFile))] = 1;
+    image[LookupBlockOffset + offsetof(LookupDef, numFields)] = 2;
+    image[formByte(1, offsetof(FormDef, lineType), 1)] = 1;     // text
+    image[formByte(1, offsetof(FormDef, lookupLink), 1)] = 14;  // -field 2
+    image[formByte(1, offsetof(FormDef, lineType), 2)] = 2;     // integer
+    image[formByte(1, offsetof(FormDef, lookupLink), 2)] = 3;   // field 3 of 2
+    image[formByte(1, offsetof(FormDef, lineType), 3)] = 9;     // prompt
+    image[formByte(1, offsetof(FormDef, lookupLink), 3)] = 1;
+    expectFindings(check(folder, image),
+                   {
+                       "form 1 line 1 lookupLink (block 2 offset 574): link code 14 (-field/+field) on a text "
+                       "line; only integer, real and auto(+/-) lines take it",
+                       "form 1 line 2 lookupLink (block 2 offset 575): link code 3 names field 3 of lookup file 1, "
+                       "which has 2 fields",
+                       "form 1 line 3 lookupLink (block 2 offset 576): link code 1 on a prompt line, which takes "
+                       "no link",
+                   });
 }
 
 TEST(CheckCommand, ReportsWrongSizeForTheVersion)
@@ -136,27 +125,9 @@ TEST(CheckCommand, ReportsWrongSizeForTheVersion)
     const testing::ScratchFolder folder;
     auto image = testing::asVersion(newImage(), "Q720-1.09");
     image.push_back(0);
-    const CheckRun longer = check(folder, image);
-    EXPECT_EQ(longer.status, 1);
-    EXPECT_NE(longer.out.find("wrong size for version Q720-1.09: 61695 bytes, expected 61694"), std::string::npos)
-        << longer.out;
-
+    expectFindings(check(folder, image), {"wrong size for version Q720-1.09: 61695 bytes, expected 61694"});
     image.resize(60000);
-    const CheckRun shorter = check(folder, image);
-    EXPECT_EQ(shorter.status, 1);
-    EXPECT_NE(shorter.out.find("wrong size for version Q720-1.09: 60000 bytes, expected 61694"), std::string::npos);
-}
-
-TEST(CheckCommand, ReportsStaleModelStamp)
-{
-    const testing::ScratchFolder folder;
-    auto image = newImage();
-    // A stamp outside 0..1: the next save writes the model preference there.
-    image[DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)] = 5;
-    const CheckRun run = check(folder, image);
-    EXPECT_NE(run.out.find("system settings modelStamp (block 5 offset 425): stale: holds 5, a save computes 0"),
-              std::string::npos)
-        << run.out;
+    expectFindings(check(folder, image), {"wrong size for version Q720-1.09: 60000 bytes, expected 61694"});
 }
 
 TEST(CheckCommand, ReportsStaleRecordFigures)
@@ -164,18 +135,15 @@ TEST(CheckCommand, ReportsStaleRecordFigures)
     const testing::ScratchFolder folder;
     auto image = newImage();
     // One stored text line of 20 after the automatic key, but figures as if nothing were stored.
-    image[formByte(1, offsetof(project::FormDef, lastInputLine))] = 1;
-    image[formByte(1, offsetof(project::FormDef, lineType))] = 1;
-    image[formByte(1, offsetof(project::FormDef, maxLength))] = 20;
-    const CheckRun run = check(folder, image);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("form 1 fieldCount (block 2 offset 21): stale: holds 0, a save computes 2\n"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("form 1 recordLengthCheck (block 2 offset 22): stale: holds 0, a save computes 28\n"),
-              std::string::npos);
-    EXPECT_NE(run.out.find("form 1 keyFieldCount (block 2 offset 23): stale: holds 0, a save computes 1\n"),
-              std::string::npos);
+    image[formByte(1, offsetof(FormDef, lastInputLine))] = 1;
+    image[formByte(1, offsetof(FormDef, lineType))] = 1;
+    image[formByte(1, offsetof(FormDef, maxLength))] = 20;
+    expectFindings(check(folder, image),
+                   {
+                       "form 1 fieldCount (block 2 offset 21): stale: holds 0, a save computes 2",
+                       "form 1 recordLengthCheck (block 2 offset 22): stale: holds 0, a save computes 28",
+                       "form 1 keyFieldCount (block 2 offset 23): stale: holds 0, a save computes 1",
+                   });
 }
 
 TEST(CheckCommand, RejectsWhatIsNotAProject)
@@ -183,7 +151,7 @@ TEST(CheckCommand, RejectsWhatIsNotAProject)
     const testing::ScratchFolder folder;
     auto image = newImage();
     image[0] = 'X';
-    const CheckRun run = check(folder, image);
+    const Outcome run = check(folder, image);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find(": not a Q720 project file"), std::string::npos);
 }

@@ -10,13 +10,39 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/commands.h"
 #include "project/file_format.h"
 #include "project/file_version.h"
+#include "texts/text_source.h"
 
 namespace cli::testing {
+
+// A new project as the designer saves it.
+inline std::vector<std::uint8_t> newImage(project::Model model = project::Model::Q720CE)
+{
+    const texts::BuiltinTextSource texts;
+    return newProjectImage(texts, model);
+}
+
+// What a command returned and printed.
+struct Outcome
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+template <typename Command> Outcome run(Command command)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = command(out, err);
+    return {status, out.str(), err.str()};
+}
 
 // Every version a file may carry, one per layout and the gates in between.
 inline const std::array<const char*, 9> AllVersions = {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.05",

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
+#include <functional>
 
 #include "cli/commands.h"
 #include "cli_fixtures.h"
@@ -11,61 +11,58 @@
 namespace cli {
 namespace {
 
-std::vector<std::uint8_t> newImage()
-{
-    const texts::BuiltinTextSource texts;
-    return newProjectImage(texts, project::Model::Q720CE);
-}
-
-struct Outcome
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-template <typename Command>
-Outcome run(Command command)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = command(out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::newImage;
+using testing::Outcome;
+using testing::run;
 
 Outcome info(const std::filesystem::path& path)
 {
     return run([&](std::ostream& o, std::ostream& e) { return runInfo(path, o, e); });
 }
 
-TEST(CommandErrors, MissingFile)
+Outcome exportTo(const std::filesystem::path& in, const std::optional<std::filesystem::path>& json)
 {
-    const testing::ScratchFolder folder;
-    const Outcome r = info(folder.file("none.Q72"));
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, folder.file("none.Q72").string() + ": cannot open the file: No such file or directory\n");
+    return run([&](std::ostream& o, std::ostream& e) { return runExport({in, json}, o, e); });
 }
 
-TEST(CommandErrors, WrongMagic)
+Outcome import(const std::filesystem::path& json, const std::filesystem::path& out)
 {
-    const testing::ScratchFolder folder;
-    auto image = newImage();
-    std::memcpy(image.data(), "ZIP!", 4);
-    const auto path = folder.write("zip.Q72", image);
-    const Outcome r = info(path);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, path.string() + ": not a Q720 project file\n");
+    return run([&](std::ostream& o, std::ostream& e) { return runImport(json, out, o, e); });
 }
 
-TEST(CommandErrors, TruncatedFile)
+TEST(CommandErrors, UnreadableInputFailsWithOneLineNamingFileAndReason)
 {
+    struct Case
+    {
+        const char* name;
+        std::function<std::vector<std::uint8_t>()> image;  // no file at all when empty
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"none.Q72", nullptr, "cannot open the file: No such file or directory"},
+        {"zip.Q72",
+         [] {
+             auto image = newImage();
+             std::memcpy(image.data(), "ZIP!", 4);
+             return image;
+         },
+         "not a Q720 project file"},
+        {"cut.Q72",
+         [] {
+             auto image = testing::asVersion(newImage(), "Q720-1.02");
+             image.resize(60000);
+             return image;
+         },
+         "file is truncated: 60000 of 61229 bytes"},
+    };
     const testing::ScratchFolder folder;
-    auto image = testing::asVersion(newImage(), "Q720-1.02");
-    image.resize(60000);
-    const auto path = folder.write("cut.Q72", image);
-    const Outcome r = info(path);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, path.string() + ": file is truncated: 60000 of 61229 bytes\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = c.image ? folder.write(c.name, c.image()) : folder.file(c.name);
+        const Outcome r = info(path);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, path.string() + ": " + c.reason + "\n");
+    }
 }
 
 TEST(CommandErrors, ExportOfARejectedFileWritesNothing)
@@ -74,49 +71,39 @@ TEST(CommandErrors, ExportOfARejectedFileWritesNothing)
     auto image = newImage();
     image[8] = '9';
     const auto path = folder.write("newer.Q72", image);
-    const Outcome r = run([&](std::ostream& o, std::ostream& e) {
-        return runExport({path, folder.file("out.json")}, o, e);
-    });
+    const Outcome r = exportTo(path, folder.file("out.json"));
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, path.string() + ": version Q720-1.19 is newer than this program supports\n");
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.json")));
 }
 
-TEST(CommandErrors, MalformedJson)
+TEST(CommandErrors, RejectedJsonNamesFileAndPlaceAndWritesNothing)
 {
     const testing::ScratchFolder folder;
-    const auto json = folder.writeText("bad.json", "{\"version\": ");
-    const Outcome r = run([&](std::ostream& o, std::ostream& e) { return runImport(json, folder.file("o.Q72"), o, e); });
+    const auto malformed = folder.writeText("bad.json", "{\"version\": ");
+    Outcome r = import(malformed, folder.file("o.Q72"));
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err.rfind(json.string() + ": malformed JSON: ", 0), 0u) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(folder.file("o.Q72")));
-}
+    EXPECT_EQ(r.err.rfind(malformed.string() + ": malformed JSON: ", 0), 0U) << r.err;
 
-TEST(CommandErrors, ImportNamesTheJsonPath)
-{
-    const testing::ScratchFolder folder;
-    const auto json = folder.writeText("v.json", "{\"version\": 114}");
-    const Outcome r = run([&](std::ostream& o, std::ostream& e) { return runImport(json, folder.file("o.Q72"), o, e); });
+    const auto mistyped = folder.writeText("v.json", "{\"version\": 114}");
+    r = import(mistyped, folder.file("o.Q72"));
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, json.string() + ": $.version: expected a string\n");
+    EXPECT_EQ(r.err, mistyped.string() + ": $.version: expected a string\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("o.Q72")));
 }
 
 TEST(CommandErrors, ExportThenImportGivesTheFileBackThroughTheDisk)
 {
     const testing::ScratchFolder folder;
     for (const char* version : testing::AllVersions) {
-        auto image = testing::randomImage(version, 11);
+        SCOPED_TRACE(version);
+        const auto image = testing::randomImage(version, 11);
         const auto in = folder.write("in.Q72", image);
-        image.resize(project::fileSizeForVersion(project::FileMagic::of(version)));
-        const Outcome exported = run([&](std::ostream& o, std::ostream& e) {
-            return runExport({in, folder.file("m.json")}, o, e);
-        });
+        const Outcome exported = exportTo(in, folder.file("m.json"));
         ASSERT_EQ(exported.status, 0) << exported.err;
-        const Outcome imported = run([&](std::ostream& o, std::ostream& e) {
-            return runImport(folder.file("m.json"), folder.file("back.Q72"), o, e);
-        });
+        const Outcome imported = import(folder.file("m.json"), folder.file("back.Q72"));
         ASSERT_EQ(imported.status, 0) << imported.err;
-        EXPECT_EQ(testing::readAll(folder.file("back.Q72")), image) << version;
+        EXPECT_EQ(testing::readAll(folder.file("back.Q72")), image);
     }
 }
 
@@ -126,14 +113,9 @@ TEST(CommandErrors, ExportIgnoresBytesBehindTheLayout)
     auto image = testing::asVersion(newImage(), "Q720-1.11");
     const auto clean = image;
     image.insert(image.end(), {1, 2, 3});
-    const auto in = folder.write("long.Q72", image);
-    const Outcome exported = run([&](std::ostream& o, std::ostream& e) { return runExport({in, std::nullopt}, o, e); });
+    const Outcome exported = exportTo(folder.write("long.Q72", image), std::nullopt);
     ASSERT_EQ(exported.status, 0);
-    const auto json = folder.writeText("m.json", exported.out);
-    const Outcome imported = run([&](std::ostream& o, std::ostream& e) {
-        return runImport(json, folder.file("back.Q72"), o, e);
-    });
-    ASSERT_EQ(imported.status, 0);
+    ASSERT_EQ(import(folder.writeText("m.json", exported.out), folder.file("back.Q72")).status, 0);
     EXPECT_EQ(testing::readAll(folder.file("back.Q72")), clean);
 }
 
@@ -155,17 +137,13 @@ TEST(InfoCommand, SummarisesFormsMenusAndLookups)
     image[lookup + offsetof(project::LookupDef, fieldLength)] = 13;
     const Outcome r = info(folder.write("i.Q72", image));
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("version: Q720-1.14\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("model: Q720CE"), std::string::npos);
-    EXPECT_NE(r.out.find("reader: 1D Laser / CCD Reader\n"), std::string::npos);
-    EXPECT_NE(r.out.find("start: form 1\n"), std::string::npos);
-    EXPECT_NE(r.out.find("  form 2 \"Form  02\": save & update, next form 2\n    lines: 1 text, 2 integer\n"),
-              std::string::npos)
-        << r.out;
-    EXPECT_NE(r.out.find("  menu 1 \"Main\": \"Receive\" -> form 2\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("  lookup 1 \"1st lookup file\": 1 fields, key field 1\n    fields: \"Item\" text(13)\n"),
-              std::string::npos)
-        << r.out;
+    for (const char* part : {"version: Q720-1.14\n", "model: Q720CE", "reader: 1D Laser / CCD Reader\n",
+                             "start: form 1\n",
+                             "  form 2 \"Form  02\": save & update, next form 2\n    lines: 1 text, 2 integer\n",
+                             "  menu 1 \"Main\": \"Receive\" -> form 2\n",
+                             "  lookup 1 \"1st lookup file\": 1 fields, key field 1\n    fields: \"Item\" text(13)\n"}) {
+        EXPECT_NE(r.out.find(part), std::string::npos) << "missing: " << part << "\nin:\n" << r.out;
+    }
 }
 
 }  // namespace

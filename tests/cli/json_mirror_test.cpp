@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
-#include "cli/commands.h"
 #include "cli_fixtures.h"
 #include "project/file_format.h"
 
@@ -13,7 +13,7 @@ namespace cli {
 namespace {
 
 using testing::AllVersions;
-using testing::randomImage;
+using testing::newImage;
 
 std::vector<std::uint8_t> roundTrip(const std::vector<std::uint8_t>& image)
 {
@@ -24,27 +24,16 @@ std::vector<std::uint8_t> roundTrip(const std::vector<std::uint8_t>& image)
     return back.image;
 }
 
-std::vector<std::uint8_t> newImage()
-{
-    const texts::BuiltinTextSource texts;
-    return newProjectImage(texts, project::Model::Q720CE);
-}
-
-TEST(JsonMirror, RandomImagesOfEveryVersionComeBackByteForByte)
+TEST(JsonMirror, NewAndRandomImagesOfEveryVersionComeBackByteForByte)
 {
     for (const char* version : AllVersions) {
+        SCOPED_TRACE(version);
+        const auto fresh = testing::asVersion(newImage(), version);
+        EXPECT_EQ(roundTrip(fresh), fresh);
         for (std::uint32_t seed = 1; seed <= 3; ++seed) {
-            const auto image = randomImage(version, seed);
-            EXPECT_EQ(roundTrip(image), image) << version << " seed " << seed;
+            const auto image = testing::randomImage(version, seed);
+            EXPECT_EQ(roundTrip(image), image) << "seed " << seed;
         }
-    }
-}
-
-TEST(JsonMirror, NewProjectOfEveryVersionComesBackByteForByte)
-{
-    for (const char* version : AllVersions) {
-        const auto image = testing::asVersion(newImage(), version);
-        EXPECT_EQ(roundTrip(image), image) << version;
     }
 }
 
@@ -69,27 +58,18 @@ TEST(JsonMirror, TextsAreCutAtTheirNulAndKeepNonZeroTailsAsHex)
     const Json& line = mirror["forms"][0]["lines"][0];
     EXPECT_EQ(line["prompt"], "Qty");
     EXPECT_EQ(line["promptTail"].get<std::string>().substr(0, 4), "0102");
-    EXPECT_EQ(line["promptTail"].get<std::string>().size(), 2u * (31 - 4));
+    EXPECT_EQ(line["promptTail"].get<std::string>().size(), 2U * (31 - 4));
     EXPECT_FALSE(mirror["forms"][0]["lines"][1].contains("promptTail"));
     EXPECT_EQ(roundTrip(image), image);
 }
 
-TEST(JsonMirror, SlotWithoutNulRoundTrips)
+TEST(JsonMirror, FullSlotsAndHighBytesTravelAsLatin1Text)
 {
     auto image = newImage();
-    const std::size_t name = project::FormBlockOffset + offsetof(project::FormDef, exportName);
-    std::memset(image.data() + name, 'X', 21);
+    std::memset(image.data() + project::FormBlockOffset + offsetof(project::FormDef, exportName), 'X', 21);
+    std::memcpy(image.data() + project::MenuBlockOffset + offsetof(project::MenuDef, caption), "Men\xFC \xE9t\xE9", 9);
     const Json mirror = mirrorOf(image);
     EXPECT_EQ(mirror["forms"][0]["exportName"], std::string(21, 'X'));
-    EXPECT_EQ(roundTrip(image), image);
-}
-
-TEST(JsonMirror, HighBytesTravelAsLatin1Characters)
-{
-    auto image = newImage();
-    const std::size_t caption = project::MenuBlockOffset + offsetof(project::MenuDef, caption);
-    std::memcpy(image.data() + caption, "Men\xFC \xE9t\xE9", 9);
-    const Json mirror = mirrorOf(image);
     EXPECT_EQ(mirror["menus"][0]["caption"], "Men\u00FC \u00E9t\u00E9");
     EXPECT_EQ(roundTrip(image), image);
 }
@@ -117,108 +97,59 @@ TEST(JsonMirror, KeysFollowTheIssueOrder)
     for (const auto& [key, value] : mirror.items()) {
         keys.push_back(key);
     }
-    const std::vector<std::string> expected = {"version",         "forms",          "menus", "lookups",
-                                               "systemSettings", "transactionFile", "readerSettings",
-                                               "texts",          "reservedBlock"};
-    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(keys, (std::vector<std::string>{"version", "forms", "menus", "lookups", "systemSettings",
+                                              "transactionFile", "readerSettings", "texts", "reservedBlock"}));
 }
 
-class JsonMirrorRejects : public ::testing::Test
+TEST(JsonMirror, RejectsBadMirrorsNamingThePlace)
 {
-protected:
-    Json m_mirror = mirrorOf(newImage());
-
-    std::string errorOf() const
+    struct Case
     {
-        const ImageFromMirror result = imageFromMirror(m_mirror);
+        std::function<void(Json&)> spoil;
+        std::string error;
+    };
+    const std::vector<Case> cases = {
+        {[](Json& m) { m["forms"][2]["lines"][0]["colour"] = 1; }, "$.forms[2].lines[0].colour: unknown key"},
+        {[](Json& m) { m["menus"][1]["escTarget"] = "menu 2"; }, "$.menus[1].escTarget: expected an integer"},
+        {[](Json& m) { m["forms"][0]["lines"][3]["maxLength"] = 300; },
+         "$.forms[0].lines[3].maxLength: 300 is not a byte (0..255)"},
+        {[](Json& m) { m["forms"][0]["lines"][3]["maxLength"] = -1; },
+         "$.forms[0].lines[3].maxLength: -1 is not a byte (0..255)"},
+        {[](Json& m) { m["forms"][0]["lines"][3]["maxLength"] = 1.5; },
+         "$.forms[0].lines[3].maxLength: expected an integer"},
+        {[](Json& m) { m["systemSettings"].erase("password"); }, "$.systemSettings.password: missing"},
+        {[](Json& m) { m["forms"][0]["exportName"] = std::string(22, 'A'); },
+         "$.forms[0].exportName: is 22 characters long; the slot holds 21"},
+        {[](Json& m) { m["texts"]["3001"] = "\u20AC"; },
+         "$.texts.3001: has a character outside Latin-1 (single-byte texts only)"},
+        {[](Json& m) { m["textTails"] = Json::object({{"3001", "00"}}); },
+         "$.textTails.3001: expected 0 hex digits, found 2"},
+        {[](Json& m) {
+             m["version"] = "Q720-1.00";
+             m.erase("transactionFile");
+         },
+         "$.texts.3061: unknown key"},
+        {[](Json& m) { m["version"] = "Q720-1.11"; }, "$.transactionFile: unknown key"},
+        {[](Json& m) { m["version"] = "Q720-1.15"; },
+         "$.version: version Q720-1.15 is newer than this program supports"},
+        {[](Json& m) { m["version"] = "Q820-1.14"; }, "$.version: not a Q720 project version"},
+        {[](Json& m) { m["forms"].erase(19); }, "$.forms: expected an array of 20 objects"},
+        {[](Json& m) {
+             std::string reserved(400, '0');
+             reserved[5] = 'g';
+             m["reservedBlock"] = reserved;
+         },
+         "$.reservedBlock: not a hex digit at position 5"},
+    };
+    const Json fresh = mirrorOf(newImage());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        Json mirror = fresh;
+        c.spoil(mirror);
+        const ImageFromMirror result = imageFromMirror(mirror);
         EXPECT_FALSE(result.ok);
-        return result.error;
+        EXPECT_EQ(result.error, c.error);
     }
-};
-
-TEST_F(JsonMirrorRejects, UnknownKeyNamingItsPath)
-{
-    m_mirror["forms"][2]["lines"][0]["colour"] = 1;
-    EXPECT_EQ(errorOf(), "$.forms[2].lines[0].colour: unknown key");
-}
-
-TEST_F(JsonMirrorRejects, WrongType)
-{
-    m_mirror["menus"][1]["escTarget"] = "menu 2";
-    EXPECT_EQ(errorOf(), "$.menus[1].escTarget: expected an integer");
-}
-
-TEST_F(JsonMirrorRejects, ValueOutsideAByte)
-{
-    m_mirror["forms"][0]["lines"][3]["maxLength"] = 300;
-    EXPECT_EQ(errorOf(), "$.forms[0].lines[3].maxLength: 300 is not a byte (0..255)");
-    m_mirror["forms"][0]["lines"][3]["maxLength"] = -1;
-    EXPECT_EQ(errorOf(), "$.forms[0].lines[3].maxLength: -1 is not a byte (0..255)");
-    m_mirror["forms"][0]["lines"][3]["maxLength"] = 1.5;
-    EXPECT_EQ(errorOf(), "$.forms[0].lines[3].maxLength: expected an integer");
-}
-
-TEST_F(JsonMirrorRejects, MissingKey)
-{
-    m_mirror["systemSettings"].erase("password");
-    EXPECT_EQ(errorOf(), "$.systemSettings.password: missing");
-}
-
-TEST_F(JsonMirrorRejects, TextLongerThanItsSlot)
-{
-    m_mirror["forms"][0]["exportName"] = std::string(22, 'A');
-    EXPECT_EQ(errorOf(), "$.forms[0].exportName: is 22 characters long; the slot holds 21");
-}
-
-TEST_F(JsonMirrorRejects, CharacterOutsideLatin1)
-{
-    m_mirror["texts"]["3001"] = "\u20AC";
-    EXPECT_EQ(errorOf(), "$.texts.3001: has a character outside Latin-1 (single-byte texts only)");
-}
-
-TEST_F(JsonMirrorRejects, TailOfWrongLength)
-{
-    m_mirror["textTails"] = Json::object({{"3001", "00"}});
-    EXPECT_EQ(errorOf(), "$.textTails.3001: expected 0 hex digits, found 2");
-}
-
-TEST_F(JsonMirrorRejects, TextOfATableTheVersionLacks)
-{
-    m_mirror["version"] = "Q720-1.00";
-    m_mirror.erase("transactionFile");
-    EXPECT_EQ(errorOf(), "$.texts.3061: unknown key");
-}
-
-TEST_F(JsonMirrorRejects, BlockTheVersionLacks)
-{
-    m_mirror["version"] = "Q720-1.11";
-    EXPECT_EQ(errorOf(), "$.transactionFile: unknown key");
-}
-
-TEST_F(JsonMirrorRejects, NewerVersion)
-{
-    m_mirror["version"] = "Q720-1.15";
-    EXPECT_EQ(errorOf(), "$.version: version Q720-1.15 is newer than this program supports");
-}
-
-TEST_F(JsonMirrorRejects, OtherModelFamily)
-{
-    m_mirror["version"] = "Q820-1.14";
-    EXPECT_EQ(errorOf(), "$.version: not a Q720 project version");
-}
-
-TEST_F(JsonMirrorRejects, WrongNumberOfForms)
-{
-    m_mirror["forms"].erase(19);
-    EXPECT_EQ(errorOf(), "$.forms: expected an array of 20 objects");
-}
-
-TEST_F(JsonMirrorRejects, BadHexDigit)
-{
-    std::string reserved(400, '0');
-    reserved[5] = 'g';
-    m_mirror["reservedBlock"] = reserved;
-    EXPECT_EQ(errorOf(), "$.reservedBlock: not a hex digit at position 5");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 
 #include "cli/commands.h"
 #include "cli_fixtures.h"
@@ -14,6 +13,8 @@
 namespace cli {
 namespace {
 
+using testing::Outcome;
+
 // The designer's start-up and New, then Save, written out with the core's own calls.
 std::vector<std::uint8_t> designerNewAndSave(project::Model model, const texts::TextSource& texts)
 {
@@ -23,37 +24,34 @@ std::vector<std::uint8_t> designerNewAndSave(project::Model model, const texts::
     return project::saveProject(*p, model);
 }
 
-TEST(NewCommand, WritesWhatTheDesignerSavesAfterNew)
+Outcome runNew(const NewOptions& options)
 {
-    const testing::ScratchFolder folder;
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(runNew({folder.file("a.Q72"), project::Model::Q720CE, std::nullopt}, out, err), 0) << err.str();
-    const texts::BuiltinTextSource builtin;
-    EXPECT_EQ(testing::readAll(folder.file("a.Q72")), designerNewAndSave(project::Model::Q720CE, builtin));
-    EXPECT_TRUE(err.str().empty());
+    return testing::run([&](std::ostream& o, std::ostream& e) { return cli::runNew(options, o, e); });
 }
 
-TEST(NewCommand, StampsTheChosenModel)
+TEST(NewCommand, WritesWhatTheDesignerSavesAfterNewForEitherModel)
 {
     const testing::ScratchFolder folder;
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(runNew({folder.file("p.Q72"), project::Model::Q720PPC, std::nullopt}, out, err), 0);
-    const auto image = testing::readAll(folder.file("p.Q72"));
-    ASSERT_EQ(image.size(), project::CurrentFileBytes);
-    EXPECT_EQ(image[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)], 1);
     const texts::BuiltinTextSource builtin;
-    EXPECT_EQ(image, designerNewAndSave(project::Model::Q720PPC, builtin));
+    for (const project::Model model : {project::Model::Q720CE, project::Model::Q720PPC}) {
+        SCOPED_TRACE(static_cast<int>(model));
+        const Outcome r = runNew({folder.file("a.Q72"), model, std::nullopt});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.err.empty());
+        const auto image = testing::readAll(folder.file("a.Q72"));
+        ASSERT_EQ(image.size(), project::CurrentFileBytes);
+        EXPECT_EQ(image[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)],
+                  static_cast<int>(model));
+        EXPECT_EQ(image, designerNewAndSave(model, builtin));
+    }
 }
 
 TEST(NewCommand, TakesTextsAndDefaultNamesFromTheLanguageFile)
 {
     const testing::ScratchFolder folder;
     const auto language = folder.writeText("de.lng", "Deutsch\r\n10=Maske \r\n3001=Hauptmenue\r\n");
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(runNew({folder.file("de.Q72"), project::Model::Q720CE, language}, out, err), 0) << err.str();
+    const Outcome r = runNew({folder.file("de.Q72"), project::Model::Q720CE, language});
+    ASSERT_EQ(r.status, 0) << r.err;
     const auto image = testing::readAll(folder.file("de.Q72"));
     const std::size_t exportName = project::FormBlockOffset + offsetof(project::FormDef, exportName);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(image.data() + exportName)), "Maske 01");
@@ -64,23 +62,17 @@ TEST(NewCommand, TakesTextsAndDefaultNamesFromTheLanguageFile)
     EXPECT_EQ(image, designerNewAndSave(project::Model::Q720CE, table));
 }
 
-TEST(NewCommand, MissingLanguageFileFailsAndWritesNothing)
+TEST(NewCommand, MissingLanguageOrUnwritableOutputFailsAndWritesNothing)
 {
     const testing::ScratchFolder folder;
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(runNew({folder.file("x.Q72"), project::Model::Q720CE, folder.file("none.lng")}, out, err), 2);
-    EXPECT_NE(err.str().find("none.lng: cannot open the file"), std::string::npos) << err.str();
+    Outcome r = runNew({folder.file("x.Q72"), project::Model::Q720CE, folder.file("none.lng")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("none.lng: cannot open the file"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("x.Q72")));
-}
 
-TEST(NewCommand, UnwritableOutputFails)
-{
-    const testing::ScratchFolder folder;
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(runNew({folder.file("missing/x.Q72"), project::Model::Q720CE, std::nullopt}, out, err), 2);
-    EXPECT_NE(err.str().find("x.Q72: cannot write the file"), std::string::npos) << err.str();
+    r = runNew({folder.file("missing/x.Q72"), project::Model::Q720CE, std::nullopt});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("x.Q72: cannot write the file"), std::string::npos) << r.err;
 }
 
 }  // namespace

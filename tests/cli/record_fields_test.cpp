@@ -15,40 +15,28 @@ std::vector<const RecordSpec*> allSpecs()
     return {&menuSpec(), &formSpec(), &lookupSpec(), &readerSpec(), &deviceSpec(), &transactionSpec()};
 }
 
-// Every byte of a record belongs to exactly one field or column slot, or export and import
-// would lose or duplicate it.
-TEST(RecordSpecs, FieldsAndColumnsCoverEveryByteExactlyOnce)
+// Every byte of a record belongs to exactly one uniquely named field or column slot, or export
+// and import would lose, duplicate or confuse it.
+TEST(RecordSpecs, UniquelyNamedFieldsAndColumnsCoverEveryByteExactlyOnce)
 {
     for (const RecordSpec* spec : allSpecs()) {
         std::vector<int> claims(spec->bytes, 0);
-        for (const FieldSpec& f : complete(*spec).fields) {
-            ASSERT_LE(f.offset + f.bytes, spec->bytes) << spec->name << "." << f.name;
-            for (std::size_t i = 0; i < f.bytes; ++i) {
+        std::set<std::string_view> names;
+        const auto claim = [&](const FieldSpec& f, std::size_t span) {
+            EXPECT_TRUE(names.insert(f.name).second) << spec->name << "." << f.name;
+            ASSERT_LE(f.offset + span, spec->bytes) << spec->name << "." << f.name;
+            for (std::size_t i = 0; i < span; ++i) {
                 ++claims[f.offset + i];
             }
+        };
+        for (const FieldSpec& f : complete(*spec).fields) {
+            claim(f, f.bytes);
         }
         for (const FieldSpec& c : spec->columns) {
-            const std::size_t span = c.bytes * static_cast<std::size_t>(spec->slotCount);
-            ASSERT_LE(c.offset + span, spec->bytes) << spec->name << "." << c.name;
-            for (std::size_t i = 0; i < span; ++i) {
-                ++claims[c.offset + i];
-            }
+            claim(c, c.bytes * static_cast<std::size_t>(spec->slotCount));
         }
         for (std::size_t i = 0; i < spec->bytes; ++i) {
             EXPECT_EQ(claims[i], 1) << spec->name << " byte " << i;
-        }
-    }
-}
-
-TEST(RecordSpecs, NamesAreUniqueWithinARecord)
-{
-    for (const RecordSpec* spec : allSpecs()) {
-        std::set<std::string_view> names;
-        for (const FieldSpec& f : complete(*spec).fields) {
-            EXPECT_TRUE(names.insert(f.name).second) << spec->name << "." << f.name;
-        }
-        for (const FieldSpec& c : spec->columns) {
-            EXPECT_TRUE(names.insert(c.name).second) << spec->name << "." << c.name;
         }
     }
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 
 #include "cli/commands.h"
 #include "cli_fixtures.h"
@@ -13,11 +12,8 @@
 namespace cli {
 namespace {
 
-std::vector<std::uint8_t> newImage(project::Model model = project::Model::Q720CE)
-{
-    const texts::BuiltinTextSource texts;
-    return newProjectImage(texts, model);
-}
+using testing::newImage;
+using testing::Outcome;
 
 // Open after a reset, then Save, written out with the core's own calls.
 std::vector<std::uint8_t> designerOpenAndSave(const std::vector<std::uint8_t>& file, project::Model model)
@@ -31,33 +27,30 @@ std::vector<std::uint8_t> designerOpenAndSave(const std::vector<std::uint8_t>& f
     return project::saveProject(*p, loaded.adoptedModel.value_or(model));
 }
 
+Outcome upgrade(const std::filesystem::path& in, const std::filesystem::path& out, project::Model model)
+{
+    return testing::run(
+        [&](std::ostream& o, std::ostream& e) { return runUpgrade({in, out, model, std::nullopt}, o, e); });
+}
+
 TEST(UpgradeCommand, EveryOlderVersionBecomesTheDesignersSave)
 {
     const testing::ScratchFolder folder;
     for (const char* version : testing::AllVersions) {
+        SCOPED_TRACE(version);
         const auto old = testing::asVersion(newImage(), version);
-        const auto in = folder.write("in.Q72", old);
-        std::ostringstream out;
-        std::ostringstream err;
-        ASSERT_EQ(runUpgrade({in, folder.file("out.Q72"), project::Model::Q720CE, std::nullopt}, out, err), 0)
-            << version << ": " << err.str();
+        const Outcome r = upgrade(folder.write("in.Q72", old), folder.file("out.Q72"), project::Model::Q720CE);
+        ASSERT_EQ(r.status, 0) << r.err;
         const auto upgraded = testing::readAll(folder.file("out.Q72"));
-        ASSERT_EQ(upgraded.size(), project::CurrentFileBytes) << version;
+        ASSERT_EQ(upgraded.size(), project::CurrentFileBytes);
         EXPECT_EQ(std::string(upgraded.begin(), upgraded.begin() + 10), std::string("Q720-1.14\0", 10));
-        EXPECT_EQ(upgraded, designerOpenAndSave(old, project::Model::Q720CE)) << version;
-    }
-}
+        EXPECT_EQ(upgraded, designerOpenAndSave(old, project::Model::Q720CE));
 
-TEST(UpgradeCommand, RandomContentOfEveryVersionUpgradesLikeTheDesigner)
-{
-    const testing::ScratchFolder folder;
-    for (const char* version : testing::AllVersions) {
-        const auto old = testing::randomImage(version, 7);
-        const auto in = folder.write("in.Q72", old);
-        std::ostringstream out;
-        std::ostringstream err;
-        ASSERT_EQ(runUpgrade({in, in, project::Model::Q720PPC, std::nullopt}, out, err), 0) << err.str();
-        EXPECT_EQ(testing::readAll(in), designerOpenAndSave(old, project::Model::Q720PPC)) << version;
+        // Any content, upgraded in place.
+        const auto random = testing::randomImage(version, 7);
+        const auto in = folder.write("in.Q72", random);
+        ASSERT_EQ(upgrade(in, in, project::Model::Q720PPC).status, 0);
+        EXPECT_EQ(testing::readAll(in), designerOpenAndSave(random, project::Model::Q720PPC));
     }
 }
 
@@ -65,9 +58,7 @@ TEST(UpgradeCommand, AdoptsTheModelTheProjectWasSavedFor)
 {
     const testing::ScratchFolder folder;
     const auto in = folder.write("ppc.Q72", newImage(project::Model::Q720PPC));
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(runUpgrade({in, folder.file("out.Q72"), project::Model::Q720CE, std::nullopt}, out, err), 0);
+    ASSERT_EQ(upgrade(in, folder.file("out.Q72"), project::Model::Q720CE).status, 0);
     const auto upgraded = testing::readAll(folder.file("out.Q72"));
     EXPECT_EQ(upgraded[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)], 1);
 }
@@ -79,10 +70,9 @@ TEST(UpgradeCommand, RejectedInputLeavesTheOutputAlone)
     newer[8] = '5';  // Q720-1.15
     const auto in = folder.write("new.Q72", newer);
     const auto target = folder.writeText("out.Q72", "keep me");
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(runUpgrade({in, target, project::Model::Q720CE, std::nullopt}, out, err), 2);
-    EXPECT_EQ(err.str(), in.string() + ": version Q720-1.15 is newer than this program supports\n");
+    const Outcome r = upgrade(in, target, project::Model::Q720CE);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, in.string() + ": version Q720-1.15 is newer than this program supports\n");
     EXPECT_EQ(testing::readText(target), "keep me");
 }
 

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/forms/form_page.h"
 #include "editor/pending_page_model.h"
 #include "editor/shell/editor_session.h"
+#include "resources/form_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
@@ -58,6 +60,8 @@ constexpr PageEntry recordingPages[] = {
     {texts::sid(5), &createRecording<'C'>},
 };
 
+using Journal = std::vector<std::string>;
+
 class PropertySheetModelTest : public ::testing::Test
 {
 protected:
@@ -69,57 +73,43 @@ protected:
     }
     void TearDown() override { journal = nullptr; }
 
-    // The sheet's pages with the Form page, which always applies and sets the modified flag,
-    // left out: what the other pages apply shows on its own.
-    static std::array<PageEntry, SheetPageCount> withoutFormPage()
+    PropertySheetModel sheet(std::span<const PageEntry> pages = sheetPages())
     {
-        std::array<PageEntry, SheetPageCount> pages{};
-        std::copy(sheetPages().begin(), sheetPages().end(), pages.begin());
-        pages[static_cast<std::size_t>(SheetPage::Form)].create = nullptr;
-        return pages;
+        return {*m_project, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_isModified, "",
+                m_host,     pages};
     }
 
-    PropertySheetModel sheet(std::span<const PageEntry> pages = sheetPages(), std::string_view path = "")
+    static forms::FormPage& formPage(PropertySheetModel& editor)
     {
-        return {*m_project, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_isModified, path,
-                m_host,     pages};
+        auto* page = dynamic_cast<forms::FormPage*>(editor.pageModel(SheetPage::Form));
+        EXPECT_NE(page, nullptr);
+        return *page;
     }
 
     std::unique_ptr<project::Project> m_project = testing_support::startedProject();
     texts::BuiltinTextSource m_texts;
     ui::testing::ScriptedHost m_host;
     bool m_isModified = false;
-    std::vector<std::string> m_journal;
+    Journal m_journal;
 };
 
-TEST_F(PropertySheetModelTest, FiveTabsInOrderWithBuiltinTitles)
+TEST_F(PropertySheetModelTest, FiveTabsInOrderWithTitlesFromTheLanguageFirst)
 {
+    const char* const builtin[] = {"Form", "Menu", "Lookup", "Barcode", "Settings"};
     auto editor = sheet();
     ASSERT_EQ(editor.pageCount(), 5);
-    EXPECT_EQ(editor.pageTitle(0), "Form");
-    EXPECT_EQ(editor.pageTitle(1), "Menu");
-    EXPECT_EQ(editor.pageTitle(2), "Lookup");
-    EXPECT_EQ(editor.pageTitle(3), "Barcode");
-    EXPECT_EQ(editor.pageTitle(4), "Settings");
-}
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(editor.pageTitle(i), builtin[i]);
+    }
 
-TEST_F(PropertySheetModelTest, TranslatedTitlesComeFromTheLanguage)
-{
     testing_support::OverrideTextSource language;
     language.set(4, "Menue");
     language.set(7, "Einstellungen");
-    PropertySheetModel editor(*m_project, language, ui::LanguageState::Loaded, project::Model::Q720CE, m_isModified, "",
-                              m_host);
-    EXPECT_EQ(editor.pageTitle(1), "Menue");
-    EXPECT_EQ(editor.pageTitle(4), "Einstellungen");
-    EXPECT_EQ(editor.pageTitle(0), "Form");
-}
-
-TEST_F(PropertySheetModelTest, CaptionNamesModelAndFile)
-{
-    EXPECT_EQ(sheet(sheetPages(), "").caption(), "Q720CE Formwright - [ New file ]");
-    EXPECT_EQ(sheet(sheetPages(), "Unknow").caption(), "Q720CE Formwright - [ New file ]");
-    EXPECT_EQ(sheet(sheetPages(), "/data/stock.Q72").caption(), "Q720CE Formwright - [ /data/stock.Q72 ]");
+    PropertySheetModel translated(*m_project, language, ui::LanguageState::Loaded, project::Model::Q720CE, m_isModified,
+                                  "", m_host);
+    EXPECT_EQ(translated.pageTitle(1), "Menue");
+    EXPECT_EQ(translated.pageTitle(4), "Einstellungen");
+    EXPECT_EQ(translated.pageTitle(0), "Form");
 }
 
 TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
@@ -138,23 +128,14 @@ TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
     EXPECT_EQ(opened, (std::vector<int>{0, 1})) << "the opener builds each page once, when first shown";
 }
 
-TEST_F(PropertySheetModelTest, OpensOnTheFirstPageAndCreatesNoOther)
+TEST_F(PropertySheetModelTest, TabsAreCreatedWhenFirstShownAndTheLeftPageIsToldFirst)
 {
     auto editor = sheet(recordingPages);
     EXPECT_EQ(editor.currentPage(), 0);
-    EXPECT_TRUE(editor.isCreated(0));
-    EXPECT_FALSE(editor.isCreated(1));
     EXPECT_FALSE(editor.isCreated(2));
-    EXPECT_EQ(m_journal, (std::vector<std::string>{"A init", "A active"}));
-}
-
-TEST_F(PropertySheetModelTest, SwitchingTabsTellsTheLeftPageThenCreatesAndActivatesTheNext)
-{
-    auto editor = sheet(recordingPages);
-    m_journal.clear();
     ASSERT_TRUE(editor.showPage(2));
     ASSERT_TRUE(editor.showPage(0));
-    EXPECT_EQ(m_journal, (std::vector<std::string>{"A left", "C init", "C active", "C left", "A active"}));
+    EXPECT_EQ(m_journal, (Journal{"A init", "A active", "A left", "C init", "C active", "C left", "A active"}));
     EXPECT_FALSE(editor.isCreated(1));
 }
 
@@ -174,7 +155,7 @@ TEST_F(PropertySheetModelTest, OkAppliesOnlyShownPagesInTabOrder)
     ASSERT_TRUE(editor.showPage(2));
     m_journal.clear();
     EXPECT_TRUE(editor.ok());
-    EXPECT_EQ(m_journal, (std::vector<std::string>{"C left", "A apply", "C apply"}));
+    EXPECT_EQ(m_journal, (Journal{"C left", "A apply", "C apply"}));
 }
 
 TEST_F(PropertySheetModelTest, RefusedApplyKeepsTheSheetOpenOnThatPage)
@@ -193,44 +174,40 @@ TEST_F(PropertySheetModelTest, CancelTellsEveryShownPage)
     ASSERT_TRUE(editor.showPage(1));
     m_journal.clear();
     editor.cancel();
-    EXPECT_EQ(m_journal, (std::vector<std::string>{"A cancel", "B cancel"}));
+    EXPECT_EQ(m_journal, (Journal{"A cancel", "B cancel"}));
 }
 
-TEST_F(PropertySheetModelTest, PagesStillToBeBuiltShowANotice)
+TEST_F(PropertySheetModelTest, FirstPageIsTheFormPageAndPagesStillToBeBuiltShowANotice)
 {
     auto editor = sheet();
+    EXPECT_EQ(editor.pageTemplate(0), &resources::formPageTemplate());
     ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Lookup)));
     EXPECT_EQ(editor.pageTemplate(2), &resources::pendingPageTemplate());
     EXPECT_NE(dynamic_cast<PendingPageModel*>(editor.pageModel(SheetPage::Lookup)), nullptr);
 }
 
-TEST_F(PropertySheetModelTest, OkWithoutVisitingTheMenuPageLeavesBlockOne)
+TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)
 {
-    // A stale item count shows whether the Menu page applied.
-    m_project->menu(1).itemName[0].assign("Receive");
-    const auto projectBefore = *m_project;
-    const auto pages = withoutFormPage();
-    auto editor = sheet(pages);
-    ASSERT_TRUE(editor.ok());
-    EXPECT_EQ(std::memcmp(m_project.get(), &projectBefore, sizeof projectBefore), 0);
-    EXPECT_FALSE(m_isModified);
-}
-
-TEST_F(PropertySheetModelTest, OkOnTheFirstPageLeavesTheBlocksOfUnvisitedPages)
-{
-    m_project->menu(1).itemName[0].assign("Receive"); // stale item count 0
-    const auto menusBefore = m_project->menus;
-    const auto lookupsBefore = m_project->lookups;
+    m_project->menu(1).itemName[0].assign("Receive"); // stale item count 0: shows a Menu page apply
+    const auto before = *m_project;
     auto editor = sheet();
+    formPage(editor).select(resources::typeList(1), 1);
     ASSERT_TRUE(editor.ok());
-    EXPECT_EQ(std::memcmp(&m_project->menus, &menusBefore, sizeof menusBefore), 0);
-    EXPECT_EQ(std::memcmp(&m_project->lookups, &lookupsBefore, sizeof lookupsBefore), 0);
+    EXPECT_EQ(m_project->form(1).lineType[0], 1);
+    EXPECT_EQ(m_project->form(1).lastInputLine, 1);
+    EXPECT_TRUE(m_isModified);
+    auto expected = before;
+    expected.forms = m_project->forms;
+    EXPECT_EQ(std::memcmp(m_project.get(), &expected, sizeof expected), 0);
 }
 
 TEST_F(PropertySheetModelTest, MenuPageAppliesOnOkWithoutSettingTheModifiedFlag)
 {
+    // The Form page always sets the flag; without it the Menu page's share shows on its own.
+    std::array<PageEntry, SheetPageCount> pages{};
+    std::copy(sheetPages().begin(), sheetPages().end(), pages.begin());
+    pages[static_cast<std::size_t>(SheetPage::Form)].create = nullptr;
     m_project->menu(1).itemName[0].assign("Receive");
-    const auto pages = withoutFormPage();
     auto editor = sheet(pages);
     ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Menu)));
     ASSERT_TRUE(editor.ok());
@@ -238,16 +215,22 @@ TEST_F(PropertySheetModelTest, MenuPageAppliesOnOkWithoutSettingTheModifiedFlag)
     EXPECT_FALSE(m_isModified);
 }
 
-TEST_F(PropertySheetModelTest, CancelAfterMenuEditsLeavesBlockOne)
+TEST_F(PropertySheetModelTest, CancelAfterEditingFormsAndMenusChangesNothing)
 {
-    const auto menusBefore = m_project->menus;
+    const auto before = *m_project;
     auto editor = sheet();
+    forms::FormPage& forms = formPage(editor);
+    forms.select(resources::typeList(1), 1);
+    forms.select(resources::FormPageId::FormList, 8);
+    forms.select(resources::FormPageId::RecordList, 3);
     ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Menu)));
     ui::DialogModel& menuPage = *editor.pageModel(SheetPage::Menu);
     menuPage.edit(resources::itemNameEdit(1), "Lost");
     menuPage.click(resources::MenuId::SaveCaptionCheck);
+    menuPage.click(resources::MenuId::ResetButton);
     editor.cancel();
-    EXPECT_EQ(std::memcmp(&m_project->menus, &menusBefore, sizeof menusBefore), 0);
+    EXPECT_EQ(std::memcmp(m_project.get(), &before, sizeof before), 0);
+    EXPECT_FALSE(m_isModified);
 }
 
 } // namespace

@@ -3,52 +3,37 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "support/project_fixtures.h"
 #include "texts/text_source.h"
 
 namespace editor {
 namespace {
 
-// A language that translates some IDs; the rest fall back to the built-in strings.
-class TranslatedTexts final : public texts::TextSource
+TEST(SheetCaption, NamesTheModelAndTheFileOrNewFile)
 {
-public:
-    explicit TranslatedTexts(std::map<int, std::string> entries) : m_entries(std::move(entries)) {}
-
-    std::string text(texts::StringId id) const override
+    struct Case
     {
-        const auto found = m_entries.find(texts::value(id));
-        if (found != m_entries.end() && !found->second.empty()) {
-            return found->second;
-        }
-        return texts::BuiltinTextSource().text(id);
+        project::Model model;
+        const char* path;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {project::Model::Q720CE, "", "Q720CE Formwright - [ New file ]"},
+        {project::Model::Q720CE, "Unknow", "Q720CE Formwright - [ New file ]"},
+        {project::Model::Q720PPC, "/home/ann/stock/count.Q72", "Q720PPC Formwright - [ /home/ann/stock/count.Q72 ]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), c.model, c.path), c.caption);
     }
-
-private:
-    std::map<int, std::string> m_entries;
-};
-
-TEST(SheetCaption, NewProjectShowsNewFile)
-{
-    EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), project::Model::Q720CE, ""), "Q720CE Formwright - [ New file ]");
-}
-
-TEST(SheetCaption, SavedProjectShowsFullPath)
-{
-    EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), project::Model::Q720PPC, "/home/ann/stock/count.Q72"),
-              "Q720PPC Formwright - [ /home/ann/stock/count.Q72 ]");
-}
-
-TEST(SheetCaption, UnknowPathCountsAsNoFile)
-{
-    EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), project::Model::Q720CE, "Unknow"),
-              "Q720CE Formwright - [ New file ]");
 }
 
 TEST(SheetCaption, TranslatedPartsComeFromTheLanguage)
 {
-    const TranslatedTexts texts({{1, "Formulaire"}, {2, "Nouveau"}, {1311, ""}});
+    testing_support::OverrideTextSource texts;
+    texts.set(1, "Formulaire");
+    texts.set(2, "Nouveau");
+    texts.set(1311, "");
     EXPECT_EQ(sheetCaption(texts, project::Model::Q720CE, ""), "Q720CE Formulaire - [ Nouveau ]");
 }
 

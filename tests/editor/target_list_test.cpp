@@ -9,31 +9,12 @@
 namespace editor {
 namespace {
 
-class PrefixTexts final : public texts::TextSource
-{
-public:
-    std::string text(texts::StringId id) const override
-    {
-        switch (texts::value(id)) {
-        case 1301:
-            return "main";
-        case 1302:
-            return "form  ";
-        case 1303:
-            return "menu  ";
-        default:
-            return {};
-        }
-    }
-};
-
 TEST(TargetList, PositionIsTheTargetCode)
 {
-    const auto entries = targetListEntries(PrefixTexts());
+    const auto entries = targetListEntries(texts::BuiltinTextSource());
     ASSERT_EQ(entries.size(), 31u);
     EXPECT_EQ(entries[0], "main");
     EXPECT_EQ(entries[1], "form  1");
-    EXPECT_EQ(entries[7], "form  7");
     EXPECT_EQ(entries[20], "form  20");
     EXPECT_EQ(entries[21], "menu  1");
     EXPECT_EQ(entries[30], "menu  10");
@@ -41,13 +22,13 @@ TEST(TargetList, PositionIsTheTargetCode)
 
 TEST(TargetList, MenuChooserListsTenMenus)
 {
-    const auto entries = menuListEntries(PrefixTexts());
+    const auto entries = menuListEntries(texts::BuiltinTextSource());
     ASSERT_EQ(entries.size(), 10u);
     EXPECT_EQ(entries.front(), "menu  1");
     EXPECT_EQ(entries.back(), "menu  10");
 }
 
-TEST(NumberTexts, PlainDecimalWithoutLeadingZero)
+TEST(NumberTexts, OneTo20AsPlainDecimalsAndNothingOutside)
 {
     EXPECT_EQ(numberText(1), "1");
     EXPECT_EQ(numberText(9), "9");

@@ -10,7 +10,7 @@ namespace {
 
 using sample::SampleId;
 
-TEST(Controls, StartFromTheTemplate)
+TEST(Controls, StartFromTheTemplateAndItsStyles)
 {
     const Controls controls(sample::sampleTemplate());
     EXPECT_EQ(controls.title(), "Sample");
@@ -19,16 +19,13 @@ TEST(Controls, StartFromTheTemplate)
     EXPECT_TRUE(controls.isDigitsOnly(SampleId::LengthEdit));
     EXPECT_FALSE(controls.isDigitsOnly(SampleId::NameEdit));
     EXPECT_TRUE(controls.unknownIds().empty());
-}
 
-TEST(Controls, TemplateStylesSetEnabledAndVisible)
-{
     static constexpr ControlTemplate items[] = {
         {ControlKind::CheckBox, ControlId{101}, "a", {0, 0, 10, 10}, ControlStyle::Hidden | ControlStyle::Disabled},
     };
-    const Controls controls(DialogTemplate{"X", "", {20, 20}, items});
-    EXPECT_FALSE(controls.isVisible(ControlId{101}));
-    EXPECT_FALSE(controls.isEnabled(ControlId{101}));
+    const Controls hidden(DialogTemplate{"X", "", {20, 20}, items});
+    EXPECT_FALSE(hidden.isVisible(ControlId{101}));
+    EXPECT_FALSE(hidden.isEnabled(ControlId{101}));
 }
 
 TEST(Controls, UnknownIdsReadAsDefaultAndAreListed)
@@ -39,7 +36,7 @@ TEST(Controls, UnknownIdsReadAsDefaultAndAreListed)
     EXPECT_EQ(controls.unknownIds(), (std::vector<ControlId>{ControlId{999}, ControlId{998}}));
 }
 
-TEST(Controls, SelectionOutsideTheEntriesLeavesNoSelection)
+TEST(Controls, SelectionOutsideTheEntriesOrAfterNewEntriesIsNone)
 {
     Controls controls(sample::sampleTemplate());
     controls.setItems(SampleId::ModeList, {"a", "b"});
@@ -47,12 +44,6 @@ TEST(Controls, SelectionOutsideTheEntriesLeavesNoSelection)
     EXPECT_EQ(controls.selection(SampleId::ModeList), 1);
     controls.setSelection(SampleId::ModeList, 2);
     EXPECT_EQ(controls.selection(SampleId::ModeList), -1);
-}
-
-TEST(Controls, NewEntriesClearTheSelection)
-{
-    Controls controls(sample::sampleTemplate());
-    controls.setItems(SampleId::ModeList, {"a", "b"});
     controls.setSelection(SampleId::ModeList, 0);
     controls.setItems(SampleId::ModeList, {"c"});
     EXPECT_EQ(controls.selection(SampleId::ModeList), -1);
@@ -67,7 +58,7 @@ TEST(Controls, CheckRadioChoosesOneOfTheRange)
     EXPECT_FALSE(controls.isChecked(SampleId::LimitCheck));
 }
 
-TEST(Controls, FocusRequestsAreCounted)
+TEST(Controls, OnlyFocusRequestsAreCounted)
 {
     Controls controls(sample::sampleTemplate());
     controls.noteFocus(SampleId::NameEdit);

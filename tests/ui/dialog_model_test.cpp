@@ -22,20 +22,25 @@ SampleRecord limitedRecord()
     return record;
 }
 
-TEST(DialogModel, ShowsTheRecordWhenOpened)
+class DialogModelTest : public ::testing::Test
 {
+protected:
+    [[nodiscard]] const SampleModel& model() { return dialog.modelAs<SampleModel>(); }
+
     SampleRecord record = limitedRecord();
-    const DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
+    DialogHarness dialog{sample::sampleTemplate(), SampleModel(record)};
+};
+
+TEST_F(DialogModelTest, ShowsTheRecordWhenOpened)
+{
     EXPECT_EQ(dialog.text(SampleId::LengthEdit), "10");
     EXPECT_EQ(dialog.selection(SampleId::ModeList), 0);
     EXPECT_TRUE(dialog.isChecked(SampleId::FixedRadio));
     EXPECT_EQ(dialog.controls().items(SampleId::ModeList), (std::vector<std::string>{"Error", "Warning"}));
 }
 
-TEST(DialogModel, CheckBoxIsInvertedByTheModelOnAClick)
+TEST_F(DialogModelTest, CheckBoxIsInvertedByTheModelOnAClick)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
     dialog.click(SampleId::LimitCheck);
     EXPECT_FALSE(dialog.isChecked(SampleId::LimitCheck));
     EXPECT_FALSE(dialog.isEnabled(SampleId::LengthEdit));
@@ -43,86 +48,63 @@ TEST(DialogModel, CheckBoxIsInvertedByTheModelOnAClick)
     EXPECT_TRUE(dialog.isChecked(SampleId::LimitCheck));
 }
 
-TEST(DialogModel, TypingThirtyIntoFiveToNinetyNineKeepsThirty)
+TEST(DialogModel, TypedTextIsCorrectedAsTheUserTypes)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    dialog.type(SampleId::LengthEdit, "30");
-    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "30");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(record.length, 30);
+    struct Case
+    {
+        SampleId edit;
+        const char* typed;
+        const char* shown;
+    };
+    static constexpr Case cases[] = {
+        {SampleId::LengthEdit, "30", "30"},        // inside 5..99
+        {SampleId::LengthEdit, "3", "3"},          // below the range: left for later
+        {SampleId::DelimiterEdit, "300", "255"},   // above the range: the upper bound at once
+        {SampleId::LengthEdit, "07", "7"},         // leading zeros go
+        {SampleId::LengthEdit, "a1b2", "12"},      // a digits-only box drops the rest
+        {SampleId::NameEdit, "abcdefghij", "ABCDEFGH"},  // the text limit cuts
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        SampleRecord record = limitedRecord();
+        DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
+        dialog.type(c.edit, c.typed);
+        EXPECT_EQ(dialog.text(c.edit), c.shown);
+    }
 }
 
 TEST(DialogModel, TextThatIsNotAValidNumberFallsBackWhenEditingFinishes)
 {
-    for (const char* typed : {"0", "", "3"}) {
+    // What the box shows until editing finishes: a digits-only box drops letters at once.
+    const std::pair<const char*, const char*> cases[] = {{"0", "0"}, {"", ""}, {"3", "3"}, {"abc", ""}};
+    for (const auto& [typed, shown] : cases) {
+        SCOPED_TRACE(typed);
         SampleRecord record = limitedRecord();
         DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
         dialog.paste(SampleId::LengthEdit, typed);
-        EXPECT_EQ(dialog.text(SampleId::LengthEdit), typed) << "typed " << typed;
+        EXPECT_EQ(dialog.text(SampleId::LengthEdit), shown);
         dialog.finishEditing(SampleId::LengthEdit);
-        EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5") << "typed " << typed;
+        EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
     }
 }
 
-TEST(DialogModel, DigitsOnlyBoxDropsOtherCharacters)
+TEST_F(DialogModelTest, RefusedValueWarnsAndRestoresTheLastAcceptedText)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    dialog.type(SampleId::LengthEdit, "a1b2");
-    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "12");
-    dialog.paste(SampleId::LengthEdit, "abc");
-    dialog.finishEditing(SampleId::LengthEdit);
-    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
-}
-
-TEST(DialogModel, TypingAboveTheUpperBoundClampsAtOnce)
-{
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    dialog.type(SampleId::DelimiterEdit, "300");
-    EXPECT_EQ(dialog.text(SampleId::DelimiterEdit), "255");
-}
-
-TEST(DialogModel, TypingRemovesLeadingZeros)
-{
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    dialog.type(SampleId::LengthEdit, "07");
-    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "7");
-}
-
-TEST(DialogModel, TextLimitCutsTypedText)
-{
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    dialog.paste(SampleId::NameEdit, "abcdefghij");
-    EXPECT_EQ(dialog.text(SampleId::NameEdit), "ABCDEFGH");
-}
-
-TEST(DialogModel, RefusedValueWarnsAndRestoresTheLastAcceptedText)
-{
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
     dialog.enter(SampleId::DelimiterEdit, "13");
     EXPECT_EQ(dialog.text(SampleId::DelimiterEdit), "44");
     EXPECT_TRUE(dialog.host().hasWarned(2602, 2854));
     EXPECT_EQ(dialog.controls().focus(), ControlId(SampleId::DelimiterEdit));
 }
 
-TEST(DialogModel, ClickElsewhereFinishesTheEditFirst)
+TEST_F(DialogModelTest, ClickElsewhereFinishesTheEditFirst)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
     dialog.type(SampleId::LengthEdit, "2");
     dialog.click(SampleId::FixedRadio);
     EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
 }
 
-TEST(DialogModel, OkNeverMeetsAnUnfinishedNumber)
+TEST_F(DialogModelTest, OkNeverMeetsAnUnfinishedNumber)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
     dialog.type(SampleId::LengthEdit, "2");
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(record.length, 5);
@@ -138,28 +120,22 @@ TEST(DialogModel, LoadedValuesOutsideTheRangeStayUntilTheUserEditsThem)
     EXPECT_EQ(record.length, 2);
 }
 
-TEST(DialogModel, TextSetByTheModelDoesNotReenterIt)
+TEST_F(DialogModelTest, TextSetByTheModelDoesNotReenterIt)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    const auto& model = dialog.modelAs<SampleModel>();
     dialog.type(SampleId::NameEdit, "ab");
     EXPECT_EQ(dialog.text(SampleId::NameEdit), "AB");
-    EXPECT_EQ(model.textChanges, 2);
-    dialog.click(SampleId::ResetButton); // rewrites every edit from the model
-    EXPECT_EQ(model.textChanges, 2);
+    EXPECT_EQ(model().textChanges, 2);
+    dialog.click(SampleId::ResetButton);  // rewrites every edit from the model
+    EXPECT_EQ(model().textChanges, 2);
 }
 
-TEST(DialogModel, EditingFinishedOnlyAfterAChange)
+TEST_F(DialogModelTest, EditingFinishedOnlyAfterAChange)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    const auto& model = dialog.modelAs<SampleModel>();
     dialog.finishEditing(SampleId::LengthEdit);
-    EXPECT_EQ(model.finishedEdits, 0);
+    EXPECT_EQ(model().finishedEdits, 0);
     dialog.enter(SampleId::LengthEdit, "20");
     dialog.finishEditing(SampleId::LengthEdit);
-    EXPECT_EQ(model.finishedEdits, 1);
+    EXPECT_EQ(model().finishedEdits, 1);
 }
 
 TEST(DialogModel, RefusedOkKeepsTheDialogOpen)
@@ -179,10 +155,8 @@ TEST(DialogModel, RefusedOkKeepsTheDialogOpen)
     EXPECT_EQ(record.length, 20);
 }
 
-TEST(DialogModel, CancelLeavesTheRecordAlone)
+TEST_F(DialogModelTest, CancelLeavesTheRecordAlone)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
     dialog.type(SampleId::NameEdit, "zz");
     dialog.click(CancelButton);
     EXPECT_EQ(dialog.result(), DialogResult::Cancel);
@@ -201,15 +175,13 @@ TEST(DialogModel, DisabledControlsIgnoreEvents)
     EXPECT_EQ(model.controlStates().text(SampleId::LengthEdit), "10");
 }
 
-TEST(DialogModel, PageApplyFinishesEditingAndCommits)
+TEST_F(DialogModelTest, PageApplyFinishesEditingAndCommits)
 {
-    SampleRecord record = limitedRecord();
-    DialogHarness page(sample::sampleTemplate(), SampleModel(record));
-    page.setActive();
-    page.type(SampleId::LengthEdit, "1");
-    EXPECT_TRUE(page.killActive());
-    EXPECT_EQ(page.text(SampleId::LengthEdit), "5");
-    EXPECT_TRUE(page.apply());
+    dialog.setActive();
+    dialog.type(SampleId::LengthEdit, "1");
+    EXPECT_TRUE(dialog.killActive());
+    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
+    EXPECT_TRUE(dialog.apply());
     EXPECT_EQ(record.length, 5);
 }
 

@@ -31,39 +31,38 @@ public:
 
 constexpr int UnusedId = 3999;
 
-TEST(Localisation, ReplacesTitleAndListedTextsWhenALanguageIsLoaded)
+// Replaces the title and the label's caption from `language` in a fresh sample dialog.
+Controls localised(const texts::TextSource& language, LanguageState state)
 {
-    LanguageTexts language;
-    language.entries = {{UnusedId - 1, "Probe"}, {UnusedId, "Longueur :"}};
-    Controls controls(sample::sampleTemplate());
-    static constexpr TextReplacement captions[] = {{SampleId::TitleLabel, texts::sid(UnusedId)}};
-    replaceCaptionTexts(controls, language, LanguageState::Loaded, {texts::sid(UnusedId - 1), captions});
-    EXPECT_EQ(controls.title(), "Probe");
-    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Longueur :");
-}
-
-TEST(Localisation, MissingOrEmptyEntriesKeepTheTemplateText)
-{
-    LanguageTexts language;
-    language.entries = {{UnusedId, ""}};
     Controls controls(sample::sampleTemplate());
     static constexpr TextReplacement captions[] = {{SampleId::TitleLabel, texts::sid(UnusedId)},
                                                    {SampleId::LimitCheck, texts::sid(UnusedId - 2)}};
-    replaceCaptionTexts(controls, language, LanguageState::Loaded, {texts::sid(UnusedId - 1), captions});
-    EXPECT_EQ(controls.title(), "Sample");
-    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Length :");
-    EXPECT_EQ(controls.text(SampleId::LimitCheck), "Limit");
+    replaceCaptionTexts(controls, language, state, {texts::sid(UnusedId - 1), captions});
+    return controls;
 }
 
-TEST(Localisation, NothingChangesWithoutALanguage)
+TEST(Localisation, ReplacesTitleAndListedTextsOnlyWhenALanguageIsLoaded)
 {
     LanguageTexts language;
-    language.entries = {{UnusedId, "Longueur :"}};
-    Controls controls(sample::sampleTemplate());
-    static constexpr TextReplacement captions[] = {{SampleId::TitleLabel, texts::sid(UnusedId)}};
-    replaceCaptionTexts(controls, language, LanguageState::BuiltinOnly, {std::nullopt, captions});
-    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Length :");
+    language.entries = {{UnusedId - 1, "Probe"}, {UnusedId, "Longueur :"}};
+    const Controls loaded = localised(language, LanguageState::Loaded);
+    EXPECT_EQ(loaded.title(), "Probe");
+    EXPECT_EQ(loaded.text(SampleId::TitleLabel), "Longueur :");
+    EXPECT_EQ(loaded.text(SampleId::LimitCheck), "Limit");  // no entry: the template text
+
+    const Controls builtin = localised(language, LanguageState::BuiltinOnly);
+    EXPECT_EQ(builtin.title(), "Sample");
+    EXPECT_EQ(builtin.text(SampleId::TitleLabel), "Length :");
     EXPECT_EQ(captionText(language, LanguageState::BuiltinOnly, texts::sid(UnusedId), "own"), "own");
+}
+
+TEST(Localisation, EmptyEntriesKeepTheTemplateText)
+{
+    LanguageTexts language;
+    language.entries = {{UnusedId, ""}};
+    const Controls controls = localised(language, LanguageState::Loaded);
+    EXPECT_EQ(controls.title(), "Sample");
+    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Length :");
 }
 
 TEST(Localisation, LanguageTableSaysWhetherToReplace)
@@ -87,7 +86,7 @@ TEST(Localisation, ListTextsComeLanguageFirst)
     EXPECT_EQ(listTexts(language, texts::sid(2601), 2), (std::vector<std::string>{"Error", "Achtung"}));
 }
 
-TEST(MessageTexts, WarningShowsNothingWhenATextIsEmpty)
+TEST(MessageTexts, WarningShowsNothingWhenATextIsEmptyAndCutsTo160Characters)
 {
     LanguageTexts language;
     EXPECT_FALSE(warningTexts(language, texts::sid(2602), texts::sid(UnusedId)).has_value());
@@ -96,11 +95,7 @@ TEST(MessageTexts, WarningShowsNothingWhenATextIsEmpty)
     ASSERT_TRUE(shown.has_value());
     EXPECT_EQ(shown->title, "Warning");
     EXPECT_EQ(shown->text, "Invalid value!");
-}
 
-TEST(MessageTexts, WarningTextsAreCutTo160Characters)
-{
-    LanguageTexts language;
     language.entries = {{2854, std::string(300, 'x')}};
     EXPECT_EQ(warningTexts(language, texts::sid(2602), texts::sid(2854))->text.size(), 160U);
 }

@@ -11,51 +11,30 @@ const NumericEditSpec fiveToNinetyNine = NumericEditSpec::range(5, 99);
 TEST(NumericEdit, ParsesOnlyPlainDigits)
 {
     EXPECT_EQ(parseUnsigned("042"), 42);
-    EXPECT_EQ(parseUnsigned(""), std::nullopt);
-    EXPECT_EQ(parseUnsigned("-1"), std::nullopt);
-    EXPECT_EQ(parseUnsigned(" 1"), std::nullopt);
-    EXPECT_EQ(parseUnsigned("1a"), std::nullopt);
+    for (const char* text : {"", "-1", " 1", "1a"}) {
+        EXPECT_EQ(parseUnsigned(text), std::nullopt) << '"' << text << '"';
+    }
 }
 
-TEST(NumericEdit, HugeNumbersReadAsAboveEveryBound)
+TEST(NumericEdit, TypingClampsAboveTheRangeDropsLeadingZerosAndLeavesTheRestForLater)
 {
-    EXPECT_EQ(correctWhileTyping("99999999999999999999", fiveToNinetyNine), "99");
+    const std::pair<const char*, const char*> cases[] = {
+        {"30", "30"}, {"3", "3"},   {"150", "99"}, {"99999999999999999999", "99"}, {"07", "7"},
+        {"00", "0"},  {"0", "0"},   {"", ""},      {"ab", "ab"},
+    };
+    for (const auto& [typed, shown] : cases) {
+        EXPECT_EQ(correctWhileTyping(typed, fiveToNinetyNine), shown) << "typed \"" << typed << '"';
+    }
 }
 
-TEST(NumericEdit, TypingKeepsValuesBelowTheLowerBound)
+TEST(NumericEdit, FinishingAppliesTheLowerBoundOrTheFallback)
 {
-    EXPECT_EQ(correctWhileTyping("3", fiveToNinetyNine), "3");
-    EXPECT_EQ(correctWhileTyping("30", fiveToNinetyNine), "30");
-}
-
-TEST(NumericEdit, TypingClampsAboveTheUpperBound)
-{
-    EXPECT_EQ(correctWhileTyping("150", fiveToNinetyNine), "99");
-}
-
-TEST(NumericEdit, TypingRemovesLeadingZeros)
-{
-    EXPECT_EQ(correctWhileTyping("07", fiveToNinetyNine), "7");
-    EXPECT_EQ(correctWhileTyping("00", fiveToNinetyNine), "0");
-    EXPECT_EQ(correctWhileTyping("0", fiveToNinetyNine), "0");
-}
-
-TEST(NumericEdit, TypingLeavesTextThatIsNotANumberForLater)
-{
-    EXPECT_EQ(correctWhileTyping("", fiveToNinetyNine), "");
-    EXPECT_EQ(correctWhileTyping("ab", fiveToNinetyNine), "ab");
-}
-
-TEST(NumericEdit, FinishingAppliesLowerBoundAndFallback)
-{
-    EXPECT_EQ(correctWhenFinished("0", "10", fiveToNinetyNine).text, "5");
-    EXPECT_EQ(correctWhenFinished("", "10", fiveToNinetyNine).text, "5");
-    EXPECT_EQ(correctWhenFinished("abc", "10", fiveToNinetyNine).text, "5");
+    for (const char* typed : {"0", "", "abc"}) {
+        EXPECT_EQ(correctWhenFinished(typed, "10", fiveToNinetyNine).text, "5") << "typed \"" << typed << '"';
+    }
     EXPECT_EQ(correctWhenFinished("30", "10", fiveToNinetyNine).text, "30");
-}
 
-TEST(NumericEdit, FinishingUsesTheGivenFallbackOnlyForTextThatIsNotANumber)
-{
+    // A given fallback stands only for text that is not a number.
     const NumericEditSpec spec = NumericEditSpec::range(2, 99).withFallback(1);
     EXPECT_EQ(correctWhenFinished("x", "", spec).text, "1");
     EXPECT_EQ(correctWhenFinished("0", "", spec).text, "2");

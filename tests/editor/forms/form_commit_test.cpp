@@ -13,11 +13,6 @@ using project::Byte;
 using project::FormDef;
 using project::LineType;
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
-
 class FormCommit : public ::testing::Test
 {
 protected:
@@ -39,8 +34,19 @@ protected:
     void setLine(int number, int line, LineType type, const char* prompt = "")
     {
         const auto i = static_cast<std::size_t>(line - 1);
-        form(number).lineType[i] = code(type);
+        form(number).lineType[i] = static_cast<Byte>(type);
         form(number).prompt[i].assign(prompt);
+    }
+
+    // Prefix "AB", suffix "C" and a fixed length of 8 on line 1 of form 1.
+    void giveDataSettings()
+    {
+        form(1).prefixOn[0] = 1;
+        form(1).prefix[0].assign("AB");
+        form(1).suffixOn[0] = 1;
+        form(1).suffix[0].assign("C");
+        form(1).fixedLengthOn[0] = 1;
+        form(1).fixedLength[0] = 8;
     }
 
     void commit() { commitForms(m_working, m_committed, m_lookups); }
@@ -52,24 +58,17 @@ protected:
 
 TEST_F(FormCommit, ExtensionLinesTakeWhatDoesNotFitOnTheScreenLine)
 {
-    setLine(1, 1, LineType::Integer, "Qty");
-    form(1).maxLength[0] = 60;
-    setLine(1, 2, LineType::Extension);
-    setLine(1, 3, LineType::Extension);
-    commit();
-    EXPECT_EQ(committed(1).maxLength[1], 33);
-    EXPECT_EQ(committed(1).maxLength[2], 3);
-}
-
-TEST_F(FormCommit, ExtensionLinesOfAShortLineGetNothing)
-{
-    setLine(1, 1, LineType::Integer, "Qty");
-    form(1).maxLength[0] = 20;
-    setLine(1, 2, LineType::Extension);
-    setLine(1, 3, LineType::Extension);
-    commit();
-    EXPECT_EQ(committed(1).maxLength[1], 0);
-    EXPECT_EQ(committed(1).maxLength[2], 0);
+    const Byte cases[][3] = {{60, 33, 3}, {20, 0, 0}}; // max length; lengths of lines 2 and 3
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int{c[0]});
+        setLine(1, 1, LineType::Integer, "Qty");
+        form(1).maxLength[0] = c[0];
+        setLine(1, 2, LineType::Extension);
+        setLine(1, 3, LineType::Extension);
+        commit();
+        EXPECT_EQ(committed(1).maxLength[1], c[1]);
+        EXPECT_EQ(committed(1).maxLength[2], c[2]);
+    }
 }
 
 TEST_F(FormCommit, ExtensionLinesCopyAutoEnterAndInputMarkAndLoseTheirOwnData)
@@ -93,7 +92,7 @@ TEST_F(FormCommit, ExtensionOnLine13IsNotFilledFromLine12)
 {
     setLine(1, 12, LineType::Text, "Note");
     form(1).maxLength[11] = 160;
-    form(1).lineType[12] = code(LineType::Extension);
+    form(1).lineType[12] = static_cast<Byte>(LineType::Extension);
     form(1).maxLength[12] = 77;
     commit();
     EXPECT_EQ(committed(1).maxLength[12], 77);
@@ -120,36 +119,25 @@ TEST_F(FormCommit, PassDownClearsTheIndexAndSetsTheAutomaticKey)
     EXPECT_EQ(committed(2).autoKey, 0);
 }
 
-TEST_F(FormCommit, MinimumAboveMaximumIsLoweredToIt)
+TEST_F(FormCommit, LengthsAreClampedTo160AndMinimumToMaximum)
 {
-    setLine(1, 1, LineType::Text, "A");
-    form(1).minLength[0] = 50;
-    form(1).maxLength[0] = 20;
-    commit();
-    EXPECT_EQ(committed(1).minLength[0], 20);
-    EXPECT_EQ(committed(1).maxLength[0], 20);
+    const Byte cases[][4] = {{50, 20, 20, 20}, {200, 250, 160, 160}}; // min, max typed; committed
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{c[0]} << ".." << int{c[1]});
+        setLine(1, 1, LineType::Text, "A");
+        form(1).minLength[0] = c[0];
+        form(1).maxLength[0] = c[1];
+        commit();
+        EXPECT_EQ(committed(1).minLength[0], c[2]);
+        EXPECT_EQ(committed(1).maxLength[0], c[3]);
+    }
 }
 
-TEST_F(FormCommit, MaximumAbove160IsClamped)
-{
-    setLine(1, 1, LineType::Text, "A");
-    form(1).maxLength[0] = 250;
-    form(1).minLength[0] = 200;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[0], 160);
-    EXPECT_EQ(committed(1).minLength[0], 160);
-}
-
-TEST_F(FormCommit, LookupLineWithoutSaveFieldDataLosesDataSettings)
+TEST_F(FormCommit, LookupLineKeepsDataSettingsOnlyWhenItSavesItsData)
 {
     form(1).lookupFile = 1;
     setLine(1, 1, LineType::Lookup, "Item");
-    form(1).prefixOn[0] = 1;
-    form(1).prefix[0].assign("AB");
-    form(1).suffixOn[0] = 1;
-    form(1).suffix[0].assign("C");
-    form(1).fixedLengthOn[0] = 1;
-    form(1).fixedLength[0] = 8;
+    giveDataSettings();
     commit();
     EXPECT_EQ(committed(1).prefixOn[0], 0);
     EXPECT_TRUE(committed(1).prefix[0].isEmpty());
@@ -157,19 +145,9 @@ TEST_F(FormCommit, LookupLineWithoutSaveFieldDataLosesDataSettings)
     EXPECT_EQ(committed(1).fixedLengthOn[0], 0);
     EXPECT_EQ(committed(1).fixedLength[0], 0);
     EXPECT_EQ(committed(1).dataLength[0], 0);
-}
 
-TEST_F(FormCommit, LookupLineThatSavesItsDataKeepsDataSettings)
-{
-    form(1).lookupFile = 1;
-    setLine(1, 1, LineType::Lookup, "Item");
-    form(1).initialValueOn[0] = 1;
-    form(1).prefixOn[0] = 1;
-    form(1).prefix[0].assign("AB");
-    form(1).suffixOn[0] = 1;
-    form(1).suffix[0].assign("C");
-    form(1).fixedLengthOn[0] = 1;
-    form(1).fixedLength[0] = 8;
+    giveDataSettings();
+    form(1).initialValueOn[0] = 1; // saves the field data
     commit();
     EXPECT_EQ(committed(1).prefix[0].str(), "AB");
     EXPECT_EQ(committed(1).suffix[0].str(), "C");
@@ -203,58 +181,17 @@ TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSetting
     EXPECT_FALSE(m_working.showInputMark.isOn(0, 1));
 }
 
-TEST_F(FormCommit, ExportNameLosesTrailingBlanksOnlyWhenChangeExportNameIsOn)
+TEST_F(FormCommit, ExportNameIsCutTo20AndLosesTrailingBlanksOnlyWhenChangeExportNameIsOn)
 {
     form(1).exportName.assign("STOCK   ");
     form(2).exportName.assign("STOCK   ");
     form(2).exportNameOn = 0;
+    form(3).exportName.bytes.fill('N');
     commit();
     EXPECT_EQ(committed(1).exportName.str(), "STOCK");
     EXPECT_EQ(committed(2).exportName.str(), "STOCK   ");
-}
-
-TEST_F(FormCommit, UnterminatedExportNameIsCutTo20Characters)
-{
-    form(1).exportName.bytes.fill('N');
-    commit();
-    EXPECT_EQ(committed(1).exportName.str(), std::string(20, 'N'));
-    EXPECT_EQ(committed(1).exportName.bytes[20], 0);
-}
-
-TEST_F(FormCommit, LookupLineTakesTheLengthOfItsLinkedField)
-{
-    m_lookups[1].numFields = 3;
-    m_lookups[1].fieldLength[2] = 14;
-    form(1).lookupFile = 2;
-    setLine(1, 1, LineType::Lookup, "Item");
-    form(1).lookupLink[0] = 3;
-    setLine(1, 2, LineType::Lookup, "Unlinked");
-    form(1).maxLength[1] = 40;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[0], 14);
-    EXPECT_EQ(committed(1).maxLength[1], 160);
-}
-
-TEST_F(FormCommit, LookupFileAbove5CountsAsNoneAndIsKept)
-{
-    form(1).lookupFile = 9;
-    setLine(1, 1, LineType::Lookup, "Item");
-    form(1).lookupLink[0] = 3;
-    form(1).maxLength[0] = 40;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[0], 40);
-    EXPECT_EQ(committed(1).lookupFile, 9);
-}
-
-TEST_F(FormCommit, DataLengthNeverWrapsPast255)
-{
-    setLine(1, 1, LineType::Text, "A");
-    form(1).fixedLengthOn[0] = 1;
-    form(1).fixedLength[0] = 250;
-    form(1).prefixOn[0] = 1;
-    form(1).prefix[0].assign("0123456789");
-    commit();
-    EXPECT_EQ(committed(1).dataLength[0], 255);
+    EXPECT_EQ(committed(3).exportName.str(), std::string(20, 'N'));
+    EXPECT_EQ(committed(3).exportName.bytes[20], 0);
 }
 
 TEST_F(FormCommit, LastInputLineIsTheLastLineThatTakesInput)
@@ -304,35 +241,23 @@ TEST_F(FormCommit, NilLineIsClearedToItsResetValues)
     EXPECT_FALSE(m_working.showInputMark.isOn(0, 4));
 }
 
-TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesOfTheWorkingCopy)
+TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesAndCodesBeyondTheListAreLeftAlone)
 {
-    form(1).lineType[13] = code(LineType::Prompt);
-    form(1).partialOn[13] = 1;
-    form(1).lineType[0] = code(LineType::Prompt);
-    form(1).prompt[0].assign("Hello");
+    setLine(1, 1, LineType::Prompt, "Hello");
     form(1).partialOn[0] = 1;
+    form(1).lineType[13] = static_cast<Byte>(LineType::Prompt);
+    form(1).partialOn[13] = 1;
+    setLine(2, 1, static_cast<LineType>(40), "odd");
+    form(2).maxLength[0] = 90;
+    form(5).uninterpreted1533[100] = 0xAB;
     commit();
     EXPECT_EQ(form(1).partialOn[0], 0);
     EXPECT_EQ(form(1).partialOn[13], 1);
     EXPECT_EQ(committed(1).partialOn[13], 1);
-}
-
-TEST_F(FormCommit, UninterpretedBytesTravelUnchanged)
-{
-    form(5).uninterpreted1533[100] = 0xAB;
-    commit();
+    EXPECT_EQ(committed(2).lineType[0], 40);
+    EXPECT_EQ(committed(2).prompt[0].str(), "odd");
+    EXPECT_EQ(committed(2).maxLength[0], 90);
     EXPECT_EQ(committed(5).uninterpreted1533[100], 0xAB);
-}
-
-TEST_F(FormCommit, TypeCodeBeyondTheListIsKeptAndLeftAlone)
-{
-    form(1).lineType[0] = 40;
-    form(1).prompt[0].assign("odd");
-    form(1).maxLength[0] = 90;
-    commit();
-    EXPECT_EQ(committed(1).lineType[0], 40);
-    EXPECT_EQ(committed(1).prompt[0].str(), "odd");
-    EXPECT_EQ(committed(1).maxLength[0], 90);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "project/defaults.h"
 #include "texts/text_source.h"
 
@@ -17,190 +19,139 @@ constexpr Byte code(LineType type)
     return static_cast<Byte>(type);
 }
 
-project::FormDef freshForm()
+TEST(ReadTypedLength, ClampsToZeroTo160AndRewritesWhatWasNotCanonical)
 {
-    project::FormDef form{};
-    project::resetForm(form, 1, texts::BuiltinTextSource{});
-    return form;
+    struct Case
+    {
+        const char* typed;
+        int value;
+        std::optional<std::string> rewritten;
+    };
+    const Case cases[] = {
+        {"007", 7, "7"},
+        {"200", 160, "160"},
+        {"a", 0, "0"},
+        {"1a", 0, "0"},
+        {"-5", 0, "0"},
+        {"", 0, "0"},
+        {"160", 160, std::nullopt},
+        {"0", 0, std::nullopt},
+        {"99999999999999999999", 160, "160"}, // long digit runs must not overflow
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const TypedLength typed = readTypedLength(c.typed);
+        EXPECT_EQ(typed.value, c.value);
+        EXPECT_EQ(typed.rewrittenText, c.rewritten);
+    }
 }
 
-TEST(ReadTypedLength, LeadingZerosAreRemoved)
+TEST(TypeChangeResetsProperties, ResetsUnlessTheOldTypeHadTheSameProperties)
 {
-    const TypedLength typed = readTypedLength("007");
-    EXPECT_EQ(typed.value, 7);
-    EXPECT_EQ(typed.rewrittenText, "7");
-}
-
-TEST(ReadTypedLength, ValuesAbove160Become160)
-{
-    const TypedLength typed = readTypedLength("200");
-    EXPECT_EQ(typed.value, 160);
-    EXPECT_EQ(typed.rewrittenText, "160");
-}
-
-TEST(ReadTypedLength, TextThatIsNoNumberGivesZero)
-{
-    EXPECT_EQ(readTypedLength("a").value, 0);
-    EXPECT_EQ(readTypedLength("a").rewrittenText, "0");
-    EXPECT_EQ(readTypedLength("1a").rewrittenText, "0");
-    EXPECT_EQ(readTypedLength("-5").rewrittenText, "0");
-}
-
-TEST(ReadTypedLength, EmptiedEditShowsZeroAgain)
-{
-    EXPECT_EQ(readTypedLength("").value, 0);
-    EXPECT_EQ(readTypedLength("").rewrittenText, "0");
-}
-
-TEST(ReadTypedLength, PlainNumberIsKeptAsTyped)
-{
-    const TypedLength typed = readTypedLength("160");
-    EXPECT_EQ(typed.value, 160);
-    EXPECT_FALSE(typed.rewrittenText.has_value());
-    EXPECT_FALSE(readTypedLength("0").rewrittenText.has_value());
-}
-
-TEST(ReadTypedLength, LongDigitRunsDoNotOverflow)
-{
-    EXPECT_EQ(readTypedLength("99999999999999999999").value, 160);
-}
-
-TEST(TypeChangeResetsProperties, TextToIntegerKeepsThem)
-{
-    EXPECT_FALSE(typeChangeResetsProperties(code(LineType::Text), code(LineType::Integer)));
-}
-
-TEST(TypeChangeResetsProperties, TextToAlphamericResetsThem)
-{
-    EXPECT_TRUE(typeChangeResetsProperties(code(LineType::Text), code(LineType::Alphameric)));
-}
-
-TEST(TypeChangeResetsProperties, AlphamericToTextKeepsThem)
-{
-    EXPECT_FALSE(typeChangeResetsProperties(code(LineType::Alphameric), code(LineType::Text)));
-}
-
-TEST(TypeChangeResetsProperties, AnyChangeToNilResetsThem)
-{
+    struct Case
+    {
+        LineType from;
+        LineType to;
+        bool resets;
+    };
+    const Case cases[] = {
+        {LineType::Text, LineType::Integer, false},        {LineType::Text, LineType::Alphameric, true},
+        {LineType::Alphameric, LineType::Text, false},     {LineType::FixedData, LineType::Text, true},
+        {LineType::Prompt, LineType::Lookup, true},        {LineType::Image, LineType::Lookup, false},
+        {LineType::Lookup, LineType::FixedData, false},    {LineType::Image, LineType::Alphameric, false},
+        {LineType::Integer, LineType::Image, true},        {LineType::FixedData, LineType::Prompt, true},
+        {LineType::FixedData, LineType::FixedData, false}, {LineType::Nil, LineType::Text, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{code(c.from)} << " -> " << int{code(c.to)});
+        EXPECT_EQ(typeChangeResetsProperties(code(c.from), code(c.to)), c.resets);
+    }
     for (Byte old = 1; old < project::LineTypeCount; ++old) {
         EXPECT_TRUE(typeChangeResetsProperties(old, code(LineType::Nil))) << "old type " << int{old};
     }
 }
 
-TEST(TypeChangeResetsProperties, KeyedTypesFromFixedDataOrPromptReset)
+TEST(LinkListEntries, VariablesWithoutLookupFileAndSignedFieldsOnlyForNumericLines)
 {
-    EXPECT_TRUE(typeChangeResetsProperties(code(LineType::FixedData), code(LineType::Text)));
-    EXPECT_TRUE(typeChangeResetsProperties(code(LineType::Prompt), code(LineType::Lookup)));
-    EXPECT_FALSE(typeChangeResetsProperties(code(LineType::Image), code(LineType::Lookup)));
+    const texts::BuiltinTextSource texts;
+    const auto variables = linkListEntries(texts, false, code(LineType::Text));
+    ASSERT_EQ(variables.size(), 37U);
+    EXPECT_EQ(variables[0], "nil");
+    EXPECT_EQ(variables[1], "get v1");
+    EXPECT_EQ(variables[13], "set v1");
+    EXPECT_EQ(variables[36], "get & set v12");
+
+    const auto signedFields = linkListEntries(texts, true, code(LineType::Real));
+    ASSERT_EQ(signedFields.size(), 37U);
+    EXPECT_EQ(signedFields[12], "field 12");
+    EXPECT_EQ(signedFields[13], "-field 1");
+    EXPECT_EQ(signedFields[27], "+field 3");
+
+    EXPECT_EQ(linkListEntries(texts, true, code(LineType::Text)).size(), 13U);
+    EXPECT_EQ(linkListEntries(texts, true, code(LineType::Lookup)).size(), 13U);
 }
 
-TEST(TypeChangeResetsProperties, LaterTypesKeepOnlyWhatLookupAlphamericOrImageHad)
+TEST(FoldedLink, SignedFieldsFoldOntoPlainFieldsOnlyForNonNumericLinesWithAFile)
 {
-    EXPECT_FALSE(typeChangeResetsProperties(code(LineType::Lookup), code(LineType::FixedData)));
-    EXPECT_FALSE(typeChangeResetsProperties(code(LineType::Image), code(LineType::Alphameric)));
-    EXPECT_TRUE(typeChangeResetsProperties(code(LineType::Integer), code(LineType::Image)));
-    EXPECT_TRUE(typeChangeResetsProperties(code(LineType::FixedData), code(LineType::Prompt)));
+    struct Case
+    {
+        Byte link;
+        bool hasLookupFile;
+        LineType type;
+        Byte folded;
+    };
+    const Case cases[] = {
+        {27, true, LineType::Text, 3},     {24, true, LineType::Text, 12},  {36, true, LineType::Lookup, 12},
+        {27, true, LineType::Integer, 27}, {27, false, LineType::Text, 27}, {12, true, LineType::Text, 12},
+        {200, true, LineType::Text, 200}, // beyond every list: kept
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "link " << int{c.link} << " type " << int{code(c.type)});
+        EXPECT_EQ(foldedLink(c.link, c.hasLookupFile, code(c.type)), c.folded);
+    }
 }
 
-TEST(TypeChangeResetsProperties, ChoosingTheSameTypeAgainKeepsThem)
+TEST(LineEnabling, FollowsTheTypeTheLookupFileAndTheImageEditPath)
 {
-    EXPECT_FALSE(typeChangeResetsProperties(code(LineType::FixedData), code(LineType::FixedData)));
-}
-
-TEST(LinkListEntries, WithoutLookupFileOffers36Variables)
-{
-    const auto entries = linkListEntries(texts::BuiltinTextSource{}, false, code(LineType::Text));
-    ASSERT_EQ(entries.size(), 37U);
-    EXPECT_EQ(entries[0], "nil");
-    EXPECT_EQ(entries[1], "get v1");
-    EXPECT_EQ(entries[13], "set v1");
-    EXPECT_EQ(entries[36], "get & set v12");
-}
-
-TEST(LinkListEntries, NumericLinesGetSignedFields)
-{
-    const auto entries = linkListEntries(texts::BuiltinTextSource{}, true, code(LineType::Real));
-    ASSERT_EQ(entries.size(), 37U);
-    EXPECT_EQ(entries[12], "field 12");
-    EXPECT_EQ(entries[13], "-field 1");
-    EXPECT_EQ(entries[27], "+field 3");
-}
-
-TEST(LinkListEntries, OtherLinesGetPlainFields)
-{
-    EXPECT_EQ(linkListEntries(texts::BuiltinTextSource{}, true, code(LineType::Text)).size(), 13U);
-    EXPECT_EQ(linkListEntries(texts::BuiltinTextSource{}, true, code(LineType::Lookup)).size(), 13U);
-}
-
-TEST(FoldedLink, PlusFieldOnATextLineBecomesTheField)
-{
-    EXPECT_EQ(foldedLink(27, true, code(LineType::Text)), 3);
-    EXPECT_EQ(foldedLink(24, true, code(LineType::Text)), 12);
-    EXPECT_EQ(foldedLink(36, true, code(LineType::Lookup)), 12);
-}
-
-TEST(FoldedLink, NumericLinesAndVariablesKeepTheirLinks)
-{
-    EXPECT_EQ(foldedLink(27, true, code(LineType::Integer)), 27);
-    EXPECT_EQ(foldedLink(27, false, code(LineType::Text)), 27);
-    EXPECT_EQ(foldedLink(12, true, code(LineType::Text)), 12);
-}
-
-TEST(FoldedLink, LinkBeyondEveryListIsKept)
-{
-    EXPECT_EQ(foldedLink(200, true, code(LineType::Text)), 200);
-}
-
-TEST(LineEnabling, NilLineHasNothingEnabled)
-{
-    const project::FormDef form = freshForm();
-    const LineEnabling e = lineEnabling(form, 0);
-    EXPECT_FALSE(e.prompt || e.inputSource || e.link || e.lengths || e.more);
-}
-
-TEST(LineEnabling, BooleanLineTakesInputButNoLengths)
-{
-    project::FormDef form = freshForm();
-    form.lineType[0] = code(LineType::Boolean);
-    const LineEnabling e = lineEnabling(form, 0);
-    EXPECT_TRUE(e.prompt && e.inputSource && e.link && e.more);
-    EXPECT_FALSE(e.lengths);
-}
-
-TEST(LineEnabling, LookupLineLinksOnlyWithALookupFile)
-{
-    project::FormDef form = freshForm();
-    form.lineType[0] = code(LineType::Lookup);
-    EXPECT_FALSE(lineEnabling(form, 0).link);
-    form.lookupFile = 2;
-    EXPECT_TRUE(lineEnabling(form, 0).link);
-    form.lookupFile = 6;
-    EXPECT_FALSE(lineEnabling(form, 0).link);
-}
-
-TEST(LineEnabling, ImageLengthsFollowEditFilePath)
-{
-    project::FormDef form = freshForm();
-    form.lineType[0] = code(LineType::Image);
-    EXPECT_FALSE(lineEnabling(form, 0).lengths);
-    form.imageEditPath[0] = 1;
-    EXPECT_TRUE(lineEnabling(form, 0).lengths);
-}
-
-TEST(LineEnabling, PromptAndExtensionLinesHaveNoProperties)
-{
-    project::FormDef form = freshForm();
-    form.lineType[0] = code(LineType::Prompt);
-    form.lineType[1] = code(LineType::Extension);
-    EXPECT_TRUE(lineEnabling(form, 0).prompt);
-    EXPECT_FALSE(lineEnabling(form, 0).more);
-    EXPECT_FALSE(lineEnabling(form, 1).prompt);
-    EXPECT_FALSE(lineEnabling(form, 1).more);
+    struct Case
+    {
+        const char* name;
+        LineType type;
+        Byte lookupFile;
+        Byte imageEditPath;
+        LineEnabling expected; // prompt, input source, link, lengths, more
+    };
+    const Case cases[] = {
+        {"nil", LineType::Nil, 0, 0, {false, false, false, false, false}},
+        {"boolean", LineType::Boolean, 0, 0, {true, true, true, false, true}},
+        {"lookup without file", LineType::Lookup, 0, 0, {true, false, false, false, true}},
+        {"lookup with file", LineType::Lookup, 2, 0, {true, false, true, false, true}},
+        {"lookup with file 6", LineType::Lookup, 6, 0, {true, false, false, false, true}},
+        {"image kept as is", LineType::Image, 0, 0, {true, false, false, false, true}},
+        {"image edited", LineType::Image, 0, 1, {true, false, false, true, true}},
+        {"prompt", LineType::Prompt, 0, 0, {true, false, false, false, false}},
+        {"extension", LineType::Extension, 0, 0, {false, false, false, false, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        project::FormDef form{};
+        project::resetForm(form, 1, texts::BuiltinTextSource{});
+        form.lineType[0] = code(c.type);
+        form.lookupFile = c.lookupFile;
+        form.imageEditPath[0] = c.imageEditPath;
+        const LineEnabling e = lineEnabling(form, 0);
+        EXPECT_EQ(e.prompt, c.expected.prompt);
+        EXPECT_EQ(e.inputSource, c.expected.inputSource);
+        EXPECT_EQ(e.link, c.expected.link);
+        EXPECT_EQ(e.lengths, c.expected.lengths);
+        EXPECT_EQ(e.more, c.expected.more);
+    }
 }
 
 TEST(EffectiveLinkType, UsedLinesBelowLine2OfAnMsqiFormLinkAsLookup)
 {
-    project::FormDef form = freshForm();
+    project::FormDef form{};
+    project::resetForm(form, 1, texts::BuiltinTextSource{});
     form.msqiEnabled = 1;
     form.lineType[1] = code(LineType::Msqi);
     form.lineType[4] = code(LineType::Integer);

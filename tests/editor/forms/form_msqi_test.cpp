@@ -28,6 +28,8 @@ protected:
         m_lookups[0].keyField = 1;
     }
 
+    void arrange(bool isRfidReaderOn = false) { arrangeMsqiForm(m_form, 3, m_lookups, isRfidReaderOn); }
+
     project::FormDef m_form{};
     LookupSet m_lookups{};
 };
@@ -37,82 +39,70 @@ TEST_F(ArrangeMsqiForm, FormLevelValuesAreFixed)
     m_form.recordAction = 2;
     m_form.indexLine = 3;
     m_form.nextTarget = 9;
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
+    arrange();
     EXPECT_EQ(m_form.recordAction, 0);
     EXPECT_EQ(m_form.indexLine, 0);
     EXPECT_EQ(m_form.nextTarget, 4);
 }
 
-TEST_F(ArrangeMsqiForm, IntegerLine5BecomesNil)
+// Lookup file 1 has three fields with the key in field 2, file 2 has none, 8 is no file at all.
+TEST_F(ArrangeMsqiForm, Line5KeepsOnlyALookupTypeAndOnlyWithALookupFile)
 {
-    m_form.lookupFile = 1;
-    m_form.lineType[4] = code(LineType::Integer);
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
-    EXPECT_EQ(m_form.lineType[4], code(LineType::Nil));
+    struct Case
+    {
+        Byte lookupFile;
+        LineType line5;
+        LineType arranged;
+        Byte link;
+    };
+    const Case cases[] = {
+        {1, LineType::Integer, LineType::Nil, 2}, // the commit clears a nil line's link
+        {1, LineType::Lookup, LineType::Lookup, 2},
+        {0, LineType::Lookup, LineType::Nil, 0},
+        {8, LineType::Lookup, LineType::Nil, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "file " << int{c.lookupFile} << " type " << int{code(c.line5)});
+        m_form.lookupFile = c.lookupFile;
+        m_form.lineType[4] = code(c.line5);
+        m_form.lookupLink[4] = 2;
+        arrange();
+        EXPECT_EQ(m_form.lineType[4], code(c.arranged));
+        EXPECT_EQ(m_form.lookupLink[4], c.link);
+        EXPECT_EQ(m_form.lookupFile, c.lookupFile);
+    }
 }
 
-TEST_F(ArrangeMsqiForm, LookupLine5StaysWithALookupFile)
+TEST_F(ArrangeMsqiForm, Line1IsTextLinkedToTheKeyFieldOfAFileWithFields)
 {
-    m_form.lookupFile = 1;
-    m_form.lineType[4] = code(LineType::Lookup);
-    m_form.lookupLink[4] = 2;
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
-    EXPECT_EQ(m_form.lineType[4], code(LineType::Lookup));
-    EXPECT_EQ(m_form.lookupLink[4], 2);
-}
-
-TEST_F(ArrangeMsqiForm, LookupLine5BecomesNilWithoutALookupFile)
-{
-    m_form.lineType[4] = code(LineType::Lookup);
-    m_form.lookupLink[4] = 2;
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
-    EXPECT_EQ(m_form.lineType[4], code(LineType::Nil));
-    EXPECT_EQ(m_form.lookupLink[4], 0);
-}
-
-TEST_F(ArrangeMsqiForm, Line1LooksUpTheKeyField)
-{
-    m_form.lookupFile = 1;
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
-    EXPECT_EQ(m_form.lineType[0], code(LineType::Text));
-    EXPECT_EQ(m_form.lookupLink[0], 2);
-}
-
-TEST_F(ArrangeMsqiForm, Line1HasNoLinkWhenTheLookupFileHasNoFields)
-{
-    m_form.lookupFile = 2;
-    m_form.lookupLink[0] = 5;
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
-    EXPECT_EQ(m_form.lookupLink[0], 0);
-}
-
-TEST_F(ArrangeMsqiForm, LookupFileAbove5CountsAsNone)
-{
-    m_form.lookupFile = 8;
-    m_form.lineType[4] = code(LineType::Lookup);
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
-    EXPECT_EQ(m_form.lookupLink[0], 0);
-    EXPECT_EQ(m_form.lineType[4], code(LineType::Nil));
-    EXPECT_EQ(m_form.lookupFile, 8);
+    const Byte expectedLinks[] = {0, 2, 0, 0, 0, 0, 0, 0, 0}; // by lookup file 0 to 8
+    for (Byte file = 0; file <= 8; ++file) {
+        SCOPED_TRACE(testing::Message() << "file " << int{file});
+        m_form.lookupFile = file;
+        m_form.lookupLink[0] = 5;
+        arrange();
+        EXPECT_EQ(m_form.lineType[0], code(LineType::Text));
+        EXPECT_EQ(m_form.lookupLink[0], expectedLinks[file]);
+    }
 }
 
 TEST_F(ArrangeMsqiForm, Line2GetsAnInitialQuantityOnlyWhenItHasNone)
 {
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
+    arrange();
     EXPECT_EQ(m_form.lineType[1], code(LineType::Msqi));
     EXPECT_EQ(m_form.initialValueOn[1], 1);
     EXPECT_EQ(m_form.initialValue[1].str(), "0");
 
     m_form.initialValue[1].assign("5");
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
+    arrange();
     EXPECT_EQ(m_form.initialValue[1].str(), "5");
 }
 
 TEST_F(ArrangeMsqiForm, Line2ReadsFromEverySourceTheReaderHas)
 {
-    arrangeMsqiForm(m_form, 3, m_lookups, false);
+    arrange();
     EXPECT_EQ(m_form.inputSource[1], BothInputSources);
-    arrangeMsqiForm(m_form, 3, m_lookups, true);
+    arrange(true);
     EXPECT_EQ(m_form.inputSource[1], AllInputSources);
 }
 
@@ -132,8 +122,8 @@ TEST(DropRfidInputSources, RfidAndAllBecomeBothOnEveryForm)
 
 TEST(IsRfidReaderOn, ReaderTypesFrom10CarryTheRfidReader)
 {
-    EXPECT_FALSE(isRfidReaderOn(3));
-    EXPECT_TRUE(isRfidReaderOn(11));
+    EXPECT_FALSE(isRfidReaderOn(9));
+    EXPECT_TRUE(isRfidReaderOn(10));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "editor/shell/shell_view.h"
@@ -90,6 +91,31 @@ protected:
 
     // Makes the open project differ from any file, as an edit would.
     void edit() { designer.setModified(true); }
+    void editForm1(std::string_view exportName)
+    {
+        designer.project().form(1).exportName.assign(exportName);
+        edit();
+    }
+
+    // Runs the Preferences dialog with `choose` playing the user, who then presses OK.
+    void runPreferences(const std::function<void(DialogHarness&)>& choose)
+    {
+        host.onDialog("PreferencesDlg", [choose](DialogHarness& dialog) {
+            choose(dialog);
+            return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+        });
+        designer.run(commandValue(Command::Preferences));
+    }
+
+    // Starts up and opens a project file whose form 1 is named `exportName`.
+    std::string startWithOpenFile(std::string_view exportName = "FIRST")
+    {
+        designer.startUp();
+        const std::string file = projectFile("a.Q72", project::Model::Q720CE, exportName);
+        host.filesToOpen.push_back(file);
+        EXPECT_TRUE(designer.open());
+        return file;
+    }
 
     static fs::path freshDirectory()
     {
@@ -138,18 +164,21 @@ TEST_F(DesignerTest, StartUpReopensTheLastFileWhenAutoPreloadIsOn)
     EXPECT_TRUE(host.warnings.empty());
 }
 
-TEST_F(DesignerTest, StartUpWithAMissingLastFileKeepsANewProjectWithoutPath)
+TEST_F(DesignerTest, StartUpWithAMissingOrUnknowLastFileKeepsANewProjectWithoutPath)
 {
-    const std::string missing = path("gone.Q72");
-    writePreferencesFile(missing + "\r1\r0\r0\r0\r");
-    designer.startUp();
-    EXPECT_TRUE(designer.currentFile().empty());
-    EXPECT_TRUE(host.warnings.empty());
-
-    // Save must ask for a name rather than write the empty project over the vanished file.
-    EXPECT_FALSE(designer.save());
-    EXPECT_EQ(host.saveRequests.size(), 1U);
-    EXPECT_FALSE(fs::exists(missing));
+    for (const std::string& lastFile : {path("gone.Q72"), std::string("Unknow")}) {
+        SCOPED_TRACE(lastFile);
+        writePreferencesFile(lastFile + "\r1\r0\r0\r0\r");
+        host.saveRequests.clear();
+        Designer fresh{host, view, m_directory};
+        fresh.startUp();
+        EXPECT_TRUE(fresh.currentFile().empty());
+        EXPECT_TRUE(host.warnings.empty());
+        // Save must ask for a name rather than write the empty project over the vanished file.
+        EXPECT_FALSE(fresh.save());
+        EXPECT_EQ(host.saveRequests.size(), 1U);
+    }
+    EXPECT_FALSE(fs::exists(path("gone.Q72")));
 }
 
 TEST_F(DesignerTest, StartUpWithARejectedLastFileWarnsAndKeepsNoPath)
@@ -163,61 +192,50 @@ TEST_F(DesignerTest, StartUpWithARejectedLastFileWarnsAndKeepsNoPath)
     EXPECT_TRUE(isFreshProject(designer.project()));
 }
 
-TEST_F(DesignerTest, UnknowLastFileCountsAsNoFile)
+TEST_F(DesignerTest, CancelAtTheSavePromptStopsNewOpenAndRecentFile)
 {
-    writePreferencesFile("Unknow\r1\r0\r0\r0\r");
-    designer.startUp();
-    EXPECT_TRUE(designer.currentFile().empty());
-    EXPECT_FALSE(designer.save());
-    EXPECT_EQ(host.saveRequests.size(), 1U);
-}
-
-TEST_F(DesignerTest, NewOnAModifiedProjectStopsOnCancel)
-{
-    designer.startUp();
-    const std::string file = projectFile("a.Q72");
-    host.filesToOpen.push_back(file);
-    ASSERT_TRUE(designer.open());
-    edit();
-    host.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
-    EXPECT_FALSE(designer.newProject());
-    EXPECT_EQ(designer.currentFile(), file);
-    EXPECT_TRUE(designer.isModified());
-    EXPECT_EQ(exportNameOfForm1(designer), "FIRST");
+    const std::string file = startWithOpenFile();
+    const std::vector<std::pair<const char*, std::function<bool()>>> commands = {
+        {"new", [this] { return designer.newProject(); }},
+        {"open", [this] { return designer.open(); }},
+        {"recent file", [this] { return designer.openRecent(0); }},
+    };
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        editForm1("EDITED");
+        host.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+        EXPECT_FALSE(command());
+        EXPECT_EQ(designer.currentFile(), file);
+        EXPECT_TRUE(designer.isModified());
+        EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
+    }
+    EXPECT_EQ(host.openRequests.size(), 1U);
+    EXPECT_EQ(editorRuns, 1);
 }
 
 TEST_F(DesignerTest, NewAfterNoDiscardsClearsThePathAndOpensTheEditor)
 {
-    designer.startUp();
-    host.filesToOpen.push_back(projectFile("a.Q72"));
-    ASSERT_TRUE(designer.open());
+    startWithOpenFile();
     edit();
     host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
-    const int runsBefore = editorRuns;
     EXPECT_TRUE(designer.newProject());
     EXPECT_TRUE(designer.currentFile().empty());
     EXPECT_FALSE(designer.isModified());
     EXPECT_TRUE(isFreshProject(designer.project()));
-    EXPECT_EQ(editorRuns, runsBefore + 1);
+    EXPECT_EQ(editorRuns, 2);
 }
 
-TEST_F(DesignerTest, YesWithACancelledSaveAsStopsNewSoNothingIsLost)
+TEST_F(DesignerTest, YesWithoutASuccessfulSaveStopsNewOpenAndCloseSoNothingIsLost)
 {
     designer.startUp();
-    designer.project().form(1).exportName.assign("EDITED");
-    edit();
+    editForm1("EDITED");
     host.saveChangesAnswers.push_back(SaveChangesAnswer::Yes);
     host.filesToSave.push_back(std::nullopt);
     EXPECT_FALSE(designer.newProject());
     EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
     EXPECT_TRUE(designer.isModified());
     EXPECT_EQ(editorRuns, 0);
-}
 
-TEST_F(DesignerTest, YesWithAFailedWriteStopsOpenAndClose)
-{
-    designer.startUp();
-    edit();
     host.saveChangesAnswers = {SaveChangesAnswer::Yes, SaveChangesAnswer::Yes};
     host.filesToSave = {path("missing_dir/x.Q72"), path("missing_dir/x.Q72")};
     EXPECT_FALSE(designer.open());
@@ -229,12 +247,8 @@ TEST_F(DesignerTest, YesWithAFailedWriteStopsOpenAndClose)
 
 TEST_F(DesignerTest, YesSavesToTheCurrentFileThenCloses)
 {
-    designer.startUp();
-    const std::string file = projectFile("a.Q72");
-    host.filesToOpen.push_back(file);
-    ASSERT_TRUE(designer.open());
-    designer.project().form(1).exportName.assign("SAVED");
-    edit();
+    const std::string file = startWithOpenFile();
+    editForm1("SAVED");
     host.saveChangesAnswers.push_back(SaveChangesAnswer::Yes);
     EXPECT_TRUE(designer.mayClose());
     EXPECT_FALSE(designer.isModified());
@@ -255,12 +269,8 @@ TEST_F(DesignerTest, UnmodifiedProjectClosesWithoutAsking)
 
 TEST_F(DesignerTest, CancelledOpenLeavesProjectPathAndFlag)
 {
-    designer.startUp();
-    const std::string file = projectFile("a.Q72");
-    host.filesToOpen.push_back(file);
-    ASSERT_TRUE(designer.open());
-    designer.project().form(1).exportName.assign("EDITED");
-    edit();
+    const std::string file = startWithOpenFile();
+    editForm1("EDITED");
     host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
     host.filesToOpen.push_back(std::nullopt);
     EXPECT_FALSE(designer.open());
@@ -274,8 +284,7 @@ TEST_F(DesignerTest, RejectedOpenShowsFormatMismatchAndChangesNothing)
     designer.startUp();
     const std::string bad = path("bad.Q72");
     writeBytes(bad, "Q720-9.99" + std::string(67205, '\0'));
-    designer.project().form(1).exportName.assign("EDITED");
-    edit();
+    editForm1("EDITED");
     host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
     host.filesToOpen.push_back(bad);
     EXPECT_FALSE(designer.open());
@@ -287,12 +296,9 @@ TEST_F(DesignerTest, RejectedOpenShowsFormatMismatchAndChangesNothing)
     EXPECT_EQ(editorRuns, 0);
 }
 
-TEST_F(DesignerTest, OpenReadsTheFileRemembersItAndOpensTheEditor)
+TEST_F(DesignerTest, OpenOffersProjectFilesReadsTheFileRemembersItAndOpensTheEditor)
 {
-    designer.startUp();
-    const std::string file = projectFile("a.Q72");
-    host.filesToOpen.push_back(file);
-    EXPECT_TRUE(designer.open());
+    const std::string file = startWithOpenFile();
     EXPECT_EQ(designer.currentFile(), file);
     EXPECT_FALSE(designer.isModified());
     EXPECT_EQ(exportNameOfForm1(designer), "FIRST");
@@ -300,14 +306,9 @@ TEST_F(DesignerTest, OpenReadsTheFileRemembersItAndOpensTheEditor)
     EXPECT_EQ(preferencesOnDisk().recentFiles, std::vector<std::string>{file});
     EXPECT_EQ(preferencesOnDisk().lastFile, file);
     EXPECT_GT(view.menuRebuilds, 0);
-}
 
-TEST_F(DesignerTest, OpenChooserOffersProjectFilesFirstAndTheCurrentFile)
-{
-    designer.startUp();
-    const std::string file = projectFile("a.Q72");
-    host.filesToOpen = {file, std::nullopt};
-    ASSERT_TRUE(designer.open());
+    // The chooser offers project files first, and the current file the next time.
+    host.filesToOpen.push_back(std::nullopt);
     EXPECT_FALSE(designer.open());
     ASSERT_EQ(host.openRequests.size(), 2U);
     const ui::FileChooserRequest& first = host.openRequests[0];
@@ -335,26 +336,19 @@ TEST_F(DesignerTest, SaveWithoutPathRunsSaveAsAndAddsTheExtension)
     EXPECT_EQ(host.saveRequests[0].defaultExtension, "Q72");
 }
 
-TEST_F(DesignerTest, FailedSaveWarnsKeepsTheFlagAndThePath)
+TEST_F(DesignerTest, CancelledOrFailedSaveAsKeepsTheFlagAndThePath)
 {
     designer.startUp();
     host.filesToSave.push_back(path("a"));
     ASSERT_TRUE(designer.saveAs());
     edit();
+    EXPECT_FALSE(designer.saveAs());  // cancelled: no file chosen
+    EXPECT_TRUE(host.warnings.empty());
     host.filesToSave.push_back(path("missing_dir/b.Q72"));
     EXPECT_FALSE(designer.saveAs());
     EXPECT_TRUE(host.hasWarned(2601, 2803));
     EXPECT_TRUE(designer.isModified());
     EXPECT_EQ(designer.currentFile(), path("a.Q72"));
-}
-
-TEST_F(DesignerTest, CancelledSaveAsKeepsTheFlag)
-{
-    designer.startUp();
-    edit();
-    EXPECT_FALSE(designer.saveAs());
-    EXPECT_TRUE(designer.isModified());
-    EXPECT_TRUE(host.warnings.empty());
 }
 
 TEST_F(DesignerTest, RecentListKeepsFourMostRecentFirst)
@@ -377,46 +371,31 @@ TEST_F(DesignerTest, RecentListKeepsFourMostRecentFirst)
     EXPECT_EQ(menu[8].label, texts::recentFileMenuLabel(1, path("3.Q72")));
 }
 
-TEST_F(DesignerTest, RecentFileAsksToSaveAndStopsOnCancel)
+TEST_F(DesignerTest, RecentFileCommandAfterNoOpensTheFileAndTheEditor)
 {
-    designer.startUp();
-    const std::string file = projectFile("a.Q72", project::Model::Q720CE, "RECENT");
-    host.filesToOpen.push_back(file);
-    ASSERT_TRUE(designer.open());
+    const std::string file = startWithOpenFile("RECENT");
     ASSERT_TRUE(designer.newProject());
-    designer.project().form(1).exportName.assign("EDITED");
-    edit();
-    const int runsBefore = editorRuns;
-    host.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
-    EXPECT_FALSE(designer.openRecent(0));
-    EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
-    EXPECT_TRUE(designer.isModified());
-
+    editForm1("EDITED");
     host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
     designer.run(commandValue(recentFileCommand(0)));
     EXPECT_EQ(exportNameOfForm1(designer), "RECENT");
     EXPECT_EQ(designer.currentFile(), file);
     EXPECT_FALSE(designer.isModified());
-    EXPECT_EQ(editorRuns, runsBefore + 1);
+    EXPECT_EQ(editorRuns, 3);
 }
 
 TEST_F(DesignerTest, FailedRecentFileLeavesEverythingAndSkipsTheEditor)
 {
-    designer.startUp();
-    const std::string file = projectFile("a.Q72");
-    host.filesToOpen.push_back(file);
-    ASSERT_TRUE(designer.open());
+    const std::string file = startWithOpenFile();
     ASSERT_TRUE(designer.newProject());
-    designer.project().form(1).exportName.assign("EDITED");
-    edit();
-    const int runsBefore = editorRuns;
+    editForm1("EDITED");
     fs::remove(file);
     host.saveChangesAnswers.push_back(SaveChangesAnswer::No);
     EXPECT_FALSE(designer.openRecent(0));
     EXPECT_TRUE(designer.currentFile().empty());
     EXPECT_TRUE(designer.isModified());
     EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
-    EXPECT_EQ(editorRuns, runsBefore);
+    EXPECT_EQ(editorRuns, 2);
     EXPECT_FALSE(designer.openRecent(7));
 }
 
@@ -437,12 +416,7 @@ TEST_F(DesignerTest, PreferencesOkWithoutLanguageChangeKeepsTheProjectTexts)
     designer.startUp();
     auto slot = designer.project().texts.slot(7, 0);
     slot[0] = 'Z';
-    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
-        dialog.click(resources::PreferencesId::AlwaysOnTopCheck);
-        EXPECT_TRUE(dialog.ok());
-        return ui::DialogResult::Ok;
-    });
-    designer.run(commandValue(Command::Preferences));
+    runPreferences([](DialogHarness& dialog) { dialog.click(resources::PreferencesId::AlwaysOnTopCheck); });
     EXPECT_EQ(designer.project().texts.slot(7, 0)[0], 'Z');
     EXPECT_TRUE(designer.preferences().isAlwaysOnTop);
     EXPECT_TRUE(preferencesOnDisk().isAlwaysOnTop);
@@ -458,11 +432,8 @@ TEST_F(DesignerTest, PreferencesDoNotGiveANewProjectTheLastFile)
     designer.startUp();
     ASSERT_EQ(designer.currentFile(), file);
     ASSERT_TRUE(designer.newProject());
-    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
-        EXPECT_TRUE(dialog.isChecked(resources::PreferencesId::AutoPreloadCheck));
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-    });
-    designer.showPreferences();
+    runPreferences(
+        [](DialogHarness& dialog) { EXPECT_TRUE(dialog.isChecked(resources::PreferencesId::AutoPreloadCheck)); });
     EXPECT_TRUE(designer.currentFile().empty());
 }
 
@@ -471,14 +442,12 @@ TEST_F(DesignerTest, LanguageChoiceRefillsTheTerminalTextsAndRelabelsTheMenu)
     const int firstId = project::textTable(7).firstId;
     writeBytes(m_directory / "deutsch.lng", "Deutsch\r\n" + std::to_string(firstId) + "=Hallo\r\n31=&Neu\r\n");
     designer.startUp();
-    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+    runPreferences([](DialogHarness& dialog) {
         EXPECT_EQ(dialog.controls().items(resources::PreferencesId::LanguageList),
                   (std::vector<std::string>{"Default <English>", "Deutsch"}));
         EXPECT_EQ(dialog.selection(resources::PreferencesId::LanguageList), 0);
         dialog.select(resources::PreferencesId::LanguageList, 1);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
     });
-    designer.showPreferences();
     EXPECT_EQ(designer.preferences().language, "Deutsch");
     EXPECT_EQ(designer.languageState(), ui::LanguageState::Loaded);
     EXPECT_EQ(testing_support::slotText(designer.project(), 7, 0).substr(0, 5), "Hallo");
@@ -490,18 +459,11 @@ TEST_F(DesignerTest, LanguageWhoseFileIsGoneIsKeptUnlessAnotherIsChosen)
 {
     writePreferencesFile("Unknow\r0\r0\rKlingon\r0\r");
     designer.startUp();
-    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
-        EXPECT_EQ(dialog.selection(resources::PreferencesId::LanguageList), 0);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-    });
-    designer.showPreferences();
+    runPreferences(
+        [](DialogHarness& dialog) { EXPECT_EQ(dialog.selection(resources::PreferencesId::LanguageList), 0); });
     EXPECT_EQ(preferencesOnDisk().language, "Klingon");
 
-    host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
-        dialog.select(resources::PreferencesId::LanguageList, 0);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-    });
-    designer.showPreferences();
+    runPreferences([](DialogHarness& dialog) { dialog.select(resources::PreferencesId::LanguageList, 0); });
     EXPECT_EQ(preferencesOnDisk().language, "0");
 }
 
@@ -518,19 +480,15 @@ TEST_F(DesignerTest, CancelledPreferencesWriteNothing)
     EXPECT_FALSE(fs::exists(m_directory / "FWQ720.ini"));
 }
 
-TEST_F(DesignerTest, AboutBoxRunsItsTemplate)
-{
-    designer.run(commandValue(Command::About));
-    EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"AboutBox"});
-}
-
-TEST_F(DesignerTest, EditHandsTheProjectAndFlagToTheEditor)
+TEST_F(DesignerTest, AboutRunsItsBoxAndEditHandsTheProjectAndFlagToTheEditor)
 {
     designer.setEditorRunner([](EditorSession& session) {
         session.project.form(2).exportName.assign("SHEET");
         session.isModified = true;
     });
     designer.startUp();
+    designer.run(commandValue(Command::About));
+    EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"AboutBox"});
     designer.run(commandValue(Command::Edit));
     EXPECT_EQ(designer.project().form(2).exportName.str(), "SHEET");
     EXPECT_TRUE(designer.isModified());
