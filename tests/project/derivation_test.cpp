@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
-#include <utility>
+#include <vector>
 
-#include "project/defaults.h"
 #include "project/document_io.h"
 #include "project/form_rules.h"
-#include "texts/runtime_texts.h"
-#include "texts/text_source.h"
+#include "support/project_fixtures.h"
 
 namespace project {
 namespace {
@@ -26,12 +25,6 @@ Byte t(LineType type) { return lineCode(type); }
 class Derivation : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        p = std::make_unique<Project>(zeroProject());
-        resetProject(*p, texts::BuiltinTextSource{}, Model::Q720CE);
-    }
-
     // A stored "text" line of the given maximum length on `line` (1 to 15).
     void addTextLine(int form, int line, Byte maxLength)
     {
@@ -47,48 +40,25 @@ protected:
         p->menu(menu).itemNext[static_cast<std::size_t>(item - 1)] = target;
     }
 
+    void passDown(int form, Byte target)
+    {
+        p->form(form).recordAction = PassDown;
+        p->form(form).nextTarget = target;
+    }
+
+    void expectFigures(int form, int fieldCount, int keyFieldCount, int recordLengthCheck)
+    {
+        EXPECT_EQ(p->form(form).fieldCount, fieldCount);
+        EXPECT_EQ(p->form(form).keyFieldCount, keyFieldCount);
+        EXPECT_EQ(p->form(form).recordLengthCheck, recordLengthCheck);
+    }
+
     void derive(Model model = Model::Q720CE) { deriveBeforeSave(*p, model); }
 
-    std::unique_ptr<Project> p;
+    std::unique_ptr<Project> p = testing_support::startedProject();
 };
 
-// Step 1: lookup lengths.
-
-TEST_F(Derivation, LookupLinesTakeTheirFieldLengthBeforeTheFiguresAreCounted)
-{
-    p->lookup(1).numFields = 1;
-    p->lookup(1).fieldLength[0] = 12;
-    FormDef& form = p->form(1);
-    form.lookupFile = 1;
-    form.lineType[0] = t(LineType::Lookup);
-    form.lookupLink[0] = 1;
-    form.initialValueOn[0] = 1;
-    form.lastInputLine = 1;
-    derive();
-    EXPECT_EQ(form.maxLength[0], 12);
-    EXPECT_EQ(form.recordLengthCheck, 8 + 12);
-}
-
-TEST_F(Derivation, LookupLineWithoutLinkGets160)
-{
-    FormDef& form = p->form(2);
-    form.lookupFile = 3;
-    form.lineType[4] = t(LineType::Lookup);
-    form.maxLength[4] = 7;
-    derive();
-    EXPECT_EQ(form.maxLength[4], 160);
-}
-
-// Step 2: menu data flags.
-
-TEST_F(Derivation, FormReachedFromMenuWithoutSavedDataHasNoMenuDataField)
-{
-    p->form(3).menuDataField = 1;
-    menuLeadsTo(1, 1, 3);
-    menuLeadsTo(2, 4, 3);
-    derive();
-    EXPECT_EQ(p->form(3).menuDataField, 0);
-}
+// Menu data flags.
 
 TEST_F(Derivation, SavingFormReachedFromMenuThatKeepsCaptionGetsMenuDataField)
 {
@@ -97,26 +67,25 @@ TEST_F(Derivation, SavingFormReachedFromMenuThatKeepsCaptionGetsMenuDataField)
     p->form(5).recordAction = SaveAndUpdate;
     menuLeadsTo(1, 3, 6);
     p->form(6).recordAction = UpdateLookup;
+    p->menu(4).saveSelectedItem = 1;
+    p->menu(4).itemCount = 2;
+    menuLeadsTo(4, 15, 7);  // item 15 has no name and lies beyond the item count, but counts
     derive();
     EXPECT_EQ(p->form(5).menuDataField, 1);
     EXPECT_EQ(p->form(6).menuDataField, 0);
-}
-
-TEST_F(Derivation, MenuItemCountsWhateverItsNameAndPosition)
-{
-    p->menu(4).saveSelectedItem = 1;
-    p->menu(4).itemCount = 2;
-    menuLeadsTo(4, 15, 7);  // item 15 has no name and lies beyond the item count
-    derive();
     EXPECT_EQ(p->form(7).menuDataField, 1);
 }
 
-TEST_F(Derivation, LastItemThatTargetsAFormDecides)
+TEST_F(Derivation, FormKeepsTheFlagOfTheLastItemThatTargetsIt)
 {
+    p->form(3).menuDataField = 1;
+    menuLeadsTo(2, 1, 3);
+    menuLeadsTo(5, 4, 3);  // neither menu keeps anything
     p->menu(1).saveCaption = 1;
     menuLeadsTo(1, 1, 8);
-    menuLeadsTo(2, 1, 8);  // menu 2 keeps nothing and comes later
+    menuLeadsTo(2, 2, 8);  // menu 2 comes later
     derive();
+    EXPECT_EQ(p->form(3).menuDataField, 0);
     EXPECT_EQ(p->form(8).menuDataField, 0);
 }
 
@@ -124,190 +93,124 @@ TEST_F(Derivation, PassDownChainMarksTheFirstFormThatSaves)
 {
     p->menu(1).saveCaption = 1;
     menuLeadsTo(1, 1, 2);
-    p->form(2).recordAction = PassDown;
-    p->form(2).nextTarget = 3;
-    p->form(3).recordAction = PassDown;
-    p->form(3).nextTarget = 4;
+    passDown(2, 3);
+    passDown(3, 4);
     p->form(4).recordAction = Save;
     derive();
     EXPECT_EQ(p->form(4).menuDataField, 1);
     EXPECT_EQ(p->form(2).menuDataField, 0);
 }
 
-TEST_F(Derivation, PassDownChainEndingInUpdateLookupMarksNothing)
+// Chains that end in a form updating a lookup, run in a circle or leave the forms must end
+// and mark nothing.
+TEST_F(Derivation, PassDownChainWithoutSavingEndMarksNothing)
 {
     p->menu(1).saveCaption = 1;
-    menuLeadsTo(1, 1, 2);
-    p->form(2).recordAction = PassDown;
-    p->form(2).nextTarget = 9;
+    passDown(2, 3);
+    passDown(3, 4);
+    passDown(4, 2);
+    passDown(10, 10);
+    passDown(5, 6);
+    passDown(6, 25);    // a menu
+    passDown(11, 0);    // main
+    passDown(12, 200);  // no target code at all
+    passDown(13, 9);
     p->form(9).recordAction = UpdateLookup;
-    derive();
-    EXPECT_EQ(p->form(9).menuDataField, 0);
-}
-
-TEST_F(Derivation, PassDownChainInACircleEndsAndMarksNothing)
-{
-    p->menu(1).saveCaption = 1;
-    menuLeadsTo(1, 1, 2);
-    for (int f = 2; f <= 4; ++f) {
-        p->form(f).recordAction = PassDown;
-        p->form(f).nextTarget = static_cast<Byte>(f == 4 ? 2 : f + 1);
+    int item = 1;
+    for (const Byte start : {2, 10, 5, 11, 12, 13}) {
+        menuLeadsTo(1, item++, start);
     }
-    p->form(10).recordAction = PassDown;  // nextTarget is itself after a reset
-    menuLeadsTo(1, 2, 10);
     derive();
     for (const FormDef& form : p->forms) {
         EXPECT_EQ(form.menuDataField, 0);
     }
 }
 
-TEST_F(Derivation, PassDownChainLeavingTheFormsEndsAndMarksNothing)
-{
-    p->menu(1).saveCaption = 1;
-    menuLeadsTo(1, 1, 2);
-    p->form(2).recordAction = PassDown;
-    p->form(2).nextTarget = 3;
-    p->form(3).recordAction = PassDown;
-    p->form(3).nextTarget = 25;  // a menu
-    p->form(11).recordAction = PassDown;
-    p->form(11).nextTarget = 0;  // main
-    menuLeadsTo(1, 2, 11);
-    p->form(12).recordAction = PassDown;
-    p->form(12).nextTarget = 200;  // no target code at all
-    menuLeadsTo(1, 3, 12);
-    derive();
-    for (const FormDef& form : p->forms) {
-        EXPECT_EQ(form.menuDataField, 0);
-    }
-}
-
-// Step 3: form 1.
-
-TEST_F(Derivation, StartFormKeepsMenuDataOnlyWhenAMenuLeadsThere)
+// Form 1 is checked after the menu flags and before the pass-down forms mark their targets.
+TEST_F(Derivation, StartFormKeepsMenuDataOnlyWhenAKeepingMenuLeadsToItself)
 {
     p->form(1).menuDataField = 1;  // left over from an earlier save
     derive();
     EXPECT_EQ(p->form(1).menuDataField, 0);
 
     p->form(1).menuDataField = 1;
-    menuLeadsTo(3, 9, 1);
     p->menu(3).saveSelectedItem = 1;
-    derive();
-    EXPECT_EQ(p->form(1).menuDataField, 1);
-}
-
-TEST_F(Derivation, StartFormCheckWantsAnItemLeadingToForm1Itself)
-{
-    p->form(1).menuDataField = 1;
     menuLeadsTo(3, 9, 2);
     menuLeadsTo(3, 10, 21);  // menu 1
-    p->menu(3).saveSelectedItem = 1;
     derive();
     EXPECT_EQ(p->form(1).menuDataField, 0);
-}
 
-TEST_F(Derivation, Form1KeepsItsFlagWhenTheProgramStartsFromTheMainMenu)
-{
-    p->device.startFrom = 1;
     p->form(1).menuDataField = 1;
+    menuLeadsTo(3, 9, 1);
     derive();
     EXPECT_EQ(p->form(1).menuDataField, 1);
-}
 
-TEST_F(Derivation, PassDownFormLeadingToForm1GivesItTheFlagAfterTheCheck)
-{
-    p->form(2).recordAction = PassDown;
-    p->form(2).nextTarget = 1;
+    menuLeadsTo(3, 9, 2);
+    p->device.startFrom = 1;  // the program starts from the main menu: no check
     derive();
     EXPECT_EQ(p->form(1).menuDataField, 1);
+
+    p->device.startFrom = 0;
+    p->menu(3).saveSelectedItem = 0;
+    p->form(1).menuDataField = 0;
+    passDown(2, 1);
+    derive();
+    EXPECT_EQ(p->form(1).menuDataField, 1) << "a pass-down form leading to form 1";
 }
 
-// Step 4: record figures.
+// Record figures.
 
-TEST_F(Derivation, AutoKeyFormWithTwoTextLines)
+TEST_F(Derivation, FiguresCountTheStoredLinesAndCheckTheLengthModulo255)
 {
-    addTextLine(1, 1, 20);
-    addTextLine(1, 2, 30);
-    derive();
-    EXPECT_EQ(p->form(1).fieldCount, 3);
-    EXPECT_EQ(p->form(1).keyFieldCount, 1);
-    EXPECT_EQ(p->form(1).recordLengthCheck, 58);
-}
-
-TEST_F(Derivation, RecordLengthCheckIs255ForFullMultiplesOf255)
-{
-    FormDef& form = p->form(1);
-    form.autoKey = 0;
-    addTextLine(1, 1, 160);
-    addTextLine(1, 2, 95);
-    derive();
-    EXPECT_EQ(form.recordLengthCheck, 255);
-
-    addTextLine(1, 3, 160);
-    addTextLine(1, 4, 95);
-    derive();
-    EXPECT_EQ(form.recordLengthCheck, 255);  // 510
-
-    form.maxLength[3] = 0;
-    form.maxLength[2] = 1;
-    derive();
-    EXPECT_EQ(form.recordLengthCheck, 1);  // 256
-}
-
-TEST_F(Derivation, ZeroLengthGivesZeroCheck)
-{
-    FormDef& form = p->form(1);
-    form.autoKey = 0;
-    addTextLine(1, 1, 0);
-    derive();
-    EXPECT_EQ(form.fieldCount, 1);
-    EXPECT_EQ(form.recordLengthCheck, 0);
-}
-
-TEST_F(Derivation, LookupLineWithoutSaveFieldDataAddsNothing)
-{
-    FormDef& form = p->form(1);
-    form.lookupFile = 1;
-    form.lineType[0] = t(LineType::Lookup);
-    form.lastInputLine = 1;
-    derive();
-    EXPECT_EQ(form.fieldCount, 1);
-    EXPECT_EQ(form.recordLengthCheck, 8);
-}
-
-TEST_F(Derivation, ImageLineCountsOnlyWithSavePath)
-{
-    FormDef& form = p->form(1);
-    form.lineType[0] = t(LineType::Image);
-    form.maxLength[0] = 100;
-    form.lastInputLine = 1;
-    derive();
-    EXPECT_EQ(form.fieldCount, 1);
-    form.imageSavePath[0] = 1;
-    derive();
-    EXPECT_EQ(form.fieldCount, 2);
-    EXPECT_EQ(form.recordLengthCheck, 108);
-}
-
-TEST_F(Derivation, StoredTypesIncludeFixedDataAlphamericAndMsqiButNotPrompts)
-{
-    FormDef& form = p->form(1);
-    const LineType stored[] = {LineType::Integer, LineType::FixedData, LineType::Alphameric, LineType::Msqi};
-    const LineType notStored[] = {LineType::Prompt, LineType::Counter, LineType::PassDown, LineType::Extension,
-                                  LineType::Pause};
-    std::size_t i = 0;
-    for (LineType type : stored) {
-        form.lineType[i] = t(type);
-        form.maxLength[i++] = 10;
+    struct Case
+    {
+        const char* name;
+        Byte autoKey;
+        std::vector<Byte> lengths;
+        int fieldCount, keyFieldCount, recordLengthCheck;
+    };
+    const Case cases[] = {
+        {"automatic key and two lines", 1, {20, 30}, 3, 1, 58},
+        {"exactly 255", 0, {160, 95}, 2, 0, 255},
+        {"510", 0, {160, 95, 160, 95}, 4, 0, 255},
+        {"256", 0, {160, 95, 1}, 3, 0, 1},
+        {"zero length", 0, {0}, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        p = testing_support::startedProject();
+        p->form(1).autoKey = c.autoKey;
+        for (std::size_t i = 0; i < c.lengths.size(); ++i) {
+            addTextLine(1, static_cast<int>(i + 1), c.lengths[i]);
+        }
+        derive();
+        expectFigures(1, c.fieldCount, c.keyFieldCount, c.recordLengthCheck);
     }
-    for (LineType type : notStored) {
-        form.lineType[i] = t(type);
-        form.maxLength[i++] = 10;
+}
+
+TEST_F(Derivation, StoredFieldsAreTheStoredTypesWithTheirSwitches)
+{
+    FormDef& form = p->form(1);
+    const LineType lines[] = {LineType::Integer, LineType::FixedData, LineType::Alphameric, LineType::Msqi,
+                              LineType::Prompt,  LineType::Counter,   LineType::PassDown,   LineType::Extension,
+                              LineType::Pause,   LineType::Lookup,    LineType::Image};
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        form.lineType[i] = t(lines[i]);
+        form.maxLength[i] = 10;
     }
     form.lastInputLine = 12;
+    form.lookupFile = 1;
     derive();
-    EXPECT_EQ(form.fieldCount, 1 + 4);
-    EXPECT_EQ(form.recordLengthCheck, 8 + 40);
+    expectFigures(1, 1 + 4, 1, 8 + 40);  // lookup without "Save field data", image without save path
+
+    form.initialValueOn[9] = 1;
+    form.lookupLink[9] = 1;
+    p->lookup(1).numFields = 1;
+    p->lookup(1).fieldLength[0] = 12;  // taken before the figures are counted
+    form.imageSavePath[10] = 1;
+    derive();
+    EXPECT_EQ(form.maxLength[9], 12);
+    expectFigures(1, 1 + 6, 1, 8 + 40 + 12 + 10);
 }
 
 TEST_F(Derivation, KeyCountsIndexLinesMenuDataAndTopStampWithoutAutoKey)
@@ -318,125 +221,76 @@ TEST_F(Derivation, KeyCountsIndexLinesMenuDataAndTopStampWithoutAutoKey)
     form.stampPosition = static_cast<Byte>(StampPosition::Top);
     p->menu(1).saveCaption = 1;
     menuLeadsTo(1, 1, 3);
-    addTextLine(3, 1, 10);
-    addTextLine(3, 2, 10);
-    addTextLine(3, 3, 10);
+    for (int line = 1; line <= 3; ++line) {
+        addTextLine(3, line, 10);
+    }
     derive();
-    EXPECT_EQ(form.fieldCount, 5);
-    EXPECT_EQ(form.keyFieldCount, 4);
-    EXPECT_EQ(form.recordLengthCheck, 160 + 20 + 30);
-}
+    expectFigures(3, 5, 4, 160 + 20 + 30);
 
-TEST_F(Derivation, BottomStampCountsButIsNoKey)
-{
-    FormDef& form = p->form(3);
-    form.autoKey = 0;
+    p->menu(1).saveCaption = 0;
     form.indexLine = 1;
     form.stampPosition = static_cast<Byte>(StampPosition::Bottom);
-    addTextLine(3, 1, 10);
     derive();
-    EXPECT_EQ(form.fieldCount, 2);
-    EXPECT_EQ(form.keyFieldCount, 1);
-    EXPECT_EQ(form.recordLengthCheck, 30);
+    SCOPED_TRACE("a bottom stamp counts but is no key");
+    expectFigures(3, 4, 1, 30 + 20);
 }
 
 TEST_F(Derivation, FormsWithoutInputOrThatUpdateLookupsGetNoFigures)
 {
     FormDef& form = p->form(5);
-    form.fieldCount = 9;
-    form.recordLengthCheck = 9;
-    form.keyFieldCount = 9;
+    form.fieldCount = form.recordLengthCheck = form.keyFieldCount = 9;
     form.lineType[0] = t(LineType::Text);  // but lastInputLine 0
     derive();
-    EXPECT_EQ(form.fieldCount, 0);
-    EXPECT_EQ(form.recordLengthCheck, 0);
-    EXPECT_EQ(form.keyFieldCount, 0);
+    expectFigures(5, 0, 0, 0);
 
     addTextLine(5, 1, 10);
     form.recordAction = UpdateLookup;
     derive();
-    EXPECT_EQ(form.fieldCount, 0);
+    expectFigures(5, 0, 0, 0);
 }
 
 TEST_F(Derivation, PassDownFormHasNoFiguresAndMarksItsSavingTarget)
 {
-    addTextLine(6, 1, 10);
-    p->form(6).recordAction = PassDown;
-    p->form(6).nextTarget = 7;
-    addTextLine(7, 1, 10);
-    derive();
-    EXPECT_EQ(p->form(6).fieldCount, 0);
-    EXPECT_EQ(p->form(7).menuDataField, 1);
-    EXPECT_EQ(p->form(7).fieldCount, 3);
-    EXPECT_EQ(p->form(7).recordLengthCheck, 8 + 160 + 10);
+    for (const int target : {7, 2}) {  // a form after and a form before the passing one
+        SCOPED_TRACE(target);
+        p = testing_support::startedProject();
+        addTextLine(6, 1, 10);
+        passDown(6, static_cast<Byte>(target));
+        addTextLine(target, 1, 10);
+        derive();
+        expectFigures(6, 0, 0, 0);
+        EXPECT_EQ(p->form(target).menuDataField, 1);
+        expectFigures(target, 3, 1, 8 + 160 + 10);
+    }
 }
 
-TEST_F(Derivation, LowerNumberedPassDownTargetCountsItsMenuDataField)
-{
-    addTextLine(2, 1, 10);
-    p->form(9).recordAction = PassDown;
-    p->form(9).nextTarget = 2;
-    derive();
-    EXPECT_EQ(p->form(2).menuDataField, 1);
-    EXPECT_EQ(p->form(2).fieldCount, 3);
-    EXPECT_EQ(p->form(2).recordLengthCheck, 8 + 160 + 10);
-}
-
-TEST_F(Derivation, SavingTwiceGivesTheSameFiguresWhenAPassDownLeadsBack)
-{
-    addTextLine(2, 1, 10);
-    p->form(3).recordAction = PassDown;
-    p->form(3).nextTarget = 2;
-    derive();
-    const FormDef once = p->form(2);
-    derive();
-    EXPECT_EQ(p->form(2).fieldCount, once.fieldCount);
-    EXPECT_EQ(p->form(2).recordLengthCheck, once.recordLengthCheck);
-    EXPECT_EQ(p->form(2).keyFieldCount, once.keyFieldCount);
-}
-
-TEST_F(Derivation, DataLengthIsLeftAloneWithoutCodeIds)
-{
-    addTextLine(1, 1, 10);
-    p->form(1).dataLength[0] = 77;
-    derive();
-    EXPECT_EQ(p->form(1).dataLength[0], 77);
-}
+// Code IDs add two to the data length of the lines of forms with figures.
 
 TEST_F(Derivation, CodeIdsAddTwoToTheCommittedDataLengthOnce)
 {
-    p->device.codeIdOn = 1;
     addTextLine(1, 1, 10);
     FormDef& form = p->form(1);
+    form.dataLength[0] = 77;
+    derive();
+    EXPECT_EQ(form.dataLength[0], 77) << "without code IDs";
+
+    p->device.codeIdOn = 1;
     form.fixedLengthOn[0] = 1;
     form.fixedLength[0] = 12;
     form.prefixOn[0] = 1;
     form.prefix[0].assign("AB");
-    form.dataLength[0] = 14;
+    p->form(4).dataLength[0] = 5;  // a form without figures
     derive();
     EXPECT_EQ(form.dataLength[0], 16);
     EXPECT_EQ(form.dataLength[5], 2);
+    EXPECT_EQ(p->form(4).dataLength[0], 5);
     derive();
     EXPECT_EQ(form.dataLength[0], 16);
-}
 
-TEST_F(Derivation, CodeIdLengthIsKeptAt255)
-{
-    p->device.codeIdOn = 1;
-    addTextLine(1, 1, 10);
-    FormDef& form = p->form(1);
-    form.fixedLengthOn[0] = 1;
+    form.prefixOn[0] = 0;
     form.fixedLength[0] = 254;
     derive();
-    EXPECT_EQ(form.dataLength[0], 255);
-}
-
-TEST_F(Derivation, CodeIdsLeaveFormsWithoutFiguresAlone)
-{
-    p->device.codeIdOn = 1;
-    p->form(4).dataLength[0] = 5;
-    derive();
-    EXPECT_EQ(p->form(4).dataLength[0], 5);
+    EXPECT_EQ(form.dataLength[0], 255) << "kept at 255 instead of wrapping";
 }
 
 TEST_F(Derivation, SavingTwiceGivesTheSameFile)
@@ -445,40 +299,31 @@ TEST_F(Derivation, SavingTwiceGivesTheSameFile)
     addTextLine(1, 1, 10);
     p->form(1).suffixOn[0] = 1;
     p->form(1).suffix[0].assign("\r");
-    const auto first = saveProject(*p, Model::Q720PPC);
-    const auto second = saveProject(*p, Model::Q720PPC);
-    EXPECT_EQ(first, second);
+    EXPECT_EQ(saveProject(*p, Model::Q720PPC), saveProject(*p, Model::Q720PPC));
 }
 
-// Step 5: image capture for the Q720PPC.
+// Reader and system settings.
 
-TEST_F(Derivation, Q720PpcGetsTheImageCaptureValues)
+TEST_F(Derivation, OnlyTheQ720PpcGetsTheImageCaptureValues)
 {
-    p->device.readerType = 3;
-    p->reader[ReaderByte::ImageCaptureOn] = 1;
-    p->reader[295] = 7;
-    p->device.autoImageFileName = 1;
-    p->device.imageStorePath.assign("\\Other");
-    derive(Model::Q720PPC);
-    EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], 0);
-    EXPECT_EQ(p->reader[295], 100);
-    EXPECT_EQ(p->device.autoImageFileName, 0);
-    EXPECT_EQ(p->device.imageStorePath.str(), "\\DiskOnChip");
+    for (const Model model : {Model::Q720PPC, Model::Q720CE}) {
+        const bool isPpc = model == Model::Q720PPC;
+        SCOPED_TRACE(isPpc ? "Q720PPC" : "Q720CE");
+        p->device.readerType = 3;
+        p->reader[ReaderByte::ImageCaptureOn] = 1;
+        p->reader[295] = 7;
+        p->device.protectImageCapture = 1;
+        p->device.autoImageFileName = 1;
+        p->device.imageStorePath.assign("\\Other");
+        derive(model);
+        EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], isPpc ? 0 : 1);
+        EXPECT_EQ(p->reader[295], isPpc ? 100 : 7);
+        EXPECT_EQ(p->device.protectImageCapture, isPpc ? 0 : 1);
+        EXPECT_EQ(p->device.autoImageFileName, isPpc ? 0 : 1);
+        EXPECT_EQ(p->device.imageStorePath.str(), isPpc ? "\\DiskOnChip" : "\\Other");
+        EXPECT_EQ(p->device.modelStamp, isPpc ? 1 : 0);
+    }
 }
-
-TEST_F(Derivation, Q720CeKeepsItsImageCaptureValues)
-{
-    p->device.readerType = 3;
-    p->reader[ReaderByte::ImageCaptureOn] = 1;
-    p->reader[295] = 7;
-    p->device.protectImageCapture = 1;
-    derive(Model::Q720CE);
-    EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], 1);
-    EXPECT_EQ(p->reader[295], 7);
-    EXPECT_EQ(p->device.protectImageCapture, 1);
-}
-
-// Step 6: reader copies.
 
 TEST_F(Derivation, ReaderCopiesSoundAndVibrator)
 {
@@ -493,114 +338,70 @@ TEST_F(Derivation, ReaderCopiesSoundAndVibrator)
     EXPECT_EQ(p->reader[ReaderByte::VibratorOnCopy], 0);
 }
 
-// Step 7: reader code.
-
 TEST_F(Derivation, ReaderCodeFollowsTheReaderType)
 {
-    const std::pair<Byte, Byte> cases[] = {{1, 1}, {2, 2}, {3, 4}};
-    for (const auto& [type, code] : cases) {
-        p->device.readerType = type;
+    struct Case
+    {
+        Byte type, code, copy, expectedCode, expectedCopy;
+    };
+    const Case cases[] = {
+        {1, 0x55, 0x66, 1, 1},       {2, 0x55, 0x66, 2, 2},       {3, 0x55, 0x66, 4, 4},
+        {13, 4, 0x41, 0x24, 0x61},  // the RFID reader adds its bit and keeps the others
+        {0, 0x55, 0x66, 0x55, 0x66}, {4, 0x55, 0x66, 0x55, 0x66}, {10, 0x55, 0x66, 0x55, 0x66},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.type));
+        p->reader[ReaderByte::ReaderCode] = c.code;
+        p->reader[ReaderByte::ReaderCodeCopy] = c.copy;
+        p->device.readerType = c.type;
         derive();
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCode], code) << "type " << int(type);
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], code) << "type " << int(type);
+        EXPECT_EQ(p->reader[ReaderByte::ReaderCode], c.expectedCode);
+        EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], c.expectedCopy);
     }
 }
 
-TEST_F(Derivation, RfidReaderAddsItsBitAndKeepsTheOthers)
+TEST_F(Derivation, ImageCaptureNeedsThe2dReaderWithOrWithoutRfid)
 {
-    p->reader[ReaderByte::ReaderCode] = 4;
-    p->reader[ReaderByte::ReaderCodeCopy] = 0x41;
-    p->device.readerType = 13;
-    derive();
-    EXPECT_EQ(p->reader[ReaderByte::ReaderCode], 0x24);
-    EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], 0x61);
-}
-
-TEST_F(Derivation, OtherReaderTypesLeaveTheCodeAlone)
-{
-    for (const Byte type : {Byte{0}, Byte{4}, Byte{10}}) {
-        p->reader[ReaderByte::ReaderCode] = 0x55;
-        p->reader[ReaderByte::ReaderCodeCopy] = 0x66;
+    for (const Byte type : {1, 13}) {
+        SCOPED_TRACE(int(type));
+        const int expected = type == 13 ? 1 : 0;
         p->device.readerType = type;
+        p->reader[ReaderByte::ImageCaptureOn] = 1;
+        p->device.protectImageCapture = 1;
         derive();
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCode], 0x55) << "type " << int(type);
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], 0x66) << "type " << int(type);
+        EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], expected);
+        EXPECT_EQ(p->device.protectImageCapture, expected);
     }
 }
 
-// Step 8: model stamp.
+// MSQI links.
 
-TEST_F(Derivation, ModelStampIsTheModelPreference)
-{
-    derive(Model::Q720PPC);
-    EXPECT_EQ(p->device.modelStamp, 1);
-    derive(Model::Q720CE);
-    EXPECT_EQ(p->device.modelStamp, 0);
-}
-
-// Step 9: image capture needs the 2D reader.
-
-TEST_F(Derivation, ImageCaptureIsSwitchedOffWithoutThe2dReader)
-{
-    p->device.readerType = 1;
-    p->reader[ReaderByte::ImageCaptureOn] = 1;
-    p->device.protectImageCapture = 1;
-    derive();
-    EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], 0);
-    EXPECT_EQ(p->device.protectImageCapture, 0);
-}
-
-TEST_F(Derivation, TwoDReaderWithRfidKeepsImageCapture)
-{
-    p->device.readerType = 13;
-    p->reader[ReaderByte::ImageCaptureOn] = 1;
-    p->device.protectImageCapture = 1;
-    derive();
-    EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], 1);
-    EXPECT_EQ(p->device.protectImageCapture, 1);
-}
-
-// Step 10: MSQI links.
-
-TEST_F(Derivation, MsqiFormLinksLine1ToTheKeyField)
+TEST_F(Derivation, MsqiFormLinksLine1ToTheKeyFieldOfALookupWithFields)
 {
     FormDef& form = p->form(2);
     form.msqiEnabled = 1;
-    form.lookupFile = 4;
-    p->lookup(4).numFields = 5;
-    p->lookup(4).keyField = 3;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 4);
-}
-
-TEST_F(Derivation, MsqiLinkNeedsFieldsAndALookupFile)
-{
-    FormDef& form = p->form(2);
-    form.msqiEnabled = 1;
-    form.lookupLink[0] = 9;
-    form.lookupFile = 4;
-    p->lookup(4).keyField = 3;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9);
-
-    form.lookupFile = 0;
-    p->lookup(4).numFields = 2;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9);
-}
-
-TEST_F(Derivation, MsqiFormWithLookupFileAboveFiveIsLeftAlone)
-{
-    FormDef& form = p->form(2);
-    form.msqiEnabled = 1;
-    form.lookupFile = 200;
     form.lookupLink[0] = 9;
     for (LookupDef& lookup : p->lookups) {
         lookup.numFields = 3;
+        lookup.keyField = 3;
     }
+    form.lookupFile = 200;  // only 0 to 5 can be entered: read no lookup record
     derive();
     EXPECT_EQ(form.lookupLink[0], 9);
     EXPECT_EQ(form.lookupFile, 200);
+
+    form.lookupFile = 0;
+    derive();
+    EXPECT_EQ(form.lookupLink[0], 9) << "no lookup file";
+
+    form.lookupFile = 4;
+    p->lookup(4).numFields = 0;
+    derive();
+    EXPECT_EQ(form.lookupLink[0], 9) << "lookup file without fields";
+
+    p->lookup(4).numFields = 5;
+    derive();
+    EXPECT_EQ(form.lookupLink[0], 4);
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include <gtest/gtest.h>
-
 #include "project/fixed_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
 using project::FixedText;
 
-TEST(FixedText, SlotWithoutNulReadsAtMostItsWidthMinusOne)
+TEST(FixedText, SlotWithoutNulReadsAtMostItsWidth)
 {
     FixedText<5> slot;
     slot.bytes.fill('x');
@@ -16,18 +16,13 @@ TEST(FixedText, SlotWithoutNulReadsAtMostItsWidthMinusOne)
     EXPECT_EQ(slot.bytes.size(), 6u);
 }
 
-TEST(FixedText, AssignCutsAndTerminatesInsideTheSlot)
+TEST(FixedText, AssignCutsAndTerminatesButKeepsTheBytesBehindTheNul)
 {
     FixedText<5> slot;
     slot.bytes.fill('x');
     slot.assign("abcdefgh");
     EXPECT_EQ(slot.view(), "abcde");
     EXPECT_EQ(slot.bytes[5], 0);
-}
-
-TEST(FixedText, AssignKeepsTheBytesBehindTheNul)
-{
-    FixedText<5> slot;
     slot.bytes.fill('x');
     slot.assign("ab");
     EXPECT_EQ(slot.view(), "ab");

@@ -3,32 +3,38 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
+#include <utility>
 
-#include "project/defaults.h"
-#include "texts/text_source.h"
+#include "support/project_fixtures.h"
 
 namespace project {
 namespace {
 
 Byte t(LineType type) { return lineCode(type); }
 
-std::unique_ptr<Project> newProject()
-{
-    auto p = std::make_unique<Project>(zeroProject());
-    resetProject(*p, texts::BuiltinTextSource{}, Model::Q720CE);
-    return p;
-}
-
-TEST(FormRules, KeyedInputIsTextToBooleanAndAlphameric)
+// Classes that depend on the type code alone; codes above 16 can come from a file and belong
+// to no class.
+TEST(FormRules, TypeClassesLeaveOutTheirExceptionsAndUnknownCodes)
 {
     for (int c = 0; c < 256; ++c) {
-        const bool expected = (c >= 1 && c <= 6) || c == 14;
-        EXPECT_EQ(isKeyedInput(static_cast<Byte>(c)), expected) << "type " << c;
+        SCOPED_TRACE(c);
+        const auto type = static_cast<Byte>(c);
+        const bool known = c < LineTypeCount;
+        EXPECT_EQ(isKeyedInput(type), (c >= 1 && c <= 6) || c == 14);
+        EXPECT_EQ(isPrompted(type), known && c != 0 && c != 12 && c != 16);
+        EXPECT_EQ(hasProperties(type), known && c != 0 && (c < 9 || c > 13));
+        EXPECT_EQ(isContinuedByExtension(type), (c >= 1 && c <= 6) || c == 11 || c == 14 || c == 16);
+        if (!known) {
+            EXPECT_FALSE(isLengthLimited(type, 1));
+            EXPECT_FALSE(isLinkable(type, 1));
+            EXPECT_FALSE(countsAsInput(type, 1));
+        }
     }
 }
 
-TEST(FormRules, ImageIsLengthLimitedAndInputOnlyWithEditPath)
+TEST(FormRules, ImageAndLookupClassesDependOnTheirSwitch)
 {
     EXPECT_FALSE(isLengthLimited(t(LineType::Image), 0));
     EXPECT_TRUE(isLengthLimited(t(LineType::Image), 1));
@@ -37,18 +43,11 @@ TEST(FormRules, ImageIsLengthLimitedAndInputOnlyWithEditPath)
     EXPECT_TRUE(isLengthLimited(t(LineType::Msqi), 0));
     EXPECT_FALSE(isLengthLimited(t(LineType::Boolean), 0));
     EXPECT_FALSE(isLengthLimited(t(LineType::Lookup), 0));
-}
-
-TEST(FormRules, PauseCountsAsInputButTakesNoKeys)
-{
+    // A pause counts as input but takes no keys.
     EXPECT_TRUE(countsAsInput(t(LineType::Pause), 0));
-    EXPECT_FALSE(isKeyedInput(t(LineType::Pause)));
     EXPECT_FALSE(countsAsInput(t(LineType::Counter), 0));
     EXPECT_FALSE(countsAsInput(t(LineType::FixedData), 0));
-}
-
-TEST(FormRules, LookupAndImageLinesAreLinkableOnlyWithALookupFile)
-{
+    // Lookup and image lines are linkable only with a lookup file 1 to 5.
     EXPECT_FALSE(isLinkable(t(LineType::Lookup), 0));
     EXPECT_TRUE(isLinkable(t(LineType::Lookup), 3));
     EXPECT_TRUE(isLinkable(t(LineType::Image), 5));
@@ -58,32 +57,9 @@ TEST(FormRules, LookupAndImageLinesAreLinkableOnlyWithALookupFile)
     EXPECT_FALSE(isLinkable(t(LineType::FixedData), 2));
 }
 
-TEST(FormRules, PromptAndPropertyClassesLeaveOutTheirExceptions)
-{
-    for (int c = 0; c < LineTypeCount; ++c) {
-        const auto type = static_cast<Byte>(c);
-        EXPECT_EQ(isPrompted(type), c != 0 && c != 12 && c != 16) << "type " << c;
-        EXPECT_EQ(hasProperties(type), c != 0 && (c < 9 || c > 13)) << "type " << c;
-        EXPECT_EQ(isContinuedByExtension(type), (c >= 1 && c <= 6) || c == 11 || c == 14 || c == 16)
-            << "type " << c;
-    }
-}
-
-TEST(FormRules, UnknownTypeCodesBelongToNoClass)
-{
-    const Byte unknown = 17;
-    EXPECT_FALSE(isKeyedInput(unknown));
-    EXPECT_FALSE(isLengthLimited(unknown, 1));
-    EXPECT_FALSE(isLinkable(unknown, 1));
-    EXPECT_FALSE(isPrompted(unknown));
-    EXPECT_FALSE(hasProperties(unknown));
-    EXPECT_FALSE(isContinuedByExtension(unknown));
-    EXPECT_FALSE(countsAsInput(unknown, 1));
-}
-
 TEST(FormRules, FormOverloadsReadTheLineSlot)
 {
-    auto p = newProject();
+    auto p = testing_support::startedProject();
     FormDef& form = p->form(1);
     form.lineType[14] = t(LineType::Image);
     form.imageEditPath[14] = 1;
@@ -95,16 +71,12 @@ TEST(FormRules, FormOverloadsReadTheLineSlot)
     EXPECT_FALSE(isKeyedInput(form, 0));
 }
 
-TEST(FormRules, LookupFileAboveFiveCountsAsNone)
+TEST(FormRules, OutOfRangeLookupFileAndFieldCountAreBounded)
 {
     EXPECT_EQ(effectiveLookupFile(Byte{0}), 0);
     EXPECT_EQ(effectiveLookupFile(Byte{5}), 5);
     EXPECT_EQ(effectiveLookupFile(Byte{6}), 0);
     EXPECT_EQ(effectiveLookupFile(Byte{255}), 0);
-}
-
-TEST(FormRules, LookupFieldCountStopsAtFifteenSlots)
-{
     LookupDef lookup{};
     lookup.numFields = 12;
     EXPECT_EQ(lookupFieldCount(lookup), 12);
@@ -112,9 +84,9 @@ TEST(FormRules, LookupFieldCountStopsAtFifteenSlots)
     EXPECT_EQ(lookupFieldCount(lookup), 15);
 }
 
-TEST(FormRules, CommittedDataLengthAddsOnlySwitchedOnParts)
+TEST(FormRules, CommittedDataLengthAddsOnlySwitchedOnPartsUpTo255)
 {
-    auto p = newProject();
+    auto p = testing_support::startedProject();
     FormDef& form = p->form(1);
     form.fixedLength[0] = 12;
     form.prefix[0].assign("AB");
@@ -125,32 +97,24 @@ TEST(FormRules, CommittedDataLengthAddsOnlySwitchedOnParts)
     form.prefixOn[0] = 1;
     form.suffixOn[0] = 1;
     EXPECT_EQ(committedDataLength(form, 0), 17);
+
+    form.fixedLength[0] = 250;
+    form.prefix[0].assign("0123456789");
+    EXPECT_EQ(committedDataLength(form, 0), 255) << "kept at 255 instead of wrapping";
 }
 
-TEST(FormRules, CommittedDataLengthIsKeptAt255InsteadOfWrapping)
-{
-    auto p = newProject();
-    FormDef& form = p->form(1);
-    form.fixedLengthOn[3] = 1;
-    form.fixedLength[3] = 250;
-    form.prefixOn[3] = 1;
-    form.prefix[3].assign("0123456789");
-    EXPECT_EQ(committedDataLength(form, 3), 255);
-}
-
+// Form 4 uses lookup file 2; every line is a "lookup" line of length 99.
 class LookupLengthUpdate : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        p = newProject();
         LookupDef& lookup = p->lookup(2);
         lookup.numFields = 3;
         lookup.fieldLength[0] = 8;
         lookup.fieldLength[1] = 0;
         lookup.fieldLength[2] = 200;
         lookup.fieldLength[14] = 33;
-        FormDef& form = p->form(4);
         form.lookupFile = 2;
         for (std::size_t i = 0; i < LineSlots; ++i) {
             form.lineType[i] = t(LineType::Lookup);
@@ -158,57 +122,48 @@ protected:
         }
     }
 
-    std::unique_ptr<Project> p;
+    void update() { updateLookupLengths(p->forms, p->lookups); }
+
+    std::unique_ptr<Project> p = testing_support::startedProject();
+    FormDef& form = p->form(4);
 };
 
-TEST_F(LookupLengthUpdate, LookupLineTakesItsLinkedFieldLength)
+TEST_F(LookupLengthUpdate, LookupLineTakesItsLinkedFieldLengthOr160)
 {
-    p->form(4).lookupLink[0] = 1;
-    p->form(4).lookupLink[1] = 3;
-    updateLookupLengths(p->forms, p->lookups);
-    EXPECT_EQ(p->form(4).maxLength[0], 8);
-    EXPECT_EQ(p->form(4).maxLength[1], 200);  // the terminal takes field lengths as they are
-}
-
-TEST_F(LookupLengthUpdate, EmptyFieldOrMissingLinkGives160)
-{
-    FormDef& form = p->form(4);
-    form.lookupLink[0] = 2;   // field of length 0
-    form.lookupLink[1] = 0;   // no link
-    form.lookupLink[2] = 16;  // not a field slot
-    form.lookupLink[3] = 255;
-    updateLookupLengths(p->forms, p->lookups);
-    EXPECT_EQ(form.maxLength[0], 160);
-    EXPECT_EQ(form.maxLength[1], 160);
-    EXPECT_EQ(form.maxLength[2], 160);
-    EXPECT_EQ(form.maxLength[3], 160);
-}
-
-TEST_F(LookupLengthUpdate, CoversAllFifteenSlotsAndFieldFifteen)
-{
-    p->form(4).lookupLink[14] = 15;
-    updateLookupLengths(p->forms, p->lookups);
-    EXPECT_EQ(p->form(4).maxLength[14], 33);
+    const std::pair<Byte, Byte> linkAndLength[] = {
+        {1, 8},     {3, 200},  // the terminal takes field lengths as they are
+        {2, 160},              // field of length 0
+        {0, 160},              // no link
+        {16, 160},             // not a field slot
+        {255, 160},
+    };
+    for (std::size_t i = 0; i < std::size(linkAndLength); ++i) {
+        form.lookupLink[i] = linkAndLength[i].first;
+    }
+    form.lookupLink[14] = 15;  // the last slot and the last field
+    update();
+    for (std::size_t i = 0; i < std::size(linkAndLength); ++i) {
+        EXPECT_EQ(form.maxLength[i], linkAndLength[i].second) << "link " << int(linkAndLength[i].first);
+    }
+    EXPECT_EQ(form.maxLength[14], 33);
 }
 
 TEST_F(LookupLengthUpdate, OtherLineTypesAndFormsWithoutLookupFileKeepTheirLengths)
 {
-    p->form(4).lineType[5] = t(LineType::Text);
-    p->form(4).lookupLink[5] = 1;
+    form.lineType[5] = t(LineType::Text);
+    form.lookupLink[5] = 1;
     p->form(5).lineType[0] = t(LineType::Lookup);
     p->form(5).maxLength[0] = 42;
-    updateLookupLengths(p->forms, p->lookups);
-    EXPECT_EQ(p->form(4).maxLength[5], 99);
+    update();
+    EXPECT_EQ(form.maxLength[5], 99);
     EXPECT_EQ(p->form(5).maxLength[0], 42);
-}
 
-TEST_F(LookupLengthUpdate, LookupFileAboveFiveReadsNoLookupRecord)
-{
-    p->form(4).lookupFile = 9;
-    p->form(4).lookupLink[0] = 1;
-    updateLookupLengths(p->forms, p->lookups);
-    EXPECT_EQ(p->form(4).maxLength[0], 99);
-    EXPECT_EQ(p->form(4).lookupFile, 9);
+    form.lookupFile = 9;  // above five: reads no lookup record
+    form.lookupLink[0] = 1;
+    form.maxLength[0] = 99;
+    update();
+    EXPECT_EQ(form.maxLength[0], 99);
+    EXPECT_EQ(form.lookupFile, 9);
 }
 
 }  // namespace

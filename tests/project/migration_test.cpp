@@ -5,47 +5,16 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 
-#include "project/defaults.h"
 #include "project/document_io.h"
-#include "project/file_format.h"
-#include "texts/runtime_texts.h"
+#include "support/project_fixtures.h"
 
 namespace project {
 namespace {
 
-// A language that has its own text for some IDs and falls back to the built-in strings.
-class FakeLanguage final : public texts::TextSource
-{
-public:
-    explicit FakeLanguage(std::map<int, std::string> entries) : m_entries(std::move(entries)) {}
-
-    [[nodiscard]] std::string text(texts::StringId id) const override
-    {
-        const auto it = m_entries.find(static_cast<int>(id));
-        if (it != m_entries.end() && !it->second.empty()) {
-            return it->second;
-        }
-        return m_builtin.text(id);
-    }
-
-private:
-    std::map<int, std::string> m_entries;
-    texts::BuiltinTextSource m_builtin;
-};
-
-std::string slotText(const Project& p, int block, int index)
-{
-    const auto slot = p.texts.slot(block, index);
-    std::string text;
-    for (std::size_t i = 0; i + 1 < slot.size() && slot[i] != 0; ++i) {
-        text.push_back(static_cast<char>(slot[i]));
-    }
-    return text;
-}
+using testing_support::slotText;
 
 std::string padded(std::string text, std::size_t width)
 {
@@ -62,14 +31,27 @@ void fillTableWith(Project& p, int block, char c)
     }
 }
 
+void storeText(Project& p, int block, int index, const std::string& text)
+{
+    auto slot = p.texts.slot(block, index);
+    std::copy(text.begin(), text.end(), slot.begin());
+    slot[text.size()] = 0;
+}
+
+// Every table from block 43 on holds 'x' texts, so a refill shows.
 class Migration : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        p = std::make_unique<Project>(zeroProject());
-        texts::fillAllTables(*p, builtin);
-        resetProject(*p, builtin, Model::Q720CE);
+        language.set(3061, "Ausgabe");
+        language.set(3591, "Vorladen");
+        language.set(3106, "Hinweis");
+        markTablesFrom43();
+    }
+
+    void markTablesFrom43()
+    {
         for (int block = 43; block <= LastTextBlock; ++block) {
             fillTableWith(*p, block, 'x');
         }
@@ -80,41 +62,37 @@ protected:
         migrateAfterRead(*p, FileMagic::of(magic), language, model);
     }
 
-    texts::BuiltinTextSource builtin;
-    FakeLanguage language{{{3061, "Ausgabe"}, {3591, "Vorladen"}, {3106, "Hinweis"}, {3427, ""}}};
-    std::unique_ptr<Project> p;
+    testing_support::OverrideTextSource language;
+    std::unique_ptr<Project> p = testing_support::startedProject();
 };
 
-TEST_F(Migration, Before1_01FillsBlock43FromTheCurrentLanguage)
+TEST_F(Migration, EachVersionGateFillsTheTablesItsFilesLackFromTheCurrentLanguage)
 {
-    migrate("Q720-1.00");
-    EXPECT_EQ(slotText(*p, 43, 0), "Ausgabe");
-    migrate("Q720-1.01");
-    EXPECT_EQ(slotText(*p, 43, 0), "Ausgabe");
-    fillTableWith(*p, 43, 'x');
-    migrate("Q720-1.01");
-    EXPECT_EQ(slotText(*p, 43, 0), std::string(30, 'x'));
-}
-
-TEST_F(Migration, Before1_02FillsBlock44)
-{
-    migrate("Q720-1.01");
-    EXPECT_EQ(slotText(*p, 44, 1), padded("Coupon Code", 30));
-    EXPECT_EQ(slotText(*p, 44, 2), std::string(30, ' '));
-    fillTableWith(*p, 44, 'x');
-    migrate("Q720-1.02");
-    EXPECT_EQ(slotText(*p, 44, 1), std::string(30, 'x'));
-}
-
-TEST_F(Migration, Before1_09FillsBlocks45And46)
-{
-    migrate("Q720-1.08");
-    EXPECT_EQ(slotText(*p, 45, 0), "Vorladen");
-    EXPECT_EQ(slotText(*p, 46, 1), padded("Exit", 30));
-    EXPECT_EQ(slotText(*p, 44, 0), std::string(30, 'x'));
-    fillTableWith(*p, 45, 'x');
-    migrate("Q720-1.09");
-    EXPECT_EQ(slotText(*p, 45, 0), std::string(30, 'x'));
+    struct Case
+    {
+        const char* olderMagic;  // the last version without the table
+        const char* magic;       // the first version with it
+        int block, index;
+        std::string filled;
+    };
+    const Case cases[] = {
+        {"Q720-1.00", "Q720-1.01", 43, 0, "Ausgabe"},
+        {"Q720-1.01", "Q720-1.02", 44, 1, padded("Coupon Code", 30)},
+        {"Q720-1.01", "Q720-1.02", 44, 2, std::string(30, ' ')},
+        {"Q720-1.08", "Q720-1.09", 45, 0, "Vorladen"},
+        {"Q720-1.08", "Q720-1.09", 46, 1, padded("Exit", 30)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.olderMagic);
+        markTablesFrom43();
+        migrate(c.magic);
+        EXPECT_EQ(slotText(*p, c.block, c.index), std::string(30, 'x'));
+        migrate(c.olderMagic);
+        EXPECT_EQ(slotText(*p, c.block, c.index), c.filled);
+        if (c.block > 43) {
+            EXPECT_EQ(slotText(*p, c.block == 44 ? 43 : 44, 0), std::string(30, 'x')) << "the file has that table";
+        }
+    }
 }
 
 TEST_F(Migration, Before1_11ResetsImageLinesCaptureAndSystemBytes)
@@ -126,8 +104,7 @@ TEST_F(Migration, Before1_11ResetsImageLinesCaptureAndSystemBytes)
     for (std::size_t b = ReaderByte::ImageCaptureFirst; b <= ReaderByte::ImageCaptureLast; ++b) {
         p->reader[b] = 0xEE;
     }
-    p->reader[373] = p->reader[374] = p->reader[375] = 9;
-    p->reader[376] = 9;
+    p->reader[373] = p->reader[374] = p->reader[375] = p->reader[376] = 9;
     DeviceSettings& d = p->device;
     d.reserved376[423 - 376] = 5;
     d.autoRun = 5;
@@ -172,37 +149,28 @@ TEST_F(Migration, From1_11OnImageSettingsAndSecondGroupStay)
     EXPECT_EQ(slotText(*p, 47, 0), std::string(50, 'x'));
 }
 
-TEST_F(Migration, Version1_11BlankOnlyTextIsRefilledPaddedTo30)
+// Files of exactly 1.11 stored some texts with trailing blanks.
+TEST_F(Migration, Version1_11TrailingBlanksAreRemovedAndBlankTextsRefilled)
 {
     fillTableWith(*p, 52, ' ');
+    fillTableWith(*p, 59, ' ');
+    storeText(*p, 59, 6, "Invalid path !!     ");  // ID 3795
+    migrate("Q720-1.12");
+    EXPECT_EQ(slotText(*p, 52, 1), std::string(30, ' ')) << "only 1.11 is repaired";
+
     migrate("Q720-1.11");
     EXPECT_EQ(slotText(*p, 52, 1), padded("Append to file.", 30));
     EXPECT_EQ(slotText(*p, 52, 0), std::string(30, ' '));  // only slot 1 is repaired
-}
-
-TEST_F(Migration, Version1_11TrailingBlanksAreRemoved)
-{
-    auto slot = p->texts.slot(52, 1);
-    const std::string stored = padded("Anhaengen.", 30);
-    std::copy(stored.begin(), stored.end(), slot.begin());
-    slot[30] = 0;
-    migrate("Q720-1.11");
-    EXPECT_EQ(slotText(*p, 52, 1), "Anhaengen.");
-}
-
-TEST_F(Migration, Version1_11MessagesOfBlock59AreCutTo30WhenRefilled)
-{
-    fillTableWith(*p, 59, ' ');
-    auto slot = p->texts.slot(59, 6);  // ID 3795
-    const std::string stored = "Invalid path !!     ";
-    std::copy(stored.begin(), stored.end(), slot.begin());
-    slot[stored.size()] = 0;
-    migrate("Q720-1.11");
+    // The 51-byte message slots of block 59 are refilled cut to 30.
     EXPECT_EQ(slotText(*p, 59, 5), padded("Invalid data !!", 30));
     EXPECT_EQ(slotText(*p, 59, 6), "Invalid path !!");
     EXPECT_EQ(slotText(*p, 59, 7), padded("Invalid file name !!", 30));
     EXPECT_EQ(slotText(*p, 59, 4), std::string(50, ' '));
     EXPECT_EQ(slotText(*p, 59, 8), std::string(50, ' '));
+
+    storeText(*p, 52, 1, padded("Anhaengen.", 30));
+    migrate("Q720-1.11");
+    EXPECT_EQ(slotText(*p, 52, 1), "Anhaengen.");
 }
 
 TEST_F(Migration, SlotWithoutNulIsRepairedWithinItsWidth)
@@ -215,13 +183,6 @@ TEST_F(Migration, SlotWithoutNulIsRepairedWithinItsWidth)
     EXPECT_EQ(p->texts.slot(52, 2)[0], 'x');
 }
 
-TEST_F(Migration, OnlyExactly1_11IsRepaired)
-{
-    fillTableWith(*p, 52, ' ');
-    migrate("Q720-1.12");
-    EXPECT_EQ(slotText(*p, 52, 1), std::string(30, ' '));
-}
-
 TEST_F(Migration, CurrentVersionChangesNothing)
 {
     const auto before = std::make_unique<Project>(*p);
@@ -229,19 +190,10 @@ TEST_F(Migration, CurrentVersionChangesNothing)
     EXPECT_EQ(std::memcmp(before.get(), p.get(), sizeof(Project)), 0);
 }
 
-std::vector<std::uint8_t> imageOfVersion(const Project& p, std::string_view magic, std::size_t size)
-{
-    auto image = serialiseProject(p);
-    image.resize(size);
-    std::copy(magic.begin(), magic.end(), image.begin());
-    return image;
-}
-
 TEST_F(Migration, Reading1_00FillsBlocks43To60AndStampsTheModel)
 {
-    const auto image = imageOfVersion(*p, "Q720-1.00", 60516);
-    const LoadContext context{language, Model::Q720PPC};
-    const LoadResult result = loadProject(image, *p, context);
+    const auto image = testing_support::imageOfVersion(*p, "Q720-1.00");
+    const LoadResult result = loadProject(image, *p, {language, Model::Q720PPC});
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(slotText(*p, 43, 0), "Ausgabe");
     EXPECT_EQ(slotText(*p, 44, 0), padded("Macro PDF", 30));
@@ -251,17 +203,6 @@ TEST_F(Migration, Reading1_00FillsBlocks43To60AndStampsTheModel)
     EXPECT_EQ(slotText(*p, 60, 0), padded("Failed to initialize component object model !!", 50));
     EXPECT_EQ(p->device.modelStamp, 1);
     EXPECT_FALSE(result.adoptedModel.has_value());
-}
-
-TEST_F(Migration, UnknownModelByteDoesNotChangeTheModelPreference)
-{
-    p->device.modelStamp = 7;
-    const auto image = serialiseProject(*p);
-    const LoadContext context{language, Model::Q720CE};
-    const LoadResult result = loadProject(image, *p, context);
-    ASSERT_TRUE(result.ok);
-    EXPECT_FALSE(result.adoptedModel.has_value());
-    EXPECT_EQ(p->device.modelStamp, 7);
 }
 
 }  // namespace

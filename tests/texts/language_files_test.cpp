@@ -14,14 +14,18 @@ namespace texts {
 namespace {
 
 using texts::testing::TempDirectory;
+using Names = std::vector<std::string>;
 
-TEST(LanguageFiles, NoLanguageFileGivesCountMinusOne)
+TEST(LanguageFiles, CountIsMinusOneWithoutLanguageFilesAndZeroWithoutNames)
 {
     const TempDirectory dir;
     dir.write("readme.txt", "Deutsch\r\n");
     const LanguageList list = enumerateLanguages(dir.path());
     EXPECT_EQ(list.count(), -1);
     EXPECT_TRUE(list.names().empty());
+    EXPECT_EQ(enumerateLanguages(dir.path() / "nowhere").count(), -1);
+    dir.write("a.lng", "\r\n3001=Datei\r\n");
+    EXPECT_EQ(enumerateLanguages(dir.path()).count(), 0) << "a language file without a name";
 }
 
 TEST(LanguageFiles, ListsNamesFromTheFirstLineInFileNameOrder)
@@ -30,9 +34,13 @@ TEST(LanguageFiles, ListsNamesFromTheFirstLineInFileNameOrder)
     dir.write("b.lng", "Deutsch\r\n3001=Datei\r\n");
     dir.write("a.lng", "Francais\n3001=Fichier\n");
     dir.write("c.LNG", "Italiano\r\n");
+    dir.write("d.lng", "\r\n3001=Datei\r\n");  // an empty first line takes no entry
+    dir.write("e.lng", "");
+    dir.write("f.lng", "0\r\n3001=Datei\r\n");  // the reserved name of the built-in texts
+    std::filesystem::create_symlink(dir.path() / "missing", dir.path() / "a0.lng");  // unreadable
     const LanguageList list = enumerateLanguages(dir.path());
     EXPECT_EQ(list.count(), 3);
-    EXPECT_EQ(list.names(), (std::vector<std::string>{"Francais", "Deutsch", "Italiano"}));
+    EXPECT_EQ(list.names(), (Names{"Francais", "Deutsch", "Italiano"}));
     EXPECT_EQ(list.entries[1].path, dir.path() / "b.lng");
 }
 
@@ -47,49 +55,21 @@ TEST(LanguageFiles, AtMostTwentyAreListed)
     EXPECT_EQ(list.entries.back().name, "Name 19");
 }
 
-TEST(LanguageFiles, FileWithEmptyFirstLineTakesNoEntry)
-{
-    const TempDirectory dir;
-    dir.write("a.lng", "\r\n3001=Datei\r\n");
-    dir.write("b.lng", "");
-    const LanguageList list = enumerateLanguages(dir.path());
-    EXPECT_EQ(list.count(), 0);
-}
-
-TEST(LanguageFiles, ReservedNameZeroIsNotListed)
-{
-    const TempDirectory dir;
-    dir.write("a.lng", "0\r\n3001=Datei\r\n");
-    dir.write("b.lng", "Deutsch\r\n");
-    EXPECT_EQ(enumerateLanguages(dir.path()).names(), std::vector<std::string>{"Deutsch"});
-}
-
-TEST(LanguageFiles, UnreadableFileIsSkippedAndTheOthersStay)
-{
-    const TempDirectory dir;
-    std::filesystem::create_symlink(dir.path() / "missing", dir.path() / "a.lng");
-    dir.write("b.lng", "Deutsch\r\n");
-    const LanguageList list = enumerateLanguages(dir.path());
-    EXPECT_EQ(list.names(), std::vector<std::string>{"Deutsch"});
-}
-
 TEST(LanguageFiles, FileWithoutReadPermissionIsSkipped)
 {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions don't stop the superuser";
     }
     const TempDirectory dir;
-    const auto locked = dir.write("a.lng", "Locked\r\n");
-    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    std::filesystem::permissions(dir.write("a.lng", "Locked\r\n"), std::filesystem::perms::none);
     dir.write("b.lng", "Deutsch\r\n");
-    EXPECT_EQ(enumerateLanguages(dir.path()).names(), std::vector<std::string>{"Deutsch"});
+    EXPECT_EQ(enumerateLanguages(dir.path()).names(), Names{"Deutsch"});
 }
 
 TEST(LanguageFiles, LongNameIsCutToFortyBothInTheListAndForLoading)
 {
     const TempDirectory dir;
-    const std::string longName(50, 'L');
-    dir.write("a.lng", longName + "\r\n2601=Fehler\r\n");
+    dir.write("a.lng", std::string(50, 'L') + "\r\n2601=Fehler\r\n");
     const LanguageList list = enumerateLanguages(dir.path());
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list.entries[0].name, std::string(40, 'L'));
@@ -98,88 +78,49 @@ TEST(LanguageFiles, LongNameIsCutToFortyBothInTheListAndForLoading)
     EXPECT_EQ(table.text(sid(2601)), "Fehler");
 }
 
-TEST(LanguageFiles, LoadsByExactName)
+TEST(LanguageFiles, LoadsTheFirstFileWithExactlyThatName)
 {
     const TempDirectory dir;
-    dir.write("a.lng", "Deutsch\r\n2601=Fehler\r\n");
+    dir.write("a.lng", "Deutsch\r\n2601=Eins\r\n");
+    dir.write("b.lng", "Deutsch\r\n2601=Zwei\r\n");
     LanguageTable table;
     EXPECT_FALSE(loadLanguage(table, dir.path(), "deutsch"));
     EXPECT_FALSE(table.isLoaded());
-    EXPECT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
-    EXPECT_TRUE(table.isLoaded());
-    EXPECT_EQ(table.text(sid(2601)), "Fehler");
-}
-
-TEST(LanguageFiles, BuiltinNameLoadsNothing)
-{
-    const TempDirectory dir;
-    dir.write("a.lng", "Deutsch\r\n2601=Fehler\r\n");
-    LanguageTable table;
     EXPECT_FALSE(loadLanguage(table, dir.path(), BuiltinLanguageName));
     EXPECT_EQ(table.text(sid(2601)), "Error");
+    EXPECT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
+    EXPECT_TRUE(table.isLoaded());
+    EXPECT_EQ(table.text(sid(2601)), "Eins");
 }
 
-TEST(LanguageFiles, FailedLoadUnloadsTheEarlierLanguage)
+TEST(LanguageFiles, SwitchingKeepsTextsTheSecondLacksAndAFailedLoadUnloads)
 {
     const TempDirectory dir;
-    dir.write("a.lng", "Deutsch\r\n2601=Fehler\r\n");
-    LanguageTable table;
-    ASSERT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
-    EXPECT_FALSE(loadLanguage(table, dir.path(), "Klingonisch"));
-    EXPECT_EQ(table.text(sid(2601)), "Error");
-}
-
-TEST(LanguageFiles, SwitchingLanguagesKeepsTextsTheSecondLacks)
-{
-    const TempDirectory dir;
-    dir.write("a.lng", "Deutsch\r\n3001=Datei\r\n3002=Extras\r\n");
+    dir.write("a.lng", "Deutsch\r\n3001=Datei\r\n2601=Fehler\r\n");
     dir.write("b.lng", "Francais\r\n3001=Fichier\r\n");
     const LanguageList list = enumerateLanguages(dir.path());
     LanguageTable table;
     ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
     ASSERT_TRUE(loadLanguage(table, list, "Francais"));
     EXPECT_EQ(table.text(sid(3001)), "Fichier");
-    EXPECT_EQ(table.text(sid(3002)), "Extras");
+    EXPECT_EQ(table.text(sid(2601)), "Fehler");
+    EXPECT_FALSE(loadLanguage(table, list, "Klingonisch"));
+    EXPECT_EQ(table.text(sid(2601)), "Error");
 }
 
-TEST(LanguageFiles, FirstMatchingNameWins)
+TEST(LanguageFiles, VanishedOrOversizedFileFallsThroughToTheNextMatch)
 {
     const TempDirectory dir;
     dir.write("a.lng", "Deutsch\r\n2601=Eins\r\n");
-    dir.write("b.lng", "Deutsch\r\n2601=Zwei\r\n");
-    LanguageTable table;
-    ASSERT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
-    EXPECT_EQ(table.text(sid(2601)), "Eins");
-}
-
-TEST(LanguageFiles, FileVanishedSinceEnumerationFallsThroughToTheNextMatch)
-{
-    const TempDirectory dir;
-    dir.write("a.lng", "Deutsch\r\n2601=Eins\r\n");
-    dir.write("b.lng", "Deutsch\r\n2601=Zwei\r\n");
+    dir.write("b.lng", "Deutsch\r\n2601=Riesig\r\n" + std::string(5u * 1024u * 1024u, 'x'));
+    dir.write("c.lng", "Deutsch\r\n2601=Fehler\r\n");
     const LanguageList list = enumerateLanguages(dir.path());
     std::filesystem::remove(dir.path() / "a.lng");
     LanguageTable table;
     ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
-    EXPECT_EQ(table.text(sid(2601)), "Zwei");
-}
-
-TEST(LanguageFiles, OversizedFileIsPassedOverWhole)
-{
-    const TempDirectory dir;
-    std::string huge = "Deutsch\r\n2601=Riesig\r\n";
-    huge.append(5u * 1024u * 1024u, 'x');
-    dir.write("b.lng", huge);
-    dir.write("c.lng", "Deutsch\r\n2601=Fehler\r\n");
-    LanguageTable table;
+    EXPECT_EQ(table.text(sid(2601)), "Fehler");
     ASSERT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
     EXPECT_EQ(table.text(sid(2601)), "Fehler");
-}
-
-TEST(LanguageFiles, MissingDirectoryGivesNoLanguages)
-{
-    const TempDirectory dir;
-    EXPECT_EQ(enumerateLanguages(dir.path() / "nowhere").count(), -1);
 }
 
 }  // namespace

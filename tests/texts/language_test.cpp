@@ -12,9 +12,10 @@
 namespace texts {
 namespace {
 
-std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
-
-LanguageFile parse(std::string_view text) { return parseLanguageFile(bytesOf(text)); }
+LanguageFile parse(std::string_view text)
+{
+    return parseLanguageFile(std::vector<std::uint8_t>(text.begin(), text.end()));
+}
 
 LanguageTable loaded(std::string_view text)
 {
@@ -23,79 +24,51 @@ LanguageTable loaded(std::string_view text)
     return table;
 }
 
-TEST(LanguageFile, NameIsTheFirstLine)
+TEST(LanguageFile, NameIsTheFirstLineCutToFortyCharacters)
 {
     EXPECT_EQ(parse("Deutsch\r\n3001=Datei\r\n").name, "Deutsch");
     EXPECT_EQ(parse("Deutsch\n3001=Datei\n").name, "Deutsch");
     EXPECT_EQ(parse("Deutsch").name, "Deutsch");
+    EXPECT_EQ(parse(std::string(55, 'n') + "\r\n").name, std::string(40, 'n'));
+    const LanguageFile empty = parse("");
+    EXPECT_TRUE(empty.name.empty());
+    EXPECT_TRUE(empty.lines.empty());
 }
 
-TEST(LanguageFile, NameIsCutToFortyCharacters)
+TEST(LanguageFile, EntryIsTheWholeTextAfterTheFirstEquals)
 {
-    const std::string longName(55, 'n');
-    EXPECT_EQ(parse(longName + "\r\n").name, std::string(40, 'n'));
+    struct Case
+    {
+        const char* name;
+        std::string file;
+        int id;
+        std::string entry;
+    };
+    const Case cases[] = {
+        {"five letters ended by CR LF", "Test\r\n3001=Datei\r\n", 3001, "Datei"},
+        {"line feeds only", "Test\n3001=Datei\n3002=Extras\n", 3001, "Datei"},
+        {"line feeds only, last line", "Test\n3001=Datei\n3002=Extras\n", 3002, "Extras"},
+        {"last line without line end", "Test\r\n3001=Datei\r\n3002=Extras", 3002, "Extras"},
+        {"equals signs and blanks", "Test\r\n3102= a = b \r\n", 3102, " a = b "},
+        {"line without equals", "Test\r\n3001\r\n3002=Extras\r\n", 3001, ""},
+        {"after a line without equals", "Test\r\n3001\r\n3002=Extras\r\n", 3002, "Extras"},
+        {"cut to 160", "Test\r\n2651=" + std::string(300, 'x') + "\r\n", 2651, std::string(160, 'x')},
+        {"NUL ends the text", std::string("Test\r\n2651=ab\0cd\r\n", 18), 2651, "ab"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(loaded(c.file).entry(sid(c.id)), c.entry) << c.name;
+    }
 }
 
-TEST(LanguageFile, FiveLetterEntryEndedByCrLfKeepsAllFiveLetters)
+TEST(LanguageFile, LinesWithoutAnIdInTheTableAreIgnored)
 {
-    const LanguageTable table = loaded("Test\r\n3001=Datei\r\n");
-    EXPECT_EQ(table.entry(sid(3001)), "Datei");
-}
-
-TEST(LanguageFile, LineFeedOnlyFileKeepsTheLastCharacterOfEveryText)
-{
-    const LanguageTable table = loaded("Test\n3001=Datei\n3002=Extras\n");
-    EXPECT_EQ(table.entry(sid(3001)), "Datei");
-    EXPECT_EQ(table.entry(sid(3002)), "Extras");
-}
-
-TEST(LanguageFile, LastLineWithoutLineEndIsRead)
-{
-    const LanguageTable table = loaded("Test\r\n3001=Datei\r\n3002=Extras");
-    EXPECT_EQ(table.entry(sid(3002)), "Extras");
-}
-
-TEST(LanguageFile, TextKeepsEqualsSignsAndBlanks)
-{
-    const LanguageTable table = loaded("Test\r\n3102= a = b \r\n");
-    EXPECT_EQ(table.entry(sid(3102)), " a = b ");
-}
-
-TEST(LanguageFile, IdsOutsideTheTableAreIgnored)
-{
-    const LanguageFile file = parse("Test\r\n4000=x\r\n-1=y\r\n65537=z\r\n3999=last\r\n0=first\r\n");
-    ASSERT_EQ(file.lines.size(), 2u);
+    const LanguageFile file = parse("Test\r\n4000=x\r\n-1=y\r\n65537=z\r\n3999=last\r\n=no id\r\nabc=x\r\n12ab=y\r\n"
+                                    "just text\r\n\r\n 3001 =Datei\r\n0=first\r\n");
+    ASSERT_EQ(file.lines.size(), 3u);
     EXPECT_EQ(value(file.lines[0].id), 3999);
-    EXPECT_EQ(value(file.lines[1].id), 0);
-}
-
-TEST(LanguageFile, LinesWithoutANumberAreIgnored)
-{
-    const LanguageFile file =
-        parse("Test\r\n=no id\r\nabc=x\r\n12ab=y\r\njust text\r\n\r\n 3001 =Datei\r\n");
-    ASSERT_EQ(file.lines.size(), 1u);
-    EXPECT_EQ(value(file.lines[0].id), 3001);
-    EXPECT_EQ(file.lines[0].text, "Datei");
-}
-
-TEST(LanguageFile, LineWithoutEqualsDoesNotSwallowTheNextLine)
-{
-    const LanguageTable table = loaded("Test\r\n3001\r\n3002=Extras\r\n");
-    EXPECT_EQ(table.entry(sid(3001)), "");
-    EXPECT_EQ(table.entry(sid(3002)), "Extras");
-}
-
-TEST(LanguageFile, TextIsCutTo160Characters)
-{
-    const std::string text(300, 'x');
-    const LanguageTable table = loaded("Test\r\n2651=" + text + "\r\n");
-    EXPECT_EQ(table.entry(sid(2651)), std::string(160, 'x'));
-}
-
-TEST(LanguageFile, NulEndsAText)
-{
-    const std::string file("Test\r\n2651=ab\0cd\r\n", 18);
-    EXPECT_EQ(loaded(file).entry(sid(2651)), "ab");
+    EXPECT_EQ(value(file.lines[1].id), 3001);
+    EXPECT_EQ(file.lines[1].text, "Datei");
+    EXPECT_EQ(value(file.lines[2].id), 0);
 }
 
 TEST(LanguageFile, LongFileIsReadToTheEnd)
@@ -110,58 +83,32 @@ TEST(LanguageFile, LongFileIsReadToTheEnd)
     EXPECT_EQ(table.entry(sid(1300)), std::string(40, 'a' + 1300 % 26));
 }
 
-TEST(LanguageFile, EmptyFileGivesNoNameAndNoLines)
+TEST(LanguageTable, NonEmptyEntryComesFirstElseTheBuiltInTextIdById)
 {
-    const LanguageFile file = parse("");
-    EXPECT_TRUE(file.name.empty());
-    EXPECT_TRUE(file.lines.empty());
-}
+    EXPECT_FALSE(LanguageTable{}.isLoaded());
+    EXPECT_EQ(LanguageTable{}.text(sid(2651)), "Save current program ?");
+    EXPECT_EQ(LanguageTable{}.text(sid(3004)), "");
 
-TEST(LanguageTable, UnloadedTableGivesBuiltinTexts)
-{
-    LanguageTable table;
-    EXPECT_FALSE(table.isLoaded());
-    EXPECT_EQ(table.text(sid(2651)), "Save current program ?");
-}
-
-TEST(LanguageTable, LoadedEntryComesFirst)
-{
-    const LanguageTable table = loaded("Test\r\n2651=Programm speichern ?\r\n");
+    const LanguageTable table =
+        loaded("Test\r\n2651=Programm speichern ?\r\n2602=\r\n3002=Extras\r\n3004=Nirgends\r\n");
     EXPECT_TRUE(table.isLoaded());
     EXPECT_EQ(table.text(sid(2651)), "Programm speichern ?");
-}
-
-TEST(LanguageTable, MissingOrEmptyEntryFallsBackIdById)
-{
-    const LanguageTable table = loaded("Test\r\n2601=Fehler\r\n2602=\r\n");
-    EXPECT_EQ(table.text(sid(2601)), "Fehler");
     EXPECT_EQ(table.text(sid(2602)), "Warning");
-    EXPECT_EQ(table.text(sid(2651)), "Save current program ?");
-}
-
-TEST(LanguageTable, RuntimeTextFallbackStaysPadded)
-{
-    const LanguageTable table = loaded("Test\r\n3002=Extras\r\n");
+    EXPECT_EQ(table.text(sid(2601)), "Error");
     EXPECT_EQ(table.text(sid(3002)), "Extras");
+    EXPECT_EQ(table.text(sid(3004)), "Nirgends") << "an ID without a built-in text";
     EXPECT_EQ(table.text(sid(3001)), builtinString(sid(3001)));
-    EXPECT_EQ(table.text(sid(3001)).size(), 30u);
+    EXPECT_EQ(table.text(sid(3001)).size(), 30u) << "a runtime text falls back padded";
 }
 
-TEST(LanguageTable, SecondLanguageKeepsTheFirstLanguagesTextsForIdsItLacks)
+TEST(LanguageTable, SecondLanguageOverwritesOnlyTheIdsItHas)
 {
     LanguageTable table;
-    table.apply(parse("Eins\r\n3001=Datei\r\n3002=Extras\r\n"));
-    table.apply(parse("Zwei\r\n3001=Fichier\r\n"));
+    table.apply(parse("Eins\r\n3001=Datei\r\n3002=Extras\r\n2601=Fehler\r\n"));
+    table.apply(parse("Zwei\r\n3001=Fichier\r\n2601=\r\n"));
     EXPECT_EQ(table.text(sid(3001)), "Fichier");
     EXPECT_EQ(table.text(sid(3002)), "Extras");
-}
-
-TEST(LanguageTable, EmptyTextClearsAnEarlierEntry)
-{
-    LanguageTable table;
-    table.apply(parse("Eins\r\n2601=Fehler\r\n"));
-    table.apply(parse("Zwei\r\n2601=\r\n"));
-    EXPECT_EQ(table.entry(sid(2601)), "");
+    EXPECT_EQ(table.entry(sid(2601)), "") << "an empty text clears an earlier entry";
     EXPECT_EQ(table.text(sid(2601)), "Error");
 }
 
@@ -171,13 +118,6 @@ TEST(LanguageTable, UnloadReturnsToBuiltinTextsButKeepsEntries)
     table.unload();
     EXPECT_EQ(table.text(sid(2601)), "Error");
     EXPECT_EQ(table.entry(sid(2601)), "Fehler");
-}
-
-TEST(LanguageTable, EntryForAnIdWithoutBuiltinTextIsUsed)
-{
-    const LanguageTable table = loaded("Test\r\n3004=Nirgends\r\n");
-    EXPECT_EQ(table.text(sid(3004)), "Nirgends");
-    EXPECT_EQ(LanguageTable{}.text(sid(3004)), "");
 }
 
 }  // namespace

@@ -11,88 +11,62 @@ namespace {
 
 using List = std::vector<std::string>;
 
-Preferences withRecent(List files)
+TEST(RecentFiles, RememberedPathComesFirstOnceAndTheListKeepsFour)
 {
-    Preferences prefs;
-    prefs.recentFiles = std::move(files);
-    return prefs;
-}
-
-TEST(RecentFiles, NewPathComesFirstAndBecomesTheLastFile)
-{
-    Preferences prefs = withRecent({"/a", "/b"});
-    EXPECT_TRUE(rememberRecentFile(prefs, "/c"));
-    EXPECT_EQ(prefs.recentFiles, (List{"/c", "/a", "/b"}));
-    EXPECT_EQ(prefs.lastFile, "/c");
-}
-
-TEST(RecentFiles, PathAlreadyThirdMovesToFirstWithoutChangingTheCount)
-{
-    Preferences prefs = withRecent({"/a", "/b", "/c", "/d"});
-    rememberRecentFile(prefs, "/c");
-    EXPECT_EQ(prefs.recentFiles, (List{"/c", "/a", "/b", "/d"}));
-}
-
-TEST(RecentFiles, FifthDistinctPathDropsTheOldest)
-{
-    Preferences prefs = withRecent({"/a", "/b", "/c", "/d"});
-    rememberRecentFile(prefs, "/e");
-    EXPECT_EQ(prefs.recentFiles, (List{"/e", "/a", "/b", "/c"}));
-}
-
-TEST(RecentFiles, ComparisonIsCaseSensitive)
-{
-    Preferences prefs = withRecent({"/a.Q72"});
-    rememberRecentFile(prefs, "/A.Q72");
-    EXPECT_EQ(prefs.recentFiles, (List{"/A.Q72", "/a.Q72"}));
+    const struct
+    {
+        const char* name;
+        List before;
+        std::string path;
+        List after;
+    } cases[] = {
+        {"new path", {"/a", "/b"}, "/c", {"/c", "/a", "/b"}},
+        {"path already third", {"/a", "/b", "/c", "/d"}, "/c", {"/c", "/a", "/b", "/d"}},
+        {"fifth distinct path drops the oldest", {"/a", "/b", "/c", "/d"}, "/e", {"/e", "/a", "/b", "/c"}},
+        {"comparison is case-sensitive", {"/a.Q72"}, "/A.Q72", {"/A.Q72", "/a.Q72"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Preferences prefs;
+        prefs.recentFiles = c.before;
+        EXPECT_TRUE(rememberRecentFile(prefs, c.path));
+        EXPECT_EQ(prefs.recentFiles, c.after);
+        EXPECT_EQ(prefs.lastFile, c.path);
+    }
 }
 
 TEST(RecentFiles, UnstorablePathBecomesTheLastFileOnly)
 {
-    Preferences prefs = withRecent({"/a"});
+    Preferences prefs;
+    prefs.recentFiles = {"/a"};
     EXPECT_FALSE(rememberRecentFile(prefs, "/" + std::string(300, 'p')));
     EXPECT_FALSE(rememberRecentFile(prefs, "b"));
     EXPECT_EQ(prefs.recentFiles, List{"/a"});
     EXPECT_EQ(prefs.lastFile, "b");
 }
 
-TEST(RecentFiles, ShortPathIsShownWhole)
-{
-    EXPECT_EQ(recentFileMenuLabel(1, "C:\\Jobs\\stock.Q72"), "&1:  C:\\Jobs\\stock.Q72");
-    const std::string forty(40, 'p');
-    EXPECT_EQ(recentFileMenuLabel(4, forty), "&4:  " + forty);
-}
-
-TEST(RecentFiles, LongPathShowsFifteenDotsAndTwentyTwo)
+TEST(RecentFiles, MenuLabelShortensPathsOverFortyCharactersToFifteenDotsAndTwentyTwo)
 {
     const std::string path = "/home/user/projects/warehouse/2024/inventory-count.Q72";
-    ASSERT_GT(path.size(), 40u);
-    EXPECT_EQ(recentFileMenuLabel(2, path),
-              "&2:  " + path.substr(0, 15) + "..." + path.substr(path.size() - 22));
-    EXPECT_EQ(recentFileMenuLabel(2, std::string(41, 'p')),
-              "&2:  " + std::string(15, 'p') + "..." + std::string(22, 'p'));
-}
-
-TEST(RecentFiles, ShorteningKeepsMultiByteCharactersWhole)
-{
-    std::string path;
+    std::string accented;  // e with acute accent, two bytes: shortening keeps characters whole
     for (int i = 0; i < 50; ++i) {
-        path += "\xc3\xa9";  // e with acute accent, two bytes
+        accented += "\xc3\xa9";
     }
-    std::string expected = "&1:  ";
-    for (int i = 0; i < 15; ++i) {
-        expected += "\xc3\xa9";
+    const struct
+    {
+        int number;
+        std::string path, label;
+    } cases[] = {
+        {1, "C:\\Jobs\\stock.Q72", "&1:  C:\\Jobs\\stock.Q72"},
+        {4, std::string(40, 'p'), "&4:  " + std::string(40, 'p')},
+        {2, path, "&2:  " + path.substr(0, 15) + "..." + path.substr(path.size() - 22)},
+        {2, std::string(41, 'p'), "&2:  " + std::string(15, 'p') + "..." + std::string(22, 'p')},
+        {1, accented, "&1:  " + accented.substr(0, 30) + "..." + accented.substr(100 - 44)},
+        {3, "/R&D/a.Q72", "&3:  /R&&D/a.Q72"},  // an ampersand is doubled
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(recentFileMenuLabel(c.number, c.path), c.label) << c.path;
     }
-    expected += "...";
-    for (int i = 0; i < 22; ++i) {
-        expected += "\xc3\xa9";
-    }
-    EXPECT_EQ(recentFileMenuLabel(1, path), expected);
-}
-
-TEST(RecentFiles, AmpersandInAPathIsDoubled)
-{
-    EXPECT_EQ(recentFileMenuLabel(3, "/R&D/a.Q72"), "&3:  /R&&D/a.Q72");
 }
 
 }  // namespace

@@ -34,24 +34,17 @@ TEST(RuntimeTexts, EveryTableSlotHasABuiltInText)
     EXPECT_EQ(slots, static_cast<int>(texts::runtimeTableStrings().size()));
 }
 
-TEST(RuntimeTexts, LanguageTextIsCutToTheSlotAndStoredUnpadded)
+TEST(RuntimeTexts, LanguageTextIsCutToTheSlotAndStoredUnpaddedOrFallsBackWhenEmpty)
 {
     OverrideTextSource language;
     language.set(3001, std::string(45, 'a'));
     language.set(3002, "Outils");
+    language.set(3003, "");
     auto p = startedProject();
     texts::fillAllTables(*p, language);
     EXPECT_EQ(slotText(*p, 7, 0), std::string(30, 'a'));
     EXPECT_EQ(slotText(*p, 7, 1), "Outils");
-}
-
-TEST(RuntimeTexts, EmptyLanguageEntryFallsBackToTheBuiltInText)
-{
-    OverrideTextSource language;
-    language.set(3001, "");
-    auto p = startedProject();
-    texts::fillAllTables(*p, language);
-    EXPECT_EQ(slotText(*p, 7, 0), "File" + std::string(26, ' '));
+    EXPECT_EQ(slotText(*p, 7, 2), "About" + std::string(25, ' '));
 }
 
 TEST(RuntimeTexts, FillWritesTextAndNulAndLeavesTheRestOfTheSlot)
