@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "cli/json_mirror.h"
@@ -15,15 +17,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // As the command does: a parse error is reported as malformed JSON; any other exception
-    // would leave the program and is a finding.
-    cli::Json mirror;
-    try {
-        mirror = cli::Json::parse(data, data + size);
-    } catch (const cli::Json::parse_error&) {
+    // As the command does; any exception that leaves it is a finding.
+    std::string error;
+    const std::optional<cli::Json> mirror =
+        cli::parseMirrorText(std::string(reinterpret_cast<const char*>(data), size), error);
+    if (!mirror) {
+        FUZZ_CHECK(!error.empty(), "malformed JSON gives no reason");
         return 0;
     }
-    const cli::ImageFromMirror built = cli::imageFromMirror(mirror);
+    const cli::ImageFromMirror built = cli::imageFromMirror(*mirror);
     if (!built.ok) {
         FUZZ_CHECK(!built.error.empty(), "a refused mirror gives no reason");
         FUZZ_CHECK(built.image.empty(), "a refused mirror still gives an image");

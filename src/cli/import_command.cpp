@@ -34,14 +34,13 @@ int runImport(const std::filesystem::path& input, const std::filesystem::path& o
         reportError(err, input, "cannot read the file");
         return ExitFailure;
     }
-    Json mirror;
-    try {
-        mirror = Json::parse(text.str());
-    } catch (const Json::parse_error& e) {
-        reportError(err, input, std::string("malformed JSON: ") + e.what());
+    std::string error;
+    const std::optional<Json> mirror = parseMirrorText(text.str(), error);
+    if (!mirror) {
+        reportError(err, input, error);
         return ExitFailure;
     }
-    const ImageFromMirror built = imageFromMirror(mirror);
+    const ImageFromMirror built = imageFromMirror(*mirror);
     if (!built.ok) {
         reportError(err, input, built.error);
         return ExitFailure;

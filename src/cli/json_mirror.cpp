@@ -425,6 +425,17 @@ Json mirrorOf(std::span<const std::uint8_t> image)
     return root;
 }
 
+std::optional<Json> parseMirrorText(const std::string& text, std::string& error)
+{
+    try {
+        return Json::parse(text);
+    } catch (const Json::exception& e) {
+        // Not only parse errors: a number beyond the range of a double throws out_of_range.
+        error = std::string("malformed JSON: ") + e.what();
+        return std::nullopt;
+    }
+}
+
 ImageFromMirror imageFromMirror(const Json& mirror)
 {
     using namespace project;

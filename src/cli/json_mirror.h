@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,6 +26,10 @@ struct ImageFromMirror
 };
 
 [[nodiscard]] ImageFromMirror imageFromMirror(const Json& mirror);
+
+// Parses the text of a mirror. Any malformed text, a number too large for a double among it,
+// gives nothing and the reason in `error`; nothing is thrown.
+[[nodiscard]] std::optional<Json> parseMirrorText(const std::string& text, std::string& error);
 
 // Texts are single-byte: bytes 128 to 255 travel as their Latin-1 characters.
 [[nodiscard]] std::string latin1ToUtf8(std::span<const std::uint8_t> bytes);
