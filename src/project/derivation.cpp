@@ -176,26 +176,18 @@ void clearRecordFigures(FormDef& form)
     form.keyFieldCount = 0;
 }
 
-// A saving form that a pass-down form leads to stores the menu data field. Every such flag is
-// set before any figures are counted: a form with a lower number than its pass-down form would
-// otherwise be saved with the flag but without the field in its figures, and the next save of
-// the unchanged project would give other bytes.
-void markPassDownTargets(Project& project)
-{
-    for (const FormDef& form : project.forms) {
-        if (passesDown(form) && isFormTarget(form.nextTarget) && savesRecord(project.form(form.nextTarget))) {
-            project.form(form.nextTarget).menuDataField = 1;
-        }
-    }
-}
-
+// Forms are taken in order, and a pass-down form flags its saving target as it is reached: a
+// target with a lower number keeps the figures it was already given. Terminals in the field
+// read files saved this way, so the order stays; the flag is counted on the next save.
 void deriveRecordFigures(Project& project)
 {
-    markPassDownTargets(project);
     const bool isCodeIdOn = project.device.codeIdOn != 0;
     for (FormDef& form : project.forms) {
         if (passesDown(form)) {
             clearRecordFigures(form);
+            if (isFormTarget(form.nextTarget) && savesRecord(project.form(form.nextTarget))) {
+                project.form(form.nextTarget).menuDataField = 1;
+            }
         } else if (savesRecord(form) && form.lastInputLine != 0) {
             computeSavedRecordFigures(form, isCodeIdOn);
         } else {

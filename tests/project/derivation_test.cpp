@@ -251,17 +251,29 @@ TEST_F(Derivation, FormsWithoutInputOrThatUpdateLookupsGetNoFigures)
 
 TEST_F(Derivation, PassDownFormHasNoFiguresAndMarksItsSavingTarget)
 {
-    for (const int target : {7, 2}) {  // a form after and a form before the passing one
-        SCOPED_TRACE(target);
-        p = testing_support::startedProject();
-        addTextLine(6, 1, 10);
-        passDown(6, static_cast<Byte>(target));
-        addTextLine(target, 1, 10);
-        derive();
-        expectFigures(6, 0, 0, 0);
-        EXPECT_EQ(p->form(target).menuDataField, 1);
-        expectFigures(target, 3, 1, 8 + 160 + 10);
-    }
+    addTextLine(6, 1, 10);
+    passDown(6, 7);
+    addTextLine(7, 1, 10);
+    derive();
+    expectFigures(6, 0, 0, 0);
+    EXPECT_EQ(p->form(7).menuDataField, 1);
+    expectFigures(7, 3, 1, 8 + 160 + 10);
+}
+
+// Forms are taken in order: a target before its pass-down form was counted before it got the
+// flag, and counts the menu data field from the next save on.
+TEST_F(Derivation, FormsAlreadyProcessedKeepTheirFigures)
+{
+    addTextLine(6, 1, 10);
+    passDown(6, 2);
+    addTextLine(2, 1, 10);
+    derive();
+    EXPECT_EQ(p->form(2).menuDataField, 1);
+    expectFigures(2, 2, 1, 8 + 10);
+    derive();
+    expectFigures(2, 3, 1, 8 + 160 + 10);
+    derive();
+    expectFigures(2, 3, 1, 8 + 160 + 10);
 }
 
 // Code IDs add two to the data length of the lines of forms with figures.
