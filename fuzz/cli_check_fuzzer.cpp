@@ -14,6 +14,7 @@
 #include <span>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -105,6 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     const int status = cli::runCheck(inputPath(), out, err);
+    // libFuzzer ends its process without running exit handlers, so the input goes right away.
+    std::error_code ignored;
+    fs::remove(inputPath(), ignored);
 
     switch (status) {
     case cli::ExitSuccess:
