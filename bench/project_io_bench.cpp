@@ -15,11 +15,7 @@ namespace {
 
 std::unique_ptr<project::Project> newProject()
 {
-    auto p = std::make_unique<project::Project>(project::zeroProject());
-    const texts::BuiltinTextSource texts;
-    texts::fillAllTables(*p, texts);
-    project::resetProject(*p, texts, project::Model::Q720CE);
-    return p;
+    return project::startedProject(texts::BuiltinTextSource{}, project::Model::Q720CE);
 }
 
 void BM_Serialise(benchmark::State& state)

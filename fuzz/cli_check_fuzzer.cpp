@@ -61,14 +61,6 @@ const texts::BuiltinTextSource& builtinTexts()
     return source;
 }
 
-std::unique_ptr<Project> startedProject(Model model)
-{
-    auto p = std::make_unique<Project>(project::zeroProject());
-    texts::fillAllTables(*p, builtinTexts());
-    project::resetProject(*p, builtinTexts(), model);
-    return p;
-}
-
 constexpr std::size_t Block51Begin = project::TextBlockOffset + project::textTableOffset(51);
 constexpr std::size_t Block51End = project::TextBlockOffset + project::textTableOffset(52);
 
@@ -79,7 +71,7 @@ void checkCleanFileSavesUnchanged(std::span<const std::uint8_t> file)
     const Model model = file[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)] == 1
                             ? Model::Q720PPC
                             : Model::Q720CE;
-    auto p = startedProject(model);
+    auto p = project::startedProject(builtinTexts(), model);
     FUZZ_CHECK(project::loadProject(file, *p, {builtinTexts(), model}).ok, "check calls a file clean that Open refuses");
     const std::vector<std::uint8_t> saved = project::saveProject(*p, model);
     constexpr std::pair<std::size_t, std::size_t> carried[] = {

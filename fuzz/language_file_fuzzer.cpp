@@ -27,13 +27,8 @@ using project::Project;
 
 const Project& startedProject()
 {
-    static const std::unique_ptr<Project> started = [] {
-        const texts::BuiltinTextSource builtin;
-        auto p = std::make_unique<Project>(project::zeroProject());
-        texts::fillAllTables(*p, builtin);
-        project::resetProject(*p, builtin, Model::Q720CE);
-        return p;
-    }();
+    static const std::unique_ptr<Project> started =
+        project::startedProject(texts::BuiltinTextSource{}, Model::Q720CE);
     return *started;
 }
 

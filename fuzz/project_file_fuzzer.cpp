@@ -33,14 +33,8 @@ const texts::BuiltinTextSource& builtinTexts()
 // The project as the designer holds it after start-up, before the user opens anything.
 const Project& startedProject(Model model)
 {
-    static const auto make = [](Model m) {
-        auto p = std::make_unique<Project>(project::zeroProject());
-        texts::fillAllTables(*p, builtinTexts());
-        project::resetProject(*p, builtinTexts(), m);
-        return p;
-    };
-    static const std::unique_ptr<Project> ce = make(Model::Q720CE);
-    static const std::unique_ptr<Project> ppc = make(Model::Q720PPC);
+    static const std::unique_ptr<Project> ce = project::startedProject(builtinTexts(), Model::Q720CE);
+    static const std::unique_ptr<Project> ppc = project::startedProject(builtinTexts(), Model::Q720PPC);
     return model == Model::Q720CE ? *ce : *ppc;
 }
 

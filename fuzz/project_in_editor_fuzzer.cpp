@@ -66,12 +66,7 @@ const texts::BuiltinTextSource& builtinTexts()
 
 const Project& startedProject()
 {
-    static const std::unique_ptr<Project> started = [] {
-        auto p = std::make_unique<Project>(project::zeroProject());
-        texts::fillAllTables(*p, builtinTexts());
-        project::resetProject(*p, builtinTexts(), Model::Q720CE);
-        return p;
-    }();
+    static const std::unique_ptr<Project> started = project::startedProject(builtinTexts(), Model::Q720CE);
     return *started;
 }
 

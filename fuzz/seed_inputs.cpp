@@ -34,11 +34,7 @@ constexpr std::string_view projectVersions[] = {
 
 std::unique_ptr<Project> startedProject(Model model)
 {
-    const texts::BuiltinTextSource builtin;
-    auto p = std::make_unique<Project>(project::zeroProject());
-    texts::fillAllTables(*p, builtin);
-    project::resetProject(*p, builtin, model);
-    return p;
+    return project::startedProject(texts::BuiltinTextSource{}, model);
 }
 
 void setLine(project::FormDef& form, int line, LineType type, Byte maxLength)

@@ -8,8 +8,7 @@
 #include "app/property_sheet_dialog.h"
 #include "app/qt_host.h"
 #include "editor/shell/editor_session.h"
-#include "project/defaults.h"
-#include "texts/runtime_texts.h"
+#include "project/document_io.h"
 #include "texts/text_source.h"
 
 namespace app {
@@ -76,9 +75,7 @@ bool saveFormSheet(project::Project& project, const texts::TextSource& texts, co
 bool saveSheetScreenshots(const QString& directory)
 {
     const texts::BuiltinTextSource texts;
-    auto project = std::make_unique<project::Project>(project::zeroProject());
-    texts::fillAllTables(*project, texts);
-    project::resetProject(*project, texts, project::Model::Q720CE);
+    auto project = project::startedProject(texts, project::Model::Q720CE);
     fillSampleMenu(project->menu(1));
     bool isModified = false;
     QtHost host(texts);

@@ -12,9 +12,7 @@ namespace cli {
 std::vector<std::uint8_t> newProjectImage(const texts::TextSource& texts, project::Model model)
 {
     // Start-up fills the terminal's text tables before the first reset; New resets again.
-    auto project = std::make_unique<project::Project>(project::zeroProject());
-    texts::fillAllTables(*project, texts);
-    project::resetProject(*project, texts, model);
+    auto project = project::startedProject(texts, model);
     return project::saveProject(*project, model);
 }
 

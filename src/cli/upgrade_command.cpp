@@ -15,9 +15,7 @@ UpgradedImage upgradeImage(std::span<const std::uint8_t> image, const texts::Tex
     UpgradedImage result;
     // The designer's state after start-up; Open resets again before reading, so blocks that an
     // older file lacks hold defaults and the freshly filled texts.
-    auto project = std::make_unique<project::Project>(project::zeroProject());
-    texts::fillAllTables(*project, texts);
-    project::resetProject(*project, texts, model);
+    auto project = project::startedProject(texts, model);
 
     result.load = project::loadProject(image, *project, project::LoadContext{texts, model});
     if (!result.load.ok) {

@@ -3,11 +3,20 @@
 
 #include <memory>
 
+#include "project/defaults.h"
 #include "project/derivation.h"
 #include "project/migration.h"
 #include "texts/runtime_texts.h"
 
 namespace project {
+
+std::unique_ptr<Project> startedProject(const texts::TextSource& texts, Model modelPreference)
+{
+    auto project = std::make_unique<Project>(zeroProject());
+    texts::fillAllTables(*project, texts);
+    resetProject(*project, texts, modelPreference);
+    return project;
+}
 
 LoadResult loadProject(std::span<const std::uint8_t> image, Project& project, const LoadContext& context)
 {

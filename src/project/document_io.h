@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -27,6 +28,10 @@ struct LoadResult
     // Set when the file was saved for the other terminal model: the model preference takes it.
     std::optional<Model> adoptedModel;
 };
+
+// The project as the designer holds it after start-up: every byte zero, the runtime text
+// tables filled from `texts`, then the project reset. It is what New saves.
+[[nodiscard]] std::unique_ptr<Project> startedProject(const texts::TextSource& texts, Model modelPreference);
 
 // Read project file: checks and reads the image into a copy of `project`, refills block 51
 // for files from "Q720-1.12", runs the migration, and only then replaces `project`. A rejected

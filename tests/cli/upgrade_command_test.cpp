@@ -19,9 +19,7 @@ using testing::Outcome;
 std::vector<std::uint8_t> designerOpenAndSave(const std::vector<std::uint8_t>& file, project::Model model)
 {
     const texts::BuiltinTextSource texts;
-    auto p = std::make_unique<project::Project>(project::zeroProject());
-    texts::fillAllTables(*p, texts);
-    project::resetProject(*p, texts, model);
+    auto p = project::startedProject(texts, model);
     const project::LoadResult loaded = project::loadProject(file, *p, {texts, model});
     EXPECT_TRUE(loaded.ok);
     return project::saveProject(*p, loaded.adoptedModel.value_or(model));

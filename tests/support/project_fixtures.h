@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "project/defaults.h"
+#include "project/document_io.h"
 #include "project/file_format.h"
 #include "project/project.h"
 #include "texts/builtin_strings.h"
@@ -42,10 +43,7 @@ private:
 inline std::unique_ptr<project::Project> startedProject(project::Model model = project::Model::Q720CE,
                                                         const texts::TextSource& source = texts::BuiltinTextSource{})
 {
-    auto p = std::make_unique<project::Project>(project::zeroProject());
-    texts::fillAllTables(*p, source);
-    project::resetProject(*p, source, model);
-    return p;
+    return project::startedProject(source, model);
 }
 
 // A file image of an older version: the current image with another magic, cut to the size
