@@ -6,10 +6,21 @@
 #include <set>
 #include <stdexcept>
 
-#include "cli/record_fields.h"
+#include "project/field_map.h"
 #include "project/file_format.h"
 
 namespace cli {
+
+using project::FieldKind;
+using project::FieldSpec;
+using project::RecordSpec;
+using project::complete;
+using project::formSpec;
+using project::menuSpec;
+using project::lookupSpec;
+using project::readerSpec;
+using project::deviceSpec;
+using project::transactionSpec;
 namespace {
 
 using Bytes = std::span<const std::uint8_t>;
