@@ -76,6 +76,14 @@ constexpr StringEntry entries[] = {
     {572, "Max Length :"},
     {573, "Length 1 :"},
     {574, "Length 2 :"},
+    // CODE39_2DDLG: title, check boxes, length label.
+    {1011, "Code 39 Parameters"},
+    {1012, "Convert to Code 32"},
+    {1013, "Code 32 Prefix"},
+    {1014, "Verify Check Digit"},
+    {1015, "Transmit Check Digit"},
+    {1016, "Code 39 Full ASCII"},
+    {1017, "Code Lengths :"},
     // Target codes, list placeholders and terminal models.
     {1301, "main"},
     {1302, "form  "},

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "support/project_fixtures.h"
+#include "texts/builtin_strings.h"
 #include "support/ui_harness.h"
 
 namespace editor {
@@ -111,9 +112,17 @@ TEST(DialogRegistry, EveryParameterDialogBindsControlsOfItsTemplateToBytesOfItsR
         for (const EnablingRule& rule : spec.rules) {
             EXPECT_TRUE(controls.has(rule.target) && controls.has(rule.source)) << "rule " << rule.target.value();
         }
+        // The built-in string of each caption entry is the template's own text, so that the
+        // language template offers translators the text they see.
+        if (spec.titleEntry) {
+            EXPECT_EQ(texts::builtinString(*spec.titleEntry), dialog.title);
+        }
         for (const ui::TextReplacement& run : spec.captions) {
             for (int i = 0; i < run.count; ++i) {
-                EXPECT_TRUE(controls.has(ui::ControlId(run.control.value() + i))) << "caption " << run.control.value();
+                const ui::ControlId id(run.control.value() + i);
+                EXPECT_TRUE(controls.has(id)) << "caption " << id.value();
+                EXPECT_EQ(texts::builtinString(texts::sid(texts::value(run.entry) + i)), controls.text(id))
+                    << "caption " << id.value();
             }
         }
     }
