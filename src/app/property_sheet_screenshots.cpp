@@ -57,6 +57,27 @@ void fillSampleLookupForm(project::Project& project)
     form.maxLength[3] = 6;
 }
 
+// The article file as its Lookup page shows it: comma-delimited, keyed by the article number,
+// exported automatically.
+void fillSampleLookupFile(project::LookupDef& articles)
+{
+    const char* fields[] = {"Article", "Name", "Price", "Stock", "Shelf"};
+    const project::Byte types[] = {0, 0, 2, 1, 3};
+    const project::Byte lengths[] = {13, 30, 8, 6, 1};
+    articles.numFields = static_cast<project::Byte>(std::size(fields));
+    for (std::size_t field = 0; field < std::size(fields); ++field) {
+        articles.fieldName[field].assign(fields[field]);
+        articles.fieldType[field] = types[field];
+        articles.fieldLength[field] = lengths[field];
+    }
+    articles.delimiter = ',';
+    articles.exportName.assign("ARTICLES");
+    articles.noMatchAction = 1;
+    articles.badFormatAction = 2;
+    articles.autoExport = 1;
+    articles.exportMode = 1;
+}
+
 bool saveFormSheet(project::Project& project, const texts::TextSource& texts, const QString& path)
 {
     bool isModified = false;
@@ -101,6 +122,17 @@ bool saveSheetScreenshots(const QString& directory)
     // The same form in MSQI mode: the page arranges lines 1 and 2 when it shows the form.
     lookupProject->form(1).msqiEnabled = 1;
     isSaved = saveFormSheet(*lookupProject, texts, directory + QStringLiteral("/form_msqi.png")) && isSaved;
+
+    fillSampleLookupFile(lookupProject->lookup(1));
+    bool isLookupModified = false;
+    const editor::EditorSession lookupSession{
+        *lookupProject, isLookupModified,           texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE,
+        host,           "/home/ann/stock/count.Q72"};
+    PropertySheetDialog lookupSheet(lookupSession);
+    lookupSheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Lookup));
+    lookupSheet.adjustSize();
+    isSaved = lookupSheet.grab().save(directory + QStringLiteral("/lookup_page.png")) && isSaved;
+    lookupSheet.reject();
     return isSaved;
 }
 

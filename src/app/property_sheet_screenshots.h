@@ -6,8 +6,9 @@
 
 namespace app {
 
-// Writes sheet.png (the sheet as it opens) and menu_page.png (the Menu page of a sample
-// project) into `directory`; false when a file cannot be written.
+// Writes sheet.png (the sheet as it opens), menu_page.png, the Form page of a form reading a
+// lookup file (form_lookup.png, form_msqi.png) and lookup_page.png, all of sample projects,
+// into `directory`; false when a file cannot be written.
 bool saveSheetScreenshots(const QString& directory);
 
 } // namespace app

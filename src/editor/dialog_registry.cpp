@@ -5,6 +5,7 @@
 
 #include "editor/reader/reader_dialogs.h"
 #include "resources/form_templates.h"
+#include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/reader_templates.h"
 #include "resources/sheet_templates.h"
@@ -17,6 +18,7 @@ std::span<const ui::DialogTemplate* const> allTemplates()
     static const std::vector<const ui::DialogTemplate*> all = {
         &resources::preferencesTemplate(), &resources::aboutTemplate(),    &resources::pendingPageTemplate(),
         &resources::formPageTemplate(),    &resources::menuPageTemplate(), &resources::code39ImagerTemplate(),
+        &resources::lookupPageTemplate(),
     };
     return all;
 }

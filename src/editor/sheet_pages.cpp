@@ -3,11 +3,14 @@
 // shown as a notice and applies nothing.
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "editor/forms/form_page.h"
+#include "editor/lookups/lookup_page_model.h"
 #include "editor/menus/menu_page_model.h"
 #include "editor/property_sheet_model.h"
 #include "resources/form_templates.h"
+#include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
 
 namespace editor {
@@ -24,12 +27,26 @@ CreatedPage createMenuPage(const SheetContext& c)
     return {&resources::menuPageTemplate(), std::make_unique<MenuPageModel>(c.project, c.texts, c.language)};
 }
 
+// The Form page links its lines to the lookup files as the Lookup page last published them.
+CreatedPage createLookupPage(const SheetContext& c)
+{
+    PropertySheetModel* sheet = c.sheet;
+    auto toFormPage = [sheet](const lookups::LookupSet& published) {
+        auto* formPage = sheet != nullptr ? dynamic_cast<forms::FormPage*>(sheet->pageModel(SheetPage::Form)) : nullptr;
+        if (formPage != nullptr) {
+            formPage->lookupsPublished(published);
+        }
+    };
+    return {&resources::lookupPageTemplate(),
+            std::make_unique<lookups::LookupPageModel>(c.project, c.texts, c.language, std::move(toFormPage))};
+}
+
 constexpr std::array<PageEntry, SheetPageCount> pages = {{
     {texts::sid(3), &createFormPage},
     {texts::sid(4), &createMenuPage},
-    {texts::sid(5), nullptr}, // Lookup
-    {texts::sid(6), nullptr}, // Barcode
-    {texts::sid(7), nullptr}, // Settings
+    {texts::sid(5), &createLookupPage},
+    {texts::sid(6), nullptr},  // Barcode
+    {texts::sid(7), nullptr},  // Settings
 }};
 
 } // namespace

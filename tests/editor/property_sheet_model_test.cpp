@@ -13,6 +13,7 @@
 #include "editor/pending_page_model.h"
 #include "editor/shell/editor_session.h"
 #include "resources/form_templates.h"
+#include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
@@ -181,9 +182,9 @@ TEST_F(PropertySheetModelTest, FirstPageIsTheFormPageAndPagesStillToBeBuiltShowA
 {
     auto editor = sheet();
     EXPECT_EQ(editor.pageTemplate(0), &resources::formPageTemplate());
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Lookup)));
-    EXPECT_EQ(editor.pageTemplate(2), &resources::pendingPageTemplate());
-    EXPECT_NE(dynamic_cast<PendingPageModel*>(editor.pageModel(SheetPage::Lookup)), nullptr);
+    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Barcode)));
+    EXPECT_EQ(editor.pageTemplate(3), &resources::pendingPageTemplate());
+    EXPECT_NE(dynamic_cast<PendingPageModel*>(editor.pageModel(SheetPage::Barcode)), nullptr);
 }
 
 TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)
@@ -213,6 +214,35 @@ TEST_F(PropertySheetModelTest, MenuPageAppliesOnOkWithoutSettingTheModifiedFlag)
     ASSERT_TRUE(editor.ok());
     EXPECT_EQ(m_project->menu(1).itemCount, 1);
     EXPECT_FALSE(m_isModified);
+}
+
+// The Form page links lines to what the user is editing on the Lookup page, before OK.
+TEST_F(PropertySheetModelTest, FormPageSeesTheLookupWorkingCopyAfterAPageSwitch)
+{
+    m_project->lookup(1).numFields = 3;
+    m_project->form(1).lookupFile = 1;
+    m_project->form(1).msqiEnabled = 1;  // line 1 links to the key field
+    auto editor = sheet();
+    forms::FormPage& forms = formPage(editor);
+    EXPECT_EQ(forms.workingCopy().forms[0].lookupLink[0], 1);
+    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Lookup)));
+    ui::DialogModel& lookups = *editor.pageModel(SheetPage::Lookup);
+    lookups.select(resources::LookupId::FieldCountList, 5);
+    lookups.click(resources::KeyFieldRadios.at(3));
+    lookups.select(resources::LookupId::LookupList, 1);
+    lookups.select(resources::LookupId::FieldCountList, 2);
+    EXPECT_EQ(forms.lookupFiles()[0].numFields, 3) << "published when another page is shown";
+
+    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Form)));
+    EXPECT_EQ(forms.lookupFiles()[0].numFields, 5);
+    EXPECT_EQ(forms.lookupFiles()[0].keyField, 3);
+    EXPECT_EQ(forms.lookupFiles()[1].numFields, 2);
+    EXPECT_EQ(forms.workingCopy().forms[0].lookupLink[0], 4);
+    EXPECT_EQ(m_project->lookup(1).numFields, 3) << "block 3 waits for OK";
+
+    ASSERT_TRUE(editor.ok());
+    EXPECT_EQ(m_project->lookup(1).keyField, 3);
+    EXPECT_EQ(m_project->form(1).lookupLink[0], 4);
 }
 
 TEST_F(PropertySheetModelTest, CancelAfterEditingFormsAndMenusChangesNothing)
