@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "editor/reader/reader_dialogs.h"
+#include "editor/settings/transaction_file_dialog.h"
 #include "resources/form_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/reader_templates.h"
+#include "resources/settings_templates.h"
 #include "resources/sheet_templates.h"
 #include "resources/shell_templates.h"
 
@@ -17,6 +19,7 @@ std::span<const ui::DialogTemplate* const> allTemplates()
     static const std::vector<const ui::DialogTemplate*> all = {
         &resources::preferencesTemplate(), &resources::aboutTemplate(),    &resources::pendingPageTemplate(),
         &resources::formPageTemplate(),    &resources::menuPageTemplate(), &resources::code39ImagerTemplate(),
+        &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
     };
     return all;
 }
@@ -25,6 +28,7 @@ std::span<const RegisteredParameterDialog> allParameterDialogs()
 {
     static const std::vector<RegisteredParameterDialog> all = {
         {"CODE39_2DDLG", reader::code39ImagerDialog()},
+        {"ADVANCEDLG1", settings::transactionFileDialog()},
     };
     return all;
 }

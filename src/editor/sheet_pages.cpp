@@ -7,8 +7,10 @@
 #include "editor/forms/form_page.h"
 #include "editor/menus/menu_page_model.h"
 #include "editor/property_sheet_model.h"
+#include "editor/settings/settings_page.h"
 #include "resources/form_templates.h"
 #include "resources/menu_templates.h"
+#include "resources/settings_templates.h"
 
 namespace editor {
 namespace {
@@ -24,12 +26,18 @@ CreatedPage createMenuPage(const SheetContext& c)
     return {&resources::menuPageTemplate(), std::make_unique<MenuPageModel>(c.project, c.texts, c.language)};
 }
 
+CreatedPage createSettingsPage(const SheetContext& c)
+{
+    return {&resources::settingsPageTemplate(),
+            std::make_unique<settings::SettingsPage>(c.project, c.texts, c.language, c.model)};
+}
+
 constexpr std::array<PageEntry, SheetPageCount> pages = {{
     {texts::sid(3), &createFormPage},
     {texts::sid(4), &createMenuPage},
     {texts::sid(5), nullptr}, // Lookup
     {texts::sid(6), nullptr}, // Barcode
-    {texts::sid(7), nullptr}, // Settings
+    {texts::sid(7), &createSettingsPage},
 }};
 
 } // namespace
