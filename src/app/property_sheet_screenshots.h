@@ -6,8 +6,9 @@
 
 namespace app {
 
-// Writes sheet.png (the sheet as it opens) and menu_page.png (the Menu page of a sample
-// project) into `directory`; false when a file cannot be written.
+// Writes sheet.png (the sheet as it opens), menu_page.png and settings_page.png (the Menu and
+// Settings pages of a sample project) and the form pages into `directory`; false when a file
+// cannot be written.
 bool saveSheetScreenshots(const QString& directory);
 
 } // namespace app
