@@ -78,6 +78,22 @@ void fillSampleLookupFile(project::LookupDef& articles)
     articles.exportMode = 1;
 }
 
+// Settings of a shop that exports semicolon-separated records and protects its settings.
+void fillSampleSettings(project::Project& project)
+{
+    project::DeviceSettings& d = project.device;
+    d.delimiter1 = ';';
+    d.delimiter2 = '|';
+    d.autoPreload = 1;
+    d.autoRun = 1;
+    d.password.assign("Shop42");
+    d.protectSettings = 1;
+    d.protectAutoPreload = 1;
+    d.protectDeleteData = 1;
+    project.reader[project::ReaderByte::ImageCaptureOn] = 1;
+    project.transaction.oneDataFile = 1;
+}
+
 bool saveFormSheet(project::Project& project, const texts::TextSource& texts, const QString& path)
 {
     bool isModified = false;
@@ -98,6 +114,7 @@ bool saveSheetScreenshots(const QString& directory)
     const texts::BuiltinTextSource texts;
     auto project = project::startedProject(texts, project::Model::Q720CE);
     fillSampleMenu(project->menu(1));
+    fillSampleSettings(*project);
     bool isModified = false;
     QtHost host(texts);
     const editor::EditorSession session{*project,
@@ -113,6 +130,9 @@ bool saveSheetScreenshots(const QString& directory)
     sheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Menu));
     sheet.adjustSize();
     isSaved = sheet.grab().save(directory + QStringLiteral("/menu_page.png")) && isSaved;
+    sheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Settings));
+    sheet.adjustSize();
+    isSaved = sheet.grab().save(directory + QStringLiteral("/settings_page.png")) && isSaved;
     sheet.reject();
 
     auto lookupProject = std::make_unique<project::Project>(*project);

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "editor/reader/reader_dialogs.h"
+#include "editor/settings/transaction_file_dialog.h"
 #include "resources/form_templates.h"
 #include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/reader_templates.h"
+#include "resources/settings_templates.h"
 #include "resources/sheet_templates.h"
 #include "resources/shell_templates.h"
 
@@ -19,6 +21,7 @@ std::span<const ui::DialogTemplate* const> allTemplates()
         &resources::preferencesTemplate(), &resources::aboutTemplate(),    &resources::pendingPageTemplate(),
         &resources::formPageTemplate(),    &resources::menuPageTemplate(), &resources::code39ImagerTemplate(),
         &resources::lookupPageTemplate(),
+        &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
     };
     return all;
 }
@@ -27,6 +30,7 @@ std::span<const RegisteredParameterDialog> allParameterDialogs()
 {
     static const std::vector<RegisteredParameterDialog> all = {
         {"CODE39_2DDLG", reader::code39ImagerDialog()},
+        {"ADVANCEDLG1", settings::transactionFileDialog()},
     };
     return all;
 }

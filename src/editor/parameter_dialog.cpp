@@ -61,6 +61,7 @@ Byte& ParameterDialogModel::byte(FieldRef field)
     case RecordKind::Reader: record = m_records.reader; break;
     case RecordKind::Device: record = m_records.device; break;
     case RecordKind::Form: record = m_records.form; break;
+    case RecordKind::Transaction: record = m_records.transaction; break;
     case RecordKind::FormLine:
         record = m_records.form;
         offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1));
@@ -92,6 +93,7 @@ void ParameterDialogModel::onInit()
         m_readerSnapshot.assign(m_records.reader.begin(), m_records.reader.end());
         m_deviceSnapshot.assign(m_records.device.begin(), m_records.device.end());
         m_formSnapshot.assign(m_records.form.begin(), m_records.form.end());
+        m_transactionSnapshot.assign(m_records.transaction.begin(), m_records.transaction.end());
     }
     ui::replaceCaptionTexts(controls(), m_texts, m_language, {m_spec.titleEntry, m_spec.captions});
     for (const Binding& binding : m_spec.bindings) {
@@ -103,6 +105,8 @@ void ParameterDialogModel::onInit()
             controls().setDigitsOnly(binding.control, binding.isDigitsOnly);
         } else if (binding.kind == BindingKind::Character) {
             controls().setTextLimit(binding.control, 1);
+        } else if (binding.kind == BindingKind::Text) {
+            controls().setTextLimit(binding.control, binding.maxChars);
         }
         show(binding);
     }
@@ -140,7 +144,36 @@ void ParameterDialogModel::show(const Binding& binding)
     case BindingKind::Character:
         controls().setText(binding.control, value == 0 ? std::string() : std::string(1, static_cast<char>(value)));
         break;
+    case BindingKind::Text: {
+        // A slot read from a file may lack its NUL: the text ends at the limit.
+        const std::span<Byte> slot = textSlot(binding);
+        const auto shown = slot.first(slot.empty() ? 0 : slot.size() - 1);
+        const auto end = std::find(shown.begin(), shown.end(), Byte{0});
+        controls().setText(binding.control, std::string(shown.begin(), end));
+        break;
     }
+    }
+}
+
+std::span<Byte> ParameterDialogModel::textSlot(const Binding& binding)
+{
+    std::span<Byte> record;
+    const auto bytes = static_cast<std::size_t>(std::max(binding.maxChars, 0)) + 1;
+    std::size_t offset = binding.field.offset;
+    switch (binding.field.record) {
+    case RecordKind::Reader: record = m_records.reader; break;
+    case RecordKind::Device: record = m_records.device; break;
+    case RecordKind::Form: record = m_records.form; break;
+    case RecordKind::FormLine:
+        record = m_records.form;  // text columns hold one slot per line
+        offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1)) * bytes;
+        break;
+    case RecordKind::Transaction: record = m_records.transaction; break;
+    }
+    if (offset + bytes > record.size()) {
+        return {};
+    }
+    return record.subspan(offset, bytes);
 }
 
 void ParameterDialogModel::showStored(ui::ControlId control)
@@ -176,6 +209,17 @@ void ParameterDialogModel::store(const Binding& binding)
     case BindingKind::Character: {
         const std::string& text = controls().text(binding.control);
         value = text.empty() ? 0 : static_cast<Byte>(text.front());
+        break;
+    }
+    case BindingKind::Text: {
+        const std::span<Byte> slot = textSlot(binding);
+        if (slot.empty()) {
+            break;
+        }
+        const std::string& text = controls().text(binding.control);
+        const std::size_t n = std::min(text.size(), slot.size() - 1);
+        std::copy_n(text.begin(), n, slot.begin());
+        slot[n] = 0;
         break;
     }
     }
@@ -327,6 +371,7 @@ void ParameterDialogModel::onCancel()
         restore(m_records.reader, m_readerSnapshot);
         restore(m_records.device, m_deviceSnapshot);
         restore(m_records.form, m_formSnapshot);
+        restore(m_records.transaction, m_transactionSnapshot);
     }
 }
 

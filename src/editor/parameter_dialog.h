@@ -29,6 +29,7 @@ enum class RecordKind : std::uint8_t {
     Device,    // block 5
     Form,      // the current form of the Form page's working copy
     FormLine,  // a column of the current form, at the current line
+    Transaction,  // block 61
 };
 
 struct FieldRef
@@ -42,6 +43,10 @@ consteval FieldRef readerField(std::string_view name) { return {RecordKind::Read
 consteval FieldRef deviceField(std::string_view name) { return {RecordKind::Device, project::deviceByte(name)}; }
 consteval FieldRef formField(std::string_view name) { return {RecordKind::Form, project::formByte(name)}; }
 consteval FieldRef lineField(std::string_view name) { return {RecordKind::FormLine, project::formLineColumn(name)}; }
+consteval FieldRef transactionField(std::string_view name)
+{
+    return {RecordKind::Transaction, project::fieldNamed(project::transactionFields, name).offset};
+}
 
 // The bytes the dialog edits. A dialog that binds a record it is not given reads zeros and
 // writes nothing (the loop test makes sure every registered dialog is given what it binds).
@@ -51,6 +56,7 @@ struct ParameterRecords
     std::span<project::Byte> device;
     std::span<project::Byte> form;
     int line = 0;  // 0-based slot of the current line for FormLine fields
+    std::span<project::Byte> transaction = {};
 };
 
 enum class BindingKind : std::uint8_t {
@@ -60,6 +66,7 @@ enum class BindingKind : std::uint8_t {
     List,          // drop-down list of `count` entries from string `firstEntry`; entry i stores values[i] (or i)
     Number,        // numeric edit box, `minimum`..`maximum`, at most `maxChars` characters
     Character,     // one-character edit box; empty stores 0
+    Text,          // edit box of at most `maxChars` characters over a NUL-terminated slot of maxChars + 1
 };
 
 struct Binding
@@ -97,6 +104,12 @@ constexpr Binding number(ui::ControlId control, FieldRef field, int minimum, int
 constexpr Binding character(ui::ControlId control, FieldRef field)
 {
     return {BindingKind::Character, control, field, 0, {}, {}, 0, 255, 1, false};
+}
+
+// OK writes the text and its NUL and leaves the bytes behind the NUL as they are.
+constexpr Binding text(ui::ControlId control, FieldRef field, int maxChars)
+{
+    return {BindingKind::Text, control, field, 0, {}, {}, 0, 255, maxChars, false};
 }
 
 // What a control shows while a rule disables it.
@@ -201,6 +214,8 @@ private:
     void storeLengths();
     void changed(ui::ControlId id);
     [[nodiscard]] const Binding* bindingOf(ui::ControlId id) const;
+    // The slot of a Text binding; empty when the dialog was not given its record.
+    [[nodiscard]] std::span<project::Byte> textSlot(const Binding& binding);
 
     const ParameterDialogSpec& m_spec;
     ParameterRecords m_records;
@@ -209,6 +224,7 @@ private:
     std::vector<project::Byte> m_readerSnapshot;
     std::vector<project::Byte> m_deviceSnapshot;
     std::vector<project::Byte> m_formSnapshot;
+    std::vector<project::Byte> m_transactionSnapshot;
     project::Byte m_discarded = 0;  // the target of writes to a record the dialog was not given
 };
 

@@ -2,6 +2,7 @@
 #include "editor/property_sheet_model.h"
 
 #include "editor/pending_page_model.h"
+#include "editor/settings/settings_page.h"
 #include "editor/sheet_caption.h"
 #include "editor/shell/editor_session.h"
 #include "texts/text_source.h"
@@ -83,6 +84,11 @@ const ui::DialogTemplate* PropertySheetModel::pageTemplate(int index) const
 ui::DialogModel* PropertySheetModel::pageModel(int index) const
 {
     return isCreated(index) ? m_pages[static_cast<std::size_t>(index)].model.get() : nullptr;
+}
+
+settings::SettingsPage* PropertySheetModel::settingsPage() const
+{
+    return dynamic_cast<settings::SettingsPage*>(pageModel(SheetPage::Settings));
 }
 
 bool PropertySheetModel::ok()

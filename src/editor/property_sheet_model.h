@@ -29,6 +29,9 @@ namespace editor {
 
 class PropertySheetModel;
 struct EditorSession;
+namespace settings {
+class SettingsPage;
+}
 
 // The tabs, in the order the user sees them; the Form page is shown when the sheet opens.
 enum class SheetPage { Form = 0, Menu, Lookup, Barcode, Settings };
@@ -95,6 +98,9 @@ public:
     [[nodiscard]] const ui::DialogTemplate* pageTemplate(int index) const;
     [[nodiscard]] ui::DialogModel* pageModel(int index) const;
     [[nodiscard]] ui::DialogModel* pageModel(SheetPage page) const { return pageModel(static_cast<int>(page)); }
+    // The current Settings page while it exists (nullptr before it is first shown), so that the
+    // Barcode page can update its "2D Image Capture" box when image capture is switched.
+    [[nodiscard]] settings::SettingsPage* settingsPage() const;
 
     // OK: the page shown is left, then every created page applies, in tab order. False keeps
     // the sheet open on the page that refused.

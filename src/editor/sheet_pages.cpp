@@ -9,9 +9,11 @@
 #include "editor/lookups/lookup_page_model.h"
 #include "editor/menus/menu_page_model.h"
 #include "editor/property_sheet_model.h"
+#include "editor/settings/settings_page.h"
 #include "resources/form_templates.h"
 #include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
+#include "resources/settings_templates.h"
 
 namespace editor {
 namespace {
@@ -41,12 +43,18 @@ CreatedPage createLookupPage(const SheetContext& c)
             std::make_unique<lookups::LookupPageModel>(c.project, c.texts, c.language, std::move(toFormPage))};
 }
 
+CreatedPage createSettingsPage(const SheetContext& c)
+{
+    return {&resources::settingsPageTemplate(),
+            std::make_unique<settings::SettingsPage>(c.project, c.texts, c.language, c.model)};
+}
+
 constexpr std::array<PageEntry, SheetPageCount> pages = {{
     {texts::sid(3), &createFormPage},
     {texts::sid(4), &createMenuPage},
     {texts::sid(5), &createLookupPage},
     {texts::sid(6), nullptr},  // Barcode
-    {texts::sid(7), nullptr},  // Settings
+    {texts::sid(7), &createSettingsPage},
 }};
 
 } // namespace

@@ -60,6 +60,8 @@ constexpr StringEntry entries[] = {
     {117, "Advanced..."},
     {118, "Reset"},
     {119, "Variables"},
+    // Form and transaction file properties: the export name switch both dialogs share.
+    {173, "Change export name"},
     // Menu page: labels, check boxes, item grid headers, Reset button.
     {241, "ID :"},
     {242, "Esc :"},
@@ -196,6 +198,22 @@ constexpr StringEntry entries[] = {
     {2042, "One Length"},
     {2043, "Two Lengths"},
     {2044, "Range"},
+    // Lists of the Settings page: start, number of delimiters, auto-preload, data deletion,
+    // entry options, vibrator duration ("Off", then the number, a blank and 2342).
+    {2241, "form 1"},
+    {2242, "menu 1"},
+    {2261, " 1 "},
+    {2262, " 2 "},
+    {2281, "No"},
+    {2282, "Yes"},
+    {2301, "No"},
+    {2302, "Manual"},
+    {2303, "Automatic"},
+    {2321, "No prompt"},
+    {2322, "Show count"},
+    {2323, "Show record"},
+    {2341, "Off"},
+    {2342, "Sec."},
     // Warning box titles and the save-changes prompt.
     {2601, "Error"},
     {2602, "Warning"},

@@ -23,6 +23,7 @@ std::size_t recordSize(RecordKind record)
     case RecordKind::Device: return sizeof(project::DeviceSettings);
     case RecordKind::Form: return sizeof(project::FormDef);
     case RecordKind::FormLine: return sizeof(project::FormDef) - (project::LineSlots - 1);
+    case RecordKind::Transaction: return sizeof(project::TransactionFileSettings);
     }
     return 0;
 }
@@ -35,7 +36,8 @@ ui::ControlKind kindOf(BindingKind kind)
     case BindingKind::Radio: return ui::ControlKind::RadioButton;
     case BindingKind::List: return ui::ControlKind::DropDownList;
     case BindingKind::Number:
-    case BindingKind::Character: return ui::ControlKind::Edit;
+    case BindingKind::Character:
+    case BindingKind::Text: return ui::ControlKind::Edit;
     }
     return ui::ControlKind::Label;
 }
@@ -48,7 +50,7 @@ struct Workbench
 
     ParameterRecords records()
     {
-        return {project->reader.bytes, deviceBytes(), formBytes(), 0};
+        return {project->reader.bytes, deviceBytes(), formBytes(), 0, transactionBytes()};
     }
     std::span<project::Byte> deviceBytes()
     {
@@ -57,6 +59,10 @@ struct Workbench
     std::span<project::Byte> formBytes()
     {
         return {reinterpret_cast<project::Byte*>(&project->form(1)), sizeof(project::FormDef)};
+    }
+    std::span<project::Byte> transactionBytes()
+    {
+        return {reinterpret_cast<project::Byte*>(&project->transaction), sizeof(project::TransactionFileSettings)};
     }
     std::vector<project::Byte> image() const { return project::serialiseProject(*project); }
     DialogHarness open(const ParameterDialogSpec& spec)
@@ -98,7 +104,10 @@ TEST(DialogRegistry, EveryParameterDialogBindsControlsOfItsTemplateToBytesOfItsR
                 EXPECT_EQ(controls.state(id).kind, kindOf(b.kind)) << "control " << id.value();
             }
             EXPECT_TRUE(b.values.empty() || static_cast<int>(b.values.size()) == b.count);
-            claim(b.field);
+            const int width = b.kind == BindingKind::Text ? b.maxChars + 1 : 1;  // a text claims its slot
+            for (int i = 0; i < width; ++i) {
+                claim({b.field.record, b.field.offset + static_cast<std::size_t>(i)});
+            }
         }
         if (const LengthGroup* group = spec.lengthGroup) {
             for (const ui::ControlId id :

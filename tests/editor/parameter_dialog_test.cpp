@@ -216,5 +216,45 @@ TEST_F(ParameterEngine, CancelKeepsOrRestoresTheRecordByCommitPolicy)
     }
 }
 
+// A text binding over a 21-byte slot of the transaction record: shown up to its NUL or its
+// limit, cut to the limit as typed, stored with its NUL and nothing written behind it.
+TEST(ParameterEngineText, TextIsCutToItsLimitAndStoredWithItsNulOnly)
+{
+    static constexpr ui::ControlTemplate controls[] = {
+        {ui::ControlKind::Edit, ui::ControlId(401), "", {5, 5, 100, 12}},
+        {ui::ControlKind::PushButton, ui::OkButton, "OK", {5, 30, 50, 14}},
+    };
+    static constexpr ui::DialogTemplate textDialog{"TEXTDLG", "Text", {120, 50}, controls};
+    static constexpr Binding textBindings[] = {text(ui::ControlId(401), transactionField("exportName"), 20)};
+    const ParameterDialogSpec spec{.dialogTemplate = []() -> const ui::DialogTemplate& { return textDialog; },
+                                   .titleEntry = std::nullopt,
+                                   .captions = {},
+                                   .bindings = textBindings};
+    const texts::BuiltinTextSource texts;
+    std::array<project::Byte, sizeof(project::TransactionFileSettings)> transaction{};
+    transaction.fill('x');  // a slot without its NUL, and bytes behind it
+    const auto open = [&](std::span<project::Byte> record) {
+        ParameterRecords records{};
+        records.transaction = record;
+        return DialogHarness(textDialog, ParameterDialogModel(spec, records, texts, ui::LanguageState::BuiltinOnly));
+    };
+    {
+        DialogHarness dialog = open(transaction);
+        EXPECT_EQ(dialog.text(ui::ControlId(401)), std::string(20, 'x'));
+        dialog.paste(ui::ControlId(401), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        EXPECT_EQ(dialog.text(ui::ControlId(401)), "ABCDEFGHIJKLMNOPQRST");
+        dialog.paste(ui::ControlId(401), "DAT");
+        ASSERT_TRUE(dialog.ok());
+    }
+    EXPECT_EQ(std::string(transaction.begin() + 3, transaction.begin() + 24), std::string("DAT\0", 4) + std::string(17, 'x'));
+    EXPECT_EQ(transaction[2], 'x');
+    EXPECT_EQ(transaction[24], 'x');
+    // Not given the record: shows nothing, writes nothing.
+    DialogHarness without = open({});
+    EXPECT_EQ(without.text(ui::ControlId(401)), "");
+    without.paste(ui::ControlId(401), "NAME");
+    EXPECT_TRUE(without.ok());
+}
+
 }  // namespace
 }  // namespace editor

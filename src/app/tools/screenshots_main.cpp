@@ -21,8 +21,11 @@
 #include "app/qt_host.h"
 #include "app/terminal_panel.h"
 #include "editor/shell/about_box.h"
+#include "editor/settings/transaction_file_dialog.h"
 #include "editor/shell/preferences_dialog.h"
+#include "project/defaults.h"
 #include "project/disk_file.h"
+#include "resources/settings_templates.h"
 #include "resources/shell_templates.h"
 #include "texts/preferences.h"
 
@@ -46,6 +49,19 @@ std::vector<DialogShot> dialogShots()
              editor::PreferencesDialog model(preferences, {"Deutsch", "Nederlands"}, 2, texts,
                                              ui::LanguageState::BuiltinOnly);
              return app::saveDialogScreenshot(resources::preferencesTemplate(), model, host, path);
+         }},
+        {"transaction_file.png",
+         [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
+             project::TransactionFileSettings transaction{};
+             project::resetTransactionFile(transaction, texts);
+             transaction.exportName.assign("STOCK");
+             transaction.autoExport = 1;
+             transaction.saveMode = 1;
+             editor::ParameterRecords records{};
+             records.transaction = {reinterpret_cast<project::Byte*>(&transaction), sizeof transaction};
+             editor::ParameterDialogModel model(editor::settings::transactionFileDialog(), records, texts,
+                                                ui::LanguageState::BuiltinOnly);
+             return app::saveDialogScreenshot(resources::transactionFileTemplate(), model, host, path);
          }},
         {"about.png",
          [](const QString& path, ui::Host& host, const texts::TextSource&) {
