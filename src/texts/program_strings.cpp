@@ -71,16 +71,19 @@ constexpr StringEntry entries[] = {
     {248, "Name"},
     {249, "Next :"},
     {250, "Reset"},
-    // Coupon-code note: the coupon dialog's title, then the note's label, texts and other title.
+    // Title of the coupon setting dialog, and of the coupon-code note that it opens.
     {565, "Coupon Code Setting"},
     // Length labels of the symbology dialogs: "Range" mode, then every other mode.
     {571, "Min Length :"},
     {572, "Max Length :"},
     {573, "Length 1 :"},
     {574, "Length 2 :"},
+    // Coupon-code note: label, texts from the coupon setting and from a UPC-A dialog, title of the latter.
     {582, "NOTE:"},
-    {583, "The transmit preamble parameter of UPC-A will be changed from \"System Character && Country Code\" to \"System Character\""},
-    {584, "To change from \"System Character/No Preamble\" to \"System Character && Country Code\" will affect UPC-A Coupon Code Setting"},
+    {583, "The transmit preamble parameter of UPC-A will be changed from \"System Character && Country Code\" "
+          "to \"System Character\""},
+    {584, "To change from \"System Character/No Preamble\" to \"System Character && Country Code\" "
+          "will affect UPC-A Coupon Code Setting"},
     {585, "Transmit Preamble Parameters"},
     // Target codes, list placeholders and terminal models.
     {1301, "main"},

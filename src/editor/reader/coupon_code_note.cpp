@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "editor/reader/coupon_code_note.h"
 
+#include <string>
+
 #include "resources/reader_templates.h"
 
 namespace editor::reader {
@@ -10,6 +12,16 @@ using Id = resources::CouponCodeNoteId;
 using texts::sid;
 
 constexpr int CountryCodePreamble = 2;  // "System Character & Country Code"
+
+// The note's texts double a literal "&" as captions do ("System Character && Country Code"); the
+// label shows it once.
+std::string labelText(std::string text)
+{
+    for (std::size_t at = text.find("&&"); at != std::string::npos; at = text.find("&&", at + 1)) {
+        text.erase(at, 1);
+    }
+    return text;
+}  // "System Character & Country Code"
 
 bool affectsCoupon(const ParameterDialogModel& dialog, const CouponBytes& bytes, int preamble)
 {
@@ -28,7 +40,7 @@ void CouponCodeNote::onInit()
     const bool isFromCouponSetting = m_reason == CouponNoteReason::PreambleWillChange;
     controls().setTitle(m_texts.text(isFromCouponSetting ? sid(565) : sid(585)));
     controls().setText(Id::NoteLabel, m_texts.text(sid(582)));
-    controls().setText(Id::TextLabel, m_texts.text(isFromCouponSetting ? sid(583) : sid(584)));
+    controls().setText(Id::TextLabel, labelText(m_texts.text(isFromCouponSetting ? sid(583) : sid(584))));
     if (!isFromCouponSetting) {
         // The UPC-A dialogs' note has buttons of its own in a language file.
         controls().setText(ui::OkButton, ui::captionText(m_texts, m_language, sid(70), controls().text(ui::OkButton)));

@@ -104,9 +104,8 @@ TEST_F(ImageCapture, NumberBoxesKeepToTheirRangesAsTheUserTypes)
         std::size_t offset;
     };
     const Row rows[] = {
-        {Id::SizeEdit, "200", "150", Size},   {Id::SizeEdit, "4", "5", Size},
-        {Id::QualityEdit, "", "5", Quality},  {Id::QualityEdit, "101", "100", Quality},
-        {Id::GainEdit, "5", "79", Gain},      {Id::GainEdit, "128", "127", Gain},
+        {Id::SizeEdit, "200", "150", Size},       {Id::SizeEdit, "4", "5", Size},  {Id::QualityEdit, "", "5", Quality},
+        {Id::QualityEdit, "101", "100", Quality}, {Id::GainEdit, "5", "79", Gain}, {Id::GainEdit, "128", "127", Gain},
         {Id::GainEdit, "080", "80", Gain},
     };
     for (const Row& row : rows) {
@@ -131,8 +130,10 @@ TEST_F(ImageCapture, StoredNumbersOutsideTheirRangesOpenCorrectedAndOnlyOkStores
         const char* shown;
     };
     const Row rows[] = {
-        {Gain, 50, Id::GainEdit, "79"},     {Gain, 200, Id::GainEdit, "127"},
-        {Quality, 0, Id::QualityEdit, "5"}, {Size, 255, Id::SizeEdit, "150"},
+        {Gain, 50, Id::GainEdit, "79"},
+        {Gain, 200, Id::GainEdit, "127"},
+        {Quality, 0, Id::QualityEdit, "5"},
+        {Size, 255, Id::SizeEdit, "150"},
     };
     for (const Row& row : rows) {
         for (const bool isOk : {false, true}) {

@@ -161,7 +161,9 @@ TEST_F(ImagerDialogs, CountryCodePreambleAsksWithTheCouponNoteWhileTheCouponCode
         EXPECT_EQ(at(199), row.note == Note::Cancelled ? 1 : 0) << row.name;
         if (row.note != Note::NotShown) {
             EXPECT_EQ(title, "Transmit Preamble Parameters") << row.name;
-            EXPECT_EQ(text, texts.text(texts::sid(584))) << row.name;
+            EXPECT_EQ(text, "To change from \"System Character/No Preamble\" to \"System Character & Country Code\" "
+                            "will affect UPC-A Coupon Code Setting")
+                << row.name;
         }
         if (row.note == Note::Cancelled) {
             EXPECT_EQ(dialog.selection(Id::PreambleList), 1) << row.name;  // back at the stored preamble
@@ -181,18 +183,30 @@ TEST_F(ImagerDialogs, DependentControlsFollowTheirSwitchAndClearOrKeepTheirValue
         std::vector<std::pair<std::size_t, project::Byte>> expected;
     };
     const Row rows[] = {
-        {"MicroPDF417 off keeps Code 128 Emulation's mark", symbologiesImagerDialog(), {{275, 1}, {276, 1}},
+        {"MicroPDF417 off keeps Code 128 Emulation's mark",
+         symbologiesImagerDialog(),
+         {{275, 1}, {276, 1}},
          [](DialogHarness& d) { d.click(resources::SymbologiesImagerId::MicroPdf417Check); },
-         resources::SymbologiesImagerId::Code128EmulationCheck, {{275, 0}, {276, 1}}},
-        {"Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25ImagerDialog(), {{237, 1}, {238, 1}},
+         resources::SymbologiesImagerId::Code128EmulationCheck,
+         {{275, 0}, {276, 1}}},
+        {"Interleaved 25 \"Disable\" clears Transmit Check Digit",
+         interleaved25ImagerDialog(),
+         {{237, 1}, {238, 1}},
          [](DialogHarness& d) { d.select(resources::Interleaved25ImagerId::VerifyCheckDigitList, 0); },
-         resources::Interleaved25ImagerId::TransmitCheckDigitCheck, {{237, 0}, {238, 0}}},
-        {"Code 11 \"No verification\" clears Transmit Check Digit", code11ImagerDialog(), {{231, 2}, {232, 1}},
+         resources::Interleaved25ImagerId::TransmitCheckDigitCheck,
+         {{237, 0}, {238, 0}}},
+        {"Code 11 \"No verification\" clears Transmit Check Digit",
+         code11ImagerDialog(),
+         {{231, 2}, {232, 1}},
          [](DialogHarness& d) { d.select(resources::Code11ImagerId::VerifyCheckDigitList, 0); },
-         resources::Code11ImagerId::TransmitCheckDigitCheck, {{231, 0}, {232, 0}}},
-        {"MSI one check digit keeps the algorithm", msiImagerDialog(), {{254, 1}, {256, 1}},
+         resources::Code11ImagerId::TransmitCheckDigitCheck,
+         {{231, 0}, {232, 0}}},
+        {"MSI one check digit keeps the algorithm",
+         msiImagerDialog(),
+         {{254, 1}, {256, 1}},
          [](DialogHarness& d) { d.select(resources::MsiImagerId::CheckDigitsList, 0); },
-         resources::MsiImagerId::CheckAlgorithmList, {{254, 0}, {256, 1}}},
+         resources::MsiImagerId::CheckAlgorithmList,
+         {{254, 0}, {256, 1}}},
     };
     for (const Row& row : rows) {
         project = testing_support::startedProject();
@@ -272,14 +286,30 @@ TEST(BarcodePageButtons, EachImagerButtonOpensItsDialogAndNoOther)
         const char* dialog;  // nullptr: no parameter dialog
     };
     const Row rows[] = {
-        {3, 501, "UPCA_2DDLG"},         {3, 502, "UPCE_2DDLG"},         {3, 503, "UPCE1_2DDLG"},
-        {3, 504, "EAN8_2DDLG"},         {3, 505, "EAN13DLG_2D"},        {3, 508, "EAN128_2DDLG"},
-        {3, 510, "CODE39_2DDLG"},       {3, 511, "CODE93_2DDLG"},       {3, 512, "CODABAR_2DDLG"},
-        {3, 513, "DISCRETE25_2DDLG"},   {3, 514, "INTERLEAVE25_2DDLG"}, {3, 515, "RSS14_2DDLG"},
-        {3, 518, "MSI_2DDLG"},          {3, 519, "CODE11_2DDLG"},       {3, 520, "IMAGECAPTURE_2DDLG"},
-        {3, 531, "POSTAL_2DDLG"},       {3, 532, "COMPOSITE_2DDLG"},    {3, 533, "SYMBOLOGIES_2DDLG"},
-        {3, 534, "MACROPDF_2DDLG"},     {13, 510, "CODE39_2DDLG"},      {3, 521, nullptr},
-        {3, 506, nullptr},              {1, 501, nullptr},              {2, 510, nullptr},
+        {3, 501, "UPCA_2DDLG"},
+        {3, 502, "UPCE_2DDLG"},
+        {3, 503, "UPCE1_2DDLG"},
+        {3, 504, "EAN8_2DDLG"},
+        {3, 505, "EAN13DLG_2D"},
+        {3, 508, "EAN128_2DDLG"},
+        {3, 510, "CODE39_2DDLG"},
+        {3, 511, "CODE93_2DDLG"},
+        {3, 512, "CODABAR_2DDLG"},
+        {3, 513, "DISCRETE25_2DDLG"},
+        {3, 514, "INTERLEAVE25_2DDLG"},
+        {3, 515, "RSS14_2DDLG"},
+        {3, 518, "MSI_2DDLG"},
+        {3, 519, "CODE11_2DDLG"},
+        {3, 520, "IMAGECAPTURE_2DDLG"},
+        {3, 531, "POSTAL_2DDLG"},
+        {3, 532, "COMPOSITE_2DDLG"},
+        {3, 533, "SYMBOLOGIES_2DDLG"},
+        {3, 534, "MACROPDF_2DDLG"},
+        {13, 510, "CODE39_2DDLG"},
+        {3, 521, nullptr},
+        {3, 506, nullptr},
+        {1, 501, nullptr},
+        {2, 510, nullptr},
     };
     std::set<std::string_view> opened;
     for (const Row& row : rows) {
