@@ -140,7 +140,12 @@ void ParameterDialogModel::show(const Binding& binding)
         ui::checkIndex(controls(), {binding.control, binding.count}, positionOf(binding, value));
         break;
     case BindingKind::List: controls().setSelection(binding.control, positionOf(binding, value)); break;
-    case BindingKind::Number: controls().setText(binding.control, std::to_string(value)); break;
+    case BindingKind::Number: {
+        // A working copy shows a stored value outside the range as OK will store it.
+        const int shown = binding.isCorrectedOnOpen ? std::clamp<int>(value, binding.minimum, binding.maximum) : value;
+        controls().setText(binding.control, std::to_string(shown));
+        break;
+    }
     case BindingKind::Character:
         controls().setText(binding.control, value == 0 ? std::string() : std::string(1, static_cast<char>(value)));
         break;
@@ -201,8 +206,9 @@ void ParameterDialogModel::store(const Binding& binding)
         }
         break;
     case BindingKind::Number:
-        // A box that a rule disabled keeps its stored byte.
-        if (const auto number = numberIn(binding.control); number && controls().isEnabled(binding.control)) {
+        // A box that a rule disabled keeps its stored byte, unless the box is a working copy.
+        if (const auto number = numberIn(binding.control);
+            number && (controls().isEnabled(binding.control) || binding.isCorrectedOnOpen)) {
             value = static_cast<Byte>(std::min(*number, 255));
         }
         break;
@@ -233,7 +239,7 @@ void ParameterDialogModel::applyRules(ui::ControlId source)
         }
         bool isEnabled = controls().isEnabled(source);
         if (rule.selections == 0) {
-            isEnabled = isEnabled && controls().isChecked(source);
+            isEnabled = isEnabled && controls().isChecked(source) != rule.isInverted;
         } else {
             const int position = controls().selection(source);
             isEnabled = isEnabled && position >= 0 && position < 32 && (rule.selections >> position & 1U) != 0;

@@ -81,6 +81,7 @@ struct Binding
     int maximum = 255;
     int maxChars = 3;
     bool isDigitsOnly = true;
+    bool isCorrectedOnOpen = false;
 };
 
 constexpr Binding flag(ui::ControlId control, FieldRef field) { return {BindingKind::Flag, control, field}; }
@@ -105,6 +106,20 @@ constexpr Binding character(ui::ControlId control, FieldRef field)
 {
     return {BindingKind::Character, control, field, 0, {}, {}, 0, 255, 1, false};
 }
+// A number box that takes characters of any kind; what is not a number becomes the minimum when
+// editing finishes.
+constexpr Binding anyCharacters(Binding number)
+{
+    number.isDigitsOnly = false;
+    return number;
+}
+// A number box of a dialog that edits a working copy: a stored value outside the range is shown
+// corrected at opening, and OK stores what the box shows, whether a rule disabled it or not.
+constexpr Binding correctedOnOpen(Binding number)
+{
+    number.isCorrectedOnOpen = true;
+    return number;
+}
 
 // OK writes the text and its NUL and leaves the bytes behind the NUL as they are.
 constexpr Binding text(ui::ControlId control, FieldRef field, int maxChars)
@@ -118,20 +133,26 @@ enum class WhenDisabled : std::uint8_t {
     Keep,   // the control keeps what it shows and stores it
 };
 
-// `target` is enabled only while `source` (a check box) is checked, or while the selection of
-// `source` (a list) is one of the bits of `selections`.
+// `target` is enabled only while `source` (a check box) is checked (unchecked when
+// `isInverted`), or while the selection of `source` (a list) is one of the bits of `selections`.
 struct EnablingRule
 {
     ui::ControlId target;
     ui::ControlId source;
     std::uint32_t selections = 0;  // 0: `source` is a check box
     WhenDisabled whenDisabled = WhenDisabled::Clear;
+    bool isInverted = false;
 };
 
 constexpr EnablingRule enabledWhileChecked(ui::ControlId target, ui::ControlId source,
                                            WhenDisabled whenDisabled = WhenDisabled::Clear)
 {
     return {target, source, 0, whenDisabled};
+}
+constexpr EnablingRule enabledWhileUnchecked(ui::ControlId target, ui::ControlId source,
+                                             WhenDisabled whenDisabled = WhenDisabled::Clear)
+{
+    return {target, source, 0, whenDisabled, true};
 }
 // `selections`: a bit per list position, position 0 the lowest.
 constexpr EnablingRule enabledWhileSelected(ui::ControlId target, ui::ControlId source, std::uint32_t selections,
@@ -195,6 +216,7 @@ public:
     [[nodiscard]] ui::Controls& shown() { return controls(); }
     [[nodiscard]] ui::Host& dialogHost() { return host(); }
     [[nodiscard]] const texts::TextSource& texts() const { return m_texts; }
+    [[nodiscard]] ui::LanguageState language() const { return m_language; }
     // Shows the stored value of one binding again (a hook that refuses a choice).
     void showStored(ui::ControlId control);
 

@@ -15,13 +15,21 @@ inline constexpr int ParameterWidth = 190;
 inline constexpr int LabelWidth = 86;
 inline constexpr int ListHeight = 70;  // with the opened list
 
+// The width of a dialog and of the label column, for dialogs whose texts need more room.
+struct Columns
+{
+    int width = ParameterWidth;
+    int labelWidth = LabelWidth;
+};
+
 [[nodiscard]] constexpr int rowY(int row) { return Margin + row * RowHeight; }
 // The height of a dialog with `rows` rows above its OK and Cancel row.
 [[nodiscard]] constexpr int dialogHeight(int rows) { return rowY(rows) + 14 + Margin; }
 
-[[nodiscard]] constexpr ui::ControlTemplate check(ui::ControlId id, std::string_view text, int row)
+[[nodiscard]] constexpr ui::ControlTemplate check(ui::ControlId id, std::string_view text, int row,
+                                                  Columns columns = {})
 {
-    return {ui::ControlKind::CheckBox, id, text, {Margin, rowY(row), ParameterWidth - 2 * Margin, 10}};
+    return {ui::ControlKind::CheckBox, id, text, {Margin, rowY(row), columns.width - 2 * Margin, 10}};
 }
 [[nodiscard]] constexpr ui::ControlTemplate radio(ui::ControlId id, std::string_view text, int row, int column = 0)
 {
@@ -29,27 +37,28 @@ inline constexpr int ListHeight = 70;  // with the opened list
     return {ui::ControlKind::RadioButton, id, text, {Margin + column * width, rowY(row), width, 10}};
 }
 // A label in the left half of a row, its control in the right half.
-[[nodiscard]] constexpr ui::ControlTemplate label(ui::ControlId id, std::string_view text, int row)
+[[nodiscard]] constexpr ui::ControlTemplate label(ui::ControlId id, std::string_view text, int row,
+                                                  Columns columns = {})
 {
-    return {ui::ControlKind::Label, id, text, {Margin, rowY(row) + 2, LabelWidth, 8}};
+    return {ui::ControlKind::Label, id, text, {Margin, rowY(row) + 2, columns.labelWidth, 8}};
 }
-[[nodiscard]] constexpr ui::ControlTemplate list(ui::ControlId id, int row)
+[[nodiscard]] constexpr ui::ControlTemplate list(ui::ControlId id, int row, Columns columns = {})
 {
-    return {ui::ControlKind::DropDownList, id, "",
-            {Margin + LabelWidth + 4, rowY(row), ParameterWidth - 2 * Margin - LabelWidth - 4, ListHeight}};
+    const int x = Margin + columns.labelWidth + 4;
+    return {ui::ControlKind::DropDownList, id, "", {x, rowY(row), columns.width - Margin - x, ListHeight}};
 }
-[[nodiscard]] constexpr ui::ControlTemplate edit(ui::ControlId id, int row, int width = 24)
+[[nodiscard]] constexpr ui::ControlTemplate edit(ui::ControlId id, int row, int width = 24, Columns columns = {})
 {
-    return {ui::ControlKind::Edit, id, "", {Margin + LabelWidth + 4, rowY(row), width, 12}};
+    return {ui::ControlKind::Edit, id, "", {Margin + columns.labelWidth + 4, rowY(row), width, 12}};
 }
-[[nodiscard]] constexpr ui::ControlTemplate okButton(int row)
+[[nodiscard]] constexpr ui::ControlTemplate okButton(int row, Columns columns = {})
 {
-    return {ui::ControlKind::PushButton, ui::OkButton, "OK", {ParameterWidth / 2 - 56, rowY(row), 50, 14},
+    return {ui::ControlKind::PushButton, ui::OkButton, "OK", {columns.width / 2 - 56, rowY(row), 50, 14},
             ui::ControlStyle::DefaultButton};
 }
-[[nodiscard]] constexpr ui::ControlTemplate cancelButton(int row)
+[[nodiscard]] constexpr ui::ControlTemplate cancelButton(int row, Columns columns = {})
 {
-    return {ui::ControlKind::PushButton, ui::CancelButton, "Cancel", {ParameterWidth / 2 + 6, rowY(row), 50, 14}};
+    return {ui::ControlKind::PushButton, ui::CancelButton, "Cancel", {columns.width / 2 + 6, rowY(row), 50, 14}};
 }
 
 }  // namespace resources::layout

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The templates of the reader settings' parameter dialogs.
+// The templates of the reader settings' dialogs: the symbology parameters of each reader type
+// (the 2D imager's in imager_templates.h) and the coupon-code dialogs.
 #pragma once
 
+#include "resources/imager_templates.h"
 #include "ui/control_id.h"
 
 namespace ui {
@@ -10,21 +12,13 @@ struct DialogTemplate;
 
 namespace resources {
 
-// CODE39_2DDLG: the 2D imager's Code 39 parameters.
-enum class Code39ImagerId {
-    ConvertToCode32Check = 101,
-    Code32PrefixCheck = 102,
-    VerifyCheckDigitCheck = 103,
-    TransmitCheckDigitCheck = 104,
-    FullAsciiCheck = 105,
-    Trioptic39Check = 106,
-    LengthModeList = 301,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
+// COUPON_CODE_NOTE: a note on the coupon code and the UPC-A preamble, with OK and Cancel. Its
+// title and text depend on who opens it.
+enum class CouponCodeNoteId {
+    NoteLabel = 601,
+    TextLabel = 602,
+    NoticeIcon = 1069,
 };
-[[nodiscard]] const ui::DialogTemplate& code39ImagerTemplate();
+[[nodiscard]] const ui::DialogTemplate& couponCodeNoteTemplate();
 
 }  // namespace resources

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <set>
 
 #include "support/project_fixtures.h"
@@ -152,9 +153,14 @@ TEST(DialogRegistry, EveryFlagFlipsItsOwnByteOnOk)
                 // Switch on whatever enables the box first.
                 DialogHarness dialog = bench.open(entry.spec);
                 for (const EnablingRule& rule : entry.spec.rules) {
-                    if (rule.target == b.control && rule.selections == 0 && !dialog.isChecked(rule.source) &&
-                        dialog.isEnabled(rule.source)) {
+                    if (rule.target != b.control || !dialog.isEnabled(rule.source)) {
+                        continue;
+                    }
+                    const int position = dialog.selection(rule.source);
+                    if (rule.selections == 0 && dialog.isChecked(rule.source) == rule.isInverted) {
                         dialog.click(rule.source);
+                    } else if (rule.selections != 0 && (position < 0 || (rule.selections >> position & 1U) == 0)) {
+                        dialog.select(rule.source, std::countr_zero(rule.selections));
                     }
                 }
                 ASSERT_TRUE(dialog.ok());

@@ -256,5 +256,64 @@ TEST(ParameterEngineText, TextIsCutToItsLimitAndStoredWithItsNulOnly)
     EXPECT_TRUE(without.ok());
 }
 
+// A box of any characters next to a working-copy box that a switch disables while it is on.
+constexpr Binding workingCopyBindings[] = {
+    flag(EngineId::MainCheck, at(10)),
+    anyCharacters(number(EngineId::RedundancyEdit, at(16), 2, 30, 2)),
+    correctedOnOpen(number(EngineId::CharacterEdit, at(18), 79, 127, 3)),
+};
+constexpr EnablingRule workingCopyRules[] = {
+    enabledWhileUnchecked(EngineId::CharacterEdit, EngineId::MainCheck),
+};
+constexpr ParameterDialogSpec workingCopySpec{.dialogTemplate = engineTemplate,
+                                              .titleEntry = std::nullopt,
+                                              .captions = {},
+                                              .bindings = workingCopyBindings,
+                                              .rules = workingCopyRules};
+
+TEST_F(ParameterEngine, AnyCharacterNumberBoxTakesLettersAndCorrectsThemWhenEditingFinishes)
+{
+    struct Row
+    {
+        const char* typed;
+        const char* whileTyping;
+        const char* finished;
+    };
+    const Row rows[] = {
+        {"1", "1", "2"}, {"45", "30", "30"}, {"ab", "ab", "2"}, {"07", "7", "7"}, {"x9", "x9", "2"}, {"", "", "2"},
+    };
+    for (const Row& row : rows) {
+        DialogHarness dialog = open(workingCopySpec);
+        dialog.type(EngineId::RedundancyEdit, row.typed);
+        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), row.whileTyping) << row.typed;
+        dialog.finishEditing(EngineId::RedundancyEdit);
+        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), row.finished) << row.typed;
+    }
+}
+
+TEST_F(ParameterEngine, WorkingCopyBoxOpensCorrectedAndStoresWhatItShowsEvenWhileDisabled)
+{
+    struct Row
+    {
+        project::Byte stored;
+        const char* shown;
+    };
+    for (const Row& row : {Row{50, "79"}, Row{0, "79"}, Row{100, "100"}, Row{200, "127"}}) {
+        reset();
+        reader[18] = row.stored;
+        DialogHarness dialog = open(workingCopySpec);
+        EXPECT_FALSE(dialog.isEnabled(EngineId::CharacterEdit)) << row.shown;  // the switch is on
+        EXPECT_EQ(dialog.text(EngineId::CharacterEdit), row.shown);
+        ASSERT_TRUE(dialog.ok());
+        EXPECT_EQ(std::to_string(reader[18]), row.shown);
+    }
+    reset();
+    DialogHarness dialog = open(workingCopySpec);
+    dialog.click(EngineId::MainCheck);
+    EXPECT_TRUE(dialog.isEnabled(EngineId::CharacterEdit));  // enabled while unchecked
+    dialog.click(EngineId::MainCheck);
+    EXPECT_FALSE(dialog.isEnabled(EngineId::CharacterEdit));
+}
+
 }  // namespace
 }  // namespace editor

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Renders the designer's windows and dialogs offscreen into PNG files:
 //     formwright-screenshots <directory>
-// A new dialog is one more line in dialogShots().
+// A new dialog is one more line in dialogShots(); registered parameter dialogs are rendered by themselves.
 #include <QApplication>
 #include <QIcon>
 #include <QDir>
@@ -20,12 +20,16 @@
 #include "app/terminal_pictures.h"
 #include "app/qt_host.h"
 #include "app/terminal_panel.h"
+#include "editor/dialog_registry.h"
+#include "editor/reader/coupon_code_note.h"
 #include "editor/shell/about_box.h"
 #include "editor/settings/transaction_file_dialog.h"
 #include "editor/shell/preferences_dialog.h"
 #include "project/defaults.h"
 #include "project/disk_file.h"
 #include "resources/settings_templates.h"
+#include "project/document_io.h"
+#include "resources/reader_templates.h"
 #include "resources/shell_templates.h"
 #include "texts/preferences.h"
 
@@ -69,6 +73,35 @@ std::vector<DialogShot> dialogShots()
              return app::saveDialogScreenshot(resources::aboutTemplate(), model, host, path);
          }},
     };
+}
+
+// Every parameter dialog on the reader and system settings of a new project, named after its
+// template ("code39_2ddlg.png").
+bool saveParameterDialogShots(const QString& directory, ui::Host& host, const texts::TextSource& texts)
+{
+    bool isComplete = true;
+    for (const editor::RegisteredParameterDialog& entry : editor::allParameterDialogs()) {
+        const std::unique_ptr<project::Project> project = project::startedProject(texts, project::Model::Q720CE);
+        editor::ParameterDialogModel model(
+            entry.spec,
+            {project->reader.bytes,
+             {reinterpret_cast<project::Byte*>(&project->device), sizeof(project::DeviceSettings)},
+             {reinterpret_cast<project::Byte*>(&project->form(1)), sizeof(project::FormDef)},
+             0},
+            texts, ui::LanguageState::BuiltinOnly);
+        const QString path =
+            directory + QLatin1Char('/') + QString::fromLatin1(entry.name.data(), entry.name.size()).toLower() +
+            QStringLiteral(".png");
+        const bool isSaved = app::saveDialogScreenshot(entry.spec.dialogTemplate(), model, host, path);
+        std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
+        isComplete &= isSaved;
+    }
+    editor::reader::CouponCodeNote note(editor::reader::CouponNoteReason::PreambleAffectsCoupon, texts,
+                                        ui::LanguageState::BuiltinOnly);
+    const QString notePath = directory + QStringLiteral("/coupon_code_note.png");
+    const bool isSaved = app::saveDialogScreenshot(resources::couponCodeNoteTemplate(), note, host, notePath);
+    std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", notePath.toLocal8Bit().constData());
+    return isComplete && isSaved;
 }
 
 // The window as the desktop shows it: only what lies inside the outline.
@@ -156,6 +189,7 @@ int main(int argc, char** argv)
         isComplete &= isSaved;
     }
     isComplete &= app::saveSheetScreenshots(directory);
+    isComplete &= saveParameterDialogShots(directory, window.host(), window.designer().texts());
     fs::remove_all(programDirectory);
     return isComplete ? 0 : 1;
 }

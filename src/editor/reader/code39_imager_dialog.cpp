@@ -2,7 +2,7 @@
 // CODE39_2DDLG: the Code 39 parameters of the 2D imager.
 #include "editor/reader/reader_dialogs.h"
 
-#include "resources/reader_templates.h"
+#include "resources/imager_templates.h"
 
 namespace editor::reader {
 namespace {
