@@ -60,8 +60,10 @@ bench: build
 	./$(BUILD_DIR)/bench/formwright-bench
 
 screenshots: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-screenshots
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-screenshots formwright-cli
+	./$(BUILD_DIR)/src/cli/formwright-cli import examples/stock-taking.json $(BUILD_DIR)/stock-taking.Q72
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots \
+		--project $(BUILD_DIR)/stock-taking.Q72
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -4,10 +4,13 @@
 
 #include <QString>
 
+#include <filesystem>
+
 namespace app {
 
-// Writes sheet.png (the sheet as it opens) and menu_page.png (the Menu page of a sample
-// project) into `directory`; false when a file cannot be written.
-bool saveSheetScreenshots(const QString& directory);
+// Writes sheet.png (the sheet as it opens), menu_page.png (the Menu page) and the form pictures
+// into `directory`; false when a file cannot be written. They show `projectFile` as Open reads
+// it, or built-in samples when it is empty.
+bool saveSheetScreenshots(const QString& directory, const std::filesystem::path& projectFile = {});
 
 } // namespace app
