@@ -81,8 +81,8 @@ public:
         const Bytes newSlot = m_new.subspan(fileOffset, slotBytes);
         const std::size_t oldLength = textLength(oldSlot);
         const std::size_t newLength = textLength(newSlot);
-        if (oldLength != newLength || !std::equal(oldSlot.begin(), oldSlot.begin() + static_cast<std::ptrdiff_t>(oldLength),
-                                                  newSlot.begin())) {
+        if (oldLength != newLength ||
+            !std::equal(oldSlot.begin(), oldSlot.begin() + static_cast<std::ptrdiff_t>(oldLength), newSlot.begin())) {
             FieldChange change;
             change.kind = FieldChange::Kind::Text;
             change.block = place.block;
@@ -96,8 +96,8 @@ public:
         const std::size_t tail = std::max(oldLength, newLength) + 1;
         if (tail < slotBytes && !std::equal(oldSlot.begin() + static_cast<std::ptrdiff_t>(tail), oldSlot.end(),
                                             newSlot.begin() + static_cast<std::ptrdiff_t>(tail))) {
-            const std::string path = tailKey.starts_with("$") ? std::string(tailKey)
-                                                              : place.path + std::string(name) + "Tail";
+            const std::string path =
+                tailKey.starts_with("$") ? std::string(tailKey) : place.path + std::string(name) + "Tail";
             bytes(place, fileOffset + tail, slotBytes - tail, path);
         }
     }
@@ -274,8 +274,7 @@ std::vector<FieldChange> compareImages(Bytes oldImage, Bytes newImage)
     compareRecords(comparison, formSpec(), 2, FormBlockOffset, MaxForms, "form", "forms");
     compareRecords(comparison, lookupSpec(), 3, LookupBlockOffset, MaxLookups, "lookup", "lookups");
     comparison.record(readerSpec(), {4, ReaderBlockOffset, "reader ", "$.readerSettings."}, ReaderBlockOffset);
-    comparison.record(deviceSpec(), {5, DeviceBlockOffset, "system settings ", "$.systemSettings."},
-                      DeviceBlockOffset);
+    comparison.record(deviceSpec(), {5, DeviceBlockOffset, "system settings ", "$.systemSettings."}, DeviceBlockOffset);
     comparison.bytes({6, ReservedBlockOffset, "", ""}, ReservedBlockOffset, ReservedBlockBytes, "$.reservedBlock");
     const std::size_t textBytes = textBytesForVersion(magic);
     for (const TextTableSpec& table : textTables) {
@@ -353,9 +352,10 @@ int runDiff(const DiffOptions& options, std::ostream& out, std::ostream& err)
             reportError(err, *options.language, texts.error);
             return ExitFailure;
         }
-        const project::Model model = options.model.has_value() ? *options.model
-                                     : stampedModel(inputs[0].bytes).value_or(
-                                           stampedModel(inputs[1].bytes).value_or(project::Model::Q720CE));
+        const project::Model model =
+            options.model.has_value() ? *options.model
+                                      : stampedModel(inputs[0].bytes)
+                                            .value_or(stampedModel(inputs[1].bytes).value_or(project::Model::Q720CE));
         for (int i = 0; i < 2; ++i) {
             if (magics[i].isAtLeast(project::Version::Current)) {
                 continue;

@@ -25,9 +25,9 @@ struct FieldChange
         Byte,    // a byte without a name, or behind a text's NUL: "block 4 offset 373: 0x00 -> 0x01"
     };
     Kind kind = Kind::Number;
-    std::string field;   // "form 3 line 2 maxLength", "texts 3541", "block 4 offset 373"
-    std::string path;    // where the JSON mirror keeps it: "$.forms[2].lines[1].maxLength"
-    int block = 0;       // 0 for the version magic, 1 to 61 for the blocks
+    std::string field;       // "form 3 line 2 maxLength", "texts 3541", "block 4 offset 373"
+    std::string path;        // where the JSON mirror keeps it: "$.forms[2].lines[1].maxLength"
+    int block = 0;           // 0 for the version magic, 1 to 61 for the blocks
     std::size_t offset = 0;  // within the block
     int oldNumber = 0;
     int newNumber = 0;

@@ -76,8 +76,8 @@ int main(int argc, char** argv)
     cli::DiffOptions diffOptions;
     ModelOption diffModel;
     std::string diffLanguage;
-    CLI::App* diffCommand = app.add_subcommand(
-        "diff", "list the fields in which two project files differ; exit 1 when they differ");
+    CLI::App* diffCommand =
+        app.add_subcommand("diff", "list the fields in which two project files differ; exit 1 when they differ");
     diffCommand->add_option("OLD", diffOptions.oldFile, "project file")->required();
     diffCommand->add_option("NEW", diffOptions.newFile, "project file")->required();
     diffCommand->add_flag("--json", diffOptions.json, "print the changes as a JSON array");

@@ -15,10 +15,10 @@ namespace cli {
 namespace {
 
 using testing::AllVersions;
-using testing::Outcome;
-using testing::ScratchFolder;
 using testing::asVersion;
 using testing::newImage;
+using testing::Outcome;
+using testing::ScratchFolder;
 
 Outcome diff(const std::filesystem::path& a, const std::filesystem::path& b, bool json = false)
 {
@@ -202,23 +202,29 @@ TEST(DiffCommand, AnOlderVersionAgainstItsUpgradeShowsOnlyTheVersionAndLaterEdit
         upgraded.image[lineByteAt(3, 2, "maxLength")] = 30;
         folder.write("new.Q72", upgraded.image);
         r = diff(a, b);
-        EXPECT_EQ(r.out, header + "version: \"" + version + "\" -> \"Q720-1.14\"\n" +
-                             "form 3 line 2 maxLength: 160 -> 30\n");
+        EXPECT_EQ(r.out,
+                  header + "version: \"" + version + "\" -> \"Q720-1.14\"\n" + "form 3 line 2 maxLength: 160 -> 30\n");
 
         const Json changes = Json::parse(diff(b, a, true).out);
         ASSERT_EQ(changes.size(), 2u);
         EXPECT_EQ(changes[0]["field"], "version");
         EXPECT_EQ(changes[0]["old"], "Q720-1.14");
         EXPECT_EQ(changes[0]["new"], version);
-        EXPECT_NE(changes[0]["note"].get<std::string>().find("compared as the designer upgrades it"), std::string::npos);
+        EXPECT_NE(changes[0]["note"].get<std::string>().find("compared as the designer upgrades it"),
+                  std::string::npos);
     }
 }
 
 std::size_t blockStart(int block)
 {
     using namespace project;
-    constexpr std::size_t starts[] = {0, MenuBlockOffset, FormBlockOffset, LookupBlockOffset, ReaderBlockOffset,
-                                      DeviceBlockOffset, ReservedBlockOffset};
+    constexpr std::size_t starts[] = {0,
+                                      MenuBlockOffset,
+                                      FormBlockOffset,
+                                      LookupBlockOffset,
+                                      ReaderBlockOffset,
+                                      DeviceBlockOffset,
+                                      ReservedBlockOffset};
     if (block <= 6) {
         return starts[block];
     }
@@ -264,7 +270,7 @@ TEST(DiffCommand, UnreadableInputIsAnErrorNamingTheFile)
     const auto good = folder.write("good.Q72", newImage());
     const auto foreign = folder.writeText("notes.Q72", "just some text, long enough to have a magic");
     for (const auto& [a, b, named] : {std::tuple{good, folder.file("missing.Q72"), folder.file("missing.Q72")},
-                                       std::tuple{foreign, good, foreign}}) {
+                                      std::tuple{foreign, good, foreign}}) {
         const Outcome r = diff(a, b);
         EXPECT_EQ(r.status, ExitFailure);
         EXPECT_EQ(r.out, "");
