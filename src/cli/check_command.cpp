@@ -9,22 +9,11 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/project_labels.h"
-#include "project/field_map.h"
+#include "cli/field_maps.h"
 #include "project/derivation.h"
 #include "project/file_format.h"
 
 namespace cli {
-
-using project::FieldKind;
-using project::FieldSpec;
-using project::RecordSpec;
-using project::NoLimit;
-using project::formSpec;
-using project::menuSpec;
-using project::lookupSpec;
-using project::readerSpec;
-using project::deviceSpec;
-using project::transactionSpec;
 namespace {
 
 using project::Byte;

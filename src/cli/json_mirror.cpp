@@ -6,21 +6,10 @@
 #include <set>
 #include <stdexcept>
 
-#include "project/field_map.h"
+#include "cli/field_maps.h"
 #include "project/file_format.h"
 
 namespace cli {
-
-using project::FieldKind;
-using project::FieldSpec;
-using project::RecordSpec;
-using project::complete;
-using project::formSpec;
-using project::menuSpec;
-using project::lookupSpec;
-using project::readerSpec;
-using project::deviceSpec;
-using project::transactionSpec;
 namespace {
 
 using Bytes = std::span<const std::uint8_t>;

@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "cli/project_labels.h"
+#include "cli/field_maps.h"
 
 #include <array>
 
 #include "project/file_format.h"
 
 namespace cli {
-
-using project::FieldSpec;
-using project::RecordSpec;
-using project::fieldAt;
-using project::formSpec;
-using project::menuSpec;
-using project::lookupSpec;
-using project::readerSpec;
-using project::deviceSpec;
-using project::transactionSpec;
 namespace {
 
 template <std::size_t N>

@@ -2,8 +2,13 @@
 // The bytes of the reader settings record (block 4) that the Barcode page and the symbology
 // dialogs give a meaning, with the values a new project writes. Names start with the reader type
 // whose area holds the byte: laser (1D laser/CCD), longRange (1D extra long range), imager (2D),
-// rfid and image (capture).
+// rfid and image (capture). The long-range and 2D areas lay most symbologies out alike; those
+// groups are written once below and placed in each area.
 #pragma once
+
+#include <algorithm>
+#include <array>
+#include <type_traits>
 
 #include "project/field_map.h"
 
@@ -13,7 +18,141 @@ namespace reader_map {
 inline constexpr int Flag = 1;
 inline constexpr int Length = 127;
 
-inline constexpr FieldSpec readerFields[] = {
+// A string literal as a template argument, so that field names can be joined when the program
+// is built ("imager" + "Code39" + "LengthMode").
+template <std::size_t N>
+struct Literal
+{
+    char chars[N]{};
+    consteval Literal(const char (&text)[N]) { std::copy_n(text, N, chars); }
+};
+
+template <Literal... Parts>
+inline constexpr auto joinedChars = [] {
+    std::array<char, ((sizeof(Parts.chars) - 1) + ...) + 1> out{};
+    std::size_t n = 0;
+    ((std::copy_n(Parts.chars, sizeof(Parts.chars) - 1, out.begin() + n), n += sizeof(Parts.chars) - 1), ...);
+    return out;
+}();
+
+template <Literal... Parts>
+inline constexpr std::string_view joined{joinedChars<Parts...>.data(), joinedChars<Parts...>.size() - 1};
+
+// One table from single fields and groups of fields.
+template <typename Part> inline constexpr std::size_t fieldCount = 1;
+template <std::size_t N> inline constexpr std::size_t fieldCount<std::array<FieldSpec, N>> = N;
+
+template <typename... Parts>
+constexpr auto fieldTable(const Parts&... parts)
+{
+    std::array<FieldSpec, (fieldCount<Parts> + ...)> out{};
+    std::size_t n = 0;
+    const auto put = [&](const auto& part) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, FieldSpec>) {
+            out[n++] = part;
+        } else {
+            for (const FieldSpec& field : part) {
+                out[n++] = field;
+            }
+        }
+    };
+    (put(parts), ...);
+    return out;
+}
+
+// Length mode ("Range"), length 1 and length 2 of a symbology.
+template <Literal Area, Literal Symbology>
+constexpr std::array<FieldSpec, 3> lengthGroup(std::size_t mode)
+{
+    return {byteField(joined<Area, Symbology, "LengthMode">, mode, 3, 3),
+            byteField(joined<Area, Symbology, "Length1">, mode + 1, Length, 4),
+            byteField(joined<Area, Symbology, "Length2">, mode + 2, Length, 55)};
+}
+
+// A symbology switched on by default and followed by its length group.
+template <Literal Area, Literal Symbology>
+constexpr auto withLengths(std::size_t enable)
+{
+    return fieldTable(byteField(joined<Area, Symbology>, enable, Flag, 1), lengthGroup<Area, Symbology>(enable + 1));
+}
+
+// The UPC/EAN group, from UPC-A on to the coupon code.
+template <Literal Area>
+constexpr auto upcEanGroup(std::size_t upcA, int redundancy)
+{
+    return fieldTable(
+        byteField(joined<Area, "UpcA">, upcA, Flag, 1), byteField(joined<Area, "UpcE0">, upcA + 1, Flag, 1),
+        byteField(joined<Area, "UpcE1">, upcA + 2, Flag), byteField(joined<Area, "Ean8">, upcA + 3, Flag, 1),
+        byteField(joined<Area, "Ean13">, upcA + 4, Flag, 1), byteField(joined<Area, "BooklandEan">, upcA + 5, Flag, 1),
+        byteField(joined<Area, "Supplementals">, upcA + 6, 2),
+        byteField(joined<Area, "SupplementalRedundancy">, upcA + 7, 30, redundancy),
+        byteField(joined<Area, "UpcATransmitCheckDigit">, upcA + 8, Flag, 1),
+        byteField(joined<Area, "UpcE0TransmitCheckDigit">, upcA + 9, Flag, 1),
+        byteField(joined<Area, "UpcE1TransmitCheckDigit">, upcA + 10, Flag, 1),
+        byteField(joined<Area, "UpcAPreamble">, upcA + 11, 2, 1), byteField(joined<Area, "UpcE0Preamble">, upcA + 12, 2, 1),
+        byteField(joined<Area, "UpcE1Preamble">, upcA + 13, 2, 1),
+        byteField(joined<Area, "UpcE0ConvertToUpcA">, upcA + 14, Flag),
+        byteField(joined<Area, "UpcE1ConvertToUpcA">, upcA + 15, Flag),
+        byteField(joined<Area, "Ean8ConvertToEan13">, upcA + 16, Flag), byteField(joined<Area, "CouponCode">, upcA + 17, Flag));
+}
+
+// Code 128, GS1-128, ISBT 128, Code 39 with its options and Code 93.
+template <Literal Area>
+constexpr auto code128And39Group(std::size_t code128)
+{
+    return fieldTable(
+        byteField(joined<Area, "Code128">, code128, Flag, 1), byteField(joined<Area, "Gs1128">, code128 + 1, Flag, 1),
+        byteField(joined<Area, "Isbt128">, code128 + 2, Flag, 1), byteField(joined<Area, "Code39">, code128 + 3, Flag, 1),
+        byteField(joined<Area, "Trioptic39">, code128 + 4, Flag),
+        byteField(joined<Area, "Code39ConvertToCode32">, code128 + 5, Flag),
+        byteField(joined<Area, "Code39Code32Prefix">, code128 + 6, Flag), lengthGroup<Area, "Code39">(code128 + 7),
+        byteField(joined<Area, "Code39VerifyCheckDigit">, code128 + 10, Flag),
+        byteField(joined<Area, "Code39TransmitCheckDigit">, code128 + 11, Flag),
+        byteField(joined<Area, "Code39FullAscii">, code128 + 12, Flag), withLengths<Area, "Code93">(code128 + 13));
+}
+
+// Interleaved 25 with its check digit options, Industrial 25, Codabar with its editing options
+// and MSI with its check digit options.
+template <Literal Area>
+constexpr auto twoOfFiveToMsiGroup(std::size_t interleaved25, int msiAlgorithm)
+{
+    const std::size_t i = interleaved25;
+    return fieldTable(withLengths<Area, "Interleaved25">(i),
+                      byteField(joined<Area, "Interleaved25VerifyCheckDigit">, i + 4, 2),
+                      byteField(joined<Area, "Interleaved25TransmitCheckDigit">, i + 5, Flag),
+                      byteField(joined<Area, "Interleaved25ConvertToEan13">, i + 6, Flag),
+                      withLengths<Area, "Industrial25">(i + 7), withLengths<Area, "Codabar">(i + 11),
+                      byteField(joined<Area, "CodabarClsiEditing">, i + 15, Flag),
+                      byteField(joined<Area, "CodabarNotisEditing">, i + 16, Flag), withLengths<Area, "Msi">(i + 17),
+                      byteField(joined<Area, "MsiCheckDigits">, i + 21, 1),
+                      byteField(joined<Area, "MsiTransmitCheckDigit">, i + 22, Flag),
+                      byteField(joined<Area, "MsiCheckAlgorithm">, i + 23, 1, msiAlgorithm));
+}
+
+// The three DataBar switches and the conversion to UPC/EAN.
+template <Literal Area>
+constexpr auto dataBarGroup(std::size_t dataBar14, int isOn)
+{
+    return fieldTable(byteField(joined<Area, "DataBar14">, dataBar14, Flag, isOn),
+                      byteField(joined<Area, "DataBarLimited">, dataBar14 + 1, Flag, isOn),
+                      byteField(joined<Area, "DataBarExpanded">, dataBar14 + 2, Flag, isOn),
+                      byteField(joined<Area, "DataBarConvertToUpcEan">, dataBar14 + 3, Flag));
+}
+
+// Industrial, Interleaved and Matrix 25 of the laser reader: seven bytes each.
+template <Literal Symbology>
+constexpr std::array<FieldSpec, 7> laserTwoOfFive(std::size_t enable, int startStop)
+{
+    return {byteField(joined<"laser", Symbology>, enable, Flag, 1),
+            byteField(joined<"laser", Symbology, "StartStop">, enable + 1, 2, startStop),
+            byteField(joined<"laser", Symbology, "VerifyCheckDigit">, enable + 2, Flag),
+            byteField(joined<"laser", Symbology, "TransmitCheckDigit">, enable + 3, Flag, 1),
+            byteField(joined<"laser", Symbology, "LengthSelection">, enable + 4, 1, 1),
+            byteField(joined<"laser", Symbology, "Length1">, enable + 5, Length, 127),
+            byteField(joined<"laser", Symbology, "Length2">, enable + 6, Length, 4)};
+}
+
+inline constexpr auto readerFields = fieldTable(
     byteField("readerCode", 0, NoLimit, 7),
     byteField("laserCode39", 1, Flag, 1),
     byteField("laserCode39TransmitStartStop", 2, Flag),
@@ -24,27 +163,7 @@ inline constexpr FieldSpec readerFields[] = {
     byteField("laserItalianPharmacodeTransmitCheckDigit", 7, Flag, 1),
     byteField("laserFrenchPharmacode", 8, Flag),
     byteField("laserFrenchPharmacodeTransmitCheckDigit", 9, Flag, 1),
-    byteField("laserIndustrial25", 10, Flag, 1),
-    byteField("laserIndustrial25StartStop", 11, 2),
-    byteField("laserIndustrial25VerifyCheckDigit", 12, Flag),
-    byteField("laserIndustrial25TransmitCheckDigit", 13, Flag, 1),
-    byteField("laserIndustrial25LengthSelection", 14, 1, 1),
-    byteField("laserIndustrial25Length1", 15, Length, 127),
-    byteField("laserIndustrial25Length2", 16, Length, 4),
-    byteField("laserInterleaved25", 17, Flag, 1),
-    byteField("laserInterleaved25StartStop", 18, 2, 1),
-    byteField("laserInterleaved25VerifyCheckDigit", 19, Flag),
-    byteField("laserInterleaved25TransmitCheckDigit", 20, Flag, 1),
-    byteField("laserInterleaved25LengthSelection", 21, 1, 1),
-    byteField("laserInterleaved25Length1", 22, Length, 127),
-    byteField("laserInterleaved25Length2", 23, Length, 4),
-    byteField("laserMatrix25", 24, Flag, 1),
-    byteField("laserMatrix25StartStop", 25, 2, 2),
-    byteField("laserMatrix25VerifyCheckDigit", 26, Flag),
-    byteField("laserMatrix25TransmitCheckDigit", 27, Flag, 1),
-    byteField("laserMatrix25LengthSelection", 28, 1, 1),
-    byteField("laserMatrix25Length1", 29, Length, 127),
-    byteField("laserMatrix25Length2", 30, Length, 4),
+    laserTwoOfFive<"Industrial25">(10, 0), laserTwoOfFive<"Interleaved25">(17, 1), laserTwoOfFive<"Matrix25">(24, 2),
     byteField("laserCodabar", 31, Flag, 1),
     byteField("laserCodabarTransmitStartStop", 32, 4),
     byteField("laserMsi", 33, Flag),
@@ -98,137 +217,15 @@ inline constexpr FieldSpec readerFields[] = {
     byteField("laserNegativeBarcode", 81, Flag),
     byteField("laserGtin", 82, Flag),
     byteField("laserIsbt128", 83, Flag, 1),
-    byteField("longRangeUpcA", 101, Flag, 1),
-    byteField("longRangeUpcE0", 102, Flag, 1),
-    byteField("longRangeUpcE1", 103, Flag),
-    byteField("longRangeEan8", 104, Flag, 1),
-    byteField("longRangeEan13", 105, Flag, 1),
-    byteField("longRangeBooklandEan", 106, Flag, 1),
-    byteField("longRangeSupplementals", 107, 2),
-    byteField("longRangeSupplementalRedundancy", 108, 30, 14),
-    byteField("longRangeUpcATransmitCheckDigit", 109, Flag, 1),
-    byteField("longRangeUpcE0TransmitCheckDigit", 110, Flag, 1),
-    byteField("longRangeUpcE1TransmitCheckDigit", 111, Flag, 1),
-    byteField("longRangeUpcAPreamble", 112, 2, 1),
-    byteField("longRangeUpcE0Preamble", 113, 2, 1),
-    byteField("longRangeUpcE1Preamble", 114, 2, 1),
-    byteField("longRangeUpcE0ConvertToUpcA", 115, Flag),
-    byteField("longRangeUpcE1ConvertToUpcA", 116, Flag),
-    byteField("longRangeEan8ConvertToEan13", 117, Flag),
-    byteField("longRangeCouponCode", 118, Flag),
-    byteField("longRangeCode128", 120, Flag, 1),
-    byteField("longRangeGs1128", 121, Flag, 1),
-    byteField("longRangeIsbt128", 122, Flag, 1),
-    byteField("longRangeCode39", 123, Flag, 1),
-    byteField("longRangeTrioptic39", 124, Flag),
-    byteField("longRangeCode39ConvertToCode32", 125, Flag),
-    byteField("longRangeCode39Code32Prefix", 126, Flag),
-    byteField("longRangeCode39LengthMode", 127, 3, 3),
-    byteField("longRangeCode39Length1", 128, Length, 4),
-    byteField("longRangeCode39Length2", 129, Length, 55),
-    byteField("longRangeCode39VerifyCheckDigit", 130, Flag),
-    byteField("longRangeCode39TransmitCheckDigit", 131, Flag),
-    byteField("longRangeCode39FullAscii", 132, Flag),
-    byteField("longRangeCode93", 133, Flag, 1),
-    byteField("longRangeCode93LengthMode", 134, 3, 3),
-    byteField("longRangeCode93Length1", 135, Length, 4),
-    byteField("longRangeCode93Length2", 136, Length, 55),
-    byteField("longRangeInterleaved25", 137, Flag, 1),
-    byteField("longRangeInterleaved25LengthMode", 138, 3, 3),
-    byteField("longRangeInterleaved25Length1", 139, Length, 4),
-    byteField("longRangeInterleaved25Length2", 140, Length, 55),
-    byteField("longRangeInterleaved25VerifyCheckDigit", 141, 2),
-    byteField("longRangeInterleaved25TransmitCheckDigit", 142, Flag),
-    byteField("longRangeInterleaved25ConvertToEan13", 143, Flag),
-    byteField("longRangeIndustrial25", 144, Flag, 1),
-    byteField("longRangeIndustrial25LengthMode", 145, 3, 3),
-    byteField("longRangeIndustrial25Length1", 146, Length, 4),
-    byteField("longRangeIndustrial25Length2", 147, Length, 55),
-    byteField("longRangeCodabar", 148, Flag, 1),
-    byteField("longRangeCodabarLengthMode", 149, 3, 3),
-    byteField("longRangeCodabarLength1", 150, Length, 4),
-    byteField("longRangeCodabarLength2", 151, Length, 55),
-    byteField("longRangeCodabarClsiEditing", 152, Flag),
-    byteField("longRangeCodabarNotisEditing", 153, Flag),
-    byteField("longRangeMsi", 154, Flag, 1),
-    byteField("longRangeMsiLengthMode", 155, 3, 3),
-    byteField("longRangeMsiLength1", 156, Length, 4),
-    byteField("longRangeMsiLength2", 157, Length, 55),
-    byteField("longRangeMsiCheckDigits", 158, 1),
-    byteField("longRangeMsiTransmitCheckDigit", 159, Flag),
-    byteField("longRangeMsiCheckAlgorithm", 160, 1, 1),
-    byteField("longRangeDataBar14", 161, Flag),
-    byteField("longRangeDataBarLimited", 162, Flag),
-    byteField("longRangeDataBarExpanded", 163, Flag),
-    byteField("longRangeDataBarConvertToUpcEan", 164, Flag),
+    // 1D extra long range.
+    upcEanGroup<"longRange">(101, 14), code128And39Group<"longRange">(120),
+    twoOfFiveToMsiGroup<"longRange">(137, 1), dataBarGroup<"longRange">(161, 0),
     byteField("longRangeDecodeTimeout", 165, 99, 30),
     byteField("longRangeAimDuration", 167, 99),
-    byteField("imagerUpcA", 191, Flag, 1),
-    byteField("imagerUpcE0", 192, Flag, 1),
-    byteField("imagerUpcE1", 193, Flag),
-    byteField("imagerEan8", 194, Flag, 1),
-    byteField("imagerEan13", 195, Flag, 1),
-    byteField("imagerBooklandEan", 196, Flag, 1),
-    byteField("imagerSupplementals", 197, 2),
-    byteField("imagerSupplementalRedundancy", 198, 30, 10),
-    byteField("imagerUpcATransmitCheckDigit", 199, Flag, 1),
-    byteField("imagerUpcE0TransmitCheckDigit", 200, Flag, 1),
-    byteField("imagerUpcE1TransmitCheckDigit", 201, Flag, 1),
-    byteField("imagerUpcAPreamble", 202, 2, 1),
-    byteField("imagerUpcE0Preamble", 203, 2, 1),
-    byteField("imagerUpcE1Preamble", 204, 2, 1),
-    byteField("imagerUpcE0ConvertToUpcA", 205, Flag),
-    byteField("imagerUpcE1ConvertToUpcA", 206, Flag),
-    byteField("imagerEan8ConvertToEan13", 207, Flag),
-    byteField("imagerCouponCode", 208, Flag),
-    byteField("imagerLinearUpcEanDecode", 209, Flag, 1),
-    byteField("imagerCode128", 210, Flag, 1),
-    byteField("imagerGs1128", 211, Flag, 1),
-    byteField("imagerIsbt128", 212, Flag, 1),
-    byteField("imagerCode39", 213, Flag, 1),
-    byteField("imagerTrioptic39", 214, Flag),
-    byteField("imagerCode39ConvertToCode32", 215, Flag),
-    byteField("imagerCode39Code32Prefix", 216, Flag),
-    byteField("imagerCode39LengthMode", 217, 3, 3),
-    byteField("imagerCode39Length1", 218, Length, 4),
-    byteField("imagerCode39Length2", 219, Length, 55),
-    byteField("imagerCode39VerifyCheckDigit", 220, Flag),
-    byteField("imagerCode39TransmitCheckDigit", 221, Flag),
-    byteField("imagerCode39FullAscii", 222, Flag),
-    byteField("imagerCode93", 223, Flag, 1),
-    byteField("imagerCode93LengthMode", 224, 3, 3),
-    byteField("imagerCode93Length1", 225, Length, 4),
-    byteField("imagerCode93Length2", 226, Length, 55),
-    byteField("imagerCode11", 227, Flag, 1),
-    byteField("imagerCode11LengthMode", 228, 3, 3),
-    byteField("imagerCode11Length1", 229, Length, 4),
-    byteField("imagerCode11Length2", 230, Length, 55),
-    byteField("imagerCode11VerifyCheckDigit", 231, 2),
-    byteField("imagerCode11TransmitCheckDigit", 232, Flag),
-    byteField("imagerInterleaved25", 233, Flag, 1),
-    byteField("imagerInterleaved25LengthMode", 234, 3, 3),
-    byteField("imagerInterleaved25Length1", 235, Length, 4),
-    byteField("imagerInterleaved25Length2", 236, Length, 55),
-    byteField("imagerInterleaved25VerifyCheckDigit", 237, 2),
-    byteField("imagerInterleaved25TransmitCheckDigit", 238, Flag),
-    byteField("imagerInterleaved25ConvertToEan13", 239, Flag),
-    byteField("imagerIndustrial25", 240, Flag, 1),
-    byteField("imagerIndustrial25LengthMode", 241, 3, 3),
-    byteField("imagerIndustrial25Length1", 242, Length, 4),
-    byteField("imagerIndustrial25Length2", 243, Length, 55),
-    byteField("imagerCodabar", 244, Flag, 1),
-    byteField("imagerCodabarLengthMode", 245, 3, 3),
-    byteField("imagerCodabarLength1", 246, Length, 4),
-    byteField("imagerCodabarLength2", 247, Length, 55),
-    byteField("imagerCodabarClsiEditing", 248, Flag),
-    byteField("imagerCodabarNotisEditing", 249, Flag),
-    byteField("imagerMsi", 250, Flag, 1),
-    byteField("imagerMsiLengthMode", 251, 3, 3),
-    byteField("imagerMsiLength1", 252, Length, 4),
-    byteField("imagerMsiLength2", 253, Length, 55),
-    byteField("imagerMsiCheckDigits", 254, 1),
-    byteField("imagerMsiTransmitCheckDigit", 255, Flag),
-    byteField("imagerMsiCheckAlgorithm", 256, 1),
+    // 2D imager.
+    upcEanGroup<"imager">(191, 10), byteField("imagerLinearUpcEanDecode", 209, Flag, 1), code128And39Group<"imager">(210),
+    withLengths<"imager", "Code11">(227), byteField("imagerCode11VerifyCheckDigit", 231, 2),
+    byteField("imagerCode11TransmitCheckDigit", 232, Flag), twoOfFiveToMsiGroup<"imager">(233, 0),
     byteField("imagerUsPostnet", 257, Flag, 1),
     byteField("imagerUsPlanet", 258, Flag, 1),
     byteField("imagerUkPostal", 259, Flag, 1),
@@ -237,10 +234,7 @@ inline constexpr FieldSpec readerFields[] = {
     byteField("imagerAustralianPostal", 262, Flag, 1),
     byteField("imagerDutchPostal", 263, Flag, 1),
     byteField("imagerUsPostalTransmitCheckDigit", 264, Flag, 1),
-    byteField("imagerDataBar14", 265, Flag, 1),
-    byteField("imagerDataBarLimited", 266, Flag, 1),
-    byteField("imagerDataBarExpanded", 267, Flag, 1),
-    byteField("imagerDataBarConvertToUpcEan", 268, Flag),
+    dataBarGroup<"imager">(265, 1),
     byteField("imagerCompositeCcC", 269, Flag, 1),
     byteField("imagerCompositeCcAB", 270, Flag),
     byteField("imagerCompositeTlc39", 271, Flag),
@@ -267,6 +261,7 @@ inline constexpr FieldSpec readerFields[] = {
     byteField("imageSnapshotAimPattern", 297, Flag, 1),
     byteField("imageResolution", 298, 3),
     byteField("imageOptimizedForJpegQuality", 299, Flag, 1),
+    // RFID reader and image capture.
     byteField("imageJpegQuality", 300, 100, 65),
     byteField("imageJpegSize", 301, 150, 40),
     byteField("imageFormat", 302, 3, 1),
@@ -281,8 +276,7 @@ inline constexpr FieldSpec readerFields[] = {
     byteField("goodReadSound", 342, 9, 2),
     byteField("soundCopy", 343, NoLimit, 9),
     byteField("vibratorOnCopy", 344, Flag),
-    byteField("vibratorCopy", 345, NoLimit, 2),
-};
+    byteField("vibratorCopy", 345, NoLimit, 2));
 
 }  // namespace reader_map
 
