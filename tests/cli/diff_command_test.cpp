@@ -182,36 +182,45 @@ TEST(DiffCommand, AnOlderVersionAgainstItsUpgradeShowsOnlyTheVersionAndLaterEdit
 {
     ScratchFolder folder;
     const texts::BuiltinTextSource texts;
-    for (const char* version : AllVersions) {
-        if (project::FileMagic::of(version) == project::Version::Current) {
-            continue;
+    const std::pair<const char*, std::vector<std::uint8_t>> bases[] = {
+        {"new project", newImage()}, {"random bytes", testing::randomImage("Q720-1.14", 5)}};
+    for (const auto& [baseName, base] : bases) {
+        for (const char* version : AllVersions) {
+            if (project::FileMagic::of(version) == project::Version::Current) {
+                continue;
+            }
+            SCOPED_TRACE(std::string(baseName) + " as " + version);
+            const std::vector<std::uint8_t> older = asVersion(base, version);
+            UpgradedImage upgraded = upgradeImage(older, texts, project::Model::Q720CE);
+            ASSERT_TRUE(upgraded.load.ok);
+            const auto a = folder.write("old.Q72", older);
+            const auto b = folder.write("new.Q72", upgraded.image);
+            const bool isPpc =
+                upgraded.image[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)] == 1;
+            const std::string versions =
+                a.string() + " is version " + version + ": compared as the designer upgrades it to Q720-1.14 (model " +
+                (isPpc ? "Q720PPC" : "Q720CE") + ")\nversion: \"" + version + "\" -> \"Q720-1.14\"\n";
+
+            Outcome r = diff(a, b);
+            EXPECT_EQ(r.status, ExitFindings);
+            EXPECT_EQ(r.out, versions);
+
+            const std::size_t maxLength = lineByteAt(3, 2, "maxLength");
+            const int before = upgraded.image[maxLength];
+            upgraded.image[maxLength] = static_cast<std::uint8_t>(before ^ 0x40);
+            folder.write("new.Q72", upgraded.image);
+            r = diff(a, b);
+            EXPECT_EQ(r.out, versions + "form 3 line 2 maxLength: " + std::to_string(before) + " -> " +
+                                 std::to_string(before ^ 0x40) + "\n");
+
+            const Json changes = Json::parse(diff(b, a, true).out);
+            ASSERT_EQ(changes.size(), 2u);
+            EXPECT_EQ(changes[0]["field"], "version");
+            EXPECT_EQ(changes[0]["old"], "Q720-1.14");
+            EXPECT_EQ(changes[0]["new"], version);
+            EXPECT_NE(changes[0]["note"].get<std::string>().find("compared as the designer upgrades it"),
+                      std::string::npos);
         }
-        SCOPED_TRACE(version);
-        const std::vector<std::uint8_t> older = asVersion(newImage(), version);
-        UpgradedImage upgraded = upgradeImage(older, texts, project::Model::Q720CE);
-        ASSERT_TRUE(upgraded.load.ok);
-        const auto a = folder.write("old.Q72", older);
-        const auto b = folder.write("new.Q72", upgraded.image);
-        const std::string header = a.string() + " is version " + version +
-                                   ": compared as the designer upgrades it to Q720-1.14 (model Q720CE)\n";
-
-        Outcome r = diff(a, b);
-        EXPECT_EQ(r.status, ExitFindings);
-        EXPECT_EQ(r.out, header + "version: \"" + version + "\" -> \"Q720-1.14\"\n");
-
-        upgraded.image[lineByteAt(3, 2, "maxLength")] = 30;
-        folder.write("new.Q72", upgraded.image);
-        r = diff(a, b);
-        EXPECT_EQ(r.out,
-                  header + "version: \"" + version + "\" -> \"Q720-1.14\"\n" + "form 3 line 2 maxLength: 160 -> 30\n");
-
-        const Json changes = Json::parse(diff(b, a, true).out);
-        ASSERT_EQ(changes.size(), 2u);
-        EXPECT_EQ(changes[0]["field"], "version");
-        EXPECT_EQ(changes[0]["old"], "Q720-1.14");
-        EXPECT_EQ(changes[0]["new"], version);
-        EXPECT_NE(changes[0]["note"].get<std::string>().find("compared as the designer upgrades it"),
-                  std::string::npos);
     }
 }
 
