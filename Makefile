@@ -61,8 +61,10 @@ bench: build
 
 # Every window and dialog into build/screenshots/; the README's two pictures also into docs/.
 screenshots: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-screenshots
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-screenshots formwright-cli
+	./$(BUILD_DIR)/src/cli/formwright-cli import examples/stock-taking.json $(BUILD_DIR)/stock-taking.Q72
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots \
+		--project $(BUILD_DIR)/stock-taking.Q72
 	cp $(BUILD_DIR)/screenshots/main_window_q720ce.png docs/main-window.png
 	cp $(BUILD_DIR)/screenshots/form_lookup.png docs/form-page.png
 

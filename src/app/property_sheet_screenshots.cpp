@@ -3,12 +3,15 @@
 
 #include <QTabWidget>
 
+#include <cstdio>
 #include <memory>
 
 #include "app/property_sheet_dialog.h"
 #include "app/qt_host.h"
 #include "editor/shell/editor_session.h"
+#include "project/disk_file.h"
 #include "project/document_io.h"
+#include "project/file_format.h"
 #include "texts/text_source.h"
 
 namespace app {
@@ -94,6 +97,17 @@ void fillSampleSettings(project::Project& project)
     project.transaction.oneDataFile = 1;
 }
 
+// The project as the designer holds it after opening `file`; nothing when it cannot be read.
+std::unique_ptr<project::Project> openedProject(const std::filesystem::path& file, const texts::TextSource& texts)
+{
+    auto project = project::startedProject(texts, project::Model::Q720CE);
+    const project::FileReadResult read = project::readFilePrefix(file, project::CurrentFileBytes);
+    if (!read.ok || !project::loadProject(read.bytes, *project, {texts, project::Model::Q720CE}).ok) {
+        return nullptr;
+    }
+    return project;
+}
+
 bool saveFormSheet(project::Project& project, const texts::TextSource& texts, const QString& path)
 {
     bool isModified = false;
@@ -109,12 +123,19 @@ bool saveFormSheet(project::Project& project, const texts::TextSource& texts, co
 
 } // namespace
 
-bool saveSheetScreenshots(const QString& directory)
+bool saveSheetScreenshots(const QString& directory, const std::filesystem::path& projectFile)
 {
     const texts::BuiltinTextSource texts;
-    auto project = project::startedProject(texts, project::Model::Q720CE);
-    fillSampleMenu(project->menu(1));
-    fillSampleSettings(*project);
+    const bool isSample = projectFile.empty();
+    auto project = isSample ? project::startedProject(texts, project::Model::Q720CE) : openedProject(projectFile, texts);
+    if (!project) {
+        std::fprintf(stderr, "%s: cannot open the project\n", projectFile.string().c_str());
+        return false;
+    }
+    if (isSample) {
+        fillSampleMenu(project->menu(1));
+        fillSampleSettings(*project);
+    }
     bool isModified = false;
     QtHost host(texts);
     const editor::EditorSession session{*project,
@@ -136,14 +157,18 @@ bool saveSheetScreenshots(const QString& directory)
     sheet.reject();
 
     auto lookupProject = std::make_unique<project::Project>(*project);
-    fillSampleLookupForm(*lookupProject);
+    if (isSample) {
+        fillSampleLookupForm(*lookupProject);
+    }
     isSaved = saveFormSheet(*lookupProject, texts, directory + QStringLiteral("/form_lookup.png")) && isSaved;
 
     // The same form in MSQI mode: the page arranges lines 1 and 2 when it shows the form.
     lookupProject->form(1).msqiEnabled = 1;
     isSaved = saveFormSheet(*lookupProject, texts, directory + QStringLiteral("/form_msqi.png")) && isSaved;
 
-    fillSampleLookupFile(lookupProject->lookup(1));
+    if (isSample) {
+        fillSampleLookupFile(lookupProject->lookup(1));
+    }
     bool isLookupModified = false;
     const editor::EditorSession lookupSession{
         *lookupProject, isLookupModified,           texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE,

@@ -8,6 +8,7 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/diff_command.h"
 
 namespace {
 
@@ -72,6 +73,18 @@ int main(int argc, char** argv)
     importCommand->add_option("IN", input, "JSON mirror")->required();
     importCommand->add_option("OUT", output, "project file to write")->required();
 
+    cli::DiffOptions diffOptions;
+    ModelOption diffModel;
+    std::string diffLanguage;
+    CLI::App* diffCommand =
+        app.add_subcommand("diff", "list the fields in which two project files differ; exit 1 when they differ");
+    diffCommand->add_option("OLD", diffOptions.oldFile, "project file")->required();
+    diffCommand->add_option("NEW", diffOptions.newFile, "project file")->required();
+    diffCommand->add_flag("--json", diffOptions.json, "print the changes as a JSON array");
+    diffCommand->add_option("--model", diffModel.name, "model for upgrading an older file; default: the newer file's")
+        ->check(CLI::IsMember({"Q720CE", "Q720PPC"}));
+    diffCommand->add_option("--language", diffLanguage, "language file (.lng) for upgrading an older file");
+
     std::string languageFile;
     CLI::App* languageTemplateCommand =
         app.add_subcommand("language-template", "write a language file of every built-in text, to translate");
@@ -105,6 +118,13 @@ int main(int argc, char** argv)
     }
     if (checkCommand->parsed()) {
         return cli::runCheck(input, out, err);
+    }
+    if (diffCommand->parsed()) {
+        if (diffCommand->count("--model") > 0) {
+            diffOptions.model = cli::parseModel(diffModel.name);
+        }
+        diffOptions.language = optionalPath(diffLanguage);
+        return cli::runDiff(diffOptions, out, err);
     }
     if (exportCommand->parsed()) {
         return cli::runExport({input, optionalPath(exportOutput)}, out, err);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Renders the designer's windows and dialogs offscreen into PNG files:
-//     formwright-screenshots <directory>
+//     formwright-screenshots <directory> [--project FILE.Q72]
+// With --project the property sheet pictures show that project instead of built-in samples.
 // A new dialog is one more line in dialogShots(); registered parameter dialogs are rendered by themselves.
 #include <QApplication>
 #include <QIcon>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "app/dialog_screenshot.h"
@@ -145,6 +147,10 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(app::programIconPixmap(32)));
     const QString directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    fs::path projectFile;
+    if (argc > 3 && std::string_view(argv[2]) == "--project") {
+        projectFile = argv[3];
+    }
     QDir().mkpath(directory);
     const fs::path programDirectory = fs::temp_directory_path() / "formwright_screenshots";
     fs::remove_all(programDirectory);
@@ -188,7 +194,7 @@ int main(int argc, char** argv)
         std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
         isComplete &= isSaved;
     }
-    isComplete &= app::saveSheetScreenshots(directory);
+    isComplete &= app::saveSheetScreenshots(directory, projectFile);
     isComplete &= saveParameterDialogShots(directory, window.host(), window.designer().texts());
     fs::remove_all(programDirectory);
     return isComplete ? 0 : 1;
