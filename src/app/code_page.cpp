@@ -41,6 +41,23 @@ QString fromCodePage(std::string_view bytes)
     return text;
 }
 
+QString decodedText(std::string_view bytes, texts::TextEncoding encoding)
+{
+    if (encoding == texts::TextEncoding::FileSystem) {
+        return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    return fromCodePage(bytes);
+}
+
+QString decodedText(const std::vector<texts::EncodedText>& parts)
+{
+    QString text;
+    for (const texts::EncodedText& part : parts) {
+        text += decodedText(part.bytes, part.encoding);
+    }
+    return text;
+}
+
 std::optional<std::string> toCodePage(const QString& text)
 {
     std::string bytes;

@@ -8,12 +8,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "texts/text_source.h"
 
 namespace app {
 
 // Every byte maps to one character (the five bytes the code page leaves undefined map to the
 // control characters of the same value, so no byte is lost on a round trip).
 [[nodiscard]] QString fromCodePage(std::string_view bytes);
+
+// A text of the code page or a file path of the file system.
+[[nodiscard]] QString decodedText(std::string_view bytes, texts::TextEncoding encoding);
+// Parts of mixed encodings, each decoded on its own and joined.
+[[nodiscard]] QString decodedText(const std::vector<texts::EncodedText>& parts);
 
 // The bytes of a text, or nothing when it holds a character the code page cannot store.
 [[nodiscard]] std::optional<std::string> toCodePage(const QString& text);

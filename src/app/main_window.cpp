@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "app/code_page.h"
 #include "app/property_sheet_dialog.h"
 #include "app/terminal_panel.h"
 #include "editor/shell/panel_layout.h"
@@ -99,8 +100,7 @@ void MainWindow::rebuildPopupMenu()
             m_menu.addSeparator();
             continue;
         }
-        // Paths are the system's bytes (UTF-8 here); the fixed items are plain ASCII.
-        QAction* action = m_menu.addAction(QString::fromLocal8Bit(entry.label));
+        QAction* action = m_menu.addAction(decodedText(entry.label, entry.encoding));
         action->setData(entry.command);
         const int command = entry.command;
         connect(action, &QAction::triggered, this, [this, command] { m_designer->run(command); });

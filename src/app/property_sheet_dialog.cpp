@@ -16,12 +16,6 @@
 #include "ui/dialog_model.h"
 
 namespace app {
-namespace {
-
-constexpr texts::StringId OkText = texts::sid(51);
-constexpr texts::StringId CancelText = texts::sid(52);
-
-} // namespace
 
 PropertySheetDialog::PropertySheetDialog(const editor::EditorSession& session, QWidget* parent)
     : QDialog(parent), m_host(session.host)
@@ -30,8 +24,6 @@ PropertySheetDialog::PropertySheetDialog(const editor::EditorSession& session, Q
     setWindowIcon(QIcon(sheetIconPixmap(32)));
     m_tabs = new QTabWidget(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(fromCodePage(session.texts.text(OkText)));
-    buttons->button(QDialogButtonBox::Cancel)->setText(fromCodePage(session.texts.text(CancelText)));
     connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PropertySheetDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -54,7 +46,9 @@ PropertySheetDialog::PropertySheetDialog(const editor::EditorSession& session, Q
     for (int index = 0; index < m_sheet->pageCount(); ++index) {
         m_tabs->setTabText(index, fromCodePage(m_sheet->pageTitle(index)));
     }
-    setWindowTitle(fromCodePage(m_sheet->caption()));
+    setWindowTitle(decodedText(m_sheet->caption()));
+    buttons->button(QDialogButtonBox::Ok)->setText(fromCodePage(m_sheet->okText()));
+    buttons->button(QDialogButtonBox::Cancel)->setText(fromCodePage(m_sheet->cancelText()));
     syncViews();
     connect(m_tabs, &QTabWidget::currentChanged, this, &PropertySheetDialog::showTab);
 }

@@ -32,6 +32,10 @@ PropertySheetModel::PropertySheetModel(const EditorSession& session, PageOpener 
 
 PropertySheetModel::~PropertySheetModel() = default;
 
+std::string PropertySheetModel::okText() const { return m_context.texts.text(texts::sid(51)); }
+
+std::string PropertySheetModel::cancelText() const { return m_context.texts.text(texts::sid(52)); }
+
 std::string PropertySheetModel::pageTitle(int index) const
 {
     return isValid(index) ? m_context.texts.text(m_entries[static_cast<std::size_t>(index)].title) : std::string();

@@ -13,11 +13,8 @@
 
 #include "project/project.h"
 #include "texts/string_id.h"
+#include "texts/text_source.h"
 #include "ui/localisation.h"
-
-namespace texts {
-class TextSource;
-}
 
 namespace ui {
 class DialogModel;
@@ -83,7 +80,10 @@ public:
     PropertySheetModel(const PropertySheetModel&) = delete;
     PropertySheetModel& operator=(const PropertySheetModel&) = delete;
 
-    [[nodiscard]] const std::string& caption() const { return m_caption; }
+    [[nodiscard]] const std::vector<texts::EncodedText>& caption() const { return m_caption; }
+    // The texts of the OK and Cancel buttons, language entry first.
+    [[nodiscard]] std::string okText() const;
+    [[nodiscard]] std::string cancelText() const;
     [[nodiscard]] int pageCount() const { return static_cast<int>(m_pages.size()); }
     // Tab title, language entry first.
     [[nodiscard]] std::string pageTitle(int index) const;
@@ -115,7 +115,7 @@ private:
     SheetContext m_context;
     ui::Host& m_host;
     PageOpener m_opener;
-    std::string m_caption;
+    std::vector<texts::EncodedText> m_caption;
     std::vector<PageEntry> m_entries;
     std::vector<CreatedPage> m_pages;
     int m_current = 0;

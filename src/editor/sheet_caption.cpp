@@ -12,17 +12,19 @@ constexpr texts::StringId FirstModelName = texts::sid(1311);
 
 } // namespace
 
-std::string sheetCaption(const texts::TextSource& texts, project::Model model, std::string_view currentFilePath)
+std::vector<texts::EncodedText> sheetCaption(const texts::TextSource& texts, project::Model model,
+                                             std::string_view currentFilePath)
 {
     const int modelIndex = model == project::Model::Q720PPC ? 1 : 0;
     const bool namesFile = !currentFilePath.empty() && currentFilePath != NoFileMarker;
-    std::string caption = texts.text(texts::sid(texts::value(FirstModelName) + modelIndex));
-    caption += ' ';
-    caption += texts.text(ProgramName);
-    caption += " - [ ";
-    caption += namesFile ? std::string(currentFilePath) : texts.text(NewFileText);
-    caption += " ]";
-    return caption;
+    std::string head = texts.text(texts::sid(texts::value(FirstModelName) + modelIndex));
+    head += ' ';
+    head += texts.text(ProgramName);
+    head += " - [ ";
+    texts::EncodedText file = namesFile
+                                  ? texts::EncodedText{std::string(currentFilePath), texts::TextEncoding::FileSystem}
+                                  : texts::EncodedText{texts.text(NewFileText)};
+    return {texts::EncodedText{std::move(head)}, std::move(file), texts::EncodedText{" ]"}};
 }
 
 } // namespace editor

@@ -4,12 +4,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "project/project.h"
-
-namespace texts {
-class TextSource;
-}
+#include "texts/text_source.h"
 
 namespace editor {
 
@@ -17,8 +15,9 @@ namespace editor {
 // path with this value names no file.
 inline constexpr std::string_view NoFileMarker = "Unknow";
 
-// "<model> <program> - [ <path or "New file"> ]", every part fetched language-first.
-[[nodiscard]] std::string sheetCaption(const texts::TextSource& texts, project::Model model,
+// "<model> <program> - [ <path or "New file"> ]", every text fetched language-first. The path
+// is a part of its own, in the file system's encoding; the other parts are in the code page.
+[[nodiscard]] std::vector<texts::EncodedText> sheetCaption(const texts::TextSource& texts, project::Model model,
                                        std::string_view currentFilePath);
 
 } // namespace editor

@@ -25,7 +25,7 @@ bool isKeyedInput(Byte lineType)
 
 bool isLengthLimited(Byte lineType, Byte imageEditPath)
 {
-    return isInRange(lineType, LineType::Text, LineType::Letter) || lineType == code(LineType::Alphameric)
+    return isInRange(lineType, LineType::Text, LineType::AutoPlusMinus) || lineType == code(LineType::Alphameric)
         || lineType == code(LineType::Msqi) || (lineType == code(LineType::Image) && imageEditPath == 1);
 }
 

@@ -7,6 +7,16 @@
 
 namespace texts {
 
+// How the bytes of a text are read: the program's and the terminal's texts are in the terminal's
+// code page (Windows-1252), file paths in the file system's encoding.
+enum class TextEncoding { CodePage, FileSystem };
+
+struct EncodedText
+{
+    std::string bytes;
+    TextEncoding encoding = TextEncoding::CodePage;
+};
+
 // Get text: where every text that the program or a default fetches by string ID comes from.
 class TextSource
 {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <filesystem>
+#include <fstream>
 
 #include "app/terminal_panel.h"
 #include "editor/shell/panel_layout.h"
@@ -30,6 +31,19 @@ protected:
     {
         qtApp();
         fs::create_directories(m_directory);
+        start();
+    }
+    ~MainWindowTest() override
+    {
+        m_window.reset();
+        std::error_code ignored;
+        fs::remove_all(m_directory, ignored);
+    }
+
+    // A new window on the program directory, started up.
+    void start()
+    {
+        m_window.reset();
         m_window = std::make_unique<MainWindow>(
             [this](const texts::TextSource&, QWidget*) {
                 auto host = std::make_unique<ui::testing::ScriptedHost>();
@@ -39,12 +53,6 @@ protected:
             m_directory);
         m_window->designer().setEditorRunner([this](editor::EditorSession&) { ++m_editorRuns; });
         m_window->startUp();
-    }
-    ~MainWindowTest() override
-    {
-        m_window.reset();
-        std::error_code ignored;
-        fs::remove_all(m_directory, ignored);
     }
 
     void mouse(QEvent::Type type, Qt::MouseButton button, QPoint at)
@@ -89,10 +97,20 @@ TEST_F(MainWindowTest, PopupMenuFollowsTheModelAndGainsSavedFiles)
     EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 37, 38}));
     EXPECT_EQ(m_window->popupMenu().actions()[0]->text(), QStringLiteral("&New\tCtrl+N"));
 
-    m_host->filesToSave.push_back((m_directory / "R&D").string());
+    m_host->filesToSave.push_back((m_directory / "J\xC3\xBCrgen R&D").string());
     m_window->designer().saveAs();
     EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 90, 0, 37, 38}));
-    EXPECT_TRUE(m_window->popupMenu().actions()[8]->text().endsWith(QStringLiteral("R&&D.Q72")));
+    EXPECT_TRUE(m_window->popupMenu().actions()[8]->text().endsWith(QString::fromUtf8("J\u00fcrgen R&&D.Q72")));
+}
+
+TEST_F(MainWindowTest, PopupMenuShowsTheLanguageLoadedAtStartUpInItsCodePage)
+{
+    std::ofstream(m_directory / "deutsch.lng", std::ios::binary) << "Deutsch\r\n31=&Neu\r\n32=&\xD6" "ffnen...\r\n";
+    std::ofstream(m_directory / "FWQ720.ini", std::ios::binary) << "Unknow\r0\r0\rDeutsch\r0\r";
+    start();
+    EXPECT_EQ(m_window->popupMenu().actions()[0]->text(), QStringLiteral("&Neu"));
+    EXPECT_EQ(m_window->popupMenu().actions()[1]->text(), QString::fromUtf8("&\u00d6ffnen..."));
+    EXPECT_EQ(m_window->popupMenu().actions()[2]->text(), QStringLiteral("&Save\tCtrl+S"));
 }
 
 TEST_F(MainWindowTest, MenuItemsAndTheFourAcceleratorsReachTheirCommands)

@@ -40,25 +40,27 @@ class PropertySheetDialogTest : public ::testing::Test
 protected:
     PropertySheetDialogTest() { testing::qtTestApp(); }
 
-    editor::EditorSession session()
+    editor::EditorSession session(std::string_view currentFile = "")
     {
-        return {*m_project, m_isModified, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_host, ""};
+        return {*m_project, m_isModified, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_host,
+                currentFile};
     }
 
     std::unique_ptr<project::Project> m_project = testing_support::startedProject();
-    texts::BuiltinTextSource m_texts;
+    testing_support::OverrideTextSource m_texts;
     ui::testing::ScriptedHost m_host;
     bool m_isModified = false;
 };
 
 TEST_F(PropertySheetDialogTest, ShowsFiveTitledTabsAndTheCaption)
 {
-    PropertySheetDialog sheet(session());
+    m_texts.set(1, "Formul\xE4r"); // language texts are in the code page, paths in the file system's encoding
+    PropertySheetDialog sheet(session("/home/j\xC3\xBCrgen/a.Q72"));
     ASSERT_EQ(sheet.tabs().count(), 5);
     EXPECT_EQ(sheet.tabs().tabText(0), QStringLiteral("Form"));
     EXPECT_EQ(sheet.tabs().tabText(1), QStringLiteral("Menu"));
     EXPECT_EQ(sheet.tabs().tabText(4), QStringLiteral("Settings"));
-    EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Q720CE Formwright - [ New file ]"));
+    EXPECT_EQ(sheet.windowTitle(), QString::fromUtf8("Q720CE Formul\u00e4r - [ /home/j\u00fcrgen/a.Q72 ]"));
     EXPECT_FALSE(sheet.windowIcon().isNull());
     EXPECT_NE(sheet.pageView(0), nullptr);
     EXPECT_EQ(sheet.pageView(MenuTab), nullptr) << "pages are built when first shown";

@@ -109,7 +109,11 @@ TEST(CheckCommand, LinkCodesOutOfRangeForTheLine)
     image[formByte(1, offsetof(FormDef, lookupLink), 2)] = 3;   // field 3 of 2
     image[formByte(1, offsetof(FormDef, lineType), 3)] = 9;     // prompt
     image[formByte(1, offsetof(FormDef, lookupLink), 3)] = 1;
-    expectFindings(check(folder, image),
+    image[formByte(1, offsetof(FormDef, lineType), 4)] = 1;     // text
+    image[formByte(1, offsetof(FormDef, lookupLink), 4)] = 12;  // field 12, the last plain field
+    const Outcome run = check(folder, image);
+    EXPECT_EQ(run.out.find("link code 12 (-field/+field)"), std::string::npos) << run.out;
+    expectFindings(run,
                    {
                        "form 1 line 1 lookupLink (block 2 offset 574): link code 14 (-field/+field) on a text "
                        "line; only integer, real and auto(+/-) lines take it",
@@ -117,7 +121,22 @@ TEST(CheckCommand, LinkCodesOutOfRangeForTheLine)
                        "which has 2 fields",
                        "form 1 line 3 lookupLink (block 2 offset 576): link code 1 on a prompt line, which takes "
                        "no link",
+                       "form 1 line 4 lookupLink (block 2 offset 577): link code 12 names field 12 of lookup file 1, "
+                       "which has 2 fields",
                    });
+}
+
+TEST(CheckCommand, RfidInputSourceNeedsTheRfidReader)
+{
+    const testing::ScratchFolder folder;
+    auto image = newImage();
+    image[formByte(2, offsetof(FormDef, inputSource), 5)] = 3;
+    image[DeviceBlockOffset + offsetof(project::DeviceSettings, readerType)] = 3;
+    expectFindings(check(folder, image), {"form 2 line 5 inputSource (block 2 offset 2509): input source 3 (RFID) "
+                                          "while the RFID reader is off"});
+    image[DeviceBlockOffset + offsetof(project::DeviceSettings, readerType)] = 11;  // the lowest RFID type
+    const Outcome run = check(folder, image);
+    EXPECT_EQ(run.out.find("RFID"), std::string::npos) << run.out;
 }
 
 TEST(CheckCommand, ReportsWrongSizeForTheVersion)

@@ -106,11 +106,14 @@ TEST_F(PropertySheetModelTest, FiveTabsInOrderWithTitlesFromTheLanguageFirst)
     testing_support::OverrideTextSource language;
     language.set(4, "Menue");
     language.set(7, "Einstellungen");
+    language.set(52, "Abbrechen");
     PropertySheetModel translated(*m_project, language, ui::LanguageState::Loaded, project::Model::Q720CE, m_isModified,
                                   "", m_host);
     EXPECT_EQ(translated.pageTitle(1), "Menue");
     EXPECT_EQ(translated.pageTitle(4), "Einstellungen");
     EXPECT_EQ(translated.pageTitle(0), "Form");
+    EXPECT_EQ(translated.cancelText(), "Abbrechen");
+    EXPECT_EQ(translated.okText(), "OK");
 }
 
 TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
@@ -124,7 +127,9 @@ TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
                                   opened.push_back(index);
                                   page.open(dialog, m_host);
                               });
-    EXPECT_EQ(editor.caption(), "Q720PPC Formwright - [ C:\\stock\\count.Q72 ]");
+    ASSERT_EQ(editor.caption().size(), 3U);
+    EXPECT_EQ(editor.caption()[0].bytes, "Q720PPC Formwright - [ ");
+    EXPECT_EQ(editor.caption()[1].bytes, "C:\\stock\\count.Q72");
     ASSERT_TRUE(editor.showPage(1));
     EXPECT_EQ(opened, (std::vector<int>{0, 1})) << "the opener builds each page once, when first shown";
 }

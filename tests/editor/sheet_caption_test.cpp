@@ -9,6 +9,15 @@
 namespace editor {
 namespace {
 
+std::string joined(const std::vector<texts::EncodedText>& parts)
+{
+    std::string text;
+    for (const texts::EncodedText& part : parts) {
+        text += part.bytes;
+    }
+    return text;
+}
+
 TEST(SheetCaption, NamesTheModelAndTheFileOrNewFile)
 {
     struct Case
@@ -24,7 +33,12 @@ TEST(SheetCaption, NamesTheModelAndTheFileOrNewFile)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(sheetCaption(texts::BuiltinTextSource(), c.model, c.path), c.caption);
+        const auto caption = sheetCaption(texts::BuiltinTextSource(), c.model, c.path);
+        EXPECT_EQ(joined(caption), c.caption);
+        // Only the path is in the file system's encoding; the texts are in the code page.
+        for (const texts::EncodedText& part : caption) {
+            EXPECT_EQ(part.encoding == texts::TextEncoding::FileSystem, part.bytes == c.path) << part.bytes;
+        }
     }
 }
 
@@ -34,7 +48,7 @@ TEST(SheetCaption, TranslatedPartsComeFromTheLanguage)
     texts.set(1, "Formulaire");
     texts.set(2, "Nouveau");
     texts.set(1311, "");
-    EXPECT_EQ(sheetCaption(texts, project::Model::Q720CE, ""), "Q720CE Formulaire - [ Nouveau ]");
+    EXPECT_EQ(joined(sheetCaption(texts, project::Model::Q720CE, "")), "Q720CE Formulaire - [ Nouveau ]");
 }
 
 } // namespace

@@ -33,6 +33,12 @@ TEST(DiskFile, WritesAndReadsAProjectImageOrItsPrefix)
     ASSERT_TRUE(prefix.ok);
     EXPECT_EQ(prefix.bytes.size(), 100u);
     EXPECT_EQ(prefix.totalBytes, 67205u) << "the whole size, though the read stops at the prefix";
+
+    // Replacing the file keeps its permissions.
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, shared);
+    ASSERT_TRUE(project::writeFileAtomically(path, image).ok);
+    EXPECT_EQ(fs::status(path).permissions(), shared);
 }
 
 TEST(DiskFile, FailedWriteLeavesThePreviousFileByteIdentical)

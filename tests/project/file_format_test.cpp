@@ -146,9 +146,14 @@ TEST(FileFormat, TruncatedFileIsRejectedAndProjectUnchanged)
     EXPECT_EQ(project::describe(parsed.failure), "file is truncated: 60000 of 61694 bytes");
     EXPECT_TRUE(sameBytes(before, *target));
 
-    for (const std::size_t size : {0u, 3u, 9u}) {
+    // The model prefix alone makes a truncated project, anything shorter is not a project.
+    const std::pair<std::size_t, ReadError> shortFiles[] = {
+        {9, ReadError::Truncated}, {4, ReadError::Truncated}, {3, ReadError::NotAProject}, {0, ReadError::NotAProject}};
+    for (const auto& [size, error] : shortFiles) {
         image.resize(size);
-        EXPECT_FALSE(project::parseProjectImage(image, *target).ok) << size;
+        const auto shortParsed = project::parseProjectImage(image, *target);
+        EXPECT_FALSE(shortParsed.ok) << size;
+        EXPECT_EQ(shortParsed.failure.error, error) << size;
     }
 }
 

@@ -14,61 +14,53 @@ namespace {
 
 Byte t(LineType type) { return lineCode(type); }
 
-// Classes that depend on the type code alone; codes above 16 can come from a file and belong
-// to no class.
-TEST(FormRules, TypeClassesLeaveOutTheirExceptionsAndUnknownCodes)
+// Every type class over every type code, with the image line's edit-path flag off and on and
+// without and with a lookup file, read through the last line slot. Column c of a row is code c;
+// codes above 16 can come from a file and belong to no class.
+TEST(FormRules, TypeClassesOfEveryCodeImageFlagAndLookupFile)
 {
-    for (int c = 0; c < 256; ++c) {
-        SCOPED_TRACE(c);
-        const auto type = static_cast<Byte>(c);
-        const bool known = c < LineTypeCount;
-        EXPECT_EQ(isKeyedInput(type), (c >= 1 && c <= 6) || c == 14);
-        EXPECT_EQ(isPrompted(type), known && c != 0 && c != 12 && c != 16);
-        EXPECT_EQ(hasProperties(type), known && c != 0 && (c < 9 || c > 13));
-        EXPECT_EQ(isContinuedByExtension(type), (c >= 1 && c <= 6) || c == 11 || c == 14 || c == 16);
-        if (!known) {
-            EXPECT_FALSE(isLengthLimited(type, 1));
-            EXPECT_FALSE(isLinkable(type, 1));
-            EXPECT_FALSE(countsAsInput(type, 1));
+    struct Row
+    {
+        const char* name;
+        bool (*inClass)(const FormDef&, int);
+        const char* members[2][2]; // [imageEditPath][has a lookup file]; codes 0 to 16
+    };
+    const char* keyed = "01111110000000100";
+    const char* prompted = "01111111111101110";
+    const char* properties = "01111111100000111";
+    const char* continued = "01111110000100101";
+    const Row rows[] = {
+        {"keyed input", isKeyedInput, {{keyed, keyed}, {keyed, keyed}}},
+        {"length-limited", isLengthLimited,
+         {{"01111100000000101", "01111100000000101"}, {"01111100000000111", "01111100000000111"}}},
+        {"linkable", isLinkable,
+         {{"01111110000000101", "01111111000000111"}, {"01111110000000101", "01111111000000111"}}},
+        {"prompted", isPrompted, {{prompted, prompted}, {prompted, prompted}}},
+        {"with properties", hasProperties, {{properties, properties}, {properties, properties}}},
+        {"continued by extension", isContinuedByExtension, {{continued, continued}, {continued, continued}}},
+        {"counted as input", countsAsInput,
+         {{"01111110000001101", "01111110000001101"}, {"01111110000001111", "01111110000001111"}}},
+    };
+    FormDef form{};
+    const int last = LineSlots - 1;
+    for (const Row& row : rows) {
+        for (int c = 0; c < 256; ++c) {
+            for (Byte flag = 0; flag <= 1; ++flag) {
+                for (const Byte lookupFile : {Byte{0}, Byte{5}}) {
+                    SCOPED_TRACE(testing::Message() << row.name << ", code " << c << ", imageEditPath "
+                                                    << int{flag} << ", lookup file " << int{lookupFile});
+                    form.lineType[last] = static_cast<Byte>(c);
+                    form.imageEditPath[last] = flag;
+                    form.lookupFile = lookupFile;
+                    const bool expected = c < LineTypeCount && row.members[flag][lookupFile != 0][c] == '1';
+                    EXPECT_EQ(row.inClass(form, last), expected);
+                }
+            }
         }
     }
-}
-
-TEST(FormRules, ImageAndLookupClassesDependOnTheirSwitch)
-{
-    EXPECT_FALSE(isLengthLimited(t(LineType::Image), 0));
-    EXPECT_TRUE(isLengthLimited(t(LineType::Image), 1));
-    EXPECT_FALSE(countsAsInput(t(LineType::Image), 0));
-    EXPECT_TRUE(countsAsInput(t(LineType::Image), 1));
-    EXPECT_TRUE(isLengthLimited(t(LineType::Msqi), 0));
-    EXPECT_FALSE(isLengthLimited(t(LineType::Boolean), 0));
-    EXPECT_FALSE(isLengthLimited(t(LineType::Lookup), 0));
-    // A pause counts as input but takes no keys.
-    EXPECT_TRUE(countsAsInput(t(LineType::Pause), 0));
-    EXPECT_FALSE(countsAsInput(t(LineType::Counter), 0));
-    EXPECT_FALSE(countsAsInput(t(LineType::FixedData), 0));
-    // Lookup and image lines are linkable only with a lookup file 1 to 5.
-    EXPECT_FALSE(isLinkable(t(LineType::Lookup), 0));
-    EXPECT_TRUE(isLinkable(t(LineType::Lookup), 3));
-    EXPECT_TRUE(isLinkable(t(LineType::Image), 5));
-    EXPECT_FALSE(isLinkable(t(LineType::Image), 6));
-    EXPECT_TRUE(isLinkable(t(LineType::Integer), 0));
-    EXPECT_TRUE(isLinkable(t(LineType::Msqi), 0));
-    EXPECT_FALSE(isLinkable(t(LineType::FixedData), 2));
-}
-
-TEST(FormRules, FormOverloadsReadTheLineSlot)
-{
-    auto p = testing_support::startedProject();
-    FormDef& form = p->form(1);
-    form.lineType[14] = t(LineType::Image);
-    form.imageEditPath[14] = 1;
-    form.lineType[2] = t(LineType::Lookup);
-    form.lookupFile = 2;
-    EXPECT_TRUE(countsAsInput(form, 14));
-    EXPECT_TRUE(isLengthLimited(form, 14));
-    EXPECT_TRUE(isLinkable(form, 2));
-    EXPECT_FALSE(isKeyedInput(form, 0));
+    form.lineType[last] = t(LineType::Image);
+    form.lookupFile = 6; // above five: no lookup file
+    EXPECT_FALSE(isLinkable(form, last));
 }
 
 TEST(FormRules, OutOfRangeLookupFileAndFieldCountAreBounded)

@@ -101,6 +101,11 @@ TEST_F(DialogModelTest, ClickElsewhereFinishesTheEditFirst)
     dialog.type(SampleId::LengthEdit, "2");
     dialog.click(SampleId::FixedRadio);
     EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
+    // A refused value takes the focus back from the control clicked.
+    dialog.type(SampleId::DelimiterEdit, "13");
+    dialog.click(SampleId::FixedRadio);
+    EXPECT_EQ(dialog.text(SampleId::DelimiterEdit), "44");
+    EXPECT_EQ(dialog.controls().focus(), ControlId(SampleId::DelimiterEdit));
 }
 
 TEST_F(DialogModelTest, OkNeverMeetsAnUnfinishedNumber)

@@ -118,13 +118,16 @@ void normaliseImageLine(FormDef& form, int lineIndex)
 }
 
 // "nil" and "extension" lines hold nothing of their own; an extension line keeps the length,
-// auto-enter and input mark that the line above gave it.
+// auto-enter and input mark that the line above gave it. Decimal places and the check digit
+// method are left as they are: on slots 13 to 15 they keep what was read from the file.
 void clearEmptyLine(FormDef& form, int lineIndex)
 {
     const std::size_t i = slot(lineIndex);
     const bool isExtension = form.lineType[i] == code(LineType::Extension);
     const Byte keptAutoEnter = form.autoEnter[i];
     const Byte keptInputMark = form.inputMark[i];
+    const Byte keptDecimalPlaces = form.decimalPlaces[i];
+    const Byte keptCheckDigitMethod = form.checkDigitMethod[i];
     form.lookupLink[i] = 0;
     form.prompt[i].clear();
     form.inputSource[i] = BothInputSources;
@@ -132,6 +135,8 @@ void clearEmptyLine(FormDef& form, int lineIndex)
     form.dataLength[i] = 0;
     resetDataProperties(form, lineIndex);
     resetBarcodeProperties(form, lineIndex);
+    form.decimalPlaces[i] = keptDecimalPlaces;
+    form.checkDigitMethod[i] = keptCheckDigitMethod;
     if (isExtension) {
         form.autoEnter[i] = keptAutoEnter;
         form.inputMark[i] = keptInputMark;
@@ -152,7 +157,9 @@ void normaliseLine(FormDef& form, int lineIndex, int& lastInputLine)
     if (project::isContinuedByExtension(type)) {
         fillExtensionLines(form, lineIndex);
     } else if (type == code(LineType::FixedData)) {
+        // The data is the prompt itself; the minimum is kept within it.
         form.maxLength[i] = static_cast<Byte>(promptWidth(form, lineIndex));
+        form.minLength[i] = std::min(form.minLength[i], form.maxLength[i]);
     } else if (type == code(LineType::Image)) {
         normaliseImageLine(form, lineIndex);
     } else if (type == code(LineType::Nil) || type == code(LineType::Extension)) {

@@ -453,9 +453,7 @@ void FormPage::onLengthTyped(ui::ControlId id, int line, project::LineBytes& len
     if (typed.rewrittenText) {
         controls().setText(id, *typed.rewrittenText);
     }
-    const std::size_t i = slot(line - 1);
-    // A yes/no answer is one character long whatever is typed.
-    lengths[i] = form().lineType[i] == code(LineType::Boolean) ? 1 : typed.value;
+    lengths[slot(line - 1)] = typed.value;
 }
 
 void FormPage::onSetActive()

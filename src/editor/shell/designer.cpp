@@ -79,13 +79,15 @@ bool Designer::hasCurrentFile() const
 
 void Designer::startUp(LastFile lastFile)
 {
-    reloadPreferences();
+    m_preferences = texts::readPreferences(preferencesFile());
     const std::optional<std::string> preload =
         lastFile == LastFile::Skip ? std::nullopt : texts::fileToPreload(m_preferences);
     m_languages = texts::enumerateLanguages(m_folders.languageFolders);
     loadLanguage();
     texts::fillAllTables(*m_project, m_language);
     resetProject();
+    // The menu is built once the language is known: its command labels come from it.
+    m_view.rebuildPopupMenu();
     // A file that is gone or refused leaves the new project without a path, so that a later
     // Save can't overwrite that file with the empty project.
     if (preload) {

@@ -32,7 +32,8 @@ std::vector<MenuEntry> buildPopupMenu(const texts::TextSource& texts,
     for (std::size_t i = 0; i < shown; ++i) {
         const int index = static_cast<int>(i);
         menu.push_back(MenuEntry{false, commandValue(recentFileCommand(index)),
-                                 texts::recentFileMenuLabel(index + 1, recentFiles[i])});
+                                 texts::recentFileMenuLabel(index + 1, recentFiles[i]),
+                                 texts::TextEncoding::FileSystem});
     }
     if (shown > 0) {
         menu.push_back(separator());

@@ -35,12 +35,14 @@ enum class Command {
            command <= commandValue(Command::LastRecentFile);
 }
 
-// One item; the label uses "&" for the mnemonic and "\t" before the shortcut text.
+// One item; the label uses "&" for the mnemonic and "\t" before the shortcut text. Command
+// labels are texts of the code page, recent-file labels hold a path of the file system.
 struct MenuEntry
 {
     bool isSeparator = false;
     int command = 0;
     std::string label;
+    texts::TextEncoding encoding = texts::TextEncoding::CodePage;
 };
 
 // The whole popup menu. Item texts come by string IDs 31 to 38, so a loaded language relabels

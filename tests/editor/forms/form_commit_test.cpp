@@ -58,16 +58,26 @@ protected:
 
 TEST_F(FormCommit, ExtensionLinesTakeWhatDoesNotFitOnTheScreenLine)
 {
-    const Byte cases[][3] = {{60, 33, 3}, {20, 0, 0}}; // max length; lengths of lines 2 and 3
-    for (const auto& c : cases) {
-        SCOPED_TRACE(int{c[0]});
-        setLine(1, 1, LineType::Integer, "Qty");
-        form(1).maxLength[0] = c[0];
+    struct Case
+    {
+        LineType type;
+        Byte maxLength, line2, line3;
+    };
+    const Case cases[] = {
+        {LineType::Integer, 60, 33, 3},
+        {LineType::Integer, 20, 0, 0},
+        {LineType::Msqi, 60, 33, 3},
+        {LineType::PassDown, 60, 33, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{static_cast<Byte>(c.type)} << ", " << int{c.maxLength});
+        setLine(1, 1, c.type, "Qty");
+        form(1).maxLength[0] = c.maxLength;
         setLine(1, 2, LineType::Extension);
         setLine(1, 3, LineType::Extension);
         commit();
-        EXPECT_EQ(committed(1).maxLength[1], c[1]);
-        EXPECT_EQ(committed(1).maxLength[2], c[2]);
+        EXPECT_EQ(committed(1).maxLength[1], c.line2);
+        EXPECT_EQ(committed(1).maxLength[2], c.line3);
     }
 }
 
@@ -98,18 +108,22 @@ TEST_F(FormCommit, ExtensionOnLine13IsNotFilledFromLine12)
     EXPECT_EQ(committed(1).maxLength[12], 77);
 }
 
-TEST_F(FormCommit, FixedDataLineTakesThePromptLengthAsMaximum)
+TEST_F(FormCommit, FixedDataLineTakesThePromptLengthAsMaximumAndNoLargerMinimum)
 {
     setLine(1, 1, LineType::FixedData, "ABCDEFGHIJKL");
+    form(1).minLength[0] = 50;
     commit();
     EXPECT_EQ(committed(1).maxLength[0], 12);
+    EXPECT_EQ(committed(1).minLength[0], 12);
 }
 
-TEST_F(FormCommit, PassDownClearsTheIndexAndSetsTheAutomaticKey)
+TEST_F(FormCommit, PassDownAndUpdateLookupClearTheIndexAndSetTheAutomaticKey)
 {
     form(1).recordAction = static_cast<Byte>(project::RecordAction::PassDown);
     form(1).indexLine = 3;
     form(1).autoKey = 0;
+    form(3).recordAction = static_cast<Byte>(project::RecordAction::UpdateLookup);
+    form(3).indexLine = 5;
     form(2).recordAction = static_cast<Byte>(project::RecordAction::Save);
     form(2).indexLine = 3;
     commit();
@@ -117,6 +131,8 @@ TEST_F(FormCommit, PassDownClearsTheIndexAndSetsTheAutomaticKey)
     EXPECT_EQ(committed(1).autoKey, 1);
     EXPECT_EQ(committed(2).indexLine, 3);
     EXPECT_EQ(committed(2).autoKey, 0);
+    EXPECT_EQ(committed(3).indexLine, 0);
+    EXPECT_EQ(committed(3).autoKey, 1);
 }
 
 TEST_F(FormCommit, LengthsAreClampedTo160AndMinimumToMaximum)
@@ -250,7 +266,19 @@ TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesAndCodesBeyondTheListAreLeftAlon
     setLine(2, 1, static_cast<LineType>(40), "odd");
     form(2).maxLength[0] = 90;
     form(5).uninterpreted1533[100] = 0xAB;
+    // Slots 13 to 15 keep what the clean-up of a "nil" or "extension" line does not name.
+    form(3).lineType[14] = static_cast<Byte>(LineType::Extension);
+    for (const std::size_t i : {13U, 14U}) {
+        form(3).decimalPlaces[i] = 4;
+        form(3).checkDigitMethod[i] = 7;
+        form(3).partialOn[i] = 1;
+    }
     commit();
+    for (const std::size_t i : {13U, 14U}) {
+        EXPECT_EQ(committed(3).decimalPlaces[i], 4) << i;
+        EXPECT_EQ(committed(3).checkDigitMethod[i], 7) << i;
+        EXPECT_EQ(committed(3).partialOn[i], 0) << i;
+    }
     EXPECT_EQ(form(1).partialOn[0], 0);
     EXPECT_EQ(form(1).partialOn[13], 1);
     EXPECT_EQ(committed(1).partialOn[13], 1);

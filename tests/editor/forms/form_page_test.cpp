@@ -105,6 +105,8 @@ TEST_F(FormPageTest, FormListsAndLinkListStoreTheirSelection)
     page.select(FormPageId::NextList, 0);
     page.select(FormPageId::IndexList, 4);
     page.select(linkList(1), 14);
+    page.select(inputSourceList(1), 0);
+    EXPECT_EQ(working(1).inputSource[0], 0);
     EXPECT_EQ(working(1).escTarget, 23);
     EXPECT_EQ(working(1).nextTarget, 0);
     EXPECT_EQ(working(1).indexLine, 4);
@@ -273,6 +275,15 @@ TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
     page.select(typeList(7), 1);
     EXPECT_EQ(working(1).lineType[6], code(LineType::Lookup));
     EXPECT_TRUE(page.isEnabled(linkList(7)));
+
+    // Without a lookup file the lower lines become "nil"; with one, line 1 links its key again.
+    page.select(FormPageId::LookupList, 0);
+    EXPECT_EQ(working(1).lineType[5], code(LineType::Nil));
+    EXPECT_EQ(page.selection(typeList(6)), 0);
+    EXPECT_EQ(working(1).lookupLink[0], 0);
+    expectEnabling({typeList(6), linkList(6)}, false);
+    page.select(FormPageId::LookupList, 1);
+    EXPECT_EQ(working(1).lookupLink[0], 3);
 }
 
 TEST_F(FormPageMsqi, WithoutALookupFileLowerLinesAreLockedAndLine2ReadsEverySource)

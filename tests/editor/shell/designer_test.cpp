@@ -496,6 +496,20 @@ TEST_F(DesignerTest, LanguageChoiceRefillsTheTerminalTextsAndRelabelsTheMenu)
     EXPECT_EQ(designer.popupMenu()[1].label, "&Open...\tCtrl+O");
 }
 
+TEST_F(DesignerTest, LanguageListIsDisabledOnlyWhenNoLanguageFileIsUsable)
+{
+    designer.startUp();
+    const auto expectListEnabled = [this](bool isEnabled) {
+        runPreferences([isEnabled](DialogHarness& dialog) {
+            EXPECT_EQ(dialog.isEnabled(resources::PreferencesId::LanguageList), isEnabled);
+            EXPECT_EQ(dialog.isEnabled(resources::PreferencesId::LanguageLabel), isEnabled);
+        });
+    };
+    expectListEnabled(true);                            // no file at all: count -1
+    writeBytes(m_directory / "nameless.lng", "\r\n31=&Neu\r\n"); // a file, but no usable entry: count 0
+    expectListEnabled(false);
+}
+
 TEST_F(DesignerTest, LanguageWhoseFileIsGoneIsKeptUnlessAnotherIsChosen)
 {
     writePreferencesFile("Unknow\r0\r0\rKlingon\r0\r");
