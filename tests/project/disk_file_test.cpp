@@ -54,6 +54,34 @@ TEST(DiskFile, FailedWriteLeavesThePreviousFileByteIdentical)
         << "no temporary file is left behind";
 }
 
+// A write that fails after some temporary files were written: nothing has been renamed yet, so
+// every target keeps its previous bytes, and the temporary files are gone.
+TEST(DiskFile, FailedWriteInABatchLeavesEveryTargetAsItWas)
+{
+    const TempDirectory dir;
+    const auto image = newProjectImage();
+    std::vector<project::BatchFile> files;
+    for (const char* name : {"a.Q72", "b.Q72", "c.Q72", "d.Q72"}) {
+        dir.write(name, std::string("old ") + name);
+        files.push_back({dir.path() / name, image});
+    }
+    files.push_back({dir.path() / "new.Q72", image});
+    for (const std::size_t failAfter : {std::size_t{0}, image.size() * 2 + image.size() / 2, image.size() * 5 - 1}) {
+        SCOPED_TRACE(failAfter);
+        const auto results = project::writeFilesAtomically(files, project::WriteFaults{failAfter});
+        ASSERT_EQ(results.size(), files.size());
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            EXPECT_FALSE(results[i].ok) << files[i].path;
+            EXPECT_FALSE(results[i].error.empty()) << files[i].path;
+        }
+        for (const char* name : {"a.Q72", "b.Q72", "c.Q72", "d.Q72"}) {
+            EXPECT_EQ(readAll(dir.path() / name), std::string("old ") + name);
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 4)
+            << "no temporary file, and no new file";
+    }
+}
+
 TEST(DiskFile, MissingFilesAndFoldersFailWithAReason)
 {
     const TempDirectory dir;
