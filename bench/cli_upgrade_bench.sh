@@ -22,40 +22,37 @@ for v in "${versions[@]}"; do
     > "$work/versions/v$version.Q72"
 done
 
-# A fresh copy of the inputs for each way, so that every way upgrades the same old files.
-make_inputs() {
-  rm -rf "$work/in"
-  mkdir -p "$work/in"
+# Each way upgrades its own copy of the same inputs, all made before the first run: deleting
+# files just before a run would slow the file creations of that run on some file systems.
+for way in a b c; do
+  mkdir -p "$work/in-$way" "$work/out-$way"
   for ((i = 0; i < count; i++)); do
     v="${versions[i % ${#versions[@]}]}"
-    cp "$work/versions/v${v%%:*}.Q72" "$work/in/$i.Q72"
+    cp "$work/versions/v${v%%:*}.Q72" "$work/in-$way/$i.Q72"
   done
-  sync
-}
+done
+sync
 
 now() { date +%s.%N; }
+seconds_since() { awk -v s="$1" -v e="$(now)" 'BEGIN { print e - s }'; }
 
-mkdir -p "$work/a" "$work/b"
-make_inputs
 start=$(now)
 for ((i = 0; i < count; i++)); do
-  "$cli" upgrade "$work/in/$i.Q72" "$work/a/$i.Q72"
+  "$cli" upgrade "$work/in-a/$i.Q72" "$work/out-a/$i.Q72"
 done
-one_per_file=$(awk -v s="$start" -v e="$(now)" 'BEGIN { print e - s }')
+one_per_file=$(seconds_since "$start")
 
-make_inputs
 start=$(now)
-"$cli" upgrade --output-dir "$work/b" "$work"/in/*.Q72
-output_dir=$(awk -v s="$start" -v e="$(now)" 'BEGIN { print e - s }')
+"$cli" upgrade --output-dir "$work/out-b" "$work"/in-b/*.Q72
+output_dir=$(seconds_since "$start")
 
-make_inputs
 start=$(now)
-"$cli" upgrade --in-place "$work"/in/*.Q72
-in_place=$(awk -v s="$start" -v e="$(now)" 'BEGIN { print e - s }')
+"$cli" upgrade --in-place "$work"/in-c/*.Q72
+in_place=$(seconds_since "$start")
 
 # The three ways must write the same bytes.
-diff -rq "$work/a" "$work/b" >/dev/null || { echo "--output-dir wrote other bytes than one run per file" >&2; exit 1; }
-diff -rq "$work/a" "$work/in" >/dev/null || { echo "--in-place wrote other bytes than one run per file" >&2; exit 1; }
+diff -rq "$work/out-a" "$work/out-b" >/dev/null || { echo "--output-dir wrote other bytes than one run per file" >&2; exit 1; }
+diff -rq "$work/out-a" "$work/in-c" >/dev/null || { echo "--in-place wrote other bytes than one run per file" >&2; exit 1; }
 
 awk -v n="$count" -v a="$one_per_file" -v b="$output_dir" -v c="$in_place" 'BEGIN {
   printf "%-24s %8s %10s %8s\n", "way", "seconds", "files/s", "vs (a)"

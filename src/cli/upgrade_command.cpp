@@ -100,13 +100,34 @@ private:
     bool m_isOnScreen = false;
 };
 
-// Where two names lead to the same file: the name made absolute with its links resolved.
-std::filesystem::path identity(const std::filesystem::path& path)
+// Where two names lead to the same file: the name made absolute with the links of its folder
+// resolved. Folders are resolved once each; a batch has few of them.
+class FileIdentity
 {
-    std::error_code ec;
-    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-    return ec ? std::filesystem::absolute(path, ec).lexically_normal() : resolved;
-}
+public:
+    std::filesystem::path operator()(const std::filesystem::path& path)
+    {
+        const std::filesystem::path name = path.filename();
+        if (name.empty() || name == "." || name == "..") {
+            return resolved(path);
+        }
+        auto [folder, isNew] = m_folders.try_emplace(path.parent_path());
+        if (isNew) {
+            folder->second = resolved(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
+        }
+        return folder->second / name;
+    }
+
+private:
+    static std::filesystem::path resolved(const std::filesystem::path& path)
+    {
+        std::error_code ec;
+        std::filesystem::path canonical = std::filesystem::weakly_canonical(path, ec);
+        return ec ? std::filesystem::absolute(path, ec).lexically_normal() : canonical;
+    }
+
+    std::map<std::filesystem::path, std::filesystem::path> m_folders;
+};
 
 std::filesystem::path outputOf(const UpgradeManyOptions& options, const std::filesystem::path& input)
 {
@@ -117,6 +138,7 @@ std::filesystem::path outputOf(const UpgradeManyOptions& options, const std::fil
 bool hasCollisions(const UpgradeManyOptions& options, std::ostream& err)
 {
     bool found = false;
+    FileIdentity identity;
     std::map<std::filesystem::path, const std::filesystem::path*> inputs;
     std::map<std::filesystem::path, const std::filesystem::path*> outputs;
     for (const std::filesystem::path& input : options.inputs) {
