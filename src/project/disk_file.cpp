@@ -2,10 +2,13 @@
 #include "project/disk_file.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 #include <map>
 #include <memory>
+#include <thread>
 
 #if defined(_WIN32)
 // The Windows branch provides the section "What the layer asks of the system" below with the
@@ -25,7 +28,8 @@ namespace {
 
 // ---- What the layer asks of the system: POSIX. --------------------------------------------
 
-std::string systemError() { return std::strerror(errno); }
+// The message of errno; safe on the rename threads, unlike strerror.
+std::string systemError() { return std::generic_category().message(errno); }
 
 class FileDescriptor
 {
@@ -64,6 +68,9 @@ constexpr bool FlushesWholeFileSystem = false;
 #endif
 
 using FileSystemId = dev_t;
+
+// Threads that rename besides the caller's, for batches of 64 files or more each.
+constexpr std::size_t RenameHelpers = 7;
 
 std::filesystem::path folderOf(const std::filesystem::path& path)
 {
@@ -348,16 +355,39 @@ std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> fil
         return results;
     }
 
-    std::map<std::filesystem::path, std::vector<std::size_t>> renamedByFolder;
-    for (const Written& w : written) {
-        const std::filesystem::path& target = files[w.index].path;
-        std::string error;
-        if (!renameOver(w.temp, target, error)) {
-            removeFile(w.temp);
-            results[w.index].error = error;
-            continue;
+    // A rename that replaces a file frees the old one, which on some file systems waits for the
+    // device (a discard of its blocks); a few renames at once keep the device busy.
+    std::vector<char> isRenamed(written.size(), 0);
+    std::atomic<std::size_t> next{0};
+    auto renameSome = [&] {
+        for (std::size_t k = next++; k < written.size(); k = next++) {
+            const Written& w = written[k];
+            std::string error;
+            if (renameOver(w.temp, files[w.index].path, error)) {
+                isRenamed[k] = 1;
+            } else {
+                removeFile(w.temp);
+                results[w.index].error = error;
+            }
         }
-        renamedByFolder[folderOf(target)].push_back(w.index);
+    };
+    {
+        std::vector<std::jthread> helpers;
+        const std::size_t helperCount = std::min<std::size_t>(RenameHelpers, written.size() / 64);
+        try {
+            for (std::size_t h = 0; h < helperCount; ++h) {
+                helpers.emplace_back(renameSome);
+            }
+        } catch (const std::system_error&) {
+            // No thread to be had: the helpers that started and this thread do the rest.
+        }
+        renameSome();
+    }
+    std::map<std::filesystem::path, std::vector<std::size_t>> renamedByFolder;
+    for (std::size_t k = 0; k < written.size(); ++k) {
+        if (isRenamed[k] != 0) {
+            renamedByFolder[folderOf(files[written[k].index].path)].push_back(written[k].index);
+        }
     }
     for (const auto& [folder, indexes] : renamedByFolder) {
         std::string error;

@@ -82,6 +82,42 @@ TEST(DiskFile, FailedWriteInABatchLeavesEveryTargetAsItWas)
     }
 }
 
+// Large enough for the renames to run on several threads; one target is taken by a folder.
+TEST(DiskFile, BatchReplacesEveryWritableTargetAndFailsTheOthersAlone)
+{
+    const TempDirectory dir;
+    constexpr std::size_t Count = 300;
+    constexpr std::size_t Blocked = 123;
+    std::vector<std::string> contents;
+    std::vector<project::BatchFile> files;
+    for (std::size_t i = 0; i < Count; ++i) {
+        const std::string name = std::to_string(i) + ".Q72";
+        if (i % 10 == 0) {  // some replace a file, the others are new
+            dir.write(name, "old");
+        }
+        contents.push_back("new " + std::to_string(i));
+    }
+    fs::create_directories(dir.path() / (std::to_string(Blocked) + ".Q72") / "inside");
+    for (std::size_t i = 0; i < Count; ++i) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents[i].data());
+        files.push_back({dir.path() / (std::to_string(i) + ".Q72"), {bytes, contents[i].size()}});
+    }
+    const auto results = project::writeFilesAtomically(files);
+    ASSERT_EQ(results.size(), Count);
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (i == Blocked) {
+            EXPECT_FALSE(results[i].ok);
+            EXPECT_FALSE(results[i].error.empty());
+            EXPECT_TRUE(fs::is_directory(files[i].path / "inside"));
+        } else {
+            EXPECT_TRUE(results[i].ok) << i << ": " << results[i].error;
+            EXPECT_EQ(readAll(files[i].path), contents[i]) << i;
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), Count)
+        << "no temporary file is left behind";
+}
+
 TEST(DiskFile, MissingFilesAndFoldersFailWithAReason)
 {
     const TempDirectory dir;
