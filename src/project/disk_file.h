@@ -61,4 +61,7 @@ struct BatchFile
 // Whether the process's standard error is a terminal (for a progress line).
 [[nodiscard]] bool standardErrorIsTerminal();
 
+// Whether a new file can be created in `folder` right now (it creates and removes one).
+[[nodiscard]] bool canCreateFilesIn(const std::filesystem::path& folder);
+
 }  // namespace project
