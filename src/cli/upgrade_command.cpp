@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "project/defaults.h"
 #include "project/document_io.h"
+#include "project/file_format.h"
 #include "texts/runtime_texts.h"
 
 namespace cli {
@@ -189,14 +190,17 @@ int runUpgradeMany(const UpgradeManyOptions& options, std::ostream& /*out*/, std
     bool hasFailed = false;
     for (std::size_t i = 0; i < options.inputs.size(); ++i) {
         const std::filesystem::path& input = options.inputs[i];
-        const InputImage read = readProjectImage(input);
+        // The Open checks the image as readProjectImage() would, with the same reasons; a
+        // second check would cost one more copy of every file.
+        const project::FileReadResult read = project::readFilePrefix(input, project::CurrentFileBytes);
         UpgradedImage upgraded;
         if (read.ok) {
             upgraded = upgradeImage(read.bytes, prepared);
         }
         if (!read.ok || !upgraded.load.ok) {
             progress.clear();
-            reportError(err, input, read.ok ? project::describe(upgraded.load.failure) : read.error);
+            reportError(err, input,
+                        read.ok ? project::describe(upgraded.load.failure) : "cannot open the file: " + read.error);
             hasFailed = true;
         } else {
             images.push_back(std::move(upgraded.image));
