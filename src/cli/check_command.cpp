@@ -29,10 +29,10 @@ class Findings
 public:
     void add(std::size_t fileOffset, std::string problem) { m_items.push_back({fileOffset, std::move(problem)}); }
 
-    void print(std::ostream& out) const
+    void print(std::ostream& out, const std::string& linePrefix) const
     {
         for (const Finding& f : m_items) {
-            out << placeInFile(f.fileOffset) << " (" << blockAndOffset(f.fileOffset) << "): " << f.problem << '\n';
+            out << linePrefix << placeInFile(f.fileOffset) << " (" << blockAndOffset(f.fileOffset) << "): " << f.problem << '\n';
         }
     }
     [[nodiscard]] bool isEmpty() const { return m_items.empty(); }
@@ -258,9 +258,8 @@ void checkStale(const project::Project& p, Findings& findings)
     }
 }
 
-}  // namespace
-
-int runCheck(const std::filesystem::path& input, std::ostream& out, std::ostream& err)
+int checkOne(const std::filesystem::path& input, const std::string& linePrefix, std::ostream& out,
+             std::ostream& err)
 {
     const InputImage image = readProjectImage(input);
     if (!image.ok && !image.isTruncated) {
@@ -285,9 +284,29 @@ int runCheck(const std::filesystem::path& input, std::ostream& out, std::ostream
     checkLookups(*p, findings);
     checkSettings(*p, image.magic, findings);
     checkStale(*p, findings);
-    findings.print(out);
+    findings.print(out, linePrefix);
     const bool isClean = findings.isEmpty() && image.totalBytes == image.layoutBytes;
     return isClean ? ExitSuccess : ExitFindings;
+}
+
+}  // namespace
+
+int runCheck(const std::filesystem::path& input, std::ostream& out, std::ostream& err)
+{
+    return checkOne(input, "", out, err);
+}
+
+int runCheck(std::span<const std::filesystem::path> inputs, std::ostream& out, std::ostream& err)
+{
+    if (inputs.size() == 1) {
+        return runCheck(inputs.front(), out, err);
+    }
+    // A failure (2) outweighs findings (1).
+    int status = ExitSuccess;
+    for (const std::filesystem::path& input : inputs) {
+        status = std::max(status, checkOne(input, input.string() + ": ", out, err));
+    }
+    return status;
 }
 
 }  // namespace cli

@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "project/disk_file.h"
 #include "project/document_io.h"
 #include "project/project.h"
 #include "texts/text_source.h"
@@ -46,9 +47,29 @@ struct UpgradedImage
 [[nodiscard]] UpgradedImage upgradeImage(std::span<const std::uint8_t> image, const texts::TextSource& texts,
                                          project::Model model);
 
-int runInfo(const std::filesystem::path& input, std::ostream& out, std::ostream& err);
+// The same Open and Save with what every file computes alike prepared once.
+[[nodiscard]] UpgradedImage upgradeImage(std::span<const std::uint8_t> image, const project::PreparedOpen& prepared);
 
+// upgrade --in-place FILE... or --output-dir DIR FILE...: every input is read and upgraded
+// before the first file is written, and all are written with one flush.
+struct UpgradeManyOptions
+{
+    std::vector<std::filesystem::path> inputs;
+    std::optional<std::filesystem::path> outputFolder;  // in place when absent
+    project::Model model = project::Model::Q720CE;
+    std::optional<std::filesystem::path> language;
+    bool showsProgress = false;  // a progress line on `err` for long batches
+    project::WriteFaults faults;  // for tests
+};
+int runUpgradeMany(const UpgradeManyOptions& options, std::ostream& out, std::ostream& err);
+
+// With several files: each file's summary, a blank line between them.
+int runInfo(const std::filesystem::path& input, std::ostream& out, std::ostream& err);
+int runInfo(std::span<const std::filesystem::path> inputs, std::ostream& out, std::ostream& err);
+
+// With several files every finding line starts with the file's name; the status is the worst.
 int runCheck(const std::filesystem::path& input, std::ostream& out, std::ostream& err);
+int runCheck(std::span<const std::filesystem::path> inputs, std::ostream& out, std::ostream& err);
 
 struct ExportOptions
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // info: a short summary of a project file as stored.
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "cli/command_support.h"
@@ -115,6 +116,21 @@ int runInfo(const std::filesystem::path& input, std::ostream& out, std::ostream&
     printMenus(*p, out);
     printLookups(*p, out);
     return ExitSuccess;
+}
+
+int runInfo(std::span<const std::filesystem::path> inputs, std::ostream& out, std::ostream& err)
+{
+    int status = ExitSuccess;
+    bool hasPrinted = false;
+    for (const std::filesystem::path& input : inputs) {
+        std::ostringstream summary;
+        status = std::max(status, runInfo(input, summary, err));
+        if (!summary.view().empty()) {
+            out << (hasPrinted ? "\n" : "") << summary.view();
+            hasPrinted = true;
+        }
+    }
+    return status;
 }
 
 }  // namespace cli

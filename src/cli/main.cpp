@@ -3,12 +3,14 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/diff_command.h"
+#include "project/disk_file.h"
 
 namespace {
 
@@ -30,6 +32,11 @@ std::optional<std::filesystem::path> optionalPath(const std::string& text)
     return text.empty() ? std::nullopt : std::optional<std::filesystem::path>(text);
 }
 
+std::vector<std::filesystem::path> paths(const std::vector<std::string>& texts)
+{
+    return {texts.begin(), texts.end()};
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -39,12 +46,14 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
 
     cli::NewOptions newOptions;
-    cli::UpgradeOptions upgradeOptions;
     ModelOption newModel;
     ModelOption upgradeModel;
     std::string newLanguage;
     std::string upgradeLanguage;
     std::string input;
+    std::vector<std::string> inputs;
+    std::vector<std::string> upgradeFiles;
+    std::string upgradeFolder;
     std::string output;
     std::string exportOutput;
 
@@ -54,16 +63,20 @@ int main(int argc, char** argv)
 
     CLI::App* upgradeCommand =
         app.add_subcommand("upgrade", "open a project as the designer does and save it as version Q720-1.14");
-    upgradeCommand->add_option("IN", upgradeOptions.input, "project file to read")->required();
-    upgradeCommand->add_option("OUT", upgradeOptions.output, "project file to write (may be IN)")->required();
+    upgradeCommand->add_option("FILES", upgradeFiles, "IN OUT (OUT may be IN), or the files of --in-place or --output-dir")
+        ->required();
+    CLI::Option* inPlace = upgradeCommand->add_flag("--in-place")->description("replace every FILE by its upgrade");
+    CLI::Option* outputFolder =
+        upgradeCommand->add_option("--output-dir", upgradeFolder, "write every FILE's upgrade into this folder")
+            ->excludes(inPlace);
     addModelAndLanguage(*upgradeCommand, upgradeModel, upgradeLanguage);
 
     CLI::App* infoCommand = app.add_subcommand("info", "print a short summary of a project file");
-    infoCommand->add_option("IN", input, "project file")->required();
+    infoCommand->add_option("FILES", inputs, "project files")->required();
 
     CLI::App* checkCommand =
         app.add_subcommand("check", "validate a project file; exit 1 when something is found");
-    checkCommand->add_option("IN", input, "project file")->required();
+    checkCommand->add_option("FILES", inputs, "project files")->required();
 
     CLI::App* exportCommand = app.add_subcommand("export", "write the JSON mirror of a project file");
     exportCommand->add_option("IN", input, "project file")->required();
@@ -109,15 +122,23 @@ int main(int argc, char** argv)
         return cli::runNew(newOptions, out, err);
     }
     if (upgradeCommand->parsed()) {
-        upgradeOptions.model = *cli::parseModel(upgradeModel.name);
-        upgradeOptions.language = optionalPath(upgradeLanguage);
-        return cli::runUpgrade(upgradeOptions, out, err);
+        const project::Model model = *cli::parseModel(upgradeModel.name);
+        if (*inPlace || *outputFolder) {
+            return cli::runUpgradeMany({paths(upgradeFiles), optionalPath(upgradeFolder), model,
+                                        optionalPath(upgradeLanguage), project::standardErrorIsTerminal(), {}},
+                                       out, err);
+        }
+        if (upgradeFiles.size() != 2) {
+            err << "upgrade: give IN OUT, or --in-place or --output-dir DIR with the files\n";
+            return cli::ExitFailure;
+        }
+        return cli::runUpgrade({upgradeFiles[0], upgradeFiles[1], model, optionalPath(upgradeLanguage)}, out, err);
     }
     if (infoCommand->parsed()) {
-        return cli::runInfo(input, out, err);
+        return cli::runInfo(paths(inputs), out, err);
     }
     if (checkCommand->parsed()) {
-        return cli::runCheck(input, out, err);
+        return cli::runCheck(paths(inputs), out, err);
     }
     if (diffCommand->parsed()) {
         if (diffCommand->count("--model") > 0) {

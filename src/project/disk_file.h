@@ -28,7 +28,8 @@ struct FileWriteResult
     std::string error;
 };
 
-// For tests: make the write fail after this many bytes, as a full disk would.
+// For tests: make the write fail after this many bytes, as a full disk would (in a batch, the
+// bytes of all its files in order).
 struct WriteFaults
 {
     std::size_t failAfterBytes = static_cast<std::size_t>(-1);
@@ -39,6 +40,26 @@ struct WriteFaults
 [[nodiscard]] FileWriteResult writeFileAtomically(const std::filesystem::path& path,
                                                   std::span<const std::uint8_t> bytes,
                                                   const WriteFaults& faults = {});
+
+// One file of a batch: where it goes and its new bytes.
+struct BatchFile
+{
+    std::filesystem::path path;
+    std::span<const std::uint8_t> bytes;
+};
+
+// Replaces many files with the same guarantee as writeFileAtomically(), for the price of one
+// flush: every file is written to a temporary file beside its path, all of them reach the disk
+// (one file-system flush per file system on Linux, one flush per file elsewhere), only then is
+// each renamed over its path, and each target folder is flushed once. A file whose temporary
+// file cannot be created or that cannot be renamed fails alone; a write or flush that fails
+// stops the batch before the first rename, so every path keeps its previous file. One result
+// per file, in order; no temporary file is left behind.
+[[nodiscard]] std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> files,
+                                                                const WriteFaults& faults = {});
+
+// Whether the process's standard error is a terminal (for a progress line).
+[[nodiscard]] bool standardErrorIsTerminal();
 
 // Whether a new file can be created in `folder` right now (it creates and removes one).
 [[nodiscard]] bool canCreateFilesIn(const std::filesystem::path& folder);

@@ -14,10 +14,14 @@
 
 namespace project {
 
+class PreparedOpen;
+
 struct LoadContext
 {
     const texts::TextSource& texts;
     Model modelPreference = Model::Q720CE;
+    // The same texts and preference, precomputed; used in place of `texts` where it can be.
+    const PreparedOpen* prepared = nullptr;
 };
 
 struct LoadResult
@@ -33,11 +37,33 @@ struct LoadResult
 // tables filled from `texts`, then the project reset. It is what New saves.
 [[nodiscard]] std::unique_ptr<Project> startedProject(const texts::TextSource& texts, Model modelPreference);
 
-// Read project file: checks and reads the image into a copy of `project`, refills block 51
-// for files from "Q720-1.12", runs the migration, and only then replaces `project`. A rejected
-// image leaves `project` exactly as it was.
+// Read project file: checks the image, reads it into `project`, refills block 51 for files
+// from "Q720-1.12" and runs the migration. A rejected image leaves `project` exactly as it was
+// (every check comes before the first byte is copied, and nothing after the copy can fail).
 [[nodiscard]] LoadResult loadProject(std::span<const std::uint8_t> image, Project& project,
                                      const LoadContext& context);
+
+// What every Open with one text source and model preference computes alike, computed once for
+// callers that open many files: the started project and the block 51 texts that a read writes.
+// `texts` must outlive it and must not change while it is in use.
+class PreparedOpen
+{
+public:
+    PreparedOpen(const texts::TextSource& texts, Model modelPreference);
+
+    // A copy of startedProject(texts, modelPreference).
+    [[nodiscard]] std::unique_ptr<Project> startedProject() const;
+    [[nodiscard]] LoadContext context() const { return {m_texts, m_modelPreference, this}; }
+
+    // What texts::fillTable(project, 51, texts) writes: each slot's text and its NUL.
+    void refillBlock51(Project& project) const;
+
+private:
+    const texts::TextSource& m_texts;
+    Model m_modelPreference;
+    std::unique_ptr<const Project> m_started;  // its text tables were filled over zero bytes
+    std::vector<std::size_t> m_block51TextLengths;  // per slot, the text without its NUL
+};
 
 // Write project file, in memory: the pre-save derivation on `project`, then the file image.
 [[nodiscard]] std::vector<std::uint8_t> saveProject(Project& project, Model modelPreference);

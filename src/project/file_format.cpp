@@ -113,15 +113,23 @@ ParseResult parseProjectImage(std::span<const std::uint8_t> file, Project& proje
 
 std::vector<std::uint8_t> serialiseProject(const Project& project)
 {
-    std::vector<std::uint8_t> out(CurrentFileBytes, 0);
-    std::memcpy(out.data(), Version::Current.chars.data(), Version::Current.chars.size());
-    copyOut(out, MenuBlockOffset, project.menus);
-    copyOut(out, FormBlockOffset, project.forms);
-    copyOut(out, LookupBlockOffset, project.lookups);
-    copyOut(out, ReaderBlockOffset, project.reader);
-    copyOut(out, DeviceBlockOffset, project.device);
-    copyOut(out, TextBlockOffset, project.texts);
-    copyOut(out, TransactionBlockOffset, project.transaction);
+    // Appended block by block: each byte is written once, with no zero fill before the copy.
+    std::vector<std::uint8_t> out;
+    out.reserve(CurrentFileBytes);
+    auto append = [&out](const auto& block) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&block);
+        out.insert(out.end(), bytes, bytes + sizeof(block));
+    };
+    append(Version::Current.chars);
+    out.push_back(0);  // the magic's NUL
+    append(project.menus);
+    append(project.forms);
+    append(project.lookups);
+    append(project.reader);
+    append(project.device);
+    out.insert(out.end(), ReservedBlockBytes, 0);
+    append(project.texts);
+    append(project.transaction);
     return out;
 }
 

@@ -60,6 +60,70 @@ TEST(DiskFile, FailedWriteLeavesThePreviousFileByteIdentical)
         << "no temporary file is left behind";
 }
 
+// A write that fails after some temporary files were written: nothing has been renamed yet, so
+// every target keeps its previous bytes, and the temporary files are gone.
+TEST(DiskFile, FailedWriteInABatchLeavesEveryTargetAsItWas)
+{
+    const TempDirectory dir;
+    const auto image = newProjectImage();
+    std::vector<project::BatchFile> files;
+    for (const char* name : {"a.Q72", "b.Q72", "c.Q72", "d.Q72"}) {
+        dir.write(name, std::string("old ") + name);
+        files.push_back({dir.path() / name, image});
+    }
+    files.push_back({dir.path() / "new.Q72", image});
+    for (const std::size_t failAfter : {std::size_t{0}, image.size() * 2 + image.size() / 2, image.size() * 5 - 1}) {
+        SCOPED_TRACE(failAfter);
+        const auto results = project::writeFilesAtomically(files, project::WriteFaults{failAfter});
+        ASSERT_EQ(results.size(), files.size());
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            EXPECT_FALSE(results[i].ok) << files[i].path;
+            EXPECT_FALSE(results[i].error.empty()) << files[i].path;
+        }
+        for (const char* name : {"a.Q72", "b.Q72", "c.Q72", "d.Q72"}) {
+            EXPECT_EQ(readAll(dir.path() / name), std::string("old ") + name);
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 4)
+            << "no temporary file, and no new file";
+    }
+}
+
+// Large enough for the renames to run on several threads; one target is taken by a folder.
+TEST(DiskFile, BatchReplacesEveryWritableTargetAndFailsTheOthersAlone)
+{
+    const TempDirectory dir;
+    constexpr std::size_t Count = 300;
+    constexpr std::size_t Blocked = 123;
+    std::vector<std::string> contents;
+    std::vector<project::BatchFile> files;
+    for (std::size_t i = 0; i < Count; ++i) {
+        const std::string name = std::to_string(i) + ".Q72";
+        if (i % 10 == 0) {  // some replace a file, the others are new
+            dir.write(name, "old");
+        }
+        contents.push_back("new " + std::to_string(i));
+    }
+    fs::create_directories(dir.path() / (std::to_string(Blocked) + ".Q72") / "inside");
+    for (std::size_t i = 0; i < Count; ++i) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents[i].data());
+        files.push_back({dir.path() / (std::to_string(i) + ".Q72"), {bytes, contents[i].size()}});
+    }
+    const auto results = project::writeFilesAtomically(files);
+    ASSERT_EQ(results.size(), Count);
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (i == Blocked) {
+            EXPECT_FALSE(results[i].ok);
+            EXPECT_FALSE(results[i].error.empty());
+            EXPECT_TRUE(fs::is_directory(files[i].path / "inside"));
+        } else {
+            EXPECT_TRUE(results[i].ok) << i << ": " << results[i].error;
+            EXPECT_EQ(readAll(files[i].path), contents[i]) << i;
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), Count)
+        << "no temporary file is left behind";
+}
+
 TEST(DiskFile, MissingFilesAndFoldersFailWithAReason)
 {
     const TempDirectory dir;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "project/document_io.h"
@@ -53,6 +54,33 @@ TEST(DocumentIo, Block51IsRefilledFromTheCurrentLanguageFrom112On)
         } else {
             EXPECT_EQ(testing_support::slotText(*target, 51, 0), "Eigenschaften");
         }
+    }
+}
+
+// A batch opens every file from one prepared start; each must equal a plain Open. The texts
+// include what a slot's copy could get wrong: an inner NUL, a text longer than the slot, none.
+TEST(DocumentIo, PreparedOpenGivesThePlainOpensBytes)
+{
+    testing_support::OverrideTextSource language;
+    language.set(3281, std::string("Eigen\0schaften", 15));
+    language.set(3282, std::string(45, 'x'));
+    language.set(3300, std::string(30, 'y'));
+    language.set(3106, "Hinweis");
+    const project::PreparedOpen prepared(language, Model::Q720PPC);
+    for (const char* magic : {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.09", "Q720-1.11", "Q720-1.12",
+                              "Q720-1.14"}) {
+        SCOPED_TRACE(magic);
+        auto source = startedProject();
+        for (int i = 0; i < 20; ++i) {
+            auto slot = source->texts.slot(51, i);
+            std::fill(slot.begin(), slot.end(), std::uint8_t{'#'});  // bytes behind each NUL must stay
+        }
+        const auto image = testing_support::imageOfVersion(*source, magic);
+        auto plain = startedProject(Model::Q720PPC, language);
+        ASSERT_TRUE(project::loadProject(image, *plain, {language, Model::Q720PPC}).ok);
+        auto fast = prepared.startedProject();
+        ASSERT_TRUE(project::loadProject(image, *fast, prepared.context()).ok);
+        EXPECT_EQ(project::serialiseProject(*fast), project::serialiseProject(*plain));
     }
 }
 
