@@ -6,14 +6,14 @@
 #include "project/defaults.h"
 #include "project/derivation.h"
 #include "project/migration.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 namespace project {
 
 std::unique_ptr<Project> startedProject(const texts::TextSource& texts, Model modelPreference)
 {
     auto project = std::make_unique<Project>(zeroProject());
-    texts::fillAllTables(*project, texts);
+    fillAllTables(*project, texts);
     resetProject(*project, texts, modelPreference);
     return project;
 }
@@ -29,7 +29,7 @@ LoadResult loadProject(std::span<const std::uint8_t> image, Project& project, co
         return result;
     }
     if (parsed.magic.isAtLeast(Version::V1_12)) {
-        texts::fillTable(*staging, 51, context.texts);
+        fillTable(*staging, 51, context.texts);
     }
     migrateAfterRead(*staging, parsed.magic, context.texts, context.modelPreference);
 

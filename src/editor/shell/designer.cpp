@@ -8,9 +8,9 @@
 #include "project/disk_file.h"
 #include "project/document_io.h"
 #include "project/file_format.h"
+#include "project/runtime_texts.h"
 #include "resources/shell_templates.h"
 #include "texts/recent_files.h"
-#include "texts/runtime_texts.h"
 
 namespace editor {
 namespace {
@@ -76,7 +76,7 @@ void Designer::startUp()
     const std::optional<std::string> preload = texts::fileToPreload(m_preferences);
     m_languages = texts::enumerateLanguages(m_programDirectory);
     loadLanguage();
-    texts::fillAllTables(*m_project, m_language);
+    project::fillAllTables(*m_project, m_language);
     resetProject();
     // A file that is gone or refused leaves the new project without a path, so that a later
     // Save can't overwrite that file with the empty project.
@@ -281,7 +281,7 @@ void Designer::showPreferences()
         writePreferences();
         if (isNewLanguage) {
             loadLanguage();
-            texts::fillAllTables(*m_project, m_language);
+            project::fillAllTables(*m_project, m_language);
         }
         m_view.rebuildPopupMenu();
     }

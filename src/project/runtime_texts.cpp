@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace texts {
+namespace project {
 
 namespace {
 // The fill loads a text into a 161-byte buffer: at most 160 characters of a language entry,
@@ -12,10 +12,10 @@ namespace {
 constexpr std::size_t WorkBufferChars = 160;
 }  // namespace
 
-void fillSlot(project::Project& project, int block, int index, const TextSource& source)
+void fillSlot(Project& project, int block, int index, const texts::TextSource& source)
 {
-    const auto& table = project::textTable(block);
-    std::string text = source.text(sid(table.firstId + index));
+    const auto& table = textTable(block);
+    std::string text = source.text(texts::sid(table.firstId + index));
     text.resize(std::min(text.size(), WorkBufferChars));
     const auto maxChars = static_cast<std::size_t>(table.width - 1);
     const std::size_t n = std::min(text.size(), maxChars);
@@ -24,26 +24,26 @@ void fillSlot(project::Project& project, int block, int index, const TextSource&
     slot[n] = 0;
 }
 
-void fillTable(project::Project& project, int block, const TextSource& source)
+void fillTable(Project& project, int block, const texts::TextSource& source)
 {
-    const auto& table = project::textTable(block);
+    const auto& table = textTable(block);
     for (int i = 0; i < table.count; ++i) {
         fillSlot(project, block, i, source);
     }
 }
 
-void fillAllTables(project::Project& project, const TextSource& source)
+void fillAllTables(Project& project, const texts::TextSource& source)
 {
-    for (int block = project::FirstTextBlock; block <= project::LastTextBlock; ++block) {
+    for (int block = FirstTextBlock; block <= LastTextBlock; ++block) {
         fillTable(project, block, source);
     }
 }
 
-void fillSecondGroup(project::Project& project, const TextSource& source)
+void fillSecondGroup(Project& project, const texts::TextSource& source)
 {
-    for (int block = 47; block <= project::LastTextBlock; ++block) {
+    for (int block = 47; block <= LastTextBlock; ++block) {
         fillTable(project, block, source);
     }
 }
 
-}  // namespace texts
+}  // namespace project
