@@ -4,12 +4,29 @@
 #include <algorithm>
 #include <cstring>
 
+#include "texts/builtin_strings.h"
+
 namespace project {
 
 namespace {
 // The fill loads a text into a 161-byte buffer: at most 160 characters of a language entry,
 // at most 159 of a built-in string. Slots are narrower, so only the slot's cut matters here.
 constexpr std::size_t WorkBufferChars = 160;
+
+// The built-in strings are padded to the width that the texts layer keeps for each slot; it
+// must be the width of the table that holds the slot.
+constexpr bool builtinPaddingFitsTheTables()
+{
+    for (const TextTableSpec& table : textTables) {
+        for (int id = table.firstId; id < table.firstId + table.count; ++id) {
+            if (texts::runtimeTextSlotWidth(id) != table.width) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(builtinPaddingFitsTheTables());
 }  // namespace
 
 void fillSlot(Project& project, int block, int index, const texts::TextSource& source)
