@@ -38,10 +38,10 @@ QRegion windowOutlineRegion()
 MainWindow::MainWindow(const HostFactory& makeHost, std::filesystem::path programDirectory)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_texts(std::make_unique<DesignerTexts>()),
       m_host(makeHost(*m_texts, this)),
-      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(programDirectory)))
+      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(programDirectory))),
+      m_sheetRunner([](QWidget* window, editor::EditorSession& session) { runPropertySheet(window, session); })
 {
     m_texts->designer = m_designer.get();
-    m_designer->setEditorRunner([this](editor::EditorSession& session) { runPropertySheet(this, session); });
     setWindowTitle(QStringLiteral("Formwright"));
     setWindowIcon(QIcon(programIconPixmap(32)));
     setFixedSize(editor::PanelWidth, editor::PanelHeight);
@@ -76,6 +76,8 @@ void MainWindow::placeWindow(bool isAlwaysOnTop)
 }
 
 void MainWindow::repaintPanel() { m_panel->update(); }
+
+void MainWindow::runEditorSheet(editor::EditorSession& session) { m_sheetRunner(this, session); }
 
 void MainWindow::rebuildPopupMenu()
 {

@@ -49,7 +49,7 @@ std::string withProjectExtension(std::string path)
 }
 
 Designer::Designer(ui::Host& host, ShellView& view, std::filesystem::path programDirectory)
-    : m_host(host), m_view(view), m_programDirectory(std::move(programDirectory)), m_editorRunner(runEditorSheet),
+    : m_host(host), m_view(view), m_programDirectory(std::move(programDirectory)),
       m_project(std::make_unique<project::Project>(project::zeroProject()))
 {
 }
@@ -266,7 +266,7 @@ void Designer::edit()
 {
     EditorSession session{*m_project, m_isModified, m_language, languageState(), m_preferences.model, m_host,
                           m_currentFile};
-    m_editorRunner(session);
+    m_view.runEditorSheet(session);
 }
 
 void Designer::showPreferences()

@@ -30,9 +30,6 @@ public:
     Designer(ui::Host& host, ShellView& view, std::filesystem::path programDirectory);
     ~Designer();
 
-    // Replaces the editor property sheet (tests record the calls instead).
-    void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
-
     // Preferences, language, runtime texts, reset, the optional reopening of the last project,
     // then the window's placement.
     void startUp();
@@ -84,7 +81,6 @@ private:
     ui::Host& m_host;
     ShellView& m_view;
     std::filesystem::path m_programDirectory;
-    EditorRunner m_editorRunner;
     std::unique_ptr<project::Project> m_project;
     std::string m_currentFile;
     bool m_isModified = false;
