@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 15
 HEADLESS_FLAGS = -DFORMWRIGHT_BUILD_APP=OFF -DFORMWRIGHT_BUILD_BENCH=OFF
 
-.PHONY: all deps configure build run test test-only test-unit test-asan fuzz fuzz-smoke fuzz-build bench screenshots clean
+.PHONY: all deps configure build run test test-only test-unit test-asan fuzz fuzz-smoke fuzz-build bench screenshots package install clean
 
 all: build
 
@@ -59,9 +59,21 @@ fuzz-smoke: fuzz-build
 bench: build
 	./$(BUILD_DIR)/bench/formwright-bench
 
+# Every window and dialog into build/screenshots/; the README's two pictures also into docs/.
 screenshots: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/src/app/formwright-screenshots $(BUILD_DIR)/screenshots
+	cp $(BUILD_DIR)/screenshots/main_window_q720ce.png docs/main-window.png
+	cp $(BUILD_DIR)/screenshots/form_lookup.png docs/form-page.png
+
+# The Debian package build/formwright_<version>_<arch>.deb.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# Into PREFIX (default /usr/local); run as a user who may write there.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   clang-format
   fonts-dejavu-core
+  dpkg-dev desktop-file-utils shared-mime-info libglib2.0-bin
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include <QPolygon>
 #include <QRegion>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/property_sheet_dialog.h"
 #include "app/terminal_panel.h"
@@ -35,10 +36,15 @@ QRegion windowOutlineRegion()
     return QRegion(polygon, Qt::WindingFill);
 }
 
-MainWindow::MainWindow(const HostFactory& makeHost, std::filesystem::path programDirectory)
+MainWindow::MainWindow(const HostFactory& makeHost, const std::filesystem::path& programDirectory)
+    : MainWindow(makeHost, texts::portableFolders(programDirectory))
+{
+}
+
+MainWindow::MainWindow(const HostFactory& makeHost, texts::ProgramFolders folders)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_texts(std::make_unique<DesignerTexts>()),
       m_host(makeHost(*m_texts, this)),
-      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(programDirectory))),
+      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(folders))),
       m_sheetRunner([](QWidget* window, editor::EditorSession& session) { runPropertySheet(window, session); })
 {
     m_texts->designer = m_designer.get();
@@ -64,7 +70,15 @@ void MainWindow::addAccelerator(const QKeySequence& keys, editor::Command comman
     connect(shortcut, &QShortcut::activated, this, [this, command] { m_designer->run(editor::commandValue(command)); });
 }
 
-void MainWindow::startUp() { m_designer->startUp(); }
+void MainWindow::startUp(const std::optional<std::string>& fileToOpen)
+{
+    if (!fileToOpen) {
+        m_designer->startUp();
+        return;
+    }
+    m_designer->startUp(editor::Designer::LastFile::Skip);
+    QTimer::singleShot(0, this, [this, path = *fileToOpen] { m_designer->openFile(path); });
+}
 
 void MainWindow::placeWindow(bool isAlwaysOnTop)
 {

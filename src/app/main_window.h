@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/terminal_pictures.h"
 #include "editor/shell/designer.h"
@@ -28,11 +30,14 @@ public:
     // Runs the editor property sheet modally; tests record the calls instead.
     using SheetRunner = std::function<void(QWidget* window, editor::EditorSession& session)>;
 
-    MainWindow(const HostFactory& makeHost, std::filesystem::path programDirectory);
+    MainWindow(const HostFactory& makeHost, texts::ProgramFolders folders);
+    // The preferences file and the language files in `programDirectory`.
+    MainWindow(const HostFactory& makeHost, const std::filesystem::path& programDirectory);
     ~MainWindow() override;
 
-    // Start-up: preferences, language, runtime texts, project, then the window is shown.
-    void startUp();
+    // Start-up: preferences, language, runtime texts, project, then the window is shown. A
+    // file to open replaces the reopening of the last one and opens once the window is up.
+    void startUp(const std::optional<std::string>& fileToOpen = std::nullopt);
 
     [[nodiscard]] editor::Designer& designer() { return *m_designer; }
     [[nodiscard]] ui::Host& host() { return *m_host; }

@@ -9,7 +9,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/project_labels.h"
-#include "cli/record_fields.h"
+#include "cli/field_maps.h"
 #include "project/derivation.h"
 #include "project/file_format.h"
 

@@ -19,7 +19,7 @@ namespace cli {
 
 enum ExitCode : int {
     ExitSuccess = 0,
-    ExitFindings = 1,  // check found problems
+    ExitFindings = 1,  // check or language-check found problems
     ExitFailure = 2,   // usage error, unreadable or rejected input, failed write
 };
 

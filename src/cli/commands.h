@@ -60,4 +60,10 @@ int runExport(const ExportOptions& options, std::ostream& out, std::ostream& err
 int runImport(const std::filesystem::path& input, const std::filesystem::path& output, std::ostream& out,
               std::ostream& err);
 
+// Writes a complete language file of the built-in strings.
+int runLanguageTemplate(const std::filesystem::path& output, std::ostream& out, std::ostream& err);
+
+// One line per finding in a language file; ExitFindings when there is any.
+int runLanguageCheck(const std::filesystem::path& input, std::ostream& out, std::ostream& err);
+
 }  // namespace cli

@@ -6,7 +6,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "cli/record_fields.h"
+#include "cli/field_maps.h"
 #include "project/file_format.h"
 
 namespace cli {

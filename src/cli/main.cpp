@@ -72,6 +72,15 @@ int main(int argc, char** argv)
     importCommand->add_option("IN", input, "JSON mirror")->required();
     importCommand->add_option("OUT", output, "project file to write")->required();
 
+    std::string languageFile;
+    CLI::App* languageTemplateCommand =
+        app.add_subcommand("language-template", "write a language file of every built-in text, to translate");
+    languageTemplateCommand->add_option("OUT", languageFile, "language file (.lng) to write")->required();
+
+    CLI::App* languageCheckCommand =
+        app.add_subcommand("language-check", "review a language file; exit 1 when something is found");
+    languageCheckCommand->add_option("FILE", languageFile, "language file (.lng)")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -99,6 +108,12 @@ int main(int argc, char** argv)
     }
     if (exportCommand->parsed()) {
         return cli::runExport({input, optionalPath(exportOutput)}, out, err);
+    }
+    if (languageTemplateCommand->parsed()) {
+        return cli::runLanguageTemplate(languageFile, out, err);
+    }
+    if (languageCheckCommand->parsed()) {
+        return cli::runLanguageCheck(languageFile, out, err);
     }
     return cli::runImport(input, output, out, err);
 }

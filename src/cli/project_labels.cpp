@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/project_labels.h"
+#include "cli/field_maps.h"
 
 #include <array>
 

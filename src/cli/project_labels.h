@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "cli/record_fields.h"
+#include "project/field_map.h"
 #include "project/project.h"
 
 namespace cli {
@@ -18,7 +18,7 @@ namespace cli {
 
 // "form 3 line 2 maxLength", "menu 1 item 4 next", "system settings password": the field that
 // holds byte `offset` of record `number` (0 for single records) described by `spec`.
-[[nodiscard]] std::string placeOf(const RecordSpec& spec, std::string_view label, int number, std::size_t offset);
+[[nodiscard]] std::string placeOf(const project::RecordSpec& spec, std::string_view label, int number, std::size_t offset);
 
 // The same for a byte of the file: blocks 1 to 5 and 61 by field, text tables by string ID.
 [[nodiscard]] std::string placeInFile(std::size_t fileOffset);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "project/defaults.h"
 
+#include "project/field_map.h"
+
 #include <cstring>
 #include <initializer_list>
 #include <utility>
@@ -9,62 +11,6 @@ namespace project {
 namespace {
 
 using texts::sid;
-
-struct ByteValue
-{
-    std::size_t offset;
-    Byte value;
-};
-
-// Every non-zero default of block 4 outside the image-capture group, by byte position.
-constexpr ByteValue readerDefaults[] = {
-    // Shared bytes.
-    {0, 7}, {341, 7}, {342, 2}, {343, 9}, {345, 2}, {347, 1}, {348, 1},
-    // 1D laser/CCD: enable flags.
-    {1, 1}, {10, 1}, {17, 1}, {24, 1}, {31, 1}, {42, 1}, {48, 1}, {53, 1}, {74, 1}, {75, 1},
-    {76, 1}, {83, 1},
-    // 1D laser/CCD: symbology parameters.
-    {4, 1}, {7, 1}, {9, 1},
-    {13, 1}, {14, 1}, {15, 127}, {16, 4},
-    {18, 1}, {20, 1}, {21, 1}, {22, 127}, {23, 4},
-    {25, 2}, {27, 1}, {28, 1}, {29, 127}, {30, 4},
-    {35, 1}, {36, 1}, {37, 127}, {38, 4},
-    {41, 1}, {45, 1}, {49, 1}, {56, 1}, {59, 1}, {60, 1}, {61, 1}, {63, 1},
-    {65, 1}, {66, 1}, {67, 1}, {69, 1}, {70, 1}, {71, 1}, {73, 1},
-    // 1D laser/CCD: reading behaviour.
-    {78, 6}, {79, 3},
-    // 1D extra long range: enable flags.
-    {101, 1}, {102, 1}, {104, 1}, {105, 1}, {106, 1}, {120, 1}, {121, 1}, {122, 1}, {123, 1},
-    {133, 1}, {137, 1}, {144, 1}, {148, 1}, {154, 1},
-    // 1D extra long range: symbology parameters.
-    {108, 14}, {109, 1}, {110, 1}, {111, 1}, {112, 1}, {113, 1}, {114, 1},
-    {127, 3}, {128, 4}, {129, 55}, {134, 3}, {135, 4}, {136, 55}, {138, 3}, {139, 4}, {140, 55},
-    {145, 3}, {146, 4}, {147, 55}, {149, 3}, {150, 4}, {151, 55}, {155, 3}, {156, 4}, {157, 55},
-    {160, 1},
-    // 1D extra long range: reading behaviour.
-    {165, 30}, {166, 10},
-    // 2D: enable flags.
-    {191, 1}, {192, 1}, {194, 1}, {195, 1}, {196, 1}, {210, 1}, {211, 1}, {212, 1}, {213, 1},
-    {223, 1}, {227, 1}, {233, 1}, {240, 1}, {244, 1}, {250, 1}, {265, 1}, {266, 1}, {267, 1},
-    // 2D: UPC/EAN group.
-    {198, 10}, {199, 1}, {200, 1}, {201, 1}, {202, 1}, {203, 1}, {204, 1}, {209, 1},
-    // 2D: length groups, "Range" 4 to 55.
-    {217, 3}, {218, 4}, {219, 55}, {224, 3}, {225, 4}, {226, 55}, {228, 3}, {229, 4}, {230, 55},
-    {234, 3}, {235, 4}, {236, 55}, {241, 3}, {242, 4}, {243, 55}, {245, 3}, {246, 4}, {247, 55},
-    {251, 3}, {252, 4}, {253, 55},
-    // 2D: postal, composite, 2D symbologies, Macro PDF.
-    {257, 1}, {258, 1}, {259, 1}, {260, 1}, {261, 1}, {262, 1}, {263, 1}, {264, 1},
-    {269, 1}, {272, 1}, {274, 1}, {277, 1}, {278, 1}, {279, 1}, {280, 2}, {281, 1},
-    // 2D: reading behaviour.
-    {283, 30}, {284, 6}, {285, 1}, {286, 1}, {287, 1},
-    // RFID reader.
-    {311, 1}, {314, ','}, {318, 255}, {319, 10}, {320, 3},
-};
-
-constexpr ByteValue imageCaptureDefaults[] = {
-    {291, 0}, {292, 1}, {293, 1}, {294, 1}, {295, 100}, {296, 10}, {297, 1},
-    {298, 0}, {299, 1}, {300, 65}, {301, 40}, {302, 1}, {303, 2},
-};
 
 void resetDeviceContent(DeviceSettings& d, const texts::TextSource& texts, Model model)
 {
@@ -100,9 +46,7 @@ void resetDeviceContent(DeviceSettings& d, const texts::TextSource& texts, Model
 
 void resetImageCaptureReaderBytes(ReaderSettings& reader)
 {
-    for (const auto& [offset, value] : imageCaptureDefaults) {
-        reader[offset] = value;
-    }
+    applyDefaults(readerSpec(), reader.bytes, ReaderByte::ImageCaptureFirst, ReaderByte::ImageCaptureLast);
 }
 
 void resetImageCapture(Project& project)
@@ -116,9 +60,7 @@ void resetImageCapture(Project& project)
 void resetReader(Project& project)
 {
     project.reader.bytes.fill(0);
-    for (const auto& [offset, value] : readerDefaults) {
-        project.reader[offset] = value;
-    }
+    applyDefaults(readerSpec(), project.reader.bytes);
     DeviceSettings& d = project.device;
     d.readerType = 1;
     d.codeIdOn = 0;

@@ -144,4 +144,18 @@ FileWriteResult writeFileAtomically(const std::filesystem::path& path, std::span
     return result;
 }
 
+bool canCreateFilesIn(const std::filesystem::path& folder)
+{
+    // Asking for permission bits would say yes to root on a read-only mount and no where an
+    // access list allows: only a real file answers.
+    std::string probe = (folder / ".formwright-probe.XXXXXX").string();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
 }  // namespace project

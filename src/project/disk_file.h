@@ -40,4 +40,7 @@ struct WriteFaults
                                                   std::span<const std::uint8_t> bytes,
                                                   const WriteFaults& faults = {});
 
+// Whether a new file can be created in `folder` right now (it creates and removes one).
+[[nodiscard]] bool canCreateFilesIn(const std::filesystem::path& folder);
+
 }  // namespace project

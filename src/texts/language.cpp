@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "texts/builtin_strings.h"
 
@@ -31,24 +32,27 @@ std::string_view withoutCarriageReturn(std::string_view line)
     return line;
 }
 
-// A decimal ID between 0 and MaxStringId, with blanks allowed around it.
-bool parseId(std::string_view digits, int& id)
-{
-    digits = trimBlanks(digits);
-    if (digits.empty()) {
-        return false;
-    }
-    const char* end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, id);
-    return ec == std::errc{} && ptr == end && id >= 0 && id <= MaxStringId;
-}
-
 std::string_view asText(std::span<const std::uint8_t> bytes)
 {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 }  // namespace
+
+std::optional<StringId> parseLanguageId(std::string_view digits)
+{
+    digits = trimBlanks(digits);
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    int id = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, id);
+    if (ec != std::errc{} || ptr != end || id < 0 || id > MaxStringId) {
+        return std::nullopt;
+    }
+    return sid(id);
+}
 
 std::string languageNameFromBytes(std::span<const std::uint8_t> bytes)
 {
@@ -70,14 +74,15 @@ LanguageFile parseLanguageFile(std::span<const std::uint8_t> bytes)
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
 
         const std::size_t equals = line.find('=');
-        int id = 0;
-        if (equals == std::string_view::npos || !parseId(line.substr(0, equals), id)) {
+        const std::optional<StringId> id =
+            equals == std::string_view::npos ? std::nullopt : parseLanguageId(line.substr(0, equals));
+        if (!id) {
             continue;
         }
         // Entries are C texts on the terminal: a NUL ends them.
         std::string_view text = line.substr(equals + 1);
         text = text.substr(0, std::min(text.find('\0'), MaxLanguageTextChars));
-        file.lines.push_back({sid(id), std::string(text)});
+        file.lines.push_back({*id, std::string(text)});
     }
     return file;
 }

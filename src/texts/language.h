@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ struct LanguageFile
     std::string name;
     std::vector<LanguageLine> lines;
 };
+
+// The ID before the "=" of an entry line: decimal, 0 to MaxStringId, blanks allowed around it.
+[[nodiscard]] std::optional<StringId> parseLanguageId(std::string_view digits);
 
 // The name of a language file from its leading bytes: the first line without its line end,
 // cut to MaxLanguageNameChars.

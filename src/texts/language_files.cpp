@@ -41,6 +41,31 @@ std::vector<std::filesystem::path> languageFilesIn(const std::filesystem::path& 
     return files;
 }
 
+// Lists the file's language unless the file can't be read, has no usable name, or repeats a
+// name that an earlier folder (the entries before `folderStart`) already lists.
+void addLanguage(LanguageList& list, const std::filesystem::path& path, std::size_t folderStart)
+{
+    // One unreadable file costs only its own entry. Only regular files are opened: a pipe
+    // would block the start-up.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return;
+    }
+    const project::FileReadResult head = project::readFilePrefix(path, NameProbeBytes);
+    if (!head.ok) {
+        return;
+    }
+    std::string name = languageNameFromBytes(head.bytes);
+    if (name.empty() || name == BuiltinLanguageName) {
+        return;
+    }
+    const auto earlierFolders = list.entries.begin() + static_cast<std::ptrdiff_t>(folderStart);
+    if (std::any_of(list.entries.begin(), earlierFolders, [&](const LanguageListEntry& e) { return e.name == name; })) {
+        return;
+    }
+    list.entries.push_back({std::move(name), path});
+}
+
 }  // namespace
 
 std::vector<std::string> LanguageList::names() const
@@ -55,27 +80,21 @@ std::vector<std::string> LanguageList::names() const
 
 LanguageList enumerateLanguages(const std::filesystem::path& directory)
 {
+    return enumerateLanguages(std::span<const std::filesystem::path>(&directory, 1));
+}
+
+LanguageList enumerateLanguages(std::span<const std::filesystem::path> folders)
+{
     LanguageList list;
-    for (const std::filesystem::path& path : languageFilesIn(directory)) {
-        list.hasLanguageFiles = true;
-        if (list.entries.size() >= MaxLanguages) {
-            break;
+    for (const std::filesystem::path& folder : folders) {
+        const std::size_t folderStart = list.entries.size();
+        for (const std::filesystem::path& path : languageFilesIn(folder)) {
+            list.hasLanguageFiles = true;
+            if (list.entries.size() >= MaxLanguages) {
+                break;
+            }
+            addLanguage(list, path, folderStart);
         }
-        // One unreadable file costs only its own entry. Only regular files are opened: a pipe
-        // would block the start-up.
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) {
-            continue;
-        }
-        const project::FileReadResult head = project::readFilePrefix(path, NameProbeBytes);
-        if (!head.ok) {
-            continue;
-        }
-        std::string name = languageNameFromBytes(head.bytes);
-        if (name.empty() || name == BuiltinLanguageName) {
-            continue;
-        }
-        list.entries.push_back({std::move(name), path});
     }
     return list;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,11 @@ struct LanguageList
 // be read, has an empty first line or takes the reserved name "0" is left out; the others are
 // listed up to MaxLanguages.
 [[nodiscard]] LanguageList enumerateLanguages(const std::filesystem::path& directory);
+
+// The same over several folders, one after the other: the user's own files before the
+// installed ones. A name that an earlier folder already lists is left out, so a user's copy of
+// an installed language replaces it.
+[[nodiscard]] LanguageList enumerateLanguages(std::span<const std::filesystem::path> folders);
 
 // Loads the first listed language whose name equals `name` exactly and that can be read with
 // a non-zero length. On success the table holds its entries and is loaded; otherwise the table

@@ -71,6 +71,11 @@ constexpr StringEntry entries[] = {
     {248, "Name"},
     {249, "Next :"},
     {250, "Reset"},
+    // Length labels of the symbology dialogs: "Range" mode, then every other mode.
+    {571, "Min Length :"},
+    {572, "Max Length :"},
+    {573, "Length 1 :"},
+    {574, "Length 2 :"},
     // Target codes, list placeholders and terminal models.
     {1301, "main"},
     {1302, "form  "},
@@ -139,6 +144,11 @@ constexpr StringEntry entries[] = {
     {1601, "No"},
     {1602, "Scan+ENTER"},
     {1603, "ENTER+Scan"},
+    // Length modes of the symbology dialogs.
+    {2041, "Any Length"},
+    {2042, "One Length"},
+    {2043, "Two Lengths"},
+    {2044, "Range"},
     // Warning box titles and the save-changes prompt.
     {2601, "Error"},
     {2602, "Warning"},

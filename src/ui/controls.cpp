@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls.h"
+#include "ui/control_range.h"
 
 #include <algorithm>
 
@@ -141,6 +142,27 @@ void Controls::requestFocus(ControlId id)
     if (writable(id) != nullptr) {
         m_focus = id;
         ++m_focusRequests;
+    }
+}
+
+} // namespace ui
+
+namespace ui {
+
+int checkedIndex(const Controls& controls, ControlRange radios)
+{
+    for (int i = 0; i < radios.count; ++i) {
+        if (controls.isChecked(radios.at(i))) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void checkIndex(Controls& controls, ControlRange radios, int index)
+{
+    for (int i = 0; i < radios.count; ++i) {
+        controls.setChecked(radios.at(i), i == index);
     }
 }
 

@@ -53,6 +53,9 @@ std::vector<std::string> templateFaults(const DialogTemplate& dialog)
         if (isAddressed && !seen.insert(id).second) {
             faults.push_back(where + ": duplicate ID");
         }
+        if (!kindFitsIdRange(control.kind, control.id)) {
+            faults.push_back(where + ": kind does not fit its ID range");
+        }
         DialogRect r = control.dialogUnits;
         // A drop-down list's height includes its opened list, which may reach past the dialog.
         if (control.kind == ControlKind::DropDownList && r.height > 12) {

@@ -5,6 +5,8 @@
 #include "texts/text_source.h"
 #include "ui/controls.h"
 
+#include <utility>
+
 namespace ui {
 
 std::string captionText(const texts::TextSource& source, LanguageState language, texts::StringId entry,
@@ -26,9 +28,18 @@ void replaceCaptionTexts(Controls& controls, const texts::TextSource& source, La
     if (captions.title) {
         controls.setTitle(captionText(source, language, *captions.title, controls.title()));
     }
-    for (const TextReplacement& replacement : captions.controls) {
-        controls.setText(replacement.control,
-                         captionText(source, language, replacement.entry, controls.text(replacement.control)));
+    const auto replace = [&](ControlId id, texts::StringId entry) {
+        controls.setText(id, captionText(source, language, entry, controls.text(id)));
+    };
+    for (const TextReplacement& run : captions.controls) {
+        for (int i = 0; i < run.count; ++i) {
+            replace(ControlId(run.control.value() + i), texts::sid(texts::value(run.entry) + i));
+        }
+    }
+    for (const auto& [button, entry] : {std::pair{OkButton, texts::OkText}, std::pair{CancelButton, texts::CancelText}}) {
+        if (controls.has(button)) {
+            replace(button, entry);
+        }
     }
 }
 

@@ -23,11 +23,16 @@ class Controls;
 // Whether the user's language file is loaded: only then are captions replaced.
 enum class LanguageState { BuiltinOnly, Loaded };
 
+// `count` controls with consecutive IDs from `control` take the entries from `entry` on, in order:
+// {Code39Id::ConvertCheck, sid(1012), 5} gives 101..105 the entries 1012..1016.
 struct TextReplacement
 {
     ControlId control;
     texts::StringId entry;
+    int count = 1;
 };
+
+
 
 // A dialog's caption texts: its title entry (if it has one) and one entry per static text.
 struct CaptionTexts
@@ -36,9 +41,9 @@ struct CaptionTexts
     std::span<const TextReplacement> controls;
 };
 
-// With a language loaded, gives the title and each listed control the text of its entry. An
-// entry that is missing or empty keeps the template's own text, so a partial language file
-// never blanks out a label.
+// With a language loaded, gives the title, each listed control and the OK and Cancel buttons (when
+// the dialog has them) the text of its entry. An entry that is missing or empty keeps the
+// template's own text, so a partial language file never blanks out a label.
 void replaceCaptionTexts(Controls& controls, const texts::TextSource& source, LanguageState language,
                          const CaptionTexts& captions);
 

@@ -49,8 +49,8 @@ struct NumericEditSpec
     // Values that are refused when editing finishes; the box returns to its last accepted text
     // and the warning box (refusalTitle, refusalText) is shown.
     std::function<bool(int value)> isRefused;
-    texts::StringId refusalTitle = texts::sid(2602); // "Warning"
-    texts::StringId refusalText = texts::sid(2854);  // "Invalid value!"
+    texts::StringId refusalTitle = texts::WarningTitle;
+    texts::StringId refusalText = texts::InvalidValueText;
 };
 
 // The text read as an unsigned decimal number: digits only, no sign, no blanks. Numbers too big

@@ -123,5 +123,21 @@ TEST(LanguageFiles, VanishedOrOversizedFileFallsThroughToTheNextMatch)
     EXPECT_EQ(table.text(sid(2601)), "Fehler");
 }
 
+TEST(LanguageFiles, UserFolderComesFirstAndReplacesAnInstalledLanguageOfTheSameName)
+{
+    const TempDirectory user;
+    const TempDirectory installed;
+    installed.write("de.lng", "Deutsch\r\n2601=Installiert\r\n");
+    installed.write("nl.lng", "Nederlands\r\n2601=Fout\r\n");
+    user.write("mine.lng", "Deutsch\r\n2601=Eigen\r\n");
+    user.write("fr.lng", "Francais\r\n2601=Erreur\r\n");
+    const std::filesystem::path folders[] = {user.path(), user.path() / "missing", installed.path()};
+    const LanguageList list = enumerateLanguages(folders);
+    EXPECT_EQ(list.names(), (Names{"Francais", "Deutsch", "Nederlands"}));
+    LanguageTable table;
+    ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
+    EXPECT_EQ(table.text(sid(2601)), "Eigen");
+}
+
 }  // namespace
 }  // namespace texts

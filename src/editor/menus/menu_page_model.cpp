@@ -14,25 +14,14 @@ using texts::sid;
 
 constexpr int NameChars = 30;
 
-constexpr std::array<ui::TextReplacement, 10> captionEntries = {{
-    {MenuId::IdLabel, sid(241)},
-    {MenuId::EscLabel, sid(242)},
+constexpr ui::TextReplacement captionEntries[] = {
+    {MenuId::IdLabel, sid(241), 2},
     {MenuId::DataGroup, sid(243)},
-    {MenuId::CaptionCheck, sid(244)},
-    {MenuId::SaveCaptionCheck, sid(245)},
-    {MenuId::SaveSelectedItemCheck, sid(246)},
+    {MenuId::CaptionCheck, sid(244), 3},
     {MenuId::ItemsGroup, sid(247)},
-    {MenuId::NameHeader, sid(248)},
-    {MenuId::NextHeader, sid(249)},
+    {MenuId::NameHeader, sid(248), 2},
     {MenuId::ResetButton, sid(250)},
-}};
-
-// The item (1 to 10) that a control of the item grid belongs to, 0 for any other control.
-int itemOf(ui::ControlId id, MenuId first)
-{
-    const int offset = id.value() - static_cast<int>(first);
-    return offset >= 0 && offset < resources::MenuPageItems ? offset + 1 : 0;
-}
+};
 
 std::size_t slot(int item)
 {
@@ -119,7 +108,7 @@ void MenuPageModel::onSelectionChange(ui::ControlId id)
     const auto code = static_cast<project::Byte>(selection);
     if (id == MenuId::EscList) {
         shown().escTarget = code;
-    } else if (const int item = itemOf(id, MenuId::FirstItemNextList); item != 0) {
+    } else if (const int item = resources::ItemNextLists.indexOf(id) + 1; item != 0) {
         shown().itemNext[slot(item)] = code;
     }
 }
@@ -129,7 +118,7 @@ void MenuPageModel::onTextChange(ui::ControlId id)
     const std::string& text = controls().text(id);
     if (id == MenuId::CaptionEdit) {
         shown().caption.assign(text);
-    } else if (const int item = itemOf(id, MenuId::FirstItemNameEdit); item != 0) {
+    } else if (const int item = resources::ItemNameEdits.indexOf(id) + 1; item != 0) {
         setItemName(shown(), item, text);
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "editor/shell/designer.h"
 
+#include <system_error>
+
 #include "editor/shell/about_box.h"
 #include "editor/shell/preferences_dialog.h"
 #include "editor/shell/shell_view.h"
@@ -48,9 +50,14 @@ std::string withProjectExtension(std::string path)
     return path;
 }
 
-Designer::Designer(ui::Host& host, ShellView& view, std::filesystem::path programDirectory)
-    : m_host(host), m_view(view), m_programDirectory(std::move(programDirectory)),
+Designer::Designer(ui::Host& host, ShellView& view, texts::ProgramFolders folders)
+    : m_host(host), m_view(view), m_folders(std::move(folders)),
       m_project(std::make_unique<project::Project>(project::zeroProject()))
+{
+}
+
+Designer::Designer(ui::Host& host, ShellView& view, const std::filesystem::path& programDirectory)
+    : Designer(host, view, texts::portableFolders(programDirectory))
 {
 }
 
@@ -63,18 +70,19 @@ ui::LanguageState Designer::languageState() const
 
 std::vector<MenuEntry> Designer::popupMenu() const { return buildPopupMenu(m_language, m_preferences.recentFiles); }
 
-std::filesystem::path Designer::preferencesFile() const { return texts::preferencesFilePath(m_programDirectory); }
+std::filesystem::path Designer::preferencesFile() const { return m_folders.preferencesFile; }
 
 bool Designer::hasCurrentFile() const
 {
     return !m_currentFile.empty() && m_currentFile != texts::UnknownLastFile;
 }
 
-void Designer::startUp()
+void Designer::startUp(LastFile lastFile)
 {
     reloadPreferences();
-    const std::optional<std::string> preload = texts::fileToPreload(m_preferences);
-    m_languages = texts::enumerateLanguages(m_programDirectory);
+    const std::optional<std::string> preload =
+        lastFile == LastFile::Skip ? std::nullopt : texts::fileToPreload(m_preferences);
+    m_languages = texts::enumerateLanguages(m_folders.languageFolders);
     loadLanguage();
     project::fillAllTables(*m_project, m_language);
     resetProject();
@@ -143,6 +151,12 @@ void Designer::loadLanguage()
 
 void Designer::writePreferences()
 {
+    // An installed program's folder in the user's configuration folder appears with its first
+    // preferences.
+    if (m_folders.isInstalled) {
+        std::error_code ignored;
+        std::filesystem::create_directories(preferencesFile().parent_path(), ignored);
+    }
     // A preferences file that can't be written costs only the remembered choices.
     (void)texts::writePreferences(preferencesFile(), m_preferences);
 }
@@ -192,7 +206,12 @@ bool Designer::openRecent(int index)
     if (index < 0 || index >= static_cast<int>(m_preferences.recentFiles.size())) {
         return false;
     }
-    const std::string path = m_preferences.recentFiles[static_cast<std::size_t>(index)];
+    return openFile(m_preferences.recentFiles[static_cast<std::size_t>(index)]);
+}
+
+bool Designer::openFile(std::string path)
+{
+    // A copy: the path may be an entry of the recent list, which the read rewrites.
     if (!settleUnsavedChanges() || !readProjectFile(path, ResetFirst::Yes)) {
         return false;
     }
@@ -273,7 +292,7 @@ void Designer::showPreferences()
 {
     // The file is read again, but the open project keeps its own path: after New it has none.
     reloadPreferences();
-    m_languages = texts::enumerateLanguages(m_programDirectory);
+    m_languages = texts::enumerateLanguages(m_folders.languageFolders);
     PreferencesDialog dialog(m_preferences, m_languages.names(), m_languages.count(), m_language, languageState());
     if (m_host.runDialog(resources::preferencesTemplate(), dialog) == ui::DialogResult::Ok) {
         const bool isNewLanguage = dialog.chosen().language != m_preferences.language;

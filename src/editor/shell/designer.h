@@ -16,6 +16,7 @@
 #include "texts/language.h"
 #include "texts/language_files.h"
 #include "texts/preferences.h"
+#include "texts/program_folders.h"
 #include "ui/host.h"
 #include "ui/localisation.h"
 
@@ -26,13 +27,16 @@ class ShellView;
 class Designer
 {
 public:
-    // `programDirectory` holds the preferences file and the language files.
-    Designer(ui::Host& host, ShellView& view, std::filesystem::path programDirectory);
+    // `folders` say where the preferences file and the language files live.
+    Designer(ui::Host& host, ShellView& view, texts::ProgramFolders folders);
+    // Both in `programDirectory`, as a copy of the program in a folder of its own keeps them.
+    Designer(ui::Host& host, ShellView& view, const std::filesystem::path& programDirectory);
     ~Designer();
 
     // Preferences, language, runtime texts, reset, the optional reopening of the last project,
-    // then the window's placement.
-    void startUp();
+    // then the window's placement. A program started to open a file skips the reopening.
+    enum class LastFile { ReopenIfPreferred, Skip };
+    void startUp(LastFile lastFile = LastFile::ReopenIfPreferred);
 
     // Runs a popup-menu or accelerator command; unknown commands are ignored.
     void run(int command);
@@ -45,6 +49,10 @@ public:
     void showPreferences();
     void showAbout();
     bool openRecent(int index);
+    // A project file named on the command line or by the desktop, opened as a recent file is:
+    // the save prompt when needed, then the file and the editor. A missing file changes nothing
+    // silently, a refused one after its warning.
+    bool openFile(std::string path);
 
     // The close request: false when the window must stay (Cancel, or a failed save after Yes).
     [[nodiscard]] bool mayClose();
@@ -59,7 +67,7 @@ public:
     [[nodiscard]] const texts::TextSource& texts() const { return m_language; }
     [[nodiscard]] ui::LanguageState languageState() const;
     [[nodiscard]] std::vector<MenuEntry> popupMenu() const;
-    [[nodiscard]] const std::filesystem::path& programDirectory() const { return m_programDirectory; }
+    [[nodiscard]] const texts::ProgramFolders& folders() const { return m_folders; }
 
 private:
     enum class ResetFirst { No, Yes };
@@ -80,7 +88,7 @@ private:
 
     ui::Host& m_host;
     ShellView& m_view;
-    std::filesystem::path m_programDirectory;
+    texts::ProgramFolders m_folders;
     std::unique_ptr<project::Project> m_project;
     std::string m_currentFile;
     bool m_isModified = false;

@@ -14,13 +14,11 @@ using texts::sid;
 
 constexpr const char* BuiltinLanguageEntry = "Default <English>";
 
-constexpr std::array<ui::TextReplacement, 6> captionEntries = {{
+constexpr std::array<ui::TextReplacement, 4> captionEntries = {{
     {PreferencesId::AutoPreloadCheck, sid(62)},
     {PreferencesId::AlwaysOnTopCheck, sid(63)},
     {PreferencesId::LanguageLabel, sid(64)},
     {PreferencesId::ModelLabel, sid(65)},
-    {ui::OkButton, sid(51)},
-    {ui::CancelButton, sid(52)},
 }};
 
 }  // namespace

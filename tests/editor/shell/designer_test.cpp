@@ -20,6 +20,7 @@
 #include "support/project_fixtures.h"
 #include "support/ui_harness.h"
 #include "texts/preferences.h"
+#include "texts/program_folders.h"
 #include "texts/recent_files.h"
 
 namespace editor {
@@ -199,10 +200,12 @@ TEST_F(DesignerTest, StartUpWithARejectedLastFileWarnsAndKeepsNoPath)
 TEST_F(DesignerTest, CancelAtTheSavePromptStopsNewOpenAndRecentFile)
 {
     const std::string file = startWithOpenFile();
+    projectFile("other.Q72");
     const std::vector<std::pair<const char*, std::function<bool()>>> commands = {
         {"new", [this] { return designer.newProject(); }},
         {"open", [this] { return designer.open(); }},
         {"recent file", [this] { return designer.openRecent(0); }},
+        {"file from the desktop", [this] { return designer.openFile(path("other.Q72")); }},
     };
     for (const auto& [name, command] : commands) {
         SCOPED_TRACE(name);
@@ -403,6 +406,43 @@ TEST_F(DesignerTest, FailedRecentFileLeavesEverythingAndSkipsTheEditor)
     EXPECT_FALSE(designer.openRecent(7));
 }
 
+TEST_F(DesignerTest, FileFromTheDesktopReplacesTheLastFileAndOpensAsARecentFileDoes)
+{
+    const std::string last = projectFile("last.Q72", project::Model::Q720CE, "LAST");
+    writePreferencesFile(last + "\r1\r0\r0\r" + last + "\r0\r");
+    const std::string bad = path("bad.Q72");
+    writeBytes(bad, "Q999-1.14");
+    struct Row
+    {
+        std::string file;
+        bool isOpened;
+        bool isWarned;
+    };
+    const Row rows[] = {
+        {path("missing.Q72"), false, false},
+        {bad, false, true},
+        {projectFile("given.Q72", project::Model::Q720CE, "GIVEN"), true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        host.warnings.clear();
+        view.editorRuns = 0;
+        Designer fresh{host, view, m_directory};
+        fresh.startUp(Designer::LastFile::Skip);
+        EXPECT_TRUE(isFreshProject(fresh.project())) << "the last file is not reopened";
+        EXPECT_EQ(fresh.openFile(row.file), row.isOpened);
+        EXPECT_EQ(view.editorRuns, row.isOpened ? 1 : 0);
+        EXPECT_EQ(fresh.currentFile(), row.isOpened ? row.file : "");
+        if (row.isOpened) {
+            EXPECT_EQ(exportNameOfForm1(fresh), "GIVEN");
+        } else {
+            EXPECT_TRUE(isFreshProject(fresh.project())) << "a new project stays";
+        }
+        EXPECT_EQ(fresh.preferences().recentFiles.front(), row.isOpened ? row.file : last);
+        EXPECT_EQ(host.hasWarned(2601, 2801), row.isWarned);
+    }
+}
+
 TEST_F(DesignerTest, ReadingAProjectOfTheOtherModelAdoptsItAndRepaints)
 {
     designer.startUp();
@@ -482,6 +522,35 @@ TEST_F(DesignerTest, CancelledPreferencesWriteNothing)
     designer.showPreferences();
     EXPECT_FALSE(designer.preferences().isAutoPreloadOn);
     EXPECT_FALSE(fs::exists(m_directory / "FWQ720.ini"));
+}
+
+TEST_F(DesignerTest, ReadOnlyProgramFolderKeepsPreferencesAndLanguagesInTheUserFolders)
+{
+    const fs::path program = m_directory / "bin";
+    const texts::UserFolders user{m_directory / "config", m_directory / "data"};
+    fs::create_directories(program);
+    fs::create_directories(user.data / "formwright" / "languages");
+    writeBytes(user.data / "formwright" / "languages" / "de.lng", "Deutsch\r\n31=&Neu\r\n");
+    const texts::ProgramFolders folders = texts::programFolders(program, user, [](const fs::path&) { return false; });
+    {
+        Designer first{host, view, folders};
+        first.startUp();
+        host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
+            dialog.click(resources::PreferencesId::AlwaysOnTopCheck);
+            dialog.select(resources::PreferencesId::LanguageList, 1);
+            return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+        });
+        first.showPreferences();
+    }
+    EXPECT_TRUE(fs::exists(user.configuration / "formwright" / "FWQ720.ini"));
+    EXPECT_TRUE(fs::is_empty(program));
+
+    view.isOnTop = false;
+    Designer next{host, view, folders};
+    next.startUp();
+    EXPECT_TRUE(view.isOnTop);
+    EXPECT_EQ(next.preferences().language, "Deutsch");
+    EXPECT_EQ(next.popupMenu()[0].label, "&Neu");
 }
 
 TEST_F(DesignerTest, AboutRunsItsBoxAndEditHandsTheProjectAndFlagToTheEditor)

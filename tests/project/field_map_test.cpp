@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/record_fields.h"
+#include "project/field_map.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "project/records.h"
 
-namespace cli {
+namespace project {
 namespace {
 
 std::vector<const RecordSpec*> allSpecs()
@@ -43,16 +43,16 @@ TEST(RecordSpecs, UniquelyNamedFieldsAndColumnsCoverEveryByteExactlyOnce)
 
 TEST(RecordSpecs, OffsetsAgreeWithTheRecords)
 {
-    EXPECT_EQ(fieldAt(formSpec(), offsetof(project::FormDef, lastInputLine)), "lastInputLine");
-    EXPECT_EQ(fieldAt(formSpec(), offsetof(project::FormDef, maxLength) + 2), "lines[2].maxLength");
-    EXPECT_EQ(fieldAt(formSpec(), offsetof(project::FormDef, msqiEnabled)), "msqiEnabled");
-    EXPECT_EQ(fieldAt(menuSpec(), offsetof(project::MenuDef, itemNext) + 14), "items[14].next");
-    EXPECT_EQ(fieldAt(lookupSpec(), offsetof(project::LookupDef, fieldLength) + 11), "fields[11].length");
-    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(project::DeviceSettings, modelStamp)), "modelStamp");
-    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(project::DeviceSettings, fileTitle)), "fileTitle");
-    EXPECT_EQ(fieldAt(transactionSpec(), offsetof(project::TransactionFileSettings, saveMode)), "saveMode");
-    EXPECT_EQ(fieldAt(readerSpec(), project::ReaderByte::VibratorCopy), "vibratorCopy");
-    EXPECT_EQ(fieldAt(readerSpec(), project::ReaderByte::ImageCaptureOn), "imageCaptureOn");
+    EXPECT_EQ(fieldAt(formSpec(), offsetof(FormDef, lastInputLine)), "lastInputLine");
+    EXPECT_EQ(fieldAt(formSpec(), offsetof(FormDef, maxLength) + 2), "lines[2].maxLength");
+    EXPECT_EQ(fieldAt(formSpec(), offsetof(FormDef, msqiEnabled)), "msqiEnabled");
+    EXPECT_EQ(fieldAt(menuSpec(), offsetof(MenuDef, itemNext) + 14), "items[14].next");
+    EXPECT_EQ(fieldAt(lookupSpec(), offsetof(LookupDef, fieldLength) + 11), "fields[11].length");
+    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(DeviceSettings, modelStamp)), "modelStamp");
+    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(DeviceSettings, fileTitle)), "fileTitle");
+    EXPECT_EQ(fieldAt(transactionSpec(), offsetof(TransactionFileSettings, saveMode)), "saveMode");
+    EXPECT_EQ(fieldAt(readerSpec(), ReaderByte::VibratorCopy), "vibratorCopy");
+    EXPECT_EQ(fieldAt(readerSpec(), ReaderByte::ImageCaptureOn), "imageCaptureOn");
 }
 
 TEST(RecordSpecs, UninterpretedBytesAreNamedAfterTheirOffset)
@@ -63,4 +63,4 @@ TEST(RecordSpecs, UninterpretedBytesAreNamedAfterTheirOffset)
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace project

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// language-template and language-check: the translator's starting point and its review.
+#include <system_error>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "project/disk_file.h"
+#include "texts/language_check.h"
+
+namespace cli {
+namespace {
+
+// The designer loads no language file larger than this.
+constexpr std::uintmax_t MaxLanguageFileBytes = 4u * 1024u * 1024u;
+
+}  // namespace
+
+int runLanguageTemplate(const std::filesystem::path& output, std::ostream&, std::ostream& err)
+{
+    return writeOutput(output, texts::languageTemplate(), err) ? ExitSuccess : ExitFailure;
+}
+
+int runLanguageCheck(const std::filesystem::path& input, std::ostream& out, std::ostream& err)
+{
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(input, ec);
+    if (ec) {
+        reportError(err, input, "cannot open the file: " + ec.message());
+        return ExitFailure;
+    }
+    if (size > MaxLanguageFileBytes) {
+        reportError(err, input, "not a language file: larger than 4 MiB, the designer does not load it");
+        return ExitFailure;
+    }
+    const project::FileReadResult file = project::readFilePrefix(input, static_cast<std::size_t>(size));
+    if (!file.ok) {
+        reportError(err, input, "cannot open the file: " + file.error);
+        return ExitFailure;
+    }
+    const std::vector<texts::LanguageFinding> findings = texts::checkLanguageFile(file.bytes);
+    for (const texts::LanguageFinding& finding : findings) {
+        out << input.string() << ':' << finding.line << ": " << finding.message << '\n';
+    }
+    return findings.empty() ? ExitSuccess : ExitFindings;
+}
+
+}  // namespace cli

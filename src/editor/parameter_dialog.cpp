@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: MIT
+#include "editor/parameter_dialog.h"
+
+#include <algorithm>
+#include <string>
+
+
+namespace editor {
+namespace {
+
+using project::Byte;
+using texts::sid;
+
+constexpr texts::StringId FirstLengthMode = sid(2041);
+constexpr int LengthModes = 4;
+enum LengthMode : int { AnyLength = 0, OneLength = 1, TwoLengths = 2, Range = 3 };
+constexpr texts::StringId MinLengthLabel = sid(571);
+constexpr texts::StringId MaxLengthLabel = sid(572);
+constexpr texts::StringId Length1Label = sid(573);
+constexpr texts::StringId Length2Label = sid(574);
+constexpr int MaxLength = 127;
+constexpr int LengthChars = 2;
+
+// The list position or radio button that shows a stored value, -1 when none does.
+int positionOf(const Binding& binding, Byte value)
+{
+    if (binding.values.empty()) {
+        return value < binding.count ? value : -1;
+    }
+    const auto it = std::find(binding.values.begin(), binding.values.end(), value);
+    return it == binding.values.end() ? -1 : static_cast<int>(it - binding.values.begin());
+}
+
+Byte valueAt(const Binding& binding, int position)
+{
+    return static_cast<Byte>(binding.values.empty() ? position : binding.values[static_cast<std::size_t>(position)]);
+}
+
+bool isNonZeroNumber(std::optional<int> value) { return value.has_value() && *value != 0; }
+
+void restore(std::span<Byte> record, const std::vector<Byte>& snapshot)
+{
+    if (snapshot.size() == record.size()) {
+        std::copy(snapshot.begin(), snapshot.end(), record.begin());
+    }
+}
+
+}  // namespace
+
+ParameterDialogModel::ParameterDialogModel(const ParameterDialogSpec& spec, ParameterRecords records,
+                                           const texts::TextSource& texts, ui::LanguageState language)
+    : m_spec(spec), m_records(records), m_texts(texts), m_language(language)
+{
+}
+
+Byte& ParameterDialogModel::byte(FieldRef field)
+{
+    std::span<Byte> record;
+    std::size_t offset = field.offset;
+    switch (field.record) {
+    case RecordKind::Reader: record = m_records.reader; break;
+    case RecordKind::Device: record = m_records.device; break;
+    case RecordKind::Form: record = m_records.form; break;
+    case RecordKind::FormLine:
+        record = m_records.form;
+        offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1));
+        break;
+    }
+    if (offset >= record.size()) {
+        m_discarded = 0;
+        return m_discarded;
+    }
+    return record[offset];
+}
+
+Byte ParameterDialogModel::byte(FieldRef field) const { return const_cast<ParameterDialogModel*>(this)->byte(field); }
+
+const Binding* ParameterDialogModel::bindingOf(ui::ControlId id) const
+{
+    for (const Binding& b : m_spec.bindings) {
+        const int span = b.kind == BindingKind::Radio ? b.count : 1;
+        if (ui::ControlRange(b.control, span).contains(id)) {
+            return &b;
+        }
+    }
+    return nullptr;
+}
+
+void ParameterDialogModel::onInit()
+{
+    if (m_spec.commit == CommitPolicy::SnapshotOnOpen) {
+        m_readerSnapshot.assign(m_records.reader.begin(), m_records.reader.end());
+        m_deviceSnapshot.assign(m_records.device.begin(), m_records.device.end());
+        m_formSnapshot.assign(m_records.form.begin(), m_records.form.end());
+    }
+    ui::replaceCaptionTexts(controls(), m_texts, m_language, {m_spec.titleEntry, m_spec.captions});
+    for (const Binding& binding : m_spec.bindings) {
+        if (binding.kind == BindingKind::List) {
+            ui::fillList(controls(), binding.control, m_texts, binding.firstEntry, binding.count);
+        } else if (binding.kind == BindingKind::Number) {
+            makeNumeric(binding.control, ui::NumericEditSpec::range(binding.minimum, binding.maximum));
+            controls().setTextLimit(binding.control, binding.maxChars);
+            controls().setDigitsOnly(binding.control, binding.isDigitsOnly);
+        } else if (binding.kind == BindingKind::Character) {
+            controls().setTextLimit(binding.control, 1);
+        }
+        show(binding);
+    }
+    if (const LengthGroup* group = m_spec.lengthGroup) {
+        ui::fillList(controls(), group->modeList, m_texts, FirstLengthMode, LengthModes);
+        const Byte mode = byte(group->mode);
+        controls().setSelection(group->modeList, mode < LengthModes ? mode : -1);
+        for (const auto& [edit, n] : {std::pair{group->length1Edit, 1U}, std::pair{group->length2Edit, 2U}}) {
+            makeNumeric(edit, ui::NumericEditSpec::range(0, MaxLength));
+            controls().setTextLimit(edit, LengthChars);
+            controls().setDigitsOnly(edit, true);
+            controls().setText(edit, std::to_string(byte({group->mode.record, group->mode.offset + n})));
+        }
+        showLengthMode(false);
+    }
+    for (const EnablingRule& rule : m_spec.rules) {
+        applyRules(rule.source);
+    }
+    if (m_spec.hooks.afterChange) {
+        m_spec.hooks.afterChange(*this, ui::ControlId{});
+    }
+}
+
+void ParameterDialogModel::show(const Binding& binding)
+{
+    const Byte value = byte(binding.field);
+    switch (binding.kind) {
+    case BindingKind::Flag: controls().setChecked(binding.control, value != 0); break;
+    case BindingKind::InvertedFlag: controls().setChecked(binding.control, value == 0); break;
+    case BindingKind::Radio:
+        ui::checkIndex(controls(), {binding.control, binding.count}, positionOf(binding, value));
+        break;
+    case BindingKind::List: controls().setSelection(binding.control, positionOf(binding, value)); break;
+    case BindingKind::Number: controls().setText(binding.control, std::to_string(value)); break;
+    case BindingKind::Character:
+        controls().setText(binding.control, value == 0 ? std::string() : std::string(1, static_cast<char>(value)));
+        break;
+    }
+}
+
+void ParameterDialogModel::showStored(ui::ControlId control)
+{
+    if (const Binding* binding = bindingOf(control)) {
+        show(*binding);
+        applyRules(binding->control);
+    }
+}
+
+void ParameterDialogModel::store(const Binding& binding)
+{
+    Byte& value = byte(binding.field);
+    switch (binding.kind) {
+    case BindingKind::Flag: value = controls().isChecked(binding.control) ? 1 : 0; break;
+    case BindingKind::InvertedFlag: value = controls().isChecked(binding.control) ? 0 : 1; break;
+    case BindingKind::Radio:
+        if (const int position = ui::checkedIndex(controls(), {binding.control, binding.count}); position >= 0) {
+            value = valueAt(binding, position);
+        }
+        break;
+    case BindingKind::List:
+        if (const int position = controls().selection(binding.control); position >= 0 && position < binding.count) {
+            value = valueAt(binding, position);
+        }
+        break;
+    case BindingKind::Number:
+        // A box that a rule disabled keeps its stored byte.
+        if (const auto number = numberIn(binding.control); number && controls().isEnabled(binding.control)) {
+            value = static_cast<Byte>(std::min(*number, 255));
+        }
+        break;
+    case BindingKind::Character: {
+        const std::string& text = controls().text(binding.control);
+        value = text.empty() ? 0 : static_cast<Byte>(text.front());
+        break;
+    }
+    }
+}
+
+void ParameterDialogModel::applyRules(ui::ControlId source)
+{
+    for (const EnablingRule& rule : m_spec.rules) {
+        if (rule.source != source) {
+            continue;
+        }
+        bool isEnabled = controls().isEnabled(source);
+        if (rule.selections == 0) {
+            isEnabled = isEnabled && controls().isChecked(source);
+        } else {
+            const int position = controls().selection(source);
+            isEnabled = isEnabled && position >= 0 && position < 32 && (rule.selections >> position & 1U) != 0;
+        }
+        controls().setEnabled(rule.target, isEnabled);
+        if (!isEnabled && rule.whenDisabled == WhenDisabled::Clear &&
+            controls().state(rule.target).kind == ui::ControlKind::CheckBox) {
+            controls().setChecked(rule.target, false);
+        }
+        applyRules(rule.target);  // chains: what the target enables follows it
+    }
+}
+
+void ParameterDialogModel::showLengthMode(bool isUserChange)
+{
+    const LengthGroup& group = *m_spec.lengthGroup;
+    const int mode = controls().selection(group.modeList);
+    const bool isRange = mode == Range;
+    controls().setText(group.length1Label, m_texts.text(isRange ? MinLengthLabel : Length1Label));
+    controls().setText(group.length2Label, m_texts.text(isRange ? MaxLengthLabel : Length2Label));
+    // A mode read from a file outside the list leaves both boxes as they are shown.
+    const bool hasFirst = mode != AnyLength;
+    const bool hasSecond = mode < 0 || mode == TwoLengths || mode == Range;
+    controls().setEnabled(group.length1Label, hasFirst);
+    controls().setEnabled(group.length1Edit, hasFirst);
+    controls().setEnabled(group.length2Label, hasSecond);
+    controls().setEnabled(group.length2Edit, hasSecond);
+    if (!isUserChange || mode < 0) {
+        return;
+    }
+    for (const auto& [edit, isUsed] : {std::pair{group.length1Edit, hasFirst}, std::pair{group.length2Edit, hasSecond}}) {
+        if (isUsed && !isNonZeroNumber(numberIn(edit))) {
+            controls().setText(edit, "1");
+        }
+    }
+}
+
+bool ParameterDialogModel::checkLengths()
+{
+    const LengthGroup* group = m_spec.lengthGroup;
+    const int mode = group ? controls().selection(group->modeList) : -1;
+    std::vector<ui::ControlId> required;
+    if (mode > AnyLength) {
+        required.push_back(group->length1Edit);
+    }
+    if (mode == TwoLengths || mode == Range) {
+        required.push_back(group->length2Edit);
+    }
+    for (const Binding& binding : m_spec.bindings) {
+        if (binding.kind == BindingKind::Number && binding.minimum > 0 && controls().isEnabled(binding.control)) {
+            required.push_back(binding.control);
+        }
+    }
+    for (const ui::ControlId edit : required) {
+        if (!isNonZeroNumber(numberIn(edit))) {
+            host().warning(texts::WarningTitle, texts::InvalidValueText);
+            controls().requestFocus(edit);
+            return false;
+        }
+    }
+    return true;
+}
+
+void ParameterDialogModel::storeLengths()
+{
+    const LengthGroup& group = *m_spec.lengthGroup;
+    const int mode = controls().selection(group.modeList);
+    if (mode < 0) {
+        return;  // a mode read from a file outside the list keeps the group as it is
+    }
+    int first = mode == AnyLength ? 0 : numberIn(group.length1Edit).value_or(0);
+    int second = mode == TwoLengths || mode == Range ? numberIn(group.length2Edit).value_or(0) : 0;
+    if (second != 0 && second < first) {
+        std::swap(first, second);
+    }
+    byte(group.mode) = static_cast<Byte>(mode);
+    byte({group.mode.record, group.mode.offset + 1}) = static_cast<Byte>(std::min(first, 255));
+    byte({group.mode.record, group.mode.offset + 2}) = static_cast<Byte>(std::min(second, 255));
+}
+
+void ParameterDialogModel::changed(ui::ControlId id)
+{
+    applyRules(id);
+    if (m_spec.hooks.afterChange) {
+        m_spec.hooks.afterChange(*this, id);
+    }
+}
+
+void ParameterDialogModel::onClick(ui::ControlId id)
+{
+    if (const Binding* binding = bindingOf(id)) {
+        if (binding->kind == BindingKind::Radio) {
+            ui::checkIndex(controls(), {binding->control, binding->count},
+                           ui::ControlRange(binding->control, binding->count).indexOf(id));
+        } else if (controls().state(id).kind == ui::ControlKind::CheckBox) {
+            toggleCheck(id);
+        }
+    }
+    changed(id);
+}
+
+void ParameterDialogModel::onSelectionChange(ui::ControlId id)
+{
+    if (m_spec.lengthGroup && id == m_spec.lengthGroup->modeList) {
+        showLengthMode(true);
+    }
+    changed(id);
+}
+
+void ParameterDialogModel::onTextChange(ui::ControlId id) { changed(id); }
+
+bool ParameterDialogModel::onOk()
+{
+    if (!checkLengths()) {
+        return false;
+    }
+    if (m_spec.hooks.beforeStore && !m_spec.hooks.beforeStore(*this)) {
+        return false;
+    }
+    for (const Binding& binding : m_spec.bindings) {
+        store(binding);
+    }
+    if (m_spec.lengthGroup) {
+        storeLengths();
+    }
+    if (m_spec.hooks.afterStore) {
+        m_spec.hooks.afterStore(*this);
+    }
+    return true;
+}
+
+void ParameterDialogModel::onCancel()
+{
+    if (m_spec.commit == CommitPolicy::SnapshotOnOpen) {
+        restore(m_records.reader, m_readerSnapshot);
+        restore(m_records.device, m_deviceSnapshot);
+        restore(m_records.form, m_formSnapshot);
+    }
+}
+
+}  // namespace editor

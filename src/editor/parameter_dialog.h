@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: MIT
+// The parameter-dialog engine: a dialog that edits bytes of a record is described as data (its
+// template, caption texts, bindings of controls to fields, enabling rules, an optional length
+// group and a commit policy) and run by one model. A dialog with a special case adds a small
+// hook; it never becomes a class of its own. See docs/parameter-dialogs.md for a worked example.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "project/field_map.h"
+#include "project/reader_fields.h"
+#include "project/record_fields.h"
+#include "texts/string_id.h"
+#include "texts/text_source.h"
+#include "ui/control_range.h"
+#include "ui/dialog_model.h"
+#include "ui/dialog_template.h"
+#include "ui/localisation.h"
+
+namespace editor {
+
+// The records a parameter dialog can edit.
+enum class RecordKind : std::uint8_t {
+    Reader,    // block 4
+    Device,    // block 5
+    Form,      // the current form of the Form page's working copy
+    FormLine,  // a column of the current form, at the current line
+};
+
+struct FieldRef
+{
+    RecordKind record = RecordKind::Reader;
+    std::size_t offset = 0;
+};
+
+// Fields by their name in the field maps; a misspelt name does not build.
+consteval FieldRef readerField(std::string_view name) { return {RecordKind::Reader, project::readerByte(name)}; }
+consteval FieldRef deviceField(std::string_view name) { return {RecordKind::Device, project::deviceByte(name)}; }
+consteval FieldRef formField(std::string_view name) { return {RecordKind::Form, project::formByte(name)}; }
+consteval FieldRef lineField(std::string_view name) { return {RecordKind::FormLine, project::formLineColumn(name)}; }
+
+// The bytes the dialog edits. A dialog that binds a record it is not given reads zeros and
+// writes nothing (the loop test makes sure every registered dialog is given what it binds).
+struct ParameterRecords
+{
+    std::span<project::Byte> reader;
+    std::span<project::Byte> device;
+    std::span<project::Byte> form;
+    int line = 0;  // 0-based slot of the current line for FormLine fields
+};
+
+enum class BindingKind : std::uint8_t {
+    Flag,          // check box: checked = 1
+    InvertedFlag,  // check box: checked = 0
+    Radio,         // `count` radio buttons from `control`; button i stores values[i] (or i)
+    List,          // drop-down list of `count` entries from string `firstEntry`; entry i stores values[i] (or i)
+    Number,        // numeric edit box, `minimum`..`maximum`, at most `maxChars` characters
+    Character,     // one-character edit box; empty stores 0
+};
+
+struct Binding
+{
+    BindingKind kind = BindingKind::Flag;
+    ui::ControlId control;
+    FieldRef field;
+    int count = 0;
+    texts::StringId firstEntry{};
+    std::span<const int> values = {};
+    int minimum = 0;
+    int maximum = 255;
+    int maxChars = 3;
+    bool isDigitsOnly = true;
+};
+
+constexpr Binding flag(ui::ControlId control, FieldRef field) { return {BindingKind::Flag, control, field}; }
+constexpr Binding invertedFlag(ui::ControlId control, FieldRef field)
+{
+    return {BindingKind::InvertedFlag, control, field};
+}
+constexpr Binding radio(ui::ControlRange buttons, FieldRef field, std::span<const int> values = {})
+{
+    return {BindingKind::Radio, buttons.at(0), field, buttons.count, {}, values};
+}
+constexpr Binding list(ui::ControlId control, texts::StringId firstEntry, int count, FieldRef field,
+                       std::span<const int> values = {})
+{
+    return {BindingKind::List, control, field, count, firstEntry, values};
+}
+constexpr Binding number(ui::ControlId control, FieldRef field, int minimum, int maximum, int maxChars)
+{
+    return {BindingKind::Number, control, field, 0, {}, {}, minimum, maximum, maxChars};
+}
+constexpr Binding character(ui::ControlId control, FieldRef field)
+{
+    return {BindingKind::Character, control, field, 0, {}, {}, 0, 255, 1, false};
+}
+
+// What a control shows while a rule disables it.
+enum class WhenDisabled : std::uint8_t {
+    Clear,  // a check box is cleared (and so stores 0)
+    Keep,   // the control keeps what it shows and stores it
+};
+
+// `target` is enabled only while `source` (a check box) is checked, or while the selection of
+// `source` (a list) is one of the bits of `selections`.
+struct EnablingRule
+{
+    ui::ControlId target;
+    ui::ControlId source;
+    std::uint32_t selections = 0;  // 0: `source` is a check box
+    WhenDisabled whenDisabled = WhenDisabled::Clear;
+};
+
+constexpr EnablingRule enabledWhileChecked(ui::ControlId target, ui::ControlId source,
+                                           WhenDisabled whenDisabled = WhenDisabled::Clear)
+{
+    return {target, source, 0, whenDisabled};
+}
+// `selections`: a bit per list position, position 0 the lowest.
+constexpr EnablingRule enabledWhileSelected(ui::ControlId target, ui::ControlId source, std::uint32_t selections,
+                                            WhenDisabled whenDisabled = WhenDisabled::Clear)
+{
+    return {target, source, selections, whenDisabled};
+}
+
+// The length group of the 2D and long-range symbologies: a mode list (Any Length, One Length, Two
+// Lengths, Range) and two length boxes. `mode` is followed by length 1 and length 2 in the record.
+struct LengthGroup
+{
+    ui::ControlId modeList;
+    ui::ControlId length1Edit;
+    ui::ControlId length2Edit;
+    ui::ControlId length1Label;
+    ui::ControlId length2Label;
+    FieldRef mode;
+};
+
+// Whether OK writes only at its end, or the record is copied when the dialog opens and copied
+// back on Cancel (for dialogs that change bytes while they are open).
+enum class CommitPolicy : std::uint8_t { OnOk, SnapshotOnOpen };
+
+class ParameterDialogModel;
+
+// Special cases, each optional.
+struct ParameterHooks
+{
+    // After opening and after every user change (`changed` is a default ControlId at opening).
+    void (*afterChange)(ParameterDialogModel& dialog, ui::ControlId changed) = nullptr;
+    // At OK, after the checks and before anything is stored; false keeps the dialog open.
+    bool (*beforeStore)(ParameterDialogModel& dialog) = nullptr;
+    // At OK, after everything is stored.
+    void (*afterStore)(ParameterDialogModel& dialog) = nullptr;
+};
+
+struct ParameterDialogSpec
+{
+    const ui::DialogTemplate& (*dialogTemplate)();
+    std::optional<texts::StringId> titleEntry;
+    std::span<const ui::TextReplacement> captions;
+    std::span<const Binding> bindings;
+    std::span<const EnablingRule> rules = {};
+    const LengthGroup* lengthGroup = nullptr;
+    CommitPolicy commit = CommitPolicy::OnOk;
+    ParameterHooks hooks = {};
+};
+
+class ParameterDialogModel final : public ui::DialogModel
+{
+public:
+    ParameterDialogModel(const ParameterDialogSpec& spec, ParameterRecords records, const texts::TextSource& texts,
+                         ui::LanguageState language);
+
+    [[nodiscard]] const ParameterDialogSpec& spec() const { return m_spec; }
+
+    // For hooks: the bytes, the controls, the host and the texts of the dialog.
+    [[nodiscard]] project::Byte& byte(FieldRef field);
+    [[nodiscard]] project::Byte byte(FieldRef field) const;
+    [[nodiscard]] ui::Controls& shown() { return controls(); }
+    [[nodiscard]] ui::Host& dialogHost() { return host(); }
+    [[nodiscard]] const texts::TextSource& texts() const { return m_texts; }
+    // Shows the stored value of one binding again (a hook that refuses a choice).
+    void showStored(ui::ControlId control);
+
+private:
+    void onInit() override;
+    void onClick(ui::ControlId id) override;
+    void onSelectionChange(ui::ControlId id) override;
+    void onTextChange(ui::ControlId id) override;
+    bool onOk() override;
+    void onCancel() override;
+
+    void show(const Binding& binding);
+    void store(const Binding& binding);
+    void applyRules(ui::ControlId source);
+    void showLengthMode(bool isUserChange);
+    [[nodiscard]] bool checkLengths();
+    void storeLengths();
+    void changed(ui::ControlId id);
+    [[nodiscard]] const Binding* bindingOf(ui::ControlId id) const;
+
+    const ParameterDialogSpec& m_spec;
+    ParameterRecords m_records;
+    const texts::TextSource& m_texts;
+    ui::LanguageState m_language;
+    std::vector<project::Byte> m_readerSnapshot;
+    std::vector<project::Byte> m_deviceSnapshot;
+    std::vector<project::Byte> m_formSnapshot;
+    project::Byte m_discarded = 0;  // the target of writes to a record the dialog was not given
+};
+
+}  // namespace editor
