@@ -12,7 +12,7 @@
 #include "project/disk_file.h"
 #include "project/document_io.h"
 #include "project/file_format.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 namespace {
 

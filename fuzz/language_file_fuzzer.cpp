@@ -15,10 +15,10 @@
 #include "project/defaults.h"
 #include "project/document_io.h"
 #include "project/project.h"
+#include "project/runtime_texts.h"
 #include "project/text_tables.h"
 #include "texts/builtin_strings.h"
 #include "texts/language.h"
-#include "texts/runtime_texts.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Preferences OK: the language's texts go into every runtime table of the open project.
     auto p = std::make_unique<Project>(startedProject());
-    texts::fillAllTables(*p, table);
+    project::fillAllTables(*p, table);
     checkRuntimeSlots(*p, table);
 
     const std::vector<std::uint8_t> image = project::saveProject(*p, Model::Q720CE);

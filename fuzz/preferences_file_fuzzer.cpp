@@ -28,7 +28,7 @@ void checkLimits(const texts::Preferences& prefs)
         FUZZ_CHECK(path.size() <= texts::MaxPathChars, "recent file longer than its slot");
         FUZZ_CHECK(pathExists(path), "a missing recent file was kept");
     }
-    FUZZ_CHECK(prefs.model == project::Model::Q720CE || prefs.model == project::Model::Q720PPC, "unknown model");
+    FUZZ_CHECK(prefs.model == texts::Model::Q720CE || prefs.model == texts::Model::Q720PPC, "unknown model");
 }
 
 }  // namespace

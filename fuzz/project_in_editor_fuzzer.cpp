@@ -18,7 +18,7 @@
 #include "project/document_io.h"
 #include "project/file_format.h"
 #include "project/project.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 #include "texts/text_source.h"
 #include "ui/dialog_model.h"
 #include "ui/dialog_template.h"

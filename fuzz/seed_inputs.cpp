@@ -11,11 +11,11 @@
 #endif
 #include "project/defaults.h"
 #include "project/document_io.h"
-#include "texts/builtin_strings.h"
-#include "texts/preferences.h"
 #include "project/file_format.h"
 #include "project/project.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
+#include "texts/builtin_strings.h"
+#include "texts/preferences.h"
 #include "texts/text_source.h"
 
 namespace fuzz_seeds {

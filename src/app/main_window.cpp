@@ -45,10 +45,10 @@ MainWindow::MainWindow(const HostFactory& makeHost, const std::filesystem::path&
 MainWindow::MainWindow(const HostFactory& makeHost, texts::ProgramFolders folders)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_texts(std::make_unique<DesignerTexts>()),
       m_host(makeHost(*m_texts, this)),
-      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(folders)))
+      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(folders))),
+      m_sheetRunner([](QWidget* window, editor::EditorSession& session) { runPropertySheet(window, session); })
 {
     m_texts->designer = m_designer.get();
-    m_designer->setEditorRunner([this](editor::EditorSession& session) { runPropertySheet(this, session); });
     setWindowTitle(QStringLiteral("Formwright"));
     setWindowIcon(QIcon(programIconPixmap(32)));
     setFixedSize(editor::PanelWidth, editor::PanelHeight);
@@ -91,6 +91,8 @@ void MainWindow::placeWindow(bool isAlwaysOnTop)
 }
 
 void MainWindow::repaintPanel() { m_panel->update(); }
+
+void MainWindow::runEditorSheet(editor::EditorSession& session) { m_sheetRunner(this, session); }
 
 void MainWindow::rebuildPopupMenu()
 {

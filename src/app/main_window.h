@@ -27,6 +27,8 @@ public:
     // Builds the host of the designer's dialogs; it fetches texts from `texts` when it shows
     // them and owns its boxes by `window` when no other window is active.
     using HostFactory = std::function<std::unique_ptr<ui::Host>(const texts::TextSource& texts, QWidget* window)>;
+    // Runs the editor property sheet modally; tests record the calls instead.
+    using SheetRunner = std::function<void(QWidget* window, editor::EditorSession& session)>;
 
     MainWindow(const HostFactory& makeHost, texts::ProgramFolders folders);
     // The preferences file and the language files in `programDirectory`.
@@ -46,6 +48,9 @@ public:
     void repaintPanel() override;
     void rebuildPopupMenu() override;
     void closeWindow() override;
+    void runEditorSheet(editor::EditorSession& session) override;
+
+    void setSheetRunner(SheetRunner runner) { m_sheetRunner = std::move(runner); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +67,7 @@ private:
     TerminalPictures m_pictures;
     TerminalPanel* m_panel = nullptr;
     QMenu m_menu;
+    SheetRunner m_sheetRunner;
 };
 
 // The window outline as a region of the main window.

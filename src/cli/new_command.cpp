@@ -5,7 +5,7 @@
 #include "cli/commands.h"
 #include "project/defaults.h"
 #include "project/document_io.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 namespace cli {
 

@@ -10,7 +10,7 @@
 #include "project/defaults.h"
 #include "project/document_io.h"
 #include "project/file_format.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 namespace cli {
 

@@ -8,14 +8,14 @@
 #include "project/defaults.h"
 #include "project/derivation.h"
 #include "project/migration.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 namespace project {
 
 std::unique_ptr<Project> startedProject(const texts::TextSource& texts, Model modelPreference)
 {
     auto project = std::make_unique<Project>(zeroProject());
-    texts::fillAllTables(*project, texts);
+    fillAllTables(*project, texts);
     resetProject(*project, texts, modelPreference);
     return project;
 }
@@ -31,7 +31,7 @@ PreparedOpen::PreparedOpen(const texts::TextSource& texts, Model modelPreference
     for (int i = 0; i < table.count; ++i) {
         const auto slot = scratch->texts.slot(51, i);
         std::fill(slot.begin(), slot.end(), std::uint8_t{0xFF});
-        texts::fillSlot(*scratch, 51, i, texts);
+        fillSlot(*scratch, 51, i, texts);
         const auto nul = std::find(slot.rbegin(), slot.rend(), std::uint8_t{0});
         m_block51TextLengths[static_cast<std::size_t>(i)] = static_cast<std::size_t>(slot.rend() - nul) - 1;
     }
@@ -63,7 +63,7 @@ LoadResult loadProject(std::span<const std::uint8_t> image, Project& project, co
         if (context.prepared != nullptr) {
             context.prepared->refillBlock51(project);
         } else {
-            texts::fillTable(project, 51, context.texts);
+            fillTable(project, 51, context.texts);
         }
     }
     migrateAfterRead(project, parsed.magic, context.texts, context.modelPreference);

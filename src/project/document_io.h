@@ -55,7 +55,7 @@ public:
     [[nodiscard]] std::unique_ptr<Project> startedProject() const;
     [[nodiscard]] LoadContext context() const { return {m_texts, m_modelPreference, this}; }
 
-    // What texts::fillTable(project, 51, texts) writes: each slot's text and its NUL.
+    // What fillTable(project, 51, texts) writes: each slot's text and its NUL.
     void refillBlock51(Project& project) const;
 
 private:

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "project/defaults.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 namespace project {
 
@@ -56,14 +56,14 @@ void removeTrailingBlanksOrRefill(Project& project, int stringId, const texts::T
 
 }  // namespace
 
-void migrateFrom1_00(Project& project, const texts::TextSource& texts) { texts::fillTable(project, 43, texts); }
+void migrateFrom1_00(Project& project, const texts::TextSource& texts) { fillTable(project, 43, texts); }
 
-void migrateFrom1_01(Project& project, const texts::TextSource& texts) { texts::fillTable(project, 44, texts); }
+void migrateFrom1_01(Project& project, const texts::TextSource& texts) { fillTable(project, 44, texts); }
 
 void migrateFrom1_02(Project& project, const texts::TextSource& texts)
 {
-    texts::fillTable(project, 45, texts);
-    texts::fillTable(project, 46, texts);
+    fillTable(project, 45, texts);
+    fillTable(project, 46, texts);
 }
 
 void migrateFrom1_09(Project& project, const texts::TextSource& texts, Model modelPreference)
@@ -86,7 +86,7 @@ void migrateFrom1_09(Project& project, const texts::TextSource& texts, Model mod
     device.imageStorePath.assign(DefaultStorePath);
     device.gs1Separator = 0;
 
-    texts::fillSecondGroup(project, texts);
+    fillSecondGroup(project, texts);
 }
 
 void repairBlanksOf1_11(Project& project, const texts::TextSource& texts)

@@ -8,11 +8,12 @@
 
 #include "project/records.h"
 #include "project/text_tables.h"
+#include "texts/model.h"
 
 namespace project {
 
 // Model preference and the model stamp of block 5 byte 425.
-enum class Model : Byte { Q720CE = 0, Q720PPC = 1 };
+using Model = texts::Model;
 
 struct Project
 {

@@ -4,7 +4,6 @@
 #include <array>
 #include <optional>
 
-#include "project/text_tables.h"
 #include "texts/text_source.h"
 
 namespace texts {
@@ -45,9 +44,8 @@ std::string builtinString(StringId id)
         return {};
     }
     std::string text(*index().byId[static_cast<std::size_t>(value(id))]);
-    project::TextSlotRef ref;
-    if (project::findTextSlot(value(id), ref)) {
-        const auto maxChars = static_cast<std::size_t>(project::textTable(ref.block).width - 1);
+    if (const int width = runtimeTextSlotWidth(value(id)); width > 0) {
+        const auto maxChars = static_cast<std::size_t>(width - 1);
         if (text.size() < maxChars) {
             text.append(maxChars - text.size(), ' ');
         }

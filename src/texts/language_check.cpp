@@ -5,7 +5,6 @@
 #include <array>
 #include <optional>
 
-#include "project/text_tables.h"
 #include "texts/builtin_strings.h"
 #include "texts/language.h"
 
@@ -23,9 +22,8 @@ void appendText(std::vector<std::uint8_t>& out, std::string_view text)
 // runtime texts, the language table's entry size for all others.
 std::size_t roomFor(StringId id)
 {
-    project::TextSlotRef slot;
-    if (project::findTextSlot(value(id), slot)) {
-        return static_cast<std::size_t>(project::textTable(slot.block).width - 1);
+    if (const int width = runtimeTextSlotWidth(value(id)); width > 0) {
+        return static_cast<std::size_t>(width - 1);
     }
     return MaxLanguageTextChars;
 }

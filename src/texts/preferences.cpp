@@ -26,9 +26,9 @@ std::vector<std::string_view> splitLines(std::string_view text)
 // length tells the model from a file.
 bool isModelToken(std::string_view token) { return token.size() == 1; }
 
-project::Model modelFromToken(std::string_view token)
+Model modelFromToken(std::string_view token)
 {
-    return token == "1" ? project::Model::Q720PPC : project::Model::Q720CE;
+    return token == "1" ? Model::Q720PPC : Model::Q720CE;
 }
 
 bool isOn(std::string_view token) { return token.front() != '0'; }

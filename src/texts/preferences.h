@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "project/project.h"
 #include "texts/language.h"
+#include "texts/model.h"
 
 namespace texts {
 
@@ -37,7 +37,7 @@ struct Preferences
     bool isAlwaysOnTop = false;
     std::string language{BuiltinLanguageName};  // at most MaxLanguageNameChars
     std::vector<std::string> recentFiles;       // most recent first, at most MaxRecentFiles
-    project::Model model = project::Model::Q720CE;
+    Model model = Model::Q720CE;
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

@@ -82,7 +82,7 @@ TEST(DesignerCommandLine, FileOpensOnceTheWindowIsUp)
         MainWindow window(
             [](const texts::TextSource&, QWidget*) { return std::make_unique<ui::testing::ScriptedHost>(); },
             directory);
-        window.designer().setEditorRunner([&](editor::EditorSession&) { ++editorRuns; });
+        window.setSheetRunner([&](QWidget*, editor::EditorSession&) { ++editorRuns; });
         window.startUp(file);
         EXPECT_TRUE(window.isVisible());
         EXPECT_EQ(editorRuns, 0) << "the editor waits for the window";

@@ -51,7 +51,7 @@ protected:
                 return host;
             },
             m_directory);
-        m_window->designer().setEditorRunner([this](editor::EditorSession&) { ++m_editorRuns; });
+        m_window->setSheetRunner([this](QWidget*, editor::EditorSession&) { ++m_editorRuns; });
         m_window->startUp();
     }
 

@@ -7,8 +7,8 @@
 #include "cli_fixtures.h"
 #include "project/defaults.h"
 #include "project/document_io.h"
+#include "project/runtime_texts.h"
 #include "texts/language.h"
-#include "texts/runtime_texts.h"
 
 namespace cli {
 namespace {
@@ -19,7 +19,7 @@ using testing::Outcome;
 std::vector<std::uint8_t> designerNewAndSave(project::Model model, const texts::TextSource& texts)
 {
     auto p = std::make_unique<project::Project>(project::zeroProject());
-    texts::fillAllTables(*p, texts);
+    project::fillAllTables(*p, texts);
     project::resetProject(*p, texts, model);
     return project::saveProject(*p, model);
 }

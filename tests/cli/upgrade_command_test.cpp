@@ -7,7 +7,7 @@
 #include "cli_fixtures.h"
 #include "project/defaults.h"
 #include "project/document_io.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 
 namespace cli {
 namespace {

@@ -14,8 +14,8 @@
 #include "project/document_io.h"
 #include "project/file_format.h"
 #include "project/project.h"
+#include "project/runtime_texts.h"
 #include "texts/builtin_strings.h"
-#include "texts/runtime_texts.h"
 #include "texts/text_source.h"
 
 namespace testing_support {

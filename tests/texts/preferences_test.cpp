@@ -23,7 +23,7 @@ void PrintTo(const Preferences& p, std::ostream* os)
 
 namespace {
 
-using project::Model;
+using texts::Model;
 using texts::testing::readAll;
 using texts::testing::TempDirectory;
 using Files = std::vector<std::string>;

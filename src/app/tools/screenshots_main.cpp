@@ -18,7 +18,7 @@
 
 #include "app/dialog_screenshot.h"
 #include "app/main_window.h"
-#include "app/property_sheet_screenshots.h"
+#include "app/tools/property_sheet_screenshots.h"
 #include "app/terminal_pictures.h"
 #include "app/qt_host.h"
 #include "app/terminal_panel.h"

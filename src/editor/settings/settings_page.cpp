@@ -11,7 +11,7 @@
 #include "editor/settings/transaction_file_dialog.h"
 #include "project/defaults.h"
 #include "resources/settings_templates.h"
-#include "texts/runtime_texts.h"
+#include "project/runtime_texts.h"
 #include "texts/text_source.h"
 
 namespace editor::settings {
@@ -345,7 +345,7 @@ void SettingsPage::reset()
     d.autoRun = 0;
     d.deleteDatabaseOnOpen = 0;
     project::resetTransactionFile(m_project.transaction, m_texts);
-    texts::fillAllTables(m_project, m_texts);
+    project::fillAllTables(m_project, m_texts);
     display();
 }
 

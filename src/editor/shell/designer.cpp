@@ -10,9 +10,9 @@
 #include "project/disk_file.h"
 #include "project/document_io.h"
 #include "project/file_format.h"
+#include "project/runtime_texts.h"
 #include "resources/shell_templates.h"
 #include "texts/recent_files.h"
-#include "texts/runtime_texts.h"
 
 namespace editor {
 namespace {
@@ -51,7 +51,7 @@ std::string withProjectExtension(std::string path)
 }
 
 Designer::Designer(ui::Host& host, ShellView& view, texts::ProgramFolders folders)
-    : m_host(host), m_view(view), m_folders(std::move(folders)), m_editorRunner(runEditorSheet),
+    : m_host(host), m_view(view), m_folders(std::move(folders)),
       m_project(std::make_unique<project::Project>(project::zeroProject()))
 {
 }
@@ -84,7 +84,7 @@ void Designer::startUp(LastFile lastFile)
         lastFile == LastFile::Skip ? std::nullopt : texts::fileToPreload(m_preferences);
     m_languages = texts::enumerateLanguages(m_folders.languageFolders);
     loadLanguage();
-    texts::fillAllTables(*m_project, m_language);
+    project::fillAllTables(*m_project, m_language);
     resetProject();
     // The menu is built once the language is known: its command labels come from it.
     m_view.rebuildPopupMenu();
@@ -287,7 +287,7 @@ void Designer::edit()
 {
     EditorSession session{*m_project, m_isModified, m_language, languageState(), m_preferences.model, m_host,
                           m_currentFile};
-    m_editorRunner(session);
+    m_view.runEditorSheet(session);
 }
 
 void Designer::showPreferences()
@@ -302,7 +302,7 @@ void Designer::showPreferences()
         writePreferences();
         if (isNewLanguage) {
             loadLanguage();
-            texts::fillAllTables(*m_project, m_language);
+            project::fillAllTables(*m_project, m_language);
         }
         m_view.rebuildPopupMenu();
     }

@@ -33,9 +33,6 @@ public:
     Designer(ui::Host& host, ShellView& view, const std::filesystem::path& programDirectory);
     ~Designer();
 
-    // Replaces the editor property sheet (tests record the calls instead).
-    void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
-
     // Preferences, language, runtime texts, reset, the optional reopening of the last project,
     // then the window's placement. A program started to open a file skips the reopening.
     enum class LastFile { ReopenIfPreferred, Skip };
@@ -92,7 +89,6 @@ private:
     ui::Host& m_host;
     ShellView& m_view;
     texts::ProgramFolders m_folders;
-    EditorRunner m_editorRunner;
     std::unique_ptr<project::Project> m_project;
     std::string m_currentFile;
     bool m_isModified = false;

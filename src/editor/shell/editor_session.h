@@ -2,7 +2,6 @@
 // The Edit command's hand-over to the editor property sheet.
 #pragma once
 
-#include <functional>
 #include <string_view>
 
 #include "project/project.h"
@@ -24,12 +23,5 @@ struct EditorSession
     ui::Host& host;
     std::string_view currentFile; // empty or "Unknow" for a project never saved
 };
-
-// Runs the editor modally. The designer calls the runner it was given; by default
-// runEditorSheet().
-using EditorRunner = std::function<void(EditorSession&)>;
-
-// The editor property sheet.
-void runEditorSheet(EditorSession& session);
 
 }  // namespace editor

@@ -4,6 +4,8 @@
 
 namespace editor {
 
+struct EditorSession;
+
 class ShellView
 {
 public:
@@ -17,6 +19,8 @@ public:
     virtual void rebuildPopupMenu() = 0;
     // Exit: close the main window, which asks the designer whether it may.
     virtual void closeWindow() = 0;
+    // Edit: runs the editor property sheet modally on the session.
+    virtual void runEditorSheet(EditorSession& session) = 0;
 };
 
 }  // namespace editor

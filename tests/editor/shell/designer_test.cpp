@@ -39,6 +39,8 @@ public:
     int repaints = 0;
     int menuRebuilds = 0;
     int closeRequests = 0;
+    int editorRuns = 0;
+    std::function<void(EditorSession&)> onEditorSheet;
 
     void placeWindow(bool isAlwaysOnTop) override
     {
@@ -48,6 +50,13 @@ public:
     void repaintPanel() override { ++repaints; }
     void rebuildPopupMenu() override { ++menuRebuilds; }
     void closeWindow() override { ++closeRequests; }
+    void runEditorSheet(EditorSession& session) override
+    {
+        ++editorRuns;
+        if (onEditorSheet) {
+            onEditorSheet(session);
+        }
+    }
 };
 
 void writeBytes(const fs::path& path, std::string_view bytes)
@@ -59,10 +68,6 @@ void writeBytes(const fs::path& path, std::string_view bytes)
 class DesignerTest : public ::testing::Test
 {
 protected:
-    DesignerTest()
-    {
-        designer.setEditorRunner([this](EditorSession&) { ++editorRuns; });
-    }
     ~DesignerTest() override
     {
         std::error_code ignored;
@@ -131,7 +136,6 @@ protected:
     ScriptedHost host;
     RecordingView view;
     Designer designer{host, view, m_directory};
-    int editorRuns = 0;
 };
 
 std::string exportNameOfForm1(const Designer& designer) { return designer.project().form(1).exportName.str(); }
@@ -213,7 +217,7 @@ TEST_F(DesignerTest, CancelAtTheSavePromptStopsNewOpenAndRecentFile)
         EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
     }
     EXPECT_EQ(host.openRequests.size(), 1U);
-    EXPECT_EQ(editorRuns, 1);
+    EXPECT_EQ(view.editorRuns, 1);
 }
 
 TEST_F(DesignerTest, NewAfterNoDiscardsClearsThePathAndOpensTheEditor)
@@ -225,7 +229,7 @@ TEST_F(DesignerTest, NewAfterNoDiscardsClearsThePathAndOpensTheEditor)
     EXPECT_TRUE(designer.currentFile().empty());
     EXPECT_FALSE(designer.isModified());
     EXPECT_TRUE(isFreshProject(designer.project()));
-    EXPECT_EQ(editorRuns, 2);
+    EXPECT_EQ(view.editorRuns, 2);
 }
 
 TEST_F(DesignerTest, YesWithoutASuccessfulSaveStopsNewOpenAndCloseSoNothingIsLost)
@@ -237,7 +241,7 @@ TEST_F(DesignerTest, YesWithoutASuccessfulSaveStopsNewOpenAndCloseSoNothingIsLos
     EXPECT_FALSE(designer.newProject());
     EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
     EXPECT_TRUE(designer.isModified());
-    EXPECT_EQ(editorRuns, 0);
+    EXPECT_EQ(view.editorRuns, 0);
 
     host.saveChangesAnswers = {SaveChangesAnswer::Yes, SaveChangesAnswer::Yes};
     host.filesToSave = {path("missing_dir/x.Q72"), path("missing_dir/x.Q72")};
@@ -296,7 +300,7 @@ TEST_F(DesignerTest, RejectedOpenShowsFormatMismatchAndChangesNothing)
     EXPECT_TRUE(designer.isModified());
     EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
     EXPECT_TRUE(designer.preferences().recentFiles.empty());
-    EXPECT_EQ(editorRuns, 0);
+    EXPECT_EQ(view.editorRuns, 0);
 }
 
 TEST_F(DesignerTest, OpenOffersProjectFilesReadsTheFileRemembersItAndOpensTheEditor)
@@ -305,7 +309,7 @@ TEST_F(DesignerTest, OpenOffersProjectFilesReadsTheFileRemembersItAndOpensTheEdi
     EXPECT_EQ(designer.currentFile(), file);
     EXPECT_FALSE(designer.isModified());
     EXPECT_EQ(exportNameOfForm1(designer), "FIRST");
-    EXPECT_EQ(editorRuns, 1);
+    EXPECT_EQ(view.editorRuns, 1);
     EXPECT_EQ(preferencesOnDisk().recentFiles, std::vector<std::string>{file});
     EXPECT_EQ(preferencesOnDisk().lastFile, file);
     EXPECT_GT(view.menuRebuilds, 0);
@@ -384,7 +388,7 @@ TEST_F(DesignerTest, RecentFileCommandAfterNoOpensTheFileAndTheEditor)
     EXPECT_EQ(exportNameOfForm1(designer), "RECENT");
     EXPECT_EQ(designer.currentFile(), file);
     EXPECT_FALSE(designer.isModified());
-    EXPECT_EQ(editorRuns, 3);
+    EXPECT_EQ(view.editorRuns, 3);
 }
 
 TEST_F(DesignerTest, FailedRecentFileLeavesEverythingAndSkipsTheEditor)
@@ -398,7 +402,7 @@ TEST_F(DesignerTest, FailedRecentFileLeavesEverythingAndSkipsTheEditor)
     EXPECT_TRUE(designer.currentFile().empty());
     EXPECT_TRUE(designer.isModified());
     EXPECT_EQ(exportNameOfForm1(designer), "EDITED");
-    EXPECT_EQ(editorRuns, 2);
+    EXPECT_EQ(view.editorRuns, 2);
     EXPECT_FALSE(designer.openRecent(7));
 }
 
@@ -422,13 +426,12 @@ TEST_F(DesignerTest, FileFromTheDesktopReplacesTheLastFileAndOpensAsARecentFileD
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);
         host.warnings.clear();
-        editorRuns = 0;
+        view.editorRuns = 0;
         Designer fresh{host, view, m_directory};
-        fresh.setEditorRunner([this](EditorSession&) { ++editorRuns; });
         fresh.startUp(Designer::LastFile::Skip);
         EXPECT_TRUE(isFreshProject(fresh.project())) << "the last file is not reopened";
         EXPECT_EQ(fresh.openFile(row.file), row.isOpened);
-        EXPECT_EQ(editorRuns, row.isOpened ? 1 : 0);
+        EXPECT_EQ(view.editorRuns, row.isOpened ? 1 : 0);
         EXPECT_EQ(fresh.currentFile(), row.isOpened ? row.file : "");
         if (row.isOpened) {
             EXPECT_EQ(exportNameOfForm1(fresh), "GIVEN");
@@ -566,10 +569,10 @@ TEST_F(DesignerTest, ReadOnlyProgramFolderKeepsPreferencesAndLanguagesInTheUserF
 
 TEST_F(DesignerTest, AboutRunsItsBoxAndEditHandsTheProjectAndFlagToTheEditor)
 {
-    designer.setEditorRunner([](EditorSession& session) {
+    view.onEditorSheet = [](EditorSession& session) {
         session.project.form(2).exportName.assign("SHEET");
         session.isModified = true;
-    });
+    };
     designer.startUp();
     designer.run(commandValue(Command::About));
     EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"AboutBox"});

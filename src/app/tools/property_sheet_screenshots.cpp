@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/property_sheet_screenshots.h"
+#include "app/tools/property_sheet_screenshots.h"
 
 #include <QTabWidget>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include "project/runtime_texts.h"
 #include "project/text_tables.h"
 #include "support/project_fixtures.h"
 #include "texts/builtin_strings.h"
-#include "texts/runtime_texts.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ TEST(RuntimeTexts, LanguageTextIsCutToTheSlotAndStoredUnpaddedOrFallsBackWhenEmp
     language.set(3002, "Outils");
     language.set(3003, "");
     auto p = startedProject();
-    texts::fillAllTables(*p, language);
+    project::fillAllTables(*p, language);
     EXPECT_EQ(slotText(*p, 7, 0), std::string(30, 'a'));
     EXPECT_EQ(slotText(*p, 7, 1), "Outils");
     EXPECT_EQ(slotText(*p, 7, 2), "About" + std::string(25, ' '));
@@ -54,7 +54,7 @@ TEST(RuntimeTexts, FillWritesTextAndNulAndLeavesTheRestOfTheSlot)
     std::fill(slot.begin(), slot.end(), std::uint8_t{'x'});
     OverrideTextSource language;
     language.set(3002, "Go");
-    texts::fillSlot(*p, 7, 1, language);
+    project::fillSlot(*p, 7, 1, language);
     EXPECT_EQ(slotText(*p, 7, 1), "Go");
     EXPECT_EQ(slot[3], 'x');
     EXPECT_EQ(slot[30], 'x');
@@ -66,7 +66,7 @@ TEST(RuntimeTexts, IdsBetweenTablesFillNothing)
     language.set(3004, "nowhere");
     auto before = startedProject();
     auto after = startedProject();
-    texts::fillAllTables(*after, language);
+    project::fillAllTables(*after, language);
     EXPECT_EQ(before->texts.bytes, after->texts.bytes);
     project::TextSlotRef ref;
     EXPECT_FALSE(project::findTextSlot(3004, ref));
@@ -81,7 +81,7 @@ TEST(RuntimeTexts, SecondGroupFillTouchesOnlyBlocks47To60)
     p->texts.slot(46, 0)[0] = '#';
     p->texts.slot(47, 0)[0] = '#';
     p->texts.slot(60, 0)[0] = '#';
-    texts::fillSecondGroup(*p, texts::BuiltinTextSource{});
+    project::fillSecondGroup(*p, texts::BuiltinTextSource{});
     EXPECT_EQ(p->texts.slot(46, 0)[0], '#');
     EXPECT_NE(p->texts.slot(47, 0)[0], '#');
     EXPECT_NE(p->texts.slot(60, 0)[0], '#');
