@@ -5,6 +5,7 @@
 
 #include "editor/reader/reader_dialogs.h"
 #include "editor/settings/transaction_file_dialog.h"
+#include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
 #include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
@@ -21,7 +22,7 @@ std::span<const ui::DialogTemplate* const> allTemplates()
         &resources::preferencesTemplate(), &resources::aboutTemplate(), &resources::pendingPageTemplate(),
         // The property sheet's pages and their own dialogs.
         &resources::formPageTemplate(), &resources::menuPageTemplate(), &resources::lookupPageTemplate(),
-        &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
+        &resources::barcodePageTemplate(), &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
         &resources::couponCodeNoteTemplate(),
         // The 2D imager.
         &resources::upcAImagerTemplate(), &resources::upcE0ImagerTemplate(), &resources::upcE1ImagerTemplate(),
