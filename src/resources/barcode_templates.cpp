@@ -29,7 +29,7 @@ constexpr int RowStep = 17;
 constexpr int CheckWidth = 96;
 constexpr int MoreWidth = 32;
 
-[[nodiscard]] constexpr int behaviourY(int row) { return 94 + row * 18; }
+[[nodiscard]] constexpr int behaviourY(int row) { return 90 + row * 18; }
 
 constexpr ControlTemplate fixedControls[] = {
     {ControlKind::GroupBox, Id::ReaderTypeGroup, "Reader Type", {Left, 4, LeftWidth, 64}},
@@ -39,8 +39,8 @@ constexpr ControlTemplate fixedControls[] = {
     {ControlKind::PushButton, Id::RfidMoreButton, "more...", {137, 47, MoreWidth, 13}},
 
     {ControlKind::GroupBox, Id::ReaderSettingsGroup, "Reader Settings", {Left, 74, LeftWidth, 126}},
-    {ControlKind::Label, Id::GoodReadLabel, "Barcode Good Read : ", {15, behaviourY(0) - 4, 82, 8}},
-    {ControlKind::DropDownList, Id::GoodReadList, "", {Field, behaviourY(0) - 6, FieldWidth, ListHeight}},
+    {ControlKind::Label, Id::GoodReadLabel, "Barcode Good Read : ", {15, behaviourY(0), 82, 8}},
+    {ControlKind::DropDownList, Id::GoodReadList, "", {Field, behaviourY(0) - 2, FieldWidth, ListHeight}},
     // Laser and 2D reader.
     {ControlKind::Label, Id::FirstBehaviourLabel, "", {15, behaviourY(1), 82, 8}},
     {ControlKind::DropDownList, Id::FirstBehaviourList, "", {Field, behaviourY(1) - 2, FieldWidth, ListHeight}},
