@@ -28,6 +28,9 @@ constexpr int FirstRowY = 18;
 constexpr int RowStep = 17;
 constexpr int CheckWidth = 96;
 constexpr int MoreWidth = 32;
+// Controls that only some reader types show start hidden and share their place with others; the
+// page shows those of the type it shows.
+constexpr ui::ControlStyle Hidden = ui::ControlStyle::Hidden;
 
 [[nodiscard]] constexpr int behaviourY(int row) { return 90 + row * 18; }
 
@@ -49,24 +52,40 @@ constexpr ControlTemplate fixedControls[] = {
     {ControlKind::Label, Id::TimeoutLabel, "", {15, behaviourY(3), 82, 8}},
     {ControlKind::Edit, Id::TimeoutEdit, "", {Field, behaviourY(3) - 2, 24, 12}, ui::ControlStyle::DigitsOnly},
     {ControlKind::Label, Id::TimeoutUnitLabel, "", {Unit, behaviourY(3), 42, 8}},
-    {ControlKind::Label, Id::FocusLabel, "", {15, behaviourY(4), 82, 8}},
-    {ControlKind::DropDownList, Id::FocusList, "", {Field, behaviourY(4) - 2, FieldWidth, ListHeight}},
+    {ControlKind::Label, Id::FocusLabel, "", {15, behaviourY(4), 82, 8}, Hidden},
+    {ControlKind::DropDownList, Id::FocusList, "", {Field, behaviourY(4) - 2, FieldWidth, ListHeight}, Hidden},
     {ControlKind::CheckBox, Id::NegativeBarcodeCheck, "", {15, behaviourY(4), 150, 10}},
     {ControlKind::CheckBox, Id::GtinCheck, "", {15, behaviourY(5), 150, 10}},
     // Long-range reader.
-    {ControlKind::Label, Id::AimDurationLabel, "", {15, behaviourY(1), 82, 8}},
-    {ControlKind::Edit, Id::AimDurationEdit, "", {Field, behaviourY(1) - 2, 24, 12}, ui::ControlStyle::DigitsOnly},
-    {ControlKind::Label, Id::AimDurationUnitLabel, "", {Unit, behaviourY(1), 42, 8}},
-    {ControlKind::Label, Id::DecodeTimeoutLabel, "", {15, behaviourY(2), 82, 8}},
-    {ControlKind::Edit, Id::DecodeTimeoutEdit, "", {Field, behaviourY(2) - 2, 24, 12}, ui::ControlStyle::DigitsOnly},
-    {ControlKind::Label, Id::DecodeTimeoutUnitLabel, "", {Unit, behaviourY(2), 42, 8}},
+    {ControlKind::Label, Id::AimDurationLabel, "", {15, behaviourY(1), 82, 8}, Hidden},
+    {ControlKind::Edit,
+     Id::AimDurationEdit,
+     "",
+     {Field, behaviourY(1) - 2, 24, 12},
+     ui::ControlStyle::DigitsOnly | Hidden},
+    {ControlKind::Label, Id::AimDurationUnitLabel, "", {Unit, behaviourY(1), 42, 8}, Hidden},
+    {ControlKind::Label, Id::DecodeTimeoutLabel, "", {15, behaviourY(2), 82, 8}, Hidden},
+    {ControlKind::Edit,
+     Id::DecodeTimeoutEdit,
+     "",
+     {Field, behaviourY(2) - 2, 24, 12},
+     ui::ControlStyle::DigitsOnly | Hidden},
+    {ControlKind::Label, Id::DecodeTimeoutUnitLabel, "", {Unit, behaviourY(2), 42, 8}, Hidden},
     {ControlKind::PushButton, Id::ResetButton, "Reset", {Left, 249, 50, 14}},
 
     {ControlKind::GroupBox, Id::SymbologyGroup, "Barcode && Parameters", {183, 4, 280, 262}},
-    {ControlKind::PushButton, Id::PostalButton, "Postal Codes...", {327, FirstRowY + 8 * RowStep - 2, 130, 14}},
-    {ControlKind::PushButton, Id::CompositeButton, "Composite Code...", {327, FirstRowY + 9 * RowStep - 2, 130, 14}},
-    {ControlKind::PushButton, Id::SymbologiesButton, "2D Symbologies...", {327, FirstRowY + 10 * RowStep - 2, 130, 14}},
-    {ControlKind::PushButton, Id::MacroPdfButton, "Macro PDF...", {327, FirstRowY + 11 * RowStep - 2, 130, 14}},
+    {ControlKind::PushButton, Id::PostalButton, "Postal Codes...", {327, FirstRowY + 8 * RowStep - 2, 130, 14}, Hidden},
+    {ControlKind::PushButton,
+     Id::CompositeButton,
+     "Composite Code...",
+     {327, FirstRowY + 9 * RowStep - 2, 130, 14},
+     Hidden},
+    {ControlKind::PushButton,
+     Id::SymbologiesButton,
+     "2D Symbologies...",
+     {327, FirstRowY + 10 * RowStep - 2, 130, 14},
+     Hidden},
+    {ControlKind::PushButton, Id::MacroPdfButton, "Macro PDF...", {327, FirstRowY + 11 * RowStep - 2, 130, 14}, Hidden},
 };
 
 // Fixed controls, then each row's check box and "more..." button.
