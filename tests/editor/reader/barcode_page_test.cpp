@@ -41,6 +41,8 @@ protected:
     // Opens the sheet and shows the Barcode page; `first` pages are shown before it.
     DialogHarness& showBarcodePage(std::vector<SheetPage> first = {})
     {
+        m_pages = {};  // a sheet opened before goes first, harnesses before their pages
+        m_sheet.reset();
         m_sheet = std::make_unique<PropertySheetModel>(
             *project, texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, isModified, "", host, sheetPages(),
             [this](int index, const ui::DialogTemplate& dialog, ui::DialogModel& model) {
