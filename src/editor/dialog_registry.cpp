@@ -5,6 +5,7 @@
 
 #include "editor/reader/reader_dialogs.h"
 #include "editor/settings/transaction_file_dialog.h"
+#include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
 #include "resources/imager_templates.h"
 #include "resources/laser_templates.h"
@@ -24,11 +25,8 @@ std::span<const ui::DialogTemplate* const> allTemplates()
         &resources::aboutTemplate(),
         &resources::pendingPageTemplate(),
         // The property sheet's pages and their own dialogs.
-        &resources::formPageTemplate(),
-        &resources::menuPageTemplate(),
-        &resources::lookupPageTemplate(),
-        &resources::settingsPageTemplate(),
-        &resources::transactionFileTemplate(),
+        &resources::formPageTemplate(), &resources::menuPageTemplate(), &resources::lookupPageTemplate(),
+        &resources::barcodePageTemplate(), &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
         &resources::couponCodeNoteTemplate(),
         // The 2D imager.
         &resources::upcAImagerTemplate(),

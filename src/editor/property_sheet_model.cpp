@@ -2,6 +2,7 @@
 #include "editor/property_sheet_model.h"
 
 #include "editor/pending_page_model.h"
+#include "editor/reader/barcode_page.h"
 #include "editor/settings/settings_page.h"
 #include "editor/sheet_caption.h"
 #include "editor/shell/editor_session.h"
@@ -93,6 +94,11 @@ ui::DialogModel* PropertySheetModel::pageModel(int index) const
 settings::SettingsPage* PropertySheetModel::settingsPage() const
 {
     return dynamic_cast<settings::SettingsPage*>(pageModel(SheetPage::Settings));
+}
+
+reader::BarcodePage* PropertySheetModel::barcodePage() const
+{
+    return dynamic_cast<reader::BarcodePage*>(pageModel(SheetPage::Barcode));
 }
 
 bool PropertySheetModel::ok()

@@ -29,6 +29,9 @@ struct EditorSession;
 namespace settings {
 class SettingsPage;
 }
+namespace reader {
+class BarcodePage;
+}
 
 // The tabs, in the order the user sees them; the Form page is shown when the sheet opens.
 enum class SheetPage { Form = 0, Menu, Lookup, Barcode, Settings };
@@ -101,6 +104,8 @@ public:
     // The current Settings page while it exists (nullptr before it is first shown), so that the
     // Barcode page can update its "2D Image Capture" box when image capture is switched.
     [[nodiscard]] settings::SettingsPage* settingsPage() const;
+    // The current Barcode page while it exists, for the coupon dialogs that set its check boxes.
+    [[nodiscard]] reader::BarcodePage* barcodePage() const;
 
     // OK: the page shown is left, then every created page applies, in tab order. False keeps
     // the sheet open on the page that refused.

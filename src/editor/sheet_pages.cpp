@@ -9,7 +9,9 @@
 #include "editor/lookups/lookup_page_model.h"
 #include "editor/menus/menu_page_model.h"
 #include "editor/property_sheet_model.h"
+#include "editor/reader/barcode_page.h"
 #include "editor/settings/settings_page.h"
+#include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
 #include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
@@ -43,6 +45,28 @@ CreatedPage createLookupPage(const SheetContext& c)
             std::make_unique<lookups::LookupPageModel>(c.project, c.texts, c.language, std::move(toFormPage))};
 }
 
+// The Barcode page corrects the Form page's input sources when the RFID reader is switched and
+// updates the Settings page's "2D Image Capture" when image capture is.
+CreatedPage createBarcodePage(const SheetContext& c)
+{
+    PropertySheetModel* sheet = c.sheet;
+    reader::BarcodePageLinks links{
+        [sheet] {
+            auto* formPage =
+                sheet != nullptr ? dynamic_cast<forms::FormPage*>(sheet->pageModel(SheetPage::Form)) : nullptr;
+            if (formPage != nullptr) {
+                formPage->readerSwitched();
+            }
+        },
+        [sheet] {
+            if (settings::SettingsPage* settingsPage = sheet != nullptr ? sheet->settingsPage() : nullptr) {
+                settingsPage->imageCaptureSwitched();
+            }
+        }};
+    return {&resources::barcodePageTemplate(),
+            std::make_unique<reader::BarcodePage>(c.project, c.texts, c.language, c.isModified, std::move(links))};
+}
+
 CreatedPage createSettingsPage(const SheetContext& c)
 {
     return {&resources::settingsPageTemplate(),
@@ -53,7 +77,7 @@ constexpr std::array<PageEntry, SheetPageCount> pages = {{
     {texts::sid(3), &createFormPage},
     {texts::sid(4), &createMenuPage},
     {texts::sid(5), &createLookupPage},
-    {texts::sid(6), nullptr},  // Barcode
+    {texts::sid(6), &createBarcodePage},
     {texts::sid(7), &createSettingsPage},
 }};
 

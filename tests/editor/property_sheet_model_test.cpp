@@ -11,7 +11,9 @@
 
 #include "editor/forms/form_page.h"
 #include "editor/pending_page_model.h"
+#include "editor/reader/barcode_page.h"
 #include "editor/shell/editor_session.h"
+#include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
 #include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
@@ -183,13 +185,20 @@ TEST_F(PropertySheetModelTest, CancelTellsEveryShownPage)
     EXPECT_EQ(m_journal, (Journal{"A cancel", "B cancel"}));
 }
 
-TEST_F(PropertySheetModelTest, FirstPageIsTheFormPageAndPagesStillToBeBuiltShowANotice)
+TEST_F(PropertySheetModelTest, FirstPageIsTheFormPageAndAPageWithoutFactoryShowsANotice)
 {
     auto editor = sheet();
     EXPECT_EQ(editor.pageTemplate(0), &resources::formPageTemplate());
+    EXPECT_EQ(editor.barcodePage(), nullptr);
     ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Barcode)));
-    EXPECT_EQ(editor.pageTemplate(3), &resources::pendingPageTemplate());
-    EXPECT_NE(dynamic_cast<PendingPageModel*>(editor.pageModel(SheetPage::Barcode)), nullptr);
+    EXPECT_EQ(editor.pageTemplate(3), &resources::barcodePageTemplate());
+    EXPECT_NE(editor.barcodePage(), nullptr);
+
+    constexpr PageEntry unbuilt[] = {{texts::sid(3), &createRecording<'A'>}, {texts::sid(4), nullptr}};
+    auto partial = sheet(unbuilt);
+    ASSERT_TRUE(partial.showPage(1));
+    EXPECT_EQ(partial.pageTemplate(1), &resources::pendingPageTemplate());
+    EXPECT_NE(dynamic_cast<PendingPageModel*>(partial.pageModel(1)), nullptr);
 }
 
 TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)

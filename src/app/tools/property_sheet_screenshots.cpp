@@ -121,6 +121,24 @@ bool saveFormSheet(project::Project& project, const texts::TextSource& texts, co
     return isSaved;
 }
 
+// The Barcode page of one reader type (block 5 byte 2), on a copy of the project.
+bool saveBarcodeSheet(const project::Project& shown, project::Byte readerType, const texts::TextSource& texts,
+                      const QString& path)
+{
+    auto project = std::make_unique<project::Project>(shown);
+    project->device.readerType = readerType;
+    bool isModified = false;
+    QtHost host(texts);
+    const editor::EditorSession session{*project, isModified, texts, ui::LanguageState::BuiltinOnly,
+                                        project::Model::Q720CE, host, "/home/ann/stock/count.Q72"};
+    PropertySheetDialog sheet(session);
+    sheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Barcode));
+    sheet.adjustSize();
+    const bool isSaved = sheet.grab().save(path);
+    sheet.reject();
+    return isSaved;
+}
+
 } // namespace
 
 bool saveSheetScreenshots(const QString& directory, const std::filesystem::path& projectFile)
@@ -155,6 +173,12 @@ bool saveSheetScreenshots(const QString& directory, const std::filesystem::path&
     sheet.adjustSize();
     isSaved = sheet.grab().save(directory + QStringLiteral("/settings_page.png")) && isSaved;
     sheet.reject();
+
+    // The three readers; the 2D reader together with the RFID reader.
+    isSaved = saveBarcodeSheet(*project, 1, texts, directory + QStringLiteral("/barcode_page_laser.png")) && isSaved;
+    isSaved =
+        saveBarcodeSheet(*project, 2, texts, directory + QStringLiteral("/barcode_page_long_range.png")) && isSaved;
+    isSaved = saveBarcodeSheet(*project, 13, texts, directory + QStringLiteral("/barcode_page_2d.png")) && isSaved;
 
     auto lookupProject = std::make_unique<project::Project>(*project);
     if (isSample) {
