@@ -222,6 +222,8 @@ constexpr StringEntry entries[] = {
     {1310, "line "},
     {1311, "Q720CE"},
     {1312, "Q720PPC"},
+    // The screen preview: a menu item, Esc or the end of a form that leads outside the lists.
+    {1313, "no target"},
     // Lookup file names.
     {1321, "1st lookup file"},
     {1322, "2nd lookup file"},
