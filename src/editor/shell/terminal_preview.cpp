@@ -167,7 +167,7 @@ TerminalPreview::Layout TerminalPreview::layout(const Project& project) const
         break;
     }
     case PreviewScreenKind::NoTarget:
-        result.rows.push_back({});
+        result.rows.resize(2);
         break;
     }
     return result;
@@ -322,8 +322,13 @@ PreviewScreen TerminalPreview::screen(const Project& project, const texts::TextS
         break;
     }
     case PreviewScreenKind::NoTarget:
-        shown.name = std::to_string(m_place.number);
+        // Named after the screen whose key led here, with the code that has no target.
+        if (m_cameFrom.kind != PreviewScreenKind::NoTarget) {
+            shown.name = numbered(texts, m_cameFrom.kind == PreviewScreenKind::Menu ? MenuPrefix : FormPrefix,
+                                  m_cameFrom.number);
+        }
         rows.front().text = shownText(texts.text(NoTargetText));
+        rows.back().text = std::to_string(m_place.number);
         break;
     }
     if (!current.stopRows.empty()) {

@@ -43,7 +43,7 @@ struct PreviewScreen
 {
     PreviewScreenKind kind = PreviewScreenKind::NoTarget;
     int number = 0;                // menu or form number; for "no target" the code that led there
-    std::string name;              // "menu  2", "form  5", or the code that has no target
+    std::string name;              // "menu  2", "form  5"; for "no target" the screen that led there
     std::optional<std::string> title;  // the menu's caption or the form's name, on the first line
     std::vector<PreviewRow> rows;  // the lines shown below the title, top to bottom
     bool hasRowsAbove = false;

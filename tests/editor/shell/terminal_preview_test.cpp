@@ -359,8 +359,10 @@ TEST(TerminalPreview, TargetsOutsideTheListsShowNoTargetAndEscLeadsBack)
         }
         ASSERT_EQ(preview.kind(), Kind::NoTarget) << row.source;
         const PreviewScreen screen = preview.screen(*q, builtin);
-        ASSERT_EQ(screen.rows.size(), 1u) << row.source;
+        ASSERT_EQ(screen.rows.size(), 2u) << row.source;
         EXPECT_EQ(screen.rows[0].text, "no target") << row.source;
+        EXPECT_EQ(screen.rows[1].text, std::to_string(preview.number())) << row.source;
+        EXPECT_EQ(screen.name, row.back.kind == Kind::Menu ? "menu  1" : "form  1") << row.source;
         preview.press(*q, Key::Escape);
         EXPECT_EQ(describe(preview), describe(row.back)) << row.source;
     }
