@@ -96,7 +96,7 @@ void checkWrittenImage(const std::vector<std::uint8_t>& image)
 // way must fit the terminal's lines.
 void walkPreview(std::span<const std::uint8_t> file, const Project& project)
 {
-    constexpr int Steps = 300;
+    constexpr int Steps = 256;
     std::uint32_t state = 2166136261u;
     for (const std::uint8_t byte : file.first(std::min<std::size_t>(file.size(), 64))) {
         state = (state ^ byte) * 16777619u;

@@ -26,17 +26,37 @@ constexpr int LastMenuTarget = project::MaxForms + project::MaxMenus;
 
 // Line types, as the type list of a form line numbers them.
 enum LineType : int {
-    Nil = 0, Text = 1, Boolean = 6, Lookup = 7, FixedData = 8, Extension = 12, Pause = 13, Alphameric = 14,
-    Image = 15, Msqi = 16,
+    Nil = 0,
+    Text = 1,
+    Boolean = 6,
+    Lookup = 7,
+    FixedData = 8,
+    Extension = 12,
+    Pause = 13,
+    Alphameric = 14,
+    Image = 15,
+    Msqi = 16,
 };
 
 // Keys of the picture that drive the preview: the two large keys, the cursor cluster and the
 // digits of the keypad (its grid reads 1 2 3 F1 / 4 5 6 F2 / 7 8 9 F3 / . 0 -).
 constexpr std::array<std::pair<int, PreviewKey>, PreviewKeyCount> panelKeyTable = {{
-    {1, PreviewKey::Escape}, {2, PreviewKey::Enter}, {5, PreviewKey::Up}, {6, PreviewKey::Down},
-    {7, PreviewKey::Left}, {8, PreviewKey::Right}, {11, PreviewKey::Digit1}, {12, PreviewKey::Digit2},
-    {13, PreviewKey::Digit3}, {15, PreviewKey::Digit4}, {16, PreviewKey::Digit5}, {17, PreviewKey::Digit6},
-    {19, PreviewKey::Digit7}, {20, PreviewKey::Digit8}, {21, PreviewKey::Digit9}, {24, PreviewKey::Digit0},
+    {1, PreviewKey::Escape},
+    {2, PreviewKey::Enter},
+    {5, PreviewKey::Up},
+    {6, PreviewKey::Down},
+    {7, PreviewKey::Left},
+    {8, PreviewKey::Right},
+    {11, PreviewKey::Digit1},
+    {12, PreviewKey::Digit2},
+    {13, PreviewKey::Digit3},
+    {15, PreviewKey::Digit4},
+    {16, PreviewKey::Digit5},
+    {17, PreviewKey::Digit6},
+    {19, PreviewKey::Digit7},
+    {20, PreviewKey::Digit8},
+    {21, PreviewKey::Digit9},
+    {24, PreviewKey::Digit0},
 }};
 
 // A byte the screen can show as it stands: control characters and the five bytes the code page
@@ -78,7 +98,10 @@ bool hasInputArea(const FormDef& form, int slot)
 bool hasPrompt(int type) { return type >= Text && type <= Image && type != Extension; }
 
 // Types whose input goes on in the "extension" lines below them.
-bool isContinued(int type) { return (type >= Text && type <= Boolean) || type == 11 || type == Alphameric || type == Msqi; }
+bool isContinued(int type)
+{
+    return (type >= Text && type <= Boolean) || type == 11 || type == Alphameric || type == Msqi;
+}
 
 // The input area of a line from `column` on: as wide as the line's maximum length allows on the
 // rest of the screen line, filled with the input mark when the line has one.
@@ -176,8 +199,12 @@ TerminalPreview::Layout TerminalPreview::layout(const Project& project) const
 void TerminalPreview::restart(const Project& project)
 {
     switch (project.device.startFrom) {
-    case 0: enter(project, {PreviewScreenKind::Form, 1}); break;
-    case 1: enter(project, {PreviewScreenKind::Menu, 1}); break;
+    case 0:
+        enter(project, {PreviewScreenKind::Form, 1});
+        break;
+    case 1:
+        enter(project, {PreviewScreenKind::Menu, 1});
+        break;
     default:
         // A start byte the settings list does not offer: shown as such, and its keys stay here.
         m_place = {PreviewScreenKind::NoTarget, project.device.startFrom};
@@ -242,8 +269,12 @@ void TerminalPreview::press(const Project& project, PreviewKey key)
     // The project may have changed under a stop that no longer exists.
     m_stop = std::clamp(m_stop, 0, std::max(0, current.stopCount() - 1));
     switch (m_place.kind) {
-    case PreviewScreenKind::Menu: pressOnMenu(project, current, key); break;
-    case PreviewScreenKind::Form: pressOnForm(project, current, key); break;
+    case PreviewScreenKind::Menu:
+        pressOnMenu(project, current, key);
+        break;
+    case PreviewScreenKind::Form:
+        pressOnForm(project, current, key);
+        break;
     case PreviewScreenKind::NoTarget:
         if (key == PreviewKey::Escape || key == PreviewKey::Enter) {
             m_cameFrom.kind == PreviewScreenKind::NoTarget ? restart(project) : enter(project, m_cameFrom);
@@ -256,17 +287,24 @@ void TerminalPreview::pressOnMenu(const Project& project, const Layout& current,
 {
     const MenuDef& menu = project.menu(m_place.number);
     switch (key) {
-    case PreviewKey::Escape: follow(project, menu.escTarget); return;
+    case PreviewKey::Escape:
+        follow(project, menu.escTarget);
+        return;
     case PreviewKey::Enter:
         if (current.stopCount() > 0) {
             follow(project, current.stopTargets[static_cast<std::size_t>(m_stop)]);
         }
         return;
     case PreviewKey::Up:
-    case PreviewKey::Left: choose(current, m_stop - 1); return;
+    case PreviewKey::Left:
+        choose(current, m_stop - 1);
+        return;
     case PreviewKey::Down:
-    case PreviewKey::Right: choose(current, m_stop + 1); return;
-    default: break;
+    case PreviewKey::Right:
+        choose(current, m_stop + 1);
+        return;
+    default:
+        break;
     }
     // Digit n chooses item n, 0 the tenth; a digit beyond the items does nothing.
     const int digit = static_cast<int>(key) - static_cast<int>(PreviewKey::Digit0);
@@ -281,7 +319,9 @@ void TerminalPreview::pressOnForm(const Project& project, const Layout& current,
     const FormDef& form = project.form(m_place.number);
     const bool hasInputLines = current.stopCount() > 0;
     switch (key) {
-    case PreviewKey::Escape: follow(project, form.escTarget); return;
+    case PreviewKey::Escape:
+        follow(project, form.escTarget);
+        return;
     case PreviewKey::Enter:
         // ENT finishes the line; after the last input line the record is done and the form
         // leads on.
@@ -291,9 +331,14 @@ void TerminalPreview::pressOnForm(const Project& project, const Layout& current,
             choose(current, m_stop + 1);
         }
         return;
-    case PreviewKey::Up: hasInputLines ? choose(current, m_stop - 1) : scrollBy(current, -1); return;
-    case PreviewKey::Down: hasInputLines ? choose(current, m_stop + 1) : scrollBy(current, 1); return;
-    default: return;  // the preview takes no input: digits and the side arrows do nothing
+    case PreviewKey::Up:
+        hasInputLines ? choose(current, m_stop - 1) : scrollBy(current, -1);
+        return;
+    case PreviewKey::Down:
+        hasInputLines ? choose(current, m_stop + 1) : scrollBy(current, 1);
+        return;
+    default:
+        return;  // the preview takes no input: digits and the side arrows do nothing
     }
 }
 

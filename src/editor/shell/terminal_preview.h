@@ -21,8 +21,24 @@ namespace editor {
 inline constexpr int PreviewColumns = 30;
 inline constexpr int PreviewRows = 12;
 
-enum class PreviewKey { Escape, Enter, Up, Down, Left, Right, Digit0, Digit1, Digit2, Digit3, Digit4, Digit5,
-                        Digit6, Digit7, Digit8, Digit9 };
+enum class PreviewKey {
+    Escape,
+    Enter,
+    Up,
+    Down,
+    Left,
+    Right,
+    Digit0,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9
+};
 inline constexpr int PreviewKeyCount = 16;
 
 // The preview key that a painted key (1 to 25) drives; none for Fn, BS, ABC, SP, F1 to F3, the
@@ -42,10 +58,10 @@ struct PreviewRow
 struct PreviewScreen
 {
     PreviewScreenKind kind = PreviewScreenKind::NoTarget;
-    int number = 0;                // menu or form number; for "no target" the code that led there
-    std::string name;              // "menu  2", "form  5"; for "no target" the screen that led there
+    int number = 0;                    // menu or form number; for "no target" the code that led there
+    std::string name;                  // "menu  2", "form  5"; for "no target" the screen that led there
     std::optional<std::string> title;  // the menu's caption or the form's name, on the first line
-    std::vector<PreviewRow> rows;  // the lines shown below the title, top to bottom
+    std::vector<PreviewRow> rows;      // the lines shown below the title, top to bottom
     bool hasRowsAbove = false;
     bool hasRowsBelow = false;
 };

@@ -20,11 +20,11 @@ using Kind = PreviewScreenKind;
 using Key = PreviewKey;
 
 constexpr std::array<Key, PreviewKeyCount> AllKeys = {
-    Key::Escape, Key::Enter, Key::Up, Key::Down, Key::Left, Key::Right, Key::Digit0, Key::Digit1,
+    Key::Escape, Key::Enter,  Key::Up,     Key::Down,   Key::Left,   Key::Right,  Key::Digit0, Key::Digit1,
     Key::Digit2, Key::Digit3, Key::Digit4, Key::Digit5, Key::Digit6, Key::Digit7, Key::Digit8, Key::Digit9,
 };
 constexpr const char* KeyNames[] = {"ESC", "ENT", "Up", "Down", "Left", "Right", "0", "1",
-                                    "2", "3", "4", "5", "6", "7", "8", "9"};
+                                    "2",   "3",   "4",  "5",    "6",    "7",     "8", "9"};
 
 const texts::BuiltinTextSource builtin;
 
@@ -153,25 +153,31 @@ TEST(TerminalPreview, EveryKeyOnEveryKindOfScreen)
     const struct
     {
         const char* screen;
-        std::vector<Key> path;  // from the start screen
+        std::vector<Key> path;                     // from the start screen
         std::array<Place, PreviewKeyCount> after;  // ESC ENT Up Down Left Right 0 1 .. 9
     } rows[] = {
-        {"menu with items and caption", {},
+        {"menu with items and caption",
+         {},
          {menu3, form2, menu1, at(menu1, 1), menu1, at(menu1, 1), menu1, menu1, at(menu1, 1), at(menu1, 2), menu1,
           menu1, menu1, menu1, menu1, menu1}},
-        {"menu of 12 items", {Key::Down, Key::Enter},
+        {"menu of 12 items",
+         {Key::Down, Key::Enter},
          {menu1, form3, menu2, at(menu2, 1), menu2, at(menu2, 1), at(menu2, 9), menu2, at(menu2, 1), at(menu2, 2),
           at(menu2, 3), at(menu2, 4), at(menu2, 5), at(menu2, 6), at(menu2, 7), at(menu2, 8)}},
-        {"menu without items", {Key::Escape},
+        {"menu without items",
+         {Key::Escape},
          {menu1, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3,
           menu3}},
-        {"form with input lines", {Key::Enter},
+        {"form with input lines",
+         {Key::Enter},
          {menu1, at(form2, 1), form2, at(form2, 1), form2, form2, form2, form2, form2, form2, form2, form2, form2,
           form2, form2, form2}},
-        {"form without lines leading to itself", {Key::Down, Key::Enter, Key::Enter},
+        {"form without lines leading to itself",
+         {Key::Down, Key::Enter, Key::Enter},
          {menu2, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3,
           form3}},
-        {"no target", {Key::Down, Key::Down, Key::Enter},
+        {"no target",
+         {Key::Down, Key::Down, Key::Enter},
          {menu1, menu1, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget,
           noTarget, noTarget, noTarget, noTarget, noTarget}},
     };
@@ -196,9 +202,9 @@ TEST(TerminalPreview, FormEnterWalksTheInputLinesThenFollowsTheNextTarget)
     p->device.startFrom = 0;
     project::FormDef& form = p->form(1);
     setLine(form, 2, 2, "A:");
-    setLine(form, 3, 8, "fixed");    // no input
-    setLine(form, 5, 13, "Pause");   // waits for ENT
-    setLine(form, 7, 15, "Photo");   // no input without "Edit file path"
+    setLine(form, 3, 8, "fixed");   // no input
+    setLine(form, 5, 13, "Pause");  // waits for ENT
+    setLine(form, 7, 15, "Photo");  // no input without "Edit file path"
     setLine(form, 8, 15, "Edit");
     form.imageEditPath[7] = 1;
     form.nextTarget = 22;
@@ -244,15 +250,15 @@ TEST(TerminalPreview, FormShowsItsNamePromptsAndInputMarksWithinThirtyCharacters
     project::FormDef& form = p->form(1);
     const std::string thirty(30, 'P');
     setLine(form, 1, 1, "Article:", 13, '_');
-    setLine(form, 2, 2, "Qty:", 6);                  // input area without a mark
-    setLine(form, 3, 2, "Ref:", 60, '.');           // continued on the two lines below
+    setLine(form, 2, 2, "Qty:", 6);        // input area without a mark
+    setLine(form, 3, 2, "Ref:", 60, '.');  // continued on the two lines below
     setLine(form, 4, 12, "", 34, '.');
     setLine(form, 5, 12, "", 4, '.');
-    setLine(form, 6, 14, thirty, 20, '#');           // no room left on its line
-    setLine(form, 7, 12, "", 0, '.');                // an extension below a line with no room
+    setLine(form, 6, 14, thirty, 20, '#');  // no room left on its line
+    setLine(form, 7, 12, "", 0, '.');       // an extension below a line with no room
     setLine(form, 8, 9, "Prompt only");
-    setLine(form, 9, 16, "", 10, '*');               // MSQI input has no prompt
-    setLine(form, 10, 12, "", 50, '.');              // continues the MSQI line
+    setLine(form, 9, 16, "", 10, '*');   // MSQI input has no prompt
+    setLine(form, 10, 12, "", 50, '.');  // continues the MSQI line
     // lines 11 and 12 "nil": the screen ends with line 10
     TerminalPreview preview;
     preview.restart(*p);
@@ -344,10 +350,20 @@ TEST(TerminalPreview, TargetsOutsideTheListsShowNoTargetAndEscLeadsBack)
     } rows[] = {
         {"form ESC 31", {Key::Escape}, [](Project& q) { q.form(1).escTarget = 31; }, {Kind::Form, 1, 0}},
         {"form next 255", {Key::Enter}, [](Project& q) { q.form(1).nextTarget = 255; }, {Kind::Form, 1, 0}},
-        {"menu ESC 200", {Key::Enter, Key::Escape},
-         [](Project& q) { q.form(1).nextTarget = 21; q.menu(1).escTarget = 200; }, {Kind::Menu, 1, 0}},
-        {"menu item 31", {Key::Enter, Key::Enter},
-         [](Project& q) { q.form(1).nextTarget = 21; q.menu(1).itemNext[0] = 31; }, {Kind::Menu, 1, 0}},
+        {"menu ESC 200",
+         {Key::Enter, Key::Escape},
+         [](Project& q) {
+             q.form(1).nextTarget = 21;
+             q.menu(1).escTarget = 200;
+         },
+         {Kind::Menu, 1, 0}},
+        {"menu item 31",
+         {Key::Enter, Key::Enter},
+         [](Project& q) {
+             q.form(1).nextTarget = 21;
+             q.menu(1).itemNext[0] = 31;
+         },
+         {Kind::Menu, 1, 0}},
     };
     for (const auto& row : rows) {
         auto q = std::make_unique<Project>(*p);
@@ -372,12 +388,14 @@ TEST(TerminalPreview, CodePageTextsStayAndControlBytesBecomeBlanks)
 {
     auto p = walkedProject();
     p->menu(1).caption.assign("\xC4pfel \x80\x81\x09\x7F\xFF");
-    p->menu(1).itemName[0].assign("Gr\xF6\xDF" "e");
+    p->menu(1).itemName[0].assign("Gr\xF6\xDF"
+                                  "e");
     TerminalPreview preview;
     preview.restart(*p);
     const PreviewScreen screen = preview.screen(*p, builtin);
     EXPECT_EQ(screen.title, "\xC4pfel \x80   \xFF");
-    EXPECT_EQ(screen.rows[0].text, "1. Gr\xF6\xDF" "e");
+    EXPECT_EQ(screen.rows[0].text, "1. Gr\xF6\xDF"
+                                   "e");
 }
 
 TEST(TerminalPreview, ChangesUnderThePreviewLeaveItSafe)
@@ -457,9 +475,10 @@ TEST(TerminalPreview, PaintedKeysThatDriveThePreview)
         }
     }
     const std::vector<std::pair<int, Key>> expected = {
-        {1, Key::Escape}, {2, Key::Enter}, {5, Key::Up}, {6, Key::Down}, {7, Key::Left}, {8, Key::Right},
-        {11, Key::Digit1}, {12, Key::Digit2}, {13, Key::Digit3}, {15, Key::Digit4}, {16, Key::Digit5},
-        {17, Key::Digit6}, {19, Key::Digit7}, {20, Key::Digit8}, {21, Key::Digit9}, {24, Key::Digit0},
+        {1, Key::Escape},  {2, Key::Enter},   {5, Key::Up},      {6, Key::Down},
+        {7, Key::Left},    {8, Key::Right},   {11, Key::Digit1}, {12, Key::Digit2},
+        {13, Key::Digit3}, {15, Key::Digit4}, {16, Key::Digit5}, {17, Key::Digit6},
+        {19, Key::Digit7}, {20, Key::Digit8}, {21, Key::Digit9}, {24, Key::Digit0},
     };
     EXPECT_EQ(driven, expected);
 }
