@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 // A project file can come from anywhere: an e-mail, an old backup, a colleague's disk. Reading
 // one must never crash or half-load; a file that is accepted must save, and what is saved must
-// read back, and settle on their bytes by the second save.
+// read back, and settle on their bytes by the second save. The screen preview walks an accepted
+// project with random keys and stays within the terminal's screen.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "editor/shell/terminal_preview.h"
 #include "fuzz_check.h"
 #include "project/defaults.h"
 #include "project/document_io.h"
@@ -89,6 +92,33 @@ void checkWrittenImage(const std::vector<std::uint8_t>& image)
     }
 }
 
+// A few hundred random keys, seeded by the file so that a finding replays; every screen on the
+// way must fit the terminal's lines.
+void walkPreview(std::span<const std::uint8_t> file, const Project& project)
+{
+    constexpr int Steps = 256;
+    std::uint32_t state = 2166136261u;
+    for (const std::uint8_t byte : file.first(std::min<std::size_t>(file.size(), 64))) {
+        state = (state ^ byte) * 16777619u;
+    }
+    editor::TerminalPreview preview;
+    preview.restart(project);
+    for (int step = 0; step < Steps; ++step) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        preview.press(project, static_cast<editor::PreviewKey>(state % editor::PreviewKeyCount));
+        const editor::PreviewScreen screen = preview.screen(project, builtinTexts());
+        FUZZ_CHECK(static_cast<int>(screen.rows.size()) <= editor::PreviewRows, "the preview shows too many lines");
+        FUZZ_CHECK(!screen.title || screen.title->size() <= editor::PreviewColumns, "a preview title is too long");
+        for (const editor::PreviewRow& row : screen.rows) {
+            FUZZ_CHECK(row.text.size() <= editor::PreviewColumns, "a preview line is too long");
+            FUZZ_CHECK(row.inputColumn >= 0 && row.inputColumn + row.inputWidth <= editor::PreviewColumns,
+                       "a preview input area leaves its line");
+        }
+    }
+}
+
 void exercise(std::span<const std::uint8_t> file, Model model)
 {
     const project::LoadContext context{builtinTexts(), model};
@@ -101,6 +131,9 @@ void exercise(std::span<const std::uint8_t> file, Model model)
     }
     if (loaded.magic == project::Version::Current) {
         checkReadFidelity(file, *current);
+    }
+    if (model == Model::Q720CE) {
+        walkPreview(file, *current);
     }
     // The app adopts the model of the file it has read; the next save stamps that model.
     const Model saveModel = loaded.adoptedModel.value_or(model);

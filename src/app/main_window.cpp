@@ -46,16 +46,21 @@ MainWindow::MainWindow(const HostFactory& makeHost, texts::ProgramFolders folder
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_texts(std::make_unique<DesignerTexts>()),
       m_host(makeHost(*m_texts, this)),
       m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(folders))),
-      m_sheetRunner([](QWidget* window, editor::EditorSession& session) { runPropertySheet(window, session); })
+      m_sheetRunner([](QWidget* window, editor::EditorSession& session) {
+          session.isApplied = runPropertySheet(window, session);
+      })
 {
     m_texts->designer = m_designer.get();
     setWindowTitle(QStringLiteral("Formwright"));
     setWindowIcon(QIcon(programIconPixmap(32)));
     setFixedSize(editor::PanelWidth, editor::PanelHeight);
     setMask(windowOutlineRegion());
-    m_panel = new TerminalPanel(m_pictures, [this] { return m_designer->model(); }, this);
+    m_panel = new TerminalPanel(
+        m_pictures, [this] { return m_designer->model(); }, [this] { return m_designer->previewScreen(); }, this);
     m_panel->move(0, 0);
     connect(m_panel, &TerminalPanel::popupRequested, this, &MainWindow::showPopupMenu);
+    connect(m_panel, &TerminalPanel::previewKeyPressed, this,
+            [this](editor::PreviewKey key) { m_designer->pressPreviewKey(key); });
     addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_N), editor::Command::New);
     addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_O), editor::Command::Open);
     addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_S), editor::Command::Save);

@@ -5,11 +5,14 @@
 #include <QPainter>
 
 #include "app/terminal_pictures.h"
+#include "app/terminal_screen.h"
 
 namespace app {
 
-TerminalPanel::TerminalPanel(const TerminalPictures& pictures, ModelSource currentModel, QWidget* parent)
-    : QWidget(parent), m_pictures(pictures), m_currentModel(std::move(currentModel))
+TerminalPanel::TerminalPanel(const TerminalPictures& pictures, ModelSource currentModel, ScreenSource currentScreen,
+                             QWidget* parent)
+    : QWidget(parent), m_pictures(pictures), m_currentModel(std::move(currentModel)),
+      m_currentScreen(std::move(currentScreen))
 {
     setFixedSize(editor::PanelWidth, editor::PanelHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -18,7 +21,11 @@ TerminalPanel::TerminalPanel(const TerminalPictures& pictures, ModelSource curre
 void TerminalPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_pictures.background(m_currentModel()));
+    const project::Model model = m_currentModel();
+    painter.drawPixmap(0, 0, m_pictures.background(model));
+    if (m_currentScreen) {
+        paintTerminalScreen(painter, m_currentScreen(), model);
+    }
     if (const std::optional<int> key = m_panel.drawnKey()) {
         const editor::PanelKey* layout = editor::findPanelKey(*key);
         const KeyLook look = m_panel.isKeyDown() ? KeyLook::Pressed : KeyLook::Released;
@@ -39,6 +46,12 @@ void TerminalPanel::mousePressEvent(QMouseEvent* event)
     switch (m_panel.leftButtonDown(editor::PanelPoint{at.x(), at.y()})) {
     case editor::PanelModel::PressAction::PressKey:
         update();
+        // The pressed key is the one drawn now; the menu key has no image and drives nothing.
+        if (const std::optional<int> key = m_panel.drawnKey()) {
+            if (const std::optional<editor::PreviewKey> previewKey = editor::previewKeyOfPanelKey(*key)) {
+                emit previewKeyPressed(*previewKey);
+            }
+        }
         break;
     case editor::PanelModel::PressAction::DragWindow:
         // Dragged by its body: the window has no caption to grab.

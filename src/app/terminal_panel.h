@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The painted client of the main window: the terminal picture whose keys move when clicked.
+// The painted client of the main window: the terminal picture whose keys move when clicked,
+// its screen showing the preview of the project.
 #pragma once
 
 #include <QPoint>
@@ -7,6 +8,7 @@
 #include <functional>
 
 #include "editor/shell/panel_model.h"
+#include "editor/shell/terminal_preview.h"
 #include "project/project.h"
 
 namespace app {
@@ -19,14 +21,18 @@ class TerminalPanel : public QWidget
 
 public:
     using ModelSource = std::function<project::Model()>;
+    using ScreenSource = std::function<editor::PreviewScreen()>;
 
-    TerminalPanel(const TerminalPictures& pictures, ModelSource currentModel, QWidget* parent = nullptr);
+    TerminalPanel(const TerminalPictures& pictures, ModelSource currentModel, ScreenSource currentScreen = {},
+                  QWidget* parent = nullptr);
 
     [[nodiscard]] const editor::PanelModel& panelModel() const { return m_panel; }
 
 signals:
     // The popup menu is wanted at this screen position.
     void popupRequested(QPoint globalPosition);
+    // A painted key that drives the preview went down.
+    void previewKeyPressed(editor::PreviewKey key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +43,7 @@ protected:
 private:
     const TerminalPictures& m_pictures;
     ModelSource m_currentModel;
+    ScreenSource m_currentScreen;
     editor::PanelModel m_panel;
     bool m_isDragging = false;
     QPoint m_dragOffset;

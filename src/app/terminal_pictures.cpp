@@ -8,6 +8,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 
+#include "app/terminal_screen.h"
 #include "editor/shell/panel_layout.h"
 
 namespace app {
@@ -181,6 +182,7 @@ void paintShell(QPainter& painter)
     painter.drawEllipse(QRectF(86, 397, 82, 76));
 }
 
+// The screen's bezel and its empty display; the panel draws the preview's lines onto it.
 void paintScreen(QPainter& painter, project::Model model)
 {
     const bool isPocketPc = model == project::Model::Q720PPC;
@@ -188,7 +190,7 @@ void paintScreen(QPainter& painter, project::Model model)
     painter.setBrush(QColor(0x17, 0x1a, 0x1e));
     painter.drawRoundedRect(QRectF(27.5, 44.5, 203, 252), 14, 14);
 
-    const QRectF lcd(40, 60, 178, 200);
+    const QRectF lcd(terminalScreenArea());
     QLinearGradient glow(lcd.topLeft(), lcd.bottomLeft());
     glow.setColorAt(0, isPocketPc ? QColor(0xf4, 0xf7, 0xfb) : QColor(0xc9, 0xdc, 0xc4));
     glow.setColorAt(1, isPocketPc ? QColor(0xd9, 0xe2, 0xee) : QColor(0xa4, 0xbf, 0x9f));
@@ -196,40 +198,8 @@ void paintScreen(QPainter& painter, project::Model model)
     painter.setBrush(glow);
     painter.drawRect(lcd);
 
-    const QColor ink = isPocketPc ? QColor(0x1c, 0x2a, 0x44) : QColor(0x1f, 0x33, 0x1d);
-    const QColor bar = isPocketPc ? QColor(0x1f, 0x5f, 0xb0) : QColor(0x3b, 0x55, 0x38);
-    painter.fillRect(QRectF(lcd.left(), lcd.top(), lcd.width(), 16), bar);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(10);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(0xf0, 0xf4, 0xf0));
-    painter.drawText(QRectF(lcd.left() + 5, lcd.top(), lcd.width() - 10, 16), Qt::AlignVCenter | Qt::AlignLeft,
-                     isPocketPc ? QStringLiteral("Start") : QStringLiteral("Q720"));
-    painter.drawText(QRectF(lcd.left() + 5, lcd.top(), lcd.width() - 10, 16), Qt::AlignVCenter | Qt::AlignRight,
-                     QStringLiteral("12:00"));
-
     const QString name = isPocketPc ? QStringLiteral("Q720PPC") : QStringLiteral("Q720CE");
-    font.setPixelSize(26);
-    painter.setFont(font);
-    painter.setPen(ink);
-    painter.drawText(QRectF(lcd.left(), lcd.top() + 30, lcd.width(), 40), Qt::AlignCenter, name);
-
-    font.setPixelSize(11);
-    font.setBold(false);
-    painter.setFont(font);
-    const QString lines[] = {QStringLiteral("1. Collect"), QStringLiteral("2. Lookup"),
-                             QStringLiteral("3. Upload"), QStringLiteral("4. Settings")};
-    qreal y = lcd.top() + 84;
-    for (const QString& line : lines) {
-        painter.drawText(QPointF(lcd.left() + 30, y), line);
-        y += 18;
-    }
-    painter.fillRect(QRectF(lcd.left() + 24, lcd.top() + 72, lcd.width() - 48, 16), QColor(ink.red(), ink.green(), ink.blue(), 40));
-    if (isPocketPc) {
-        painter.fillRect(QRectF(lcd.left(), lcd.bottom() - 16, lcd.width(), 16), QColor(0xc8, 0xd2, 0xe0));
-    }
-
+    QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(9);
     font.setBold(true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);

@@ -16,7 +16,7 @@ class TerminalPictures
 public:
     TerminalPictures();
 
-    // 260 x 638: the terminal with all keys up, its screen naming the model.
+    // 260 x 638: the terminal with all keys up and its display empty, its model named below it.
     [[nodiscard]] const QPixmap& background(project::Model model) const;
 
     // The image of key 1 to 25, drawn with its top-left corner at the key's image position.

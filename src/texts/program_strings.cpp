@@ -495,6 +495,8 @@ constexpr StringEntry entries[] = {
     {1891, "Far Focus"},
     {1892, "Near Focus"},
     {1893, "Smart Focus"},
+    // The screen preview: a menu item, Esc or the end of a form that leads outside the lists.
+    {1313, "no target"},
     // Lookup file names.
     {1321, "1st lookup file"},
     {1322, "2nd lookup file"},

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -70,7 +72,7 @@ TEST(DesignerCommandLine, InstalledDesignerFindsTheUserFoldersOfTheDesktop)
 TEST(DesignerCommandLine, FileOpensOnceTheWindowIsUp)
 {
     testing::qtTestApp();
-    const fs::path directory = fs::temp_directory_path() / "formwright-command-line-test";
+    const fs::path directory = fs::temp_directory_path() / ("formwright-command-line-" + std::to_string(::getpid()));
     fs::remove_all(directory);
     fs::create_directories(directory);
     auto p = testing_support::startedProject();

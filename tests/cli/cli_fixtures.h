@@ -78,7 +78,8 @@ public:
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_path = std::filesystem::temp_directory_path() /
-                 ("formwright-cli-" + std::string(info->test_suite_name()) + "-" + info->name());
+                 ("formwright-cli-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+                  std::to_string(std::random_device{}()));  // two test runs at once never share it
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

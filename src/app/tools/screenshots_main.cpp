@@ -25,6 +25,7 @@
 #include "editor/dialog_registry.h"
 #include "editor/reader/coupon_code_note.h"
 #include "editor/shell/about_box.h"
+#include "editor/shell/panel_layout.h"
 #include "editor/settings/transaction_file_dialog.h"
 #include "editor/shell/preferences_dialog.h"
 #include "project/defaults.h"
@@ -139,6 +140,91 @@ bool save(const QImage& image, const QString& path)
     return isSaved;
 }
 
+// A busy project for the screen preview: a start menu with more items than the screen holds,
+// texts of the code page, a form with every kind of line and a target outside the lists.
+std::unique_ptr<project::Project> busyPreviewProject(const texts::TextSource& texts)
+{
+    auto p = project::startedProject(texts, project::Model::Q720CE);
+    p->device.startFrom = 1;
+    project::MenuDef& menu = p->menu(1);
+    menu.captionOn = 1;
+    menu.caption.assign("Lager M\xFCller & S\xF6hne");
+    const char* const items[] = {"Wareneingang", "Inventur", "Warenausgang", "Umlagerung", "Retouren",
+                                 "Preis\xE4nderung", "Etiketten", "Lieferscheine", "Kommissionierung",
+                                 "Nachschub", "Qualit\xE4tskontrolle", "Defekt (unbelegt)", "Export \x80 Kasse"};
+    for (std::size_t i = 0; i < std::size(items); ++i) {
+        menu.itemName[i].assign(items[i]);
+        menu.itemNext[i] = static_cast<project::Byte>(i < 3 ? i + 1 : 2);
+    }
+    menu.itemNext[11] = 99;  // a target outside the lists
+    project::FormDef& form = p->form(1);
+    form.exportName.assign("WARENEINGANG");
+    const struct
+    {
+        int type;
+        const char* prompt;
+        int maxLength;
+        char mark;
+    } lines[] = {
+        {9, "Lieferung erfassen:", 0, 0}, {1, "Artikel:", 13, '_'}, {2, "Menge:", 6, '_'},
+        {1, "Bemerkung:", 60, '.'},       {12, "", 40, '.'},        {12, "", 10, '.'},
+        {7, "Bezeichnung", 30, 0},        {14, "Lagerort:", 8, 0},  {6, "Gepr\xFC" "ft (J/N):", 1, '?'},
+        {10, "Z\xE4hler", 0, 0},          {8, "Filiale 0815", 12, 0}, {13, "Weiter mit ENT", 0, 0},
+    };
+    for (std::size_t s = 0; s < std::size(lines); ++s) {
+        form.lineType[s] = static_cast<project::Byte>(lines[s].type);
+        form.prompt[s].assign(lines[s].prompt);
+        form.maxLength[s] = static_cast<project::Byte>(lines[s].maxLength);
+        form.inputMark[s] = static_cast<project::Byte>(lines[s].mark);
+    }
+    form.nextTarget = 21;
+    form.escTarget = 21;
+    return p;
+}
+
+// Clicks a painted key: down and up again.
+void clickKey(QWidget& panel, int number)
+{
+    const editor::PanelKey* key = editor::findPanelKey(number);
+    const QPointF at((key->left + key->right) / 2.0, (key->top + key->bottom) / 2.0);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, panel.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&panel, &event);
+    }
+}
+
+// The busy project's menu scrolled down, its form on the third line and the "no target" screen.
+bool saveScreenPreviewShots(const QString& directory, const fs::path& programDirectory)
+{
+    app::MainWindow window(
+        [](const texts::TextSource& texts, QWidget* owner) { return std::make_unique<app::QtHost>(texts, owner); },
+        programDirectory);
+    window.setSheetRunner([](QWidget*, editor::EditorSession&) {});
+    window.startUp();
+    const fs::path file = programDirectory / "busy.Q72";
+    const std::unique_ptr<project::Project> busy = busyPreviewProject(window.designer().texts());
+    if (!project::writeFileAtomically(file, project::saveProject(*busy, project::Model::Q720CE)).ok ||
+        !window.designer().openFile(file.string())) {
+        std::printf("FAILED to open the busy project\n");
+        return false;
+    }
+    QWidget& panel = window.panel();
+    for (int i = 0; i < 11; ++i) {
+        clickKey(panel, 6);  // down to item 12
+    }
+    bool isComplete = save(shapedWindow(window), directory + QStringLiteral("/preview_menu.png"));
+    clickKey(panel, 2);  // ENT on the item without a target
+    isComplete &= save(shapedWindow(window), directory + QStringLiteral("/preview_no_target.png"));
+    clickKey(panel, 1);   // back to the menu
+    clickKey(panel, 11);  // item 1
+    clickKey(panel, 2);   // its form
+    clickKey(panel, 2);   // next input line
+    clickKey(panel, 2);
+    isComplete &= save(shapedWindow(window), directory + QStringLiteral("/preview_form.png"));
+    return isComplete;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -171,8 +257,13 @@ int main(int argc, char** argv)
         [](const texts::TextSource& texts, QWidget* owner) { return std::make_unique<app::QtHost>(texts, owner); },
         programDirectory);
     window.startUp();
-    isComplete &= save(shapedWindow(window), directory + QStringLiteral("/main_window_q720ce.png"));
     isComplete &= save(windowWithMenu(window, window.popupMenu()), directory + QStringLiteral("/popup_menu.png"));
+    // The screen shows the given project's start screen; the editor it opens stays closed.
+    if (!projectFile.empty()) {
+        window.setSheetRunner([](QWidget*, editor::EditorSession&) {});
+        isComplete &= window.designer().openFile(projectFile.string());
+    }
+    isComplete &= save(shapedWindow(window), directory + QStringLiteral("/main_window_q720ce.png"));
 
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(110, 525), window.panel().mapToGlobal(QPointF(110, 525)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -187,6 +278,7 @@ int main(int argc, char** argv)
         programDirectory);
     ppcWindow.startUp();
     isComplete &= save(shapedWindow(ppcWindow), directory + QStringLiteral("/main_window_q720ppc.png"));
+    isComplete &= saveScreenPreviewShots(directory, programDirectory);
 
     for (const DialogShot& shot : dialogShots()) {
         const QString path = directory + QLatin1Char('/') + QString::fromLatin1(shot.fileName);

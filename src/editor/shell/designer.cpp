@@ -134,6 +134,19 @@ void Designer::resetProject()
 {
     m_isModified = false;
     project::resetProject(*m_project, m_language, m_preferences.model);
+    restartPreview();
+}
+
+void Designer::restartPreview()
+{
+    m_preview.restart(*m_project);
+    m_view.repaintPanel();
+}
+
+void Designer::pressPreviewKey(PreviewKey key)
+{
+    m_preview.press(*m_project, key);
+    m_view.repaintPanel();
 }
 
 void Designer::reloadPreferences()
@@ -241,6 +254,7 @@ bool Designer::readProjectFile(const std::string& path, ResetFirst reset)
     m_currentFile = path;
     m_isModified = false;
     rememberFile(path);
+    restartPreview();
     if (loaded.adoptedModel) {
         m_preferences.model = *loaded.adoptedModel;
         writePreferences();
@@ -288,6 +302,9 @@ void Designer::edit()
     EditorSession session{*m_project, m_isModified, m_language, languageState(), m_preferences.model, m_host,
                           m_currentFile};
     m_view.runEditorSheet(session);
+    if (session.isApplied) {
+        restartPreview();
+    }
 }
 
 void Designer::showPreferences()
@@ -303,6 +320,7 @@ void Designer::showPreferences()
         if (isNewLanguage) {
             loadLanguage();
             project::fillAllTables(*m_project, m_language);
+            m_preview.restart(*m_project);
         }
         m_view.rebuildPopupMenu();
     }

@@ -12,6 +12,7 @@
 
 #include "editor/shell/editor_session.h"
 #include "editor/shell/popup_menu.h"
+#include "editor/shell/terminal_preview.h"
 #include "project/project.h"
 #include "texts/language.h"
 #include "texts/language_files.h"
@@ -69,6 +70,13 @@ public:
     [[nodiscard]] std::vector<MenuEntry> popupMenu() const;
     [[nodiscard]] const texts::ProgramFolders& folders() const { return m_folders; }
 
+    // The preview on the terminal's screen: what the project in memory shows where the painted
+    // keys have led. It starts again at the start screen after New, Open, the sheet's OK and a
+    // change of language.
+    [[nodiscard]] PreviewScreen previewScreen() const { return m_preview.screen(*m_project, m_language); }
+    [[nodiscard]] const TerminalPreview& preview() const { return m_preview; }
+    void pressPreviewKey(PreviewKey key);
+
 private:
     enum class ResetFirst { No, Yes };
 
@@ -84,6 +92,7 @@ private:
     bool writeProjectFile(const std::string& path);
     void rememberFile(const std::string& path);
     void writePreferences();
+    void restartPreview();
     [[nodiscard]] std::filesystem::path preferencesFile() const;
 
     ui::Host& m_host;
@@ -95,6 +104,7 @@ private:
     texts::Preferences m_preferences;
     texts::LanguageTable m_language;
     texts::LanguageList m_languages;
+    TerminalPreview m_preview;
 };
 
 // The path Save As writes to: the chosen path with ".Q72" appended unless the three characters

@@ -22,6 +22,7 @@ struct EditorSession
     project::Model model;
     ui::Host& host;
     std::string_view currentFile; // empty or "Unknow" for a project never saved
+    bool isApplied = false;       // set by the sheet when it closes with OK
 };
 
 }  // namespace editor
