@@ -151,7 +151,12 @@ TEST_F(FieldProperties, PrefixIsComposedInTheGridAndShownByName)
     EXPECT_FALSE(dialog.controls().isHighlighted(Id::PrefixDisplay));
     EXPECT_EQ(dialog.text(Id::PrefixDisplay), "& ");
     dialog.click(Id::SuffixCheck);
-    dialog.click(Id::SuffixDisplay); // cancelled: nothing changes
+    dialog.host().onDialog("GRIDDLG", [](DialogHarness& grid) {
+        grid.modelAs<settings::CharacterGrid>().clickCell(5, 2);
+        grid.cancel(); // nothing changes
+        return ui::DialogResult::Cancel;
+    });
+    dialog.click(Id::SuffixDisplay);
     EXPECT_EQ(dialog.text(Id::SuffixDisplay), "");
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(form().prefix[0].str(), "&");
