@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "app/character_grid_widget.h"
 #include "app/dialog_window.h"
 
 namespace app {
@@ -11,7 +12,7 @@ namespace app {
 QImage renderDialog(const ui::DialogTemplate& dialog, ui::DialogModel& model, ui::Host& host, qreal devicePixelRatio,
                     const std::function<void(DialogView&)>& prepare)
 {
-    DialogWindow window(dialog, model, host);
+    DialogWindow window(dialog, model, host, nullptr, characterGridWidgets);
     if (prepare) {
         prepare(window.view());
     }

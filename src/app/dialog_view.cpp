@@ -231,6 +231,18 @@ void DialogView::connectWidget(ui::ControlId id, QWidget* widget)
 
 bool DialogView::eventFilter(QObject* watched, QEvent* event)
 {
+    // A read-only box that shows codes opens their editor when clicked.
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit != nullptr && edit->isReadOnly() && edit->isEnabled()) {
+            for (const auto& [id, widget] : m_widgets) {
+                if (widget == watched) {
+                    const ui::ControlId controlId = id;
+                    dispatch([this, controlId] { m_model.click(controlId); });
+                    return true;
+                }
+            }
+        }
+    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         for (const auto& [id, widget] : m_widgets) {
             if (widget != watched) {
@@ -311,6 +323,15 @@ void DialogView::syncWidget(const ui::ControlState& state, QWidget* widget)
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setMaxLength(state.textLimit > 0 ? state.textLimit : NoTextLimit);
         setIfDifferent(edit, text);
+        if (state.isHighlighted != edit->property("isHighlighted").toBool()) {
+            edit->setProperty("isHighlighted", state.isHighlighted);
+            QPalette palette = edit->parentWidget()->palette();
+            if (state.isHighlighted) {
+                palette.setColor(QPalette::Base, Qt::blue);
+                palette.setColor(QPalette::Text, Qt::blue);
+            }
+            edit->setPalette(palette);
+        }
     } else if (auto* multiline = qobject_cast<QPlainTextEdit*>(widget)) {
         if (multiline->toPlainText() != text) {
             multiline->setPlainText(text);
@@ -318,7 +339,8 @@ void DialogView::syncWidget(const ui::ControlState& state, QWidget* widget)
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->pixmap().isNull()) {
-        label->setText(text);
+        // A static text writes a shown ampersand as two, as buttons and boxes do.
+        label->setText(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&")));
     }
 }
 

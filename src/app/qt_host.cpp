@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/character_grid_widget.h"
 #include "app/code_page.h"
 #include "app/dialog_window.h"
 #include "texts/text_source.h"
@@ -67,7 +68,8 @@ std::optional<std::string> runChooser(QWidget* owner, const ui::FileChooserReque
 
 } // namespace
 
-QtHost::QtHost(const texts::TextSource& texts, QWidget* fallbackOwner) : m_texts(texts), m_fallbackOwner(fallbackOwner)
+QtHost::QtHost(const texts::TextSource& texts, QWidget* fallbackOwner)
+    : m_texts(texts), m_fallbackOwner(fallbackOwner), m_customWidgets(characterGridWidgets)
 {
 }
 
@@ -117,6 +119,13 @@ std::optional<std::string> QtHost::chooseFileToSave(const ui::FileChooserRequest
 
 ui::DialogResult QtHost::runDialog(const ui::DialogTemplate& dialog, ui::DialogModel& model)
 {
+    // The dialog underneath shows what its model did before opening this one (a code display
+    // painted blue while its grid is open).
+    if (QWidget* parent = owner()) {
+        for (DialogView* view : parent->findChildren<DialogView*>()) {
+            view->syncFromModel();
+        }
+    }
     return runModalDialog(dialog, model, *this, owner(), m_customWidgets);
 }
 

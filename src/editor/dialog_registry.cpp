@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "editor/forms/form_dialogs.h"
 #include "editor/reader/reader_dialogs.h"
 #include "editor/settings/transaction_file_dialog.h"
 #include "resources/barcode_templates.h"
@@ -26,6 +27,9 @@ std::span<const ui::DialogTemplate* const> allTemplates()
         &resources::pendingPageTemplate(),
         // The property sheet's pages and their own dialogs.
         &resources::formPageTemplate(), &resources::menuPageTemplate(), &resources::lookupPageTemplate(),
+        // The Form page's dialogs and the character grid they open.
+        &resources::fieldPropertiesTemplate(), &resources::timestampTemplate(), &resources::formPropertiesTemplate(),
+        &resources::lookupFieldTemplate(), &resources::imageFieldTemplate(), &resources::characterGridTemplate(),
         &resources::barcodePageTemplate(), &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
         &resources::couponCodeNoteTemplate(),
         // The 2D imager.
@@ -87,6 +91,11 @@ std::span<const ui::DialogTemplate* const> allTemplates()
 std::span<const RegisteredParameterDialog> allParameterDialogs()
 {
     static const std::vector<RegisteredParameterDialog> all = {
+        {"ADVANCEDLG", forms::fieldPropertiesDialog()},
+        {"TIMESTAMPDLG", forms::timestampDialog()},
+        {"FORMADVANCEDLG", forms::formPropertiesDialog()},
+        {"LOOKUPADVANCEDLG", forms::lookupFieldDialog()},
+        {"IMAGEADVANCEDLG", forms::imageFieldDialog()},
         {"ADVANCEDLG1", settings::transactionFileDialog()},
         {"UPCA_2DDLG", reader::upcAImagerDialog()},
         {"UPCE_2DDLG", reader::upcE0ImagerDialog()},

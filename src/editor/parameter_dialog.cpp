@@ -102,7 +102,9 @@ void ParameterDialogModel::onInit()
     }
     ui::replaceCaptionTexts(controls(), m_texts, m_language, {m_spec.titleEntry, m_spec.captions});
     for (const Binding& binding : m_spec.bindings) {
-        if (binding.kind == BindingKind::List) {
+        if (binding.kind == BindingKind::List && binding.entries) {
+            controls().setItems(binding.control, binding.entries(m_texts));
+        } else if (binding.kind == BindingKind::List) {
             ui::fillList(controls(), binding.control, m_texts, binding.firstEntry, binding.count);
         } else if (binding.kind == BindingKind::Number) {
             makeNumeric(binding.control, ui::NumericEditSpec::range(binding.minimum, binding.maximum));
@@ -213,6 +215,12 @@ void ParameterDialogModel::showStored(ui::ControlId control)
     }
 }
 
+void ParameterDialogModel::setEnabled(ui::ControlId control, bool isEnabled)
+{
+    controls().setEnabled(control, isEnabled);
+    applyRules(control);
+}
+
 void ParameterDialogModel::store(const Binding& binding)
 {
     Byte& value = byte(binding.field);
@@ -261,12 +269,15 @@ void ParameterDialogModel::store(const Binding& binding)
 
 void ParameterDialogModel::applyRules(ui::ControlId source)
 {
+    const auto isOn = [this](ui::ControlId box) { return controls().isEnabled(box) && controls().isChecked(box); };
     for (const EnablingRule& rule : m_spec.rules) {
-        if (rule.source != source) {
+        if (rule.source != source && (rule.otherSource == ui::ControlId{} || rule.otherSource != source)) {
             continue;
         }
-        bool isEnabled = controls().isEnabled(source);
-        if (rule.selections == 0) {
+        bool isEnabled = controls().isEnabled(rule.source);
+        if (rule.otherSource != ui::ControlId{}) {
+            isEnabled = isOn(rule.source) || isOn(rule.otherSource);
+        } else if (rule.selections == 0) {
             isEnabled = isEnabled && controls().isChecked(source) != rule.isInverted;
         } else {
             const int position = controls().selection(source);
@@ -394,6 +405,8 @@ void ParameterDialogModel::onClick(ui::ControlId id)
         } else if (controls().state(id).kind == ui::ControlKind::CheckBox) {
             toggleCheck(id);
         }
+    } else if (controls().state(id).kind == ui::ControlKind::CheckBox) {
+        toggleCheck(id);  // a box of the editor's own state, which a hook stores
     }
     changed(id);
 }

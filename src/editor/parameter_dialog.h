@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -57,6 +58,10 @@ struct ParameterRecords
     std::span<project::Byte> form;
     int line = 0;  // 0-based slot of the current line for FormLine fields
     std::span<project::Byte> transaction = {};
+    // The form editor's state outside the record: the current form's number (1 to 20, for
+    // captions) and the current line's show-input-mark flag (none: the dialog keeps its own).
+    int formNumber = 0;
+    bool* showInputMark = nullptr;
 };
 
 enum class BindingKind : std::uint8_t {
@@ -82,6 +87,8 @@ struct Binding
     int maxChars = 3;
     bool isDigitsOnly = true;
     bool isCorrectedOnOpen = false;
+    // List entries that are not one run of string IDs; used instead of `firstEntry`.
+    std::vector<std::string> (*entries)(const texts::TextSource& texts) = nullptr;
 };
 
 constexpr Binding flag(ui::ControlId control, FieldRef field) { return {BindingKind::Flag, control, field}; }
@@ -97,6 +104,14 @@ constexpr Binding list(ui::ControlId control, texts::StringId firstEntry, int co
                        std::span<const int> values = {})
 {
     return {BindingKind::List, control, field, count, firstEntry, values};
+}
+// A list whose `count` entries a function gives (an entry of another run, numbers).
+constexpr Binding list(ui::ControlId control, std::vector<std::string> (*entries)(const texts::TextSource&), int count,
+                       FieldRef field)
+{
+    Binding b{BindingKind::List, control, field, count};
+    b.entries = entries;
+    return b;
 }
 constexpr Binding number(ui::ControlId control, FieldRef field, int minimum, int maximum, int maxChars)
 {
@@ -134,7 +149,8 @@ enum class WhenDisabled : std::uint8_t {
 };
 
 // `target` is enabled only while `source` (a check box) is checked (unchecked when
-// `isInverted`), or while the selection of `source` (a list) is one of the bits of `selections`.
+// `isInverted`), or while the selection of `source` (a list) is one of the bits of `selections`;
+// with an `otherSource` check box, also while that one is checked.
 struct EnablingRule
 {
     ui::ControlId target;
@@ -142,6 +158,7 @@ struct EnablingRule
     std::uint32_t selections = 0;  // 0: `source` is a check box
     WhenDisabled whenDisabled = WhenDisabled::Clear;
     bool isInverted = false;
+    ui::ControlId otherSource = {};
 };
 
 constexpr EnablingRule enabledWhileChecked(ui::ControlId target, ui::ControlId source,
@@ -153,6 +170,12 @@ constexpr EnablingRule enabledWhileUnchecked(ui::ControlId target, ui::ControlId
                                              WhenDisabled whenDisabled = WhenDisabled::Clear)
 {
     return {target, source, 0, whenDisabled, true};
+}
+// Enabled while either check box is checked (an enabled one: a disabled box counts as clear).
+constexpr EnablingRule enabledWhileEitherChecked(ui::ControlId target, ui::ControlId source, ui::ControlId otherSource,
+                                                 WhenDisabled whenDisabled = WhenDisabled::Clear)
+{
+    return {target, source, 0, whenDisabled, false, otherSource};
 }
 // `selections`: a bit per list position, position 0 the lowest.
 constexpr EnablingRule enabledWhileSelected(ui::ControlId target, ui::ControlId source, std::uint32_t selections,
@@ -234,6 +257,13 @@ public:
     [[nodiscard]] ui::LanguageState language() const { return m_language; }
     // Shows the stored value of one binding again (a hook that refuses a choice).
     void showStored(ui::ControlId control);
+    // The records and editor state the dialog was given.
+    [[nodiscard]] const ParameterRecords& records() const { return m_records; }
+    // Enables or disables a control for a reason of the hook's own; what the control enables
+    // follows, as after a user change.
+    void setEnabled(ui::ControlId control, bool isEnabled);
+    // A hook changed a control's state itself: the controls it enables follow.
+    void reapplyRules(ui::ControlId source) { applyRules(source); }
 
 private:
     void onInit() override;

@@ -71,4 +71,115 @@ inline constexpr ui::ControlRange LineLabels{FormPageId::FirstLineLabel, FormPag
 // the grid of 12 lines under its column headers.
 [[nodiscard]] const ui::DialogTemplate& formPageTemplate();
 
+// ADVANCEDLG, the properties of one line of the types "text" to "boolean", "fixed data",
+// "alphameric" and "MSQI": data input on the left, barcode input on the right.
+enum class FieldPropertiesId {
+    FixedLengthCheck = 101,
+    InitialValueCheck = 102,
+    PrefixCheck = 103,
+    SuffixCheck = 104,
+    ShowInputMarkCheck = 105,
+    PartialCheck = 106,
+    LeadingCodeCheck = 107,
+    CheckDigitCheck = 108,
+    FormLabel = 201,
+    LineLabel = 202,
+    DataGroup = 203,
+    BarcodeGroup = 204,
+    StartLabel = 205,
+    PartialLengthLabel = 206,
+    AutoEnterLabel = 207,
+    DecimalPlacesLabel = 208,
+    AlignmentList = 301,
+    CheckDigitList = 302,
+    AutoEnterList = 303,
+    DecimalPlacesList = 304,
+    FixedLengthEdit = 401,
+    InitialValueEdit = 402,
+    PrefixDisplay = 403,
+    SuffixDisplay = 404,
+    InputMarkEdit = 405,
+    StartEdit = 406,
+    PartialLengthEdit = 407,
+    LeadingCodeEdit = 408,
+    FormValue = 601,
+    LineValue = 602,
+};
+[[nodiscard]] const ui::DialogTemplate& fieldPropertiesTemplate();
+
+// TIMESTAMPDLG, the date and time stamp of a form; the two group captions show the patterns.
+enum class TimestampId {
+    SplitCheck = 101,
+    YearCheck = 102,
+    MonthCheck = 103,
+    DayCheck = 104,
+    DateSeparatorCheck = 105,
+    HourCheck = 106,
+    MinuteCheck = 107,
+    SecondCheck = 108,
+    TimeSeparatorCheck = 109,
+    PositionLabel = 201,
+    DateFormatGroup = 202,
+    DateOrderLabel = 203,
+    TimeFormatGroup = 204,
+    PositionList = 301,
+    YearDigitsList = 302,
+    DateOrderList = 303,
+    DateSeparatorEdit = 401,
+    TimeSeparatorEdit = 402,
+};
+[[nodiscard]] const ui::DialogTemplate& timestampTemplate();
+
+// FORMADVANCEDLG, the properties of the whole form.
+enum class FormPropertiesId {
+    ReadOnceCheck = 101,
+    ExportNameCheck = 102,
+    ExportNameEdit = 402,
+    ExtensionLabel = 601, // the fixed ".TXT" behind the name
+    AutoExportCheck = 1017,
+    SaveModeLabel = 1018,
+    OverwriteRadio = 1019,
+    AppendRadio = 1020,
+    MsqiCheck = 1024,
+};
+[[nodiscard]] const ui::DialogTemplate& formPropertiesTemplate();
+
+// LOOKUPADVANCEDLG, the properties of a "lookup" line.
+enum class LookupFieldId {
+    SaveDataCheck = 101,
+    FixedLengthCheck = 102,
+    PrefixCheck = 103,
+    SuffixCheck = 104,
+    FormLabel = 201,
+    LineLabel = 202,
+    DataGroup = 203,
+    AlignmentList = 301,
+    FixedLengthEdit = 401,
+    PrefixDisplay = 402,
+    SuffixDisplay = 403,
+    FormValue = 601,
+    LineValue = 602,
+};
+[[nodiscard]] const ui::DialogTemplate& lookupFieldTemplate();
+
+// IMAGEADVANCEDLG, the properties of an "image" line.
+enum class ImageFieldId {
+    EditPathCheck = 101,
+    SavePathCheck = 102,
+    CheckPathCheck = 103,
+    FixedLengthCheck = 104,
+    InitialPathCheck = 105,
+    ShowInputMarkCheck = 106,
+    FormLabel = 201,
+    LineLabel = 202,
+    DataGroup = 203,
+    AlignmentList = 304,
+    FixedLengthEdit = 404,
+    InitialPathEdit = 405,
+    InputMarkEdit = 406,
+    FormValue = 601,
+    LineValue = 602,
+};
+[[nodiscard]] const ui::DialogTemplate& imageFieldTemplate();
+
 } // namespace resources

@@ -88,7 +88,24 @@ constexpr ControlTemplate transactionControls[] = {
     {ControlKind::PushButton, ui::CancelButton, "Cancel", {125, 110, 50, 14}},
 };
 
+using Grid = CharacterGridId;
+
+constexpr ControlTemplate characterGridControls[] = {
+    {ControlKind::Custom, Grid::Grid, "", {7, 7, 331, 170}},
+    {ControlKind::Label, Grid::ResultLabel, "Resulting text :", {7, 188, 60, 8}},
+    {ControlKind::Custom, Grid::ResultingText, "", {70, 185, 268, 13}},
+    {ControlKind::PushButton, Grid::ClearButton, "Clear", {7, 208, 50, 14}},
+    {ControlKind::PushButton, ui::OkButton, "OK", {222, 208, 50, 14}, ControlStyle::DefaultButton},
+    {ControlKind::PushButton, ui::CancelButton, "Cancel", {288, 208, 50, 14}},
+};
+
 }  // namespace
+
+const ui::DialogTemplate& characterGridTemplate()
+{
+    static constexpr ui::DialogTemplate dialog{"GRIDDLG", "The Grid Control", {345, 230}, characterGridControls};
+    return dialog;
+}
 
 const ui::DialogTemplate& settingsPageTemplate()
 {

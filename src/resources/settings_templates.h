@@ -93,4 +93,16 @@ enum class TransactionFileId {
 // 235 x 134 dialog units.
 [[nodiscard]] const ui::DialogTemplate& transactionFileTemplate();
 
+// GRIDDLG, "The Grid Control": the 256 codes in a painted 17 x 17 grid (headers included) and
+// the names of the codes chosen so far.
+enum class CharacterGridId {
+    ResultLabel = 201,
+    ClearButton = 501,
+    Grid = 601,        // painted
+    ResultingText = 602, // painted
+};
+
+// 345 x 230 dialog units.
+[[nodiscard]] const ui::DialogTemplate& characterGridTemplate();
+
 }  // namespace resources

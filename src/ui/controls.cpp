@@ -137,6 +137,13 @@ void Controls::setDigitsOnly(ControlId id, bool isDigitsOnly)
     }
 }
 
+void Controls::setHighlighted(ControlId id, bool isHighlighted)
+{
+    if (ControlState* s = writable(id)) {
+        s->isHighlighted = isHighlighted;
+    }
+}
+
 void Controls::requestFocus(ControlId id)
 {
     if (writable(id) != nullptr) {

@@ -26,6 +26,7 @@ struct ControlState
     int selection = -1;             // -1: nothing chosen
     int textLimit = 0;              // edit boxes: most characters the user can type; 0 no limit
     bool isDigitsOnly = false;      // edit boxes: only digits can be typed
+    bool isHighlighted = false;     // painted as a solid blue box (a code display while its grid is open)
 };
 
 class Controls
@@ -69,6 +70,8 @@ public:
     void setTextLimit(ControlId id, int limit);
     [[nodiscard]] bool isDigitsOnly(ControlId id) const { return state(id).isDigitsOnly; }
     void setDigitsOnly(ControlId id, bool isDigitsOnly);
+    [[nodiscard]] bool isHighlighted(ControlId id) const { return state(id).isHighlighted; }
+    void setHighlighted(ControlId id, bool isHighlighted);
 
     // The control that has the keyboard focus (a default ControlId when none).
     [[nodiscard]] ControlId focus() const { return m_focus; }

@@ -18,8 +18,10 @@ bool kindFitsIdRange(ControlKind kind, ControlId id)
     case 1:
         return kind == ControlKind::CheckBox;
     case 2:
-    case 6:
         return kind == ControlKind::Label || kind == ControlKind::GroupBox || kind == ControlKind::Icon;
+    case 6: // further labels, some of them painted by the program (the character grid)
+        return kind == ControlKind::Label || kind == ControlKind::GroupBox || kind == ControlKind::Icon ||
+               kind == ControlKind::Custom;
     case 3:
         return kind == ControlKind::DropDownList;
     case 4:

@@ -23,6 +23,9 @@
 #include "app/qt_host.h"
 #include "app/terminal_panel.h"
 #include "editor/dialog_registry.h"
+#include "editor/forms/form_dialogs.h"
+#include "editor/settings/character_grid.h"
+#include "resources/form_templates.h"
 #include "editor/reader/coupon_code_note.h"
 #include "editor/shell/about_box.h"
 #include "editor/shell/panel_layout.h"
@@ -45,6 +48,23 @@ struct DialogShot
     const char* fileName;
     std::function<bool(const QString& path, ui::Host& host, const texts::TextSource& texts)> render;
 };
+
+// A dialog of the Form page on line 2 of form 3 of a new project, after `prepare` set the line up.
+bool saveFormDialogShot(const QString& path, ui::Host& host, const texts::TextSource& texts,
+                        const editor::ParameterDialogSpec& spec, const std::function<void(project::FormDef&)>& prepare)
+{
+    const std::unique_ptr<project::Project> project = project::startedProject(texts, project::Model::Q720CE);
+    project::FormDef& form = project->form(3);
+    prepare(form);
+    bool showInputMark = false;
+    editor::ParameterRecords records{};
+    records.form = {reinterpret_cast<project::Byte*>(&form), sizeof form};
+    records.line = 1;
+    records.formNumber = 3;
+    records.showInputMark = &showInputMark;
+    editor::ParameterDialogModel model(spec, records, texts, ui::LanguageState::BuiltinOnly);
+    return app::saveDialogScreenshot(spec.dialogTemplate(), model, host, path);
+}
 
 std::vector<DialogShot> dialogShots()
 {
@@ -70,6 +90,47 @@ std::vector<DialogShot> dialogShots()
                                                 ui::LanguageState::BuiltinOnly);
              return app::saveDialogScreenshot(resources::transactionFileTemplate(), model, host, path);
          }},
+        {"advancedlg_integer.png",
+         [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
+             return saveFormDialogShot(path, host, texts, editor::forms::fieldPropertiesDialog(), [](project::FormDef& f) {
+                 f.lineType[1] = static_cast<project::Byte>(project::LineType::Real);
+                 f.fixedLengthOn[1] = 1;
+                 f.fixedLength[1] = 12;
+                 f.alignment[1] = 3;
+                 f.initialValueOn[1] = 1;
+                 f.initialValue[1].assign("0.0");
+                 f.prefixOn[1] = 1;
+                 f.prefix[1].assign("\x02\x0d");
+                 f.decimalPlaces[1] = 2;
+                 f.partialOn[1] = 1;
+                 f.partialStart[1] = 3;
+                 f.partialLength[1] = 8;
+                 f.checkDigitMethod[1] = 2;
+             });
+         }},
+        {"imageadvancedlg_edited.png",
+         [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
+             return saveFormDialogShot(path, host, texts, editor::forms::imageFieldDialog(), [](project::FormDef& f) {
+                 f.lineType[1] = static_cast<project::Byte>(project::LineType::Image);
+                 f.imageEditPath[1] = 1;
+                 f.imageSavePath[1] = 1;
+                 f.initialValueOn[1] = 1;
+                 f.initialValue[1].assign("\\PIC");
+                 f.inputMark[1] = '_';
+             });
+         }},
+        {"griddlg_composing.png",
+         [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
+             const std::vector<project::Byte> codes = {27, 'P', '&', 13};
+             editor::settings::CharacterGrid grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
+             return app::saveDialogScreenshot(resources::characterGridTemplate(), grid, host, path,
+                                              1.0, [](app::DialogView& view) {
+                                                  view.send([](ui::DialogModel& model) {
+                                                      dynamic_cast<editor::settings::CharacterGrid&>(model)
+                                                          .clickCell(5, 2);
+                                                  });
+                                              });
+         }},
         {"about.png",
          [](const QString& path, ui::Host& host, const texts::TextSource&) {
              editor::AboutBox model;
@@ -90,7 +151,7 @@ bool saveParameterDialogShots(const QString& directory, ui::Host& host, const te
             {project->reader.bytes,
              {reinterpret_cast<project::Byte*>(&project->device), sizeof(project::DeviceSettings)},
              {reinterpret_cast<project::Byte*>(&project->form(1)), sizeof(project::FormDef)},
-             0},
+             0, {}, 1},
             texts, ui::LanguageState::BuiltinOnly);
         const QString path =
             directory + QLatin1Char('/') + QString::fromLatin1(entry.name.data(), entry.name.size()).toLower() +

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/forms/form_commit.h"
+#include "editor/forms/form_dialogs.h"
 #include "editor/forms/form_line_rules.h"
 #include "editor/forms/form_msqi.h"
 #include "editor/forms/line_properties.h"
@@ -357,11 +358,39 @@ void FormPage::onClick(ui::ControlId id)
 {
     if (id == FormPageId::ResetButton) {
         resetCurrentForm();
-        return;
+    } else if (id == FormPageId::TimeStampButton) {
+        static_cast<void>(runFormDialog(timestampDialog()));
+    } else if (id == FormPageId::AdvancedButton) {
+        if (runFormDialog(formPropertiesDialog()) == ui::DialogResult::Ok) {
+            applyRules(); // MSQI mode may have changed
+        }
+    } else if (const int line = lineOf(id, resources::MoreButtons); line != 0) {
+        openLineProperties(line);
     }
-    if (const int line = lineOf(id, resources::MoreButtons); line != 0) {
-        // The line's property dialogs read the current line; they open from a later version.
-        m_currentLine = line - 1;
+}
+
+ui::DialogResult FormPage::runFormDialog(const ParameterDialogSpec& spec)
+{
+    ParameterRecords records{};
+    records.form = {reinterpret_cast<Byte*>(&form()), sizeof(project::FormDef)};
+    records.line = m_currentLine;
+    records.formNumber = m_currentForm + 1;
+    records.showInputMark = &m_working.showInputMark.flag(m_currentForm, m_currentLine);
+    ParameterDialogModel dialog(spec, records, m_texts, m_language);
+    return host().runDialog(spec.dialogTemplate(), dialog);
+}
+
+void FormPage::openLineProperties(int line)
+{
+    m_currentLine = line - 1;
+    const Byte type = form().lineType[slot(line - 1)];
+    if (type == lineCode(LineType::Lookup)) {
+        static_cast<void>(runFormDialog(lookupFieldDialog()));
+    } else if (type == lineCode(LineType::Image)) {
+        static_cast<void>(runFormDialog(imageFieldDialog()));
+        applyLineEnabling(line); // the length edits follow "Edit file path"
+    } else {
+        static_cast<void>(runFormDialog(fieldPropertiesDialog()));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/forms/form_working_copy.h"
+#include "editor/parameter_dialog.h"
 #include "project/project.h"
 #include "ui/dialog_model.h"
 #include "ui/localisation.h"
@@ -78,6 +79,9 @@ private:
     void onLookupChosen();
     void onLengthTyped(ui::ControlId id, int line, project::LineBytes& lengths);
     void resetCurrentForm();
+    // Runs one of the page's property dialogs on the current form and line.
+    ui::DialogResult runFormDialog(const ParameterDialogSpec& spec);
+    void openLineProperties(int line);
 
     project::Project& m_project;
     const texts::TextSource& m_texts;

@@ -26,6 +26,8 @@ class ShowInputMarkFlags
 public:
     [[nodiscard]] bool isOn(int formIndex, int lineIndex) const { return m_flags[at(formIndex, lineIndex)]; }
     void set(int formIndex, int lineIndex, bool isOn) { m_flags[at(formIndex, lineIndex)] = isOn; }
+    // The flag itself, for the property dialog that shows and changes it.
+    [[nodiscard]] bool& flag(int formIndex, int lineIndex) { return m_flags[at(formIndex, lineIndex)]; }
     void clearForm(int formIndex)
     {
         for (int line = 0; line < project::EditorLines; ++line) {

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// FORMADVANCEDLG, "Form #" and the form's number: reading once, the export name, the automatic
+// export of the form's table and MSQI mode. The page applies the MSQI rules after its OK.
+#include "editor/forms/form_dialogs.h"
+#include "resources/form_templates.h"
+
+namespace editor::forms {
+namespace {
+
+using Id = resources::FormPropertiesId;
+using texts::sid;
+
+constexpr int ExportNameChars = 20;
+constexpr texts::StringId CaptionEntry = sid(171);
+
+constexpr Binding bindings[] = {
+    flag(Id::ReadOnceCheck, formField("readOnce")),
+    flag(Id::ExportNameCheck, formField("exportNameOn")),
+    text(Id::ExportNameEdit, formField("exportName"), ExportNameChars),
+    flag(Id::AutoExportCheck, formField("autoExport")),
+    radio({Id::OverwriteRadio, 2}, formField("exportMode")),
+    flag(Id::MsqiCheck, formField("msqiEnabled")),
+};
+
+constexpr auto Keep = WhenDisabled::Keep;
+constexpr EnablingRule rules[] = {
+    enabledWhileChecked(Id::ExportNameEdit, Id::ExportNameCheck, Keep),
+    enabledWhileChecked(Id::SaveModeLabel, Id::AutoExportCheck, Keep),
+    enabledWhileChecked(Id::OverwriteRadio, Id::AutoExportCheck, Keep),
+    enabledWhileChecked(Id::AppendRadio, Id::AutoExportCheck, Keep),
+};
+
+constexpr ui::TextReplacement captions[] = {
+    {Id::ReadOnceCheck, sid(172), 2}, {Id::AutoExportCheck, sid(174), 4}, {Id::MsqiCheck, sid(178)},
+};
+
+void showCaption(ParameterDialogModel& dialog, ui::ControlId changed)
+{
+    if (changed == ui::ControlId{}) {
+        dialog.shown().setTitle(ui::captionText(dialog.texts(), dialog.language(), CaptionEntry, "Form #") +
+                                std::to_string(dialog.records().formNumber));
+    }
+}
+
+constexpr ParameterDialogSpec dialog{
+    .dialogTemplate = resources::formPropertiesTemplate,
+    .titleEntry = std::nullopt, // the caption names the form
+    .captions = captions,
+    .bindings = bindings,
+    .rules = rules,
+    .commit = CommitPolicy::SnapshotOnOpen,
+    .hooks = {.afterChange = showCaption},
+};
+
+} // namespace
+
+const ParameterDialogSpec& formPropertiesDialog()
+{
+    return dialog;
+}
+
+} // namespace editor::forms
