@@ -183,15 +183,6 @@ TEST_F(PropertySheetModelTest, CancelTellsEveryShownPage)
     EXPECT_EQ(m_journal, (Journal{"A cancel", "B cancel"}));
 }
 
-TEST_F(PropertySheetModelTest, FirstPageIsTheFormPageAndPagesStillToBeBuiltShowANotice)
-{
-    auto editor = sheet();
-    EXPECT_EQ(editor.pageTemplate(0), &resources::formPageTemplate());
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Barcode)));
-    EXPECT_EQ(editor.pageTemplate(3), &resources::pendingPageTemplate());
-    EXPECT_NE(dynamic_cast<PendingPageModel*>(editor.pageModel(SheetPage::Barcode)), nullptr);
-}
-
 TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)
 {
     m_project->menu(1).itemName[0].assign("Receive"); // stale item count 0: shows a Menu page apply
@@ -248,24 +239,6 @@ TEST_F(PropertySheetModelTest, FormPageSeesTheLookupWorkingCopyAfterAPageSwitch)
     ASSERT_TRUE(editor.ok());
     EXPECT_EQ(m_project->lookup(1).keyField, 3);
     EXPECT_EQ(m_project->form(1).lookupLink[0], 4);
-}
-
-TEST_F(PropertySheetModelTest, CancelAfterEditingFormsAndMenusChangesNothing)
-{
-    const auto before = *m_project;
-    auto editor = sheet();
-    forms::FormPage& forms = formPage(editor);
-    forms.select(resources::typeList(1), 1);
-    forms.select(resources::FormPageId::FormList, 8);
-    forms.select(resources::FormPageId::RecordList, 3);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Menu)));
-    ui::DialogModel& menuPage = *editor.pageModel(SheetPage::Menu);
-    menuPage.edit(resources::itemNameEdit(1), "Lost");
-    menuPage.click(resources::MenuId::SaveCaptionCheck);
-    menuPage.click(resources::MenuId::ResetButton);
-    editor.cancel();
-    EXPECT_EQ(std::memcmp(m_project.get(), &before, sizeof before), 0);
-    EXPECT_FALSE(m_isModified);
 }
 
 } // namespace

@@ -73,21 +73,6 @@ TEST(DialogModel, TypedTextIsCorrectedAsTheUserTypes)
     }
 }
 
-TEST(DialogModel, TextThatIsNotAValidNumberFallsBackWhenEditingFinishes)
-{
-    // What the box shows until editing finishes: a digits-only box drops letters at once.
-    const std::pair<const char*, const char*> cases[] = {{"0", "0"}, {"", ""}, {"3", "3"}, {"abc", ""}};
-    for (const auto& [typed, shown] : cases) {
-        SCOPED_TRACE(typed);
-        SampleRecord record = limitedRecord();
-        DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-        dialog.paste(SampleId::LengthEdit, typed);
-        EXPECT_EQ(dialog.text(SampleId::LengthEdit), shown);
-        dialog.finishEditing(SampleId::LengthEdit);
-        EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
-    }
-}
-
 TEST_F(DialogModelTest, RefusedValueWarnsAndRestoresTheLastAcceptedText)
 {
     dialog.enter(SampleId::DelimiterEdit, "13");

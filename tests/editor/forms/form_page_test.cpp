@@ -192,20 +192,6 @@ TEST_F(FormPageTest, TypeChangesResetPropertiesOnlyWhereTheRulesSayAndSetTheLine
     EXPECT_FALSE(page.isEnabled(promptEdit(1)));
 }
 
-TEST_F(FormPageTest, SignedFieldLinkFoldsWhenTheLineBecomesText)
-{
-    stored(1).lookupFile = 1;
-    stored(1).lineType[0] = code(LineType::Integer);
-    stored(1).lookupLink[0] = 27;
-    auto& page = open();
-    EXPECT_EQ(page.selection(linkList(1)), 27);
-    EXPECT_EQ(page.controls().items(linkList(1)).size(), 37U);
-    page.select(typeList(1), select(LineType::Text));
-    EXPECT_EQ(working(1).lookupLink[0], 3);
-    EXPECT_EQ(page.selection(linkList(1)), 3);
-    EXPECT_EQ(page.controls().items(linkList(1))[3], "field 3");
-}
-
 TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
 {
     stored(1).lookupFile = 2;
