@@ -272,16 +272,6 @@ TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
     EXPECT_EQ(working(1).lookupLink[0], 3);
 }
 
-TEST_F(FormPageMsqi, WithoutALookupFileLowerLinesAreLockedAndLine2ReadsEverySource)
-{
-    m_project->device.readerType = 13;
-    stored(1).lineType[4] = code(LineType::Lookup);
-    open();
-    EXPECT_EQ(working(1).lineType[4], code(LineType::Nil));
-    expectEnabling({typeList(5), linkList(2)}, false);
-    EXPECT_EQ(working(1).inputSource[1], 4);
-}
-
 TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)
 {
     stored(1).lookupFile = 1;
