@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-
 namespace editor {
 namespace {
 
@@ -14,12 +13,10 @@ using texts::sid;
 constexpr texts::StringId FirstLengthMode = sid(2041);
 constexpr int LengthModes = 4;
 enum LengthMode : int { AnyLength = 0, OneLength = 1, TwoLengths = 2, Range = 3 };
-constexpr texts::StringId MinLengthLabel = sid(571);
-constexpr texts::StringId MaxLengthLabel = sid(572);
-constexpr texts::StringId Length1Label = sid(573);
-constexpr texts::StringId Length2Label = sid(574);
+enum LengthChoice : int { FixedLength = 0, MaxMinLength = 1 };
 constexpr int MaxLength = 127;
 constexpr int LengthChars = 2;
+constexpr int FixedOrMaxMinChars = 3;
 
 // The list position or radio button that shows a stored value, -1 when none does.
 int positionOf(const Binding& binding, Byte value)
@@ -58,10 +55,18 @@ Byte& ParameterDialogModel::byte(FieldRef field)
     std::span<Byte> record;
     std::size_t offset = field.offset;
     switch (field.record) {
-    case RecordKind::Reader: record = m_records.reader; break;
-    case RecordKind::Device: record = m_records.device; break;
-    case RecordKind::Form: record = m_records.form; break;
-    case RecordKind::Transaction: record = m_records.transaction; break;
+    case RecordKind::Reader:
+        record = m_records.reader;
+        break;
+    case RecordKind::Device:
+        record = m_records.device;
+        break;
+    case RecordKind::Form:
+        record = m_records.form;
+        break;
+    case RecordKind::Transaction:
+        record = m_records.transaction;
+        break;
     case RecordKind::FormLine:
         record = m_records.form;
         offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1));
@@ -111,13 +116,18 @@ void ParameterDialogModel::onInit()
         show(binding);
     }
     if (const LengthGroup* group = m_spec.lengthGroup) {
-        ui::fillList(controls(), group->modeList, m_texts, FirstLengthMode, LengthModes);
         const Byte mode = byte(group->mode);
-        controls().setSelection(group->modeList, mode < LengthModes ? mode : -1);
+        const bool isList = group->style == LengthStyle::ModeList;
+        if (isList) {
+            ui::fillList(controls(), group->modeList, m_texts, FirstLengthMode, LengthModes);
+            controls().setSelection(group->modeList, mode < LengthModes ? mode : -1);
+        } else {
+            ui::checkIndex(controls(), {group->modeList, 2}, mode < 2 ? mode : -1);
+        }
         for (const auto& [edit, n] : {std::pair{group->length1Edit, 1U}, std::pair{group->length2Edit, 2U}}) {
-            makeNumeric(edit, ui::NumericEditSpec::range(0, MaxLength));
-            controls().setTextLimit(edit, LengthChars);
-            controls().setDigitsOnly(edit, true);
+            makeNumeric(edit, ui::NumericEditSpec::range(isList ? 0 : 1, MaxLength));
+            controls().setTextLimit(edit, isList ? LengthChars : FixedOrMaxMinChars);
+            controls().setDigitsOnly(edit, group->isDigitsOnly);
             controls().setText(edit, std::to_string(byte({group->mode.record, group->mode.offset + n})));
         }
         showLengthMode(false);
@@ -134,12 +144,18 @@ void ParameterDialogModel::show(const Binding& binding)
 {
     const Byte value = byte(binding.field);
     switch (binding.kind) {
-    case BindingKind::Flag: controls().setChecked(binding.control, value != 0); break;
-    case BindingKind::InvertedFlag: controls().setChecked(binding.control, value == 0); break;
+    case BindingKind::Flag:
+        controls().setChecked(binding.control, value != 0);
+        break;
+    case BindingKind::InvertedFlag:
+        controls().setChecked(binding.control, value == 0);
+        break;
     case BindingKind::Radio:
         ui::checkIndex(controls(), {binding.control, binding.count}, positionOf(binding, value));
         break;
-    case BindingKind::List: controls().setSelection(binding.control, positionOf(binding, value)); break;
+    case BindingKind::List:
+        controls().setSelection(binding.control, positionOf(binding, value));
+        break;
     case BindingKind::Number: {
         // A working copy shows a stored value outside the range as OK will store it.
         const int shown = binding.isCorrectedOnOpen ? std::clamp<int>(value, binding.minimum, binding.maximum) : value;
@@ -166,14 +182,22 @@ std::span<Byte> ParameterDialogModel::textSlot(const Binding& binding)
     const auto bytes = static_cast<std::size_t>(std::max(binding.maxChars, 0)) + 1;
     std::size_t offset = binding.field.offset;
     switch (binding.field.record) {
-    case RecordKind::Reader: record = m_records.reader; break;
-    case RecordKind::Device: record = m_records.device; break;
-    case RecordKind::Form: record = m_records.form; break;
+    case RecordKind::Reader:
+        record = m_records.reader;
+        break;
+    case RecordKind::Device:
+        record = m_records.device;
+        break;
+    case RecordKind::Form:
+        record = m_records.form;
+        break;
     case RecordKind::FormLine:
         record = m_records.form;  // text columns hold one slot per line
         offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1)) * bytes;
         break;
-    case RecordKind::Transaction: record = m_records.transaction; break;
+    case RecordKind::Transaction:
+        record = m_records.transaction;
+        break;
     }
     if (offset + bytes > record.size()) {
         return {};
@@ -193,8 +217,12 @@ void ParameterDialogModel::store(const Binding& binding)
 {
     Byte& value = byte(binding.field);
     switch (binding.kind) {
-    case BindingKind::Flag: value = controls().isChecked(binding.control) ? 1 : 0; break;
-    case BindingKind::InvertedFlag: value = controls().isChecked(binding.control) ? 0 : 1; break;
+    case BindingKind::Flag:
+        value = controls().isChecked(binding.control) ? 1 : 0;
+        break;
+    case BindingKind::InvertedFlag:
+        value = controls().isChecked(binding.control) ? 0 : 1;
+        break;
     case BindingKind::Radio:
         if (const int position = ui::checkedIndex(controls(), {binding.control, binding.count}); position >= 0) {
             value = valueAt(binding, position);
@@ -253,13 +281,24 @@ void ParameterDialogModel::applyRules(ui::ControlId source)
     }
 }
 
+int ParameterDialogModel::lengthMode() const
+{
+    const LengthGroup& group = *m_spec.lengthGroup;
+    return group.style == LengthStyle::ModeList ? controlStates().selection(group.modeList)
+                                                : ui::checkedIndex(controlStates(), {group.modeList, 2});
+}
+
 void ParameterDialogModel::showLengthMode(bool isUserChange)
 {
     const LengthGroup& group = *m_spec.lengthGroup;
-    const int mode = controls().selection(group.modeList);
-    const bool isRange = mode == Range;
-    controls().setText(group.length1Label, m_texts.text(isRange ? MinLengthLabel : Length1Label));
-    controls().setText(group.length2Label, m_texts.text(isRange ? MaxLengthLabel : Length2Label));
+    const int mode = lengthMode();
+    const bool isList = group.style == LengthStyle::ModeList;
+    const int labels = texts::value(group.firstLabel) + ((isList ? mode == Range : mode == MaxMinLength) ? 0 : 2);
+    controls().setText(group.length1Label, m_texts.text(texts::sid(labels)));
+    controls().setText(group.length2Label, m_texts.text(texts::sid(labels + 1)));
+    if (!isList) {
+        return;  // both boxes always count, and relabelling keeps their numbers
+    }
     // A mode read from a file outside the list leaves both boxes as they are shown.
     const bool hasFirst = mode != AnyLength;
     const bool hasSecond = mode < 0 || mode == TwoLengths || mode == Range;
@@ -270,7 +309,8 @@ void ParameterDialogModel::showLengthMode(bool isUserChange)
     if (!isUserChange || mode < 0) {
         return;
     }
-    for (const auto& [edit, isUsed] : {std::pair{group.length1Edit, hasFirst}, std::pair{group.length2Edit, hasSecond}}) {
+    for (const auto& [edit, isUsed] :
+         {std::pair{group.length1Edit, hasFirst}, std::pair{group.length2Edit, hasSecond}}) {
         if (isUsed && !isNonZeroNumber(numberIn(edit))) {
             controls().setText(edit, "1");
         }
@@ -280,7 +320,7 @@ void ParameterDialogModel::showLengthMode(bool isUserChange)
 bool ParameterDialogModel::checkLengths()
 {
     const LengthGroup* group = m_spec.lengthGroup;
-    const int mode = group ? controls().selection(group->modeList) : -1;
+    const int mode = group && group->style == LengthStyle::ModeList ? lengthMode() : -1;
     std::vector<ui::ControlId> required;
     if (mode > AnyLength) {
         required.push_back(group->length1Edit);
@@ -306,14 +346,26 @@ bool ParameterDialogModel::checkLengths()
 void ParameterDialogModel::storeLengths()
 {
     const LengthGroup& group = *m_spec.lengthGroup;
-    const int mode = controls().selection(group.modeList);
+    const int mode = lengthMode();
     if (mode < 0) {
         return;  // a mode read from a file outside the list keeps the group as it is
     }
-    int first = mode == AnyLength ? 0 : numberIn(group.length1Edit).value_or(0);
-    int second = mode == TwoLengths || mode == Range ? numberIn(group.length2Edit).value_or(0) : 0;
-    if (second != 0 && second < first) {
-        std::swap(first, second);
+    int first = numberIn(group.length1Edit).value_or(0);
+    int second = numberIn(group.length2Edit).value_or(0);
+    if (group.style == LengthStyle::FixedOrMaxMin) {
+        if (mode == MaxMinLength) {
+            first = std::max(first, 1);
+            second = std::max(second, 1);
+            if (second > first) {
+                std::swap(first, second);  // the terminal reads the maximum first
+            }
+        }
+    } else {
+        first = mode == AnyLength ? 0 : first;
+        second = mode == TwoLengths || mode == Range ? second : 0;
+        if (second != 0 && second < first) {
+            std::swap(first, second);
+        }
     }
     byte(group.mode) = static_cast<Byte>(mode);
     byte({group.mode.record, group.mode.offset + 1}) = static_cast<Byte>(std::min(first, 255));
@@ -330,7 +382,12 @@ void ParameterDialogModel::changed(ui::ControlId id)
 
 void ParameterDialogModel::onClick(ui::ControlId id)
 {
-    if (const Binding* binding = bindingOf(id)) {
+    const LengthGroup* group = m_spec.lengthGroup;
+    if (const ui::ControlRange choice(group ? group->modeList : ui::ControlId{}, 2);
+        group && group->style == LengthStyle::FixedOrMaxMin && choice.contains(id)) {
+        ui::checkIndex(controls(), choice, choice.indexOf(id));
+        showLengthMode(true);
+    } else if (const Binding* binding = bindingOf(id)) {
         if (binding->kind == BindingKind::Radio) {
             ui::checkIndex(controls(), {binding->control, binding->count},
                            ui::ControlRange(binding->control, binding->count).indexOf(id));

@@ -25,10 +25,10 @@ namespace editor {
 
 // The records a parameter dialog can edit.
 enum class RecordKind : std::uint8_t {
-    Reader,    // block 4
-    Device,    // block 5
-    Form,      // the current form of the Form page's working copy
-    FormLine,  // a column of the current form, at the current line
+    Reader,       // block 4
+    Device,       // block 5
+    Form,         // the current form of the Form page's working copy
+    FormLine,     // a column of the current form, at the current line
     Transaction,  // block 61
 };
 
@@ -161,16 +161,31 @@ constexpr EnablingRule enabledWhileSelected(ui::ControlId target, ui::ControlId 
     return {target, source, selections, whenDisabled};
 }
 
-// The length group of the 2D and long-range symbologies: a mode list (Any Length, One Length, Two
-// Lengths, Range) and two length boxes. `mode` is followed by length 1 and length 2 in the record.
+// How a length group chooses its mode and stores its lengths.
+enum class LengthStyle : std::uint8_t {
+    // The 2D and long-range readers: a list of four modes (Any Length, One Length, Two Lengths,
+    // Range) and boxes of two digits; OK checks the boxes the mode uses and stores them ascending.
+    ModeList,
+    // The laser reader: two radio buttons, "Fixed Length" and "Max / Min Length", and boxes of
+    // 1..127 in three characters; OK never refuses, stores fixed lengths as they are and a
+    // maximum and minimum larger first (a 0 counting as 1).
+    FixedOrMaxMin,
+};
+
+// A length group: the mode control and two length boxes. `mode` is followed by length 1 and
+// length 2 in the record.
 struct LengthGroup
 {
-    ui::ControlId modeList;
+    ui::ControlId modeList;  // the list, or the first of the two radio buttons
     ui::ControlId length1Edit;
     ui::ControlId length2Edit;
     ui::ControlId length1Label;
     ui::ControlId length2Label;
     FieldRef mode;
+    // Four labels: the two of the Range (or Max / Min) mode, then the two of every other mode.
+    texts::StringId firstLabel = texts::sid(571);
+    LengthStyle style = LengthStyle::ModeList;
+    bool isDigitsOnly = true;
 };
 
 // Whether OK writes only at its end, or the record is copied when the dialog opens and copied
@@ -231,6 +246,8 @@ private:
     void show(const Binding& binding);
     void store(const Binding& binding);
     void applyRules(ui::ControlId source);
+    // The chosen length mode (list position or radio button), -1 when none is.
+    [[nodiscard]] int lengthMode() const;
     void showLengthMode(bool isUserChange);
     [[nodiscard]] bool checkLengths();
     void storeLengths();

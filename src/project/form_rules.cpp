@@ -7,11 +7,10 @@
 namespace project {
 namespace {
 
-constexpr Byte code(LineType type) { return lineCode(type); }
 
 constexpr bool isInRange(Byte lineType, LineType first, LineType last)
 {
-    return lineType >= code(first) && lineType <= code(last);
+    return lineType >= lineCode(first) && lineType <= lineCode(last);
 }
 
 std::size_t slot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
@@ -20,48 +19,48 @@ std::size_t slot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
 
 bool isKeyedInput(Byte lineType)
 {
-    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::Alphameric);
+    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == lineCode(LineType::Alphameric);
 }
 
 bool isLengthLimited(Byte lineType, Byte imageEditPath)
 {
-    return isInRange(lineType, LineType::Text, LineType::AutoPlusMinus) || lineType == code(LineType::Alphameric)
-        || lineType == code(LineType::Msqi) || (lineType == code(LineType::Image) && imageEditPath == 1);
+    return isInRange(lineType, LineType::Text, LineType::AutoPlusMinus) || lineType == lineCode(LineType::Alphameric)
+        || lineType == lineCode(LineType::Msqi) || (lineType == lineCode(LineType::Image) && imageEditPath == 1);
 }
 
 bool isLinkable(Byte lineType, Byte lookupFile)
 {
-    if (isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::Alphameric)
-        || lineType == code(LineType::Msqi)) {
+    if (isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == lineCode(LineType::Alphameric)
+        || lineType == lineCode(LineType::Msqi)) {
         return true;
     }
-    const bool isLookupOrImage = lineType == code(LineType::Lookup) || lineType == code(LineType::Image);
+    const bool isLookupOrImage = lineType == lineCode(LineType::Lookup) || lineType == lineCode(LineType::Image);
     return isLookupOrImage && effectiveLookupFile(lookupFile) != 0;
 }
 
 bool isPrompted(Byte lineType)
 {
-    return lineType != code(LineType::Nil) && lineType != code(LineType::Extension)
-        && lineType != code(LineType::Msqi) && lineType < LineTypeCount;
+    return lineType != lineCode(LineType::Nil) && lineType != lineCode(LineType::Extension)
+        && lineType != lineCode(LineType::Msqi) && lineType < LineTypeCount;
 }
 
 bool hasProperties(Byte lineType)
 {
-    return lineType != code(LineType::Nil) && !isInRange(lineType, LineType::Prompt, LineType::Pause)
+    return lineType != lineCode(LineType::Nil) && !isInRange(lineType, LineType::Prompt, LineType::Pause)
         && lineType < LineTypeCount;
 }
 
 bool isContinuedByExtension(Byte lineType)
 {
-    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::PassDown)
-        || lineType == code(LineType::Alphameric) || lineType == code(LineType::Msqi);
+    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == lineCode(LineType::PassDown)
+        || lineType == lineCode(LineType::Alphameric) || lineType == lineCode(LineType::Msqi);
 }
 
 bool countsAsInput(Byte lineType, Byte imageEditPath)
 {
-    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == code(LineType::Pause)
-        || lineType == code(LineType::Alphameric) || lineType == code(LineType::Msqi)
-        || (lineType == code(LineType::Image) && imageEditPath == 1);
+    return isInRange(lineType, LineType::Text, LineType::Boolean) || lineType == lineCode(LineType::Pause)
+        || lineType == lineCode(LineType::Alphameric) || lineType == lineCode(LineType::Msqi)
+        || (lineType == lineCode(LineType::Image) && imageEditPath == 1);
 }
 
 bool isKeyedInput(const FormDef& form, int lineIndex) { return isKeyedInput(form.lineType[slot(lineIndex)]); }
@@ -127,7 +126,7 @@ void updateLookupLengths(std::array<FormDef, MaxForms>& forms, const std::array<
         }
         const LookupDef& lookup = lookups[static_cast<std::size_t>(k - 1)];
         for (std::size_t i = 0; i < LineSlots; ++i) {
-            if (form.lineType[i] == code(LineType::Lookup)) {
+            if (form.lineType[i] == lineCode(LineType::Lookup)) {
                 form.maxLength[i] = linkedLookupLength(lookup, form.lookupLink[i]);
             }
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/control_id.h"
+#include "ui/control_range.h"
 
 namespace ui {
 struct DialogTemplate;
@@ -46,46 +47,25 @@ enum class FormPageId {
 
 inline constexpr int FormPageLines = 12;
 
-namespace detail {
-[[nodiscard]] constexpr ui::ControlId lineControl(FormPageId first, int line)
-{
-    return ui::ControlId(static_cast<int>(first) + line - 1);
-}
-} // namespace detail
+// The columns of the line grid, one control per line; line n is index n - 1.
+inline constexpr ui::ControlRange TypeLists{FormPageId::FirstTypeList, FormPageLines};
+inline constexpr ui::ControlRange InputSourceLists{FormPageId::FirstInputSourceList, FormPageLines};
+inline constexpr ui::ControlRange LinkLists{FormPageId::FirstLinkList, FormPageLines};
+inline constexpr ui::ControlRange PromptEdits{FormPageId::FirstPromptEdit, FormPageLines};
+inline constexpr ui::ControlRange MinLengthEdits{FormPageId::FirstMinLengthEdit, FormPageLines};
+inline constexpr ui::ControlRange MaxLengthEdits{FormPageId::FirstMaxLengthEdit, FormPageLines};
+inline constexpr ui::ControlRange MoreButtons{FormPageId::FirstMoreButton, FormPageLines};
+inline constexpr ui::ControlRange LineLabels{FormPageId::FirstLineLabel, FormPageLines};
 
 // The controls of grid line `line` (1 to 12).
-[[nodiscard]] constexpr ui::ControlId typeList(int line)
-{
-    return detail::lineControl(FormPageId::FirstTypeList, line);
-}
-[[nodiscard]] constexpr ui::ControlId promptEdit(int line)
-{
-    return detail::lineControl(FormPageId::FirstPromptEdit, line);
-}
-[[nodiscard]] constexpr ui::ControlId inputSourceList(int line)
-{
-    return detail::lineControl(FormPageId::FirstInputSourceList, line);
-}
-[[nodiscard]] constexpr ui::ControlId minLengthEdit(int line)
-{
-    return detail::lineControl(FormPageId::FirstMinLengthEdit, line);
-}
-[[nodiscard]] constexpr ui::ControlId maxLengthEdit(int line)
-{
-    return detail::lineControl(FormPageId::FirstMaxLengthEdit, line);
-}
-[[nodiscard]] constexpr ui::ControlId linkList(int line)
-{
-    return detail::lineControl(FormPageId::FirstLinkList, line);
-}
-[[nodiscard]] constexpr ui::ControlId moreButton(int line)
-{
-    return detail::lineControl(FormPageId::FirstMoreButton, line);
-}
-[[nodiscard]] constexpr ui::ControlId lineLabel(int line)
-{
-    return detail::lineControl(FormPageId::FirstLineLabel, line);
-}
+[[nodiscard]] constexpr ui::ControlId typeList(int line) { return TypeLists.at(line - 1); }
+[[nodiscard]] constexpr ui::ControlId promptEdit(int line) { return PromptEdits.at(line - 1); }
+[[nodiscard]] constexpr ui::ControlId inputSourceList(int line) { return InputSourceLists.at(line - 1); }
+[[nodiscard]] constexpr ui::ControlId minLengthEdit(int line) { return MinLengthEdits.at(line - 1); }
+[[nodiscard]] constexpr ui::ControlId maxLengthEdit(int line) { return MaxLengthEdits.at(line - 1); }
+[[nodiscard]] constexpr ui::ControlId linkList(int line) { return LinkLists.at(line - 1); }
+[[nodiscard]] constexpr ui::ControlId moreButton(int line) { return MoreButtons.at(line - 1); }
+[[nodiscard]] constexpr ui::ControlId lineLabel(int line) { return LineLabels.at(line - 1); }
 
 // 470 x 270 dialog units: the form lists in two rows with the form buttons beside them, then
 // the grid of 12 lines under its column headers.

@@ -269,6 +269,69 @@ constexpr ui::ControlTemplate imageCaptureControls[] = {
     cancelButton(15, ImageCapture),
 };
 
+// The long-range twins whose controls differ from the 2D ones.
+constexpr ui::ControlTemplate upcALongRangeControls[] = {
+    label(UpcAImagerId::PreambleLabel, "Transmit Preamble :", 0, UpcEan),
+    list(UpcAImagerId::PreambleList, 0, UpcEan),
+    label(UpcAImagerId::SupplementalsLabel, "Decode Supplementals :", 1, UpcEan),
+    list(UpcAImagerId::SupplementalsList, 1, UpcEan),
+    label(UpcAImagerId::RedundancyLabel, "Supplemental Redundancy :", 2, UpcEan),
+    edit(UpcAImagerId::RedundancyEdit, 2, 24, UpcEan),
+    check(UpcAImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 3, UpcEan),
+    okButton(4, UpcEan),
+    cancelButton(4, UpcEan),
+};
+
+// UPC-E0 and UPC-E1 alike.
+constexpr ui::ControlTemplate upcELongRangeControls[] = {
+    label(UpcE0ImagerId::PreambleLabel, "Transmit Preamble :", 0, UpcEan),
+    list(UpcE0ImagerId::PreambleList, 0, UpcEan),
+    label(UpcE0ImagerId::SupplementalsLabel, "Decode Supplementals :", 1, UpcEan),
+    list(UpcE0ImagerId::SupplementalsList, 1, UpcEan),
+    label(UpcE0ImagerId::RedundancyLabel, "Supplemental Redundancy :", 2, UpcEan),
+    edit(UpcE0ImagerId::RedundancyEdit, 2, 24, UpcEan),
+    check(UpcE0ImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 3, UpcEan),
+    check(UpcE0ImagerId::ConvertToUpcACheck, "Convert to UPC-A", 4, UpcEan),
+    okButton(5, UpcEan),
+    cancelButton(5, UpcEan),
+};
+
+constexpr ui::ControlTemplate ean8LongRangeControls[] = {
+    label(Ean8LongRangeId::SupplementalsLabel, "Decode Supplementals :", 0, UpcEan),
+    list(Ean8LongRangeId::SupplementalsList, 0, UpcEan),
+    label(Ean8LongRangeId::RedundancyLabel, "Supplemental Redundancy :", 1, UpcEan),
+    edit(Ean8LongRangeId::RedundancyEdit, 1, 24, UpcEan),
+    check(Ean8LongRangeId::ConvertToEan13Check, "Convert to EAN-13", 2, UpcEan),
+    okButton(3, UpcEan),
+    cancelButton(3, UpcEan),
+};
+
+constexpr ui::ControlTemplate ean13LongRangeControls[] = {
+    label(Ean13LongRangeId::SupplementalsLabel, "Decode Supplementals :", 0, UpcEan),
+    list(Ean13LongRangeId::SupplementalsList, 0, UpcEan),
+    label(Ean13LongRangeId::RedundancyLabel, "Supplemental Redundancy :", 1, UpcEan),
+    edit(Ean13LongRangeId::RedundancyEdit, 1, 24, UpcEan),
+    okButton(2, UpcEan),
+    cancelButton(2, UpcEan),
+};
+
+// Code 39 without "Trioptic 39" (the last check box of the 2D template).
+constexpr ui::ControlTemplate code39LongRangeControls[] = {
+    check(Code39ImagerId::ConvertToCode32Check, "Convert to Code 32", 0),
+    check(Code39ImagerId::Code32PrefixCheck, "Code 32 Prefix", 1),
+    check(Code39ImagerId::VerifyCheckDigitCheck, "Verify Check Digit", 2),
+    check(Code39ImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 3),
+    check(Code39ImagerId::FullAsciiCheck, "Code 39 Full ASCII", 4),
+    label(Code39ImagerId::LengthModeLabel, "Code Lengths :", 5),
+    list(Code39ImagerId::LengthModeList, 5),
+    label(Code39ImagerId::Length1Label, "Min Length :", 6),
+    edit(Code39ImagerId::Length1Edit, 6),
+    label(Code39ImagerId::Length2Label, "Max Length :", 7),
+    edit(Code39ImagerId::Length2Edit, 7),
+    okButton(8),
+    cancelButton(8),
+};
+
 // A parameter dialog of `rows` rows above its OK and Cancel row.
 constexpr ui::DialogTemplate parameterDialog(std::string_view name, std::string_view title, Columns columns, int rows,
                                              std::span<const ui::ControlTemplate> controls)
@@ -408,6 +471,99 @@ const ui::DialogTemplate& imageCaptureTemplate()
 {
     static constexpr ui::DialogTemplate dialog =
         parameterDialog("IMAGECAPTURE_2DDLG", "2D Image Capture Parameters", ImageCapture, 15, imageCaptureControls);
+    return dialog;
+}
+
+// The long-range twins.
+
+const ui::DialogTemplate& upcALongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("UPCA_1DEDLG", "UPC-A Parameters", UpcEan, 4, upcALongRangeControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& upcE0LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("UPCE_1DEDLG", "UPC-E0 Parameters", UpcEan, 5, upcELongRangeControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& upcE1LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("UPCE1_1DEDLG", "UPC-E1 Parameters", UpcEan, 5, upcELongRangeControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& ean8LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("EAN8_1DEDLG", "EAN-8 Parameters", UpcEan, 3, ean8LongRangeControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& ean13LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("EAN13_1DEDLG", "EAN-13 Parameters", UpcEan, 2, ean13LongRangeControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& gs1128LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("EAN128_1DEDLG", "GS1-128 (EAN 128) Parameters", Gs1128, 1, gs1128ImagerControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& code39LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("CODE39_1DEDLG", "Code 39 Parameters", Columns{}, 8, code39LongRangeControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& code93LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("CODE93_1DEDLG", "Code 93 Parameters", Columns{}, 3, code93ImagerControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& codabarLongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("CODABAR_1DEDLG", "Codabar Parameters", Columns{}, 5, codabarImagerControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& industrial25LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("DISCRETE25_1DEDLG", "Industrial 25 Parameters", Columns{}, 3, industrial25ImagerControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& interleaved25LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("INTERLEAVE25_1DEDLG", "Interleaved 25 Parameters", Columns{}, 6, interleaved25ImagerControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& dataBar14LongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("RSS14_1DEDLG", "GS1 DataBar-14 Parameters", DataBar, 1, dataBar14ImagerControls);
+    return dialog;
+}
+
+const ui::DialogTemplate& msiLongRangeTemplate()
+{
+    static constexpr ui::DialogTemplate dialog =
+        parameterDialog("MSI_1DEDLG", "MSI Parameters", Columns{}, 6, msiImagerControls);
     return dialog;
 }
 

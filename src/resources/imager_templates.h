@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The templates of the 2D imager's parameter dialogs and of its image-capture dialog.
+// The templates of the 2D imager's parameter dialogs and of its image-capture dialog, and of
+// their long-range twins (`_1DEDLG`), which mostly have the same controls.
 #pragma once
 
 #include "ui/control_id.h"
@@ -253,5 +254,39 @@ enum class ImageCaptureId {
     FileTitleEdit = 1021,
 };
 [[nodiscard]] const ui::DialogTemplate& imageCaptureTemplate();
+
+// The long-range reader's twins. Unless an enum of their own is named, their controls are those of
+// the 2D template of the same symbology: UPC-A, UPC-E0 and UPC-E1 lack "Linear UPC/EAN Decode",
+// Code 39 lacks "Trioptic 39".
+[[nodiscard]] const ui::DialogTemplate& upcALongRangeTemplate();           // UPCA_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& upcE0LongRangeTemplate();          // UPCE_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& upcE1LongRangeTemplate();          // UPCE1_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& gs1128LongRangeTemplate();         // EAN128_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& code39LongRangeTemplate();         // CODE39_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& code93LongRangeTemplate();         // CODE93_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& codabarLongRangeTemplate();        // CODABAR_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& industrial25LongRangeTemplate();   // DISCRETE25_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& interleaved25LongRangeTemplate();  // INTERLEAVE25_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& dataBar14LongRangeTemplate();      // RSS14_1DEDLG
+[[nodiscard]] const ui::DialogTemplate& msiLongRangeTemplate();            // MSI_1DEDLG
+
+// EAN8_1DEDLG: the redundancy label is 603.
+enum class Ean8LongRangeId {
+    ConvertToEan13Check = 101,
+    SupplementalsList = 301,
+    RedundancyEdit = 401,
+    SupplementalsLabel = 601,
+    RedundancyLabel = 603,
+};
+[[nodiscard]] const ui::DialogTemplate& ean8LongRangeTemplate();
+
+// EAN13_1DEDLG.
+enum class Ean13LongRangeId {
+    SupplementalsList = 301,
+    RedundancyEdit = 401,
+    SupplementalsLabel = 601,
+    RedundancyLabel = 603,
+};
+[[nodiscard]] const ui::DialogTemplate& ean13LongRangeTemplate();
 
 }  // namespace resources

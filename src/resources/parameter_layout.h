@@ -36,6 +36,22 @@ struct Columns
     const int width = (ParameterWidth - 2 * Margin) / 2;
     return {ui::ControlKind::RadioButton, id, text, {Margin + column * width, rowY(row), width, 10}};
 }
+// A frame with a title on row `titleRow` around the `rows` rows below it (radio groups).
+[[nodiscard]] constexpr ui::ControlTemplate groupBox(ui::ControlId id, std::string_view text, int titleRow, int rows,
+                                                     Columns columns = {})
+{
+    return {ui::ControlKind::GroupBox,
+            id,
+            text,
+            {Margin, rowY(titleRow), columns.width - 2 * Margin, (rows + 1) * RowHeight - 2}};
+}
+// A radio button inside a group box, in one of `columns` columns of its row.
+[[nodiscard]] constexpr ui::ControlTemplate choice(ui::ControlId id, std::string_view text, int row, int column = 0,
+                                                   int columns = 1, Columns layout = {})
+{
+    const int width = (layout.width - 2 * Margin - 16) / columns;
+    return {ui::ControlKind::RadioButton, id, text, {Margin + 8 + column * width, rowY(row), width, 10}};
+}
 // A label in the left half of a row, its control in the right half.
 [[nodiscard]] constexpr ui::ControlTemplate label(ui::ControlId id, std::string_view text, int row,
                                                   Columns columns = {})
@@ -53,7 +69,10 @@ struct Columns
 }
 [[nodiscard]] constexpr ui::ControlTemplate okButton(int row, Columns columns = {})
 {
-    return {ui::ControlKind::PushButton, ui::OkButton, "OK", {columns.width / 2 - 56, rowY(row), 50, 14},
+    return {ui::ControlKind::PushButton,
+            ui::OkButton,
+            "OK",
+            {columns.width / 2 - 56, rowY(row), 50, 14},
             ui::ControlStyle::DefaultButton};
 }
 [[nodiscard]] constexpr ui::ControlTemplate cancelButton(int row, Columns columns = {})

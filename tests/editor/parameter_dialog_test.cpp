@@ -94,20 +94,20 @@ protected:
     {
         reader.fill(0);
         device.fill(0);
-        reader[10] = 1;   // main on
-        reader[11] = 0;   // inverted shown checked
-        reader[12] = 1;   // dependent on
-        reader[13] = 5;   // radio B
-        reader[14] = 1;   // "One Length"
-        reader[15] = 2;   // second entry
+        reader[10] = 1;  // main on
+        reader[11] = 0;  // inverted shown checked
+        reader[12] = 1;  // dependent on
+        reader[13] = 5;  // radio B
+        reader[14] = 1;  // "One Length"
+        reader[15] = 2;  // second entry
         reader[16] = 10;
         device[688] = '#';
     }
 
     DialogHarness open(const ParameterDialogSpec& spec)
     {
-        return DialogHarness(engineTemplate(), ParameterDialogModel(spec, {reader, device, {}, 0}, texts,
-                                                                   ui::LanguageState::BuiltinOnly));
+        return DialogHarness(spec.dialogTemplate(), ParameterDialogModel(spec, {reader, device, {}, 0}, texts,
+                                                                         ui::LanguageState::BuiltinOnly));
     }
 
     std::array<project::Byte, sizeof(project::ReaderSettings)> reader{};
@@ -183,9 +183,9 @@ TEST_F(ParameterEngine, RulesEnableTheirTargetsAndClearOrKeepThem)
     EXPECT_FALSE(dialog.isChecked(EngineId::ListDependentCheck));
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(reader[10], 0);
-    EXPECT_EQ(reader[11], 0);  // kept mark stored as shown
-    EXPECT_EQ(reader[12], 0);  // cleared mark stored as shown
-    EXPECT_EQ(reader[16], 10); // a disabled number box keeps its byte
+    EXPECT_EQ(reader[11], 0);   // kept mark stored as shown
+    EXPECT_EQ(reader[12], 0);   // cleared mark stored as shown
+    EXPECT_EQ(reader[16], 10);  // a disabled number box keeps its byte
 }
 
 TEST_F(ParameterEngine, NumberBelowItsMinimumIsRefusedAtOkWithTheFocusOnIt)
@@ -246,7 +246,8 @@ TEST(ParameterEngineText, TextIsCutToItsLimitAndStoredWithItsNulOnly)
         dialog.paste(ui::ControlId(401), "DAT");
         ASSERT_TRUE(dialog.ok());
     }
-    EXPECT_EQ(std::string(transaction.begin() + 3, transaction.begin() + 24), std::string("DAT\0", 4) + std::string(17, 'x'));
+    EXPECT_EQ(std::string(transaction.begin() + 3, transaction.begin() + 24),
+              std::string("DAT\0", 4) + std::string(17, 'x'));
     EXPECT_EQ(transaction[2], 'x');
     EXPECT_EQ(transaction[24], 'x');
     // Not given the record: shows nothing, writes nothing.
@@ -313,6 +314,128 @@ TEST_F(ParameterEngine, WorkingCopyBoxOpensCorrectedAndStoresWhatItShowsEvenWhil
     EXPECT_TRUE(dialog.isEnabled(EngineId::CharacterEdit));  // enabled while unchecked
     dialog.click(EngineId::MainCheck);
     EXPECT_FALSE(dialog.isEnabled(EngineId::CharacterEdit));
+}
+
+// The laser reader's length group: "Fixed Length" or "Max / Min Length" by radio button.
+enum class LaserLengthId {
+    Length1Edit = 401,
+    Length2Edit = 402,
+    Length1Label = 601,
+    Length2Label = 602,
+    FixedRadio = 704,
+    MaxMinRadio = 705,
+};
+
+constexpr ui::ControlTemplate laserLengthControls[] = {
+    {ui::ControlKind::RadioButton, LaserLengthId::FixedRadio, "Fixed Length", {5, 5, 70, 10}},
+    {ui::ControlKind::RadioButton, LaserLengthId::MaxMinRadio, "Max / Min Length", {80, 5, 70, 10}},
+    {ui::ControlKind::Label, LaserLengthId::Length1Label, "", {5, 20, 70, 8}},
+    {ui::ControlKind::Edit, LaserLengthId::Length1Edit, "", {80, 20, 30, 12}},
+    {ui::ControlKind::Label, LaserLengthId::Length2Label, "", {5, 35, 70, 8}},
+    {ui::ControlKind::Edit, LaserLengthId::Length2Edit, "", {80, 35, 30, 12}},
+    {ui::ControlKind::PushButton, ui::OkButton, "OK", {5, 60, 50, 14}},
+    {ui::ControlKind::PushButton, ui::CancelButton, "Cancel", {60, 60, 50, 14}},
+};
+const ui::DialogTemplate& laserLengthTemplate()
+{
+    static constexpr ui::DialogTemplate dialog{"LASERLENGTHDLG", "Lengths", {180, 80}, laserLengthControls};
+    return dialog;
+}
+
+// Bytes 20 (the choice), 21 and 22 (the lengths).
+constexpr LengthGroup laserLengths{
+    .modeList = LaserLengthId::FixedRadio,
+    .length1Edit = LaserLengthId::Length1Edit,
+    .length2Edit = LaserLengthId::Length2Edit,
+    .length1Label = LaserLengthId::Length1Label,
+    .length2Label = LaserLengthId::Length2Label,
+    .mode = at(20),
+    .firstLabel = texts::sid(411),
+    .style = LengthStyle::FixedOrMaxMin,
+};
+constexpr ParameterDialogSpec laserLengthSpec{.dialogTemplate = laserLengthTemplate,
+                                              .titleEntry = std::nullopt,
+                                              .captions = {},
+                                              .bindings = {},
+                                              .lengthGroup = &laserLengths};
+
+TEST_F(ParameterEngine, FixedLengthsAreStoredAsTheyAreAndMaxMinLargerFirst)
+{
+    using Id = LaserLengthId;
+    struct Row
+    {
+        const char* name;
+        std::array<project::Byte, 3> stored;  // bytes 20..22 before
+        Id choice;
+        const char* length1;  // nullptr: left as shown
+        const char* length2;
+        std::array<project::Byte, 3> expected;
+    };
+    const Row rows[] = {
+        {"max/min typed ascending", {0, 4, 4}, Id::MaxMinRadio, "10", "50", {1, 50, 10}},
+        {"fixed typed ascending", {1, 4, 4}, Id::FixedRadio, "10", "50", {0, 10, 50}},
+        {"fixed typed descending", {1, 4, 4}, Id::FixedRadio, "50", "10", {0, 50, 10}},
+        {"stored fixed 0 is shown and kept", {0, 0, 30}, Id::FixedRadio, nullptr, nullptr, {0, 0, 30}},
+        {"stored 0 counts as 1 for max/min", {0, 0, 30}, Id::MaxMinRadio, nullptr, nullptr, {1, 30, 1}},
+    };
+    for (const Row& row : rows) {
+        reset();
+        std::copy(row.stored.begin(), row.stored.end(), reader.begin() + 20);
+        DialogHarness dialog = open(laserLengthSpec);
+        EXPECT_EQ(dialog.text(Id::Length1Edit), std::to_string(row.stored[1])) << row.name;
+        dialog.click(row.choice);
+        if (row.length1 != nullptr) {
+            dialog.enter(Id::Length1Edit, row.length1);
+            dialog.enter(Id::Length2Edit, row.length2);
+        }
+        ASSERT_TRUE(dialog.ok()) << row.name;
+        EXPECT_TRUE(dialog.host().warnings.empty()) << row.name;
+        EXPECT_EQ((std::array{reader[20], reader[21], reader[22]}), row.expected) << row.name;
+    }
+    // A choice read from a file outside the pair shows no button and keeps the group.
+    reset();
+    reader[20] = 7;
+    reader[21] = 9;
+    DialogHarness dialog = open(laserLengthSpec);
+    EXPECT_FALSE(dialog.isChecked(Id::FixedRadio) || dialog.isChecked(Id::MaxMinRadio));
+    dialog.enter(Id::Length1Edit, "3");
+    ASSERT_TRUE(dialog.ok());
+    EXPECT_EQ((std::array{reader[20], reader[21], reader[22]}), (std::array<project::Byte, 3>{7, 9, 0}));
+}
+
+TEST_F(ParameterEngine, FixedOrMaxMinBoxesKeepOneTo127AndRelabellingKeepsTheirNumbers)
+{
+    using Id = LaserLengthId;
+    reader[20] = 1;  // "Max / Min Length"
+    DialogHarness dialog = open(laserLengthSpec);
+    EXPECT_EQ(dialog.text(Id::Length1Label), "Max Length :");
+    EXPECT_EQ(dialog.text(Id::Length2Label), "Min Length :");
+    EXPECT_EQ(dialog.controls().textLimit(Id::Length1Edit), 3);
+    EXPECT_TRUE(dialog.controls().isDigitsOnly(Id::Length1Edit));
+    struct Typed
+    {
+        const char* text;
+        const char* shown;
+    };
+    for (const Typed typed :
+         {Typed{"", "1"}, Typed{"200", "127"}, Typed{"05", "5"}, Typed{"0", "1"}, Typed{"127", "127"}}) {
+        dialog.enter(Id::Length1Edit, typed.text);
+        EXPECT_EQ(dialog.text(Id::Length1Edit), typed.shown) << '"' << typed.text << '"';
+    }
+    dialog.enter(Id::Length2Edit, "12");
+    dialog.click(Id::FixedRadio);
+    EXPECT_TRUE(dialog.isChecked(Id::FixedRadio));
+    EXPECT_FALSE(dialog.isChecked(Id::MaxMinRadio));
+    EXPECT_EQ(dialog.text(Id::Length1Label), "Fixed Length 1 :");
+    EXPECT_EQ(dialog.text(Id::Length2Label), "Fixed Length 2 :");
+    EXPECT_EQ(dialog.text(Id::Length1Edit), "127");
+    EXPECT_EQ(dialog.text(Id::Length2Edit), "12");
+    EXPECT_TRUE(dialog.isEnabled(Id::Length2Edit));
+    dialog.click(Id::MaxMinRadio);
+    EXPECT_EQ(dialog.text(Id::Length1Label), "Max Length :");
+    EXPECT_EQ(dialog.text(Id::Length2Edit), "12");
+    dialog.cancel();
+    EXPECT_EQ(reader[21], 0);  // nothing is written before OK
 }
 
 }  // namespace

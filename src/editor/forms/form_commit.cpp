@@ -14,14 +14,11 @@ namespace {
 using project::Byte;
 using project::FormDef;
 using project::LineType;
+using project::lineCode;
 
 inline constexpr Byte MaxInputLength = 160;
 inline constexpr int ScreenLineWidth = 30; // characters of one terminal screen line
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
 
 std::size_t slot(int lineIndex)
 {
@@ -50,7 +47,7 @@ void cleanLine(FormDef& form, int formIndex, int lineIndex, ShowInputMarkFlags& 
 {
     form.dataLength[slot(lineIndex)] = 0;
     // An MSQI line carries its quantity's fixed length and initial value to the terminal.
-    if (form.lineType[slot(lineIndex)] != code(LineType::Msqi)) {
+    if (form.lineType[slot(lineIndex)] != lineCode(LineType::Msqi)) {
         resetDataProperties(form, lineIndex);
     }
     resetBarcodeProperties(form, lineIndex);
@@ -87,7 +84,7 @@ void fillExtensionLines(FormDef& form, int lineIndex)
     int k = 1;
     for (int next = lineIndex + 1; next < project::EditorLines; ++next, ++k) {
         const std::size_t j = slot(next);
-        if (form.lineType[j] != code(LineType::Extension)) {
+        if (form.lineType[j] != lineCode(LineType::Extension)) {
             break;
         }
         form.maxLength[j] = static_cast<Byte>(std::max(0, total - ScreenLineWidth * k));
@@ -123,7 +120,7 @@ void normaliseImageLine(FormDef& form, int lineIndex)
 void clearEmptyLine(FormDef& form, int lineIndex)
 {
     const std::size_t i = slot(lineIndex);
-    const bool isExtension = form.lineType[i] == code(LineType::Extension);
+    const bool isExtension = form.lineType[i] == lineCode(LineType::Extension);
     const Byte keptAutoEnter = form.autoEnter[i];
     const Byte keptInputMark = form.inputMark[i];
     const Byte keptDecimalPlaces = form.decimalPlaces[i];
@@ -156,13 +153,13 @@ void normaliseLine(FormDef& form, int lineIndex, int& lastInputLine)
     const Byte type = form.lineType[i];
     if (project::isContinuedByExtension(type)) {
         fillExtensionLines(form, lineIndex);
-    } else if (type == code(LineType::FixedData)) {
+    } else if (type == lineCode(LineType::FixedData)) {
         // The data is the prompt itself; the minimum is kept within it.
         form.maxLength[i] = static_cast<Byte>(promptWidth(form, lineIndex));
         form.minLength[i] = std::min(form.minLength[i], form.maxLength[i]);
-    } else if (type == code(LineType::Image)) {
+    } else if (type == lineCode(LineType::Image)) {
         normaliseImageLine(form, lineIndex);
-    } else if (type == code(LineType::Nil) || type == code(LineType::Extension)) {
+    } else if (type == lineCode(LineType::Nil) || type == lineCode(LineType::Extension)) {
         clearEmptyLine(form, lineIndex);
     }
     form.dataLength[i] = project::committedDataLength(form, lineIndex);

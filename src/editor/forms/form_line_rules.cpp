@@ -11,11 +11,8 @@ namespace {
 
 using project::Byte;
 using project::LineType;
+using project::lineCode;
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
 
 inline constexpr int NilText = 1304;
 inline constexpr int FieldLinkText = 1401;    // "field ", "-field ", "+field "
@@ -33,7 +30,7 @@ void appendGroup(std::vector<std::string>& entries, const std::string& prefix)
 bool isOneOf(Byte type, std::initializer_list<LineType> types)
 {
     for (LineType t : types) {
-        if (type == code(t)) {
+        if (type == lineCode(t)) {
             return true;
         }
     }
@@ -56,8 +53,8 @@ LineEnabling lineEnabling(const project::FormDef& form, int lineIndex)
 Byte effectiveLinkType(const project::FormDef& form, int lineIndex)
 {
     const Byte type = form.lineType[static_cast<std::size_t>(lineIndex)];
-    if (form.msqiEnabled == 1 && lineIndex >= 2 && type != code(LineType::Nil)) {
-        return code(LineType::Lookup);
+    if (form.msqiEnabled == 1 && lineIndex >= 2 && type != lineCode(LineType::Nil)) {
+        return lineCode(LineType::Lookup);
     }
     return type;
 }
@@ -99,39 +96,15 @@ bool typeChangeResetsProperties(Byte oldType, Byte newType)
     if (oldType == newType) {
         return false; // choosing the shown type again changes nothing
     }
-    if (newType == code(LineType::Nil)) {
+    if (newType == lineCode(LineType::Nil)) {
         return true;
     }
-    if (newType >= code(LineType::Text) && newType <= code(LineType::Lookup)) {
+    if (newType >= lineCode(LineType::Text) && newType <= lineCode(LineType::Lookup)) {
         const bool oldKeeps =
-            oldType == code(LineType::Nil) || project::isKeyedInput(oldType) || oldType == code(LineType::Image);
+            oldType == lineCode(LineType::Nil) || project::isKeyedInput(oldType) || oldType == lineCode(LineType::Image);
         return !oldKeeps;
     }
     return !isOneOf(oldType, {LineType::Lookup, LineType::Alphameric, LineType::Image});
-}
-
-TypedLength readTypedLength(std::string_view typed)
-{
-    bool isNumber = !typed.empty();
-    for (char c : typed) {
-        isNumber = isNumber && c >= '0' && c <= '9';
-    }
-    if (!isNumber) {
-        return {0, "0"};
-    }
-    unsigned value = 0;
-    for (char c : typed) {
-        value = value * 10 + static_cast<unsigned>(c - '0');
-        if (value > MaxTypedLength) {
-            return {MaxTypedLength, std::to_string(MaxTypedLength)};
-        }
-    }
-    const auto byteValue = static_cast<Byte>(value);
-    std::string canonical = std::to_string(value);
-    if (canonical != typed) {
-        return {byteValue, std::move(canonical)};
-    }
-    return {byteValue, std::nullopt};
 }
 
 } // namespace editor::forms

@@ -51,13 +51,5 @@ struct LineEnabling
 // Whether changing a line's type from `oldType` to `newType` resets its properties.
 [[nodiscard]] bool typeChangeResetsProperties(project::Byte oldType, project::Byte newType);
 
-// What a length edit stores for the typed text, and the text it must show instead when that
-// differs from what was typed (not a number, above 160, leading zeros).
-struct TypedLength
-{
-    project::Byte value = 0;
-    std::optional<std::string> rewrittenText;
-};
-[[nodiscard]] TypedLength readTypedLength(std::string_view typed);
 
 } // namespace editor::forms

@@ -10,11 +10,8 @@ namespace {
 
 using project::Byte;
 using project::LineType;
+using project::lineCode;
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
 
 } // namespace
 
@@ -37,10 +34,10 @@ void arrangeMsqiForm(project::FormDef& form, int formIndex, const LookupSet& loo
     form.indexLine = 0;
     form.nextTarget = static_cast<Byte>(formIndex + 1);
 
-    form.lineType[0] = code(LineType::Text);
+    form.lineType[0] = lineCode(LineType::Text);
     form.lookupLink[0] = msqiKeyLink(form, lookups);
 
-    form.lineType[1] = code(LineType::Msqi);
+    form.lineType[1] = lineCode(LineType::Msqi);
     if (form.initialValueOn[1] == 0) {
         form.initialValueOn[1] = 1;
         form.initialValue[1].assign("0");
@@ -49,8 +46,8 @@ void arrangeMsqiForm(project::FormDef& form, int formIndex, const LookupSet& loo
 
     const bool hasLookupFile = project::effectiveLookupFile(form) != 0;
     for (std::size_t i = 2; i < project::EditorLines; ++i) {
-        if (!hasLookupFile || form.lineType[i] != code(LineType::Lookup)) {
-            form.lineType[i] = code(LineType::Nil);
+        if (!hasLookupFile || form.lineType[i] != lineCode(LineType::Lookup)) {
+            form.lineType[i] = lineCode(LineType::Nil);
         }
         if (!hasLookupFile) {
             form.lookupLink[i] = 0;

@@ -20,13 +20,10 @@ namespace {
 
 using project::Byte;
 using project::LineType;
+using project::lineCode;
 using resources::FormPageId;
 using texts::sid;
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
 
 constexpr int Lines = project::EditorLines;
 constexpr int PromptLimit = 30;
@@ -72,10 +69,10 @@ std::size_t slot(int lineIndex)
     return static_cast<std::size_t>(lineIndex);
 }
 
-int lineOf(ui::ControlId id, ui::ControlId (*control)(int))
+// The grid line (1 to 12) of a control of that column, 0 for any other control.
+int lineOf(ui::ControlId id, ui::ControlRange column)
 {
-    const int line = id.value() - control(1).value() + 1;
-    return line >= 1 && line <= Lines ? line : 0;
+    return column.indexOf(id) + 1;
 }
 
 bool isSavingAction(Byte recordAction)
@@ -160,8 +157,11 @@ void FormPage::fillLists()
     for (int line = 1; line <= Lines; ++line) {
         c.setItems(resources::typeList(line), typeEntries);
         c.setTextLimit(resources::promptEdit(line), PromptLimit);
-        c.setTextLimit(resources::minLengthEdit(line), LengthLimit);
-        c.setTextLimit(resources::maxLengthEdit(line), LengthLimit);
+        for (const ui::ControlId edit : {resources::minLengthEdit(line), resources::maxLengthEdit(line)}) {
+            c.setTextLimit(edit, LengthLimit);
+            c.setDigitsOnly(edit, true);
+            makeNumeric(edit, ui::NumericEditSpec::range(0, MaxTypedLength));
+        }
     }
     fillInputSourceLists();
 }
@@ -233,7 +233,7 @@ void FormPage::selectType(int line)
     const Byte type = form().lineType[slot(line - 1)];
     int index = type;
     if (line > 2 && m_lowerTypeLists == LowerTypeLists::NilOrLookup) {
-        index = type == code(LineType::Nil) ? 0 : (type == code(LineType::Lookup) ? 1 : -1);
+        index = type == lineCode(LineType::Nil) ? 0 : (type == lineCode(LineType::Lookup) ? 1 : -1);
     }
     controls().setSelection(resources::typeList(line), index); // beyond the list: no selection
 }
@@ -251,7 +251,7 @@ void FormPage::rebuildLinkList(int line)
         if (!hasLookup) {
             f.lookupLink[i] = 0;
             if (line > 2) {
-                f.lineType[i] = code(LineType::Nil);
+                f.lineType[i] = lineCode(LineType::Nil);
                 selectType(line);
             }
         } else if (line == 1) {
@@ -271,7 +271,7 @@ void FormPage::applyLineEnabling(int line)
         // Line 1 looks up the key and line 2 takes the quantity: both are fixed by MSQI mode.
         // Lines below only look up further fields, and only when there is a file to look in.
         const bool hasLookup = hasLookupFile();
-        const bool isUsed = f.lineType[slot(line - 1)] != code(LineType::Nil);
+        const bool isUsed = f.lineType[slot(line - 1)] != lineCode(LineType::Nil);
         isTypeEnabled = line > 2 && hasLookup;
         if (line <= 2) {
             enabling.inputSource = false;
@@ -332,8 +332,8 @@ void FormPage::applyMsqiOff()
     if (m_typeListsHoldMsqi) {
         for (int line = 1; line <= 2; ++line) {
             Byte& type = form().lineType[slot(line - 1)];
-            if (type == code(LineType::Msqi)) {
-                type = code(LineType::Nil);
+            if (type == lineCode(LineType::Msqi)) {
+                type = lineCode(LineType::Nil);
             }
             std::vector<std::string> entries = c.items(resources::typeList(line));
             entries.pop_back();
@@ -359,7 +359,7 @@ void FormPage::onClick(ui::ControlId id)
         resetCurrentForm();
         return;
     }
-    if (const int line = lineOf(id, resources::moreButton); line != 0) {
+    if (const int line = lineOf(id, resources::MoreButtons); line != 0) {
         // The line's property dialogs read the current line; they open from a later version.
         m_currentLine = line - 1;
     }
@@ -400,11 +400,11 @@ void FormPage::onSelectionChange(ui::ControlId id)
         if (isChanged) {
             onLookupChosen();
         }
-    } else if (const int line = lineOf(id, resources::typeList); line != 0) {
+    } else if (const int line = lineOf(id, resources::TypeLists); line != 0) {
         onTypeChosen(line);
-    } else if (const int sourceLine = lineOf(id, resources::inputSourceList); sourceLine != 0) {
+    } else if (const int sourceLine = lineOf(id, resources::InputSourceLists); sourceLine != 0) {
         f.inputSource[slot(sourceLine - 1)] = value;
-    } else if (const int linkLine = lineOf(id, resources::linkList); linkLine != 0) {
+    } else if (const int linkLine = lineOf(id, resources::LinkLists); linkLine != 0) {
         f.lookupLink[slot(linkLine - 1)] = value;
     }
 }
@@ -424,7 +424,7 @@ void FormPage::onTypeChosen(int line)
     const int index = controls().selection(resources::typeList(line));
     Byte newType = static_cast<Byte>(index);
     if (isMsqiForm() && index != 0) {
-        newType = code(LineType::Lookup); // the lists of an MSQI form offer "nil" and "lookup"
+        newType = lineCode(LineType::Lookup); // the lists of an MSQI form offer "nil" and "lookup"
     }
     const Byte oldType = f.lineType[i];
     f.lineType[i] = newType;
@@ -438,22 +438,18 @@ void FormPage::onTypeChosen(int line)
 void FormPage::onTextChange(ui::ControlId id)
 {
     project::FormDef& f = form();
-    if (const int line = lineOf(id, resources::promptEdit); line != 0) {
+    if (const int line = lineOf(id, resources::PromptEdits); line != 0) {
         f.prompt[slot(line - 1)].assign(controls().text(id));
-    } else if (const int minLine = lineOf(id, resources::minLengthEdit); minLine != 0) {
+    } else if (const int minLine = lineOf(id, resources::MinLengthEdits); minLine != 0) {
         onLengthTyped(id, minLine, f.minLength);
-    } else if (const int maxLine = lineOf(id, resources::maxLengthEdit); maxLine != 0) {
+    } else if (const int maxLine = lineOf(id, resources::MaxLengthEdits); maxLine != 0) {
         onLengthTyped(id, maxLine, f.maxLength);
     }
 }
 
 void FormPage::onLengthTyped(ui::ControlId id, int line, project::LineBytes& lengths)
 {
-    const TypedLength typed = readTypedLength(controls().text(id));
-    if (typed.rewrittenText) {
-        controls().setText(id, *typed.rewrittenText);
-    }
-    lengths[slot(line - 1)] = typed.value;
+    lengths[slot(line - 1)] = static_cast<project::Byte>(numberIn(id).value_or(0));
 }
 
 void FormPage::onSetActive()

@@ -46,6 +46,8 @@ protected:
     void onClick(ui::ControlId id) override;
     void onSelectionChange(ui::ControlId id) override;
     void onTextChange(ui::ControlId id) override;
+    // A length box corrected when editing finished stores its final value.
+    void onEditingFinished(ui::ControlId id) override { onTextChange(id); }
     void onSetActive() override;
     bool onApply() override;
 

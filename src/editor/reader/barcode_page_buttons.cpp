@@ -5,6 +5,8 @@
 namespace editor::reader {
 namespace {
 
+constexpr int Laser = 1;
+constexpr int LongRange = 2;
 constexpr int Imager = 3;
 
 struct ButtonDialog
@@ -14,17 +16,57 @@ struct ButtonDialog
     const ParameterDialogSpec& (*dialog)();
 };
 
-// Button 521 (the coupon code) opens a dialog of its own.
+// The coupon code (button 520 of the long-range reader, 521 of the 2D imager) opens a dialog of
+// its own.
 constexpr ButtonDialog buttonDialogs[] = {
-    {Imager, 501, upcAImagerDialog},          {Imager, 502, upcE0ImagerDialog},
-    {Imager, 503, upcE1ImagerDialog},         {Imager, 504, ean8ImagerDialog},
-    {Imager, 505, ean13ImagerDialog},         {Imager, 508, gs1128ImagerDialog},
-    {Imager, 510, code39ImagerDialog},        {Imager, 511, code93ImagerDialog},
-    {Imager, 512, codabarImagerDialog},       {Imager, 513, industrial25ImagerDialog},
-    {Imager, 514, interleaved25ImagerDialog}, {Imager, 515, dataBar14ImagerDialog},
-    {Imager, 518, msiImagerDialog},           {Imager, 519, code11ImagerDialog},
-    {Imager, 520, imageCaptureDialog},        {Imager, 531, postalImagerDialog},
-    {Imager, 532, compositeImagerDialog},     {Imager, 533, symbologiesImagerDialog},
+    {Laser, 501, laserCode39Dialog},
+    {Laser, 502, italianPharmacodeDialog},
+    {Laser, 503, frenchPharmacodeDialog},
+    {Laser, 504, laserIndustrial25Dialog},
+    {Laser, 505, laserInterleaved25Dialog},
+    {Laser, 506, laserMatrix25Dialog},
+    {Laser, 507, laserCodabarDialog},
+    {Laser, 508, laserMsiDialog},
+    {Laser, 509, plesseyDialog},
+    {Laser, 510, laserUpcEDialog},
+    {Laser, 513, laserEan8Dialog},
+    {Laser, 516, laserEan13Dialog},
+    {Laser, 519, telepenDialog},
+    {Laser, 520, laserDataBar14Dialog},
+    {Laser, 521, laserDataBarLimitedDialog},
+    {Laser, 522, laserDataBarExpandedDialog},
+    {Laser, 525, laserGs1128Dialog},
+    {LongRange, 501, upcALongRangeDialog},
+    {LongRange, 502, upcE0LongRangeDialog},
+    {LongRange, 503, upcE1LongRangeDialog},
+    {LongRange, 504, ean8LongRangeDialog},
+    {LongRange, 505, ean13LongRangeDialog},
+    {LongRange, 508, gs1128LongRangeDialog},
+    {LongRange, 510, code39LongRangeDialog},
+    {LongRange, 512, code93LongRangeDialog},
+    {LongRange, 513, codabarLongRangeDialog},
+    {LongRange, 514, industrial25LongRangeDialog},
+    {LongRange, 515, interleaved25LongRangeDialog},
+    {LongRange, 516, dataBar14LongRangeDialog},
+    {LongRange, 519, msiLongRangeDialog},
+    {Imager, 501, upcAImagerDialog},
+    {Imager, 502, upcE0ImagerDialog},
+    {Imager, 503, upcE1ImagerDialog},
+    {Imager, 504, ean8ImagerDialog},
+    {Imager, 505, ean13ImagerDialog},
+    {Imager, 508, gs1128ImagerDialog},
+    {Imager, 510, code39ImagerDialog},
+    {Imager, 511, code93ImagerDialog},
+    {Imager, 512, codabarImagerDialog},
+    {Imager, 513, industrial25ImagerDialog},
+    {Imager, 514, interleaved25ImagerDialog},
+    {Imager, 515, dataBar14ImagerDialog},
+    {Imager, 518, msiImagerDialog},
+    {Imager, 519, code11ImagerDialog},
+    {Imager, 520, imageCaptureDialog},
+    {Imager, 531, postalImagerDialog},
+    {Imager, 532, compositeImagerDialog},
+    {Imager, 533, symbologiesImagerDialog},
     {Imager, 534, macroPdfImagerDialog},
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // CODABAR_2DDLG: the Codabar parameters of the 2D imager.
 #include "editor/reader/reader_dialogs.h"
-#include "resources/imager_templates.h"
+#include "editor/reader/twin_tables.h"
 
 namespace editor::reader {
 namespace {
@@ -9,13 +9,7 @@ namespace {
 using Id = resources::CodabarImagerId;
 using texts::sid;
 
-constexpr Binding bindings[] = {
-    flag(Id::ClsiEditingCheck, readerField("imagerCodabarClsiEditing")),
-    flag(Id::NotisEditingCheck, readerField("imagerCodabarNotisEditing")),
-};
-
-constexpr LengthGroup lengths{Id::LengthModeList, Id::Length1Edit,  Id::Length2Edit,
-                              Id::Length1Label,   Id::Length2Label, readerField("imagerCodabarLengthMode")};
+constexpr LengthGroup lengths = twins::lengths<Id, "imager", "Codabar">(twins::ImagerLengthLabels);
 
 constexpr ui::TextReplacement captions[] = {
     {Id::ClsiEditingCheck, sid(1032), 2},
@@ -26,7 +20,7 @@ constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::codabarImagerTemplate,
     .titleEntry = sid(1031),
     .captions = captions,
-    .bindings = bindings,
+    .bindings = twins::codabar<"imager">,
     .lengthGroup = &lengths,
     .commit = CommitPolicy::SnapshotOnOpen,
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// CODE39_2DDLG: the Code 39 parameters of the 2D imager.
+// CODE39_2DDLG: the Code 39 parameters of the 2D imager. Its bindings and rules are the table it
+// shares with the long-range reader (twin_tables.h).
 #include "editor/reader/reader_dialogs.h"
-
-#include "resources/imager_templates.h"
+#include "editor/reader/twin_tables.h"
 
 namespace editor::reader {
 namespace {
@@ -10,23 +10,7 @@ namespace {
 using Id = resources::Code39ImagerId;
 using texts::sid;
 
-constexpr Binding bindings[] = {
-    flag(Id::ConvertToCode32Check, readerField("imagerCode39ConvertToCode32")),
-    flag(Id::Code32PrefixCheck, readerField("imagerCode39Code32Prefix")),
-    flag(Id::VerifyCheckDigitCheck, readerField("imagerCode39VerifyCheckDigit")),
-    flag(Id::TransmitCheckDigitCheck, readerField("imagerCode39TransmitCheckDigit")),
-    flag(Id::FullAsciiCheck, readerField("imagerCode39FullAscii")),
-    flag(Id::Trioptic39Check, readerField("imagerTrioptic39")),
-};
-
-// The prefix only means something for Code 32, the transmitted check digit only when it is verified.
-constexpr EnablingRule rules[] = {
-    enabledWhileChecked(Id::Code32PrefixCheck, Id::ConvertToCode32Check),
-    enabledWhileChecked(Id::TransmitCheckDigitCheck, Id::VerifyCheckDigitCheck),
-};
-
-constexpr LengthGroup lengths{Id::LengthModeList, Id::Length1Edit,  Id::Length2Edit,
-                              Id::Length1Label,   Id::Length2Label, readerField("imagerCode39LengthMode")};
+constexpr LengthGroup lengths = twins::lengths<Id, "imager", "Code39">(twins::ImagerLengthLabels);
 
 // Trioptic 39 (106) keeps its template text in every language.
 constexpr ui::TextReplacement captions[] = {
@@ -38,8 +22,8 @@ constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::code39ImagerTemplate,
     .titleEntry = sid(1011),
     .captions = captions,
-    .bindings = bindings,
-    .rules = rules,
+    .bindings = twins::code39<"imager">,
+    .rules = twins::code39Rules,
     .lengthGroup = &lengths,
     .commit = CommitPolicy::SnapshotOnOpen,
 };

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: MIT
 // RSS14_2DDLG: the GS1 DataBar-14 parameters of the 2D imager: one flag.
 #include "editor/reader/reader_dialogs.h"
-#include "resources/imager_templates.h"
+#include "editor/reader/twin_tables.h"
 
 namespace editor::reader {
 namespace {
 
 using Id = resources::DataBar14ImagerId;
 using texts::sid;
-
-constexpr Binding bindings[] = {
-    flag(Id::ConvertToUpcEanCheck, readerField("imagerDataBarConvertToUpcEan")),
-};
 
 constexpr ui::TextReplacement captions[] = {
     {Id::ConvertToUpcEanCheck, sid(1062)},
@@ -21,7 +17,7 @@ constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::dataBar14ImagerTemplate,
     .titleEntry = sid(1061),
     .captions = captions,
-    .bindings = bindings,
+    .bindings = twins::dataBar14<"imager">,
     .commit = CommitPolicy::SnapshotOnOpen,
 };
 

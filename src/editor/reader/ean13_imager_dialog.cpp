@@ -2,7 +2,7 @@
 // EAN13DLG_2D: the EAN-13 parameters of the 2D imager. Nothing is written before OK,
 // so Cancel simply closes.
 #include "editor/reader/reader_dialogs.h"
-#include "editor/reader/upc_ean_imager.h"
+#include "editor/reader/upc_ean.h"
 #include "resources/imager_templates.h"
 
 namespace editor::reader {

@@ -2,17 +2,13 @@
 // EAN128_2DDLG: the GS1-128 parameters of the 2D imager: the character that replaces the field
 // separator, kept in the system settings (empty: no replacement). Nothing is written before OK.
 #include "editor/reader/reader_dialogs.h"
-#include "resources/imager_templates.h"
+#include "editor/reader/twin_tables.h"
 
 namespace editor::reader {
 namespace {
 
 using Id = resources::Gs1128ImagerId;
 using texts::sid;
-
-constexpr Binding bindings[] = {
-    character(Id::SeparatorEdit, deviceField("gs1Separator")),
-};
 
 constexpr ui::TextReplacement captions[] = {
     {Id::SeparatorLabel, sid(1232)},
@@ -22,7 +18,7 @@ constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::gs1128ImagerTemplate,
     .titleEntry = sid(1231),
     .captions = captions,
-    .bindings = bindings,
+    .bindings = twins::gs1128,
     .commit = CommitPolicy::OnOk,
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // DISCRETE25_2DDLG: the Industrial 25 parameters of the 2D imager: the length group alone.
 #include "editor/reader/reader_dialogs.h"
-#include "resources/imager_templates.h"
+#include "editor/reader/twin_tables.h"
 
 namespace editor::reader {
 namespace {
@@ -9,8 +9,7 @@ namespace {
 using Id = resources::Industrial25ImagerId;
 using texts::sid;
 
-constexpr LengthGroup lengths{Id::LengthModeList, Id::Length1Edit,  Id::Length2Edit,
-                              Id::Length1Label,   Id::Length2Label, readerField("imagerIndustrial25LengthMode")};
+constexpr LengthGroup lengths = twins::lengths<Id, "imager", "Industrial25">(twins::ImagerLengthLabels);
 
 constexpr ui::TextReplacement captions[] = {
     {Id::LengthModeLabel, sid(1042)},

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // MSI_2DDLG: the MSI parameters of the 2D imager.
 #include "editor/reader/reader_dialogs.h"
-#include "resources/imager_templates.h"
+#include "editor/reader/twin_tables.h"
 
 namespace editor::reader {
 namespace {
@@ -9,20 +9,7 @@ namespace {
 using Id = resources::MsiImagerId;
 using texts::sid;
 
-constexpr Binding bindings[] = {
-    flag(Id::TransmitCheckDigitCheck, readerField("imagerMsiTransmitCheckDigit")),
-    list(Id::CheckDigitsList, sid(2061), 2, readerField("imagerMsiCheckDigits")),
-    list(Id::CheckAlgorithmList, sid(2081), 2, readerField("imagerMsiCheckAlgorithm")),
-};
-
-// The algorithm only matters with two check digits; the choice is kept while it does not.
-constexpr EnablingRule rules[] = {
-    enabledWhileSelected(Id::CheckAlgorithmList, Id::CheckDigitsList, 0b10, WhenDisabled::Keep),
-    enabledWhileSelected(Id::CheckAlgorithmLabel, Id::CheckDigitsList, 0b10),
-};
-
-constexpr LengthGroup lengths{Id::LengthModeList, Id::Length1Edit,  Id::Length2Edit,
-                              Id::Length1Label,   Id::Length2Label, readerField("imagerMsiLengthMode")};
+constexpr LengthGroup lengths = twins::lengths<Id, "imager", "Msi">(twins::ImagerLengthLabels);
 
 constexpr ui::TextReplacement captions[] = {
     {Id::TransmitCheckDigitCheck, sid(1072)},
@@ -34,8 +21,8 @@ constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::msiImagerTemplate,
     .titleEntry = sid(1071),
     .captions = captions,
-    .bindings = bindings,
-    .rules = rules,
+    .bindings = twins::msi<"imager">,
+    .rules = twins::msiRules,
     .lengthGroup = &lengths,
     .commit = CommitPolicy::SnapshotOnOpen,
 };

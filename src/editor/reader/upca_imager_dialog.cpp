@@ -3,7 +3,7 @@
 // what a UPC-A coupon sends, so choosing it while the coupon code is on asks with a note first.
 #include "editor/reader/coupon_code_note.h"
 #include "editor/reader/reader_dialogs.h"
-#include "editor/reader/upc_ean_imager.h"
+#include "editor/reader/upc_ean.h"
 #include "resources/reader_templates.h"
 
 namespace editor::reader {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // UPCE1_2DDLG: the UPC-E1 parameters of the 2D imager.
 #include "editor/reader/reader_dialogs.h"
-#include "editor/reader/upc_ean_imager.h"
+#include "editor/reader/upc_ean.h"
 #include "resources/imager_templates.h"
 
 namespace editor::reader {

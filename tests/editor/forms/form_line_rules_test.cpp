@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "project/form_rules.h"
 #include "project/defaults.h"
 #include "texts/text_source.h"
 
@@ -13,38 +14,8 @@ namespace {
 
 using project::Byte;
 using project::LineType;
+using project::lineCode;
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
-
-TEST(ReadTypedLength, ClampsToZeroTo160AndRewritesWhatWasNotCanonical)
-{
-    struct Case
-    {
-        const char* typed;
-        int value;
-        std::optional<std::string> rewritten;
-    };
-    const Case cases[] = {
-        {"007", 7, "7"},
-        {"200", 160, "160"},
-        {"a", 0, "0"},
-        {"1a", 0, "0"},
-        {"-5", 0, "0"},
-        {"", 0, "0"},
-        {"160", 160, std::nullopt},
-        {"0", 0, std::nullopt},
-        {"99999999999999999999", 160, "160"}, // long digit runs must not overflow
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        const TypedLength typed = readTypedLength(c.typed);
-        EXPECT_EQ(typed.value, c.value);
-        EXPECT_EQ(typed.rewrittenText, c.rewritten);
-    }
-}
 
 TEST(TypeChangeResetsProperties, ResetsUnlessTheOldTypeHadTheSameProperties)
 {
@@ -63,32 +34,32 @@ TEST(TypeChangeResetsProperties, ResetsUnlessTheOldTypeHadTheSameProperties)
         {LineType::FixedData, LineType::FixedData, false}, {LineType::Nil, LineType::Text, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << int{code(c.from)} << " -> " << int{code(c.to)});
-        EXPECT_EQ(typeChangeResetsProperties(code(c.from), code(c.to)), c.resets);
+        SCOPED_TRACE(testing::Message() << int{lineCode(c.from)} << " -> " << int{lineCode(c.to)});
+        EXPECT_EQ(typeChangeResetsProperties(lineCode(c.from), lineCode(c.to)), c.resets);
     }
     for (Byte old = 1; old < project::LineTypeCount; ++old) {
-        EXPECT_TRUE(typeChangeResetsProperties(old, code(LineType::Nil))) << "old type " << int{old};
+        EXPECT_TRUE(typeChangeResetsProperties(old, lineCode(LineType::Nil))) << "old type " << int{old};
     }
 }
 
 TEST(LinkListEntries, VariablesWithoutLookupFileAndSignedFieldsOnlyForNumericLines)
 {
     const texts::BuiltinTextSource texts;
-    const auto variables = linkListEntries(texts, false, code(LineType::Text));
+    const auto variables = linkListEntries(texts, false, lineCode(LineType::Text));
     ASSERT_EQ(variables.size(), 37U);
     EXPECT_EQ(variables[0], "nil");
     EXPECT_EQ(variables[1], "get v1");
     EXPECT_EQ(variables[13], "set v1");
     EXPECT_EQ(variables[36], "get & set v12");
 
-    const auto signedFields = linkListEntries(texts, true, code(LineType::Real));
+    const auto signedFields = linkListEntries(texts, true, lineCode(LineType::Real));
     ASSERT_EQ(signedFields.size(), 37U);
     EXPECT_EQ(signedFields[12], "field 12");
     EXPECT_EQ(signedFields[13], "-field 1");
     EXPECT_EQ(signedFields[27], "+field 3");
 
-    EXPECT_EQ(linkListEntries(texts, true, code(LineType::Text)).size(), 13U);
-    EXPECT_EQ(linkListEntries(texts, true, code(LineType::Lookup)).size(), 13U);
+    EXPECT_EQ(linkListEntries(texts, true, lineCode(LineType::Text)).size(), 13U);
+    EXPECT_EQ(linkListEntries(texts, true, lineCode(LineType::Lookup)).size(), 13U);
 }
 
 TEST(FoldedLink, SignedFieldsFoldOntoPlainFieldsOnlyForNonNumericLinesWithAFile)
@@ -106,8 +77,8 @@ TEST(FoldedLink, SignedFieldsFoldOntoPlainFieldsOnlyForNonNumericLinesWithAFile)
         {200, true, LineType::Text, 200}, // beyond every list: kept
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "link " << int{c.link} << " type " << int{code(c.type)});
-        EXPECT_EQ(foldedLink(c.link, c.hasLookupFile, code(c.type)), c.folded);
+        SCOPED_TRACE(testing::Message() << "link " << int{c.link} << " type " << int{lineCode(c.type)});
+        EXPECT_EQ(foldedLink(c.link, c.hasLookupFile, lineCode(c.type)), c.folded);
     }
 }
 
@@ -136,7 +107,7 @@ TEST(LineEnabling, FollowsTheTypeTheLookupFileAndTheImageEditPath)
         SCOPED_TRACE(c.name);
         project::FormDef form{};
         project::resetForm(form, 1, texts::BuiltinTextSource{});
-        form.lineType[0] = code(c.type);
+        form.lineType[0] = lineCode(c.type);
         form.lookupFile = c.lookupFile;
         form.imageEditPath[0] = c.imageEditPath;
         const LineEnabling e = lineEnabling(form, 0);
@@ -153,11 +124,11 @@ TEST(EffectiveLinkType, UsedLinesBelowLine2OfAnMsqiFormLinkAsLookup)
     project::FormDef form{};
     project::resetForm(form, 1, texts::BuiltinTextSource{});
     form.msqiEnabled = 1;
-    form.lineType[1] = code(LineType::Msqi);
-    form.lineType[4] = code(LineType::Integer);
-    EXPECT_EQ(effectiveLinkType(form, 1), code(LineType::Msqi));
-    EXPECT_EQ(effectiveLinkType(form, 4), code(LineType::Lookup));
-    EXPECT_EQ(effectiveLinkType(form, 5), code(LineType::Nil));
+    form.lineType[1] = lineCode(LineType::Msqi);
+    form.lineType[4] = lineCode(LineType::Integer);
+    EXPECT_EQ(effectiveLinkType(form, 1), lineCode(LineType::Msqi));
+    EXPECT_EQ(effectiveLinkType(form, 4), lineCode(LineType::Lookup));
+    EXPECT_EQ(effectiveLinkType(form, 5), lineCode(LineType::Nil));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "project/form_rules.h"
 #include "project/defaults.h"
 #include "texts/text_source.h"
 
@@ -11,11 +12,8 @@ namespace {
 
 using project::Byte;
 using project::LineType;
+using project::lineCode;
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
 
 class ArrangeMsqiForm : public ::testing::Test
 {
@@ -62,12 +60,12 @@ TEST_F(ArrangeMsqiForm, Line5KeepsOnlyALookupTypeAndOnlyWithALookupFile)
         {8, LineType::Lookup, LineType::Nil, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "file " << int{c.lookupFile} << " type " << int{code(c.line5)});
+        SCOPED_TRACE(testing::Message() << "file " << int{c.lookupFile} << " type " << int{lineCode(c.line5)});
         m_form.lookupFile = c.lookupFile;
-        m_form.lineType[4] = code(c.line5);
+        m_form.lineType[4] = lineCode(c.line5);
         m_form.lookupLink[4] = 2;
         arrange();
-        EXPECT_EQ(m_form.lineType[4], code(c.arranged));
+        EXPECT_EQ(m_form.lineType[4], lineCode(c.arranged));
         EXPECT_EQ(m_form.lookupLink[4], c.link);
         EXPECT_EQ(m_form.lookupFile, c.lookupFile);
     }
@@ -81,7 +79,7 @@ TEST_F(ArrangeMsqiForm, Line1IsTextLinkedToTheKeyFieldOfAFileWithFields)
         m_form.lookupFile = file;
         m_form.lookupLink[0] = 5;
         arrange();
-        EXPECT_EQ(m_form.lineType[0], code(LineType::Text));
+        EXPECT_EQ(m_form.lineType[0], lineCode(LineType::Text));
         EXPECT_EQ(m_form.lookupLink[0], expectedLinks[file]);
     }
 }
@@ -89,7 +87,7 @@ TEST_F(ArrangeMsqiForm, Line1IsTextLinkedToTheKeyFieldOfAFileWithFields)
 TEST_F(ArrangeMsqiForm, Line2GetsAnInitialQuantityOnlyWhenItHasNone)
 {
     arrange();
-    EXPECT_EQ(m_form.lineType[1], code(LineType::Msqi));
+    EXPECT_EQ(m_form.lineType[1], lineCode(LineType::Msqi));
     EXPECT_EQ(m_form.initialValueOn[1], 1);
     EXPECT_EQ(m_form.initialValue[1].str(), "0");
 

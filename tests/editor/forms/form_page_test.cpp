@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "project/form_rules.h"
 #include "editor/forms/form_page.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace {
 
 using project::Byte;
 using project::LineType;
+using project::lineCode;
 using resources::FormPageId;
 using resources::inputSourceList;
 using resources::linkList;
@@ -25,10 +27,6 @@ using resources::moreButton;
 using resources::promptEdit;
 using resources::typeList;
 
-constexpr Byte code(LineType type)
-{
-    return static_cast<Byte>(type);
-}
 constexpr int select(LineType type)
 {
     return static_cast<int>(type);
@@ -99,7 +97,7 @@ TEST_F(FormPageTest, ChoosingAnotherFormShowsItAndKeepsTheEditsOfTheFirst)
 
 TEST_F(FormPageTest, FormListsAndLinkListStoreTheirSelection)
 {
-    stored(1).lineType[0] = code(LineType::Real);
+    stored(1).lineType[0] = lineCode(LineType::Real);
     auto& page = open();
     page.select(FormPageId::EscList, 23);
     page.select(FormPageId::NextList, 0);
@@ -137,12 +135,13 @@ TEST_F(FormPageTest, LengthEditsShowAndStoreTheCorrectedNumber)
         {true, false, "007", "7", 7}, {false, false, "200", "160", 160}, {true, false, "x", "0", 0},
         {true, true, "", "0", 0},     {true, true, "12345", "123", 123}, // three characters at most
     };
-    stored(1).lineType[0] = code(LineType::Text);
+    stored(1).lineType[0] = lineCode(LineType::Text);
     auto& page = open();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
         const ui::ControlId edit = c.isMaximum ? maxLengthEdit(1) : minLengthEdit(1);
         c.isPasted ? page.paste(edit, c.input) : page.type(edit, c.input);
+        page.finishEditing(edit);
         EXPECT_EQ(page.text(edit), c.shown);
         EXPECT_EQ(c.isMaximum ? working(1).maxLength[0] : working(1).minLength[0], c.stored);
     }
@@ -152,7 +151,7 @@ TEST_F(FormPageTest, LengthEditsShowAndStoreTheCorrectedNumber)
 
 TEST_F(FormPageTest, BooleanLineKeepsItsLengthEditsDisabledAndItsLengths)
 {
-    stored(1).lineType[0] = code(LineType::Text);
+    stored(1).lineType[0] = lineCode(LineType::Text);
     auto& page = open();
     page.type(maxLengthEdit(1), "25");
     page.select(typeList(1), select(LineType::Boolean));
@@ -163,14 +162,14 @@ TEST_F(FormPageTest, BooleanLineKeepsItsLengthEditsDisabledAndItsLengths)
 
 TEST_F(FormPageTest, TypeChangesResetPropertiesOnlyWhereTheRulesSayAndSetTheLineEnabling)
 {
-    stored(1).lineType[0] = code(LineType::Text);
+    stored(1).lineType[0] = lineCode(LineType::Text);
     stored(1).prompt[0].assign("Code");
     stored(1).maxLength[0] = 20;
     auto& page = open();
     working(1).prefix[0].assign("AB");
     m_page->workingCopy().showInputMark.set(0, 0, true);
     page.select(typeList(1), select(LineType::Integer));
-    EXPECT_EQ(working(1).lineType[0], code(LineType::Integer));
+    EXPECT_EQ(working(1).lineType[0], lineCode(LineType::Integer));
     EXPECT_EQ(working(1).prefix[0].str(), "AB");
     EXPECT_TRUE(isInputMarkShown(1, 1));
 
@@ -195,7 +194,7 @@ TEST_F(FormPageTest, TypeChangesResetPropertiesOnlyWhereTheRulesSayAndSetTheLine
 TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
 {
     stored(1).lookupFile = 2;
-    stored(1).lineType[0] = code(LineType::Text);
+    stored(1).lineType[0] = lineCode(LineType::Text);
     auto& page = open();
     EXPECT_EQ(page.text(FormPageId::LinkHeader), "Lookup");
     EXPECT_EQ(page.controls().items(linkList(1)).size(), 13U);
@@ -209,7 +208,7 @@ TEST_F(FormPageTest, ValuesBeyondTheirListsShowNoSelectionAndAreKept)
 {
     stored(1).lookupFile = 9;
     stored(1).lineType[0] = 40;
-    stored(1).lineType[1] = code(LineType::Text);
+    stored(1).lineType[1] = lineCode(LineType::Text);
     stored(1).lookupLink[1] = 90;
     stored(1).inputSource[1] = 7;
     stored(1).indexLine = 30;
@@ -242,8 +241,8 @@ protected:
 TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
 {
     stored(1).lookupFile = 1;
-    stored(1).lineType[4] = code(LineType::Integer);
-    stored(1).lineType[5] = code(LineType::Lookup);
+    stored(1).lineType[4] = lineCode(LineType::Integer);
+    stored(1).lineType[5] = lineCode(LineType::Lookup);
     auto& page = open();
     expectEnabling({FormPageId::RecordList, FormPageId::IndexList, FormPageId::NextList}, false);
     EXPECT_EQ(page.controls().items(typeList(1)).size(), 17U);
@@ -259,12 +258,12 @@ TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
     EXPECT_TRUE(page.isEnabled(linkList(6)));
     EXPECT_EQ(page.controls().items(linkList(6)).size(), 13U);
     page.select(typeList(7), 1);
-    EXPECT_EQ(working(1).lineType[6], code(LineType::Lookup));
+    EXPECT_EQ(working(1).lineType[6], lineCode(LineType::Lookup));
     EXPECT_TRUE(page.isEnabled(linkList(7)));
 
     // Without a lookup file the lower lines become "nil"; with one, line 1 links its key again.
     page.select(FormPageId::LookupList, 0);
-    EXPECT_EQ(working(1).lineType[5], code(LineType::Nil));
+    EXPECT_EQ(working(1).lineType[5], lineCode(LineType::Nil));
     EXPECT_EQ(page.selection(typeList(6)), 0);
     EXPECT_EQ(working(1).lookupLink[0], 0);
     expectEnabling({typeList(6), linkList(6)}, false);
@@ -275,13 +274,13 @@ TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
 TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)
 {
     stored(1).lookupFile = 1;
-    stored(2).lineType[0] = code(LineType::Msqi);
-    stored(2).lineType[2] = code(LineType::Integer);
+    stored(2).lineType[0] = lineCode(LineType::Msqi);
+    stored(2).lineType[2] = lineCode(LineType::Integer);
     auto& page = open();
     page.select(FormPageId::FormList, 1);
     EXPECT_EQ(page.controls().items(typeList(1)).size(), 16U);
     EXPECT_EQ(page.controls().items(typeList(3)).size(), 16U);
-    EXPECT_EQ(working(2).lineType[0], code(LineType::Nil));
+    EXPECT_EQ(working(2).lineType[0], lineCode(LineType::Nil));
     EXPECT_EQ(page.selection(typeList(3)), select(LineType::Integer));
     expectEnabling({typeList(1), FormPageId::RecordList, FormPageId::NextList}, true);
 }
@@ -289,30 +288,30 @@ TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)
 TEST_F(FormPageMsqi, TurningMsqiOnAppliesItAfterThePropertiesAndOnActivation)
 {
     stored(1).msqiEnabled = 0;
-    stored(1).lineType[4] = code(LineType::Integer);
+    stored(1).lineType[4] = lineCode(LineType::Integer);
     auto& page = open();
     working(1).msqiEnabled = 1; // as the form properties dialog writes it
     m_page->formPropertiesClosed();
-    EXPECT_EQ(working(1).lineType[4], code(LineType::Nil));
-    EXPECT_EQ(working(1).lineType[1], code(LineType::Msqi));
+    EXPECT_EQ(working(1).lineType[4], lineCode(LineType::Nil));
+    EXPECT_EQ(working(1).lineType[1], lineCode(LineType::Msqi));
     EXPECT_FALSE(page.isEnabled(FormPageId::RecordList));
 
     page.select(FormPageId::FormList, 1);
     working(2).msqiEnabled = 1;
     page.setActive();
-    EXPECT_EQ(working(2).lineType[0], code(LineType::Text));
+    EXPECT_EQ(working(2).lineType[0], lineCode(LineType::Text));
 }
 
 TEST_F(FormPageTest, ResetRestoresTheCurrentFormWithoutAsking)
 {
-    stored(3).lineType[0] = code(LineType::Text);
+    stored(3).lineType[0] = lineCode(LineType::Text);
     stored(3).prompt[0].assign("Qty");
     stored(3).escTarget = 22;
     auto& page = open();
     page.select(FormPageId::FormList, 2);
     m_page->workingCopy().showInputMark.set(2, 0, true);
     page.click(FormPageId::ResetButton);
-    EXPECT_EQ(working(3).lineType[0], code(LineType::Nil));
+    EXPECT_EQ(working(3).lineType[0], lineCode(LineType::Nil));
     EXPECT_TRUE(working(3).prompt[0].isEmpty());
     EXPECT_EQ(working(3).escTarget, 0);
     EXPECT_EQ(working(3).nextTarget, 3);
@@ -326,7 +325,7 @@ TEST_F(FormPageTest, ResetRestoresTheCurrentFormWithoutAsking)
 TEST_F(FormPageTest, SwitchingTheRfidReaderCorrectsEveryFormAndRefillsTheSourceLists)
 {
     m_project->device.readerType = 11;
-    stored(1).lineType[0] = code(LineType::Text);
+    stored(1).lineType[0] = lineCode(LineType::Text);
     stored(1).inputSource[0] = 3;
     stored(7).inputSource[4] = 4;
     auto& page = open();
@@ -378,7 +377,7 @@ TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3ForLinksAndLengths)
     stored(1).lookupFile = 2;
     stored(1).msqiEnabled = 1;
     stored(2).lookupFile = 2;
-    stored(2).lineType[0] = code(LineType::Lookup);
+    stored(2).lineType[0] = lineCode(LineType::Lookup);
     stored(2).lookupLink[0] = 2;
     auto& page = open();
     EXPECT_EQ(working(1).lookupLink[0], 0); // block 3: file 2 has no fields
@@ -395,7 +394,7 @@ TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3ForLinksAndLengths)
 
 TEST_F(FormPageTest, MoreButtonMakesItsLineCurrentAndOpensNothingYet)
 {
-    stored(1).lineType[3] = code(LineType::Text);
+    stored(1).lineType[3] = lineCode(LineType::Text);
     auto& page = open();
     page.click(moreButton(4));
     EXPECT_EQ(m_page->currentLine(), 3);

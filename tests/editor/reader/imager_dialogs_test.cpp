@@ -308,8 +308,8 @@ TEST(BarcodePageButtons, EachImagerButtonOpensItsDialogAndNoOther)
         {13, 510, "CODE39_2DDLG"},
         {3, 521, nullptr},
         {3, 506, nullptr},
-        {1, 501, nullptr},
-        {2, 510, nullptr},
+        {1, 511, nullptr},
+        {2, 511, nullptr},
     };
     std::set<std::string_view> opened;
     for (const Row& row : rows) {
