@@ -61,18 +61,6 @@ protected:
     ui::testing::ScriptedHost host;
 };
 
-TEST_F(DialogViewTest, BuildsEveryControlFromTheTemplate)
-{
-    const DialogView view(ui::sample::sampleTemplate(), model, host);
-    EXPECT_EQ(view.windowTitle(), QStringLiteral("Sample"));
-    EXPECT_EQ(widget<QLabel>(view, SampleId::TitleLabel)->text(), QStringLiteral("Length :"));
-    EXPECT_EQ(widget<QCheckBox>(view, SampleId::LimitCheck)->text(), QStringLiteral("Limit"));
-    EXPECT_EQ(widget<QComboBox>(view, SampleId::ModeList)->count(), 2);
-    EXPECT_EQ(widget<QLineEdit>(view, SampleId::LengthEdit)->text(), QStringLiteral("10"));
-    EXPECT_TRUE(widget<QRadioButton>(view, SampleId::FixedRadio)->isChecked());
-    EXPECT_TRUE(widget<QPushButton>(view, ui::OkButton)->isDefault());
-}
-
 TEST_F(DialogViewTest, LaysOutInDialogUnitsOfTheDialogFont)
 {
     const DialogView view(ui::sample::sampleTemplate(), model, host);

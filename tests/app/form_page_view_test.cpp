@@ -40,17 +40,6 @@ protected:
     DialogView m_view{resources::formPageTemplate(), m_page, m_host};
 };
 
-TEST_F(FormPageView, RendersTheGridAndTheFormLists)
-{
-    const QImage image = renderDialog(resources::formPageTemplate(), m_page, m_host);
-    EXPECT_FALSE(image.isNull());
-    EXPECT_GT(image.width(), 400);
-    EXPECT_EQ(widget<QComboBox>(FormPageId::FormList)->currentText(), QStringLiteral("form  1"));
-    EXPECT_EQ(widget<QComboBox>(resources::typeList(12))->count(), 16);
-    EXPECT_EQ(widget<QLabel>(FormPageId::LinkHeader)->text(), QStringLiteral("Variables"));
-    EXPECT_EQ(widget<QPushButton>(resources::moreButton(1))->text(), QStringLiteral("more..."));
-}
-
 TEST_F(FormPageView, TypeChosenInTheComboBoxEnablesTheLineWidgets)
 {
     QComboBox* types = widget<QComboBox>(resources::typeList(1));

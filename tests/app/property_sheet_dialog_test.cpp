@@ -66,20 +66,6 @@ TEST_F(PropertySheetDialogTest, ShowsFiveTitledTabsAndTheCaption)
     EXPECT_EQ(sheet.pageView(MenuTab), nullptr) << "pages are built when first shown";
 }
 
-TEST_F(PropertySheetDialogTest, MenuPageRendersEveryControlOfItsTemplate)
-{
-    PropertySheetDialog sheet(session());
-    sheet.tabs().setCurrentIndex(MenuTab);
-    DialogView* view = sheet.pageView(MenuTab);
-    ASSERT_NE(view, nullptr);
-    for (const ui::ControlTemplate& control : resources::menuPageTemplate().controls) {
-        QWidget* widget = view->widgetFor(control.id);
-        ASSERT_NE(widget, nullptr) << control.id.value();
-        EXPECT_FALSE(widget->isHidden()) << control.id.value();
-        EXPECT_TRUE(view->rect().contains(widget->geometry().topLeft())) << control.id.value();
-    }
-}
-
 TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
 {
     for (const bool isAccepted : {false, true}) {

@@ -92,21 +92,6 @@ TEST(CommandErrors, RejectedJsonNamesFileAndPlaceAndWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(folder.file("o.Q72")));
 }
 
-TEST(CommandErrors, ExportThenImportGivesTheFileBackThroughTheDisk)
-{
-    const testing::ScratchFolder folder;
-    for (const char* version : testing::AllVersions) {
-        SCOPED_TRACE(version);
-        const auto image = testing::randomImage(version, 11);
-        const auto in = folder.write("in.Q72", image);
-        const Outcome exported = exportTo(in, folder.file("m.json"));
-        ASSERT_EQ(exported.status, 0) << exported.err;
-        const Outcome imported = import(folder.file("m.json"), folder.file("back.Q72"));
-        ASSERT_EQ(imported.status, 0) << imported.err;
-        EXPECT_EQ(testing::readAll(folder.file("back.Q72")), image);
-    }
-}
-
 TEST(CommandErrors, ExportIgnoresBytesBehindTheLayout)
 {
     const testing::ScratchFolder folder;

@@ -52,15 +52,6 @@ TEST(UpgradeCommand, EveryOlderVersionBecomesTheDesignersSave)
     }
 }
 
-TEST(UpgradeCommand, AdoptsTheModelTheProjectWasSavedFor)
-{
-    const testing::ScratchFolder folder;
-    const auto in = folder.write("ppc.Q72", newImage(project::Model::Q720PPC));
-    ASSERT_EQ(upgrade(in, folder.file("out.Q72"), project::Model::Q720CE).status, 0);
-    const auto upgraded = testing::readAll(folder.file("out.Q72"));
-    EXPECT_EQ(upgraded[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)], 1);
-}
-
 TEST(UpgradeCommand, RejectedInputLeavesTheOutputAlone)
 {
     const testing::ScratchFolder folder;

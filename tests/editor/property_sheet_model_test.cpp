@@ -259,23 +259,5 @@ TEST_F(PropertySheetModelTest, FormPageSeesTheLookupWorkingCopyAfterAPageSwitch)
     EXPECT_EQ(m_project->form(1).lookupLink[0], 4);
 }
 
-TEST_F(PropertySheetModelTest, CancelAfterEditingFormsAndMenusChangesNothing)
-{
-    const auto before = *m_project;
-    auto editor = sheet();
-    forms::FormPage& forms = formPage(editor);
-    forms.select(resources::typeList(1), 1);
-    forms.select(resources::FormPageId::FormList, 8);
-    forms.select(resources::FormPageId::RecordList, 3);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Menu)));
-    ui::DialogModel& menuPage = *editor.pageModel(SheetPage::Menu);
-    menuPage.edit(resources::itemNameEdit(1), "Lost");
-    menuPage.click(resources::MenuId::SaveCaptionCheck);
-    menuPage.click(resources::MenuId::ResetButton);
-    editor.cancel();
-    EXPECT_EQ(std::memcmp(m_project.get(), &before, sizeof before), 0);
-    EXPECT_FALSE(m_isModified);
-}
-
 } // namespace
 } // namespace editor

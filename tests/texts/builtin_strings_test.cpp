@@ -33,12 +33,5 @@ TEST(BuiltinStrings, ProgramTextsFitTheLookupBufferUnpadded)
     EXPECT_EQ(builtinString(sid(31)), "&New\tCtrl+N");
 }
 
-TEST(BuiltinStrings, UnknownIdGivesEmptyText)
-{
-    EXPECT_TRUE(builtinString(sid(1308)).empty());
-    EXPECT_FALSE(hasBuiltinString(sid(1308)));
-    EXPECT_TRUE(BuiltinTextSource{}.text(sid(3004)).empty());
-}
-
 }  // namespace
 }  // namespace texts

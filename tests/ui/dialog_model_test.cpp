@@ -31,23 +31,6 @@ protected:
     DialogHarness dialog{sample::sampleTemplate(), SampleModel(record)};
 };
 
-TEST_F(DialogModelTest, ShowsTheRecordWhenOpened)
-{
-    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "10");
-    EXPECT_EQ(dialog.selection(SampleId::ModeList), 0);
-    EXPECT_TRUE(dialog.isChecked(SampleId::FixedRadio));
-    EXPECT_EQ(dialog.controls().items(SampleId::ModeList), (std::vector<std::string>{"Error", "Warning"}));
-}
-
-TEST_F(DialogModelTest, CheckBoxIsInvertedByTheModelOnAClick)
-{
-    dialog.click(SampleId::LimitCheck);
-    EXPECT_FALSE(dialog.isChecked(SampleId::LimitCheck));
-    EXPECT_FALSE(dialog.isEnabled(SampleId::LengthEdit));
-    dialog.click(SampleId::LimitCheck);
-    EXPECT_TRUE(dialog.isChecked(SampleId::LimitCheck));
-}
-
 TEST(DialogModel, TypedTextIsCorrectedAsTheUserTypes)
 {
     struct Case
@@ -57,8 +40,6 @@ TEST(DialogModel, TypedTextIsCorrectedAsTheUserTypes)
         const char* shown;
     };
     static constexpr Case cases[] = {
-        {SampleId::LengthEdit, "30", "30"},        // inside 5..99
-        {SampleId::LengthEdit, "3", "3"},          // below the range: left for later
         {SampleId::DelimiterEdit, "300", "255"},   // above the range: the upper bound at once
         {SampleId::LengthEdit, "07", "7"},         // leading zeros go
         {SampleId::LengthEdit, "a1b2", "12"},      // a digits-only box drops the rest
@@ -70,21 +51,6 @@ TEST(DialogModel, TypedTextIsCorrectedAsTheUserTypes)
         DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
         dialog.type(c.edit, c.typed);
         EXPECT_EQ(dialog.text(c.edit), c.shown);
-    }
-}
-
-TEST(DialogModel, TextThatIsNotAValidNumberFallsBackWhenEditingFinishes)
-{
-    // What the box shows until editing finishes: a digits-only box drops letters at once.
-    const std::pair<const char*, const char*> cases[] = {{"0", "0"}, {"", ""}, {"3", "3"}, {"abc", ""}};
-    for (const auto& [typed, shown] : cases) {
-        SCOPED_TRACE(typed);
-        SampleRecord record = limitedRecord();
-        DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-        dialog.paste(SampleId::LengthEdit, typed);
-        EXPECT_EQ(dialog.text(SampleId::LengthEdit), shown);
-        dialog.finishEditing(SampleId::LengthEdit);
-        EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
     }
 }
 
@@ -196,43 +162,6 @@ TEST(DialogModel, UnopenedPageAppliesNothing)
     SampleModel model(record);
     EXPECT_TRUE(model.apply());
     EXPECT_FALSE(model.isOpen());
-}
-
-class ParentModel final : public DialogModel
-{
-public:
-    DialogResult childResult = DialogResult::Cancel;
-    SampleRecord childRecord = limitedRecord();
-
-private:
-    void onClick(ControlId id) override
-    {
-        if (id == sample::SampleId::ResetButton) {
-            SampleModel child(childRecord);
-            childResult = host().runDialog(sample::sampleTemplate(), child);
-        }
-    }
-};
-
-TEST(ScriptedHost, RunsScriptedChildDialogs)
-{
-    DialogHarness dialog(sample::sampleTemplate(), ParentModel());
-    dialog.host().onDialog("SAMPLEDLG", [](DialogHarness& child) {
-        child.type(SampleId::LengthEdit, "42");
-        return child.ok() ? DialogResult::Ok : DialogResult::Cancel;
-    });
-    dialog.click(SampleId::ResetButton);
-    const auto& parent = dialog.modelAs<ParentModel>();
-    EXPECT_EQ(parent.childResult, DialogResult::Ok);
-    EXPECT_EQ(parent.childRecord.length, 42);
-    EXPECT_EQ(dialog.host().dialogsRun, (std::vector<std::string>{"SAMPLEDLG"}));
-}
-
-TEST(ScriptedHost, UnscriptedChildDialogsAreCancelled)
-{
-    DialogHarness dialog(sample::sampleTemplate(), ParentModel());
-    dialog.click(SampleId::ResetButton);
-    EXPECT_EQ(dialog.modelAs<ParentModel>().childResult, DialogResult::Cancel);
 }
 
 } // namespace

@@ -6,8 +6,6 @@
 namespace ui {
 namespace {
 
-const NumericEditSpec fiveToNinetyNine = NumericEditSpec::range(5, 99);
-
 TEST(NumericEdit, ParsesOnlyPlainDigits)
 {
     EXPECT_EQ(parseUnsigned("042"), 42);
@@ -16,37 +14,43 @@ TEST(NumericEdit, ParsesOnlyPlainDigits)
     }
 }
 
-TEST(NumericEdit, TypingClampsAboveTheRangeDropsLeadingZerosAndLeavesTheRestForLater)
+// The whole numeric-edit convention: what typing shows at once, and what finishing the edit
+// leaves (the lower bound for a number below it, the fallback or the lower bound for text that
+// is not a number, the last accepted text for a refused value).
+TEST(NumericEdit, TypingAndFinishingFollowTheConvention)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"30", "30"}, {"3", "3"},   {"150", "99"}, {"99999999999999999999", "99"}, {"07", "7"},
-        {"00", "0"},  {"0", "0"},   {"", ""},      {"ab", "ab"},
-    };
-    for (const auto& [typed, shown] : cases) {
-        EXPECT_EQ(correctWhileTyping(typed, fiveToNinetyNine), shown) << "typed \"" << typed << '"';
-    }
-}
-
-TEST(NumericEdit, FinishingAppliesTheLowerBoundOrTheFallback)
-{
-    for (const char* typed : {"0", "", "abc"}) {
-        EXPECT_EQ(correctWhenFinished(typed, "10", fiveToNinetyNine).text, "5") << "typed \"" << typed << '"';
-    }
-    EXPECT_EQ(correctWhenFinished("30", "10", fiveToNinetyNine).text, "30");
-
-    // A given fallback stands only for text that is not a number.
-    const NumericEditSpec spec = NumericEditSpec::range(2, 99).withFallback(1);
-    EXPECT_EQ(correctWhenFinished("x", "", spec).text, "1");
-    EXPECT_EQ(correctWhenFinished("0", "", spec).text, "2");
-}
-
-TEST(NumericEdit, FinishingARefusedValueBringsBackTheLastAcceptedText)
-{
+    const NumericEditSpec fiveToNinetyNine = NumericEditSpec::range(5, 99);
+    const NumericEditSpec withFallback = NumericEditSpec::range(2, 99).withFallback(1);
     const NumericEditSpec delimiter = NumericEditSpec::range(0, 255).refusing([](int v) { return v == 13; });
-    const FinishedEdit finished = correctWhenFinished("13", "44", delimiter);
-    EXPECT_TRUE(finished.isRefused);
-    EXPECT_EQ(finished.text, "44");
-    EXPECT_FALSE(correctWhenFinished("14", "44", delimiter).isRefused);
+    const struct
+    {
+        const NumericEditSpec& spec;
+        const char* typed;
+        const char* shownWhileTyping;
+        const char* shownWhenFinished;
+        bool isRefused;
+    } cases[] = {
+        {fiveToNinetyNine, "30", "30", "30", false},
+        {fiveToNinetyNine, "3", "3", "5", false},
+        {fiveToNinetyNine, "150", "99", "99", false},
+        {fiveToNinetyNine, "99999999999999999999", "99", "99", false},
+        {fiveToNinetyNine, "07", "7", "7", false},
+        {fiveToNinetyNine, "00", "0", "5", false},
+        {fiveToNinetyNine, "0", "0", "5", false},
+        {fiveToNinetyNine, "", "", "5", false},
+        {fiveToNinetyNine, "ab", "ab", "5", false},
+        {withFallback, "x", "x", "1", false},  // a fallback stands only for text that is not a number
+        {withFallback, "0", "0", "2", false},
+        {delimiter, "13", "13", "44", true},
+        {delimiter, "14", "14", "14", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("typed \"") + c.typed + '"');
+        EXPECT_EQ(correctWhileTyping(c.typed, c.spec), c.shownWhileTyping);
+        const FinishedEdit finished = correctWhenFinished(c.typed, "44", c.spec);
+        EXPECT_EQ(finished.text, c.shownWhenFinished);
+        EXPECT_EQ(finished.isRefused, c.isRefused);
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A small dialog used by the dialog-layer tests, and the worked example of how a dialog model
-// is written over src/ui/.
+// A small dialog used by the dialog-layer tests. Dialogs that edit record fields are written on
+// the parameter-dialog engine instead (docs/parameter-dialogs.md).
 #pragma once
 
 #include <cstdint>

@@ -118,11 +118,5 @@ TEST(DropRfidInputSources, RfidAndAllBecomeBothOnEveryForm)
     EXPECT_EQ(forms[5].inputSource[4], 9);
 }
 
-TEST(IsRfidReaderOn, ReaderTypesFrom10CarryTheRfidReader)
-{
-    EXPECT_FALSE(isRfidReaderOn(9));
-    EXPECT_TRUE(isRfidReaderOn(10));
-}
-
 } // namespace
 } // namespace editor::forms

@@ -191,20 +191,6 @@ TEST_F(FormPageTest, TypeChangesResetPropertiesOnlyWhereTheRulesSayAndSetTheLine
     EXPECT_FALSE(page.isEnabled(promptEdit(1)));
 }
 
-TEST_F(FormPageTest, SignedFieldLinkFoldsWhenTheLineBecomesText)
-{
-    stored(1).lookupFile = 1;
-    stored(1).lineType[0] = lineCode(LineType::Integer);
-    stored(1).lookupLink[0] = 27;
-    auto& page = open();
-    EXPECT_EQ(page.selection(linkList(1)), 27);
-    EXPECT_EQ(page.controls().items(linkList(1)).size(), 37U);
-    page.select(typeList(1), select(LineType::Text));
-    EXPECT_EQ(working(1).lookupLink[0], 3);
-    EXPECT_EQ(page.selection(linkList(1)), 3);
-    EXPECT_EQ(page.controls().items(linkList(1))[3], "field 3");
-}
-
 TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
 {
     stored(1).lookupFile = 2;
@@ -283,16 +269,6 @@ TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
     expectEnabling({typeList(6), linkList(6)}, false);
     page.select(FormPageId::LookupList, 1);
     EXPECT_EQ(working(1).lookupLink[0], 3);
-}
-
-TEST_F(FormPageMsqi, WithoutALookupFileLowerLinesAreLockedAndLine2ReadsEverySource)
-{
-    m_project->device.readerType = 13;
-    stored(1).lineType[4] = lineCode(LineType::Lookup);
-    open();
-    EXPECT_EQ(working(1).lineType[4], lineCode(LineType::Nil));
-    expectEnabling({typeList(5), linkList(2)}, false);
-    EXPECT_EQ(working(1).inputSource[1], 4);
 }
 
 TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)

@@ -358,26 +358,6 @@ TEST_F(DesignerTest, CancelledOrFailedSaveAsKeepsTheFlagAndThePath)
     EXPECT_EQ(designer.currentFile(), path("a.Q72"));
 }
 
-TEST_F(DesignerTest, RecentListKeepsFourMostRecentFirst)
-{
-    designer.startUp();
-    for (const char* name : {"1", "2", "3", "4", "5"}) {
-        host.filesToSave.push_back(path(name));
-        ASSERT_TRUE(designer.saveAs());
-    }
-    const std::vector<std::string> expected = {path("5.Q72"), path("4.Q72"), path("3.Q72"), path("2.Q72")};
-    EXPECT_EQ(designer.preferences().recentFiles, expected);
-    EXPECT_EQ(preferencesOnDisk().recentFiles, expected);
-
-    // Opening entry 3 moves it up without changing the count.
-    EXPECT_TRUE(designer.openRecent(2));
-    EXPECT_EQ(designer.preferences().recentFiles,
-              (std::vector<std::string>{path("3.Q72"), path("5.Q72"), path("4.Q72"), path("2.Q72")}));
-    const auto menu = designer.popupMenu();
-    EXPECT_EQ(menu[8].command, 90);
-    EXPECT_EQ(menu[8].label, texts::recentFileMenuLabel(1, path("3.Q72")));
-}
-
 TEST_F(DesignerTest, RecentFileCommandAfterNoOpensTheFileAndTheEditor)
 {
     const std::string file = startWithOpenFile("RECENT");
@@ -441,18 +421,6 @@ TEST_F(DesignerTest, FileFromTheDesktopReplacesTheLastFileAndOpensAsARecentFileD
         EXPECT_EQ(fresh.preferences().recentFiles.front(), row.isOpened ? row.file : last);
         EXPECT_EQ(host.hasWarned(2601, 2801), row.isWarned);
     }
-}
-
-TEST_F(DesignerTest, ReadingAProjectOfTheOtherModelAdoptsItAndRepaints)
-{
-    designer.startUp();
-    const std::string file = projectFile("ppc.Q72", project::Model::Q720PPC);
-    host.filesToOpen.push_back(file);
-    const int repaintsBefore = view.repaints;
-    ASSERT_TRUE(designer.open());
-    EXPECT_EQ(designer.model(), project::Model::Q720PPC);
-    EXPECT_EQ(preferencesOnDisk().model, project::Model::Q720PPC);
-    EXPECT_GT(view.repaints, repaintsBefore);
 }
 
 TEST_F(DesignerTest, PreferencesOkWithoutLanguageChangeKeepsTheProjectTexts)

@@ -49,12 +49,6 @@ TEST(PopupMenu, RecentFilesUpToFourFollowPreferencesWithTheirOwnSeparator)
     EXPECT_EQ(menu[12].label, "E&xit\tAlt+F4");
 }
 
-TEST(PopupMenu, AmpersandInAPathIsShownNotTakenAsMnemonic)
-{
-    const auto menu = buildPopupMenu(texts::BuiltinTextSource(), {"/R&D/x.Q72"});
-    EXPECT_EQ(menu[8].label, "&1:  /R&&D/x.Q72");
-}
-
 TEST(PopupMenu, LanguageRelabelsOnlyTheItemsItNames)
 {
     PartialLanguage language;
@@ -65,14 +59,6 @@ TEST(PopupMenu, LanguageRelabelsOnlyTheItemsItNames)
     EXPECT_EQ(menu[1].label, "&Open...\tCtrl+O");
     EXPECT_EQ(menu[9].label, "&Beenden");
     EXPECT_EQ(menu[9].command, 38);
-}
-
-TEST(PopupMenu, RecentFileCommandsMapToListPositions)
-{
-    EXPECT_EQ(commandValue(recentFileCommand(3)), 93);
-    EXPECT_TRUE(isRecentFileCommand(99));
-    EXPECT_FALSE(isRecentFileCommand(38));
-    EXPECT_FALSE(isRecentFileCommand(100));
 }
 
 }  // namespace
