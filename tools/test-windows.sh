@@ -89,12 +89,12 @@ same template.lng
 # that version's size (which `info` names for a file that holds only the magic).
 for version in Q720-1.00 Q720-1.01 Q720-1.02 Q720-1.05 Q720-1.09 Q720-1.11 Q720-1.12 Q720-1.13 Q720-1.14; do
   printf '%s\0' "$version" >"$work/probe.Q72"
-  size=$("$linux_cli" info "$work/probe.Q72" 2>&1 | sed -n 's/.* of \([0-9]*\) bytes.*/\1/p' | head -n 1)
+  size=$({ "$linux_cli" info "$work/probe.Q72" 2>&1 || true; } | sed -n 's/.* of \([0-9]*\) bytes.*/\1/p' | head -n 1)
   if [ -z "$size" ]; then
     size=$(stat -c %s "$work/linux/new-Q720CE.Q72")
   fi
   for side in linux windows; do
-    { printf '%s\0' "$version"; tail -c +11 "$work/linux/new-Q720PPC-language.Q72" | head -c $((size - 10)); } \
+    { printf '%s\0' "$version"; head -c "$size" "$work/linux/new-Q720PPC-language.Q72" | tail -c +11; } \
       >"$work/$side/old-$version.Q72"
   done
   both "upgrade-$version" upgrade "@/old-$version.Q72" "@/upgraded-$version.Q72" --language "@/lang.lng"

@@ -721,6 +721,7 @@ void useBinaryStandardOutput()
 {
 #if defined(_WIN32)
     ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
     ::SetConsoleOutputCP(CP_UTF8);
 #endif
 }

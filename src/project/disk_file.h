@@ -74,8 +74,8 @@ struct BatchFile
 // code page cannot spell arrive whole.
 [[nodiscard]] std::vector<std::string> utf8Arguments(int argc, char** argv);
 
-// Makes standard output pass bytes as they are (no CR added before LF on Windows), so that a
-// file written there equals one written with -o, and lets a Windows console show UTF-8.
+// Makes standard output and error pass bytes as they are (no CR added before LF on Windows), so
+// that a file written there equals one written with -o, and lets a Windows console show UTF-8.
 void useBinaryStandardOutput();
 
 }  // namespace project
