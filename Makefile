@@ -5,6 +5,8 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# The Windows cross build (MinGW-w64) of the headless layers, their tests and the CLI.
+WINDOWS_DIR ?= build-windows
 # Sanitizer build of the headless tests and the libFuzzer build, each in its own folder.
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
@@ -12,7 +14,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 15
 HEADLESS_FLAGS = -DFORMWRIGHT_BUILD_APP=OFF -DFORMWRIGHT_BUILD_BENCH=OFF
 
-.PHONY: all deps configure build run test test-only test-unit test-asan fuzz fuzz-smoke fuzz-build bench screenshots package install clean
+.PHONY: all deps configure build run test test-only test-unit test-asan test-windows fuzz fuzz-smoke fuzz-build bench screenshots package install clean
 
 all: build
 
@@ -41,6 +43,16 @@ test-asan: deps
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The headless layers, their tests and formwright-cli cross-built for Windows; the tests run
+# under Wine and the CLI's outputs must equal the Linux build's byte for byte.
+test-windows: configure
+	@./tools/install-windows-deps.sh
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-cli
+	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(HEADLESS_FLAGS) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	./tools/test-windows.sh $(WINDOWS_DIR) $(BUILD_DIR)/src/cli/formwright-cli
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" \
@@ -78,4 +90,4 @@ install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/project_labels.h"
 #include "cli/field_maps.h"
+#include "project/disk_file.h"
 #include "project/derivation.h"
 #include "project/file_format.h"
 
@@ -267,7 +268,7 @@ int checkOne(const std::filesystem::path& input, const std::string& linePrefix, 
         return ExitFailure;
     }
     if (image.totalBytes != image.layoutBytes) {
-        out << input.string() << " (file): wrong size for version " << image.magic.printable() << ": "
+        out << project::utf8Of(input) << " (file): wrong size for version " << image.magic.printable() << ": "
             << image.totalBytes << " bytes, expected " << image.layoutBytes << '\n';
         if (image.isTruncated) {
             return ExitFindings;
@@ -304,7 +305,7 @@ int runCheck(std::span<const std::filesystem::path> inputs, std::ostream& out, s
     // A failure (2) outweighs findings (1).
     int status = ExitSuccess;
     for (const std::filesystem::path& input : inputs) {
-        status = std::max(status, checkOne(input, input.string() + ": ", out, err));
+        status = std::max(status, checkOne(input, project::utf8Of(input) + ": ", out, err));
     }
     return status;
 }

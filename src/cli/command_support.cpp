@@ -37,7 +37,7 @@ InputImage readProjectImage(const std::filesystem::path& path)
 
 void reportError(std::ostream& err, const std::filesystem::path& path, const std::string& reason)
 {
-    err << path.string() << ": " << reason << '\n';
+    err << project::utf8Of(path) << ": " << reason << '\n';
 }
 
 std::optional<project::Model> parseModel(const std::string& name)

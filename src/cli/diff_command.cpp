@@ -8,6 +8,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/project_labels.h"
+#include "project/disk_file.h"
 #include "project/field_map.h"
 #include "project/file_format.h"
 #include "project/text_tables.h"
@@ -366,7 +367,7 @@ int runDiff(const DiffOptions& options, std::ostream& out, std::ostream& err)
                 return ExitFailure;
             }
             inputs[i].bytes = std::move(upgraded.image);
-            header += (header.empty() ? "" : "; ") + paths[i]->string() + " is version " + magics[i].printable() +
+            header += (header.empty() ? "" : "; ") + project::utf8Of(*paths[i]) + " is version " + magics[i].printable() +
                       ": compared as the designer upgrades it to " + project::Version::Current.printable() +
                       " (model " + modelName(model) + ")";
         }

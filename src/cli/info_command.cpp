@@ -7,6 +7,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/project_labels.h"
+#include "project/disk_file.h"
 #include "project/file_format.h"
 
 namespace cli {
@@ -105,7 +106,7 @@ int runInfo(const std::filesystem::path& input, std::ostream& out, std::ostream&
         return ExitFailure;
     }
     const Byte stamp = p->device.modelStamp;
-    out << "file: " << input.string() << '\n'
+    out << "file: " << project::utf8Of(input) << '\n'
         << "version: " << image.magic.printable() << '\n'
         << "size: " << image.totalBytes << " bytes (layout " << image.layoutBytes << ")\n"
         << "model: " << (stamp <= 1 ? modelName(static_cast<project::Model>(stamp)) : "unknown")

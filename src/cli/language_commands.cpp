@@ -39,7 +39,7 @@ int runLanguageCheck(const std::filesystem::path& input, std::ostream& out, std:
     }
     const std::vector<texts::LanguageFinding> findings = texts::checkLanguageFile(file.bytes);
     for (const texts::LanguageFinding& finding : findings) {
-        out << input.string() << ':' << finding.line << ": " << finding.message << '\n';
+        out << project::utf8Of(input) << ':' << finding.line << ": " << finding.message << '\n';
     }
     return findings.empty() ? ExitSuccess : ExitFindings;
 }

@@ -29,24 +29,38 @@ void addModelAndLanguage(CLI::App& command, ModelOption& model, std::string& lan
 
 std::optional<std::filesystem::path> optionalPath(const std::string& text)
 {
-    return text.empty() ? std::nullopt : std::optional<std::filesystem::path>(text);
+    return text.empty() ? std::nullopt : std::optional<std::filesystem::path>(project::pathFromUtf8(text));
 }
 
 std::vector<std::filesystem::path> paths(const std::vector<std::string>& texts)
 {
-    return {texts.begin(), texts.end()};
+    std::vector<std::filesystem::path> result;
+    for (const std::string& text : texts) {
+        result.push_back(project::pathFromUtf8(text));
+    }
+    return result;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // Paths come and go as UTF-8 on every system; exports are bytes, not text.
+    project::useBinaryStandardOutput();
+    std::vector<std::string> arguments = project::utf8Arguments(argc, argv);
+    std::vector<char*> argumentPointers;
+    for (std::string& argument : arguments) {
+        argumentPointers.push_back(argument.data());
+    }
+    argumentPointers.push_back(nullptr);
+
     CLI::App app{"formwright-cli: create, upgrade, inspect, check, export and import Q720 project files"};
     app.set_version_flag("--version", std::string("formwright-cli ") + FORMWRIGHT_VERSION);
     app.require_subcommand(1);
 
     cli::NewOptions newOptions;
     ModelOption newModel;
+    std::string newOutput;
     ModelOption upgradeModel;
     std::string newLanguage;
     std::string upgradeLanguage;
@@ -58,7 +72,7 @@ int main(int argc, char** argv)
     std::string exportOutput;
 
     CLI::App* newCommand = app.add_subcommand("new", "write a new project, as the designer saves it after New");
-    newCommand->add_option("OUT", newOptions.output, "project file to write")->required();
+    newCommand->add_option("OUT", newOutput, "project file to write")->required();
     addModelAndLanguage(*newCommand, newModel, newLanguage);
 
     CLI::App* upgradeCommand =
@@ -87,12 +101,14 @@ int main(int argc, char** argv)
     importCommand->add_option("OUT", output, "project file to write")->required();
 
     cli::DiffOptions diffOptions;
+    std::string diffOld;
+    std::string diffNew;
     ModelOption diffModel;
     std::string diffLanguage;
     CLI::App* diffCommand =
         app.add_subcommand("diff", "list the fields in which two project files differ; exit 1 when they differ");
-    diffCommand->add_option("OLD", diffOptions.oldFile, "project file")->required();
-    diffCommand->add_option("NEW", diffOptions.newFile, "project file")->required();
+    diffCommand->add_option("OLD", diffOld, "project file")->required();
+    diffCommand->add_option("NEW", diffNew, "project file")->required();
     diffCommand->add_flag("--json", diffOptions.json, "print the changes as a JSON array");
     diffCommand->add_option("--model", diffModel.name, "model for upgrading an older file; default: the newer file's")
         ->check(CLI::IsMember({"Q720CE", "Q720PPC"}));
@@ -108,7 +124,7 @@ int main(int argc, char** argv)
     languageCheckCommand->add_option("FILE", languageFile, "language file (.lng)")->required();
 
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(arguments.size()), argumentPointers.data());
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? cli::ExitSuccess : cli::ExitFailure;
@@ -117,6 +133,7 @@ int main(int argc, char** argv)
     std::ostream& out = std::cout;
     std::ostream& err = std::cerr;
     if (newCommand->parsed()) {
+        newOptions.output = project::pathFromUtf8(newOutput);
         newOptions.model = *cli::parseModel(newModel.name);
         newOptions.language = optionalPath(newLanguage);
         return cli::runNew(newOptions, out, err);
@@ -132,7 +149,7 @@ int main(int argc, char** argv)
             err << "upgrade: give IN OUT, or --in-place or --output-dir DIR with the files\n";
             return cli::ExitFailure;
         }
-        return cli::runUpgrade({upgradeFiles[0], upgradeFiles[1], model, optionalPath(upgradeLanguage)}, out, err);
+        return cli::runUpgrade({project::pathFromUtf8(upgradeFiles[0]), project::pathFromUtf8(upgradeFiles[1]), model, optionalPath(upgradeLanguage)}, out, err);
     }
     if (infoCommand->parsed()) {
         return cli::runInfo(paths(inputs), out, err);
@@ -144,17 +161,19 @@ int main(int argc, char** argv)
         if (diffCommand->count("--model") > 0) {
             diffOptions.model = cli::parseModel(diffModel.name);
         }
+        diffOptions.oldFile = project::pathFromUtf8(diffOld);
+        diffOptions.newFile = project::pathFromUtf8(diffNew);
         diffOptions.language = optionalPath(diffLanguage);
         return cli::runDiff(diffOptions, out, err);
     }
     if (exportCommand->parsed()) {
-        return cli::runExport({input, optionalPath(exportOutput)}, out, err);
+        return cli::runExport({project::pathFromUtf8(input), optionalPath(exportOutput)}, out, err);
     }
     if (languageTemplateCommand->parsed()) {
-        return cli::runLanguageTemplate(languageFile, out, err);
+        return cli::runLanguageTemplate(project::pathFromUtf8(languageFile), out, err);
     }
     if (languageCheckCommand->parsed()) {
-        return cli::runLanguageCheck(languageFile, out, err);
+        return cli::runLanguageCheck(project::pathFromUtf8(languageFile), out, err);
     }
-    return cli::runImport(input, output, out, err);
+    return cli::runImport(project::pathFromUtf8(input), project::pathFromUtf8(output), out, err);
 }

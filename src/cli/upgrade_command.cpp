@@ -7,6 +7,7 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "project/disk_file.h"
 #include "project/defaults.h"
 #include "project/document_io.h"
 #include "project/file_format.h"
@@ -145,14 +146,14 @@ bool hasCollisions(const UpgradeManyOptions& options, std::ostream& err)
     for (const std::filesystem::path& input : options.inputs) {
         const auto [in, isNewInput] = inputs.emplace(identity(input), &input);
         if (!isNewInput) {
-            reportError(err, input, "named twice (also as " + in->second->string() + ")");
+            reportError(err, input, "named twice (also as " + project::utf8Of(*in->second) + ")");
             found = true;
             continue;
         }
         const std::filesystem::path output = outputOf(options, input);
         const auto [out, isNewOutput] = outputs.emplace(identity(output), &input);
         if (!isNewOutput) {
-            reportError(err, input, "would write " + output.string() + ", as " + out->second->string() + " does");
+            reportError(err, input, "would write " + project::utf8Of(output) + ", as " + project::utf8Of(*out->second) + " does");
             found = true;
         }
     }

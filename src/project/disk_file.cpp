@@ -8,15 +8,18 @@
 #include <system_error>
 #include <map>
 #include <memory>
+#include <string_view>
 #include <thread>
 
 #if defined(_WIN32)
-// The Windows branch provides the section "What the layer asks of the system" below with the
-// same names: CreateFileW/ReadFile/WriteFile, FlushFileBuffers for a file (there is no flush of
-// a whole volume without administrator rights, so FlushesWholeFileSystem is false),
-// MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH for the rename (which
-// makes the folder flush a no-op), and _isatty(_fileno(stderr)).
-#error "the Windows branch of the file layer is not written yet"
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <shellapi.h>
+#include <fcntl.h>
+#include <io.h>
+#include <cstdio>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,6 +29,257 @@
 namespace project {
 namespace {
 
+std::filesystem::path folderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+// Threads that rename besides the caller's, for batches of 64 files or more each.
+constexpr std::size_t RenameHelpers = 7;
+
+#if defined(_WIN32)
+// ---- What the layer asks of the system: Windows. ------------------------------------------
+
+std::string utf8FromWide(std::wstring_view wide)
+{
+    if (wide.empty()) {
+        return {};
+    }
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr,
+                          nullptr);
+    return text;
+}
+
+// The system's own text for an error code, in English where the system has it. The errors that
+// a user meets most get the same words as on the other systems, so messages read alike.
+std::string errorText(DWORD code)
+{
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+        return std::generic_category().message(ENOENT);
+    case ERROR_ACCESS_DENIED:
+        return std::generic_category().message(EACCES);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return "no space left on device";
+    default:
+        break;
+    }
+    wchar_t* buffer = nullptr;
+    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    DWORD length = ::FormatMessageW(flags, nullptr, code, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                                    reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (length == 0) {
+        length = ::FormatMessageW(flags, nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    }
+    if (length == 0 || buffer == nullptr) {
+        return "system error " + std::to_string(code);
+    }
+    std::wstring_view text(buffer, length);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                             text.back() == L'.')) {
+        text.remove_suffix(1);
+    }
+    std::string message = utf8FromWide(text);
+    ::LocalFree(buffer);
+    return message;
+}
+
+std::string systemError() { return errorText(::GetLastError()); }
+
+using NativeHandle = HANDLE;
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(HANDLE handle = INVALID_HANDLE_VALUE) : m_handle(handle) {}
+    ~FileDescriptor()
+    {
+        if (isOpen()) {
+            ::CloseHandle(m_handle);
+        }
+    }
+    FileDescriptor(FileDescriptor&& other) noexcept : m_handle(other.m_handle) { other.m_handle = INVALID_HANDLE_VALUE; }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
+
+    [[nodiscard]] HANDLE get() const { return m_handle; }
+    [[nodiscard]] bool isOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    bool close()
+    {
+        const HANDLE handle = m_handle;
+        m_handle = INVALID_HANDLE_VALUE;
+        return ::CloseHandle(handle) != 0;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+// There is no flush of a whole volume without administrator rights: every file is flushed.
+constexpr bool FlushesWholeFileSystem = false;
+using FileSystemId = DWORD;
+
+// A name nobody else picks: the process, the clock and a counter, mixed.
+std::wstring uniqueSuffix()
+{
+    static std::atomic<std::uint64_t> counter{0};
+    std::uint64_t x = (static_cast<std::uint64_t>(::GetCurrentProcessId()) << 32) ^ ::GetTickCount64() ^
+                      (counter++ * 0x9E3779B97F4A7C15ULL);
+    x ^= x >> 30;
+    x *= 0xBF58476D1CE4E5B9ULL;
+    x ^= x >> 27;
+    x *= 0x94D049BB133111EBULL;
+    x ^= x >> 31;
+    static constexpr wchar_t Digits[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
+    std::wstring suffix;
+    for (int i = 0; i < 6; ++i) {
+        suffix += Digits[x % 36];
+        x /= 36;
+    }
+    return suffix;
+}
+
+// Creates ".<name>.XXXXXX" beside `target` (binary, exclusive); a long name is cut so that the
+// temporary name still fits in a folder entry (255 UTF-16 units).
+FileDescriptor createTempBeside(const std::filesystem::path& target, std::filesystem::path& tempPath)
+{
+    constexpr std::size_t MaxNameUnits = 255;
+    constexpr std::size_t AddedUnits = 8;
+    std::wstring name = target.filename().wstring();
+    if (name.size() > MaxNameUnits - AddedUnits) {
+        name.resize(MaxNameUnits - AddedUnits);
+        if (!name.empty() && name.back() >= 0xD800 && name.back() <= 0xDBFF) {
+            name.pop_back();  // never half a character
+        }
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = folderOf(target) / (L"." + name + L"." + uniqueSuffix());
+        const HANDLE handle = ::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) {
+            return FileDescriptor(handle);
+        }
+    }
+    return FileDescriptor();
+}
+
+// Writes all of `bytes`; `budget` is what WriteFaults still allows and is counted down.
+bool writeAll(HANDLE handle, std::span<const std::uint8_t> bytes, std::size_t& budget, std::string& error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t chunk = std::min({bytes.size() - done, budget, std::size_t{1} << 30});
+        if (chunk == 0) {
+            error = "no space left on device";
+            return false;
+        }
+        DWORD n = 0;
+        if (::WriteFile(handle, bytes.data() + done, static_cast<DWORD>(chunk), &n, nullptr) == 0) {
+            error = systemError();
+            return false;
+        }
+        done += n;
+        budget -= n;
+    }
+    return true;
+}
+
+// A new file takes the folder's default access list; the rename keeps the temporary's.
+class Permissions
+{
+public:
+    void apply(HANDLE, const std::filesystem::path&) const {}
+};
+
+bool flushFile(HANDLE handle, std::string& error)
+{
+    if (::FlushFileBuffers(handle) == 0) {
+        error = systemError();
+        return false;
+    }
+    return true;
+}
+
+FileSystemId fileSystemOf(HANDLE) { return 0; }
+
+FileDescriptor openFolder(const std::filesystem::path&) { return FileDescriptor(); }
+
+bool flushFileSystem(const FileDescriptor&, std::string& error)
+{
+    error = "cannot flush a whole file system here";
+    return false;
+}
+
+// The renames are written through (MOVEFILE_WRITE_THROUGH): nothing is left to flush.
+bool flushFolder(const std::filesystem::path&, std::string&) { return true; }
+
+bool isFolder(const std::filesystem::path& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool renameOver(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& error)
+{
+    if (isFolder(target)) {
+        error = std::generic_category().message(EISDIR);  // as rename() says elsewhere
+        return false;
+    }
+    if (::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+        error = systemError();
+        return false;
+    }
+    return true;
+}
+
+void removeFile(const std::filesystem::path& path) { ::DeleteFileW(path.c_str()); }
+
+bool isTerminalStandardError() { return ::_isatty(::_fileno(stderr)) != 0; }
+
+// Opens for reading; others may read, write, rename or delete the file meanwhile. A folder
+// opens too (and is then refused as not a regular file, as elsewhere).
+FileDescriptor openForReading(const std::filesystem::path& path)
+{
+    return FileDescriptor(::CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// The size of the open regular file, or false with the reason.
+bool regularFileSize(const FileDescriptor& fd, std::uintmax_t& size, std::string& error)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileInformationByHandle(fd.get(), &info) == 0) {
+        error = systemError();
+        return false;
+    }
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || ::GetFileType(fd.get()) != FILE_TYPE_DISK) {
+        error = "not a regular file";
+        return false;
+    }
+    size = (static_cast<std::uintmax_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    return true;
+}
+
+// Reads up to `count` bytes; the number read, 0 at the end, -1 on an error.
+std::ptrdiff_t readSome(const FileDescriptor& fd, std::uint8_t* data, std::size_t count)
+{
+    DWORD n = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min(count, std::size_t{1} << 30));
+    if (::ReadFile(fd.get(), data, chunk, &n, nullptr) == 0) {
+        return -1;
+    }
+    return static_cast<std::ptrdiff_t>(n);
+}
+
+#else
 // ---- What the layer asks of the system: POSIX. --------------------------------------------
 
 // The message of errno; safe on the rename threads, unlike strerror.
@@ -69,24 +323,18 @@ constexpr bool FlushesWholeFileSystem = false;
 
 using FileSystemId = dev_t;
 
-// Threads that rename besides the caller's, for batches of 64 files or more each.
-constexpr std::size_t RenameHelpers = 7;
-
-std::filesystem::path folderOf(const std::filesystem::path& path)
-{
-    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-}
-
 // Creates ".<name>.XXXXXX" beside `target`; a long name is cut so that the temporary name
 // still fits in a folder entry (255 bytes).
-FileDescriptor createTempBeside(const std::filesystem::path& target, std::string& tempPath)
+FileDescriptor createTempBeside(const std::filesystem::path& target, std::filesystem::path& tempPath)
 {
     constexpr std::size_t MaxNameBytes = 255;
     constexpr std::size_t AddedBytes = 8;  // the leading dot and ".XXXXXX"
     std::string name = target.filename().string();
     name.resize(std::min(name.size(), MaxNameBytes - AddedBytes));
-    tempPath = (folderOf(target) / ("." + name + ".XXXXXX")).string();
-    return FileDescriptor(::mkstemp(tempPath.data()));
+    std::string temp = (folderOf(target) / ("." + name + ".XXXXXX")).string();
+    FileDescriptor fd(::mkstemp(temp.data()));
+    tempPath = temp;
+    return fd;
 }
 
 // Writes all of `bytes`; `budget` is what WriteFaults still allows and is counted down.
@@ -180,7 +428,7 @@ bool flushFolder(const std::filesystem::path& folder, std::string& error)
     return true;
 }
 
-bool renameOver(const std::string& temp, const std::filesystem::path& target, std::string& error)
+bool renameOver(const std::filesystem::path& temp, const std::filesystem::path& target, std::string& error)
 {
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         error = systemError();
@@ -189,10 +437,43 @@ bool renameOver(const std::string& temp, const std::filesystem::path& target, st
     return true;
 }
 
-void removeFile(const std::string& path) { ::unlink(path.c_str()); }
+void removeFile(const std::filesystem::path& path) { ::unlink(path.c_str()); }
 
 bool isTerminalStandardError() { return ::isatty(STDERR_FILENO) == 1; }
 
+FileDescriptor openForReading(const std::filesystem::path& path)
+{
+    return FileDescriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+}
+
+// The size of the open regular file, or false with the reason.
+bool regularFileSize(const FileDescriptor& fd, std::uintmax_t& size, std::string& error)
+{
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        error = systemError();
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = "not a regular file";
+        return false;
+    }
+    size = static_cast<std::uintmax_t>(info.st_size);
+    return true;
+}
+
+// Reads up to `count` bytes; the number read, 0 at the end, -1 on an error.
+std::ptrdiff_t readSome(const FileDescriptor& fd, std::uint8_t* data, std::size_t count)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), data, count);
+        if (n >= 0 || errno != EINTR) {
+            return n;
+        }
+    }
+}
+
+#endif
 // ---- End of what the layer asks of the system. ---------------------------------------------
 
 }  // namespace
@@ -200,29 +481,19 @@ bool isTerminalStandardError() { return ::isatty(STDERR_FILENO) == 1; }
 FileReadResult readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes)
 {
     FileReadResult result;
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor fd = openForReading(path);
     if (!fd.isOpen()) {
         result.error = systemError();
         return result;
     }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        result.error = systemError();
+    if (!regularFileSize(fd, result.totalBytes, result.error)) {
         return result;
     }
-    if (!S_ISREG(info.st_mode)) {
-        result.error = "not a regular file";
-        return result;
-    }
-    result.totalBytes = static_cast<std::uintmax_t>(info.st_size);
     result.bytes.resize(maxBytes);
     std::size_t done = 0;
     while (done < maxBytes) {
-        const ssize_t n = ::read(fd.get(), result.bytes.data() + done, maxBytes - done);
+        const std::ptrdiff_t n = readSome(fd, result.bytes.data() + done, maxBytes - done);
         if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             result.error = systemError();
             result.bytes.clear();
             return result;
@@ -241,7 +512,7 @@ FileWriteResult writeFileAtomically(const std::filesystem::path& path, std::span
                                     const WriteFaults& faults)
 {
     FileWriteResult result;
-    std::string temp;
+    std::filesystem::path temp;
     FileDescriptor fd = createTempBeside(path, temp);
     if (!fd.isOpen()) {
         result.error = systemError();
@@ -281,7 +552,7 @@ std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> fil
     struct Written
     {
         std::size_t index;
-        std::string temp;
+        std::filesystem::path temp;
     };
     std::vector<Written> written;
     written.reserve(files.size());
@@ -294,7 +565,7 @@ std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> fil
     for (std::size_t i = 0; i < files.size() && stopReason.empty(); ++i) {
         const BatchFile& file = files[i];
         FileWriteResult& result = results[i];
-        std::string temp;
+        std::filesystem::path temp;
         FileDescriptor fd = createTempBeside(file.path, temp);
         if (!fd.isOpen()) {
             result.error = systemError();
@@ -408,14 +679,51 @@ bool canCreateFilesIn(const std::filesystem::path& folder)
 {
     // Asking for permission bits would say yes to root on a read-only mount and no where an
     // access list allows: only a real file answers.
-    std::string probe = (folder / ".formwright-probe.XXXXXX").string();
-    const int fd = ::mkstemp(probe.data());
-    if (fd < 0) {
+    std::filesystem::path probe;
+    FileDescriptor fd = createTempBeside(folder / "formwright-probe", probe);
+    if (!fd.isOpen()) {
         return false;
     }
-    ::close(fd);
-    ::unlink(probe.c_str());
+    fd.close();
+    removeFile(probe);
     return true;
+}
+
+std::filesystem::path pathFromUtf8(std::string_view text)
+{
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8Of(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::string> utf8Arguments(int argc, char** argv)
+{
+#if defined(_WIN32)
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide != nullptr) {
+        std::vector<std::string> arguments;
+        for (int i = 0; i < count; ++i) {
+            arguments.push_back(utf8FromWide(wide[i]));
+        }
+        ::LocalFree(wide);
+        return arguments;
+    }
+#endif
+    return {argv, argv + argc};
+}
+
+void useBinaryStandardOutput()
+{
+#if defined(_WIN32)
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+    ::SetConsoleOutputCP(CP_UTF8);
+#endif
 }
 
 }  // namespace project

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace project {
@@ -63,5 +64,18 @@ struct BatchFile
 
 // Whether a new file can be created in `folder` right now (it creates and removes one).
 [[nodiscard]] bool canCreateFilesIn(const std::filesystem::path& folder);
+
+// A path from UTF-8 text (the command line, a JSON file) and a path as UTF-8 text, the same on
+// every system (a Windows path is UTF-16 inside, and its narrow form is the code page's).
+[[nodiscard]] std::filesystem::path pathFromUtf8(std::string_view text);
+[[nodiscard]] std::string utf8Of(const std::filesystem::path& path);
+
+// The program's arguments as UTF-8; on Windows from the wide command line, so that names the
+// code page cannot spell arrive whole.
+[[nodiscard]] std::vector<std::string> utf8Arguments(int argc, char** argv);
+
+// Makes standard output and error pass bytes as they are (no CR added before LF on Windows), so
+// that a file written there equals one written with -o, and lets a Windows console show UTF-8.
+void useBinaryStandardOutput();
 
 }  // namespace project

@@ -101,7 +101,7 @@ TEST_F(UpgradeMany, GoodFilesAreUpgradedAsAloneAndBadOnesAreNamedAndLeftAlone)
         EXPECT_EQ(testing::readAll(m_rejected), rejectedBytes);
         EXPECT_EQ(testing::readAll(m_truncated), truncatedBytes);
         if (!isInPlace) {
-            EXPECT_NE(r.err.find(m_folder.file("out/unwritable.Q72").string() + ": cannot write the file: "),
+            EXPECT_NE(r.err.find((m_folder.file("out") / "unwritable.Q72").string() + ": cannot write the file: "),
                       std::string::npos)
                 << r.err;
             EXPECT_TRUE(fs::is_directory(m_folder.file("out/unwritable.Q72/keep")));

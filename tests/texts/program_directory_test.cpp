@@ -15,7 +15,11 @@ TEST(ProgramDirectory, IsTheFolderOfTheRunningExecutableUnlessOverridden)
     setProgramDirectoryOverride({});
     const std::filesystem::path dir = programDirectory();
     EXPECT_TRUE(dir.is_absolute());
+#if defined(_WIN32)
+    EXPECT_TRUE(std::filesystem::exists(dir / "core_tests.exe"));
+#else
     EXPECT_TRUE(std::filesystem::exists(dir / "core_tests"));
+#endif
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,13 @@ class TempDirectory
 public:
     TempDirectory()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fw-texts-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            m_path = pattern;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const auto candidate = std::filesystem::temp_directory_path() / ("fw-texts-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) {
+                m_path = candidate;
+            }
         }
     }
     ~TempDirectory()

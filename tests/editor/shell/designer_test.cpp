@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 
 #include "editor/shell/shell_view.h"
@@ -126,8 +125,9 @@ protected:
     static fs::path freshDirectory()
     {
         static std::atomic<int> counter{0};
+        static const unsigned run = std::random_device{}();  // apart from other runs at once
         fs::path directory = fs::temp_directory_path() /
-                             ("formwright_designer_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+                             ("formwright_designer_" + std::to_string(run) + "_" + std::to_string(counter++));
         fs::create_directories(directory);
         return directory;
     }
