@@ -13,20 +13,6 @@ namespace {
 // at most 159 of a built-in string. Slots are narrower, so only the slot's cut matters here.
 constexpr std::size_t WorkBufferChars = 160;
 
-// The texts layer keeps the slot width of every runtime text ID (for the built-in strings'
-// padding and the language check); it must be this layout's, and no other ID may have one.
-constexpr bool textSlotWidthsFitTheTables()
-{
-    for (int id = 0; id <= texts::MaxStringId; ++id) {
-        TextSlotRef ref;
-        const int width = findTextSlot(id, ref) ? textTable(ref.block).width : 0;
-        if (texts::runtimeTextSlotWidth(id) != width) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(textSlotWidthsFitTheTables());
 }  // namespace
 
 void fillSlot(Project& project, int block, int index, const texts::TextSource& source)

@@ -12,6 +12,17 @@ using testing_support::OverrideTextSource;
 using testing_support::slotText;
 using testing_support::startedProject;
 
+// The texts layer keeps the slot width of every runtime text ID (for the built-in strings'
+// padding and the language check); it must be this layout's, and no other ID may have one.
+TEST(RuntimeTexts, TextsLayerKnowsTheSlotWidthOfEveryRuntimeText)
+{
+    for (int id = 0; id <= texts::MaxStringId; ++id) {
+        project::TextSlotRef ref;
+        const int width = project::findTextSlot(id, ref) ? project::textTable(ref.block).width : 0;
+        EXPECT_EQ(texts::runtimeTextSlotWidth(id), width) << "string " << id;
+    }
+}
+
 TEST(RuntimeTexts, BuiltInTextsArePaddedToTheirTableWidth)
 {
     const auto p = startedProject();
