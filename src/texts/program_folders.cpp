@@ -18,7 +18,7 @@ std::filesystem::path absoluteEnvironmentPath(const char* name)
         return {};
     }
     const std::filesystem::path path(value);
-    // The base directory specification ignores relative values.
+    // The base-directory rules ignore relative values.
     return path.is_absolute() ? path : std::filesystem::path{};
 }
 
