@@ -50,33 +50,34 @@ ParameterDialogModel::ParameterDialogModel(const ParameterDialogSpec& spec, Para
 {
 }
 
-Byte& ParameterDialogModel::byte(FieldRef field)
+std::span<Byte> ParameterDialogModel::fieldBytes(FieldRef field, std::size_t width)
 {
     std::span<Byte> record;
     std::size_t offset = field.offset;
     switch (field.record) {
-    case RecordKind::Reader:
-        record = m_records.reader;
-        break;
-    case RecordKind::Device:
-        record = m_records.device;
-        break;
-    case RecordKind::Form:
-        record = m_records.form;
-        break;
-    case RecordKind::Transaction:
-        record = m_records.transaction;
-        break;
+    case RecordKind::Reader: record = m_records.reader; break;
+    case RecordKind::Device: record = m_records.device; break;
+    case RecordKind::Form: record = m_records.form; break;
+    case RecordKind::Transaction: record = m_records.transaction; break;
     case RecordKind::FormLine:
-        record = m_records.form;
-        offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1));
+        record = m_records.form;  // a column holds one slot of `width` bytes per line
+        offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1)) * width;
         break;
     }
-    if (offset >= record.size()) {
+    if (offset + width > record.size()) {
+        return {};  // a record the dialog was not given
+    }
+    return record.subspan(offset, width);
+}
+
+Byte& ParameterDialogModel::byte(FieldRef field)
+{
+    const std::span<Byte> bytes = fieldBytes(field, 1);
+    if (bytes.empty()) {
         m_discarded = 0;
         return m_discarded;
     }
-    return record[offset];
+    return bytes.front();
 }
 
 Byte ParameterDialogModel::byte(FieldRef field) const { return const_cast<ParameterDialogModel*>(this)->byte(field); }
@@ -180,31 +181,7 @@ void ParameterDialogModel::show(const Binding& binding)
 
 std::span<Byte> ParameterDialogModel::textSlot(const Binding& binding)
 {
-    std::span<Byte> record;
-    const auto bytes = static_cast<std::size_t>(std::max(binding.maxChars, 0)) + 1;
-    std::size_t offset = binding.field.offset;
-    switch (binding.field.record) {
-    case RecordKind::Reader:
-        record = m_records.reader;
-        break;
-    case RecordKind::Device:
-        record = m_records.device;
-        break;
-    case RecordKind::Form:
-        record = m_records.form;
-        break;
-    case RecordKind::FormLine:
-        record = m_records.form;  // text columns hold one slot per line
-        offset += static_cast<std::size_t>(std::clamp(m_records.line, 0, project::LineSlots - 1)) * bytes;
-        break;
-    case RecordKind::Transaction:
-        record = m_records.transaction;
-        break;
-    }
-    if (offset + bytes > record.size()) {
-        return {};
-    }
-    return record.subspan(offset, bytes);
+    return fieldBytes(binding.field, static_cast<std::size_t>(std::max(binding.maxChars, 0)) + 1);
 }
 
 void ParameterDialogModel::showStored(ui::ControlId control)

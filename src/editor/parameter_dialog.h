@@ -284,6 +284,9 @@ private:
     void changed(ui::ControlId id);
     [[nodiscard]] const Binding* bindingOf(ui::ControlId id) const;
     // The slot of a Text binding; empty when the dialog was not given its record.
+    // The `width` bytes of a field (at the current line for a column); empty when the dialog
+    // was not given its record.
+    [[nodiscard]] std::span<project::Byte> fieldBytes(FieldRef field, std::size_t width);
     [[nodiscard]] std::span<project::Byte> textSlot(const Binding& binding);
 
     const ParameterDialogSpec& m_spec;
