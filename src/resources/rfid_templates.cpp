@@ -18,7 +18,7 @@ constexpr ui::ControlTemplate rfidParameterControls[] = {
     {ui::ControlKind::Label,
      RfidParameterId::StartPositionNoteLabel,
      "(-1 : byte 0 of the default page)",
-     {Margin + Rfid.labelWidth + 4, rowY(3), Rfid.width - 2 * Margin - Rfid.labelWidth - 4, 8}},
+     {Margin + 8, rowY(3), Rfid.width - 2 * Margin - 8, 8}},
     label(RfidParameterId::MaxLengthLabel, "Maximum Length :", 4, Rfid),
     edit(RfidParameterId::MaxLengthEdit, 4, 24, Rfid),
     {ui::ControlKind::CheckBox,
