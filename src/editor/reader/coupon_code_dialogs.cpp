@@ -46,9 +46,7 @@ template <Literal Area> struct Coupon
     static constexpr FieldRef preamble = twins::field<Area, "UpcAPreamble">;
 };
 
-// --- COUPON_CODE_CONTENT ---
-
-// The UPC-A line names the preamble, by its value.
+// The content dialog's UPC-A line names the preamble, by its value.
 constexpr texts::StringId preambleLines[] = {sid(581), sid(580), sid(586)};
 
 template <Literal Area> void showContent(ParameterDialogModel& dialog, ui::ControlId changed)
@@ -114,8 +112,7 @@ constexpr ParameterDialogSpec content{
     .hooks = {.afterChange = showContent<Area>, .beforeStore = proceed<Area>},
 };
 
-// --- COUPON_CODE_2D ---
-
+// The setting dialog's boxes start from the record; "UPC-A Coupon Code" may change the preamble.
 template <Literal Area> void settingChanged(ParameterDialogModel& dialog, ui::ControlId changed)
 {
     using C = Coupon<Area>;
