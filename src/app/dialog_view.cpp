@@ -9,6 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +36,26 @@ QString qtText(const std::string& bytes)
 std::optional<std::string> coreText(const QString& text)
 {
     return toCodePage(text);
+}
+
+// The picture of an Icon control, by the name in its text.
+QPixmap iconNamed(std::string_view name, const QStyle& style)
+{
+    constexpr int Side = 32;
+    if (name == ui::NoticeIcon) {
+        return style.standardIcon(QStyle::SP_MessageBoxInformation).pixmap(Side, Side);
+    }
+    if (name == ui::TickIcon) {
+        QPixmap tick(Side, Side);
+        tick.fill(Qt::transparent);
+        QPainter painter(&tick);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0, 128, 0), Side / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({QPointF(Side * 0.18, Side * 0.55), QPointF(Side * 0.42, Side * 0.78),
+                                        QPointF(Side * 0.84, Side * 0.24)}));
+        return tick;
+    }
+    return QApplication::windowIcon().pixmap(Side, Side);
 }
 
 void setIfDifferent(QLineEdit* edit, const QString& text)
@@ -174,8 +197,8 @@ QWidget* DialogView::createWidget(const ui::ControlTemplate& control, const Cust
     }
     case ui::ControlKind::Icon: {
         auto* icon = new QLabel(this);
-        const int side = style()->pixelMetric(QStyle::PM_LargeIconSize);
-        icon->setPixmap(QApplication::windowIcon().pixmap(side, side));
+        icon->setScaledContents(true);  // the template's box gives the size
+        icon->setPixmap(iconNamed(control.text, *style()));
         return icon;
     }
     case ui::ControlKind::Custom:

@@ -45,7 +45,7 @@ constexpr int TextWidth = Content.width - TextX - Margin - 4;
 // A tick mark and its line inside a group box.
 constexpr ui::ControlTemplate tick(CouponContentId id, int row)
 {
-    return {ui::ControlKind::Icon, id, "", {TickX, rowY(row) - 1, 10, 10}, ui::ControlStyle::Hidden};
+    return {ui::ControlKind::Icon, id, ui::TickIcon, {TickX, rowY(row) - 1, 10, 10}, ui::ControlStyle::Hidden};
 }
 constexpr ui::ControlTemplate line(CouponContentId id, std::string_view text, int row)
 {

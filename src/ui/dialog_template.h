@@ -36,9 +36,13 @@ enum class ControlKind : std::uint8_t {
     Label,
     GroupBox,
     PushButton,
-    Icon,   // the program icon
+    Icon,   // the icon its text names (TickIcon, NoticeIcon); no name: the program icon
     Custom, // painted by a widget the view is given for this ID (character grid, panel)
 };
+
+// The icons an Icon control's text can name.
+inline constexpr std::string_view TickIcon = "TICK";
+inline constexpr std::string_view NoticeIcon = "NOTICE";
 
 // Optional traits of a control, combinable with |.
 enum class ControlStyle : std::uint16_t {
