@@ -21,6 +21,11 @@ template <project::reader_map::Literal Area = "imager"> constexpr Binding redund
     return anyCharacters(
         number(edit, readerField(project::reader_map::joined<Area, "SupplementalRedundancy">), 2, 30, 2));
 }
+template <typename Id>
+inline constexpr EnablingRule redundancyRules[] = {
+    enabledWhileSelected(Id::RedundancyEdit, Id::SupplementalsList, WithSupplementals),
+    enabledWhileSelected(Id::RedundancyLabel, Id::SupplementalsList, WithSupplementals),
+};
 // "No Preamble", "System Character", "System Character & Country Code".
 constexpr Binding preamble(ui::ControlId list, FieldRef field)
 {
