@@ -35,9 +35,7 @@ constexpr std::array<Binding, N + 1> withLinearDecode(const std::array<Binding, 
     return all;
 }
 
-template <Literal Area>
-constexpr CouponBytes coupon{field<Area, "CouponCode">, field<Area, "Gs1128">, field<Area, "Ean13">,
-                             field<Area, "UpcAPreamble">};
+template <Literal Area> constexpr const CouponBytes& coupon = upc_ean::couponBytes<Area>;
 template <Literal Area>
 constexpr std::array<Binding, 4> upcA{
     upc_ean::preamble(UpcAImagerId::PreambleList, coupon<Area>.upcAPreamble),
