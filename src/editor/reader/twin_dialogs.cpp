@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The symbology dialogs that the 2D imager and the long-range reader share (`_2DDLG` and
 // `_1DEDLG`): one table of bindings and rules per symbology (twin_tables.h), placed in a reader's
-// area by its field prefix. A dialog adds its template, title and commit policy; its captions
-// follow its title entry in the same order for both readers. The 2D dialogs copy the record when
-// they open and put it back on Cancel; of the long-range ones only Interleaved 25 does.
+// area by its field prefix. A dialog adds its template and title; its captions follow its title
+// entry in the same order for both readers. The 2D dialogs copy the record when they open and put
+// it back on Cancel; of the long-range ones only Interleaved 25 does, and GS1-128 of neither.
+#include <cstddef>
+#include <span>
+
 #include "editor/reader/reader_dialogs.h"
 #include "editor/reader/twin_tables.h"
 
@@ -18,23 +21,65 @@ using resources::Interleaved25ImagerId;
 using resources::MsiImagerId;
 using texts::sid;
 
-constexpr CommitPolicy Snapshot = CommitPolicy::SnapshotOnOpen;
-constexpr CommitPolicy OnOk = CommitPolicy::OnOk;
+using Template = const ui::DialogTemplate& (*)();
+
+// A twin dialog of the reader `Area`, with the usual commit policy of that reader.
+template <Literal Area>
+constexpr ParameterDialogSpec twin(Template dialogTemplate, int title, std::span<const ui::TextReplacement> captions,
+                                   std::span<const Binding> bindings, std::span<const EnablingRule> rules,
+                                   const LengthGroup* lengths)
+{
+    const bool isImager = joined<Area> == "imager";
+    return {dialogTemplate,
+            sid(title),
+            captions,
+            bindings,
+            rules,
+            lengths,
+            isImager ? CommitPolicy::SnapshotOnOpen : CommitPolicy::OnOk};
+}
+constexpr ParameterDialogSpec withCommit(ParameterDialogSpec spec, CommitPolicy commit)
+{
+    spec.commit = commit;
+    return spec;
+}
 
 // The length group of a twin, labelled from its reader's run of entries.
 template <typename Id, Literal Area, Literal Symbology>
 constexpr LengthGroup lengthsIn = lengths<Id, Area, Symbology>(joined<Area> == "imager" ? ImagerLengthLabels
                                                                                         : LongRangeLengthLabels);
 
-// Captions from the title entry `Title` on. Trioptic 39 (106) keeps its template text in every language.
+// The dialog of each symbology; its captions run from the entry after its title `Title` on.
+// Trioptic 39 (106) keeps its template text in every language; the long-range reader has no
+// "Trioptic 39", the last binding.
 template <int Title>
 constexpr ui::TextReplacement code39Captions[] = {{Code39ImagerId::ConvertToCode32Check, sid(Title + 1), 5},
                                                   {Code39ImagerId::LengthModeLabel, sid(Title + 6)}};
+template <Literal Area, int Title>
+constexpr ParameterDialogSpec code39Dialog(Template dialogTemplate, std::size_t count)
+{
+    return twin<Area>(dialogTemplate, Title, code39Captions<Title>, std::span<const Binding>(code39<Area>).first(count),
+                      code39Rules, &lengthsIn<Code39ImagerId, Area, "Code39">);
+}
+
+// Code 93 and Industrial 25: the length group alone.
 template <int Title>
 constexpr ui::TextReplacement code93Captions[] = {{Code93ImagerId::LengthModeLabel, sid(Title + 1)}};
+template <Literal Area, Literal Symbology, int Title> constexpr ParameterDialogSpec lengthsOnly(Template dialogTemplate)
+{
+    return twin<Area>(dialogTemplate, Title, code93Captions<Title>, {}, {},
+                      &lengthsIn<Code93ImagerId, Area, Symbology>);
+}
+
 template <int Title>
 constexpr ui::TextReplacement codabarCaptions[] = {{CodabarImagerId::ClsiEditingCheck, sid(Title + 1), 2},
                                                    {CodabarImagerId::LengthModeLabel, sid(Title + 3)}};
+template <Literal Area, int Title> constexpr ParameterDialogSpec codabarDialog(Template dialogTemplate)
+{
+    return twin<Area>(dialogTemplate, Title, codabarCaptions<Title>, codabar<Area>, {},
+                      &lengthsIn<CodabarImagerId, Area, "Codabar">);
+}
+
 // The long-range reader's "Verify Check Digit :" keeps its template text.
 constexpr ui::TextReplacement interleaved25ImagerCaptions[] = {
     {Interleaved25ImagerId::VerifyCheckDigitLabel, sid(1052)},
@@ -42,107 +87,53 @@ constexpr ui::TextReplacement interleaved25ImagerCaptions[] = {
     {Interleaved25ImagerId::LengthModeLabel, sid(1055)}};
 constexpr ui::TextReplacement interleaved25LongRangeCaptions[] = {
     {Interleaved25ImagerId::TransmitCheckDigitCheck, sid(933), 2}, {Interleaved25ImagerId::LengthModeLabel, sid(935)}};
+template <Literal Area>
+constexpr ParameterDialogSpec interleaved25Dialog(Template dialogTemplate, int title,
+                                                  std::span<const ui::TextReplacement> captions)
+{
+    return twin<Area>(dialogTemplate, title, captions, interleaved25<Area>, interleaved25Rules,
+                      &lengthsIn<Interleaved25ImagerId, Area, "Interleaved25">);
+}
+
 template <int Title>
 constexpr ui::TextReplacement msiCaptions[] = {{MsiImagerId::TransmitCheckDigitCheck, sid(Title + 1)},
                                                {MsiImagerId::CheckDigitsLabel, sid(Title + 2), 2},
                                                {MsiImagerId::LengthModeLabel, sid(Title + 4)}};
+template <Literal Area, int Title> constexpr ParameterDialogSpec msiDialog(Template dialogTemplate)
+{
+    return twin<Area>(dialogTemplate, Title, msiCaptions<Title>, msi<Area>, msiRules,
+                      &lengthsIn<MsiImagerId, Area, "Msi">);
+}
+
 template <int Title>
 constexpr ui::TextReplacement dataBar14Captions[] = {
     {resources::DataBar14ImagerId::ConvertToUpcEanCheck, sid(Title + 1)}};
 template <int Title>
 constexpr ui::TextReplacement gs1128Captions[] = {{resources::Gs1128ImagerId::SeparatorLabel, sid(Title + 1)}};
 
-// The long-range Code 39 has no "Trioptic 39", the last binding.
-constexpr ParameterDialogSpec code39LongRange{resources::code39LongRangeTemplate,
-                                              sid(901),
-                                              code39Captions<901>,
-                                              std::span<const Binding>(code39<"longRange">).first(5),
-                                              code39Rules,
-                                              &lengthsIn<Code39ImagerId, "longRange", "Code39">};
-
-constexpr ParameterDialogSpec code93Imager{resources::code93ImagerTemplate,
-                                           sid(1021),
-                                           code93Captions<1021>,
-                                           {},
-                                           {},
-                                           &lengthsIn<Code93ImagerId, "imager", "Code93">,
-                                           Snapshot};
-constexpr ParameterDialogSpec code93LongRange{resources::code93LongRangeTemplate,
-                                              sid(911),
-                                              code93Captions<911>,
-                                              {},
-                                              {},
-                                              &lengthsIn<Code93ImagerId, "longRange", "Code93">,
-                                              OnOk};
-constexpr ParameterDialogSpec industrial25Imager{resources::industrial25ImagerTemplate,
-                                                 sid(1041),
-                                                 code93Captions<1041>,
-                                                 {},
-                                                 {},
-                                                 &lengthsIn<Code93ImagerId, "imager", "Industrial25">,
-                                                 Snapshot};
-constexpr ParameterDialogSpec industrial25LongRange{resources::industrial25LongRangeTemplate,
-                                                    sid(921),
-                                                    code93Captions<921>,
-                                                    {},
-                                                    {},
-                                                    &lengthsIn<Code93ImagerId, "longRange", "Industrial25">,
-                                                    OnOk};
-
-constexpr ParameterDialogSpec codabarImager{resources::codabarImagerTemplate,
-                                            sid(1031),
-                                            codabarCaptions<1031>,
-                                            codabar<"imager">,
-                                            {},
-                                            &lengthsIn<CodabarImagerId, "imager", "Codabar">,
-                                            Snapshot};
-constexpr ParameterDialogSpec codabarLongRange{resources::codabarLongRangeTemplate,
-                                               sid(941),
-                                               codabarCaptions<941>,
-                                               codabar<"longRange">,
-                                               {},
-                                               &lengthsIn<CodabarImagerId, "longRange", "Codabar">,
-                                               OnOk};
-
-constexpr ParameterDialogSpec interleaved25Imager{resources::interleaved25ImagerTemplate,
-                                                  sid(1051),
-                                                  interleaved25ImagerCaptions,
-                                                  interleaved25<"imager">,
-                                                  interleaved25Rules,
-                                                  &lengthsIn<Interleaved25ImagerId, "imager", "Interleaved25">,
-                                                  Snapshot};
-constexpr ParameterDialogSpec interleaved25LongRange{resources::interleaved25LongRangeTemplate,
-                                                     sid(931),
-                                                     interleaved25LongRangeCaptions,
-                                                     interleaved25<"longRange">,
-                                                     interleaved25Rules,
-                                                     &lengthsIn<Interleaved25ImagerId, "longRange", "Interleaved25">,
-                                                     Snapshot};
-
-constexpr ParameterDialogSpec msiImager{resources::msiImagerTemplate,
-                                        sid(1071),
-                                        msiCaptions<1071>,
-                                        msi<"imager">,
-                                        msiRules,
-                                        &lengthsIn<MsiImagerId, "imager", "Msi">,
-                                        Snapshot};
-constexpr ParameterDialogSpec msiLongRange{resources::msiLongRangeTemplate,
-                                           sid(961),
-                                           msiCaptions<961>,
-                                           msi<"longRange">,
-                                           msiRules,
-                                           &lengthsIn<MsiImagerId, "longRange", "Msi">,
-                                           OnOk};
-
-constexpr ParameterDialogSpec dataBar14Imager{
-    resources::dataBar14ImagerTemplate, sid(1061), dataBar14Captions<1061>, dataBar14<"imager">, {}, nullptr, Snapshot};
-constexpr ParameterDialogSpec dataBar14LongRange{resources::dataBar14LongRangeTemplate, sid(951),
-                                                 dataBar14Captions<951>, dataBar14<"longRange">};
-
+using namespace resources;
+constexpr auto code39LongRange = code39Dialog<"longRange", 901>(code39LongRangeTemplate, 5);
+constexpr auto code93Imager = lengthsOnly<"imager", "Code93", 1021>(code93ImagerTemplate);
+constexpr auto code93LongRange = lengthsOnly<"longRange", "Code93", 911>(code93LongRangeTemplate);
+constexpr auto industrial25Imager = lengthsOnly<"imager", "Industrial25", 1041>(industrial25ImagerTemplate);
+constexpr auto industrial25LongRange = lengthsOnly<"longRange", "Industrial25", 921>(industrial25LongRangeTemplate);
+constexpr auto codabarImager = codabarDialog<"imager", 1031>(codabarImagerTemplate);
+constexpr auto codabarLongRange = codabarDialog<"longRange", 941>(codabarLongRangeTemplate);
+constexpr auto interleaved25Imager =
+    interleaved25Dialog<"imager">(interleaved25ImagerTemplate, 1051, interleaved25ImagerCaptions);
+// The only long-range dialog that copies the record when it opens.
+constexpr auto interleaved25LongRange =
+    withCommit(interleaved25Dialog<"longRange">(interleaved25LongRangeTemplate, 931, interleaved25LongRangeCaptions),
+               CommitPolicy::SnapshotOnOpen);
+constexpr auto msiImager = msiDialog<"imager", 1071>(msiImagerTemplate);
+constexpr auto msiLongRange = msiDialog<"longRange", 961>(msiLongRangeTemplate);
+constexpr auto dataBar14Imager =
+    twin<"imager">(dataBar14ImagerTemplate, 1061, dataBar14Captions<1061>, dataBar14<"imager">, {}, nullptr);
+constexpr auto dataBar14LongRange =
+    twin<"longRange">(dataBar14LongRangeTemplate, 951, dataBar14Captions<951>, dataBar14<"longRange">, {}, nullptr);
 // The field separator: nothing is written before OK in either reader.
-constexpr ParameterDialogSpec gs1128Imager{resources::gs1128ImagerTemplate, sid(1231), gs1128Captions<1231>, gs1128};
-constexpr ParameterDialogSpec gs1128LongRange{resources::gs1128LongRangeTemplate, sid(1221), gs1128Captions<1221>,
-                                              gs1128};
+constexpr ParameterDialogSpec gs1128Imager{gs1128ImagerTemplate, sid(1231), gs1128Captions<1231>, gs1128};
+constexpr ParameterDialogSpec gs1128LongRange{gs1128LongRangeTemplate, sid(1221), gs1128Captions<1221>, gs1128};
 
 }  // namespace
 
