@@ -306,7 +306,7 @@ TEST(BarcodePageButtons, EachImagerButtonOpensItsDialogAndNoOther)
         {3, 533, "SYMBOLOGIES_2DDLG"},
         {3, 534, "MACROPDF_2DDLG"},
         {13, 510, "CODE39_2DDLG"},
-        {3, 521, nullptr},
+        {3, 521, "COUPON_CODE_2D"},
         {3, 506, nullptr},
         {1, 511, nullptr},
         {2, 511, nullptr},

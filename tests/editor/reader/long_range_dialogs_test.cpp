@@ -277,7 +277,7 @@ TEST(LongRangeButtons, EachLongRangeButtonOpensItsDialogAndNoOther)
         {515, "INTERLEAVE25_1DEDLG"},
         {516, "RSS14_1DEDLG"},
         {519, "MSI_1DEDLG"},
-        {520, nullptr},
+        {520, "COUPON_CODE_2D"},
         {511, nullptr},
         {518, nullptr},
     };
