@@ -47,7 +47,7 @@ test-asan: deps
 # The headless layers, their tests and formwright-cli cross-built for Windows; the tests run
 # under Wine and the CLI's outputs must equal the Linux build's byte for byte.
 test-windows: configure
-	@./tools/install-windows-deps.sh
+	@./tools/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 libgtest-dev
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target formwright-cli
 	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(HEADLESS_FLAGS) $(CMAKE_FLAGS) >/dev/null

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages that Formwright needs and that are missing.
-# Does nothing when every package is present.
+# Installs the Debian packages that Formwright needs and that are missing, or the packages named
+# as arguments (`make test-windows` names those of the Windows cross build: MinGW-w64 with POSIX
+# threads, Wine to run its tests). Does nothing when every package is present.
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev

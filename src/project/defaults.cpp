@@ -3,6 +3,7 @@
 
 #include "project/field_map.h"
 
+#include <cstddef>
 #include <cstring>
 #include <initializer_list>
 #include <utility>
@@ -15,34 +16,32 @@ using texts::sid;
 void resetDeviceContent(DeviceSettings& d, const texts::TextSource& texts, Model model)
 {
     d.leadByte = 6;
+    d.exportStore.zero();
+    resetDeviceOptions(d, texts);
+    d.modelStamp = static_cast<Byte>(model);
+    d.imageStorePath.assign(DefaultStorePath);
+}
+
+}  // namespace
+
+void resetDeviceOptions(DeviceSettings& d, const texts::TextSource& texts)
+{
     d.startFrom = 0;
-    d.delimiter1 = 44;
+    d.delimiter1 = ',';
     d.delimiter2 = 0;
     d.autoPreload = 0;
     d.dataDeletion = 1;
     d.entryOptions = 1;
     d.promptStay = 6;
     d.sound = 9;
-    d.vibratorDuration = 0;
-    d.password.zero();
-    d.reserved83 = 0;
-    for (Byte* flag : {&d.protectOpen, &d.protectImport, &d.protectExport, &d.protectEditData,
-                       &d.protectDeleteData, &d.protectSettings, &d.protectAutoPreload,
-                       &d.protectDataDeletion, &d.protectEntryOptions, &d.reserved93,
-                       &d.protectVibrator, &d.protectImageCapture}) {
-        *flag = 0;
-    }
-    d.reserved96.fill(0);
-    d.exportStore.zero();
+    // The vibrator, the password and every protection flag, with the reserved bytes among them.
+    std::memset(&d.vibratorDuration, 0,
+                offsetof(DeviceSettings, exportStore) - offsetof(DeviceSettings, vibratorDuration));
     d.exportStore.assign(texts.text(sid(3541)));
     d.reserved376.fill(0);
     d.autoRun = 0;
-    d.modelStamp = static_cast<Byte>(model);
-    d.imageStorePath.assign(DefaultStorePath);
     d.deleteDatabaseOnOpen = 0;
 }
-
-}  // namespace
 
 void resetImageCaptureReaderBytes(ReaderSettings& reader)
 {

@@ -20,6 +20,12 @@ void resetImageCapture(Project& project);
 // Block 4 bytes 291 to 303 only, for the migration of files that had no image capture.
 void resetImageCaptureReaderBytes(ReaderSettings& reader);
 
+// The bytes of block 5 that the Settings page edits, as a new project has them: the start, the
+// delimiters and options, the vibrator, the password, every protection flag and the export store
+// (its text only: the bytes behind its NUL stay). The reader type, the code IDs, the model stamp
+// and the image store stay too.
+void resetDeviceOptions(DeviceSettings& d, const texts::TextSource& texts);
+
 // Blocks 1, 2, 3, the rest of block 5 and block 61, with default texts from `texts`.
 void resetContent(Project& project, const texts::TextSource& texts, Model modelPreference);
 

@@ -103,10 +103,8 @@ constexpr auto barcodeControls = [] {
 
 }  // namespace
 
-const ui::DialogTemplate& barcodePageTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"BARCODEDLG", "Barcode", {470, 270}, barcodeControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate barcodePageDialog{"BARCODEDLG", "Barcode", {470, 270}, barcodeControls};
+
+const ui::DialogTemplate& barcodePageTemplate() { return barcodePageDialog; }
 
 }  // namespace resources

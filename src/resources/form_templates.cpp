@@ -218,41 +218,19 @@ constexpr ControlTemplate imageFieldControls[] = {
 
 } // namespace
 
-const ui::DialogTemplate& fieldPropertiesTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"ADVANCEDLG", "Properties", {372, 218}, fieldPropertiesControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate fieldPropertiesDialog{"ADVANCEDLG", "Properties", {372, 218}, fieldPropertiesControls};
+constexpr ui::DialogTemplate timestampDialog{
+    "TIMESTAMPDLG", "Date & Time Stamp settings", {320, 190}, timestampControls};
+constexpr ui::DialogTemplate formPropertiesDialog{"FORMADVANCEDLG", "Properties", {235, 159}, formPropertiesControls};
+constexpr ui::DialogTemplate lookupFieldDialog{"LOOKUPADVANCEDLG", "Properties", {196, 175}, lookupFieldControls};
+constexpr ui::DialogTemplate imageFieldDialog{"IMAGEADVANCEDLG", "Properties", {195, 215}, imageFieldControls};
+constexpr ui::DialogTemplate formPageDialog{"FORMDLG", "Form", {470, 270}, allControls};
 
-const ui::DialogTemplate& timestampTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"TIMESTAMPDLG", "Date & Time Stamp settings", {320, 190},
-                                               timestampControls};
-    return dialog;
-}
-
-const ui::DialogTemplate& formPropertiesTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"FORMADVANCEDLG", "Properties", {235, 159}, formPropertiesControls};
-    return dialog;
-}
-
-const ui::DialogTemplate& lookupFieldTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"LOOKUPADVANCEDLG", "Properties", {196, 175}, lookupFieldControls};
-    return dialog;
-}
-
-const ui::DialogTemplate& imageFieldTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"IMAGEADVANCEDLG", "Properties", {195, 215}, imageFieldControls};
-    return dialog;
-}
-
-const ui::DialogTemplate& formPageTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"FORMDLG", "Form", {470, 270}, allControls};
-    return dialog;
-}
+const ui::DialogTemplate& fieldPropertiesTemplate() { return fieldPropertiesDialog; }
+const ui::DialogTemplate& timestampTemplate() { return timestampDialog; }
+const ui::DialogTemplate& formPropertiesTemplate() { return formPropertiesDialog; }
+const ui::DialogTemplate& lookupFieldTemplate() { return lookupFieldDialog; }
+const ui::DialogTemplate& imageFieldTemplate() { return imageFieldDialog; }
+const ui::DialogTemplate& formPageTemplate() { return formPageDialog; }
 
 } // namespace resources

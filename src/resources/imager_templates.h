@@ -55,18 +55,8 @@ enum class UpcE0ImagerId {
 };
 [[nodiscard]] const ui::DialogTemplate& upcE0ImagerTemplate();
 
-// UPCE1_2DDLG.
-enum class UpcE1ImagerId {
-    TransmitCheckDigitCheck = 101,
-    ConvertToUpcACheck = 102,
-    LinearDecodeCheck = 104,
-    PreambleList = 301,
-    SupplementalsList = 302,
-    RedundancyEdit = 401,
-    PreambleLabel = 601,
-    SupplementalsLabel = 602,
-    RedundancyLabel = 603,
-};
+// UPCE1_2DDLG: the controls of UPC-E0.
+using UpcE1ImagerId = UpcE0ImagerId;
 [[nodiscard]] const ui::DialogTemplate& upcE1ImagerTemplate();
 
 // EAN8_2DDLG.
@@ -119,15 +109,8 @@ enum class CodabarImagerId {
 };
 [[nodiscard]] const ui::DialogTemplate& codabarImagerTemplate();
 
-// DISCRETE25_2DDLG: Industrial 25.
-enum class Industrial25ImagerId {
-    LengthModeList = 301,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
-};
+// DISCRETE25_2DDLG: Industrial 25, the controls of Code 93.
+using Industrial25ImagerId = Code93ImagerId;
 [[nodiscard]] const ui::DialogTemplate& industrial25ImagerTemplate();
 
 // INTERLEAVE25_2DDLG.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resources/laser_templates.h"
 
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -13,132 +15,115 @@ using namespace layout;
 
 constexpr Columns Gs1128{190, 104};
 
-constexpr ui::ControlTemplate code39Controls[] = {
-    check(LaserCode39Id::TransmitStartStopCheck, "Transmit Start/Stop Character", 0),
-    check(LaserCode39Id::VerifyCheckDigitCheck, "Verify Check Digit", 1),
-    check(LaserCode39Id::TransmitCheckDigitCheck, "Transmit Check Digit", 2),
-    check(LaserCode39Id::FullAsciiCheck, "Code 39 Full ASCII", 3),
-    okButton(4),
-    cancelButton(4),
-};
+// A frame titled on `row` around radio buttons of consecutive IDs from `first`, one a row.
+template <std::size_t N>
+constexpr auto radioGroup(ui::ControlId frame, std::string_view title, int row, int first,
+                          const std::string_view (&choices)[N])
+{
+    std::array<ui::ControlTemplate, N + 1> group{groupBox(frame, title, row, int(N))};
+    for (std::size_t i = 0; i < N; ++i)
+        group[i + 1] = choice(ui::ControlId(first + int(i)), choices[i], row + 1 + int(i));
+    return group;
+}
 
-constexpr ui::ControlTemplate pharmacodeControls[] = {
-    check(PharmacodeId::TransmitCheckDigitCheck, "Transmit Check Digit", 0),
-    okButton(1),
-    cancelButton(1),
+// "Select Length": the fixed or maximum and minimum lengths, four rows from `row`.
+template <typename Id> constexpr auto lengthRows(int row)
+{
+    return join(std::array{groupBox(Id::LengthGroup, "Select Length", row, 1),
+                           choice(Id::FixedLengthRadio, "Fixed Length", row + 1, 0, 2),
+                           choice(Id::MaxMinLengthRadio, "Max / Min Length", row + 1, 1, 2)},
+                labelledEdit(Id::Length1Label, "Max Length :", Id::Length1Edit, row + 2),
+                labelledEdit(Id::Length2Label, "Min Length :", Id::Length2Edit, row + 3));
+}
+
+// A column of check boxes from the top and the OK and Cancel row below it.
+template <std::size_t N> constexpr auto checksOnly(const CheckText (&boxes)[N])
+{
+    return join(checkColumn(0, boxes), okCancelRow(int(N)));
+}
+
+constexpr CheckText code39Checks[] = {
+    {LaserCode39Id::TransmitStartStopCheck, "Transmit Start/Stop Character"},
+    {LaserCode39Id::VerifyCheckDigitCheck, "Verify Check Digit"},
+    {LaserCode39Id::TransmitCheckDigitCheck, "Transmit Check Digit"},
+    {LaserCode39Id::FullAsciiCheck, "Code 39 Full ASCII"},
 };
+constexpr auto code39Controls = checksOnly(code39Checks);
+
+constexpr CheckText pharmacodeChecks[] = {{PharmacodeId::TransmitCheckDigitCheck, "Transmit Check Digit"}};
+constexpr auto pharmacodeControls = checksOnly(pharmacodeChecks);
 
 using TwoOfFive = LaserTwoOfFiveId;
-constexpr ui::ControlTemplate twoOfFiveControls[] = {
-    groupBox(TwoOfFive::StartStopGroup, "Start/Stop Selection", 0, 3),
-    choice(TwoOfFive::Industrial25Radio, "Industrial 25", 1),
-    choice(TwoOfFive::Interleaved25Radio, "Interleaved 25", 2),
-    choice(TwoOfFive::Matrix25Radio, "Matrix 25", 3),
-    check(TwoOfFive::VerifyCheckDigitCheck, "Verify Check Digit", 4),
-    check(TwoOfFive::TransmitCheckDigitCheck, "Transmit Check Digit", 5),
-    groupBox(TwoOfFive::LengthGroup, "Select Length", 6, 1),
-    choice(TwoOfFive::FixedLengthRadio, "Fixed Length", 7, 0, 2),
-    choice(TwoOfFive::MaxMinLengthRadio, "Max / Min Length", 7, 1, 2),
-    label(TwoOfFive::Length1Label, "Max Length :", 8),
-    edit(TwoOfFive::Length1Edit, 8),
-    label(TwoOfFive::Length2Label, "Min Length :", 9),
-    edit(TwoOfFive::Length2Edit, 9),
-    okButton(10),
-    cancelButton(10),
+constexpr std::string_view twoOfFiveStartStop[] = {"Industrial 25", "Interleaved 25", "Matrix 25"};
+constexpr CheckText twoOfFiveChecks[] = {
+    {TwoOfFive::VerifyCheckDigitCheck, "Verify Check Digit"},
+    {TwoOfFive::TransmitCheckDigitCheck, "Transmit Check Digit"},
 };
+constexpr auto twoOfFiveControls =
+    join(radioGroup(TwoOfFive::StartStopGroup, "Start/Stop Selection", 0, 701, twoOfFiveStartStop),
+         checkColumn(4, twoOfFiveChecks), lengthRows<TwoOfFive>(6), okCancelRow(10));
 
-constexpr ui::ControlTemplate codabarControls[] = {
-    groupBox(LaserCodabarId::StartStopGroup, "Transmit Start/Stop Character", 0, 5),
-    choice(ui::ControlId(701), "None", 1),
-    choice(ui::ControlId(702), "abcd / abcd", 2),
-    choice(ui::ControlId(703), "abcd / tn*e", 3),
-    choice(ui::ControlId(704), "ABCD / ABCD", 4),
-    choice(ui::ControlId(705), "ABCD / TN*E", 5),
-    okButton(6),
-    cancelButton(6),
-};
+constexpr std::string_view codabarStartStop[] = {"None", "abcd / abcd", "abcd / tn*e", "ABCD / ABCD", "ABCD / TN*E"};
+constexpr auto codabarControls =
+    join(radioGroup(LaserCodabarId::StartStopGroup, "Transmit Start/Stop Character", 0, 701, codabarStartStop),
+         okCancelRow(6));
 
-constexpr ui::ControlTemplate msiControls[] = {
-    groupBox(LaserMsiId::VerifyGroup, "Verify Check Digit", 0, 3),
-    choice(ui::ControlId(701), "Single Modulo 10", 1),
-    choice(ui::ControlId(702), "Double Modulo 10", 2),
-    choice(ui::ControlId(703), "Modulo 11 && 10", 3),
-    groupBox(LaserMsiId::TransmitGroup, "Transmit Check Digit", 4, 3),
-    choice(ui::ControlId(704), "Last digit not transmitted", 5),
-    choice(ui::ControlId(705), "Both digits transmitted", 6),
-    choice(ui::ControlId(706), "Both digits not transmitted", 7),
-    groupBox(LaserMsiId::LengthGroup, "Select Length", 8, 1),
-    choice(LaserMsiId::FixedLengthRadio, "Fixed Length", 9, 0, 2),
-    choice(LaserMsiId::MaxMinLengthRadio, "Max / Min Length", 9, 1, 2),
-    label(LaserMsiId::Length1Label, "Max Length :", 10),
-    edit(LaserMsiId::Length1Edit, 10),
-    label(LaserMsiId::Length2Label, "Min Length :", 11),
-    edit(LaserMsiId::Length2Edit, 11),
-    okButton(12),
-    cancelButton(12),
-};
+constexpr std::string_view msiVerifications[] = {"Single Modulo 10", "Double Modulo 10", "Modulo 11 && 10"};
+constexpr std::string_view msiTransmissions[] = {"Last digit not transmitted", "Both digits transmitted",
+                                                 "Both digits not transmitted"};
+constexpr auto msiControls =
+    join(radioGroup(LaserMsiId::VerifyGroup, "Verify Check Digit", 0, 701, msiVerifications),
+         radioGroup(LaserMsiId::TransmitGroup, "Transmit Check Digit", 4, 704, msiTransmissions),
+         lengthRows<LaserMsiId>(8), okCancelRow(12));
 
-constexpr ui::ControlTemplate plesseyControls[] = {
-    check(PlesseyId::ConvertToUkPlesseyCheck, "Convert to UK Plessey", 0),
-    check(PlesseyId::TransmitCheckDigitCheck, "Transmit Check Digit", 1),
-    okButton(2),
-    cancelButton(2),
+constexpr CheckText plesseyChecks[] = {
+    {PlesseyId::ConvertToUkPlesseyCheck, "Convert to UK Plessey"},
+    {PlesseyId::TransmitCheckDigitCheck, "Transmit Check Digit"},
 };
+constexpr auto plesseyControls = checksOnly(plesseyChecks);
 
-constexpr ui::ControlTemplate upcEControls[] = {
-    check(LaserUpcEId::ConvertToUpcACheck, "Convert to UPC-A", 0),
-    check(LaserUpcEId::TransmitSystemNumberCheck, "Transmit System Number", 1),
-    check(LaserUpcEId::TransmitCheckDigitCheck, "Transmit Check Digit", 2),
-    okButton(3),
-    cancelButton(3),
+constexpr CheckText upcEChecks[] = {
+    {LaserUpcEId::ConvertToUpcACheck, "Convert to UPC-A"},
+    {LaserUpcEId::TransmitSystemNumberCheck, "Transmit System Number"},
+    {LaserUpcEId::TransmitCheckDigitCheck, "Transmit Check Digit"},
 };
+constexpr auto upcEControls = checksOnly(upcEChecks);
 
-constexpr ui::ControlTemplate ean8Controls[] = {
-    check(LaserEan8Id::ConvertToEan13Check, "Convert to EAN-13", 0),
-    check(LaserEan8Id::TransmitCheckDigitCheck, "Transmit Check Digit", 1),
-    okButton(2),
-    cancelButton(2),
+constexpr CheckText ean8Checks[] = {
+    {LaserEan8Id::ConvertToEan13Check, "Convert to EAN-13"},
+    {LaserEan8Id::TransmitCheckDigitCheck, "Transmit Check Digit"},
 };
+constexpr auto ean8Controls = checksOnly(ean8Checks);
 
-constexpr ui::ControlTemplate ean13Controls[] = {
-    check(LaserEan13Id::IsbnCheck, "ISBN Conversion", 0),
-    check(LaserEan13Id::IssnCheck, "ISSN Conversion", 1),
-    check(LaserEan13Id::TransmitEan13CheckDigitCheck, "Transmit EAN-13 Check Digit", 2),
-    check(LaserEan13Id::TransmitUpcASystemNumberCheck, "Transmit UPC-A System Number", 3),
-    check(LaserEan13Id::TransmitUpcACheckDigitCheck, "Transmit UPC-A Check Digit", 4),
-    check(LaserEan13Id::ConvertUpcAToEan13Check, "Convert UPC-A to EAN-13", 5),
-    okButton(6),
-    cancelButton(6),
+constexpr CheckText ean13Checks[] = {
+    {LaserEan13Id::IsbnCheck, "ISBN Conversion"},
+    {LaserEan13Id::IssnCheck, "ISSN Conversion"},
+    {LaserEan13Id::TransmitEan13CheckDigitCheck, "Transmit EAN-13 Check Digit"},
+    {LaserEan13Id::TransmitUpcASystemNumberCheck, "Transmit UPC-A System Number"},
+    {LaserEan13Id::TransmitUpcACheckDigitCheck, "Transmit UPC-A Check Digit"},
+    {LaserEan13Id::ConvertUpcAToEan13Check, "Convert UPC-A to EAN-13"},
 };
+constexpr auto ean13Controls = checksOnly(ean13Checks);
 
-constexpr ui::ControlTemplate telepenControls[] = {
-    choice(TelepenId::OriginalRadio, "Original Telepen  (Numeric)", 0),
-    choice(TelepenId::AimRadio, "AIM Telepen  (Full ASCII)", 1),
-    okButton(2),
-    cancelButton(2),
-};
+constexpr auto telepenControls = join(std::array{choice(TelepenId::OriginalRadio, "Original Telepen  (Numeric)", 0),
+                                                 choice(TelepenId::AimRadio, "AIM Telepen  (Full ASCII)", 1)},
+                                      okCancelRow(2));
 
-constexpr ui::ControlTemplate dataBarControls[] = {
-    check(LaserDataBarId::TransmitCodeIdCheck, "Transmit Code ID : ]e0", 0),
-    check(LaserDataBarId::TransmitApplicationIdCheck, "Transmit Application ID", 1),
-    check(LaserDataBarId::TransmitCheckDigitCheck, "Transmit Check Digit", 2),
-    okButton(3),
-    cancelButton(3),
+// GS1 DataBar Expanded has the first box only.
+constexpr CheckText dataBarChecks[] = {
+    {LaserDataBarId::TransmitCodeIdCheck, "Transmit Code ID : ]e0"},
+    {LaserDataBarId::TransmitApplicationIdCheck, "Transmit Application ID"},
+    {LaserDataBarId::TransmitCheckDigitCheck, "Transmit Check Digit"},
 };
+constexpr CheckText dataBarExpandedChecks[] = {dataBarChecks[0]};
+constexpr auto dataBarControls = checksOnly(dataBarChecks);
+constexpr auto dataBarExpandedControls = checksOnly(dataBarExpandedChecks);
 
-constexpr ui::ControlTemplate dataBarExpandedControls[] = {
-    check(LaserDataBarId::TransmitCodeIdCheck, "Transmit Code ID : ]e0", 0),
-    okButton(1),
-    cancelButton(1),
-};
-
-constexpr ui::ControlTemplate gs1128Controls[] = {
-    check(LaserGs1128Id::TransmitCodeIdCheck, "Transmit Code ID : ]C1", 0, Gs1128),
-    label(LaserGs1128Id::SeparatorLabel, "Replace Field Separator :", 1, Gs1128),
-    edit(LaserGs1128Id::SeparatorEdit, 1, 16, Gs1128),
-    okButton(2, Gs1128),
-    cancelButton(2, Gs1128),
-};
+constexpr auto gs1128Controls =
+    join(std::array{check(LaserGs1128Id::TransmitCodeIdCheck, "Transmit Code ID : ]C1", 0, Gs1128)},
+         labelledEdit(LaserGs1128Id::SeparatorLabel, "Replace Field Separator :", LaserGs1128Id::SeparatorEdit, 1, 16,
+                      Gs1128),
+         okCancelRow(2, Gs1128));
 
 // A parameter dialog of `rows` rows above its OK and Cancel row.
 constexpr ui::DialogTemplate parameterDialog(std::string_view name, std::string_view title, int rows,

@@ -105,10 +105,8 @@ constexpr std::array<ControlTemplate, ControlCount> allControls = [] {
 
 }  // namespace
 
-const ui::DialogTemplate& lookupPageTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"LOOKUPDLG", "Lookup", {470, 270}, allControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate lookupPageDialog{"LOOKUPDLG", "Lookup", {470, 270}, allControls};
+
+const ui::DialogTemplate& lookupPageTemplate() { return lookupPageDialog; }
 
 }  // namespace resources

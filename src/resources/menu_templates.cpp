@@ -60,10 +60,8 @@ constexpr std::array<ControlTemplate, ControlCount> allControls = [] {
 
 } // namespace
 
-const ui::DialogTemplate& menuPageTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"MENUDLG", "Menu", {470, 270}, allControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate menuPageDialog{"MENUDLG", "Menu", {470, 270}, allControls};
+
+const ui::DialogTemplate& menuPageTemplate() { return menuPageDialog; }
 
 } // namespace resources

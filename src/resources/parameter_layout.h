@@ -3,6 +3,10 @@
 // template is a list of rows rather than of coordinates. Sizes are dialog units.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <span>
 #include <string_view>
 
 #include "ui/dialog_template.h"
@@ -78,6 +82,53 @@ struct Columns
 [[nodiscard]] constexpr ui::ControlTemplate cancelButton(int row, Columns columns = {})
 {
     return {ui::ControlKind::PushButton, ui::CancelButton, "Cancel", {columns.width / 2 + 6, rowY(row), 50, 14}};
+}
+
+[[nodiscard]] constexpr std::array<ui::ControlTemplate, 2> okCancelRow(int row, Columns columns = {})
+{
+    return {okButton(row, columns), cancelButton(row, columns)};
+}
+// A label and the drop-down list or edit box it names, on one row.
+[[nodiscard]] constexpr std::array<ui::ControlTemplate, 2>
+labelledList(ui::ControlId labelId, std::string_view text, ui::ControlId listId, int row, Columns columns = {})
+{
+    return {label(labelId, text, row, columns), list(listId, row, columns)};
+}
+[[nodiscard]] constexpr std::array<ui::ControlTemplate, 2> labelledEdit(ui::ControlId labelId, std::string_view text,
+                                                                        ui::ControlId editId, int row, int width = 24,
+                                                                        Columns columns = {})
+{
+    return {label(labelId, text, row, columns), edit(editId, row, width, columns)};
+}
+
+// A check box and its text; `checkColumn` stacks them one a row.
+struct CheckText
+{
+    ui::ControlId id;
+    std::string_view text;
+};
+template <std::size_t N>
+[[nodiscard]] constexpr std::array<ui::ControlTemplate, N> checkColumn(int firstRow, const CheckText (&boxes)[N],
+                                                                       Columns columns = {})
+{
+    std::array<ui::ControlTemplate, N> column{};
+    for (std::size_t i = 0; i < N; ++i)
+        column[i] = check(boxes[i].id, boxes[i].text, firstRow + int(i), columns);
+    return column;
+}
+
+// Runs of controls in the order a template lists them.
+template <std::size_t... N>
+[[nodiscard]] constexpr std::array<ui::ControlTemplate, (N + ...)>
+join(const std::array<ui::ControlTemplate, N>&... runs)
+{
+    std::array<ui::ControlTemplate, (N + ...)> all{};
+    std::size_t next = 0;
+    for (const std::span<const ui::ControlTemplate> run : {std::span<const ui::ControlTemplate>(runs)...}) {
+        for (const ui::ControlTemplate& control : run)
+            all[next++] = control;
+    }
+    return all;
 }
 
 }  // namespace resources::layout

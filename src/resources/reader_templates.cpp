@@ -20,11 +20,9 @@ constexpr ui::ControlTemplate couponCodeNoteControls[] = {
 
 }  // namespace
 
-const ui::DialogTemplate& couponCodeNoteTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{
-        "COUPON_CODE_NOTE", "Transmit Preamble Parameters", {Note.width, dialogHeight(4)}, couponCodeNoteControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate couponCodeNoteDialog{
+     "COUPON_CODE_NOTE", "Transmit Preamble Parameters", {Note.width, dialogHeight(4)}, couponCodeNoteControls};
+
+const ui::DialogTemplate& couponCodeNoteTemplate() { return couponCodeNoteDialog; }
 
 }  // namespace resources

@@ -101,22 +101,12 @@ constexpr ControlTemplate characterGridControls[] = {
 
 }  // namespace
 
-const ui::DialogTemplate& characterGridTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"GRIDDLG", "The Grid Control", {345, 230}, characterGridControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate characterGridDialog{"GRIDDLG", "The Grid Control", {345, 230}, characterGridControls};
+constexpr ui::DialogTemplate settingsPageDialog{"SETTINGSDLG", "Settings", {470, 270}, settingsControls};
+constexpr ui::DialogTemplate transactionFileDialog{"ADVANCEDLG1", "Transaction File", {235, 134}, transactionControls};
 
-const ui::DialogTemplate& settingsPageTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"SETTINGSDLG", "Settings", {470, 270}, settingsControls};
-    return dialog;
-}
-
-const ui::DialogTemplate& transactionFileTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"ADVANCEDLG1", "Transaction File", {235, 134}, transactionControls};
-    return dialog;
-}
+const ui::DialogTemplate& characterGridTemplate() { return characterGridDialog; }
+const ui::DialogTemplate& settingsPageTemplate() { return settingsPageDialog; }
+const ui::DialogTemplate& transactionFileTemplate() { return transactionFileDialog; }
 
 }  // namespace resources

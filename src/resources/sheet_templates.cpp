@@ -15,10 +15,8 @@ constexpr std::array pendingControls = {
 
 } // namespace
 
-const ui::DialogTemplate& pendingPageTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"PENDINGDLG", "", {470, 270}, pendingControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate pendingPageDialog{"PENDINGDLG", "", {470, 270}, pendingControls};
+
+const ui::DialogTemplate& pendingPageTemplate() { return pendingPageDialog; }
 
 } // namespace resources

@@ -40,17 +40,10 @@ constexpr std::array aboutControls = {
 
 }  // namespace
 
-const ui::DialogTemplate& preferencesTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"PreferencesDlg", "FWQ720 Preferences", {200, 106},
-                                               preferencesControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate preferencesDialog{"PreferencesDlg", "FWQ720 Preferences", {200, 106}, preferencesControls};
+constexpr ui::DialogTemplate aboutDialog{"AboutBox", "The Q720 Formwright", {220, 70}, aboutControls};
 
-const ui::DialogTemplate& aboutTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"AboutBox", "The Q720 Formwright", {220, 70}, aboutControls};
-    return dialog;
-}
+const ui::DialogTemplate& preferencesTemplate() { return preferencesDialog; }
+const ui::DialogTemplate& aboutTemplate() { return aboutDialog; }
 
 }  // namespace resources

@@ -211,15 +211,9 @@ void storeLine(ParameterDialogModel& dialog)
     terminateCodes(dialog, suffixDisplay);
 }
 
-constexpr ParameterDialogSpec dialog{
-    .dialogTemplate = resources::fieldPropertiesTemplate,
-    .titleEntry = sid(191),
-    .captions = captions,
-    .bindings = bindings,
-    .rules = rules,
-    .commit = CommitPolicy::SnapshotOnOpen,
-    .hooks = {.afterChange = followChange, .afterStore = storeLine},
-};
+constexpr ParameterDialogSpec dialog =
+    formDialog(resources::fieldPropertiesTemplate, sid(191), captions, bindings, rules,
+               {.afterChange = followChange, .afterStore = storeLine});
 
 } // namespace
 

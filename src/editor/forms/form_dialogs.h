@@ -4,12 +4,24 @@
 // the form when it opens and copies it back on Cancel.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "editor/parameter_dialog.h"
 
 namespace editor::forms {
+
+// The table of a Form page dialog, which copies the form when it opens and puts it back on Cancel.
+constexpr ParameterDialogSpec formDialog(const ui::DialogTemplate& (*dialogTemplate)(),
+                                         std::optional<texts::StringId> titleEntry,
+                                         std::span<const ui::TextReplacement> captions,
+                                         std::span<const Binding> bindings, std::span<const EnablingRule> rules,
+                                         ParameterHooks hooks)
+{
+    return {dialogTemplate, titleEntry, captions, bindings, rules, nullptr, CommitPolicy::SnapshotOnOpen, hooks};
+}
 
 // ADVANCEDLG: a line of the types "text" to "boolean", "fixed data", "alphameric" or "MSQI".
 [[nodiscard]] const ParameterDialogSpec& fieldPropertiesDialog();

@@ -42,15 +42,9 @@ void showCaption(ParameterDialogModel& dialog, ui::ControlId changed)
     }
 }
 
-constexpr ParameterDialogSpec dialog{
-    .dialogTemplate = resources::formPropertiesTemplate,
-    .titleEntry = std::nullopt, // the caption names the form
-    .captions = captions,
-    .bindings = bindings,
-    .rules = rules,
-    .commit = CommitPolicy::SnapshotOnOpen,
-    .hooks = {.afterChange = showCaption},
-};
+// No title entry: the caption names the form.
+constexpr ParameterDialogSpec dialog = formDialog(resources::formPropertiesTemplate, std::nullopt, captions, bindings,
+                                                  rules, {.afterChange = showCaption});
 
 } // namespace
 

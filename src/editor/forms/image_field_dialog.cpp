@@ -69,15 +69,9 @@ void storeLine(ParameterDialogModel& dialog)
     }
 }
 
-constexpr ParameterDialogSpec dialog{
-    .dialogTemplate = resources::imageFieldTemplate,
-    .titleEntry = sid(301),
-    .captions = captions,
-    .bindings = bindings,
-    .rules = rules,
-    .commit = CommitPolicy::SnapshotOnOpen,
-    .hooks = {.afterChange = followChange, .afterStore = storeLine},
-};
+constexpr ParameterDialogSpec dialog =
+    formDialog(resources::imageFieldTemplate, sid(301), captions, bindings, rules,
+               {.afterChange = followChange, .afterStore = storeLine});
 
 } // namespace
 

@@ -57,15 +57,9 @@ void storeLine(ParameterDialogModel& dialog)
     terminateCodes(dialog, suffixDisplay);
 }
 
-constexpr ParameterDialogSpec dialog{
-    .dialogTemplate = resources::lookupFieldTemplate,
-    .titleEntry = sid(221),
-    .captions = captions,
-    .bindings = bindings,
-    .rules = rules,
-    .commit = CommitPolicy::SnapshotOnOpen,
-    .hooks = {.afterChange = followChange, .afterStore = storeLine},
-};
+constexpr ParameterDialogSpec dialog =
+    formDialog(resources::lookupFieldTemplate, sid(221), captions, bindings, rules,
+               {.afterChange = followChange, .afterStore = storeLine});
 
 } // namespace
 

@@ -75,14 +75,8 @@ void drawPatterns(ParameterDialogModel& dialog, ui::ControlId /*changed*/)
     shown.setText(Id::TimeFormatGroup, captionOf(dialog, TimeFormatEntry, Id::TimeFormatGroup) + timePattern(time));
 }
 
-constexpr ParameterDialogSpec dialog{
-    .dialogTemplate = resources::timestampTemplate,
-    .titleEntry = sid(141),
-    .captions = captions,
-    .bindings = bindings,
-    .commit = CommitPolicy::SnapshotOnOpen,
-    .hooks = {.afterChange = drawPatterns},
-};
+constexpr ParameterDialogSpec dialog =
+    formDialog(resources::timestampTemplate, sid(141), captions, bindings, {}, {.afterChange = drawPatterns});
 
 // Joins the parts that are on, the separator between each and the one before.
 std::string joined(std::initializer_list<std::pair<bool, std::string_view>> parts, bool hasSeparator,

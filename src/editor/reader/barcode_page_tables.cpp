@@ -3,6 +3,8 @@
 // check box N has the "more..." button N + 400.
 #include "editor/reader/barcode_page_tables.h"
 
+#include "editor/reader/upc_ean.h"
+
 namespace editor::reader {
 namespace {
 
@@ -139,9 +141,7 @@ constexpr EnablingRule longRangeRules[] = {
 
 constexpr ui::ControlId longRangeForcingGs1128[] = {id(505)};
 constexpr CouponRow longRangeCoupon{id(120), id(520), readerField("longRangeUpcA"),
-                                    CouponBytes{readerField("longRangeCouponCode"), readerField("longRangeGs1128"),
-                                                readerField("longRangeEan13"), readerField("longRangeUpcAPreamble")},
-                                    longRangeForcingGs1128};
+                                    upc_ean::couponBytes<"longRange">, longRangeForcingGs1128};
 
 constexpr ui::ControlId upcEanWrittenAtOnce[] = {UpcACheck, Ean13Check, Gs1128Check};
 
@@ -239,9 +239,7 @@ constexpr EnablingRule imagerRules[] = {
 };
 
 constexpr ui::ControlId imagerForcingGs1128[] = {id(501), id(505)};
-constexpr CouponRow imagerCoupon{id(121), id(521), readerField("imagerUpcA"),
-                                 CouponBytes{readerField("imagerCouponCode"), readerField("imagerGs1128"),
-                                             readerField("imagerEan13"), readerField("imagerUpcAPreamble")},
+constexpr CouponRow imagerCoupon{id(121), id(521), readerField("imagerUpcA"), upc_ean::couponBytes<"imager">,
                                  imagerForcingGs1128};
 
 constexpr ui::ControlId imagerWrittenAtOnce[] = {UpcACheck, Ean13Check, Gs1128Check, id(120)};

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The parameter dialogs of the reader settings, one table each in a file named after the dialog.
+// The parameter dialogs of the reader settings: the 2D imager's and long-range reader's twins
+// (twin_dialogs.cpp, upc_ean_dialogs.cpp), the 2D imager's others (imager_dialogs.cpp, and
+// code39_imager_dialog.cpp and image_capture_dialog.cpp on their own), the laser reader's
+// (laser_dialogs.cpp), RFID (rfid_dialog.cpp) and the coupon code (coupon_code_dialogs.cpp).
 #pragma once
 
 #include "editor/parameter_dialog.h"

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "editor/parameter_dialog.h"
+#include "editor/reader/coupon_code_note.h"
 
 namespace editor::reader::upc_ean {
 
@@ -21,6 +22,18 @@ template <project::reader_map::Literal Area = "imager"> constexpr Binding redund
     return anyCharacters(
         number(edit, readerField(project::reader_map::joined<Area, "SupplementalRedundancy">), 2, 30, 2));
 }
+template <typename Id>
+inline constexpr EnablingRule redundancyRules[] = {
+    enabledWhileSelected(Id::RedundancyEdit, Id::SupplementalsList, WithSupplementals),
+    enabledWhileSelected(Id::RedundancyLabel, Id::SupplementalsList, WithSupplementals),
+};
+// The coupon-code bytes of a reader type, for its UPC-A dialog and its Barcode page.
+template <project::reader_map::Literal Area>
+inline constexpr CouponBytes couponBytes{readerField(project::reader_map::joined<Area, "CouponCode">),
+                                         readerField(project::reader_map::joined<Area, "Gs1128">),
+                                         readerField(project::reader_map::joined<Area, "Ean13">),
+                                         readerField(project::reader_map::joined<Area, "UpcAPreamble">)};
+
 // "No Preamble", "System Character", "System Character & Country Code".
 constexpr Binding preamble(ui::ControlId list, FieldRef field)
 {

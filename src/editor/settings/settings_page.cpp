@@ -328,22 +328,7 @@ void SettingsPage::passwordTyped()
 // itself, and stay even if the sheet is cancelled.
 void SettingsPage::reset()
 {
-    project::DeviceSettings& d = m_workingCopy;
-    d.startFrom = 0;
-    d.delimiter1 = ',';
-    d.delimiter2 = 0;
-    d.autoPreload = 0;
-    d.dataDeletion = 1;
-    d.entryOptions = 1;
-    d.promptStay = 6;
-    d.sound = 9;
-    const std::span<Byte> bytes = bytesOf(d);
-    // Vibrator, password and every protection flag.
-    std::fill(bytes.begin() + deviceByte("vibratorDuration"), bytes.begin() + deviceByte("exportStore"), Byte{0});
-    d.exportStore.assign(m_texts.text(sid(3541)));
-    d.reserved376.fill(0);
-    d.autoRun = 0;
-    d.deleteDatabaseOnOpen = 0;
+    project::resetDeviceOptions(m_workingCopy, m_texts);
     project::resetTransactionFile(m_project.transaction, m_texts);
     project::fillAllTables(m_project, m_texts);
     display();
