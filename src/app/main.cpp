@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/file_names.h"
 #include "app/main_window.h"
+#include "app/terminal_font.h"
 #include "app/terminal_pictures.h"
 #include "app/qt_host.h"
 #include "app/user_folders.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication::setWindowIcon(QIcon(app::programIconPixmap(32)));
+    app::loadTerminalFont();
     texts::setProgramPath(argc > 0 ? argv[0] : "");
     app::MainWindow window(
         [](const texts::TextSource& texts, QWidget* owner) { return std::make_unique<app::QtHost>(texts, owner); },
