@@ -348,6 +348,10 @@ int main(int argc, char** argv)
         isComplete &= isSaved;
     }
     isComplete &= app::saveSheetScreenshots(directory, projectFile);
+    // The sizes of the Windows icon (tools/make-windows-icon.py packs them).
+    for (const int size : {16, 24, 32, 48, 64, 256}) {
+        isComplete &= app::programIconPixmap(size).save(directory + QStringLiteral("/program_icon_%1.png").arg(size));
+    }
     isComplete &= saveParameterDialogShots(directory, window.host(), window.designer().texts());
     fs::remove_all(programDirectory);
     return isComplete ? 0 : 1;
