@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "app/file_names.h"
+
 namespace app {
 namespace {
 
@@ -44,7 +46,7 @@ QString fromCodePage(std::string_view bytes)
 QString decodedText(std::string_view bytes, texts::TextEncoding encoding)
 {
     if (encoding == texts::TextEncoding::FileSystem) {
-        return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        return qStringFromPathText(bytes);
     }
     return fromCodePage(bytes);
 }

@@ -18,7 +18,7 @@ namespace app {
 // control characters of the same value, so no byte is lost on a round trip).
 [[nodiscard]] QString fromCodePage(std::string_view bytes);
 
-// A text of the code page or a file path of the file system.
+// A text of the code page or a file path (UTF-8 text, read by qStringFromPathText()).
 [[nodiscard]] QString decodedText(std::string_view bytes, texts::TextEncoding encoding);
 // Parts of mixed encodings, each decoded on its own and joined.
 [[nodiscard]] QString decodedText(const std::vector<texts::EncodedText>& parts);

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "project/disk_file.h"
+
 namespace app {
 namespace {
 
@@ -13,8 +15,8 @@ bool isOption(const std::string& argument) { return argument.size() > 1 && argum
 std::string absoluteFile(const std::string& file)
 {
     std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-    return ec ? file : absolute.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(project::pathFromUtf8(file), ec);
+    return ec ? file : project::utf8Of(absolute);
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ struct DesignerArguments
 
 // The arguments after the program's name (Qt's own options already taken out). --help (-h) and
 // --version win wherever they stand before "--"; any other option, or a second file, refuses
-// the command line. A relative file is made absolute, as the recent list keeps it.
+// the command line. A relative file is made absolute, as the recent list keeps it. Arguments
+// and the file are UTF-8 text.
 [[nodiscard]] DesignerArguments parseDesignerArguments(std::span<const std::string> arguments);
 
 // The text of --help, ending in a line feed.

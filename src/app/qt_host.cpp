@@ -3,29 +3,18 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
 #include "app/character_grid_widget.h"
 #include "app/code_page.h"
 #include "app/dialog_window.h"
+#include "app/file_names.h"
 #include "texts/text_source.h"
 #include "ui/message_texts.h"
 
 namespace app {
 namespace {
-
-// Paths travel through the core in the file system's own encoding, since they go straight to
-// the disk layer; only the texts of the chooser are in the code page.
-QString fromPath(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-std::string toPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 QString filterList(const std::vector<ui::FileFilter>& filters)
 {
@@ -52,10 +41,10 @@ std::optional<std::string> runChooser(QWidget* owner, const ui::FileChooserReque
         chooser.setNameFilter(filterList(request.filters));
     }
     if (!request.initialDirectory.empty()) {
-        chooser.setDirectory(fromPath(request.initialDirectory));
+        chooser.setDirectory(qStringFromPathText(request.initialDirectory));
     }
     if (!request.initialFile.empty()) {
-        chooser.selectFile(fromPath(request.initialFile));
+        chooser.selectFile(qStringFromPathText(request.initialFile));
     }
     if (!request.defaultExtension.empty()) {
         chooser.setDefaultSuffix(fromCodePage(request.defaultExtension));
@@ -63,7 +52,8 @@ std::optional<std::string> runChooser(QWidget* owner, const ui::FileChooserReque
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return toPath(QDir::toNativeSeparators(chooser.selectedFiles().constFirst()));
+    // The name goes to the core whole, never through the Windows code page.
+    return utf8PathText(QDir::toNativeSeparators(chooser.selectedFiles().constFirst()));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QPolygonF>
 
 #include "app/code_page.h"
+#include "app/terminal_font.h"
 
 namespace app {
 namespace {
@@ -34,15 +35,6 @@ ScreenColours coloursOf(project::Model model)
             QColor(0xe8, 0xf0, 0xe4)};
 }
 
-QFont screenFont(bool isBold)
-{
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(10);
-    font.setBold(isBold);
-    return font;
-}
-
 // One character a column, so that prompts and input areas line up as on the terminal.
 void drawColumns(QPainter& painter, int left, int baseline, const std::string& bytes)
 {
@@ -64,10 +56,7 @@ void paintStatus(QPainter& painter, const QRect& area, const editor::PreviewScre
 {
     const QRect bar(area.left(), area.top(), area.width(), StatusHeight);
     painter.fillRect(bar, c.bar);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(9);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(terminalFont(9, TerminalWeight::Bold));
     painter.setPen(c.barInk);
     painter.drawText(bar.adjusted(5, 0, -24, 0), Qt::AlignVCenter | Qt::AlignLeft, fromCodePage(screen.name));
     const qreal x = bar.right() - 9;
@@ -121,14 +110,14 @@ void paintTerminalScreen(QPainter& painter, const editor::PreviewScreen& screen,
     int top = area.top() + StatusHeight + 1;
     if (screen.title) {
         const QRect line(area.left(), top, area.width(), RowHeight);
-        painter.setFont(screenFont(true));
+        painter.setFont(terminalFont(10, TerminalWeight::Bold));
         painter.setPen(c.ink);
         drawColumns(painter, line.left() + Margin, line.bottom() - 4, *screen.title);
         painter.setPen(QPen(c.ink, 1));
         painter.drawLine(line.left() + Margin, line.bottom(), line.right() - Margin, line.bottom());
         top += RowHeight;
     }
-    painter.setFont(screenFont(false));
+    painter.setFont(terminalFont(10, TerminalWeight::Regular));
     for (const editor::PreviewRow& row : screen.rows) {
         paintRow(painter, QRect(area.left(), top, area.width(), RowHeight), row, c);
         top += RowHeight;

@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "app/user_folders.h"
 
-#include <QFile>
 #include <QStandardPaths>
+
+#include "app/file_names.h"
 
 namespace app {
 namespace {
 
 std::filesystem::path writableFolder(QStandardPaths::StandardLocation location)
 {
-    const QString folder = QStandardPaths::writableLocation(location);
-#if defined(_WIN32)
-    return std::filesystem::path(folder.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(folder).toStdString());
-#endif
+    return pathFromQString(QStandardPaths::writableLocation(location));
 }
 
 }  // namespace

@@ -798,13 +798,33 @@ bool canCreateFilesIn(const std::filesystem::path& folder)
 
 std::filesystem::path pathFromUtf8(std::string_view text)
 {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+#if defined(_WIN32)
+    // Neither direction may throw: a preferences file of an older version holds its paths in
+    // the code page, and a Windows name may hold a lone surrogate.
+    if (text.empty()) {
+        return {};
+    }
+    const int length = static_cast<int>(text.size());
+    int size = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
+    const UINT codePage = size > 0 ? CP_UTF8 : CP_ACP;
+    if (size <= 0) {
+        size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    }
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), size);
+    return std::filesystem::path(wide);
+#else
+    return std::filesystem::path(std::string(text));
+#endif
 }
 
 std::string utf8Of(const std::filesystem::path& path)
 {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
+#if defined(_WIN32)
+    return utf8FromWide(path.native());
+#else
+    return path.native();
+#endif
 }
 
 std::vector<std::string> utf8Arguments(int argc, char** argv)

@@ -93,6 +93,8 @@ struct BatchFile
 
 // A path from UTF-8 text (the command line, a JSON file) and a path as UTF-8 text, the same on
 // every system (a Windows path is UTF-16 inside, and its narrow form is the code page's).
+// Neither throws: on Windows, text that is not UTF-8 is read in the code page, and a lone
+// surrogate of a name becomes U+FFFD.
 [[nodiscard]] std::filesystem::path pathFromUtf8(std::string_view text);
 [[nodiscard]] std::string utf8Of(const std::filesystem::path& path);
 

@@ -52,8 +52,9 @@ void appendLine(std::vector<std::uint8_t>& out, std::string_view text)
 bool canOpenForReading(const std::string& path)
 {
     // Only regular files: opening a pipe would block the start-up.
+    const std::filesystem::path file = project::pathFromUtf8(path);
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec) && project::readFilePrefix(path, 0).ok;
+    return std::filesystem::is_regular_file(file, ec) && project::readFilePrefix(file, 0).ok;
 }
 
 Preferences parsePreferences(std::span<const std::uint8_t> bytes, const FileProbe& canOpen)

@@ -30,6 +30,8 @@ inline constexpr std::size_t MaxRecentFiles = 4;
 // A preferences file is about 1.4 KB at most; anything behind this is not read.
 inline constexpr std::size_t MaxPreferencesFileBytes = 64u * 1024u;
 
+// Paths are UTF-8 text, in the file as in memory, so a list written on one system reads alike
+// on another.
 struct Preferences
 {
     std::string lastFile{UnknownLastFile};

@@ -11,9 +11,16 @@
 namespace texts {
 namespace {
 
+#if defined(_WIN32)
+// Read wide: the narrow environment is in the code page, which cannot spell every user name.
+std::filesystem::path absoluteEnvironmentPath(const wchar_t* name)
+{
+    const wchar_t* value = ::_wgetenv(name);
+#else
 std::filesystem::path absoluteEnvironmentPath(const char* name)
 {
     const char* value = std::getenv(name);
+#endif
     if (value == nullptr) {
         return {};
     }
@@ -39,7 +46,7 @@ UserFolders userFoldersFromEnvironment()
 {
     UserFolders folders;
 #if defined(_WIN32)
-    folders.configuration = absoluteEnvironmentPath("APPDATA");
+    folders.configuration = absoluteEnvironmentPath(L"APPDATA");
     folders.data = folders.configuration;
 #else
     folders.configuration = absoluteEnvironmentPath("XDG_CONFIG_HOME");

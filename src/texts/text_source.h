@@ -8,7 +8,7 @@
 namespace texts {
 
 // How the bytes of a text are read: the program's and the terminal's texts are in the terminal's
-// code page (Windows-1252), file paths in the file system's encoding.
+// code page (Windows-1252), file paths in UTF-8 on every system (see project::pathFromUtf8).
 enum class TextEncoding { CodePage, FileSystem };
 
 struct EncodedText

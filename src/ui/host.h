@@ -47,8 +47,8 @@ public:
     // "Save current program ?" with Yes, No and Cancel.
     [[nodiscard]] virtual SaveChangesAnswer askSaveChanges() = 0;
 
-    // A path chosen by the user, or nothing when the chooser was cancelled. Paths are raw
-    // single-byte strings like every text of the core.
+    // A path chosen by the user, or nothing when the chooser was cancelled. Paths (these and
+    // those of the request) are UTF-8 text, turned into file-system paths only at the disk.
     [[nodiscard]] virtual std::optional<std::string> chooseFileToOpen(const FileChooserRequest& request) = 0;
     [[nodiscard]] virtual std::optional<std::string> chooseFileToSave(const FileChooserRequest& request) = 0;
 

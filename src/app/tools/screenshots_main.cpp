@@ -266,7 +266,7 @@ bool saveScreenPreviewShots(const QString& directory, const fs::path& programDir
     const fs::path file = programDirectory / "busy.Q72";
     const std::unique_ptr<project::Project> busy = busyPreviewProject(window.designer().texts());
     if (!project::writeFileAtomically(file, project::saveProject(*busy, project::Model::Q720CE)).ok ||
-        !window.designer().openFile(file.string())) {
+        !window.designer().openFile(project::utf8Of(file))) {
         std::printf("FAILED to open the busy project\n");
         return false;
     }
@@ -309,7 +309,7 @@ int main(int argc, char** argv)
         const fs::path file = programDirectory / name;
         fs::create_directories(file.parent_path());
         (void)project::writeFileAtomically(file, std::vector<std::uint8_t>{0});
-        preferences.recentFiles.push_back(file.string());
+        preferences.recentFiles.push_back(project::utf8Of(file));
     }
     (void)texts::writePreferences(texts::preferencesFilePath(programDirectory), preferences);
 
@@ -322,7 +322,7 @@ int main(int argc, char** argv)
     // The screen shows the given project's start screen; the editor it opens stays closed.
     if (!projectFile.empty()) {
         window.setSheetRunner([](QWidget*, editor::EditorSession&) {});
-        isComplete &= window.designer().openFile(projectFile.string());
+        isComplete &= window.designer().openFile(project::utf8Of(projectFile));
     }
     isComplete &= save(shapedWindow(window), directory + QStringLiteral("/main_window_q720ce.png"));
 
@@ -348,6 +348,10 @@ int main(int argc, char** argv)
         isComplete &= isSaved;
     }
     isComplete &= app::saveSheetScreenshots(directory, projectFile);
+    // The sizes of the Windows icon (tools/make-windows-icon.py packs them).
+    for (const int size : {16, 24, 32, 48, 64, 256}) {
+        isComplete &= app::programIconPixmap(size).save(directory + QStringLiteral("/program_icon_%1.png").arg(size));
+    }
     isComplete &= saveParameterDialogShots(directory, window.host(), window.designer().texts());
     fs::remove_all(programDirectory);
     return isComplete ? 0 : 1;

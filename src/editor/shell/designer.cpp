@@ -236,7 +236,7 @@ bool Designer::openFile(std::string path)
 
 bool Designer::readProjectFile(const std::string& path, ResetFirst reset)
 {
-    const project::FileReadResult file = project::readFilePrefix(path, project::CurrentFileBytes);
+    const project::FileReadResult file = project::readFilePrefix(project::pathFromUtf8(path), project::CurrentFileBytes);
     if (!file.ok) {
         return false;
     }
@@ -266,7 +266,7 @@ bool Designer::readProjectFile(const std::string& path, ResetFirst reset)
 bool Designer::writeProjectFile(const std::string& path)
 {
     const std::vector<std::uint8_t> image = project::saveProject(*m_project, m_preferences.model);
-    const project::FileWriteResult written = project::writeFileAtomically(path, image);
+    const project::FileWriteResult written = project::writeFileAtomically(project::pathFromUtf8(path), image);
     if (!written.ok) {
         m_host.warning(ErrorTitle, SaveFailed);
         return false;

@@ -52,7 +52,7 @@ public:
     bool openRecent(int index);
     // A project file named on the command line or by the desktop, opened as a recent file is:
     // the save prompt when needed, then the file and the editor. A missing file changes nothing
-    // silently, a refused one after its warning.
+    // silently, a refused one after its warning. The path is UTF-8 text, as in the recent list.
     bool openFile(std::string path);
 
     // The close request: false when the window must stay (Cancel, or a failed save after Yes).
