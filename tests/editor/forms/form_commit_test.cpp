@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "project/defaults.h"
 #include "texts/text_source.h"
 
@@ -56,29 +59,44 @@ protected:
     LookupSet m_lookups{};
 };
 
-TEST_F(FormCommit, ExtensionLinesTakeWhatDoesNotFitOnTheScreenLine)
+// Extension lines take what does not fit on the screen line of the line above them (slot 13 is
+// not an editor line and keeps its own); a fixed-data line's maximum is its prompt.
+TEST_F(FormCommit, LengthsFollowTheScreenLineThe160LimitAndThePrompt)
 {
-    struct Case
+    struct Row
     {
         LineType type;
-        Byte maxLength, line2, line3;
+        const char* prompt;
+        Byte minLength, maxLength;
+        std::array<Byte, 4> expected;  // min and max of the line, max of the two lines below
     };
-    const Case cases[] = {
-        {LineType::Integer, 60, 33, 3},
-        {LineType::Integer, 20, 0, 0},
-        {LineType::Msqi, 60, 33, 3},
-        {LineType::PassDown, 60, 33, 3},
+    const Row rows[] = {
+        {LineType::Integer, "Qty", 0, 60, {0, 60, 33, 3}},
+        {LineType::Integer, "Qty", 0, 20, {0, 20, 0, 0}},
+        {LineType::Msqi, "Qty", 0, 60, {0, 60, 33, 3}},
+        {LineType::PassDown, "Qty", 0, 60, {0, 60, 33, 3}},
+        {LineType::Text, "A", 50, 20, {20, 20, 0, 0}},
+        {LineType::Text, "A", 200, 250, {160, 160, 131, 101}},
+        {LineType::FixedData, "ABCDEFGHIJKL", 50, 160, {12, 12, 160, 160}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << int{static_cast<Byte>(c.type)} << ", " << int{c.maxLength});
-        setLine(1, 1, c.type, "Qty");
-        form(1).maxLength[0] = c.maxLength;
-        setLine(1, 2, LineType::Extension);
-        setLine(1, 3, LineType::Extension);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << int{static_cast<Byte>(row.type)} << ", " << int{row.maxLength});
+        setLine(1, 1, row.type, row.prompt);
+        form(1).minLength[0] = row.minLength;
+        form(1).maxLength[0] = row.maxLength;
+        const LineType below = row.type == LineType::FixedData ? LineType::Nil : LineType::Extension;
+        setLine(1, 2, below);
+        setLine(1, 3, below);
         commit();
-        EXPECT_EQ(committed(1).maxLength[1], c.line2);
-        EXPECT_EQ(committed(1).maxLength[2], c.line3);
+        const FormDef& f = committed(1);
+        EXPECT_EQ((std::array{f.minLength[0], f.maxLength[0], f.maxLength[1], f.maxLength[2]}), row.expected);
     }
+    setLine(1, 12, LineType::Text, "Note");
+    form(1).maxLength[11] = 160;
+    form(1).lineType[12] = static_cast<Byte>(LineType::Extension);
+    form(1).maxLength[12] = 77;
+    commit();
+    EXPECT_EQ(committed(1).maxLength[12], 77);
 }
 
 TEST_F(FormCommit, ExtensionLinesCopyAutoEnterAndInputMarkAndLoseTheirOwnData)
@@ -90,62 +108,27 @@ TEST_F(FormCommit, ExtensionLinesCopyAutoEnterAndInputMarkAndLoseTheirOwnData)
     form(1).lookupLink[1] = 4;
     form(1).minLength[1] = 9;
     commit();
-    EXPECT_EQ(committed(1).autoEnter[1], 2);
-    EXPECT_EQ(committed(1).inputMark[1], '_');
-    EXPECT_TRUE(committed(1).prompt[1].isEmpty());
-    EXPECT_EQ(committed(1).lookupLink[1], 0);
-    EXPECT_EQ(committed(1).minLength[1], 0);
-    EXPECT_EQ(committed(1).inputSource[1], 2);
-}
-
-TEST_F(FormCommit, ExtensionOnLine13IsNotFilledFromLine12)
-{
-    setLine(1, 12, LineType::Text, "Note");
-    form(1).maxLength[11] = 160;
-    form(1).lineType[12] = static_cast<Byte>(LineType::Extension);
-    form(1).maxLength[12] = 77;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[12], 77);
-}
-
-TEST_F(FormCommit, FixedDataLineTakesThePromptLengthAsMaximumAndNoLargerMinimum)
-{
-    setLine(1, 1, LineType::FixedData, "ABCDEFGHIJKL");
-    form(1).minLength[0] = 50;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[0], 12);
-    EXPECT_EQ(committed(1).minLength[0], 12);
+    const FormDef& f = committed(1);
+    EXPECT_EQ((std::array{f.autoEnter[1], f.inputMark[1], f.lookupLink[1], f.minLength[1], f.inputSource[1]}),
+              (std::array<Byte, 5>{2, '_', 0, 0, 2}));
+    EXPECT_TRUE(f.prompt[1].isEmpty());
 }
 
 TEST_F(FormCommit, PassDownAndUpdateLookupClearTheIndexAndSetTheAutomaticKey)
 {
-    form(1).recordAction = static_cast<Byte>(project::RecordAction::PassDown);
-    form(1).indexLine = 3;
-    form(1).autoKey = 0;
-    form(3).recordAction = static_cast<Byte>(project::RecordAction::UpdateLookup);
-    form(3).indexLine = 5;
-    form(2).recordAction = static_cast<Byte>(project::RecordAction::Save);
-    form(2).indexLine = 3;
+    using project::RecordAction;
+    const RecordAction actions[] = {RecordAction::PassDown, RecordAction::Save, RecordAction::UpdateLookup};
+    for (int n = 1; n <= 3; ++n) {
+        form(n).recordAction = static_cast<Byte>(actions[n - 1]);
+        form(n).indexLine = 3;
+        form(n).autoKey = 0;
+    }
+    form(4).indexLine = 0;
+    form(4).autoKey = 0;
     commit();
-    EXPECT_EQ(committed(1).indexLine, 0);
-    EXPECT_EQ(committed(1).autoKey, 1);
-    EXPECT_EQ(committed(2).indexLine, 3);
-    EXPECT_EQ(committed(2).autoKey, 0);
-    EXPECT_EQ(committed(3).indexLine, 0);
-    EXPECT_EQ(committed(3).autoKey, 1);
-}
-
-TEST_F(FormCommit, LengthsAreClampedTo160AndMinimumToMaximum)
-{
-    const Byte cases[][4] = {{50, 20, 20, 20}, {200, 250, 160, 160}}; // min, max typed; committed
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << int{c[0]} << ".." << int{c[1]});
-        setLine(1, 1, LineType::Text, "A");
-        form(1).minLength[0] = c[0];
-        form(1).maxLength[0] = c[1];
-        commit();
-        EXPECT_EQ(committed(1).minLength[0], c[2]);
-        EXPECT_EQ(committed(1).maxLength[0], c[3]);
+    for (const auto& [n, index, autoKey] : {std::tuple{1, 0, 1}, {2, 3, 0}, {3, 0, 1}, {4, 0, 1}}) {
+        EXPECT_EQ(committed(n).indexLine, index) << "form " << n;
+        EXPECT_EQ(committed(n).autoKey, autoKey) << "form " << n;
     }
 }
 
