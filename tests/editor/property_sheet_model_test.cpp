@@ -118,24 +118,6 @@ TEST_F(PropertySheetModelTest, FiveTabsInOrderWithTitlesFromTheLanguageFirst)
     EXPECT_EQ(translated.okText(), "OK");
 }
 
-TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
-{
-    const editor::EditorSession session{
-        *m_project, m_isModified,          m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720PPC,
-        m_host,     "C:\\stock\\count.Q72"};
-    std::vector<int> opened;
-    PropertySheetModel editor(session,
-                              [this, &opened](int index, const ui::DialogTemplate& dialog, ui::DialogModel& page) {
-                                  opened.push_back(index);
-                                  page.open(dialog, m_host);
-                              });
-    ASSERT_EQ(editor.caption().size(), 3U);
-    EXPECT_EQ(editor.caption()[0].bytes, "Q720PPC Formwright - [ ");
-    EXPECT_EQ(editor.caption()[1].bytes, "C:\\stock\\count.Q72");
-    ASSERT_TRUE(editor.showPage(1));
-    EXPECT_EQ(opened, (std::vector<int>{0, 1})) << "the opener builds each page once, when first shown";
-}
-
 TEST_F(PropertySheetModelTest, TabsAreCreatedWhenFirstShownAndTheLeftPageIsToldFirst)
 {
     auto editor = sheet(recordingPages);
@@ -185,22 +167,6 @@ TEST_F(PropertySheetModelTest, CancelTellsEveryShownPage)
     EXPECT_EQ(m_journal, (Journal{"A cancel", "B cancel"}));
 }
 
-TEST_F(PropertySheetModelTest, FirstPageIsTheFormPageAndAPageWithoutFactoryShowsANotice)
-{
-    auto editor = sheet();
-    EXPECT_EQ(editor.pageTemplate(0), &resources::formPageTemplate());
-    EXPECT_EQ(editor.barcodePage(), nullptr);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Barcode)));
-    EXPECT_EQ(editor.pageTemplate(3), &resources::barcodePageTemplate());
-    EXPECT_NE(editor.barcodePage(), nullptr);
-
-    constexpr PageEntry unbuilt[] = {{texts::sid(3), &createRecording<'A'>}, {texts::sid(4), nullptr}};
-    auto partial = sheet(unbuilt);
-    ASSERT_TRUE(partial.showPage(1));
-    EXPECT_EQ(partial.pageTemplate(1), &resources::pendingPageTemplate());
-    EXPECT_NE(dynamic_cast<PendingPageModel*>(partial.pageModel(1)), nullptr);
-}
-
 TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)
 {
     m_project->menu(1).itemName[0].assign("Receive"); // stale item count 0: shows a Menu page apply
@@ -214,20 +180,6 @@ TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModi
     auto expected = before;
     expected.forms = m_project->forms;
     EXPECT_EQ(std::memcmp(m_project.get(), &expected, sizeof expected), 0);
-}
-
-TEST_F(PropertySheetModelTest, MenuPageAppliesOnOkWithoutSettingTheModifiedFlag)
-{
-    // The Form page always sets the flag; without it the Menu page's share shows on its own.
-    std::array<PageEntry, SheetPageCount> pages{};
-    std::copy(sheetPages().begin(), sheetPages().end(), pages.begin());
-    pages[static_cast<std::size_t>(SheetPage::Form)].create = nullptr;
-    m_project->menu(1).itemName[0].assign("Receive");
-    auto editor = sheet(pages);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Menu)));
-    ASSERT_TRUE(editor.ok());
-    EXPECT_EQ(m_project->menu(1).itemCount, 1);
-    EXPECT_FALSE(m_isModified);
 }
 
 // The Form page links lines to what the user is editing on the Lookup page, before OK.

@@ -67,19 +67,6 @@ TEST_F(FieldProperties, OkNormalisesPartialReadingAndClearsAHiddenInputMark)
     EXPECT_FALSE(showInputMark);
 }
 
-TEST_F(FieldProperties, CancelRestoresTheWholeForm)
-{
-    setType(0, LineType::Integer);
-    const project::FormDef before = form();
-    DialogHarness dialog = open(fieldPropertiesDialog());
-    for (const Id box : {Id::FixedLengthCheck, Id::InitialValueCheck, Id::PrefixCheck, Id::PartialCheck,
-                         Id::LeadingCodeCheck}) {
-        dialog.click(box);
-    }
-    dialog.cancel();
-    EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
-}
-
 TEST_F(FieldProperties, AnMsqiLineIsEnteredAfterTheScanAndIsNotScannedItself)
 {
     form().msqiEnabled = 1;

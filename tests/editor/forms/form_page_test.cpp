@@ -61,20 +61,6 @@ protected:
     std::unique_ptr<ui::testing::DialogHarness> m_dialog;
 };
 
-TEST_F(FormPageTest, OpensOnForm1WithTheFormLists)
-{
-    auto& page = open();
-    EXPECT_EQ(page.selection(FormPageId::FormList), 0);
-    EXPECT_EQ(page.selection(FormPageId::NextList), 1);
-    EXPECT_EQ(page.controls().items(FormPageId::IndexList).back(), "line 12");
-    EXPECT_EQ(page.controls().items(typeList(12)).back(), "image");
-    EXPECT_EQ(page.controls().items(inputSourceList(1)).size(), 3U);
-    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
-    EXPECT_TRUE(page.isEnabled(typeList(3)));
-    expectEnabling({promptEdit(3), inputSourceList(3), minLengthEdit(3), maxLengthEdit(3), linkList(3), moreButton(3)},
-                   false);
-}
-
 TEST_F(FormPageTest, ChoosingAnotherFormShowsItAndKeepsTheEditsOfTheFirst)
 {
     auto& page = open();
@@ -221,39 +207,6 @@ protected:
         stored(1).recordAction = 2; // would enable "Index field :" on an ordinary form
     }
 };
-
-TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
-{
-    stored(1).lookupFile = 1;
-    stored(1).lineType[4] = lineCode(LineType::Integer);
-    stored(1).lineType[5] = lineCode(LineType::Lookup);
-    auto& page = open();
-    expectEnabling({FormPageId::RecordList, FormPageId::IndexList, FormPageId::NextList}, false);
-    EXPECT_EQ(page.controls().items(typeList(1)).size(), 17U);
-    EXPECT_EQ(page.controls().items(typeList(2)).back(), "MSQI");
-    EXPECT_EQ(page.selection(typeList(2)), 16);
-    EXPECT_EQ(page.controls().items(typeList(3)).size(), 2U);
-    EXPECT_EQ(working(1).lookupLink[0], 3);
-    expectEnabling({typeList(1), linkList(1), inputSourceList(2)}, false);
-    expectEnabling({linkList(2), promptEdit(2), maxLengthEdit(2), typeList(3)}, true);
-    // Below line 2 only "lookup" lines stay.
-    EXPECT_EQ(page.selection(typeList(5)), 0);
-    EXPECT_EQ(page.selection(typeList(6)), 1);
-    EXPECT_TRUE(page.isEnabled(linkList(6)));
-    EXPECT_EQ(page.controls().items(linkList(6)).size(), 13U);
-    page.select(typeList(7), 1);
-    EXPECT_EQ(working(1).lineType[6], lineCode(LineType::Lookup));
-    EXPECT_TRUE(page.isEnabled(linkList(7)));
-
-    // Without a lookup file the lower lines become "nil"; with one, line 1 links its key again.
-    page.select(FormPageId::LookupList, 0);
-    EXPECT_EQ(working(1).lineType[5], lineCode(LineType::Nil));
-    EXPECT_EQ(page.selection(typeList(6)), 0);
-    EXPECT_EQ(working(1).lookupLink[0], 0);
-    expectEnabling({typeList(6), linkList(6)}, false);
-    page.select(FormPageId::LookupList, 1);
-    EXPECT_EQ(working(1).lookupLink[0], 3);
-}
 
 TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)
 {

@@ -61,17 +61,6 @@ TEST_F(Timestamp, CaptionsFollowEveryChange)
     EXPECT_EQ(form().timeMinuteOn, 0);
 }
 
-TEST_F(Timestamp, CancelRestoresEveryStampField)
-{
-    const project::FormDef before = form();
-    DialogHarness dialog = open(timestampDialog());
-    dialog.select(Id::PositionList, 2);
-    dialog.paste(Id::TimeSeparatorEdit, "");
-    dialog.click(Id::SplitCheck);
-    dialog.cancel();
-    EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
-}
-
 TEST_F(Timestamp, AnOrderOutsideTheListShowsNoChoiceAndIsKept)
 {
     form().dateOrder = 5;

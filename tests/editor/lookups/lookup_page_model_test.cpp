@@ -41,39 +41,6 @@ protected:
     }
 };
 
-TEST_F(LookupPageModelTest, ShowsFileOneWithItsListsAndOnlyTheUsedRowsEnabled)
-{
-    project::LookupDef& articles = m_project->lookup(1);
-    articles.numFields = 3;
-    articles.keyField = 1;
-    articles.fieldType[2] = 2;
-    articles.fieldName[0].assign("Article");
-    articles.fieldLength[0] = 13;
-    DialogHarness page = openPage();
-    EXPECT_EQ(page.controls().items(LookupId::LookupList).size(), 5u);
-    EXPECT_EQ(page.controls().items(LookupId::FieldCountList).front(), " 0");
-    EXPECT_EQ(page.controls().items(LookupId::FieldCountList).back(), " 12");
-    EXPECT_EQ(page.controls().items(LookupId::NoMatchList).back(), "Show warning & clear screen");
-    EXPECT_EQ(page.controls().items(LookupId::BadFormatList).size(), 3u);
-    EXPECT_EQ(page.controls().items(FieldTypeLists.at(11)).back(), "image");
-    EXPECT_EQ(page.selection(LookupId::FieldCountList), 3);
-    EXPECT_EQ(page.text(FieldNameEdits.at(0)), "Article");
-    EXPECT_EQ(page.text(FieldLengthEdits.at(0)), "13");
-    EXPECT_EQ(page.selection(FieldTypeLists.at(2)), 2);
-    EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), 1);
-    EXPECT_EQ(page.text(LookupId::LengthHeader), "Length");
-    EXPECT_EQ(page.text(LookupId::ExportNameEdit), "1st lookup file");
-    EXPECT_TRUE(page.isChecked(LookupId::FixedLengthRadio));
-    EXPECT_FALSE(page.isEnabled(LookupId::DelimiterEdit));
-    EXPECT_FALSE(page.isEnabled(LookupId::AppendRadio)) << "save mode follows auto export";
-    for (int i = 0; i < resources::LookupPageFields; ++i) {
-        for (const ui::ControlRange& column : {FieldTypeLists, FieldNameEdits, FieldLengthEdits, KeyFieldRadios}) {
-            EXPECT_EQ(page.isEnabled(column.at(i)), i < 3) << "field " << i + 1 << " control " << column.at(i).value();
-        }
-    }
-    EXPECT_EQ(m_publications, 1) << "the page publishes its copy when it is created";
-}
-
 TEST_F(LookupPageModelTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFallsBeyond)
 {
     struct Row
@@ -220,28 +187,6 @@ TEST_F(LookupPageModelTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
     EXPECT_EQ(m_project->lookup(1).keyField, 200);
     EXPECT_EQ(m_project->lookup(1).fieldType[0], 9);
     EXPECT_EQ(m_project->lookup(1).lengthCheck, 5) << "all 15 slots count";
-}
-
-TEST_F(LookupPageModelTest, LoadedLanguageReplacesCaptionsAndTheLengthHeader)
-{
-    testing_support::OverrideTextSource language;
-    const std::pair<int, const char*> entries[] = {{281, "Nr :"},     {283, "(Code)"},      {285, "Trenner "},
-                                                   {291, "Feldname"}, {294, "Max. Laenge"}, {295, "Schluessel"},
-                                                   {299, "Anhaengen"}};
-    for (const auto& [id, text] : entries) {
-        language.set(id, text);
-    }
-    m_project->lookup(1).delimiter = 44;
-    DialogHarness page(resources::lookupPageTemplate(),
-                       LookupPageModel(*m_project, language, ui::LanguageState::Loaded));
-    EXPECT_EQ(page.text(LookupId::IdLabel), "Nr :");
-    EXPECT_EQ(page.text(LookupId::AsciiLabel), "(Code)");
-    EXPECT_EQ(page.text(LookupId::DelimiterRadio), "Trenner ");
-    EXPECT_EQ(page.text(LookupId::NameHeader), "Feldname");
-    EXPECT_EQ(page.text(LookupId::LengthHeader), "Max. Laenge");
-    EXPECT_EQ(page.text(LookupId::KeyHeader), "Schluessel");
-    EXPECT_EQ(page.text(LookupId::AppendRadio), "Anhaengen");
-    EXPECT_EQ(page.text(LookupId::OverwriteRadio), "Overwrite") << "an entry the language lacks keeps its text";
 }
 
 }  // namespace

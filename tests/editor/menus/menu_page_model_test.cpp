@@ -29,22 +29,6 @@ protected:
     }
 };
 
-TEST_F(MenuPageModelTest, ShowsMenuOneWithAllListsFilled)
-{
-    DialogHarness page = openPage();
-    EXPECT_EQ(page.selection(MenuId::MenuList), 0);
-    ASSERT_EQ(page.controls().items(MenuId::MenuList).size(), 10u);
-    EXPECT_EQ(page.controls().items(MenuId::MenuList)[9], "menu  10");
-    EXPECT_EQ(page.controls().items(MenuId::EscList).size(), 31u);
-    for (int item = 1; item <= 10; ++item) {
-        EXPECT_EQ(page.controls().items(itemNextList(item)).size(), 31u) << "item " << item;
-        EXPECT_EQ(page.controls().textLimit(itemNameEdit(item)), 30) << "item " << item;
-    }
-    EXPECT_FALSE(page.isEnabled(MenuId::CaptionEdit));
-    EXPECT_EQ(page.controls().textLimit(MenuId::CaptionEdit), 30);
-    EXPECT_EQ(page.text(MenuId::CaptionCheck), "Menu caption :");
-}
-
 TEST_F(MenuPageModelTest, ShowsTheStoredMenu)
 {
     project::MenuDef& menu = m_project->menu(1);
@@ -143,18 +127,6 @@ TEST_F(MenuPageModelTest, CheckBoxesAndEscTargetReachTheRecordAndCaptionTextOutl
     EXPECT_EQ(m_project->menu(1).saveCaption, 1);
     EXPECT_EQ(m_project->menu(1).saveSelectedItem, 0);
     EXPECT_EQ(m_project->menu(1).escTarget, 30);
-}
-
-TEST_F(MenuPageModelTest, LoadedLanguageReplacesCaptions)
-{
-    testing_support::OverrideTextSource language;
-    language.set(241, "Nr :");
-    language.set(244, "Titel :");
-    language.set(250, "Leeren");
-    DialogHarness page(resources::menuPageTemplate(), MenuPageModel(*m_project, language, ui::LanguageState::Loaded));
-    EXPECT_EQ(page.text(MenuId::IdLabel), "Nr :");
-    EXPECT_EQ(page.text(MenuId::CaptionCheck), "Titel :");
-    EXPECT_EQ(page.text(MenuId::ResetButton), "Leeren");
 }
 
 } // namespace

@@ -34,22 +34,6 @@ protected:
     testing_support::OverrideTextSource texts;
 };
 
-TEST_F(SettingsPageTest, NewProjectShowsOneCommaDelimiterAndTheListsOfItsChoices)
-{
-    DialogHarness page = open();
-    EXPECT_EQ(page.controls().items(Id::DelimiterCountList), (std::vector<std::string>{"nil", " 1 ", " 2 "}));
-    EXPECT_EQ(page.selection(Id::DelimiterCountList), 1);
-    EXPECT_EQ(page.text(Id::FirstDelimiterCodeEdit), "44");
-    EXPECT_EQ(page.text(Id::FirstDelimiterCharacterEdit), ",");
-    EXPECT_FALSE(page.isEnabled(Id::SecondDelimiterCodeEdit));
-    const std::vector<std::string>& vibrator = page.controls().items(Id::VibratorList);
-    ASSERT_EQ(vibrator.size(), 10U);
-    EXPECT_EQ(vibrator[0] + vibrator[1] + vibrator[9], "Off1 Sec.9 Sec.");
-    EXPECT_EQ(page.text(Id::StayEdit), "6");
-    EXPECT_FALSE(page.isEnabled(Id::AutoRunCheck));  // auto-preload is "No"
-    EXPECT_FALSE(page.isEnabled(Id::MoreButton));
-}
-
 // What the user leaves in an edit box, what it shows then, and what Apply stores.
 TEST_F(SettingsPageTest, EditsAreCorrectedWhenLeftAndStoredAtApply)
 {
@@ -302,28 +286,6 @@ TEST_F(SettingsPageTest, ResetRestoresTheNewProjectsSettingsAndRefillsTheTextsAt
     again.click(Id::ResetButton);
     ASSERT_TRUE(again.apply());
     EXPECT_EQ(std::memcmp(&project->device, &fresh->device, sizeof fresh->device), 0);
-}
-
-TEST_F(SettingsPageTest, LoadedLanguageReplacesEveryCaptionByItsEntry)
-{
-    for (int id = 1161; id <= 1192; ++id) {
-        texts.set(id, "L" + std::to_string(id));
-    }
-    texts.set(3931, "L3931");
-    texts.set(3932, "L3932");
-    const std::map<SettingsId, int> expected = {
-        {Id::ResetButton, 1161},         {Id::StartLabel, 1162},        {Id::VibratorLabel, 1170},
-        {Id::StayRadio, 1171},           {Id::PressEnterRadio, 1172},   {Id::StayUnitLabel, 1173},
-        {Id::PasswordLabel, 1174},       {Id::ProtectionGroup, 1189},   {Id::PasswordHintLabel, 1177},
-        {Id::OpenCheck, 1178},           {Id::EntryOptionsCheck, 1186}, {Id::VibratorCheck, 1188},
-        {Id::AutoRunCheck, 1190},        {Id::ImageCaptureCheck, 1191}, {Id::ExportStoreLabel, 1192},
-        {Id::DeleteDatabaseCheck, 3931}, {Id::OneDataFileCheck, 3932},
-    };
-    DialogHarness page = open(project::Model::Q720CE, ui::LanguageState::Loaded);
-    for (const auto& [control, entry] : expected) {
-        EXPECT_EQ(page.text(control), "L" + std::to_string(entry)) << static_cast<int>(control);
-    }
-    EXPECT_EQ(open().text(Id::ProtectionGroup), "Password required for :");
 }
 
 }  // namespace

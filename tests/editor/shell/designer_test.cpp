@@ -394,47 +394,6 @@ TEST_F(DesignerTest, LanguageChoiceRefillsTheTextsRelabelsTheMenuAndRestartsTheP
     EXPECT_EQ(designer.previewScreen().name, "Formular 1");
 }
 
-TEST_F(DesignerTest, LanguageListIsDisabledOnlyWhenNoLanguageFileIsUsable)
-{
-    designer.startUp();
-    const auto expectListEnabled = [this](bool isEnabled) {
-        runPreferences([isEnabled](DialogHarness& dialog) {
-            EXPECT_EQ(dialog.isEnabled(resources::PreferencesId::LanguageList), isEnabled);
-            EXPECT_EQ(dialog.isEnabled(resources::PreferencesId::LanguageLabel), isEnabled);
-        });
-    };
-    expectListEnabled(true);                                      // no file at all: count -1
-    writeBytes(m_directory / "nameless.lng", "\r\n31=&Neu\r\n");  // a file, but no usable entry: count 0
-    expectListEnabled(false);
-}
-
-TEST_F(DesignerTest, ReadOnlyProgramFolderKeepsPreferencesAndLanguagesInTheUserFolders)
-{
-    const fs::path program = m_directory / "bin";
-    const texts::UserFolders user{m_directory / "config", m_directory / "data"};
-    fs::create_directories(program);
-    fs::create_directories(user.data / "formwright" / "languages");
-    writeBytes(user.data / "formwright" / "languages" / "de.lng", "Deutsch\r\n31=&Neu\r\n");
-    const texts::ProgramFolders folders = texts::programFolders(program, user, [](const fs::path&) { return false; });
-    {
-        Designer first{host, view, folders};
-        first.startUp();
-        host.onDialog("PreferencesDlg", [](DialogHarness& dialog) {
-            dialog.click(resources::PreferencesId::AlwaysOnTopCheck);
-            dialog.select(resources::PreferencesId::LanguageList, 1);
-            return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-        });
-        first.showPreferences();
-    }
-    EXPECT_TRUE(fs::exists(user.configuration / "formwright" / "FWQ720.ini"));
-    EXPECT_TRUE(fs::is_empty(program));
-    view.isOnTop = false;
-    Designer next{host, view, folders};
-    next.startUp();
-    EXPECT_TRUE(view.isOnTop);
-    EXPECT_EQ(next.popupMenu()[0].label, "&Neu");
-}
-
 // The editor sheet gets the project and the flag; OK on it restarts the preview at the start
 // screen, Cancel keeps its place. New and Open restart it too.
 TEST_F(DesignerTest, EditHandsTheProjectToTheSheetAndRestartsThePreviewOnlyWhenApplied)
