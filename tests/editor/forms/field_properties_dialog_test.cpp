@@ -5,7 +5,8 @@
 #include <cstring>
 
 #include "editor/settings/character_grid.h"
-#include "form_dialog_fixture.h"
+#include "editor/dialog_bench.h"
+#include "editor/forms/form_dialogs.h"
 #include "resources/form_templates.h"
 #include "resources/settings_templates.h"
 
@@ -17,7 +18,7 @@ using project::Byte;
 using project::LineType;
 using ui::testing::DialogHarness;
 
-class FieldProperties : public testing::FormDialogTest
+class FieldProperties : public bench::BenchTest
 {
 };
 
@@ -38,7 +39,7 @@ TEST_F(FieldProperties, InitialValueIsFilteredByTheLineType)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
-        m_project = testing_support::startedProject();
+        project = testing_support::startedProject();
         setType(1, row.type);
         form().initialValueOn[1] = 1;
         DialogHarness dialog = open(fieldPropertiesDialog(), 1);

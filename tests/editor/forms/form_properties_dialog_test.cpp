@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/forms/form_page.h"
-#include "form_dialog_fixture.h"
+#include "editor/dialog_bench.h"
+#include "editor/forms/form_dialogs.h"
 #include "resources/form_templates.h"
 
 namespace editor::forms {
@@ -12,7 +13,7 @@ namespace {
 using Id = resources::FormPropertiesId;
 using ui::testing::DialogHarness;
 
-class FormProperties : public testing::FormDialogTest
+class FormProperties : public bench::BenchTest
 {
 };
 
@@ -34,7 +35,7 @@ TEST_F(FormProperties, MsqiTurnedOnChangesThePageAtOnceAndCancelLeavesIt)
 {
     bool isModified = false;
     ui::testing::ScriptedHost host;
-    FormPage page(*m_project, texts, ui::LanguageState::BuiltinOnly, isModified);
+    FormPage page(*project, texts, ui::LanguageState::BuiltinOnly, isModified);
     DialogHarness sheet(resources::formPageTemplate(), page, host);
     page.workingCopy().forms[0].lineType[4] = static_cast<project::Byte>(project::LineType::Integer);
     for (const auto result : {ui::DialogResult::Cancel, ui::DialogResult::Ok}) {

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/forms/form_page.h"
-#include "form_dialog_fixture.h"
+#include "editor/dialog_bench.h"
+#include "editor/forms/form_dialogs.h"
 #include "resources/form_templates.h"
 
 namespace editor::forms {
@@ -12,7 +13,7 @@ namespace {
 using project::LineType;
 using ui::testing::DialogHarness;
 
-class LineDialogs : public testing::FormDialogTest
+class LineDialogs : public bench::BenchTest
 {
 };
 
@@ -83,7 +84,7 @@ TEST_F(LineDialogs, MoreOpensTheDialogOfTheLineTypeAndThePageFollowsAnImageLine)
 {
     bool isModified = false;
     ui::testing::ScriptedHost host;
-    FormPage page(*m_project, texts, ui::LanguageState::BuiltinOnly, isModified);
+    FormPage page(*project, texts, ui::LanguageState::BuiltinOnly, isModified);
     DialogHarness sheet(resources::formPageTemplate(), page, host);
     const LineType types[] = {LineType::Integer, LineType::Lookup, LineType::Image, LineType::FixedData};
     for (int line = 1; line <= 4; ++line) {

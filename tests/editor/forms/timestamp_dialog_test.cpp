@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-#include "form_dialog_fixture.h"
+#include "editor/dialog_bench.h"
+#include "editor/forms/form_dialogs.h"
 #include "resources/form_templates.h"
 
 namespace editor::forms {
@@ -13,7 +14,7 @@ namespace {
 using Id = resources::TimestampId;
 using ui::testing::DialogHarness;
 
-class Timestamp : public testing::FormDialogTest
+class Timestamp : public bench::BenchTest
 {
 };
 

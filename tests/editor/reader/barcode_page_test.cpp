@@ -132,40 +132,6 @@ TEST_F(BarcodePageTest, RfidOffTurnsRfidAndAllIntoBothAndTheFormPageOffersThreeS
     EXPECT_EQ(project->form(1).inputSource[3], 2);
 }
 
-// The numeric-edit convention: upper bound and leading zeros while typing, the lower bound when
-// editing finishes; Apply stores what the box shows.
-TEST_F(BarcodePageTest, ReadingBehaviourEditsAreCorrectedAndStoredAtApply)
-{
-    struct Row
-    {
-        const char* name;
-        int readerType;
-        Id edit;
-        const char* typed;
-        const char* whileTyping;
-        const char* finished;
-        std::size_t byte;
-    };
-    const Row rows[] = {
-        {"2D time-out 0", 3, Id::TimeoutEdit, "0", "0", "5", 283},
-        {"laser time-out 150", 1, Id::TimeoutEdit, "150", "99", "99", 79},
-        {"aim duration emptied", 2, Id::AimDurationEdit, "", "", "0", 167},
-        {"decode time-out 3", 2, Id::DecodeTimeoutEdit, "3", "3", "5", 165},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        project = testing_support::startedProject();
-        project->device.readerType = static_cast<Byte>(row.readerType);
-        DialogHarness& barcode = showBarcodePage();
-        barcode.type(row.edit, row.typed);
-        EXPECT_EQ(barcode.text(row.edit), row.whileTyping);
-        barcode.finishEditing(row.edit);
-        EXPECT_EQ(barcode.text(row.edit), row.finished);
-        ASSERT_TRUE(barcode.apply());
-        EXPECT_EQ(std::to_string(at(row.byte)), row.finished);
-    }
-}
-
 TEST_F(BarcodePageTest, LaserDataBar14AndExpandedAreSwitchedTogether)
 {
     DialogHarness& barcode = showBarcodePage();
@@ -363,40 +329,6 @@ TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
     // Apply after Reset stores the defaults the controls show.
     ASSERT_TRUE(barcode.apply());
     EXPECT_EQ(std::memcmp(&project->reader, &fresh->reader, sizeof fresh->reader), 0);
-}
-
-// Reset writes block 5 bytes that no control can enter again; Cancel brings them back.
-TEST_F(BarcodePageTest, ResetThenCancelLosesNothing)
-{
-    project->device.readerType = 12;
-    project->device.codeIdOn = 1;
-    for (std::size_t i = 0; i < project->device.codeIds.size(); ++i) {
-        project->device.codeIds[i] = static_cast<Byte>('A' + i % 26);
-    }
-    at(291) = 1;
-    at(300) = 80;
-    at(105) = 0;
-    project->device.protectImageCapture = 1;
-    project->device.autoImageFileName = 1;
-    project->device.imageStorePath.assign("\\Storage Card\\Pictures");
-    project->device.gs1Separator = 29;
-    project->device.fileTitle.assign("IMG");
-    project->device.defaultNamingRule = 1;
-    const project::Project before = *project;
-
-    DialogHarness& barcode = showBarcodePage();
-    barcode.click(Id::ResetButton);
-    ASSERT_EQ(project->device.codeIdOn, 0);
-    sheet().cancel();
-
-    EXPECT_EQ(std::memcmp(&project->reader, &before.reader, sizeof before.reader), 0);
-    project::DeviceSettings expected = before.device;
-    expected.readerType = 1;  // the reader type stays as chosen
-    const std::span<Byte> actual = bytesOf(project->device);
-    const std::span<Byte> wanted = bytesOf(expected);
-    for (std::size_t offset = 0; offset < actual.size(); ++offset) {
-        EXPECT_EQ(actual[offset], wanted[offset]) << "block 5 byte " << offset;
-    }
 }
 
 // A reader type from a file whose units digit names no reader.
