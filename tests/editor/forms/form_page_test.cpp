@@ -259,18 +259,6 @@ TEST_F(FormPageTest, ResetRestoresTheCurrentFormWithoutAsking)
     EXPECT_EQ(m_host.saveChangesQuestions, 0);
 }
 
-TEST_F(FormPageTest, LoadedLanguageReplacesThePageTexts)
-{
-    m_texts.set(101, "Kennung :");
-    m_texts.set(115, "mehr...");
-    m_texts.set(119, "Variablen");
-    auto& page = open(ui::LanguageState::Loaded);
-    EXPECT_EQ(page.text(FormPageId::IdLabel), "Kennung :");
-    EXPECT_EQ(page.text(moreButton(12)), "mehr...");
-    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variablen");
-    EXPECT_EQ(page.text(FormPageId::ResetButton), "Reset");
-}
-
 TEST_F(FormPageTest, CancelAfterEditingSeveralFormsLeavesBlock2Unchanged)
 {
     const auto before = m_project->forms;

@@ -41,32 +41,31 @@ protected:
     }
 };
 
+// Every count and key: a key beyond the new count moves to field 1; raising never moves it.
 TEST_F(LookupPageModelTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFallsBeyond)
 {
-    struct Row
-    {
-        int count, key, newCount, expectedKey;
-    };
-    const Row rows[] = {
-        {5, 3, 2, 0},  // key field 4 lies beyond 2 fields
-        {5, 1, 2, 1},  // key field 2 stays
-        {5, 2, 3, 2},  // the last remaining field may stay the key
-        {2, 1, 5, 1},  // raising never moves the key
-        {4, 3, 0, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(row.count) + " to " + std::to_string(row.newCount) + ", key " +
-                     std::to_string(row.key));
-        m_project->lookup(1).numFields = static_cast<project::Byte>(row.count);
-        m_project->lookup(1).keyField = static_cast<project::Byte>(row.key);
-        DialogHarness page = openPage();
-        page.select(LookupId::FieldCountList, row.newCount);
-        EXPECT_EQ(shown(page).numFields, row.newCount);
-        EXPECT_EQ(shown(page).keyField, row.expectedKey);
-        EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), row.expectedKey);
-        EXPECT_EQ(page.isEnabled(FieldNameEdits.at(0)), row.newCount > 0);
-        EXPECT_FALSE(page.isEnabled(FieldNameEdits.at(row.newCount)));
+    m_project->lookup(1).numFields = 12;
+    for (int key = 0; key < 12; ++key) {
+        for (int newCount = 0; newCount <= 12; ++newCount) {
+            SCOPED_TRACE("key " + std::to_string(key) + ", count 12 to " + std::to_string(newCount));
+            m_project->lookup(1).keyField = static_cast<project::Byte>(key);
+            DialogHarness page = openPage();
+            page.select(LookupId::FieldCountList, newCount);
+            const int expectedKey = key >= newCount ? 0 : key;
+            EXPECT_EQ(shown(page).numFields, newCount);
+            EXPECT_EQ(shown(page).keyField, expectedKey);
+            EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), expectedKey);
+            EXPECT_EQ(page.isEnabled(FieldNameEdits.at(0)), newCount > 0);
+            if (newCount < 12) {
+                EXPECT_FALSE(page.isEnabled(FieldNameEdits.at(newCount)));
+            }
+        }
     }
+    m_project->lookup(1).numFields = 2;
+    m_project->lookup(1).keyField = 1;
+    DialogHarness page = openPage();
+    page.select(LookupId::FieldCountList, 5);
+    EXPECT_EQ(shown(page).keyField, 1);  // raising never moves the key
 }
 
 // The refusal and the fallback apply when editing finishes, so that 130 to 139 can be typed.
