@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <array>
 #include <cstring>
 #include <string>
@@ -118,53 +119,51 @@ TEST_F(PropertySheetModelTest, FiveTabsInOrderWithTitlesFromTheLanguageFirst)
     EXPECT_EQ(translated.okText(), "OK");
 }
 
-TEST_F(PropertySheetModelTest, TabsAreCreatedWhenFirstShownAndTheLeftPageIsToldFirst)
+// Tabs are created when first shown and the left page is told first; a page refusing to be left
+// stays shown; OK applies only the shown pages, in tab order, and stays on a page refusing it;
+// Cancel tells every shown page.
+TEST_F(PropertySheetModelTest, PagesAreToldOfEveryStepInTabOrder)
 {
-    auto editor = sheet(recordingPages);
-    EXPECT_EQ(editor.currentPage(), 0);
-    EXPECT_FALSE(editor.isCreated(2));
-    ASSERT_TRUE(editor.showPage(2));
-    ASSERT_TRUE(editor.showPage(0));
-    EXPECT_EQ(m_journal, (Journal{"A init", "A active", "A left", "C init", "C active", "C left", "A active"}));
-    EXPECT_FALSE(editor.isCreated(1));
-}
-
-TEST_F(PropertySheetModelTest, PageRefusingToBeLeftStaysShown)
-{
-    auto editor = sheet(recordingPages);
-    refuseLeaving = true;
-    EXPECT_FALSE(editor.showPage(1));
-    EXPECT_EQ(editor.currentPage(), 0);
-    EXPECT_FALSE(editor.isCreated(1));
-    EXPECT_FALSE(editor.ok());
-}
-
-TEST_F(PropertySheetModelTest, OkAppliesOnlyShownPagesInTabOrder)
-{
-    auto editor = sheet(recordingPages);
-    ASSERT_TRUE(editor.showPage(2));
-    m_journal.clear();
-    EXPECT_TRUE(editor.ok());
-    EXPECT_EQ(m_journal, (Journal{"C left", "A apply", "C apply"}));
-}
-
-TEST_F(PropertySheetModelTest, RefusedApplyKeepsTheSheetOpenOnThatPage)
-{
-    auto editor = sheet(recordingPages);
-    ASSERT_TRUE(editor.showPage(1));
-    ASSERT_TRUE(editor.showPage(2));
-    refuseApply = true;
-    EXPECT_FALSE(editor.ok());
-    EXPECT_EQ(editor.currentPage(), 1);
-}
-
-TEST_F(PropertySheetModelTest, CancelTellsEveryShownPage)
-{
-    auto editor = sheet(recordingPages);
-    ASSERT_TRUE(editor.showPage(1));
-    m_journal.clear();
-    editor.cancel();
-    EXPECT_EQ(m_journal, (Journal{"A cancel", "B cancel"}));
+    struct Row
+    {
+        const char* name;
+        std::function<void(PropertySheetModel&)> act;
+        Journal expected;
+        int current;
+    };
+    const Row rows[] = {
+        {"show 3 then 1",
+         [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(2) && e.showPage(0) && !e.isCreated(1)); },
+         {"A init", "A active", "A left", "C init", "C active", "C left", "A active"}, 0},
+        {"leaving refused",
+         [](PropertySheetModel& e) {
+             refuseLeaving = true;
+             EXPECT_FALSE(e.showPage(1) || e.isCreated(1) || e.ok());
+         },
+         {"A init", "A active", "A left", "A left"}, 0},
+        {"OK", [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(2) && e.ok()); },
+         {"A init", "A active", "A left", "C init", "C active", "C left", "A apply", "C apply"}, 2},
+        {"apply refused",
+         [](PropertySheetModel& e) {
+             EXPECT_TRUE(e.showPage(1) && e.showPage(2));
+             refuseApply = true;
+             EXPECT_FALSE(e.ok());
+         },
+         {"A init", "A active", "A left", "B init", "B active", "B left", "C init", "C active", "C left", "A apply",
+          "B apply", "B active"}, 1},
+        {"Cancel", [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(1)); e.cancel(); },
+         {"A init", "A active", "A left", "B init", "B active", "A cancel", "B cancel"}, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        m_journal.clear();
+        refuseLeaving = false;
+        refuseApply = false;
+        auto editor = sheet(recordingPages);
+        row.act(editor);
+        EXPECT_EQ(m_journal, row.expected);
+        EXPECT_EQ(editor.currentPage(), row.current);
+    }
 }
 
 TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)
