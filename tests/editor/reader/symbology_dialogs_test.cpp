@@ -122,12 +122,8 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
          {{35, 2}, {36, 1}}},
         {"Telepen AIM is stored as 0", telepenDialog(), {{63, 1}},
          [](DialogHarness& d) { d.click(resources::TelepenId::AimRadio); }, {{63, 0}}},
-        {"Telepen original is stored as 1", telepenDialog(), {{63, 0}},
-         [](DialogHarness& d) { d.click(resources::TelepenId::OriginalRadio); }, {{63, 1}}},
         {"DataBar-14 code ID only: its boxes run against its bytes", laserDataBar14Dialog(), {{65, 0}, {66, 0}, {67, 0}},
          [](DialogHarness& d) { d.click(DataBar::TransmitCodeIdCheck); }, {{67, 1}}},
-        {"DataBar Limited check digit only", laserDataBarLimitedDialog(), {{69, 0}, {70, 0}, {71, 0}},
-         [](DialogHarness& d) { d.click(DataBar::TransmitCheckDigitCheck); }, {{69, 1}}},
         {"Codabar ABCD / TN*E", laserCodabarDialog(), {{32, 0}}, [](DialogHarness& d) { d.click(ui::ControlId(705)); },
          {{32, 4}}},
         {"laser transmit check digit stays free without verification", laserIndustrial25Dialog(), {{12, 0}, {13, 1}},
@@ -197,14 +193,6 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
         }
         EXPECT_EQ(changed, expected);
     }
-}
-
-TEST_F(SymbologyDialogs, NewProjectShowsEachReadersOwnDefaults)
-{
-    EXPECT_EQ(open(upcALongRangeDialog()).text(Imager::RedundancyEdit), "14");
-    EXPECT_EQ(open(upcAImagerDialog()).text(Imager::RedundancyEdit), "10");
-    EXPECT_EQ(open(msiLongRangeDialog()).selection(resources::MsiImagerId::CheckAlgorithmList), 1);  // Mod 10/Mod 10
-    EXPECT_EQ(open(msiImagerDialog()).selection(resources::MsiImagerId::CheckAlgorithmList), 0);
 }
 
 // Supplementals (2D 197, long range 107) enable the redundancy (198, 108), one setting for all
