@@ -266,50 +266,34 @@ TEST(TerminalPreview, FormShowsItsNamePromptsAndInputMarksWithinThirtyCharacters
     EXPECT_EQ(preview.screen(*p, builtin).title, "Form  01");
 }
 
-TEST(TerminalPreview, TargetsOutsideTheListsShowNoTargetAndEscLeadsBack)
+// Every target byte, from a form's ESC and from a menu item: 0 is the start screen, 1 to 20 are
+// forms, 21 to 30 menus; any other shows "no target" and its number, and ESC leads back.
+TEST(TerminalPreview, EveryTargetCodeLeadsToItsScreenOrToNoTarget)
 {
     auto p = walkedProject();
-    p->device.startFrom = 0;
-    const struct
-    {
-        const char* source;
-        std::vector<Key> keys;
-        std::function<void(Project&)> set;
-        Place back;
-    } rows[] = {
-        {"form ESC 31", {Key::Escape}, [](Project& q) { q.form(1).escTarget = 31; }, {Kind::Form, 1, 0}},
-        {"form next 255", {Key::Enter}, [](Project& q) { q.form(1).nextTarget = 255; }, {Kind::Form, 1, 0}},
-        {"menu ESC 200",
-         {Key::Enter, Key::Escape},
-         [](Project& q) {
-             q.form(1).nextTarget = 21;
-             q.menu(1).escTarget = 200;
-         },
-         {Kind::Menu, 1, 0}},
-        {"menu item 31",
-         {Key::Enter, Key::Enter},
-         [](Project& q) {
-             q.form(1).nextTarget = 21;
-             q.menu(1).itemNext[0] = 31;
-         },
-         {Kind::Menu, 1, 0}},
-    };
-    for (const auto& row : rows) {
-        auto q = std::make_unique<Project>(*p);
-        row.set(*q);
-        TerminalPreview preview;
-        preview.restart(*q);
-        for (const Key key : row.keys) {
-            preview.press(*q, key);
+    for (const bool isMenu : {false, true}) {
+        p->device.startFrom = isMenu ? 1 : 0;
+        const Place start{isMenu ? Kind::Menu : Kind::Form, 1, 0};
+        for (int code = 0; code <= 255; ++code) {
+            SCOPED_TRACE((isMenu ? "menu item " : "form ESC ") + std::to_string(code));
+            (isMenu ? p->menu(1).itemNext[0] : p->form(1).escTarget) = static_cast<std::uint8_t>(code);
+            TerminalPreview preview;
+            preview.restart(*p);
+            preview.press(*p, isMenu ? Key::Enter : Key::Escape);
+            const Place want = code == 0    ? start
+                               : code <= 20 ? Place{Kind::Form, code, 0}
+                               : code <= 30 ? Place{Kind::Menu, code - 20, 0}
+                                            : Place{Kind::NoTarget, code, 0};
+            EXPECT_EQ(describe(preview), describe(want));
+            if (want.kind == Kind::NoTarget) {
+                const PreviewScreen screen = preview.screen(*p, builtin);
+                ASSERT_EQ(screen.rows.size(), 2u);
+                EXPECT_EQ(screen.rows[0].text + " " + screen.rows[1].text, "no target " + std::to_string(code));
+                EXPECT_EQ(screen.name, isMenu ? "menu  1" : "form  1");
+                preview.press(*p, Key::Escape);
+                EXPECT_EQ(describe(preview), describe(start));
+            }
         }
-        ASSERT_EQ(preview.kind(), Kind::NoTarget) << row.source;
-        const PreviewScreen screen = preview.screen(*q, builtin);
-        ASSERT_EQ(screen.rows.size(), 2u) << row.source;
-        EXPECT_EQ(screen.rows[0].text, "no target") << row.source;
-        EXPECT_EQ(screen.rows[1].text, std::to_string(preview.number())) << row.source;
-        EXPECT_EQ(screen.name, row.back.kind == Kind::Menu ? "menu  1" : "form  1") << row.source;
-        preview.press(*q, Key::Escape);
-        EXPECT_EQ(describe(preview), describe(row.back)) << row.source;
     }
 }
 
