@@ -95,18 +95,6 @@ TEST_F(MenuPageModelTest, ResetClearsOnlyTheShownMenu)
     EXPECT_EQ(m_project->menu(1).itemName[0].str(), "Keep");
 }
 
-TEST_F(MenuPageModelTest, NamesKeepTheirFirstThirtyCharacters)
-{
-    DialogHarness page = openPage();
-    const std::string longName = "Inventory count for the north warehouse";
-    page.paste(itemNameEdit(5), longName);
-    page.click(MenuId::CaptionCheck);
-    page.paste(MenuId::CaptionEdit, longName);
-    ASSERT_TRUE(page.apply());
-    EXPECT_EQ(m_project->menu(1).itemName[4].str(), longName.substr(0, 30));
-    EXPECT_EQ(m_project->menu(1).caption.str(), longName.substr(0, 30));
-}
-
 TEST_F(MenuPageModelTest, CheckBoxesAndEscTargetReachTheRecordAndCaptionTextOutlivesItsSwitch)
 {
     DialogHarness page = openPage();
