@@ -295,14 +295,5 @@ TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3ForLinksAndLengths)
     EXPECT_EQ(stored(2).maxLength[0], 17);
 }
 
-TEST_F(FormPageTest, MoreButtonMakesItsLineCurrentAndOpensItsDialog)
-{
-    stored(1).lineType[3] = lineCode(LineType::Text);
-    auto& page = open();
-    page.click(moreButton(4));
-    EXPECT_EQ(m_page->currentLine(), 3);
-    EXPECT_EQ(m_host.dialogsRun, std::vector<std::string>{"ADVANCEDLG"});
-}
-
 } // namespace
 } // namespace editor::forms
