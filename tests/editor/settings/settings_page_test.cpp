@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "editor/property_sheet_model.h"
 #include "resources/settings_templates.h"
 #include "support/project_fixtures.h"
 #include "support/ui_harness.h"
@@ -64,8 +63,6 @@ TEST_F(SettingsPageTest, EditsAreCorrectedWhenLeftAndStoredAtApply)
          true},
         {"stay 0", Id::StayEdit, "0", "1", std::nullopt, "", 69, 1, false},
         {"stay emptied", Id::StayEdit, "", "1", std::nullopt, "", 69, 1, false},
-        {"stay 42", Id::StayEdit, "42", "42", std::nullopt, "", 69, 42, false},
-        {"stay 07", Id::StayEdit, "07", "7", std::nullopt, "", 69, 7, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -190,41 +187,6 @@ TEST_F(SettingsPageTest, ImageCaptureProtectionNeedsTheQ720ceWithImageCaptureOn)
             EXPECT_EQ(project->device.protectImageCapture, isOffered ? 1 : 0);
         }
     }
-}
-
-// The sheet as the Barcode page meets it: the Settings page is found through the sheet, and
-// what the Barcode page writes into block 5 survives the Settings page's Apply.
-TEST_F(SettingsPageTest, ApplyCopiesOnlyThePagesBytesAndTheBarcodePageReachesThePage)
-{
-    bool isModified = false;
-    ui::testing::ScriptedHost host;
-    project->reader[project::ReaderByte::ImageCaptureOn] = 1;
-    project->device.protectImageCapture = 1;
-    PropertySheetModel sheet(*project, texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, isModified, "",
-                             host);
-    EXPECT_EQ(sheet.settingsPage(), nullptr);
-    ASSERT_TRUE(sheet.showPage(static_cast<int>(SheetPage::Settings)));
-    SettingsPage* page = sheet.settingsPage();
-    ASSERT_NE(page, nullptr);
-    page->edit(Id::PasswordEdit, "secret");
-    page->select(Id::StartList, 1);
-
-    // The Barcode page switches to the 2D reader, turns image capture off and writes its bytes.
-    project->device.readerType = 3;
-    project->device.codeIds[0] = 'A';
-    project->device.gs1Separator = 29;
-    project->device.modelStamp = 1;
-    project->reader[project::ReaderByte::ImageCaptureOn] = 0;
-    page->imageCaptureSwitched();
-    EXPECT_FALSE(page->controlStates().isEnabled(Id::ImageCaptureCheck));
-    const project::DeviceSettings barcode = project->device;
-
-    ASSERT_TRUE(sheet.ok());
-    project::DeviceSettings expected = barcode;
-    expected.startFrom = 1;
-    expected.password.assign("secret");
-    expected.protectImageCapture = 0;
-    EXPECT_EQ(std::memcmp(&project->device, &expected, sizeof expected), 0);
 }
 
 TEST_F(SettingsPageTest, CancelKeepsWhatTheTransactionFileDialogStored)
