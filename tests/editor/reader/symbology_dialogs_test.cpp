@@ -127,7 +127,11 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
         {"Codabar ABCD / TN*E", laserCodabarDialog(), {{32, 0}}, [](DialogHarness& d) { d.click(ui::ControlId(705)); },
          {{32, 4}}},
         {"laser transmit check digit stays free without verification", laserIndustrial25Dialog(), {{12, 0}, {13, 1}},
-         [](DialogHarness& d) { d.click(TwoOfFive::TransmitCheckDigitCheck); }, {{13, 0}}},
+         [](DialogHarness& d) {
+             EXPECT_TRUE(d.isEnabled(TwoOfFive::TransmitCheckDigitCheck));
+             d.click(TwoOfFive::TransmitCheckDigitCheck);
+         },
+         {{13, 0}}},
         {"laser GS1-128 code ID", laserGs1128Dialog(), {},
          [](DialogHarness& d) { d.click(resources::LaserGs1128Id::TransmitCodeIdCheck); }, {{77, 1}}},
         {"long-range UPC-E0 supplementals: byte 107, not the 2D byte 197", upcE0LongRangeDialog(), {},

@@ -301,6 +301,17 @@ TEST_F(DesignerTest, RejectedOrMissingFileShowsFormatMismatchAndChangesNothing)
     EXPECT_FALSE(designer.openRecent(7));
 }
 
+// A file stamped with the other model is read as that model, which the preferences then keep.
+TEST_F(DesignerTest, FileOfTheOtherModelSwitchesThePreferencesToIt)
+{
+    designer.startUp();
+    const auto p = testing_support::startedProject(project::Model::Q720PPC);
+    ASSERT_TRUE(project::writeFileAtomically(path("ppc.Q72"), project::saveProject(*p, project::Model::Q720PPC)).ok);
+    ASSERT_TRUE(designer.openFile(path("ppc.Q72")));
+    EXPECT_EQ(designer.preferences().model, project::Model::Q720PPC);
+    EXPECT_EQ(preferencesOnDisk().model, project::Model::Q720PPC);
+}
+
 TEST_F(DesignerTest, FileFromTheDesktopIsOpenedInsteadOfTheLastFile)
 {
     const std::string last = projectFile("last.Q72", "LAST");
