@@ -19,7 +19,6 @@ using bench::DialogHarness;
 // Block 4 bytes.
 constexpr std::size_t Autoexposure = 293;
 constexpr std::size_t Gain = 295;
-constexpr std::size_t Exposure = 296;
 constexpr std::size_t OptimizedForQuality = 299;
 constexpr std::size_t Quality = 300;
 constexpr std::size_t Size = 301;
@@ -30,29 +29,6 @@ class ImageCapture : public bench::BenchTest
 protected:
     DialogHarness open() { return BenchTest::open(imageCaptureDialog()); }
 };
-
-TEST_F(ImageCapture, AutoexposureDisablesGainAndExposureWhichKeepTheirValues)
-{
-    DialogHarness dialog = open();
-    const ui::ControlId manual[] = {Id::GainEdit, Id::GainLabel, Id::ExposureList, Id::ExposureLabel};
-    for (const ui::ControlId id : manual) {
-        EXPECT_FALSE(dialog.isEnabled(id)) << id.value();
-    }
-    EXPECT_EQ(dialog.selection(Id::ExposureList), 1);  // 10 ms
-    dialog.click(Id::AutoexposureCheck);
-    for (const ui::ControlId id : manual) {
-        EXPECT_TRUE(dialog.isEnabled(id)) << id.value();
-    }
-    dialog.enter(Id::GainEdit, "90");
-    dialog.select(Id::ExposureList, 5);
-    dialog.click(Id::AutoexposureCheck);
-    EXPECT_FALSE(dialog.isEnabled(Id::GainEdit));
-    EXPECT_EQ(dialog.text(Id::GainEdit), "90");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(at(Autoexposure), 1);
-    EXPECT_EQ(at(Gain), 90);
-    EXPECT_EQ(at(Exposure), 30);
-}
 
 TEST_F(ImageCapture, FormatChoosesBetweenTheJpegAndTheBmpControls)
 {
