@@ -16,7 +16,6 @@
 #include "editor/shell/editor_session.h"
 #include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
-#include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
@@ -179,35 +178,6 @@ TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModi
     auto expected = before;
     expected.forms = m_project->forms;
     EXPECT_EQ(std::memcmp(m_project.get(), &expected, sizeof expected), 0);
-}
-
-// The Form page links lines to what the user is editing on the Lookup page, before OK.
-TEST_F(PropertySheetModelTest, FormPageSeesTheLookupWorkingCopyAfterAPageSwitch)
-{
-    m_project->lookup(1).numFields = 3;
-    m_project->form(1).lookupFile = 1;
-    m_project->form(1).msqiEnabled = 1;  // line 1 links to the key field
-    auto editor = sheet();
-    forms::FormPage& forms = formPage(editor);
-    EXPECT_EQ(forms.workingCopy().forms[0].lookupLink[0], 1);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Lookup)));
-    ui::DialogModel& lookups = *editor.pageModel(SheetPage::Lookup);
-    lookups.select(resources::LookupId::FieldCountList, 5);
-    lookups.click(resources::KeyFieldRadios.at(3));
-    lookups.select(resources::LookupId::LookupList, 1);
-    lookups.select(resources::LookupId::FieldCountList, 2);
-    EXPECT_EQ(forms.lookupFiles()[0].numFields, 3) << "published when another page is shown";
-
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Form)));
-    EXPECT_EQ(forms.lookupFiles()[0].numFields, 5);
-    EXPECT_EQ(forms.lookupFiles()[0].keyField, 3);
-    EXPECT_EQ(forms.lookupFiles()[1].numFields, 2);
-    EXPECT_EQ(forms.workingCopy().forms[0].lookupLink[0], 4);
-    EXPECT_EQ(m_project->lookup(1).numFields, 3) << "block 3 waits for OK";
-
-    ASSERT_TRUE(editor.ok());
-    EXPECT_EQ(m_project->lookup(1).keyField, 3);
-    EXPECT_EQ(m_project->form(1).lookupLink[0], 4);
 }
 
 } // namespace

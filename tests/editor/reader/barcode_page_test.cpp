@@ -13,7 +13,6 @@
 
 #include "editor/forms/form_page.h"
 #include "editor/property_sheet_model.h"
-#include "editor/reader/barcode_page_tables.h"
 #include "editor/settings/settings_page.h"
 #include "project/field_map.h"
 #include "resources/barcode_templates.h"
@@ -306,10 +305,6 @@ TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
     EXPECT_EQ(barcode.selection(Id::SecondBehaviourList), 0);
     EXPECT_EQ(barcode.text(Id::TimeoutEdit), "3");
     EXPECT_FALSE(barcode.isChecked(Id::NegativeBarcodeCheck));
-    for (int row = 0; row < 26; ++row) {
-        const std::size_t enable = laserPage().symbologies[static_cast<std::size_t>(row)].field.offset;
-        EXPECT_EQ(barcode.isChecked(resources::SymbologyChecks.at(row)), fresh->reader[enable] != 0) << "row " << row;
-    }
     EXPECT_EQ(formPage().workingCopy().forms[1].inputSource[0], 2);
     EXPECT_EQ(page(SheetPage::Form).controls().items(resources::inputSourceList(1)).size(), 3U);
     EXPECT_FALSE(page(SheetPage::Settings).isEnabled(resources::SettingsId::ImageCaptureCheck));
