@@ -244,13 +244,27 @@ void checkSettings(const project::Project& p, const project::FileMagic& magic, F
 }
 
 // Derived bytes that differ from what the next save computes (with the project's own model).
-void checkStale(const project::Project& p, Findings& findings)
+// What checking one file needs besides the file, kept from file to file so that a long list
+// does not ask the allocator for three projects and three file images per file.
+struct CheckScratch
 {
-    auto derived = std::make_unique<project::Project>(p);
+    std::unique_ptr<project::Project> parsed = std::make_unique<project::Project>();
+    std::unique_ptr<project::Project> derived = std::make_unique<project::Project>();
+    std::vector<std::uint8_t> read;
+    std::vector<std::uint8_t> before;
+    std::vector<std::uint8_t> after;
+};
+
+void checkStale(const project::Project& p, CheckScratch& scratch, Findings& findings)
+{
+    project::Project& derived = *scratch.derived;
+    derived = p;
     const Byte stamp = p.device.modelStamp;
-    project::deriveBeforeSave(*derived, stamp == 1 ? project::Model::Q720PPC : project::Model::Q720CE);
-    const std::vector<std::uint8_t> before = project::serialiseProject(p);
-    const std::vector<std::uint8_t> after = project::serialiseProject(*derived);
+    project::deriveBeforeSave(derived, stamp == 1 ? project::Model::Q720PPC : project::Model::Q720CE);
+    std::vector<std::uint8_t>& before = scratch.before;
+    std::vector<std::uint8_t>& after = scratch.after;
+    project::serialiseProject(p, before);
+    project::serialiseProject(derived, after);
     for (std::size_t i = project::MagicBytes; i < project::ReservedBlockOffset; ++i) {
         if (before[i] != after[i]) {
             findings.add(i, "stale: holds " + std::to_string(before[i]) + ", a save computes " +
@@ -260,9 +274,10 @@ void checkStale(const project::Project& p, Findings& findings)
 }
 
 int checkOne(const std::filesystem::path& input, const std::string& linePrefix, std::ostream& out,
-             std::ostream& err)
+             std::ostream& err, CheckScratch& scratch)
 {
-    const InputImage image = readProjectImage(input);
+    InputImage image = readProjectImage(input, *scratch.parsed, std::move(scratch.read));
+    scratch.read = std::move(image.bytes);
     if (!image.ok && !image.isTruncated) {
         reportError(err, input, image.error);
         return ExitFailure;
@@ -274,17 +289,13 @@ int checkOne(const std::filesystem::path& input, const std::string& linePrefix, 
             return ExitFindings;
         }
     }
-    auto p = std::make_unique<project::Project>(project::zeroProject());
-    if (!project::parseProjectImage(image.bytes, *p).ok) {
-        reportError(err, input, "cannot parse the file");
-        return ExitFailure;
-    }
+    const project::Project& p = *scratch.parsed;
     Findings findings;
-    checkForms(*p, findings);
-    checkMenus(*p, findings);
-    checkLookups(*p, findings);
-    checkSettings(*p, image.magic, findings);
-    checkStale(*p, findings);
+    checkForms(p, findings);
+    checkMenus(p, findings);
+    checkLookups(p, findings);
+    checkSettings(p, image.magic, findings);
+    checkStale(p, scratch, findings);
     findings.print(out, linePrefix);
     const bool isClean = findings.isEmpty() && image.totalBytes == image.layoutBytes;
     return isClean ? ExitSuccess : ExitFindings;
@@ -294,7 +305,8 @@ int checkOne(const std::filesystem::path& input, const std::string& linePrefix, 
 
 int runCheck(const std::filesystem::path& input, std::ostream& out, std::ostream& err)
 {
-    return checkOne(input, "", out, err);
+    CheckScratch scratch;
+    return checkOne(input, "", out, err, scratch);
 }
 
 int runCheck(std::span<const std::filesystem::path> inputs, std::ostream& out, std::ostream& err)
@@ -304,8 +316,9 @@ int runCheck(std::span<const std::filesystem::path> inputs, std::ostream& out, s
     }
     // A failure (2) outweighs findings (1).
     int status = ExitSuccess;
+    CheckScratch scratch;
     for (const std::filesystem::path& input : inputs) {
-        status = std::max(status, checkOne(input, project::utf8Of(input) + ": ", out, err));
+        status = std::max(status, checkOne(input, project::utf8Of(input) + ": ", out, err, scratch));
     }
     return status;
 }

@@ -8,15 +8,23 @@ namespace cli {
 
 InputImage readProjectImage(const std::filesystem::path& path)
 {
+    // The parse only checks and copies; the scratch project is thrown away.
+    auto scratch = std::make_unique<project::Project>();
+    return readProjectImage(path, *scratch, {});
+}
+
+InputImage readProjectImage(const std::filesystem::path& path, project::Project& into,
+                            std::vector<std::uint8_t> buffer)
+{
     InputImage input;
-    project::FileReadResult file = project::readFilePrefix(path, project::CurrentFileBytes);
+    project::FileReadResult file = project::readFilePrefix(path, project::CurrentFileBytes, std::move(buffer));
     if (!file.ok) {
         input.error = "cannot open the file: " + file.error;
+        input.bytes = std::move(file.bytes);
         return input;
     }
-    // The parse only checks and copies; the scratch project is thrown away.
-    auto scratch = std::make_unique<project::Project>(project::zeroProject());
-    const project::ParseResult parsed = project::parseProjectImage(file.bytes, *scratch);
+    into = project::zeroProject();
+    const project::ParseResult parsed = project::parseProjectImage(file.bytes, into);
     input.magic = parsed.magic;
     input.totalBytes = file.totalBytes;
     if (!parsed.ok) {
@@ -27,6 +35,7 @@ InputImage readProjectImage(const std::filesystem::path& path)
             failure.haveBytes = static_cast<std::size_t>(file.totalBytes);
         }
         input.error = project::describe(failure);
+        input.bytes = std::move(file.bytes);
         return input;
     }
     input.layoutBytes = project::fileSizeForVersion(parsed.magic);

@@ -37,6 +37,10 @@ struct InputImage
 };
 
 [[nodiscard]] InputImage readProjectImage(const std::filesystem::path& path);
+// The same, parsing into `parsed` (zero where the file's version has no block) and reading into
+// the storage of `buffer`, for a caller that reads many files.
+[[nodiscard]] InputImage readProjectImage(const std::filesystem::path& path, project::Project& parsed,
+                                          std::vector<std::uint8_t> buffer);
 
 // Prints "<path>: <reason>" on one line.
 void reportError(std::ostream& err, const std::filesystem::path& path, const std::string& reason);

@@ -15,19 +15,49 @@
 
 namespace cli {
 
+namespace {
+
+// The designer's Open and Save, one file after another in the same storage, so that a long
+// batch does not ask the allocator for a project and two file images per file.
+class Upgrader
+{
+public:
+    explicit Upgrader(const project::PreparedOpen& prepared)
+        : m_prepared(prepared), m_project(prepared.startedProject())
+    {
+    }
+
+    // On success, image() holds the upgraded bytes until the next call.
+    project::LoadResult upgrade(std::span<const std::uint8_t> image)
+    {
+        // The designer's state after start-up; Open resets again before reading, so blocks that
+        // an older file lacks hold defaults and the freshly filled texts.
+        m_prepared.restart(*m_project);
+        const project::LoadContext context = m_prepared.context();
+        project::LoadResult load = project::loadProject(image, *m_project, context);
+        if (load.ok) {
+            project::saveProject(*m_project, load.adoptedModel.value_or(context.modelPreference), m_image);
+        }
+        return load;
+    }
+    [[nodiscard]] std::vector<std::uint8_t>& image() { return m_image; }
+
+private:
+    const project::PreparedOpen& m_prepared;
+    std::unique_ptr<project::Project> m_project;
+    std::vector<std::uint8_t> m_image;
+};
+
+}  // namespace
+
 UpgradedImage upgradeImage(std::span<const std::uint8_t> image, const project::PreparedOpen& prepared)
 {
+    Upgrader upgrader(prepared);
     UpgradedImage result;
-    // The designer's state after start-up; Open resets again before reading, so blocks that an
-    // older file lacks hold defaults and the freshly filled texts.
-    auto project = prepared.startedProject();
-    const project::LoadContext context = prepared.context();
-    result.load = project::loadProject(image, *project, context);
-    if (!result.load.ok) {
-        return result;
+    result.load = upgrader.upgrade(image);
+    if (result.load.ok) {
+        result.image = std::move(upgrader.image());
     }
-    const project::Model saveModel = result.load.adoptedModel.value_or(context.modelPreference);
-    result.image = project::saveProject(*project, saveModel);
     return result;
 }
 
@@ -182,40 +212,41 @@ int runUpgradeMany(const UpgradeManyOptions& options, std::ostream& /*out*/, std
     }
     const project::PreparedOpen prepared(*texts.source, options.model);
 
-    // Every input read and upgraded before the first write.
+    // Each input is read and upgraded, and its new bytes go to a temporary file at once; no
+    // target is replaced before every temporary file is on the disk.
     ProgressLine progress(err, options.inputs.size(), options.showsProgress);
-    std::vector<std::vector<std::uint8_t>> images;
-    std::vector<project::BatchFile> files;
-    images.reserve(options.inputs.size());
-    files.reserve(options.inputs.size());
+    Upgrader upgrader(prepared);
+    project::FileBatch batch(options.faults);
+    std::vector<std::filesystem::path> outputs;  // one per file in the batch
+    outputs.reserve(options.inputs.size());
+    project::FileReadResult read;
     bool hasFailed = false;
     for (std::size_t i = 0; i < options.inputs.size(); ++i) {
         const std::filesystem::path& input = options.inputs[i];
         // The Open checks the image as readProjectImage() would, with the same reasons; a
         // second check would cost one more copy of every file.
-        const project::FileReadResult read = project::readFilePrefix(input, project::CurrentFileBytes);
-        UpgradedImage upgraded;
+        read = project::readFilePrefix(input, project::CurrentFileBytes, std::move(read.bytes));
+        project::LoadResult load;
         if (read.ok) {
-            upgraded = upgradeImage(read.bytes, prepared);
+            load = upgrader.upgrade(read.bytes);
         }
-        if (!read.ok || !upgraded.load.ok) {
+        if (!read.ok || !load.ok) {
             progress.clear();
-            reportError(err, input,
-                        read.ok ? project::describe(upgraded.load.failure) : "cannot open the file: " + read.error);
+            reportError(err, input, read.ok ? project::describe(load.failure) : "cannot open the file: " + read.error);
             hasFailed = true;
         } else {
-            images.push_back(std::move(upgraded.image));
-            files.push_back({outputOf(options, input), images.back()});
+            outputs.push_back(outputOf(options, input));
+            (void)batch.add(outputs.back(), upgrader.image());
         }
         progress.showUpgraded(i + 1);
     }
 
-    progress.showWriting(files.size());
-    const std::vector<project::FileWriteResult> written = project::writeFilesAtomically(files, options.faults);
+    progress.showWriting(outputs.size());
+    const std::vector<project::FileWriteResult> written = batch.commit();
     progress.clear();
-    for (std::size_t i = 0; i < files.size(); ++i) {
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
         if (!written[i].ok) {
-            reportError(err, files[i].path, "cannot write the file: " + written[i].error);
+            reportError(err, outputs[i], "cannot write the file: " + written[i].error);
             hasFailed = true;
         }
     }

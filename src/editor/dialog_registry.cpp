@@ -13,6 +13,7 @@
 #include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/reader_templates.h"
+#include "resources/rfid_templates.h"
 #include "resources/settings_templates.h"
 #include "resources/sheet_templates.h"
 #include "resources/shell_templates.h"
@@ -32,6 +33,8 @@ std::span<const ui::DialogTemplate* const> allTemplates()
         &resources::lookupFieldTemplate(), &resources::imageFieldTemplate(), &resources::characterGridTemplate(),
         &resources::barcodePageTemplate(), &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
         &resources::couponCodeNoteTemplate(),
+        // The RFID reader and the coupon code.
+        &resources::rfidParameterTemplate(), &resources::couponSettingTemplate(), &resources::couponContentTemplate(),
         // The 2D imager.
         &resources::upcAImagerTemplate(),
         &resources::upcE0ImagerTemplate(),
@@ -146,6 +149,11 @@ std::span<const RegisteredParameterDialog> allParameterDialogs()
         {"INTERLEAVE25_1DEDLG", reader::interleaved25LongRangeDialog()},
         {"RSS14_1DEDLG", reader::dataBar14LongRangeDialog()},
         {"MSI_1DEDLG", reader::msiLongRangeDialog()},
+        {"RFIDPARAMDLG", reader::rfidDialog()},
+        {"COUPON_CODE_2D", reader::couponSettingImagerDialog()},
+        {"COUPON_CODE_CONTENT", reader::couponContentImagerDialog()},
+        {"COUPON_CODE_2D", reader::couponSettingLongRangeDialog()},
+        {"COUPON_CODE_CONTENT", reader::couponContentLongRangeDialog()},
     };
     return all;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace editor {
 namespace {
@@ -34,6 +35,35 @@ Byte valueAt(const Binding& binding, int position)
 }
 
 bool isNonZeroNumber(std::optional<int> value) { return value.has_value() && *value != 0; }
+
+// An optional leading "-" and digits; nothing else.
+std::optional<int> parseSigned(std::string_view text)
+{
+    const bool isNegative = !text.empty() && text.front() == '-';
+    const std::optional<int> magnitude = ui::parseUnsigned(isNegative ? text.substr(1) : text);
+    if (!magnitude) {
+        return std::nullopt;
+    }
+    return isNegative ? -*magnitude : *magnitude;
+}
+
+// What a signed box shows after the user's change: other characters are dropped, an empty box
+// or a lone "-" is left for the user to go on typing, and a value outside the range becomes the
+// minimum.
+std::string correctSigned(std::string_view typed, const Binding& binding)
+{
+    std::string kept;
+    for (const char c : typed) {
+        if ((c >= '0' && c <= '9') || (c == '-' && kept.empty())) {
+            kept += c;
+        }
+    }
+    const std::optional<int> value = parseSigned(kept);
+    if (!value) {
+        return kept;
+    }
+    return std::to_string(*value < binding.minimum || *value > binding.maximum ? binding.minimum : *value);
+}
 
 void restore(std::span<Byte> record, const std::vector<Byte>& snapshot)
 {
@@ -107,6 +137,9 @@ void ParameterDialogModel::onInit()
             controls().setItems(binding.control, binding.entries(m_texts));
         } else if (binding.kind == BindingKind::List) {
             ui::fillList(controls(), binding.control, m_texts, binding.firstEntry, binding.count);
+        } else if (binding.kind == BindingKind::Number && binding.isSigned) {
+            controls().setTextLimit(binding.control, binding.maxChars);
+            controls().setDigitsOnly(binding.control, false);
         } else if (binding.kind == BindingKind::Number) {
             makeNumeric(binding.control, ui::NumericEditSpec::range(binding.minimum, binding.maximum));
             controls().setTextLimit(binding.control, binding.maxChars);
@@ -161,7 +194,8 @@ void ParameterDialogModel::show(const Binding& binding)
         break;
     case BindingKind::Number: {
         // A working copy shows a stored value outside the range as OK will store it.
-        const int shown = binding.isCorrectedOnOpen ? std::clamp<int>(value, binding.minimum, binding.maximum) : value;
+        int shown = binding.isSigned && value > binding.maximum ? value - 256 : value;
+        shown = binding.isCorrectedOnOpen ? std::clamp(shown, binding.minimum, binding.maximum) : shown;
         controls().setText(binding.control, std::to_string(shown));
         break;
     }
@@ -220,8 +254,13 @@ void ParameterDialogModel::store(const Binding& binding)
         break;
     case BindingKind::Number:
         // A box that a rule disabled keeps its stored byte, unless the box is a working copy.
-        if (const auto number = numberIn(binding.control);
-            number && (controls().isEnabled(binding.control) || binding.isCorrectedOnOpen)) {
+        if (!controls().isEnabled(binding.control) && !binding.isCorrectedOnOpen) {
+            break;
+        }
+        if (binding.isSigned) {
+            const int number = parseSigned(controls().text(binding.control)).value_or(binding.minimum);
+            value = static_cast<Byte>(number < 0 ? number + 256 : std::min(number, 255));
+        } else if (const auto number = numberIn(binding.control)) {
             value = static_cast<Byte>(std::min(*number, 255));
         }
         break;
@@ -252,7 +291,9 @@ void ParameterDialogModel::applyRules(ui::ControlId source)
             continue;
         }
         bool isEnabled = controls().isEnabled(rule.source);
-        if (rule.otherSource != ui::ControlId{}) {
+        if (rule.otherSource != ui::ControlId{} && rule.isBothNeeded) {
+            isEnabled = isOn(rule.source) && isOn(rule.otherSource);
+        } else if (rule.otherSource != ui::ControlId{}) {
             isEnabled = isOn(rule.source) || isOn(rule.otherSource);
         } else if (rule.selections == 0) {
             isEnabled = isEnabled && controls().isChecked(source) != rule.isInverted;
@@ -396,7 +437,14 @@ void ParameterDialogModel::onSelectionChange(ui::ControlId id)
     changed(id);
 }
 
-void ParameterDialogModel::onTextChange(ui::ControlId id) { changed(id); }
+void ParameterDialogModel::onTextChange(ui::ControlId id)
+{
+    if (const Binding* binding = bindingOf(id); binding != nullptr && binding->isSigned) {
+        const std::string corrected = correctSigned(controls().text(id), *binding);
+        controls().setText(id, corrected);
+    }
+    changed(id);
+}
 
 bool ParameterDialogModel::onOk()
 {
@@ -416,6 +464,12 @@ bool ParameterDialogModel::onOk()
         m_spec.hooks.afterStore(*this);
     }
     return true;
+}
+
+void ParameterDialogModel::endAsCancelled()
+{
+    onCancel();
+    closeDialog(ui::DialogResult::Cancel);
 }
 
 void ParameterDialogModel::onCancel()

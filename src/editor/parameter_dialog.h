@@ -62,6 +62,9 @@ struct ParameterRecords
     // captions) and the current line's show-input-mark flag (none: the dialog keeps its own).
     int formNumber = 0;
     bool* showInputMark = nullptr;
+    // What the opener passes to a dialog that several callers open differently (the coupon
+    // content dialog's mode).
+    int argument = 0;
 };
 
 enum class BindingKind : std::uint8_t {
@@ -70,6 +73,7 @@ enum class BindingKind : std::uint8_t {
     Radio,         // `count` radio buttons from `control`; button i stores values[i] (or i)
     List,          // drop-down list of `count` entries from string `firstEntry`; entry i stores values[i] (or i)
     Number,        // numeric edit box, `minimum`..`maximum`, at most `maxChars` characters
+                   // (`isSigned`: a negative minimum, see signedNumber())
     Character,     // one-character edit box; empty stores 0
     Text,          // edit box of at most `maxChars` characters over a NUL-terminated slot of maxChars + 1
 };
@@ -87,6 +91,7 @@ struct Binding
     int maxChars = 3;
     bool isDigitsOnly = true;
     bool isCorrectedOnOpen = false;
+    bool isSigned = false;
     // List entries that are not one run of string IDs; used instead of `firstEntry`.
     std::vector<std::string> (*entries)(const texts::TextSource& texts) = nullptr;
 };
@@ -121,6 +126,17 @@ constexpr Binding character(ui::ControlId control, FieldRef field)
 {
     return {BindingKind::Character, control, field, 0, {}, {}, 0, 255, 1, false};
 }
+// A number box whose range starts below 0 (a start position of -1): the box takes an optional
+// leading "-" and digits, and a typed value outside the range becomes the minimum at once. A
+// negative value is stored as 256 plus the value, so a stored byte above `maximum` is shown as
+// that negative number; a box left empty or with a lone "-" stores the minimum.
+constexpr Binding signedNumber(ui::ControlId control, FieldRef field, int minimum, int maximum, int maxChars)
+{
+    Binding b = number(control, field, minimum, maximum, maxChars);
+    b.isDigitsOnly = false;
+    b.isSigned = true;
+    return b;
+}
 // A number box that takes characters of any kind; what is not a number becomes the minimum when
 // editing finishes.
 constexpr Binding anyCharacters(Binding number)
@@ -150,7 +166,8 @@ enum class WhenDisabled : std::uint8_t {
 
 // `target` is enabled only while `source` (a check box) is checked (unchecked when
 // `isInverted`), or while the selection of `source` (a list) is one of the bits of `selections`;
-// with an `otherSource` check box, also while that one is checked.
+// with an `otherSource` check box, also while that one is checked (`isBothNeeded`: only while
+// both are).
 struct EnablingRule
 {
     ui::ControlId target;
@@ -159,6 +176,7 @@ struct EnablingRule
     WhenDisabled whenDisabled = WhenDisabled::Clear;
     bool isInverted = false;
     ui::ControlId otherSource = {};
+    bool isBothNeeded = false;
 };
 
 constexpr EnablingRule enabledWhileChecked(ui::ControlId target, ui::ControlId source,
@@ -176,6 +194,12 @@ constexpr EnablingRule enabledWhileEitherChecked(ui::ControlId target, ui::Contr
                                                  WhenDisabled whenDisabled = WhenDisabled::Clear)
 {
     return {target, source, 0, whenDisabled, false, otherSource};
+}
+// Enabled only while both check boxes are checked (and enabled).
+constexpr EnablingRule enabledWhileBothChecked(ui::ControlId target, ui::ControlId source, ui::ControlId otherSource,
+                                               WhenDisabled whenDisabled = WhenDisabled::Clear)
+{
+    return {target, source, 0, whenDisabled, false, otherSource, true};
 }
 // `selections`: a bit per list position, position 0 the lowest.
 constexpr EnablingRule enabledWhileSelected(ui::ControlId target, ui::ControlId source, std::uint32_t selections,
@@ -264,6 +288,9 @@ public:
     void setEnabled(ui::ControlId control, bool isEnabled);
     // A hook changed a control's state itself: the controls it enables follow.
     void reapplyRules(ui::ControlId source) { applyRules(source); }
+    // Ends the dialog as its Cancel does, from a hook (a child dialog was cancelled at OK): the
+    // snapshot comes back and the result is Cancel. The hook then returns false.
+    void endAsCancelled();
 
 private:
     void onInit() override;

@@ -8,6 +8,8 @@
 #include <system_error>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <random>
 #include <string_view>
 #include <thread>
 
@@ -146,9 +148,15 @@ std::wstring uniqueSuffix()
     return suffix;
 }
 
+// A new file takes the folder's default access list; the rename keeps the temporary's.
+class Permissions
+{
+};
+
 // Creates ".<name>.XXXXXX" beside `target` (binary, exclusive); a long name is cut so that the
 // temporary name still fits in a folder entry (255 UTF-16 units).
-FileDescriptor createTempBeside(const std::filesystem::path& target, std::filesystem::path& tempPath)
+FileDescriptor createTempBeside(const std::filesystem::path& target, std::filesystem::path& tempPath,
+                                const Permissions& = {})
 {
     constexpr std::size_t MaxNameUnits = 255;
     constexpr std::size_t AddedUnits = 8;
@@ -190,13 +198,6 @@ bool writeAll(HANDLE handle, std::span<const std::uint8_t> bytes, std::size_t& b
     }
     return true;
 }
-
-// A new file takes the folder's default access list; the rename keeps the temporary's.
-class Permissions
-{
-public:
-    void apply(HANDLE, const std::filesystem::path&) const {}
-};
 
 bool flushFile(HANDLE handle, std::string& error)
 {
@@ -323,18 +324,78 @@ constexpr bool FlushesWholeFileSystem = false;
 
 using FileSystemId = dev_t;
 
-// Creates ".<name>.XXXXXX" beside `target`; a long name is cut so that the temporary name
-// still fits in a folder entry (255 bytes).
-FileDescriptor createTempBeside(const std::filesystem::path& target, std::filesystem::path& tempPath)
+// The permissions a temporary file is created with: those of the file it replaces, or those of
+// a new file (0666 less the umask).
+class Permissions
+{
+public:
+    Permissions()
+    {
+        m_mask = ::umask(0);
+        ::umask(m_mask);
+    }
+    // The mode to create the temporary file of `target` with, and whether the umask may take
+    // bits from it that the replaced file has, so that it must be set again once created.
+    [[nodiscard]] mode_t modeFor(const std::filesystem::path& target, bool& isSetAgain) const
+    {
+        struct stat old {};
+        if (::stat(target.c_str(), &old) != 0) {
+            isSetAgain = false;
+            return 0666;
+        }
+        const mode_t mode = old.st_mode & 07777;
+        isSetAgain = (mode & ~m_mask) != mode || (mode & 07000) != 0;
+        return mode;
+    }
+
+private:
+    mode_t m_mask = 0;
+};
+
+// Six letters or digits that no other temporary name beside the target is likely to have; a
+// name that is taken is simply drawn again.
+std::string randomSuffix()
+{
+    static std::mutex lock;
+    static std::mt19937_64 generator{std::random_device{}() ^
+                                     (static_cast<std::uint64_t>(::getpid()) << 32)};
+    static constexpr char Digits[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const std::lock_guard guard(lock);
+    std::uint64_t x = generator();
+    std::string suffix(6, '\0');
+    for (char& c : suffix) {
+        c = Digits[x % (sizeof Digits - 1)];
+        x /= sizeof Digits - 1;
+    }
+    return suffix;
+}
+
+// Creates ".<name>.XXXXXX" beside `target` with the permissions of the file it replaces; a long
+// name is cut so that the temporary name still fits in a folder entry (255 bytes).
+FileDescriptor createTempBeside(const std::filesystem::path& target, std::filesystem::path& tempPath,
+                                const Permissions& permissions = {})
 {
     constexpr std::size_t MaxNameBytes = 255;
     constexpr std::size_t AddedBytes = 8;  // the leading dot and ".XXXXXX"
     std::string name = target.filename().string();
     name.resize(std::min(name.size(), MaxNameBytes - AddedBytes));
-    std::string temp = (folderOf(target) / ("." + name + ".XXXXXX")).string();
-    FileDescriptor fd(::mkstemp(temp.data()));
-    tempPath = temp;
-    return fd;
+    const std::string stem = (folderOf(target) / ("." + name + ".")).string();
+    bool isSetAgain = false;
+    const mode_t mode = permissions.modeFor(target, isSetAgain);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = stem + randomSuffix();
+        FileDescriptor fd(::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+        if (fd.isOpen()) {
+            if (isSetAgain) {
+                ::fchmod(fd.get(), mode);
+            }
+            return fd;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    return FileDescriptor();
 }
 
 // Writes all of `bytes`; `budget` is what WriteFaults still allows and is counted down.
@@ -360,26 +421,6 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes, std::size_t& budget, 
     }
     return true;
 }
-
-// The permissions of the file that `fd` replaces, or those of a new file (0666 less the umask).
-class Permissions
-{
-public:
-    Permissions()
-    {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        m_newFileMode = 0666 & ~mask;
-    }
-    void apply(int fd, const std::filesystem::path& target) const
-    {
-        struct stat old {};
-        ::fchmod(fd, ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : m_newFileMode);
-    }
-
-private:
-    mode_t m_newFileMode = 0;
-};
 
 bool flushFile(int fd, std::string& error)
 {
@@ -478,9 +519,12 @@ std::ptrdiff_t readSome(const FileDescriptor& fd, std::uint8_t* data, std::size_
 
 }  // namespace
 
-FileReadResult readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes)
+FileReadResult readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes,
+                              std::vector<std::uint8_t> buffer)
 {
     FileReadResult result;
+    result.bytes = std::move(buffer);
+    result.bytes.clear();
     const FileDescriptor fd = openForReading(path);
     if (!fd.isOpen()) {
         result.error = systemError();
@@ -532,7 +576,6 @@ FileWriteResult writeFileAtomically(const std::filesystem::path& path, std::span
     if (!writeAll(fd.get(), bytes, budget, error)) {
         return fail(error);
     }
-    Permissions().apply(fd.get(), path);
     if (!flushFile(fd.get(), error)) {
         return fail(error);
     }
@@ -546,81 +589,134 @@ FileWriteResult writeFileAtomically(const std::filesystem::path& path, std::span
     return result;
 }
 
-std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> files, const WriteFaults& faults)
+struct FileBatch::State
 {
-    std::vector<FileWriteResult> results(files.size());
     struct Written
     {
         std::size_t index;
+        std::filesystem::path path;
         std::filesystem::path temp;
     };
+    std::vector<FileWriteResult> results;
     std::vector<Written> written;
-    written.reserve(files.size());
     // One open folder per file system, opened before the first write to it.
     std::map<FileSystemId, FileDescriptor> fileSystems;
-    const Permissions permissions;
-    std::size_t budget = faults.failAfterBytes;
+    std::filesystem::path lastFolder;  // the folder of the last file added, known to be in fileSystems
+    Permissions permissions;
+    std::size_t budget;
     std::string stopReason;
+    bool isCommitted = false;
 
-    for (std::size_t i = 0; i < files.size() && stopReason.empty(); ++i) {
-        const BatchFile& file = files[i];
-        FileWriteResult& result = results[i];
-        std::filesystem::path temp;
-        FileDescriptor fd = createTempBeside(file.path, temp);
-        if (!fd.isOpen()) {
-            result.error = systemError();
-            continue;
-        }
-        if constexpr (FlushesWholeFileSystem) {
-            const FileSystemId id = fileSystemOf(fd.get());
-            if (!fileSystems.contains(id)) {
-                FileDescriptor folder = openFolder(folderOf(file.path));
-                if (!folder.isOpen()) {
-                    result.error = systemError();
-                    fd.close();
-                    removeFile(temp);
-                    continue;
-                }
-                fileSystems.emplace(id, std::move(folder));
-            }
-        }
-        std::string error;
-        bool isWritten = writeAll(fd.get(), file.bytes, budget, error);
-        if (isWritten) {
-            permissions.apply(fd.get(), file.path);
-            isWritten = FlushesWholeFileSystem || flushFile(fd.get(), error);
-        }
-        if (isWritten && !fd.close()) {
-            error = systemError();
-            isWritten = false;
-        }
-        if (!isWritten) {
-            if (fd.isOpen()) {
-                fd.close();
-            }
-            removeFile(temp);
-            result.error = error;
-            stopReason = error;
-            break;
-        }
-        written.push_back({i, std::move(temp)});
-    }
-    if constexpr (FlushesWholeFileSystem) {
-        for (const auto& [id, folder] : fileSystems) {
-            std::string error;
-            if (stopReason.empty() && !flushFileSystem(folder, error)) {
-                stopReason = "cannot flush the file system: " + error;
-            }
-        }
-    }
-    if (!stopReason.empty()) {
+    explicit State(const WriteFaults& faults) : budget(faults.failAfterBytes) {}
+
+    void removeTemporaries()
+    {
         for (const Written& w : written) {
             removeFile(w.temp);
         }
+        written.clear();
+    }
+
+    // Remembers the file system of a new folder, so that commit() can flush it.
+    bool knowsFileSystemOf(const std::filesystem::path& target, const FileDescriptor& fd)
+    {
+        if constexpr (FlushesWholeFileSystem) {
+            std::filesystem::path folder = folderOf(target);
+            if (folder == lastFolder) {
+                return true;
+            }
+            const FileSystemId id = fileSystemOf(fd.get());
+            if (!fileSystems.contains(id)) {
+                FileDescriptor opened = openFolder(folder);
+                if (!opened.isOpen()) {
+                    return false;
+                }
+                fileSystems.emplace(id, std::move(opened));
+            }
+            lastFolder = std::move(folder);
+        }
+        return true;
+    }
+};
+
+FileBatch::FileBatch(const WriteFaults& faults) : m_state(std::make_unique<State>(faults)) {}
+
+FileBatch::~FileBatch()
+{
+    if (!m_state->isCommitted) {
+        m_state->removeTemporaries();
+    }
+}
+
+bool FileBatch::hasStopped() const { return !m_state->stopReason.empty(); }
+
+FileWriteResult FileBatch::add(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    State& state = *m_state;
+    FileWriteResult& result = state.results.emplace_back();
+    if (hasStopped() || state.isCommitted) {
+        return result;  // commit() gives the reason
+    }
+    std::filesystem::path temp;
+    FileDescriptor fd = createTempBeside(path, temp, state.permissions);
+    if (!fd.isOpen()) {
+        result.error = systemError();
+        return result;
+    }
+    if (!state.knowsFileSystemOf(path, fd)) {
+        result.error = systemError();
+        fd.close();
+        removeFile(temp);
+        return result;
+    }
+    std::string error;
+    bool isWritten = writeAll(fd.get(), bytes, state.budget, error);
+    if (isWritten) {
+        isWritten = FlushesWholeFileSystem || flushFile(fd.get(), error);
+    }
+    if (isWritten && !fd.close()) {
+        error = systemError();
+        isWritten = false;
+    }
+    if (!isWritten) {
+        if (fd.isOpen()) {
+            fd.close();
+        }
+        removeFile(temp);
+        result.error = error;
+        state.stopReason = error;
+        return result;
+    }
+    state.written.push_back({state.results.size() - 1, path, std::move(temp)});
+    result.ok = true;
+    return result;
+}
+
+std::vector<FileWriteResult> FileBatch::commit()
+{
+    State& state = *m_state;
+    std::vector<FileWriteResult>& results = state.results;
+    if (state.isCommitted) {
+        return results;
+    }
+    state.isCommitted = true;
+    for (FileWriteResult& result : results) {
+        result.ok = false;  // until renamed and flushed
+    }
+    if constexpr (FlushesWholeFileSystem) {
+        for (const auto& [id, folder] : state.fileSystems) {
+            std::string error;
+            if (state.stopReason.empty() && !flushFileSystem(folder, error)) {
+                state.stopReason = "cannot flush the file system: " + error;
+            }
+        }
+    }
+    if (!state.stopReason.empty()) {
+        state.removeTemporaries();
         // The file whose write failed keeps its own reason.
         for (FileWriteResult& result : results) {
             if (result.error.empty()) {
-                result.error = "not replaced: the batch stopped when a write failed (" + stopReason + ")";
+                result.error = "not replaced: the batch stopped when a write failed (" + state.stopReason + ")";
             }
         }
         return results;
@@ -628,13 +724,14 @@ std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> fil
 
     // A rename that replaces a file frees the old one, which on some file systems waits for the
     // device (a discard of its blocks); a few renames at once keep the device busy.
+    const std::vector<State::Written>& written = state.written;
     std::vector<char> isRenamed(written.size(), 0);
     std::atomic<std::size_t> next{0};
     auto renameSome = [&] {
         for (std::size_t k = next++; k < written.size(); k = next++) {
-            const Written& w = written[k];
+            const State::Written& w = written[k];
             std::string error;
-            if (renameOver(w.temp, files[w.index].path, error)) {
+            if (renameOver(w.temp, w.path, error)) {
                 isRenamed[k] = 1;
             } else {
                 removeFile(w.temp);
@@ -657,9 +754,10 @@ std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> fil
     std::map<std::filesystem::path, std::vector<std::size_t>> renamedByFolder;
     for (std::size_t k = 0; k < written.size(); ++k) {
         if (isRenamed[k] != 0) {
-            renamedByFolder[folderOf(files[written[k].index].path)].push_back(written[k].index);
+            renamedByFolder[folderOf(written[k].path)].push_back(written[k].index);
         }
     }
+    state.written.clear();
     for (const auto& [folder, indexes] : renamedByFolder) {
         std::string error;
         const bool isFlushed = flushFolder(folder, error);
@@ -671,6 +769,15 @@ std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> fil
         }
     }
     return results;
+}
+
+std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> files, const WriteFaults& faults)
+{
+    FileBatch batch(faults);
+    for (const BatchFile& file : files) {
+        (void)batch.add(file.path, file.bytes);
+    }
+    return batch.commit();
 }
 
 bool standardErrorIsTerminal() { return isTerminalStandardError(); }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,8 +21,10 @@ struct FileReadResult
     std::string error;                 // system message when !ok
 };
 
-// Reads at most `maxBytes` leading bytes of a regular file.
-[[nodiscard]] FileReadResult readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes);
+// Reads at most `maxBytes` leading bytes of a regular file, into the storage of `buffer` (a
+// caller reading many files passes the bytes of the last result back).
+[[nodiscard]] FileReadResult readFilePrefix(const std::filesystem::path& path, std::size_t maxBytes,
+                                            std::vector<std::uint8_t> buffer = {});
 
 struct FileWriteResult
 {
@@ -42,6 +45,35 @@ struct WriteFaults
                                                   std::span<const std::uint8_t> bytes,
                                                   const WriteFaults& faults = {});
 
+// Replaces many files with the same guarantee as writeFileAtomically(), for the price of one
+// flush. add() writes a file's new bytes to a temporary file beside its path at once, so that a
+// caller holds one file's bytes at a time; commit() brings every temporary file to the disk (one
+// file-system flush per file system on Linux, one flush per file elsewhere), only then renames
+// each over its path, and flushes each target folder once. A file whose temporary file cannot
+// be created or that cannot be renamed fails alone; a write or flush that fails stops the batch
+// before the first rename, so every path keeps its previous file. No temporary file is left
+// behind, also when the batch is destroyed without commit().
+class FileBatch
+{
+public:
+    explicit FileBatch(const WriteFaults& faults = {});
+    ~FileBatch();
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+
+    // Writes the temporary file for `path`; not ok when this file failed or the batch stopped
+    // (commit() gives the reason of the latter).
+    FileWriteResult add(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+    // Whether a write failed, so that commit() will replace nothing.
+    [[nodiscard]] bool hasStopped() const;
+    // One result per add(), in order.
+    [[nodiscard]] std::vector<FileWriteResult> commit();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
 // One file of a batch: where it goes and its new bytes.
 struct BatchFile
 {
@@ -49,13 +81,7 @@ struct BatchFile
     std::span<const std::uint8_t> bytes;
 };
 
-// Replaces many files with the same guarantee as writeFileAtomically(), for the price of one
-// flush: every file is written to a temporary file beside its path, all of them reach the disk
-// (one file-system flush per file system on Linux, one flush per file elsewhere), only then is
-// each renamed over its path, and each target folder is flushed once. A file whose temporary
-// file cannot be created or that cannot be renamed fails alone; a write or flush that fails
-// stops the batch before the first rename, so every path keeps its previous file. One result
-// per file, in order; no temporary file is left behind.
+// A FileBatch of all of `files`.
 [[nodiscard]] std::vector<FileWriteResult> writeFilesAtomically(std::span<const BatchFile> files,
                                                                 const WriteFaults& faults = {});
 

@@ -39,6 +39,8 @@ PreparedOpen::PreparedOpen(const texts::TextSource& texts, Model modelPreference
 
 std::unique_ptr<Project> PreparedOpen::startedProject() const { return std::make_unique<Project>(*m_started); }
 
+void PreparedOpen::restart(Project& project) const { project = *m_started; }
+
 void PreparedOpen::refillBlock51(Project& project) const
 {
     // The table's place is a constant: TextArea::slot() would walk the tables for every slot.
@@ -78,8 +80,15 @@ LoadResult loadProject(std::span<const std::uint8_t> image, Project& project, co
 
 std::vector<std::uint8_t> saveProject(Project& project, Model modelPreference)
 {
+    std::vector<std::uint8_t> image;
+    saveProject(project, modelPreference, image);
+    return image;
+}
+
+void saveProject(Project& project, Model modelPreference, std::vector<std::uint8_t>& image)
+{
     deriveBeforeSave(project, modelPreference);
-    return serialiseProject(project);
+    serialiseProject(project, image);
 }
 
 }  // namespace project

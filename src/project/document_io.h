@@ -53,6 +53,8 @@ public:
 
     // A copy of startedProject(texts, modelPreference).
     [[nodiscard]] std::unique_ptr<Project> startedProject() const;
+    // Makes `project` that copy again, reusing its storage.
+    void restart(Project& project) const;
     [[nodiscard]] LoadContext context() const { return {m_texts, m_modelPreference, this}; }
 
     // What fillTable(project, 51, texts) writes: each slot's text and its NUL.
@@ -67,5 +69,7 @@ private:
 
 // Write project file, in memory: the pre-save derivation on `project`, then the file image.
 [[nodiscard]] std::vector<std::uint8_t> saveProject(Project& project, Model modelPreference);
+// The same into `image`, whose storage is reused.
+void saveProject(Project& project, Model modelPreference, std::vector<std::uint8_t>& image);
 
 }  // namespace project

@@ -113,8 +113,15 @@ ParseResult parseProjectImage(std::span<const std::uint8_t> file, Project& proje
 
 std::vector<std::uint8_t> serialiseProject(const Project& project)
 {
-    // Appended block by block: each byte is written once, with no zero fill before the copy.
     std::vector<std::uint8_t> out;
+    serialiseProject(project, out);
+    return out;
+}
+
+void serialiseProject(const Project& project, std::vector<std::uint8_t>& out)
+{
+    // Appended block by block: each byte is written once, with no zero fill before the copy.
+    out.clear();
     out.reserve(CurrentFileBytes);
     auto append = [&out](const auto& block) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(&block);
@@ -130,7 +137,6 @@ std::vector<std::uint8_t> serialiseProject(const Project& project)
     out.insert(out.end(), ReservedBlockBytes, 0);
     append(project.texts);
     append(project.transaction);
-    return out;
 }
 
 }  // namespace project

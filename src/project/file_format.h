@@ -66,5 +66,7 @@ struct ParseResult
 // The file image of the current version: magic "Q720-1.14" and NUL, blocks 1 to 5, 200 zero
 // bytes, blocks 7 to 61. Pure: no derivation.
 [[nodiscard]] std::vector<std::uint8_t> serialiseProject(const Project& project);
+// The same into `out`, whose storage is reused.
+void serialiseProject(const Project& project, std::vector<std::uint8_t>& out);
 
 }  // namespace project

@@ -34,6 +34,8 @@ constexpr StringEntry entries[] = {
     // Buttons shared by every localised dialog.
     {51, "OK"},
     {52, "Cancel"},
+    // The coupon content dialog's OK button.
+    {72, "Proceed"},
     // Preferences dialog: title, check boxes, labels.
     {61, "FWQ720 Preferences"},
     {62, "Auto-preload the last editing file."},
@@ -266,13 +268,23 @@ constexpr StringEntry entries[] = {
     {492, "Max Length :"},
     {493, "Length 1 :"},
     {494, "Length 2 :"},
-    // Title of the coupon setting dialog, and of the coupon-code note that it opens.
+    // Coupon setting and content dialogs: group boxes, coupon kinds, titles, symbology lines.
+    {562, "Coupon Code Type"},
+    {563, "UPC-A Coupon Code"},
+    {564, "EAN-13 Coupon Code"},
     {565, "Coupon Code Setting"},
+    {566, "Coupon Code Content"},
+    {568, "EAN-13"},
+    {569, "GS1-128"},
+    {570, "Symbology Settings"},
     // Length labels of the symbology dialogs: "Range" mode, then every other mode.
     {571, "Min Length :"},
     {572, "Max Length :"},
     {573, "Length 1 :"},
     {574, "Length 2 :"},
+    // The coupon content dialog's UPC-A line, by preamble: "System Character", "No Preamble".
+    {580, "UPC-A -> System Character"},
+    {581, "UPC-A -> No Preamble"},
     // Coupon-code note: label, texts from the coupon setting and from a UPC-A dialog, title of the latter.
     {582, "NOTE:"},
     {583, "The transmit preamble parameter of UPC-A will be changed from \"System Character && Country Code\" "
@@ -280,6 +292,15 @@ constexpr StringEntry entries[] = {
     {584, "To change from \"System Character/No Preamble\" to \"System Character && Country Code\" "
           "will affect UPC-A Coupon Code Setting"},
     {585, "Transmit Preamble Parameters"},
+    // The coupon content dialog's UPC-A line with the preamble "System Character & Country Code".
+    {586, "UPC-A -> System Character && Country Code"},
+    // RFID parameters (RFIDPARAMDLG): title, check boxes, labels.
+    {591, "RFID Parameters"},
+    {592, "Decode Tag's UID"},
+    {593, "Decode Tag's Data"},
+    {594, "Add Delimiter :"},
+    {595, "Start Position :"},
+    {596, "Maximum Length :"},
     // Titles and captions of the laser reader's symbology dialogs: the templates' own texts.
     {651, "Code 39 Parameters"},
     {652, "Transmit Start/Stop Character"},

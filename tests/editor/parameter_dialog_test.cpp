@@ -307,6 +307,54 @@ TEST_F(ParameterEngine, WorkingCopyBoxOpensCorrectedAndStoresWhatItShowsEvenWhil
     EXPECT_FALSE(dialog.isEnabled(EngineId::CharacterEdit));
 }
 
+// A signed box (-1..254 over byte 18; 255 is -1) and a box enabled only while two are checked.
+constexpr Binding signedBindings[] = {
+    flag(EngineId::MainCheck, at(10)),
+    flag(EngineId::InvertedCheck, at(11)),
+    signedNumber(EngineId::RedundancyEdit, at(18), -1, 254, 3),
+};
+constexpr EnablingRule bothRules[] = {
+    enabledWhileBothChecked(EngineId::RedundancyEdit, EngineId::MainCheck, EngineId::InvertedCheck),
+};
+constexpr ParameterDialogSpec signedSpec{.dialogTemplate = engineTemplate,
+                                         .titleEntry = std::nullopt,
+                                         .captions = {},
+                                         .bindings = signedBindings,
+                                         .rules = bothRules};
+
+TEST_F(ParameterEngine, SignedBoxStoresNegativesFrom256AndOutOfRangeAsItsMinimum)
+{
+    struct Row
+    {
+        const char* typed;
+        const char* shown;
+        project::Byte stored;
+    };
+    const Row rows[] = {
+        {"120", "120", 120}, {"-1", "-1", 255},   {"-", "-", 255},   {"", "", 255},  {"-5", "-1", 255},
+        {"255", "-1", 255},  {"254", "254", 254}, {"1-2", "12", 12}, {"a7", "7", 7}, {"007", "7", 7},
+    };
+    for (const Row& row : rows) {
+        reset();
+        reader[11] = 1;
+        DialogHarness dialog = open(signedSpec);
+        dialog.type(EngineId::RedundancyEdit, row.typed);
+        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), row.shown) << '"' << row.typed << '"';
+        ASSERT_TRUE(dialog.ok());
+        EXPECT_EQ(reader[18], row.stored) << '"' << row.typed << '"';
+        EXPECT_EQ(open(signedSpec).text(EngineId::RedundancyEdit),
+                  row.stored == 255 ? "-1" : std::to_string(row.stored));
+    }
+    DialogHarness dialog = open(signedSpec);  // both checked
+    dialog.click(EngineId::InvertedCheck);
+    EXPECT_FALSE(dialog.isEnabled(EngineId::RedundancyEdit));
+    dialog.click(EngineId::InvertedCheck);
+    dialog.click(EngineId::MainCheck);
+    EXPECT_FALSE(dialog.isEnabled(EngineId::RedundancyEdit));
+    dialog.click(EngineId::MainCheck);
+    EXPECT_TRUE(dialog.isEnabled(EngineId::RedundancyEdit));
+}
+
 // The two styles of length group, on the dialogs that show them: the 2D Code 39 dialog's mode
 // list (bytes 217 mode, 218 and 219 lengths) and the laser Matrix 25 radio pair (28, 29, 30).
 class LengthGroups : public bench::BenchTest

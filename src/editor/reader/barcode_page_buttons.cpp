@@ -16,8 +16,7 @@ struct ButtonDialog
     const ParameterDialogSpec& (*dialog)();
 };
 
-// The coupon code (button 520 of the long-range reader, 521 of the 2D imager) opens a dialog of
-// its own.
+// Button 595 is the RFID reader's "more...", shown with every reader.
 constexpr ButtonDialog buttonDialogs[] = {
     {Laser, 501, laserCode39Dialog},
     {Laser, 502, italianPharmacodeDialog},
@@ -36,6 +35,7 @@ constexpr ButtonDialog buttonDialogs[] = {
     {Laser, 521, laserDataBarLimitedDialog},
     {Laser, 522, laserDataBarExpandedDialog},
     {Laser, 525, laserGs1128Dialog},
+    {Laser, 595, rfidDialog},
     {LongRange, 501, upcALongRangeDialog},
     {LongRange, 502, upcE0LongRangeDialog},
     {LongRange, 503, upcE1LongRangeDialog},
@@ -49,6 +49,8 @@ constexpr ButtonDialog buttonDialogs[] = {
     {LongRange, 515, interleaved25LongRangeDialog},
     {LongRange, 516, dataBar14LongRangeDialog},
     {LongRange, 519, msiLongRangeDialog},
+    {LongRange, 520, couponSettingLongRangeDialog},
+    {LongRange, 595, rfidDialog},
     {Imager, 501, upcAImagerDialog},
     {Imager, 502, upcE0ImagerDialog},
     {Imager, 503, upcE1ImagerDialog},
@@ -64,10 +66,12 @@ constexpr ButtonDialog buttonDialogs[] = {
     {Imager, 518, msiImagerDialog},
     {Imager, 519, code11ImagerDialog},
     {Imager, 520, imageCaptureDialog},
+    {Imager, 521, couponSettingImagerDialog},
     {Imager, 531, postalImagerDialog},
     {Imager, 532, compositeImagerDialog},
     {Imager, 533, symbologiesImagerDialog},
     {Imager, 534, macroPdfImagerDialog},
+    {Imager, 595, rfidDialog},
 };
 
 }  // namespace

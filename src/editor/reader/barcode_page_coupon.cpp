@@ -5,6 +5,7 @@
 
 #include "editor/reader/barcode_page.h"
 #include "editor/reader/barcode_page_tables.h"
+#include "editor/reader/reader_dialogs.h"
 
 namespace editor::reader {
 namespace {
@@ -60,9 +61,19 @@ void BarcodePage::runCouponProcedure()
     }
 }
 
-// The coupon setting dialog (COUPON_CODE_2D) is not part of this version yet: until it is, the
-// procedure goes on as after its Cancel, and the coupon code stays off.
-ui::DialogResult BarcodePage::runCouponSetting() { return ui::DialogResult::Cancel; }
+// The coupon setting dialog of the type (the one its "more..." button opens). Its content dialog
+// may have switched UPC-A, EAN-13, GS1-128 and the coupon code: the page shows them again.
+ui::DialogResult BarcodePage::runCouponSetting()
+{
+    const ParameterDialogSpec* spec = parameterDialogForButton(m_readerType, page().coupon->moreButton);
+    if (spec == nullptr) {
+        return ui::DialogResult::Cancel;
+    }
+    ParameterDialogModel dialog(*spec, {m_project.reader.bytes, deviceBytes(), {}, 0}, m_texts, m_language);
+    const ui::DialogResult result = host().runDialog(spec->dialogTemplate(), dialog);
+    showCouponRows();
+    return result;
+}
 
 // GS1-128 carries the coupon code of UPC-A and EAN-13: without it the coupon code ends.
 void BarcodePage::endCouponWithGs1128()
@@ -95,6 +106,10 @@ void BarcodePage::afterDialog(ui::ControlId button)
 {
     const CouponRow* coupon = page().coupon;
     if (coupon == nullptr) {
+        return;
+    }
+    if (button == coupon->moreButton) {
+        showCouponRows();  // the coupon dialogs switch UPC-A, EAN-13 and GS1-128 as well
         return;
     }
     const bool isOn = byte(coupon->bytes.couponCode) != 0;

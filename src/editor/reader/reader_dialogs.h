@@ -64,6 +64,18 @@ namespace editor::reader {
 [[nodiscard]] const ParameterDialogSpec& dataBar14LongRangeDialog();      // RSS14_1DEDLG
 [[nodiscard]] const ParameterDialogSpec& msiLongRangeDialog();            // MSI_1DEDLG
 
+// RFIDPARAMDLG: what the RFID reader sends of a tag.
+[[nodiscard]] const ParameterDialogSpec& rfidDialog();
+
+// The coupon code of the long-range and 2D readers, each in its reader's area of the record.
+// COUPON_CODE_2D copies the record when it opens and takes it back on Cancel, also when the
+// COUPON_CODE_CONTENT dialog it opens at OK is cancelled; the content dialog's argument is the
+// coupon kinds chosen (0 none, 1 UPC-A, 2 EAN-13, 3 both).
+[[nodiscard]] const ParameterDialogSpec& couponSettingLongRangeDialog();
+[[nodiscard]] const ParameterDialogSpec& couponSettingImagerDialog();
+[[nodiscard]] const ParameterDialogSpec& couponContentLongRangeDialog();
+[[nodiscard]] const ParameterDialogSpec& couponContentImagerDialog();
+
 // The parameter dialog that a "more..." or other button of the Barcode page opens for a reader
 // type (DeviceSettings byte 2, whose units digit counts), or nullptr when the button opens none
 // of these dialogs.

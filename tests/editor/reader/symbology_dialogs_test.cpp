@@ -51,7 +51,7 @@ TEST(SymbologyButtons, EachReadersButtonsOpenTheirDialogsAndEveryDialogHasOne)
           {505, "EAN13DLG_2D"},       {508, "EAN128_2DDLG"},     {510, "CODE39_2DDLG"},   {511, "CODE93_2DDLG"},
           {512, "CODABAR_2DDLG"},     {513, "DISCRETE25_2DDLG"}, {514, "INTERLEAVE25_2DDLG"}, {515, "RSS14_2DDLG"},
           {518, "MSI_2DDLG"},         {519, "CODE11_2DDLG"},     {520, "IMAGECAPTURE_2DDLG"}, {531, "POSTAL_2DDLG"},
-          {532, "COMPOSITE_2DDLG"},   {533, "SYMBOLOGIES_2DDLG"}, {534, "MACROPDF_2DDLG"}, {521, nullptr},
+          {532, "COMPOSITE_2DDLG"},   {533, "SYMBOLOGIES_2DDLG"}, {534, "MACROPDF_2DDLG"}, {521, "COUPON_CODE_2D"},
           {506, nullptr}}},
         {{1, 11},
          {{501, "CODE39_1DDLG"},      {502, "ITALYPHARMA_1DDLG"}, {503, "FRENCHPHARMA_1DDLG"},
@@ -64,7 +64,7 @@ TEST(SymbologyButtons, EachReadersButtonsOpenTheirDialogsAndEveryDialogHasOne)
          {{501, "UPCA_1DEDLG"},       {502, "UPCE_1DEDLG"},      {503, "UPCE1_1DEDLG"},   {504, "EAN8_1DEDLG"},
           {505, "EAN13_1DEDLG"},      {508, "EAN128_1DEDLG"},    {510, "CODE39_1DEDLG"},  {512, "CODE93_1DEDLG"},
           {513, "CODABAR_1DEDLG"},    {514, "DISCRETE25_1DEDLG"}, {515, "INTERLEAVE25_1DEDLG"},
-          {516, "RSS14_1DEDLG"},      {519, "MSI_1DEDLG"},       {520, nullptr},          {511, nullptr},
+          {516, "RSS14_1DEDLG"},      {519, "MSI_1DEDLG"},       {520, "COUPON_CODE_2D"},          {511, nullptr},
           {518, nullptr}}},
     };
     std::set<std::string_view> opened;
