@@ -138,20 +138,16 @@ TEST_F(FormCommit, LookupLineKeepsDataSettingsOnlyWhenItSavesItsData)
     setLine(1, 1, LineType::Lookup, "Item");
     giveDataSettings();
     commit();
-    EXPECT_EQ(committed(1).prefixOn[0], 0);
-    EXPECT_TRUE(committed(1).prefix[0].isEmpty());
-    EXPECT_EQ(committed(1).suffixOn[0], 0);
-    EXPECT_EQ(committed(1).fixedLengthOn[0], 0);
-    EXPECT_EQ(committed(1).fixedLength[0], 0);
-    EXPECT_EQ(committed(1).dataLength[0], 0);
+    const FormDef& f = committed(1);
+    EXPECT_EQ((std::array{f.prefixOn[0], f.suffixOn[0], f.fixedLengthOn[0], f.fixedLength[0], f.dataLength[0]}),
+              (std::array<Byte, 5>{0, 0, 0, 0, 0}));
+    EXPECT_TRUE(f.prefix[0].isEmpty());
 
     giveDataSettings();
     form(1).initialValueOn[0] = 1; // saves the field data
     commit();
-    EXPECT_EQ(committed(1).prefix[0].str(), "AB");
-    EXPECT_EQ(committed(1).suffix[0].str(), "C");
-    EXPECT_EQ(committed(1).fixedLength[0], 8);
-    EXPECT_EQ(committed(1).dataLength[0], 11);
+    EXPECT_EQ(f.prefix[0].str() + f.suffix[0].str(), "ABC");
+    EXPECT_EQ((std::array{f.fixedLength[0], f.dataLength[0]}), (std::array<Byte, 2>{8, 11}));
 }
 
 TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSettings)
@@ -169,14 +165,11 @@ TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSetting
     form(1).checkDigitMethod[1] = 3;
     m_working.showInputMark.set(0, 1, true);
     commit();
-    EXPECT_EQ(committed(1).fixedLengthOn[1], 1);
-    EXPECT_EQ(committed(1).fixedLength[1], 5);
-    EXPECT_EQ(committed(1).initialValue[1].str(), "0");
-    EXPECT_EQ(committed(1).prefixOn[1], 0);
-    EXPECT_EQ(committed(1).partialOn[1], 0);
-    EXPECT_EQ(committed(1).partialLength[1], 20);
-    EXPECT_EQ(committed(1).checkDigitMethod[1], 0);
-    EXPECT_EQ(committed(1).dataLength[1], 5);
+    const FormDef& f = committed(1);
+    EXPECT_EQ((std::array{f.fixedLengthOn[1], f.fixedLength[1], f.prefixOn[1], f.partialOn[1], f.partialLength[1],
+                          f.checkDigitMethod[1], f.dataLength[1]}),
+              (std::array<Byte, 7>{1, 5, 0, 0, 20, 0, 5}));
+    EXPECT_EQ(f.initialValue[1].str(), "0");
     EXPECT_FALSE(m_working.showInputMark.isOn(0, 1));
 }
 
@@ -216,11 +209,9 @@ TEST_F(FormCommit, ImageLineWithoutEditPathTakesKeypadInputAndNoLengths)
     form(1).fixedLength[0] = 12;
     form(1).maxLength[0] = 30;
     commit();
-    EXPECT_EQ(committed(1).inputSource[0], 1);
-    EXPECT_EQ(committed(1).maxLength[0], 160);
-    EXPECT_EQ(committed(1).initialValueOn[0], 0);
-    EXPECT_EQ(committed(1).fixedLength[0], 12); // still saved, so its length stays
-    EXPECT_EQ(committed(1).dataLength[0], 12);
+    const FormDef& f = committed(1);  // still saved, so its fixed length stays
+    EXPECT_EQ((std::array{f.inputSource[0], f.maxLength[0], f.initialValueOn[0], f.fixedLength[0], f.dataLength[0]}),
+              (std::array<Byte, 5>{1, 160, 0, 12, 12}));
 }
 
 TEST_F(FormCommit, NilLineIsClearedToItsResetValues)
@@ -232,11 +223,10 @@ TEST_F(FormCommit, NilLineIsClearedToItsResetValues)
     form(1).autoEnter[4] = 2;
     m_working.showInputMark.set(0, 4, true);
     commit();
-    EXPECT_TRUE(committed(1).prompt[4].isEmpty());
-    EXPECT_EQ(committed(1).maxLength[4], 160);
-    EXPECT_EQ(committed(1).lookupLink[4], 0);
-    EXPECT_EQ(committed(1).inputSource[4], 2);
-    EXPECT_EQ(committed(1).autoEnter[4], 1);
+    const FormDef& f = committed(1);
+    EXPECT_TRUE(f.prompt[4].isEmpty());
+    EXPECT_EQ((std::array{f.maxLength[4], f.lookupLink[4], f.inputSource[4], f.autoEnter[4]}),
+              (std::array<Byte, 4>{160, 0, 2, 1}));
     EXPECT_FALSE(m_working.showInputMark.isOn(0, 4));
 }
 
