@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -50,8 +51,6 @@ public:
     std::vector<RecordedWarning> warnings;
     int saveChangesQuestions = 0;
     std::deque<SaveChangesAnswer> saveChangesAnswers;
-    std::vector<FileChooserRequest> openRequests;
-    std::vector<FileChooserRequest> saveRequests;
     std::deque<std::optional<std::string>> filesToOpen;
     std::deque<std::optional<std::string>> filesToSave;
     std::vector<std::string> dialogsRun; // template names, in order
@@ -73,15 +72,12 @@ public:
         return next(saveChangesAnswers, SaveChangesAnswer::Cancel);
     }
 
-    std::optional<std::string> chooseFileToOpen(const FileChooserRequest& request) override
+    std::optional<std::string> chooseFileToOpen(const FileChooserRequest&) override
     {
-        openRequests.push_back(request);
         return next(filesToOpen, std::optional<std::string>{});
     }
-
-    std::optional<std::string> chooseFileToSave(const FileChooserRequest& request) override
+    std::optional<std::string> chooseFileToSave(const FileChooserRequest&) override
     {
-        saveRequests.push_back(request);
         return next(filesToSave, std::optional<std::string>{});
     }
 
@@ -89,12 +85,9 @@ public:
 
     [[nodiscard]] bool hasWarned(int title, int text) const
     {
-        for (const RecordedWarning& w : warnings) {
-            if (texts::value(w.title) == title && texts::value(w.text) == text) {
-                return true;
-            }
-        }
-        return false;
+        return std::ranges::any_of(warnings, [&](const RecordedWarning& w) {
+            return texts::value(w.title) == title && texts::value(w.text) == text;
+        });
     }
 
 private:
