@@ -5,7 +5,6 @@
 
 #include <array>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -115,29 +114,6 @@ void expectDrawable(const PreviewScreen& screen, const std::string& where)
     }
 }
 
-TEST(TerminalPreview, StartsAtForm1OrMenu1AsTheSystemSettingsSay)
-{
-    const struct
-    {
-        int startFrom;
-        Kind kind;
-        int number;
-    } rows[] = {{0, Kind::Form, 1}, {1, Kind::Menu, 1}, {2, Kind::NoTarget, 2}, {255, Kind::NoTarget, 255}};
-    for (const auto& row : rows) {
-        auto p = testing_support::startedProject();
-        p->device.startFrom = static_cast<std::uint8_t>(row.startFrom);
-        TerminalPreview preview;
-        preview.restart(*p);
-        EXPECT_EQ(preview.kind(), row.kind) << row.startFrom;
-        EXPECT_EQ(preview.number(), row.number) << row.startFrom;
-        // A start screen without a target keeps every key on itself.
-        for (const Key key : AllKeys) {
-            preview.press(*p, key);
-        }
-        EXPECT_EQ(preview.kind(), row.kind) << row.startFrom;
-    }
-}
-
 TEST(TerminalPreview, EveryKeyOnEveryKindOfScreen)
 {
     const auto p = walkedProject();
@@ -215,57 +191,6 @@ TEST(TerminalPreview, MenuShowsItsCaptionAndItsNamedItemsNumberedInOrder)
     EXPECT_FALSE(preview.screen(*p, builtin).title.has_value());
 }
 
-TEST(TerminalPreview, FormShowsItsNamePromptsAndInputMarksWithinThirtyCharacters)
-{
-    auto p = walkedProject();
-    p->device.startFrom = 0;
-    project::FormDef& form = p->form(1);
-    const std::string thirty(30, 'P');
-    setLine(form, 1, 1, "Article:", 13, '_');
-    setLine(form, 2, 2, "Qty:", 6);        // input area without a mark
-    setLine(form, 3, 2, "Ref:", 60, '.');  // continued on the two lines below
-    setLine(form, 4, 12, "", 34, '.');
-    setLine(form, 5, 12, "", 4, '.');
-    setLine(form, 6, 14, thirty, 20, '#');  // no room left on its line
-    setLine(form, 7, 12, "", 0, '.');       // an extension below a line with no room
-    setLine(form, 8, 9, "Prompt only");
-    setLine(form, 9, 16, "", 10, '*');   // MSQI input has no prompt
-    setLine(form, 10, 12, "", 50, '.');  // continues the MSQI line
-    // lines 11 and 12 "nil": the screen ends with line 10
-    TerminalPreview preview;
-    preview.restart(*p);
-    const PreviewScreen screen = preview.screen(*p, builtin);
-    EXPECT_EQ(screen.name, "form  1");
-    EXPECT_EQ(screen.title, "Form  01");
-    const struct
-    {
-        std::string text;
-        int inputColumn;
-        int inputWidth;
-    } rows[] = {
-        {"Article:_____________", 8, 13},
-        {"Qty:", 4, 6},
-        {"Ref:" + std::string(26, '.'), 4, 26},
-        {std::string(30, '.'), 0, 30},
-        {"....", 0, 4},
-        {thirty, 30, 0},
-        {"", 0, 0},
-        {"Prompt only", 0, 0},
-        {"**********", 0, 10},
-        {std::string(30, '.'), 0, 30},
-    };
-    ASSERT_EQ(screen.rows.size(), std::size(rows));
-    for (std::size_t r = 0; r < std::size(rows); ++r) {
-        EXPECT_EQ(screen.rows[r].text, rows[r].text) << "line " << r + 1;
-        EXPECT_EQ(screen.rows[r].inputColumn, rows[r].inputColumn) << "line " << r + 1;
-        EXPECT_EQ(screen.rows[r].inputWidth, rows[r].inputWidth) << "line " << r + 1;
-    }
-    form.exportName.assign("COUNT");
-    EXPECT_EQ(preview.screen(*p, builtin).title, "COUNT");
-    form.exportNameOn = 0;
-    EXPECT_EQ(preview.screen(*p, builtin).title, "Form  01");
-}
-
 // Every target byte, from a form's ESC and from a menu item: 0 is the start screen, 1 to 20 are
 // forms, 21 to 30 menus; any other shows "no target" and its number, and ESC leads back.
 TEST(TerminalPreview, EveryTargetCodeLeadsToItsScreenOrToNoTarget)
@@ -292,60 +217,6 @@ TEST(TerminalPreview, EveryTargetCodeLeadsToItsScreenOrToNoTarget)
                 EXPECT_EQ(screen.name, isMenu ? "menu  1" : "form  1");
                 preview.press(*p, Key::Escape);
                 EXPECT_EQ(describe(preview), describe(start));
-            }
-        }
-    }
-}
-
-// Generated projects: every byte the preview reads at random, every key at random.
-TEST(TerminalPreview, RandomWalksOverGeneratedProjectsStayOnTheScreen)
-{
-    std::mt19937 random(2026);
-    const auto byte = [&random] { return static_cast<std::uint8_t>(random() & 0xFF); };
-    const auto fill = [&](auto& text) {
-        for (auto& b : text.bytes) {
-            b = random() % 4 == 0 ? 0 : byte();
-        }
-    };
-    for (int round = 0; round < 40; ++round) {
-        auto p = testing_support::startedProject();
-        p->device.startFrom = static_cast<std::uint8_t>(random() % 3);
-        for (project::MenuDef& menu : p->menus) {
-            menu.captionOn = byte() % 2;
-            fill(menu.caption);
-            menu.escTarget = byte() % 40;
-            for (std::size_t i = 0; i < menu.itemName.size(); ++i) {
-                fill(menu.itemName[i]);
-                menu.itemNext[i] = random() % 8 == 0 ? byte() : static_cast<std::uint8_t>(random() % 31);
-            }
-        }
-        for (project::FormDef& form : p->forms) {
-            form.escTarget = byte() % 40;
-            form.nextTarget = byte() % 40;
-            form.exportNameOn = byte() % 2;
-            fill(form.exportName);
-            for (std::size_t s = 0; s < form.lineType.size(); ++s) {
-                form.lineType[s] = random() % 4 == 0 ? byte() : static_cast<std::uint8_t>(random() % 17);
-                fill(form.prompt[s]);
-                form.maxLength[s] = byte();
-                form.inputMark[s] = byte();
-                form.imageEditPath[s] = byte() % 3;
-            }
-        }
-        TerminalPreview preview;
-        preview.restart(*p);
-        for (int step = 0; step < 300; ++step) {
-            preview.press(*p, AllKeys[random() % AllKeys.size()]);
-            const std::string where = "round " + std::to_string(round) + " step " + std::to_string(step);
-            const PreviewScreen screen = preview.screen(*p, builtin);
-            expectDrawable(screen, where);
-            if (preview.kind() == Kind::Menu && (screen.hasRowsAbove || !screen.rows.empty())) {
-                // the chosen item is always on the screen
-                bool hasCurrent = false;
-                for (const PreviewRow& row : screen.rows) {
-                    hasCurrent |= row.isCurrent;
-                }
-                ASSERT_TRUE(hasCurrent) << where;
             }
         }
     }
