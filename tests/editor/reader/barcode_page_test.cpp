@@ -178,6 +178,57 @@ TEST_F(BarcodePageTest, Ean13OffUnchecksAndDisablesBooklandAndIsWrittenAtOnce)
     }
 }
 
+// The 2D UPC-A dialog can end the coupon code; the EAN-13 dialog switches GS1-128 on for it.
+TEST_F(BarcodePageTest, UpcAAndEan13DialogsOfThe2DReaderKeepTheCouponRowsTrue)
+{
+    project->device.readerType = 3;
+    at(208) = 1;  // coupon code on, GS1-128 off: a state only a file gives
+    at(211) = 0;
+    DialogHarness& barcode = showBarcodePage();
+    ASSERT_FALSE(barcode.isChecked(check(108)));
+    barcode.click(button(505));
+    EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"EAN13DLG_2D"});
+    EXPECT_EQ(at(211), 1);
+    EXPECT_TRUE(barcode.isChecked(check(108)));
+    EXPECT_TRUE(barcode.isEnabled(button(508)));
+
+    // The country-code preamble without EAN-13 ends the coupon code once the note is accepted.
+    barcode.click(check(105));
+    host.onDialog("COUPON_CODE_NOTE",
+                  [](DialogHarness& note) { return note.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel; });
+    host.onDialog("UPCA_2DDLG", [](DialogHarness& dialog) {
+        dialog.select(resources::UpcAImagerId::PreambleList, 2);
+        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+    });
+    barcode.click(button(501));
+    EXPECT_EQ(at(202), 2);
+    EXPECT_EQ(at(208), 0);
+    EXPECT_FALSE(barcode.isChecked(check(121)));
+    EXPECT_FALSE(barcode.isEnabled(button(521)));
+}
+
+// Cancel puts back the record as the page found it, with what the parameter dialogs and the
+// at-once rules wrote; the reader type chosen in the list stays.
+TEST_F(BarcodePageTest, CancelRestoresTheRecordButNotTheReaderType)
+{
+    project->device.readerType = 3;
+    const project::ReaderSettings before = project->reader;
+    DialogHarness& barcode = showBarcodePage();
+    barcode.click(check(101));  // UPC-A, at once
+    barcode.click(check(120));  // image capture, at once
+    host.onDialog("CODE39_2DDLG", [](DialogHarness& dialog) {
+        dialog.click(resources::Code39ImagerId::ConvertToCode32Check);
+        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+    });
+    barcode.click(button(510));
+    ASSERT_NE(std::memcmp(&project->reader, &before, sizeof before), 0);
+    barcode.select(Id::ReaderList, 1);
+    sheet().cancel();
+    EXPECT_EQ(std::memcmp(&project->reader, &before, sizeof before), 0);
+    EXPECT_EQ(project->device.readerType, 2);
+    EXPECT_FALSE(isModified);
+}
+
 // GS1-128 carries the coupon code; switching it off ends the coupon code at once.
 TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
 {
@@ -210,74 +261,6 @@ TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
         EXPECT_EQ(at(area.coupon), 0);
         EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"COUPON_CODE_2D"});
     }
-}
-
-// The 2D UPC-A dialog can end the coupon code; the EAN-13 dialog switches GS1-128 on for it.
-TEST_F(BarcodePageTest, UpcAAndEan13DialogsOfThe2DReaderKeepTheCouponRowsTrue)
-{
-    project->device.readerType = 3;
-    at(208) = 1;  // coupon code on, GS1-128 off: a state only a file gives
-    at(211) = 0;
-    DialogHarness& barcode = showBarcodePage();
-    ASSERT_FALSE(barcode.isChecked(check(108)));
-    barcode.click(button(505));
-    EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"EAN13DLG_2D"});
-    EXPECT_EQ(at(211), 1);
-    EXPECT_TRUE(barcode.isChecked(check(108)));
-    EXPECT_TRUE(barcode.isEnabled(button(508)));
-
-    // The country-code preamble without EAN-13 ends the coupon code once the note is accepted.
-    barcode.click(check(105));
-    host.onDialog("COUPON_CODE_NOTE",
-                  [](DialogHarness& note) { return note.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel; });
-    host.onDialog("UPCA_2DDLG", [](DialogHarness& dialog) {
-        dialog.select(resources::UpcAImagerId::PreambleList, 2);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-    });
-    barcode.click(button(501));
-    EXPECT_EQ(at(202), 2);
-    EXPECT_EQ(at(208), 0);
-    EXPECT_FALSE(barcode.isChecked(check(121)));
-    EXPECT_FALSE(barcode.isEnabled(button(521)));
-}
-
-TEST_F(BarcodePageTest, ImageCaptureUpdatesTheSettingsPageAtOnce)
-{
-    project->device.readerType = 3;
-    project->device.protectImageCapture = 1;
-    DialogHarness& barcode = showBarcodePage({SheetPage::Settings});
-    const DialogHarness& settings = page(SheetPage::Settings);
-    EXPECT_FALSE(settings.isEnabled(resources::SettingsId::ImageCaptureCheck));
-    barcode.click(check(120));
-    EXPECT_EQ(at(291), 1);
-    EXPECT_TRUE(barcode.isEnabled(button(520)));
-    EXPECT_TRUE(settings.isEnabled(resources::SettingsId::ImageCaptureCheck));
-    EXPECT_FALSE(settings.isChecked(resources::SettingsId::ImageCaptureCheck));  // cleared when it was hidden
-    barcode.click(check(120));
-    EXPECT_EQ(at(291), 0);
-    EXPECT_FALSE(settings.isEnabled(resources::SettingsId::ImageCaptureCheck));
-}
-
-// Cancel puts back the record as the page found it, with what the parameter dialogs and the
-// at-once rules wrote; the reader type chosen in the list stays.
-TEST_F(BarcodePageTest, CancelRestoresTheRecordButNotTheReaderType)
-{
-    project->device.readerType = 3;
-    const project::ReaderSettings before = project->reader;
-    DialogHarness& barcode = showBarcodePage();
-    barcode.click(check(101));  // UPC-A, at once
-    barcode.click(check(120));  // image capture, at once
-    host.onDialog("CODE39_2DDLG", [](DialogHarness& dialog) {
-        dialog.click(resources::Code39ImagerId::ConvertToCode32Check);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-    });
-    barcode.click(button(510));
-    ASSERT_NE(std::memcmp(&project->reader, &before, sizeof before), 0);
-    barcode.select(Id::ReaderList, 1);
-    sheet().cancel();
-    EXPECT_EQ(std::memcmp(&project->reader, &before, sizeof before), 0);
-    EXPECT_EQ(project->device.readerType, 2);
-    EXPECT_FALSE(isModified);
 }
 
 // Reset gives a new project's reader: laser reader, RFID off, every default, and the Form and
@@ -314,24 +297,6 @@ TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
     // Apply after Reset stores the defaults the controls show.
     ASSERT_TRUE(barcode.apply());
     EXPECT_EQ(std::memcmp(&project->reader, &fresh->reader, sizeof fresh->reader), 0);
-}
-
-// A reader type from a file whose units digit names no reader.
-TEST_F(BarcodePageTest, UnknownReaderTypeShowsTheLaserControlsAndIsKeptUntilChosen)
-{
-    project->device.readerType = 7;
-    project->reader[project::ReaderByte::GoodReadSound] = 12;
-    DialogHarness& barcode = showBarcodePage();
-    EXPECT_EQ(barcode.selection(Id::ReaderList), -1);
-    EXPECT_EQ(barcode.selection(Id::GoodReadList), -1);
-    EXPECT_TRUE(barcode.controls().isVisible(Id::NegativeBarcodeCheck));
-    EXPECT_EQ(barcode.text(check(101)), "Code 39");
-    ASSERT_TRUE(barcode.apply());
-    EXPECT_EQ(project->device.readerType, 7);
-    EXPECT_EQ(project->reader[project::ReaderByte::GoodReadSound], 12);
-
-    barcode.select(Id::ReaderList, 0);
-    EXPECT_EQ(project->device.readerType, 1);
 }
 
 }  // namespace

@@ -102,28 +102,5 @@ TEST_F(ImageCapture, NumberBoxesKeepToTheirRangesTypedOrStored)
     }
 }
 
-TEST_F(ImageCapture, TextsAreKeptWhileDisabledAndStoredWithinTheirSlots)
-{
-    project->device.autoImageFileName = 0;
-    project->device.fileTitle.assign("IMG");
-    DialogHarness dialog = open();
-    EXPECT_EQ(dialog.text(Id::ImageStoreEdit), "\\DiskOnChip");
-    EXPECT_FALSE(dialog.isEnabled(Id::FileTitleEdit));
-    EXPECT_FALSE(dialog.isEnabled(Id::DefaultNamingCheck));
-    EXPECT_EQ(dialog.text(Id::FileTitleEdit), "IMG");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(project->device.fileTitle.str(), "IMG");
-
-    DialogHarness again = open();
-    again.click(Id::AutoFileNameCheck);
-    again.type(Id::FileTitleEdit, "PHOTOS");
-    again.paste(Id::ImageStoreEdit, std::string(300, 'x'));
-    ASSERT_TRUE(again.ok());
-    EXPECT_EQ(project->device.fileTitle.str(), "PHOTO");
-    EXPECT_EQ(project->device.imageStorePath.str(), std::string(260, 'x'));
-    EXPECT_EQ(project->device.imageStorePath.bytes.back(), 0);
-    EXPECT_EQ(project->device.autoImageFileName, 1);
-}
-
 }  // namespace
 }  // namespace editor::reader

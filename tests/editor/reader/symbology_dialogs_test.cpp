@@ -38,58 +38,6 @@ protected:
     }
 };
 
-TEST(SymbologyButtons, EachReadersButtonsOpenTheirDialogsAndEveryDialogHasOne)
-{
-    struct Row
-    {
-        std::vector<int> readerTypes;
-        std::map<int, const char*> buttons;  // nullptr: no parameter dialog
-    };
-    const Row rows[] = {
-        {{3, 13},
-         {{501, "UPCA_2DDLG"},        {502, "UPCE_2DDLG"},       {503, "UPCE1_2DDLG"},    {504, "EAN8_2DDLG"},
-          {505, "EAN13DLG_2D"},       {508, "EAN128_2DDLG"},     {510, "CODE39_2DDLG"},   {511, "CODE93_2DDLG"},
-          {512, "CODABAR_2DDLG"},     {513, "DISCRETE25_2DDLG"}, {514, "INTERLEAVE25_2DDLG"}, {515, "RSS14_2DDLG"},
-          {518, "MSI_2DDLG"},         {519, "CODE11_2DDLG"},     {520, "IMAGECAPTURE_2DDLG"}, {531, "POSTAL_2DDLG"},
-          {532, "COMPOSITE_2DDLG"},   {533, "SYMBOLOGIES_2DDLG"}, {534, "MACROPDF_2DDLG"}, {521, "COUPON_CODE_2D"},
-          {506, nullptr}}},
-        {{1, 11},
-         {{501, "CODE39_1DDLG"},      {502, "ITALYPHARMA_1DDLG"}, {503, "FRENCHPHARMA_1DDLG"},
-          {504, "INDUSTRIAL25_1DDLG"}, {505, "INTERLEAVE25_1DDLG"}, {506, "MATRIX25_1DDLG"},
-          {507, "CODABAR_1DDLG"},     {508, "MSI_1DDLG"},        {509, "PLESSEY_1DDLG"},  {510, "UPCE_1DDLG"},
-          {513, "EAN8_1DDLG"},        {516, "EAN13_1DDLG"},      {519, "TELEPEN_1DDLG"},  {520, "RSS14_1DDLG"},
-          {521, "RSS14LIMITED_1DDLG"}, {522, "RSS14EXPANDED_1DDLG"}, {525, "EAN128_1DDLG"}, {511, nullptr},
-          {523, nullptr},             {531, nullptr}}},
-        {{2, 12},
-         {{501, "UPCA_1DEDLG"},       {502, "UPCE_1DEDLG"},      {503, "UPCE1_1DEDLG"},   {504, "EAN8_1DEDLG"},
-          {505, "EAN13_1DEDLG"},      {508, "EAN128_1DEDLG"},    {510, "CODE39_1DEDLG"},  {512, "CODE93_1DEDLG"},
-          {513, "CODABAR_1DEDLG"},    {514, "DISCRETE25_1DEDLG"}, {515, "INTERLEAVE25_1DEDLG"},
-          {516, "RSS14_1DEDLG"},      {519, "MSI_1DEDLG"},       {520, "COUPON_CODE_2D"},          {511, nullptr},
-          {518, nullptr}}},
-    };
-    std::set<std::string_view> opened;
-    for (const Row& row : rows) {
-        for (const int readerType : row.readerTypes) {
-            for (const auto& [button, name] : row.buttons) {
-                SCOPED_TRACE(std::to_string(readerType) + " " + std::to_string(button));
-                const ParameterDialogSpec* spec = parameterDialogForButton(readerType, ui::ControlId(button));
-                ASSERT_EQ(spec != nullptr, name != nullptr);
-                if (spec != nullptr) {
-                    EXPECT_EQ(spec->dialogTemplate().name, name);
-                    opened.insert(name);
-                }
-            }
-        }
-    }
-    EXPECT_EQ(parameterDialogForButton(1, ui::ControlId(510))->dialogTemplate().name, "UPCE_1DDLG");
-    EXPECT_EQ(parameterDialogForButton(2, ui::ControlId(511)), nullptr);  // the 2D Code 93 button
-    for (const RegisteredParameterDialog& entry : allParameterDialogs()) {
-        const bool isReaders = entry.name.find("2D") != std::string_view::npos || entry.name.ends_with("_1DDLG") ||
-                               entry.name.ends_with("_1DEDLG");
-        EXPECT_TRUE(!isReaders || opened.contains(entry.name)) << entry.name;
-    }
-}
-
 // Every reader byte that changes is listed: each dialog writes its own bytes and no other's.
 TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
 {
@@ -257,65 +205,6 @@ TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileE
         if (!row.isAccepted) {
             EXPECT_EQ(image(), before);  // a refused OK stores nothing
             EXPECT_EQ(dialog.controls().focus(), ui::ControlId(Imager::RedundancyEdit));
-        }
-    }
-}
-
-// The country-code preamble while the coupon code is on asks with the coupon note; each reader
-// has its own bytes for EAN-13, the preamble, the coupon code and GS1-128.
-TEST_F(SymbologyDialogs, CountryCodePreambleAsksWithTheCouponNoteWhileTheCouponCodeIsOn)
-{
-    enum class Note { NotShown, Cancelled, Accepted };
-    struct Row
-    {
-        const char* name;
-        const ParameterDialogSpec& spec;
-        std::array<std::size_t, 4> bytes;  // EAN-13, preamble, coupon, GS1-128
-        project::Byte coupon, gs1128, ean13;
-        Note note;
-        int preambleAfter, couponAfter;
-    };
-    const std::array<std::size_t, 4> imager = {195, 202, 208, 211};
-    const std::array<std::size_t, 4> longRange = {105, 112, 118, 121};
-    const Row rows[] = {
-        {"note cancelled keeps the dialog open", upcAImagerDialog(), imager, 1, 1, 0, Note::Cancelled, 1, 1},
-        {"note accepted ends the coupon code", upcAImagerDialog(), imager, 1, 1, 0, Note::Accepted, 2, 0},
-        {"EAN-13 still carries the coupon code", upcAImagerDialog(), imager, 1, 1, 1, Note::Accepted, 2, 1},
-        {"no coupon code, no note", upcAImagerDialog(), imager, 0, 1, 0, Note::NotShown, 2, 0},
-        {"GS1-128 off, no note", upcAImagerDialog(), imager, 1, 0, 0, Note::NotShown, 2, 1},
-        {"long range: note cancelled", upcALongRangeDialog(), longRange, 1, 1, 0, Note::Cancelled, 1, 1},
-        {"long range: note accepted", upcALongRangeDialog(), longRange, 1, 1, 0, Note::Accepted, 2, 0},
-        {"long range: EAN-13 still carries it", upcALongRangeDialog(), longRange, 1, 1, 1, Note::Accepted, 2, 1},
-        {"long range: GS1-128 off, no note", upcALongRangeDialog(), longRange, 1, 0, 0, Note::NotShown, 2, 1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        project = testing_support::startedProject();
-        store({{row.bytes[0], row.ean13}, {row.bytes[2], row.coupon}, {row.bytes[3], row.gs1128}, {199, 1}});
-        if (row.bytes != imager) {
-            at(208) = 0;  // the 2D coupon code does not count for the long-range reader
-        }
-        DialogHarness dialog = open(row.spec);
-        std::string title;
-        std::string text;
-        dialog.host().onDialog("COUPON_CODE_NOTE", [&](DialogHarness& note) {
-            title = note.controls().title();
-            text = note.text(resources::CouponCodeNoteId::TextLabel);
-            return row.note == Note::Accepted && note.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-        });
-        dialog.select(Imager::PreambleList, 2);
-        dialog.click(Imager::TransmitCheckDigitCheck);
-        EXPECT_EQ(dialog.ok(), row.note != Note::Cancelled);
-        EXPECT_EQ(dialog.host().dialogsRun.size(), row.note == Note::NotShown ? 0U : 1U);
-        EXPECT_EQ(at(row.bytes[1]), row.preambleAfter);
-        EXPECT_EQ(at(row.bytes[2]), row.couponAfter);
-        if (row.note == Note::Cancelled) {
-            EXPECT_EQ(dialog.selection(Imager::PreambleList), 1);  // back at the stored preamble
-            EXPECT_EQ(at(199), 1);
-        } else if (row.note == Note::Accepted && row.bytes == imager) {
-            EXPECT_EQ(title, "Transmit Preamble Parameters");
-            EXPECT_EQ(text, "To change from \"System Character/No Preamble\" to \"System Character & Country Code\" "
-                            "will affect UPC-A Coupon Code Setting");
         }
     }
 }
