@@ -173,31 +173,6 @@ TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSetting
     EXPECT_FALSE(m_working.showInputMark.isOn(0, 1));
 }
 
-TEST_F(FormCommit, ExportNameIsCutTo20AndLosesTrailingBlanksOnlyWhenChangeExportNameIsOn)
-{
-    form(1).exportName.assign("STOCK   ");
-    form(2).exportName.assign("STOCK   ");
-    form(2).exportNameOn = 0;
-    form(3).exportName.bytes.fill('N');
-    commit();
-    EXPECT_EQ(committed(1).exportName.str(), "STOCK");
-    EXPECT_EQ(committed(2).exportName.str(), "STOCK   ");
-    EXPECT_EQ(committed(3).exportName.str(), std::string(20, 'N'));
-    EXPECT_EQ(committed(3).exportName.bytes[20], 0);
-}
-
-TEST_F(FormCommit, LastInputLineIsTheLastLineThatTakesInput)
-{
-    setLine(1, 2, LineType::Text, "A");
-    setLine(1, 4, LineType::Pause, "Wait");
-    setLine(1, 6, LineType::Prompt, "Hello");
-    setLine(2, 3, LineType::Image, "Photo");
-    commit();
-    EXPECT_EQ(committed(1).lastInputLine, 4);
-    EXPECT_EQ(committed(2).lastInputLine, 0);
-    EXPECT_EQ(committed(3).lastInputLine, 0);
-}
-
 TEST_F(FormCommit, ImageLineWithoutEditPathTakesKeypadInputAndNoLengths)
 {
     setLine(1, 1, LineType::Image, "Photo");
@@ -212,22 +187,6 @@ TEST_F(FormCommit, ImageLineWithoutEditPathTakesKeypadInputAndNoLengths)
     const FormDef& f = committed(1);  // still saved, so its fixed length stays
     EXPECT_EQ((std::array{f.inputSource[0], f.maxLength[0], f.initialValueOn[0], f.fixedLength[0], f.dataLength[0]}),
               (std::array<Byte, 5>{1, 160, 0, 12, 12}));
-}
-
-TEST_F(FormCommit, NilLineIsClearedToItsResetValues)
-{
-    form(1).prompt[4].assign("left over");
-    form(1).maxLength[4] = 10;
-    form(1).lookupLink[4] = 2;
-    form(1).inputSource[4] = 0;
-    form(1).autoEnter[4] = 2;
-    m_working.showInputMark.set(0, 4, true);
-    commit();
-    const FormDef& f = committed(1);
-    EXPECT_TRUE(f.prompt[4].isEmpty());
-    EXPECT_EQ((std::array{f.maxLength[4], f.lookupLink[4], f.inputSource[4], f.autoEnter[4]}),
-              (std::array<Byte, 4>{160, 0, 2, 1}));
-    EXPECT_FALSE(m_working.showInputMark.isOn(0, 4));
 }
 
 TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesAndCodesBeyondTheListAreLeftAlone)

@@ -37,7 +37,6 @@ class FormPageTest : public ::testing::Test
 protected:
     project::FormDef& stored(int number) { return m_project->form(number); }
     project::FormDef& working(int number) { return m_page->workingCopy().forms[static_cast<std::size_t>(number - 1)]; }
-    bool isInputMarkShown(int form, int line) { return m_page->workingCopy().showInputMark.isOn(form - 1, line - 1); }
 
     ui::testing::DialogHarness& open(ui::LanguageState language = ui::LanguageState::BuiltinOnly)
     {
@@ -61,107 +60,6 @@ protected:
     std::unique_ptr<ui::testing::DialogHarness> m_dialog;
 };
 
-TEST_F(FormPageTest, ChoosingAnotherFormShowsItAndKeepsTheEditsOfTheFirst)
-{
-    auto& page = open();
-    page.select(typeList(1), select(LineType::Text));
-    page.type(promptEdit(1), "Item");
-    page.select(FormPageId::FormList, 4);
-    EXPECT_EQ(page.selection(typeList(1)), 0);
-    EXPECT_EQ(page.selection(FormPageId::NextList), 5);
-    page.select(FormPageId::FormList, 0);
-    EXPECT_EQ(page.text(promptEdit(1)), "Item");
-    EXPECT_EQ(working(1).prompt[0].str(), "Item");
-}
-
-TEST_F(FormPageTest, FormListsAndLinkListStoreTheirSelection)
-{
-    stored(1).lineType[0] = lineCode(LineType::Real);
-    auto& page = open();
-    page.select(FormPageId::EscList, 23);
-    page.select(FormPageId::NextList, 0);
-    page.select(FormPageId::IndexList, 4);
-    page.select(linkList(1), 14);
-    page.select(inputSourceList(1), 0);
-    EXPECT_EQ(working(1).inputSource[0], 0);
-    EXPECT_EQ(working(1).escTarget, 23);
-    EXPECT_EQ(working(1).nextTarget, 0);
-    EXPECT_EQ(working(1).indexLine, 4);
-    EXPECT_EQ(working(1).lookupLink[0], 14);
-}
-
-TEST_F(FormPageTest, RecordActionWithoutSavingDisablesIndexAndAdvanced)
-{
-    auto& page = open();
-    page.select(FormPageId::RecordList, 1);
-    expectEnabling({FormPageId::IndexList, FormPageId::AdvancedButton}, false);
-    page.select(FormPageId::RecordList, 2);
-    EXPECT_TRUE(page.isEnabled(FormPageId::IndexList));
-    EXPECT_EQ(working(1).recordAction, 2);
-}
-
-TEST_F(FormPageTest, LengthEditsShowAndStoreTheCorrectedNumber)
-{
-    struct Case
-    {
-        bool isMaximum;
-        bool isPasted;
-        const char* input;
-        const char* shown;
-        Byte stored;
-    };
-    const Case cases[] = {{true, false, "007", "7", 7}, {false, false, "200", "160", 160}, {true, true, "12345", "123", 123}};
-    stored(1).lineType[0] = lineCode(LineType::Text);
-    auto& page = open();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.input);
-        const ui::ControlId edit = c.isMaximum ? maxLengthEdit(1) : minLengthEdit(1);
-        c.isPasted ? page.paste(edit, c.input) : page.type(edit, c.input);
-        page.finishEditing(edit);
-        EXPECT_EQ(page.text(edit), c.shown);
-        EXPECT_EQ(c.isMaximum ? working(1).maxLength[0] : working(1).minLength[0], c.stored);
-    }
-    page.paste(promptEdit(1), std::string(40, 'p'));
-    EXPECT_EQ(working(1).prompt[0].str(), std::string(30, 'p'));
-}
-
-TEST_F(FormPageTest, BooleanLineKeepsItsLengthEditsDisabledAndItsLengths)
-{
-    stored(1).lineType[0] = lineCode(LineType::Text);
-    auto& page = open();
-    page.type(maxLengthEdit(1), "25");
-    page.select(typeList(1), select(LineType::Boolean));
-    expectEnabling({maxLengthEdit(1), minLengthEdit(1)}, false);
-    EXPECT_TRUE(page.isEnabled(inputSourceList(1)));
-    EXPECT_EQ(working(1).maxLength[0], 25);
-}
-
-TEST_F(FormPageTest, TypeChangesResetPropertiesOnlyWhereTheRulesSayAndSetTheLineEnabling)
-{
-    stored(1).lineType[0] = lineCode(LineType::Text);
-    stored(1).prompt[0].assign("Code");
-    stored(1).maxLength[0] = 20;
-    auto& page = open();
-    working(1).prefix[0].assign("AB");
-    m_page->workingCopy().showInputMark.set(0, 0, true);
-    page.select(typeList(1), select(LineType::Integer));
-    EXPECT_EQ(working(1).lineType[0], lineCode(LineType::Integer));
-    EXPECT_EQ(working(1).prefix[0].str(), "AB");
-    EXPECT_TRUE(isInputMarkShown(1, 1));
-
-    working(1).checkDigitMethod[0] = 2;
-    page.select(typeList(1), select(LineType::Alphameric));
-    EXPECT_TRUE(working(1).prefix[0].isEmpty());
-    EXPECT_EQ(working(1).checkDigitMethod[0], 0);
-    EXPECT_FALSE(isInputMarkShown(1, 1));
-    EXPECT_EQ(working(1).prompt[0].str(), "Code");
-    EXPECT_EQ(working(1).maxLength[0], 20);
-
-    page.select(typeList(1), select(LineType::Prompt));
-    EXPECT_TRUE(page.isEnabled(promptEdit(1)));
-    expectEnabling({inputSourceList(1), maxLengthEdit(1), linkList(1), moreButton(1)}, false);
-}
-
 TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
 {
     stored(1).lookupFile = 2;
@@ -172,27 +70,6 @@ TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
     page.select(FormPageId::LookupList, 0);
     EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
     EXPECT_EQ(page.controls().items(linkList(1)).size(), 37U);
-}
-
-TEST_F(FormPageTest, ValuesBeyondTheirListsShowNoSelectionAndAreKept)
-{
-    stored(1).lookupFile = 9;
-    stored(1).lineType[0] = 40;
-    stored(1).lineType[1] = lineCode(LineType::Text);
-    stored(1).lookupLink[1] = 90;
-    stored(1).inputSource[1] = 7;
-    stored(1).indexLine = 30;
-    auto& page = open();
-    for (const ui::ControlId id : std::initializer_list<ui::ControlId>{FormPageId::LookupList, typeList(1), linkList(2),
-                                                                       inputSourceList(2), FormPageId::IndexList}) {
-        EXPECT_EQ(page.selection(id), -1) << "control " << id.value();
-    }
-    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
-    EXPECT_TRUE(page.apply());
-    EXPECT_EQ(stored(1).lookupFile, 9);
-    EXPECT_EQ(stored(1).lineType[0], 40);
-    EXPECT_EQ(stored(1).lookupLink[1], 90);
-    EXPECT_EQ(stored(1).inputSource[1], 7);
 }
 
 class FormPageMsqi : public FormPageTest
@@ -207,20 +84,6 @@ protected:
         stored(1).recordAction = 2; // would enable "Index field :" on an ordinary form
     }
 };
-
-TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)
-{
-    stored(1).lookupFile = 1;
-    stored(2).lineType[0] = lineCode(LineType::Msqi);
-    stored(2).lineType[2] = lineCode(LineType::Integer);
-    auto& page = open();
-    page.select(FormPageId::FormList, 1);
-    EXPECT_EQ(page.controls().items(typeList(1)).size(), 16U);
-    EXPECT_EQ(page.controls().items(typeList(3)).size(), 16U);
-    EXPECT_EQ(working(2).lineType[0], lineCode(LineType::Nil));
-    EXPECT_EQ(page.selection(typeList(3)), select(LineType::Integer));
-    expectEnabling({typeList(1), FormPageId::RecordList, FormPageId::NextList}, true);
-}
 
 TEST_F(FormPageMsqi, TurningMsqiOnAppliesItAfterThePropertiesAndOnActivation)
 {
@@ -237,42 +100,6 @@ TEST_F(FormPageMsqi, TurningMsqiOnAppliesItAfterThePropertiesAndOnActivation)
     working(2).msqiEnabled = 1;
     page.setActive();
     EXPECT_EQ(working(2).lineType[0], lineCode(LineType::Text));
-}
-
-TEST_F(FormPageTest, ResetRestoresTheCurrentFormWithoutAsking)
-{
-    stored(3).lineType[0] = lineCode(LineType::Text);
-    stored(3).prompt[0].assign("Qty");
-    stored(3).escTarget = 22;
-    auto& page = open();
-    page.select(FormPageId::FormList, 2);
-    m_page->workingCopy().showInputMark.set(2, 0, true);
-    page.click(FormPageId::ResetButton);
-    EXPECT_EQ(working(3).lineType[0], lineCode(LineType::Nil));
-    EXPECT_TRUE(working(3).prompt[0].isEmpty());
-    EXPECT_EQ(working(3).escTarget, 0);
-    EXPECT_EQ(working(3).nextTarget, 3);
-    EXPECT_EQ(working(3).exportName.str(), "Form  03");
-    EXPECT_FALSE(isInputMarkShown(3, 1));
-    EXPECT_EQ(page.selection(FormPageId::EscList), 0);
-    EXPECT_TRUE(m_host.warnings.empty());
-    EXPECT_EQ(m_host.saveChangesQuestions, 0);
-}
-
-TEST_F(FormPageTest, CancelAfterEditingSeveralFormsLeavesBlock2Unchanged)
-{
-    const auto before = m_project->forms;
-    auto& page = open();
-    page.select(typeList(1), select(LineType::Text));
-    page.type(promptEdit(1), "A");
-    page.select(FormPageId::FormList, 5);
-    page.select(FormPageId::EscList, 3);
-    page.click(FormPageId::ResetButton);
-    page.select(FormPageId::FormList, 19);
-    page.select(typeList(12), select(LineType::Image));
-    page.cancelPage();
-    EXPECT_FALSE(m_isModified);
-    EXPECT_EQ(std::memcmp(&before, &m_project->forms, sizeof before), 0);
 }
 
 TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3ForLinksAndLengths)

@@ -44,33 +44,5 @@ TEST(TimestampPatterns, PartsJoinInTheirOrderWithSeparatorsBetween)
     EXPECT_EQ(timePattern({.hasMinute = false, .hasSeparator = false}), "HHSS");
 }
 
-TEST_F(Timestamp, CaptionsFollowEveryChange)
-{
-    DialogHarness dialog = open(timestampDialog());
-    EXPECT_EQ(dialog.text(Id::DateFormatGroup), "Date Format : YYYY/MM/DD");
-    EXPECT_EQ(dialog.text(Id::TimeFormatGroup), "Time Format : HH:MM:SS");
-    dialog.type(Id::DateSeparatorEdit, "-/");
-    EXPECT_EQ(dialog.text(Id::DateSeparatorEdit), "-");
-    dialog.select(Id::DateOrderList, 2);
-    dialog.click(Id::YearCheck);
-    EXPECT_EQ(dialog.text(Id::DateFormatGroup), "Date Format : DD-MM");
-    dialog.click(Id::MinuteCheck);
-    EXPECT_EQ(dialog.text(Id::TimeFormatGroup), "Time Format : HH:SS");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(form().dateSeparator.str(), "-");
-    EXPECT_EQ(form().dateOrder, 2);
-    EXPECT_EQ(form().timeMinuteOn, 0);
-}
-
-TEST_F(Timestamp, AnOrderOutsideTheListShowsNoChoiceAndIsKept)
-{
-    form().dateOrder = 5;
-    DialogHarness dialog = open(timestampDialog());
-    EXPECT_EQ(dialog.selection(Id::DateOrderList), -1);
-    EXPECT_EQ(dialog.text(Id::DateFormatGroup), "Date Format : YYYY/MM/DD");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(form().dateOrder, 5);
-}
-
 } // namespace
 } // namespace editor::forms
