@@ -96,31 +96,6 @@ protected:
     Journal m_journal;
 };
 
-TEST_F(PropertySheetModelTest, FiveTabsInOrderWithTitlesFromTheLanguageFirst)
-{
-    const char* const builtin[] = {"Form", "Menu", "Lookup", "Barcode", "Settings"};
-    auto editor = sheet();
-    ASSERT_EQ(editor.pageCount(), 5);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(editor.pageTitle(i), builtin[i]);
-    }
-
-    testing_support::OverrideTextSource language;
-    language.set(4, "Menue");
-    language.set(7, "Einstellungen");
-    language.set(52, "Abbrechen");
-    PropertySheetModel translated(*m_project, language, ui::LanguageState::Loaded, project::Model::Q720CE, m_isModified,
-                                  "", m_host);
-    EXPECT_EQ(translated.pageTitle(1), "Menue");
-    EXPECT_EQ(translated.pageTitle(4), "Einstellungen");
-    EXPECT_EQ(translated.pageTitle(0), "Form");
-    EXPECT_EQ(translated.cancelText(), "Abbrechen");
-    EXPECT_EQ(translated.okText(), "OK");
-}
-
-// Tabs are created when first shown and the left page is told first; a page refusing to be left
-// stays shown; OK applies only the shown pages, in tab order, and stays on a page refusing it;
-// Cancel tells every shown page.
 TEST_F(PropertySheetModelTest, PagesAreToldOfEveryStepInTabOrder)
 {
     struct Row
