@@ -8,14 +8,13 @@
 #include <bit>
 #include <set>
 
-#include "support/project_fixtures.h"
+#include "editor/dialog_bench.h"
 #include "texts/builtin_strings.h"
-#include "support/ui_harness.h"
 
 namespace editor {
 namespace {
 
-using ui::testing::DialogHarness;
+using bench::DialogHarness;
 
 std::size_t recordSize(RecordKind record)
 {
@@ -43,35 +42,7 @@ ui::ControlKind kindOf(BindingKind kind)
     return ui::ControlKind::Label;
 }
 
-// A project and the records every parameter dialog can be given.
-struct Workbench
-{
-    std::unique_ptr<project::Project> project = testing_support::startedProject();
-    texts::BuiltinTextSource texts;
-
-    ParameterRecords records()
-    {
-        return {project->reader.bytes, deviceBytes(), formBytes(), 0, transactionBytes()};
-    }
-    std::span<project::Byte> deviceBytes()
-    {
-        return {reinterpret_cast<project::Byte*>(&project->device), sizeof(project::DeviceSettings)};
-    }
-    std::span<project::Byte> formBytes()
-    {
-        return {reinterpret_cast<project::Byte*>(&project->form(1)), sizeof(project::FormDef)};
-    }
-    std::span<project::Byte> transactionBytes()
-    {
-        return {reinterpret_cast<project::Byte*>(&project->transaction), sizeof(project::TransactionFileSettings)};
-    }
-    std::vector<project::Byte> image() const { return project::serialiseProject(*project); }
-    DialogHarness open(const ParameterDialogSpec& spec)
-    {
-        return DialogHarness(spec.dialogTemplate(),
-                             ParameterDialogModel(spec, records(), texts, ui::LanguageState::BuiltinOnly));
-    }
-};
+using Workbench = bench::DialogBench;
 
 TEST(DialogRegistry, EveryTemplateIsSound)
 {

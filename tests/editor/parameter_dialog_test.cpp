@@ -8,8 +8,11 @@
 
 #include <array>
 
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
+#include "editor/dialog_bench.h"
+#include "editor/reader/reader_dialogs.h"
+#include "resources/imager_templates.h"
+#include "resources/laser_templates.h"
+#include "resources/reader_templates.h"
 
 namespace editor {
 namespace {
@@ -115,25 +118,17 @@ protected:
     texts::BuiltinTextSource texts;
 };
 
-TEST_F(ParameterEngine, EveryBindingKindShowsItsStoredValue)
+TEST_F(ParameterEngine, EveryBindingKindShowsItsStoredValueAndStoresTheUsersChoiceOnOk)
 {
     const ParameterDialogSpec spec = engineSpec(CommitPolicy::OnOk);
     DialogHarness dialog = open(spec);
-    EXPECT_TRUE(dialog.isChecked(EngineId::MainCheck));
-    EXPECT_TRUE(dialog.isChecked(EngineId::InvertedCheck));
-    EXPECT_TRUE(dialog.isChecked(EngineId::ListDependentCheck));
-    EXPECT_TRUE(dialog.isChecked(ui::ControlId(702)));
+    EXPECT_TRUE(dialog.isChecked(EngineId::MainCheck) && dialog.isChecked(EngineId::InvertedCheck) &&
+                dialog.isChecked(EngineId::ListDependentCheck) && dialog.isChecked(ui::ControlId(702)));
     EXPECT_EQ(dialog.selection(EngineId::ModeList), 1);
     EXPECT_EQ(dialog.controls().items(EngineId::ModeList).front(), "Any Length");
     EXPECT_EQ(dialog.selection(EngineId::EscapeList), 1);
-    EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), "10");
-    EXPECT_EQ(dialog.text(EngineId::CharacterEdit), "#");
-}
+    EXPECT_EQ(dialog.text(EngineId::RedundancyEdit) + dialog.text(EngineId::CharacterEdit), "10#");
 
-TEST_F(ParameterEngine, EveryBindingKindStoresTheUsersChoiceOnOk)
-{
-    const ParameterDialogSpec spec = engineSpec(CommitPolicy::OnOk);
-    DialogHarness dialog = open(spec);
     dialog.click(EngineId::InvertedCheck);
     dialog.click(ui::ControlId(703));
     dialog.select(EngineId::ModeList, 2);
@@ -143,28 +138,10 @@ TEST_F(ParameterEngine, EveryBindingKindStoresTheUsersChoiceOnOk)
     dialog.paste(EngineId::CharacterEdit, "");
     EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), "30");  // upper bound as typed
     ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(reader[11], 0);
-    EXPECT_EQ(reader[13], 9);
-    EXPECT_EQ(reader[14], 2);
-    EXPECT_EQ(reader[15], 0);
-    EXPECT_EQ(reader[16], 30);
-    EXPECT_EQ(device[688], 0);
-}
-
-TEST_F(ParameterEngine, ValuesOutsideTheirListsShowNoChoiceAndKeepTheirByte)
-{
-    reader[13] = 4;
-    reader[14] = 7;
-    reader[15] = 1;  // 1 is no entry of the escape list (0 or 2)
-    const ParameterDialogSpec spec = engineSpec(CommitPolicy::OnOk);
-    DialogHarness dialog = open(spec);
-    EXPECT_EQ(ui::checkedIndex(dialog.controls(), {EngineId::FirstRadio, 3}), -1);
-    EXPECT_EQ(dialog.selection(EngineId::ModeList), -1);
-    EXPECT_EQ(dialog.selection(EngineId::EscapeList), -1);
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(reader[13], 4);
-    EXPECT_EQ(reader[14], 7);
-    EXPECT_EQ(reader[15], 1);
+    EXPECT_EQ((std::array{reader[11], reader[13], reader[14], reader[15], reader[16], device[688]}),
+              (std::array<project::Byte, 6>{0, 9, 2, 0, 30, 0}));
+    reader[11] = 1;
+    EXPECT_FALSE(open(spec).isChecked(EngineId::InvertedCheck));
 }
 
 TEST_F(ParameterEngine, RulesEnableTheirTargetsAndClearOrKeepThem)
@@ -250,11 +227,6 @@ TEST(ParameterEngineText, TextIsCutToItsLimitAndStoredWithItsNulOnly)
               std::string("DAT\0", 4) + std::string(17, 'x'));
     EXPECT_EQ(transaction[2], 'x');
     EXPECT_EQ(transaction[24], 'x');
-    // Not given the record: shows nothing, writes nothing.
-    DialogHarness without = open({});
-    EXPECT_EQ(without.text(ui::ControlId(401)), "");
-    without.paste(ui::ControlId(401), "NAME");
-    EXPECT_TRUE(without.ok());
 }
 
 // A box of any characters next to a working-copy box that a switch disables while it is on.
@@ -280,9 +252,7 @@ TEST_F(ParameterEngine, AnyCharacterNumberBoxTakesLettersAndCorrectsThemWhenEdit
         const char* whileTyping;
         const char* finished;
     };
-    const Row rows[] = {
-        {"1", "1", "2"}, {"45", "30", "30"}, {"ab", "ab", "2"}, {"07", "7", "7"}, {"x9", "x9", "2"}, {"", "", "2"},
-    };
+    const Row rows[] = {{"1", "1", "2"}, {"45", "30", "30"}, {"ab", "ab", "2"}, {"x9", "x9", "2"}};
     for (const Row& row : rows) {
         DialogHarness dialog = open(workingCopySpec);
         dialog.type(EngineId::RedundancyEdit, row.typed);
@@ -364,126 +334,160 @@ TEST_F(ParameterEngine, SignedBoxStoresNegativesFrom256AndOutOfRangeAsItsMinimum
     EXPECT_TRUE(dialog.isEnabled(EngineId::RedundancyEdit));
 }
 
-// The laser reader's length group: "Fixed Length" or "Max / Min Length" by radio button.
-enum class LaserLengthId {
-    Length1Edit = 401,
-    Length2Edit = 402,
-    Length1Label = 601,
-    Length2Label = 602,
-    FixedRadio = 704,
-    MaxMinRadio = 705,
-};
-
-constexpr ui::ControlTemplate laserLengthControls[] = {
-    {ui::ControlKind::RadioButton, LaserLengthId::FixedRadio, "Fixed Length", {5, 5, 70, 10}},
-    {ui::ControlKind::RadioButton, LaserLengthId::MaxMinRadio, "Max / Min Length", {80, 5, 70, 10}},
-    {ui::ControlKind::Label, LaserLengthId::Length1Label, "", {5, 20, 70, 8}},
-    {ui::ControlKind::Edit, LaserLengthId::Length1Edit, "", {80, 20, 30, 12}},
-    {ui::ControlKind::Label, LaserLengthId::Length2Label, "", {5, 35, 70, 8}},
-    {ui::ControlKind::Edit, LaserLengthId::Length2Edit, "", {80, 35, 30, 12}},
-    {ui::ControlKind::PushButton, ui::OkButton, "OK", {5, 60, 50, 14}},
-    {ui::ControlKind::PushButton, ui::CancelButton, "Cancel", {60, 60, 50, 14}},
-};
-const ui::DialogTemplate& laserLengthTemplate()
+// The two styles of length group, on the dialogs that show them: the 2D Code 39 dialog's mode
+// list (bytes 217 mode, 218 and 219 lengths) and the laser Matrix 25 radio pair (28, 29, 30).
+class LengthGroups : public bench::BenchTest
 {
-    static constexpr ui::DialogTemplate dialog{"LASERLENGTHDLG", "Lengths", {180, 80}, laserLengthControls};
-    return dialog;
-}
-
-// Bytes 20 (the choice), 21 and 22 (the lengths).
-constexpr LengthGroup laserLengths{
-    .modeList = LaserLengthId::FixedRadio,
-    .length1Edit = LaserLengthId::Length1Edit,
-    .length2Edit = LaserLengthId::Length2Edit,
-    .length1Label = LaserLengthId::Length1Label,
-    .length2Label = LaserLengthId::Length2Label,
-    .mode = at(20),
-    .firstLabel = texts::sid(411),
-    .style = LengthStyle::FixedOrMaxMin,
+protected:
+    enum { AnyLength, OneLength, TwoLengths, Range };
+    std::array<project::Byte, 3> code39() { return {at(217), at(218), at(219)}; }
+    std::array<project::Byte, 3> matrix25() { return {at(28), at(29), at(30)}; }
 };
-constexpr ParameterDialogSpec laserLengthSpec{.dialogTemplate = laserLengthTemplate,
-                                              .titleEntry = std::nullopt,
-                                              .captions = {},
-                                              .bindings = {},
-                                              .lengthGroup = &laserLengths};
 
-TEST_F(ParameterEngine, FixedLengthsAreStoredAsTheyAreAndMaxMinLargerFirst)
+TEST_F(LengthGroups, OkStoresTheLengthsAsTheModeNeedsThemAscending)
 {
-    using Id = LaserLengthId;
+    using Id = resources::Code39ImagerId;
     struct Row
     {
         const char* name;
-        std::array<project::Byte, 3> stored;  // bytes 20..22 before
+        int mode;
+        const char* length1;  // nullptr: left as shown
+        const char* length2;
+        std::array<project::Byte, 3> expected;
+    };
+    const Row rows[] = {
+        {"range 40 and 10", Range, "40", "10", {Range, 10, 40}},
+        {"two lengths 9 and 3", TwoLengths, "9", "3", {TwoLengths, 3, 9}},
+        {"one length 12 drops the second", OneLength, "12", nullptr, {OneLength, 12, 0}},
+        {"any length stores none", AnyLength, nullptr, nullptr, {AnyLength, 0, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        project = testing_support::startedProject();
+        at(219) = 30;
+        DialogHarness dialog = open(reader::code39ImagerDialog());
+        dialog.select(Id::LengthModeList, row.mode);
+        if (row.length1 != nullptr) {
+            dialog.enter(Id::Length1Edit, row.length1);
+        }
+        if (row.length2 != nullptr) {
+            dialog.enter(Id::Length2Edit, row.length2);
+        }
+        ASSERT_TRUE(dialog.ok());
+        EXPECT_TRUE(dialog.host().warnings.empty());
+        EXPECT_EQ(code39(), row.expected);
+    }
+}
+
+TEST_F(LengthGroups, ZeroLengthAtOkWarnsFocusesTheBoxAndStoresNothing)
+{
+    using Id = resources::Code39ImagerId;
+    for (const int mode : {OneLength, TwoLengths, Range}) {
+        const ui::ControlId box = mode == OneLength ? Id::Length1Edit : Id::Length2Edit;
+        project = testing_support::startedProject();
+        const std::vector<project::Byte> before = image();
+        DialogHarness dialog = open(reader::code39ImagerDialog());
+        dialog.click(Id::Trioptic39Check);
+        dialog.select(Id::LengthModeList, mode);
+        dialog.enter(box, "0");
+        EXPECT_FALSE(dialog.ok()) << mode;
+        EXPECT_TRUE(dialog.host().hasWarned(2602, 2854)) << mode;
+        EXPECT_EQ(dialog.controls().focus(), box) << mode;
+        EXPECT_EQ(image(), before) << mode;
+    }
+}
+
+TEST_F(LengthGroups, ModeChangeRelabelsEnablesAndFillsEmptyBoxes)
+{
+    using Id = resources::Code39ImagerId;
+    at(217) = AnyLength;
+    at(218) = 0;
+    at(219) = 0;
+    DialogHarness dialog = open(reader::code39ImagerDialog());
+    EXPECT_FALSE(dialog.isEnabled(Id::Length1Edit));
+    EXPECT_FALSE(dialog.isEnabled(Id::Length2Label));
+    dialog.select(Id::LengthModeList, TwoLengths);
+    EXPECT_EQ(dialog.text(Id::Length1Edit) + "/" + dialog.text(Id::Length2Edit), "1/1");
+    EXPECT_EQ(dialog.text(Id::Length1Label) + dialog.text(Id::Length2Label), "Length 1 :Length 2 :");
+    EXPECT_TRUE(dialog.isEnabled(Id::Length2Edit));
+    dialog.enter(Id::Length1Edit, "07");
+    EXPECT_EQ(dialog.text(Id::Length1Edit), "7");
+    dialog.select(Id::LengthModeList, Range);
+    EXPECT_EQ(dialog.text(Id::Length1Edit), "7");  // a number stays
+    EXPECT_EQ(dialog.text(Id::Length1Label) + dialog.text(Id::Length2Label), "Min Length :Max Length :");
+    dialog.select(Id::LengthModeList, OneLength);
+    EXPECT_FALSE(dialog.isEnabled(Id::Length2Edit));
+    dialog.type(Id::Length1Edit, "200");
+    EXPECT_EQ(dialog.text(Id::Length1Edit), "20");  // two characters at most
+}
+
+TEST_F(LengthGroups, FixedLengthsAreStoredAsTheyAreAndMaxMinLargerFirst)
+{
+    using Id = resources::LaserTwoOfFiveId;
+    struct Row
+    {
+        const char* name;
+        std::array<project::Byte, 3> stored;
         Id choice;
         const char* length1;  // nullptr: left as shown
         const char* length2;
         std::array<project::Byte, 3> expected;
     };
     const Row rows[] = {
-        {"max/min typed ascending", {0, 4, 4}, Id::MaxMinRadio, "10", "50", {1, 50, 10}},
-        {"fixed typed ascending", {1, 4, 4}, Id::FixedRadio, "10", "50", {0, 10, 50}},
-        {"fixed typed descending", {1, 4, 4}, Id::FixedRadio, "50", "10", {0, 50, 10}},
-        {"stored fixed 0 is shown and kept", {0, 0, 30}, Id::FixedRadio, nullptr, nullptr, {0, 0, 30}},
-        {"stored 0 counts as 1 for max/min", {0, 0, 30}, Id::MaxMinRadio, nullptr, nullptr, {1, 30, 1}},
+        {"max/min typed ascending", {0, 4, 4}, Id::MaxMinLengthRadio, "10", "50", {1, 50, 10}},
+        {"fixed typed ascending", {1, 4, 4}, Id::FixedLengthRadio, "10", "50", {0, 10, 50}},
+        {"stored fixed 0 is shown and kept", {0, 0, 30}, Id::FixedLengthRadio, nullptr, nullptr, {0, 0, 30}},
+        {"stored 0 counts as 1 for max/min", {0, 0, 30}, Id::MaxMinLengthRadio, nullptr, nullptr, {1, 30, 1}},
+        {"a choice outside the pair keeps the group", {7, 9, 0}, Id::Length1Edit, "3", nullptr, {7, 9, 0}},
     };
     for (const Row& row : rows) {
-        reset();
-        std::copy(row.stored.begin(), row.stored.end(), reader.begin() + 20);
-        DialogHarness dialog = open(laserLengthSpec);
-        EXPECT_EQ(dialog.text(Id::Length1Edit), std::to_string(row.stored[1])) << row.name;
-        dialog.click(row.choice);
+        SCOPED_TRACE(row.name);
+        project = testing_support::startedProject();
+        std::copy(row.stored.begin(), row.stored.end(), &at(28));
+        DialogHarness dialog = open(reader::laserMatrix25Dialog());
+        EXPECT_EQ(dialog.text(Id::Length1Edit), std::to_string(row.stored[1]));
+        if (row.choice != Id::Length1Edit) {
+            dialog.click(row.choice);
+        } else {
+            EXPECT_FALSE(dialog.isChecked(Id::FixedLengthRadio) || dialog.isChecked(Id::MaxMinLengthRadio));
+        }
         if (row.length1 != nullptr) {
             dialog.enter(Id::Length1Edit, row.length1);
+        }
+        if (row.length2 != nullptr) {
             dialog.enter(Id::Length2Edit, row.length2);
         }
-        ASSERT_TRUE(dialog.ok()) << row.name;
-        EXPECT_TRUE(dialog.host().warnings.empty()) << row.name;
-        EXPECT_EQ((std::array{reader[20], reader[21], reader[22]}), row.expected) << row.name;
+        ASSERT_TRUE(dialog.ok());
+        EXPECT_TRUE(dialog.host().warnings.empty());
+        EXPECT_EQ(matrix25(), row.expected);
     }
-    // A choice read from a file outside the pair shows no button and keeps the group.
-    reset();
-    reader[20] = 7;
-    reader[21] = 9;
-    DialogHarness dialog = open(laserLengthSpec);
-    EXPECT_FALSE(dialog.isChecked(Id::FixedRadio) || dialog.isChecked(Id::MaxMinRadio));
-    dialog.enter(Id::Length1Edit, "3");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ((std::array{reader[20], reader[21], reader[22]}), (std::array<project::Byte, 3>{7, 9, 0}));
 }
 
-TEST_F(ParameterEngine, FixedOrMaxMinBoxesKeepOneTo127AndRelabellingKeepsTheirNumbers)
+TEST_F(LengthGroups, FixedOrMaxMinBoxesKeepOneTo127AndRelabellingKeepsTheirNumbers)
 {
-    using Id = LaserLengthId;
-    reader[20] = 1;  // "Max / Min Length"
-    DialogHarness dialog = open(laserLengthSpec);
-    EXPECT_EQ(dialog.text(Id::Length1Label), "Max Length :");
-    EXPECT_EQ(dialog.text(Id::Length2Label), "Min Length :");
+    using Id = resources::LaserTwoOfFiveId;
+    at(28) = 1;  // "Max / Min Length"
+    DialogHarness dialog = open(reader::laserMatrix25Dialog());
+    EXPECT_EQ(dialog.text(Id::Length1Label) + dialog.text(Id::Length2Label), "Max Length :Min Length :");
     EXPECT_EQ(dialog.controls().textLimit(Id::Length1Edit), 3);
     EXPECT_TRUE(dialog.controls().isDigitsOnly(Id::Length1Edit));
-    struct Typed
-    {
-        const char* text;
-        const char* shown;
-    };
-    for (const Typed typed :
-         {Typed{"", "1"}, Typed{"200", "127"}, Typed{"05", "5"}, Typed{"0", "1"}, Typed{"127", "127"}}) {
-        dialog.enter(Id::Length1Edit, typed.text);
-        EXPECT_EQ(dialog.text(Id::Length1Edit), typed.shown) << '"' << typed.text << '"';
+    const std::pair<const char*, const char*> typed[] = {{"", "1"}, {"200", "127"}, {"0", "1"}, {"127", "127"}};
+    for (const auto& [text, shown] : typed) {
+        dialog.enter(Id::Length1Edit, text);
+        EXPECT_EQ(dialog.text(Id::Length1Edit), shown) << '"' << text << '"';
     }
     dialog.enter(Id::Length2Edit, "12");
-    dialog.click(Id::FixedRadio);
-    EXPECT_TRUE(dialog.isChecked(Id::FixedRadio));
-    EXPECT_FALSE(dialog.isChecked(Id::MaxMinRadio));
-    EXPECT_EQ(dialog.text(Id::Length1Label), "Fixed Length 1 :");
-    EXPECT_EQ(dialog.text(Id::Length2Label), "Fixed Length 2 :");
-    EXPECT_EQ(dialog.text(Id::Length1Edit), "127");
-    EXPECT_EQ(dialog.text(Id::Length2Edit), "12");
+    dialog.click(Id::FixedLengthRadio);
+    EXPECT_TRUE(dialog.isChecked(Id::FixedLengthRadio) && !dialog.isChecked(Id::MaxMinLengthRadio));
+    EXPECT_EQ(dialog.text(Id::Length1Label) + dialog.text(Id::Length2Label), "Fixed Length 1 :Fixed Length 2 :");
+    EXPECT_EQ(dialog.text(Id::Length1Edit) + "/" + dialog.text(Id::Length2Edit), "127/12");
     EXPECT_TRUE(dialog.isEnabled(Id::Length2Edit));
-    dialog.click(Id::MaxMinRadio);
+    dialog.click(Id::MaxMinLengthRadio);
     EXPECT_EQ(dialog.text(Id::Length1Label), "Max Length :");
     EXPECT_EQ(dialog.text(Id::Length2Edit), "12");
+    const auto before = matrix25();
     dialog.cancel();
-    EXPECT_EQ(reader[21], 0);  // nothing is written before OK
+    EXPECT_EQ(matrix25(), before);  // nothing is written before OK
 }
 
 }  // namespace

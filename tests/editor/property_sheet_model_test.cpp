@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <array>
 #include <cstring>
 #include <string>
@@ -15,7 +16,6 @@
 #include "editor/shell/editor_session.h"
 #include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
-#include "resources/lookup_templates.h"
 #include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
@@ -96,109 +96,48 @@ protected:
     Journal m_journal;
 };
 
-TEST_F(PropertySheetModelTest, FiveTabsInOrderWithTitlesFromTheLanguageFirst)
+TEST_F(PropertySheetModelTest, PagesAreToldOfEveryStepInTabOrder)
 {
-    const char* const builtin[] = {"Form", "Menu", "Lookup", "Barcode", "Settings"};
-    auto editor = sheet();
-    ASSERT_EQ(editor.pageCount(), 5);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(editor.pageTitle(i), builtin[i]);
+    struct Row
+    {
+        const char* name;
+        std::function<void(PropertySheetModel&)> act;
+        Journal expected;
+        int current;
+    };
+    const Row rows[] = {
+        {"show 3 then 1",
+         [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(2) && e.showPage(0) && !e.isCreated(1)); },
+         {"A init", "A active", "A left", "C init", "C active", "C left", "A active"}, 0},
+        {"leaving refused",
+         [](PropertySheetModel& e) {
+             refuseLeaving = true;
+             EXPECT_FALSE(e.showPage(1) || e.isCreated(1) || e.ok());
+         },
+         {"A init", "A active", "A left", "A left"}, 0},
+        {"OK", [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(2) && e.ok()); },
+         {"A init", "A active", "A left", "C init", "C active", "C left", "A apply", "C apply"}, 2},
+        {"apply refused",
+         [](PropertySheetModel& e) {
+             EXPECT_TRUE(e.showPage(1) && e.showPage(2));
+             refuseApply = true;
+             EXPECT_FALSE(e.ok());
+         },
+         {"A init", "A active", "A left", "B init", "B active", "B left", "C init", "C active", "C left", "A apply",
+          "B apply", "B active"}, 1},
+        {"Cancel", [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(1)); e.cancel(); },
+         {"A init", "A active", "A left", "B init", "B active", "A cancel", "B cancel"}, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        m_journal.clear();
+        refuseLeaving = false;
+        refuseApply = false;
+        auto editor = sheet(recordingPages);
+        row.act(editor);
+        EXPECT_EQ(m_journal, row.expected);
+        EXPECT_EQ(editor.currentPage(), row.current);
     }
-
-    testing_support::OverrideTextSource language;
-    language.set(4, "Menue");
-    language.set(7, "Einstellungen");
-    language.set(52, "Abbrechen");
-    PropertySheetModel translated(*m_project, language, ui::LanguageState::Loaded, project::Model::Q720CE, m_isModified,
-                                  "", m_host);
-    EXPECT_EQ(translated.pageTitle(1), "Menue");
-    EXPECT_EQ(translated.pageTitle(4), "Einstellungen");
-    EXPECT_EQ(translated.pageTitle(0), "Form");
-    EXPECT_EQ(translated.cancelText(), "Abbrechen");
-    EXPECT_EQ(translated.okText(), "OK");
-}
-
-TEST_F(PropertySheetModelTest, EditCommandSessionGivesProjectModelAndFile)
-{
-    const editor::EditorSession session{
-        *m_project, m_isModified,          m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720PPC,
-        m_host,     "C:\\stock\\count.Q72"};
-    std::vector<int> opened;
-    PropertySheetModel editor(session,
-                              [this, &opened](int index, const ui::DialogTemplate& dialog, ui::DialogModel& page) {
-                                  opened.push_back(index);
-                                  page.open(dialog, m_host);
-                              });
-    ASSERT_EQ(editor.caption().size(), 3U);
-    EXPECT_EQ(editor.caption()[0].bytes, "Q720PPC Formwright - [ ");
-    EXPECT_EQ(editor.caption()[1].bytes, "C:\\stock\\count.Q72");
-    ASSERT_TRUE(editor.showPage(1));
-    EXPECT_EQ(opened, (std::vector<int>{0, 1})) << "the opener builds each page once, when first shown";
-}
-
-TEST_F(PropertySheetModelTest, TabsAreCreatedWhenFirstShownAndTheLeftPageIsToldFirst)
-{
-    auto editor = sheet(recordingPages);
-    EXPECT_EQ(editor.currentPage(), 0);
-    EXPECT_FALSE(editor.isCreated(2));
-    ASSERT_TRUE(editor.showPage(2));
-    ASSERT_TRUE(editor.showPage(0));
-    EXPECT_EQ(m_journal, (Journal{"A init", "A active", "A left", "C init", "C active", "C left", "A active"}));
-    EXPECT_FALSE(editor.isCreated(1));
-}
-
-TEST_F(PropertySheetModelTest, PageRefusingToBeLeftStaysShown)
-{
-    auto editor = sheet(recordingPages);
-    refuseLeaving = true;
-    EXPECT_FALSE(editor.showPage(1));
-    EXPECT_EQ(editor.currentPage(), 0);
-    EXPECT_FALSE(editor.isCreated(1));
-    EXPECT_FALSE(editor.ok());
-}
-
-TEST_F(PropertySheetModelTest, OkAppliesOnlyShownPagesInTabOrder)
-{
-    auto editor = sheet(recordingPages);
-    ASSERT_TRUE(editor.showPage(2));
-    m_journal.clear();
-    EXPECT_TRUE(editor.ok());
-    EXPECT_EQ(m_journal, (Journal{"C left", "A apply", "C apply"}));
-}
-
-TEST_F(PropertySheetModelTest, RefusedApplyKeepsTheSheetOpenOnThatPage)
-{
-    auto editor = sheet(recordingPages);
-    ASSERT_TRUE(editor.showPage(1));
-    ASSERT_TRUE(editor.showPage(2));
-    refuseApply = true;
-    EXPECT_FALSE(editor.ok());
-    EXPECT_EQ(editor.currentPage(), 1);
-}
-
-TEST_F(PropertySheetModelTest, CancelTellsEveryShownPage)
-{
-    auto editor = sheet(recordingPages);
-    ASSERT_TRUE(editor.showPage(1));
-    m_journal.clear();
-    editor.cancel();
-    EXPECT_EQ(m_journal, (Journal{"A cancel", "B cancel"}));
-}
-
-TEST_F(PropertySheetModelTest, FirstPageIsTheFormPageAndAPageWithoutFactoryShowsANotice)
-{
-    auto editor = sheet();
-    EXPECT_EQ(editor.pageTemplate(0), &resources::formPageTemplate());
-    EXPECT_EQ(editor.barcodePage(), nullptr);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Barcode)));
-    EXPECT_EQ(editor.pageTemplate(3), &resources::barcodePageTemplate());
-    EXPECT_NE(editor.barcodePage(), nullptr);
-
-    constexpr PageEntry unbuilt[] = {{texts::sid(3), &createRecording<'A'>}, {texts::sid(4), nullptr}};
-    auto partial = sheet(unbuilt);
-    ASSERT_TRUE(partial.showPage(1));
-    EXPECT_EQ(partial.pageTemplate(1), &resources::pendingPageTemplate());
-    EXPECT_NE(dynamic_cast<PendingPageModel*>(partial.pageModel(1)), nullptr);
 }
 
 TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)
@@ -214,49 +153,6 @@ TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModi
     auto expected = before;
     expected.forms = m_project->forms;
     EXPECT_EQ(std::memcmp(m_project.get(), &expected, sizeof expected), 0);
-}
-
-TEST_F(PropertySheetModelTest, MenuPageAppliesOnOkWithoutSettingTheModifiedFlag)
-{
-    // The Form page always sets the flag; without it the Menu page's share shows on its own.
-    std::array<PageEntry, SheetPageCount> pages{};
-    std::copy(sheetPages().begin(), sheetPages().end(), pages.begin());
-    pages[static_cast<std::size_t>(SheetPage::Form)].create = nullptr;
-    m_project->menu(1).itemName[0].assign("Receive");
-    auto editor = sheet(pages);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Menu)));
-    ASSERT_TRUE(editor.ok());
-    EXPECT_EQ(m_project->menu(1).itemCount, 1);
-    EXPECT_FALSE(m_isModified);
-}
-
-// The Form page links lines to what the user is editing on the Lookup page, before OK.
-TEST_F(PropertySheetModelTest, FormPageSeesTheLookupWorkingCopyAfterAPageSwitch)
-{
-    m_project->lookup(1).numFields = 3;
-    m_project->form(1).lookupFile = 1;
-    m_project->form(1).msqiEnabled = 1;  // line 1 links to the key field
-    auto editor = sheet();
-    forms::FormPage& forms = formPage(editor);
-    EXPECT_EQ(forms.workingCopy().forms[0].lookupLink[0], 1);
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Lookup)));
-    ui::DialogModel& lookups = *editor.pageModel(SheetPage::Lookup);
-    lookups.select(resources::LookupId::FieldCountList, 5);
-    lookups.click(resources::KeyFieldRadios.at(3));
-    lookups.select(resources::LookupId::LookupList, 1);
-    lookups.select(resources::LookupId::FieldCountList, 2);
-    EXPECT_EQ(forms.lookupFiles()[0].numFields, 3) << "published when another page is shown";
-
-    ASSERT_TRUE(editor.showPage(static_cast<int>(SheetPage::Form)));
-    EXPECT_EQ(forms.lookupFiles()[0].numFields, 5);
-    EXPECT_EQ(forms.lookupFiles()[0].keyField, 3);
-    EXPECT_EQ(forms.lookupFiles()[1].numFields, 2);
-    EXPECT_EQ(forms.workingCopy().forms[0].lookupLink[0], 4);
-    EXPECT_EQ(m_project->lookup(1).numFields, 3) << "block 3 waits for OK";
-
-    ASSERT_TRUE(editor.ok());
-    EXPECT_EQ(m_project->lookup(1).keyField, 3);
-    EXPECT_EQ(m_project->form(1).lookupLink[0], 4);
 }
 
 } // namespace

@@ -1,22 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Headless driving of dialog models in tests: a recording, scriptable Host and a harness that
-// plays the user. Header-only so every test binary that links formwright_ui can include it.
-//
-//     ui::testing::DialogHarness dialog(code39Template(), Code39Model(reader));
-//     dialog.type(Code39Id::Length1Edit, "40");   // one change per character, as typed
-//     dialog.select(Code39Id::LengthModeList, 3);
-//     EXPECT_TRUE(dialog.ok());                     // false: the model kept the dialog open
-//     EXPECT_EQ(dialog.host().warnings.size(), 0U);
-//
-// Child dialogs run headless too: script them by template name, or they open and are cancelled.
-//
-//     dialog.host().onDialog("COUPON_CODE_NOTE", [](ui::testing::DialogHarness& note) {
-//         return note.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
-//     });
+// plays the user, sending events by control ID. Child dialogs run headless too: script them by
+// template name with ScriptedHost::onDialog, or they open and are cancelled.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -61,8 +51,6 @@ public:
     std::vector<RecordedWarning> warnings;
     int saveChangesQuestions = 0;
     std::deque<SaveChangesAnswer> saveChangesAnswers;
-    std::vector<FileChooserRequest> openRequests;
-    std::vector<FileChooserRequest> saveRequests;
     std::deque<std::optional<std::string>> filesToOpen;
     std::deque<std::optional<std::string>> filesToSave;
     std::vector<std::string> dialogsRun; // template names, in order
@@ -84,15 +72,12 @@ public:
         return next(saveChangesAnswers, SaveChangesAnswer::Cancel);
     }
 
-    std::optional<std::string> chooseFileToOpen(const FileChooserRequest& request) override
+    std::optional<std::string> chooseFileToOpen(const FileChooserRequest&) override
     {
-        openRequests.push_back(request);
         return next(filesToOpen, std::optional<std::string>{});
     }
-
-    std::optional<std::string> chooseFileToSave(const FileChooserRequest& request) override
+    std::optional<std::string> chooseFileToSave(const FileChooserRequest&) override
     {
-        saveRequests.push_back(request);
         return next(filesToSave, std::optional<std::string>{});
     }
 
@@ -100,12 +85,9 @@ public:
 
     [[nodiscard]] bool hasWarned(int title, int text) const
     {
-        for (const RecordedWarning& w : warnings) {
-            if (texts::value(w.title) == title && texts::value(w.text) == text) {
-                return true;
-            }
-        }
-        return false;
+        return std::ranges::any_of(warnings, [&](const RecordedWarning& w) {
+            return texts::value(w.title) == title && texts::value(w.text) == text;
+        });
     }
 
 private:
@@ -144,7 +126,6 @@ public:
     }
 
     [[nodiscard]] const Controls& controls() const { return m_model->controlStates(); }
-    [[nodiscard]] DialogModel& model() { return *m_model; }
     template <typename Model> [[nodiscard]] Model& modelAs() { return dynamic_cast<Model&>(*m_model); }
     // The harness's own ScriptedHost (only for harnesses that own one).
     [[nodiscard]] ScriptedHost& host()
@@ -161,15 +142,12 @@ public:
     void click(ControlId id)
     {
         expectUsable(id, "click");
-        m_model->click(id);
-        checkIds();
+        step([&] { m_model->click(id); });
     }
-
     void select(ControlId id, int index)
     {
         expectUsable(id, "select in");
-        m_model->select(id, index);
-        checkIds();
+        step([&] { m_model->select(id, index); });
     }
 
     // Selects the box's whole text and types `text` over it, one change per character. Editing
@@ -192,71 +170,45 @@ public:
     void paste(ControlId id, std::string_view text)
     {
         expectUsable(id, "paste into");
-        m_model->focusChanged(id);
-        m_model->edit(id, text);
-        checkIds();
+        step([&] {
+            m_model->focusChanged(id);
+            m_model->edit(id, text);
+        });
     }
-
     // Moves the focus away from an edit box (or presses Enter in it).
-    void finishEditing(ControlId id)
-    {
-        m_model->finishEditing(id);
-        checkIds();
-    }
-
+    void finishEditing(ControlId id) { step([&] { m_model->finishEditing(id); }); }
     // The user types and then leaves the box.
     void enter(ControlId id, std::string_view text)
     {
         type(id, text);
         finishEditing(id);
     }
-
     // Presses OK; true when the dialog closed.
-    bool ok()
-    {
-        const bool isClosed = m_model->accept();
-        checkIds();
-        return isClosed;
-    }
-
-    void cancel()
-    {
-        m_model->reject();
-        checkIds();
-    }
-
+    bool ok() { return step([&] { return m_model->accept(); }); }
+    void cancel() { step([&] { m_model->reject(); }); }
     [[nodiscard]] bool isClosed() const { return m_model->result().has_value(); }
     [[nodiscard]] std::optional<DialogResult> result() const { return m_model->result(); }
 
     // Property-sheet pages.
-    void setActive()
-    {
-        m_model->setActive();
-        checkIds();
-    }
-    bool killActive()
-    {
-        const bool isLeft = m_model->killActive();
-        checkIds();
-        return isLeft;
-    }
-    bool apply()
-    {
-        const bool isApplied = m_model->apply();
-        checkIds();
-        return isApplied;
-    }
-    void cancelPage()
-    {
-        m_model->cancelPage();
-        checkIds();
-    }
+    void setActive() { step([&] { m_model->setActive(); }); }
+    bool killActive() { return step([&] { return m_model->killActive(); }); }
+    bool apply() { return step([&] { return m_model->apply(); }); }
+    void cancelPage() { step([&] { m_model->cancelPage(); }); }
 
 private:
-    void open(const DialogTemplate& dialog)
+    void open(const DialogTemplate& dialog) { step([&] { m_model->open(dialog, *m_host); }); }
+
+    // Runs one user action, then fails the test if the model used a control its template lacks.
+    template <typename Action> std::invoke_result_t<Action&> step(Action action)
     {
-        m_model->open(dialog, *m_host);
-        checkIds();
+        if constexpr (std::is_void_v<decltype(action())>) {
+            action();
+            checkIds();
+        } else {
+            const auto result = action();
+            checkIds();
+            return result;
+        }
     }
 
     void expectUsable(ControlId id, const char* action) const

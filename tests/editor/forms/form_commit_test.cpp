@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "project/defaults.h"
 #include "texts/text_source.h"
 
@@ -56,29 +59,44 @@ protected:
     LookupSet m_lookups{};
 };
 
-TEST_F(FormCommit, ExtensionLinesTakeWhatDoesNotFitOnTheScreenLine)
+// Extension lines take what does not fit on the screen line of the line above them (slot 13 is
+// not an editor line and keeps its own); a fixed-data line's maximum is its prompt.
+TEST_F(FormCommit, LengthsFollowTheScreenLineThe160LimitAndThePrompt)
 {
-    struct Case
+    struct Row
     {
         LineType type;
-        Byte maxLength, line2, line3;
+        const char* prompt;
+        Byte minLength, maxLength;
+        std::array<Byte, 4> expected;  // min and max of the line, max of the two lines below
     };
-    const Case cases[] = {
-        {LineType::Integer, 60, 33, 3},
-        {LineType::Integer, 20, 0, 0},
-        {LineType::Msqi, 60, 33, 3},
-        {LineType::PassDown, 60, 33, 3},
+    const Row rows[] = {
+        {LineType::Integer, "Qty", 0, 60, {0, 60, 33, 3}},
+        {LineType::Integer, "Qty", 0, 20, {0, 20, 0, 0}},
+        {LineType::Msqi, "Qty", 0, 60, {0, 60, 33, 3}},
+        {LineType::PassDown, "Qty", 0, 60, {0, 60, 33, 3}},
+        {LineType::Text, "A", 50, 20, {20, 20, 0, 0}},
+        {LineType::Text, "A", 200, 250, {160, 160, 131, 101}},
+        {LineType::FixedData, "ABCDEFGHIJKL", 50, 160, {12, 12, 160, 160}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << int{static_cast<Byte>(c.type)} << ", " << int{c.maxLength});
-        setLine(1, 1, c.type, "Qty");
-        form(1).maxLength[0] = c.maxLength;
-        setLine(1, 2, LineType::Extension);
-        setLine(1, 3, LineType::Extension);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << int{static_cast<Byte>(row.type)} << ", " << int{row.maxLength});
+        setLine(1, 1, row.type, row.prompt);
+        form(1).minLength[0] = row.minLength;
+        form(1).maxLength[0] = row.maxLength;
+        const LineType below = row.type == LineType::FixedData ? LineType::Nil : LineType::Extension;
+        setLine(1, 2, below);
+        setLine(1, 3, below);
         commit();
-        EXPECT_EQ(committed(1).maxLength[1], c.line2);
-        EXPECT_EQ(committed(1).maxLength[2], c.line3);
+        const FormDef& f = committed(1);
+        EXPECT_EQ((std::array{f.minLength[0], f.maxLength[0], f.maxLength[1], f.maxLength[2]}), row.expected);
     }
+    setLine(1, 12, LineType::Text, "Note");
+    form(1).maxLength[11] = 160;
+    form(1).lineType[12] = static_cast<Byte>(LineType::Extension);
+    form(1).maxLength[12] = 77;
+    commit();
+    EXPECT_EQ(committed(1).maxLength[12], 77);
 }
 
 TEST_F(FormCommit, ExtensionLinesCopyAutoEnterAndInputMarkAndLoseTheirOwnData)
@@ -90,62 +108,27 @@ TEST_F(FormCommit, ExtensionLinesCopyAutoEnterAndInputMarkAndLoseTheirOwnData)
     form(1).lookupLink[1] = 4;
     form(1).minLength[1] = 9;
     commit();
-    EXPECT_EQ(committed(1).autoEnter[1], 2);
-    EXPECT_EQ(committed(1).inputMark[1], '_');
-    EXPECT_TRUE(committed(1).prompt[1].isEmpty());
-    EXPECT_EQ(committed(1).lookupLink[1], 0);
-    EXPECT_EQ(committed(1).minLength[1], 0);
-    EXPECT_EQ(committed(1).inputSource[1], 2);
-}
-
-TEST_F(FormCommit, ExtensionOnLine13IsNotFilledFromLine12)
-{
-    setLine(1, 12, LineType::Text, "Note");
-    form(1).maxLength[11] = 160;
-    form(1).lineType[12] = static_cast<Byte>(LineType::Extension);
-    form(1).maxLength[12] = 77;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[12], 77);
-}
-
-TEST_F(FormCommit, FixedDataLineTakesThePromptLengthAsMaximumAndNoLargerMinimum)
-{
-    setLine(1, 1, LineType::FixedData, "ABCDEFGHIJKL");
-    form(1).minLength[0] = 50;
-    commit();
-    EXPECT_EQ(committed(1).maxLength[0], 12);
-    EXPECT_EQ(committed(1).minLength[0], 12);
+    const FormDef& f = committed(1);
+    EXPECT_EQ((std::array{f.autoEnter[1], f.inputMark[1], f.lookupLink[1], f.minLength[1], f.inputSource[1]}),
+              (std::array<Byte, 5>{2, '_', 0, 0, 2}));
+    EXPECT_TRUE(f.prompt[1].isEmpty());
 }
 
 TEST_F(FormCommit, PassDownAndUpdateLookupClearTheIndexAndSetTheAutomaticKey)
 {
-    form(1).recordAction = static_cast<Byte>(project::RecordAction::PassDown);
-    form(1).indexLine = 3;
-    form(1).autoKey = 0;
-    form(3).recordAction = static_cast<Byte>(project::RecordAction::UpdateLookup);
-    form(3).indexLine = 5;
-    form(2).recordAction = static_cast<Byte>(project::RecordAction::Save);
-    form(2).indexLine = 3;
+    using project::RecordAction;
+    const RecordAction actions[] = {RecordAction::PassDown, RecordAction::Save, RecordAction::UpdateLookup};
+    for (int n = 1; n <= 3; ++n) {
+        form(n).recordAction = static_cast<Byte>(actions[n - 1]);
+        form(n).indexLine = 3;
+        form(n).autoKey = 0;
+    }
+    form(4).indexLine = 0;
+    form(4).autoKey = 0;
     commit();
-    EXPECT_EQ(committed(1).indexLine, 0);
-    EXPECT_EQ(committed(1).autoKey, 1);
-    EXPECT_EQ(committed(2).indexLine, 3);
-    EXPECT_EQ(committed(2).autoKey, 0);
-    EXPECT_EQ(committed(3).indexLine, 0);
-    EXPECT_EQ(committed(3).autoKey, 1);
-}
-
-TEST_F(FormCommit, LengthsAreClampedTo160AndMinimumToMaximum)
-{
-    const Byte cases[][4] = {{50, 20, 20, 20}, {200, 250, 160, 160}}; // min, max typed; committed
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << int{c[0]} << ".." << int{c[1]});
-        setLine(1, 1, LineType::Text, "A");
-        form(1).minLength[0] = c[0];
-        form(1).maxLength[0] = c[1];
-        commit();
-        EXPECT_EQ(committed(1).minLength[0], c[2]);
-        EXPECT_EQ(committed(1).maxLength[0], c[3]);
+    for (const auto& [n, index, autoKey] : {std::tuple{1, 0, 1}, {2, 3, 0}, {3, 0, 1}, {4, 0, 1}}) {
+        EXPECT_EQ(committed(n).indexLine, index) << "form " << n;
+        EXPECT_EQ(committed(n).autoKey, autoKey) << "form " << n;
     }
 }
 
@@ -155,20 +138,16 @@ TEST_F(FormCommit, LookupLineKeepsDataSettingsOnlyWhenItSavesItsData)
     setLine(1, 1, LineType::Lookup, "Item");
     giveDataSettings();
     commit();
-    EXPECT_EQ(committed(1).prefixOn[0], 0);
-    EXPECT_TRUE(committed(1).prefix[0].isEmpty());
-    EXPECT_EQ(committed(1).suffixOn[0], 0);
-    EXPECT_EQ(committed(1).fixedLengthOn[0], 0);
-    EXPECT_EQ(committed(1).fixedLength[0], 0);
-    EXPECT_EQ(committed(1).dataLength[0], 0);
+    const FormDef& f = committed(1);
+    EXPECT_EQ((std::array{f.prefixOn[0], f.suffixOn[0], f.fixedLengthOn[0], f.fixedLength[0], f.dataLength[0]}),
+              (std::array<Byte, 5>{0, 0, 0, 0, 0}));
+    EXPECT_TRUE(f.prefix[0].isEmpty());
 
     giveDataSettings();
     form(1).initialValueOn[0] = 1; // saves the field data
     commit();
-    EXPECT_EQ(committed(1).prefix[0].str(), "AB");
-    EXPECT_EQ(committed(1).suffix[0].str(), "C");
-    EXPECT_EQ(committed(1).fixedLength[0], 8);
-    EXPECT_EQ(committed(1).dataLength[0], 11);
+    EXPECT_EQ(f.prefix[0].str() + f.suffix[0].str(), "ABC");
+    EXPECT_EQ((std::array{f.fixedLength[0], f.dataLength[0]}), (std::array<Byte, 2>{8, 11}));
 }
 
 TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSettings)
@@ -186,40 +165,12 @@ TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSetting
     form(1).checkDigitMethod[1] = 3;
     m_working.showInputMark.set(0, 1, true);
     commit();
-    EXPECT_EQ(committed(1).fixedLengthOn[1], 1);
-    EXPECT_EQ(committed(1).fixedLength[1], 5);
-    EXPECT_EQ(committed(1).initialValue[1].str(), "0");
-    EXPECT_EQ(committed(1).prefixOn[1], 0);
-    EXPECT_EQ(committed(1).partialOn[1], 0);
-    EXPECT_EQ(committed(1).partialLength[1], 20);
-    EXPECT_EQ(committed(1).checkDigitMethod[1], 0);
-    EXPECT_EQ(committed(1).dataLength[1], 5);
+    const FormDef& f = committed(1);
+    EXPECT_EQ((std::array{f.fixedLengthOn[1], f.fixedLength[1], f.prefixOn[1], f.partialOn[1], f.partialLength[1],
+                          f.checkDigitMethod[1], f.dataLength[1]}),
+              (std::array<Byte, 7>{1, 5, 0, 0, 20, 0, 5}));
+    EXPECT_EQ(f.initialValue[1].str(), "0");
     EXPECT_FALSE(m_working.showInputMark.isOn(0, 1));
-}
-
-TEST_F(FormCommit, ExportNameIsCutTo20AndLosesTrailingBlanksOnlyWhenChangeExportNameIsOn)
-{
-    form(1).exportName.assign("STOCK   ");
-    form(2).exportName.assign("STOCK   ");
-    form(2).exportNameOn = 0;
-    form(3).exportName.bytes.fill('N');
-    commit();
-    EXPECT_EQ(committed(1).exportName.str(), "STOCK");
-    EXPECT_EQ(committed(2).exportName.str(), "STOCK   ");
-    EXPECT_EQ(committed(3).exportName.str(), std::string(20, 'N'));
-    EXPECT_EQ(committed(3).exportName.bytes[20], 0);
-}
-
-TEST_F(FormCommit, LastInputLineIsTheLastLineThatTakesInput)
-{
-    setLine(1, 2, LineType::Text, "A");
-    setLine(1, 4, LineType::Pause, "Wait");
-    setLine(1, 6, LineType::Prompt, "Hello");
-    setLine(2, 3, LineType::Image, "Photo");
-    commit();
-    EXPECT_EQ(committed(1).lastInputLine, 4);
-    EXPECT_EQ(committed(2).lastInputLine, 0);
-    EXPECT_EQ(committed(3).lastInputLine, 0);
 }
 
 TEST_F(FormCommit, ImageLineWithoutEditPathTakesKeypadInputAndNoLengths)
@@ -233,28 +184,9 @@ TEST_F(FormCommit, ImageLineWithoutEditPathTakesKeypadInputAndNoLengths)
     form(1).fixedLength[0] = 12;
     form(1).maxLength[0] = 30;
     commit();
-    EXPECT_EQ(committed(1).inputSource[0], 1);
-    EXPECT_EQ(committed(1).maxLength[0], 160);
-    EXPECT_EQ(committed(1).initialValueOn[0], 0);
-    EXPECT_EQ(committed(1).fixedLength[0], 12); // still saved, so its length stays
-    EXPECT_EQ(committed(1).dataLength[0], 12);
-}
-
-TEST_F(FormCommit, NilLineIsClearedToItsResetValues)
-{
-    form(1).prompt[4].assign("left over");
-    form(1).maxLength[4] = 10;
-    form(1).lookupLink[4] = 2;
-    form(1).inputSource[4] = 0;
-    form(1).autoEnter[4] = 2;
-    m_working.showInputMark.set(0, 4, true);
-    commit();
-    EXPECT_TRUE(committed(1).prompt[4].isEmpty());
-    EXPECT_EQ(committed(1).maxLength[4], 160);
-    EXPECT_EQ(committed(1).lookupLink[4], 0);
-    EXPECT_EQ(committed(1).inputSource[4], 2);
-    EXPECT_EQ(committed(1).autoEnter[4], 1);
-    EXPECT_FALSE(m_working.showInputMark.isOn(0, 4));
+    const FormDef& f = committed(1);  // still saved, so its fixed length stays
+    EXPECT_EQ((std::array{f.inputSource[0], f.maxLength[0], f.initialValueOn[0], f.fixedLength[0], f.dataLength[0]}),
+              (std::array<Byte, 5>{1, 160, 0, 12, 12}));
 }
 
 TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesAndCodesBeyondTheListAreLeftAlone)

@@ -62,23 +62,20 @@ TEST(LinkListEntries, VariablesWithoutLookupFileAndSignedFieldsOnlyForNumericLin
     EXPECT_EQ(linkListEntries(texts, true, lineCode(LineType::Lookup)).size(), 13U);
 }
 
+// Every link byte: with a lookup file, a line without signed fields folds "-field n" and
+// "+field n" (13 to 36) onto "field n"; anything else, damaged links included, is kept.
 TEST(FoldedLink, SignedFieldsFoldOntoPlainFieldsOnlyForNonNumericLinesWithAFile)
 {
-    struct Case
-    {
-        Byte link;
-        bool hasLookupFile;
-        LineType type;
-        Byte folded;
-    };
-    const Case cases[] = {
-        {27, true, LineType::Text, 3},     {24, true, LineType::Text, 12},  {36, true, LineType::Lookup, 12},
-        {27, true, LineType::Integer, 27}, {27, false, LineType::Text, 27}, {12, true, LineType::Text, 12},
-        {200, true, LineType::Text, 200}, // beyond every list: kept
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "link " << int{c.link} << " type " << int{lineCode(c.type)});
-        EXPECT_EQ(foldedLink(c.link, c.hasLookupFile, lineCode(c.type)), c.folded);
+    for (const LineType type : {LineType::Text, LineType::Lookup, LineType::Integer, LineType::Real}) {
+        const bool isSigned = type == LineType::Integer || type == LineType::Real;
+        for (const bool hasLookupFile : {false, true}) {
+            for (int link = 0; link <= 255; ++link) {
+                const bool folds = hasLookupFile && !isSigned && link >= 13 && link <= 36;
+                EXPECT_EQ(foldedLink(static_cast<Byte>(link), hasLookupFile, lineCode(type)),
+                          folds ? (link - 1) % 12 + 1 : link)
+                    << "link " << link << " type " << int{lineCode(type)} << " file " << hasLookupFile;
+            }
+        }
     }
 }
 

@@ -96,27 +96,5 @@ TEST_F(ArrangeMsqiForm, Line2GetsAnInitialQuantityOnlyWhenItHasNone)
     EXPECT_EQ(m_form.initialValue[1].str(), "5");
 }
 
-TEST_F(ArrangeMsqiForm, Line2ReadsFromEverySourceTheReaderHas)
-{
-    arrange();
-    EXPECT_EQ(m_form.inputSource[1], BothInputSources);
-    arrange(true);
-    EXPECT_EQ(m_form.inputSource[1], AllInputSources);
-}
-
-TEST(DropRfidInputSources, RfidAndAllBecomeBothOnEveryForm)
-{
-    FormSet forms{};
-    forms[0].inputSource[0] = RfidInputSource;
-    forms[19].inputSource[11] = AllInputSources;
-    forms[5].inputSource[3] = KeypadInputSource;
-    forms[5].inputSource[4] = 9; // beyond the list: kept
-    dropRfidInputSources(forms);
-    EXPECT_EQ(forms[0].inputSource[0], BothInputSources);
-    EXPECT_EQ(forms[19].inputSource[11], BothInputSources);
-    EXPECT_EQ(forms[5].inputSource[3], KeypadInputSource);
-    EXPECT_EQ(forms[5].inputSource[4], 9);
-}
-
 } // namespace
 } // namespace editor::forms

@@ -37,7 +37,6 @@ class FormPageTest : public ::testing::Test
 protected:
     project::FormDef& stored(int number) { return m_project->form(number); }
     project::FormDef& working(int number) { return m_page->workingCopy().forms[static_cast<std::size_t>(number - 1)]; }
-    bool isInputMarkShown(int form, int line) { return m_page->workingCopy().showInputMark.isOn(form - 1, line - 1); }
 
     ui::testing::DialogHarness& open(ui::LanguageState language = ui::LanguageState::BuiltinOnly)
     {
@@ -61,136 +60,6 @@ protected:
     std::unique_ptr<ui::testing::DialogHarness> m_dialog;
 };
 
-TEST_F(FormPageTest, OpensOnForm1WithTheFormLists)
-{
-    auto& page = open();
-    EXPECT_EQ(page.selection(FormPageId::FormList), 0);
-    EXPECT_EQ(page.controls().items(FormPageId::FormList).back(), "form  20");
-    EXPECT_EQ(page.controls().items(FormPageId::EscList).size(), 31U);
-    EXPECT_EQ(page.selection(FormPageId::NextList), 1);
-    EXPECT_EQ(page.controls().items(FormPageId::LookupList).front(), "nil");
-    EXPECT_EQ(page.controls().items(FormPageId::LookupList).back(), "5th lookup file");
-    EXPECT_EQ(page.controls().items(FormPageId::RecordList).size(), 4U);
-    EXPECT_EQ(page.controls().items(FormPageId::IndexList).front(), "none");
-    EXPECT_EQ(page.controls().items(FormPageId::IndexList).back(), "line 12");
-    EXPECT_EQ(page.controls().items(typeList(12)).size(), 16U);
-    EXPECT_EQ(page.controls().items(typeList(12)).back(), "image");
-    EXPECT_EQ(page.controls().items(inputSourceList(1)).size(), 3U);
-    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
-    EXPECT_TRUE(page.isEnabled(typeList(3)));
-    expectEnabling({promptEdit(3), inputSourceList(3), minLengthEdit(3), maxLengthEdit(3), linkList(3), moreButton(3)},
-                   false);
-}
-
-TEST_F(FormPageTest, ChoosingAnotherFormShowsItAndKeepsTheEditsOfTheFirst)
-{
-    auto& page = open();
-    page.select(typeList(1), select(LineType::Text));
-    page.type(promptEdit(1), "Item");
-    page.select(FormPageId::FormList, 4);
-    EXPECT_EQ(page.selection(typeList(1)), 0);
-    EXPECT_EQ(page.selection(FormPageId::NextList), 5);
-    page.select(FormPageId::FormList, 0);
-    EXPECT_EQ(page.text(promptEdit(1)), "Item");
-    EXPECT_EQ(working(1).prompt[0].str(), "Item");
-}
-
-TEST_F(FormPageTest, FormListsAndLinkListStoreTheirSelection)
-{
-    stored(1).lineType[0] = lineCode(LineType::Real);
-    auto& page = open();
-    page.select(FormPageId::EscList, 23);
-    page.select(FormPageId::NextList, 0);
-    page.select(FormPageId::IndexList, 4);
-    page.select(linkList(1), 14);
-    page.select(inputSourceList(1), 0);
-    EXPECT_EQ(working(1).inputSource[0], 0);
-    EXPECT_EQ(working(1).escTarget, 23);
-    EXPECT_EQ(working(1).nextTarget, 0);
-    EXPECT_EQ(working(1).indexLine, 4);
-    EXPECT_EQ(working(1).lookupLink[0], 14);
-}
-
-TEST_F(FormPageTest, RecordActionWithoutSavingDisablesIndexAndAdvanced)
-{
-    auto& page = open();
-    page.select(FormPageId::RecordList, 1);
-    expectEnabling({FormPageId::IndexList, FormPageId::AdvancedButton}, false);
-    page.select(FormPageId::RecordList, 2);
-    EXPECT_TRUE(page.isEnabled(FormPageId::IndexList));
-    EXPECT_EQ(working(1).recordAction, 2);
-}
-
-TEST_F(FormPageTest, LengthEditsShowAndStoreTheCorrectedNumber)
-{
-    struct Case
-    {
-        bool isMaximum;
-        bool isPasted;
-        const char* input;
-        const char* shown;
-        Byte stored;
-    };
-    const Case cases[] = {
-        {true, false, "007", "7", 7}, {false, false, "200", "160", 160}, {true, false, "x", "0", 0},
-        {true, true, "", "0", 0},     {true, true, "12345", "123", 123}, // three characters at most
-    };
-    stored(1).lineType[0] = lineCode(LineType::Text);
-    auto& page = open();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.input);
-        const ui::ControlId edit = c.isMaximum ? maxLengthEdit(1) : minLengthEdit(1);
-        c.isPasted ? page.paste(edit, c.input) : page.type(edit, c.input);
-        page.finishEditing(edit);
-        EXPECT_EQ(page.text(edit), c.shown);
-        EXPECT_EQ(c.isMaximum ? working(1).maxLength[0] : working(1).minLength[0], c.stored);
-    }
-    page.paste(promptEdit(1), std::string(40, 'p'));
-    EXPECT_EQ(working(1).prompt[0].str(), std::string(30, 'p'));
-}
-
-TEST_F(FormPageTest, BooleanLineKeepsItsLengthEditsDisabledAndItsLengths)
-{
-    stored(1).lineType[0] = lineCode(LineType::Text);
-    auto& page = open();
-    page.type(maxLengthEdit(1), "25");
-    page.select(typeList(1), select(LineType::Boolean));
-    expectEnabling({maxLengthEdit(1), minLengthEdit(1)}, false);
-    EXPECT_TRUE(page.isEnabled(inputSourceList(1)));
-    EXPECT_EQ(working(1).maxLength[0], 25);
-}
-
-TEST_F(FormPageTest, TypeChangesResetPropertiesOnlyWhereTheRulesSayAndSetTheLineEnabling)
-{
-    stored(1).lineType[0] = lineCode(LineType::Text);
-    stored(1).prompt[0].assign("Code");
-    stored(1).maxLength[0] = 20;
-    auto& page = open();
-    working(1).prefix[0].assign("AB");
-    m_page->workingCopy().showInputMark.set(0, 0, true);
-    page.select(typeList(1), select(LineType::Integer));
-    EXPECT_EQ(working(1).lineType[0], lineCode(LineType::Integer));
-    EXPECT_EQ(working(1).prefix[0].str(), "AB");
-    EXPECT_TRUE(isInputMarkShown(1, 1));
-
-    working(1).checkDigitMethod[0] = 2;
-    page.select(typeList(1), select(LineType::Alphameric));
-    EXPECT_TRUE(working(1).prefix[0].isEmpty());
-    EXPECT_EQ(working(1).checkDigitMethod[0], 0);
-    EXPECT_FALSE(isInputMarkShown(1, 1));
-    EXPECT_EQ(working(1).prompt[0].str(), "Code");
-    EXPECT_EQ(working(1).maxLength[0], 20);
-
-    page.select(typeList(1), select(LineType::Prompt));
-    EXPECT_TRUE(page.isEnabled(promptEdit(1)));
-    expectEnabling({inputSourceList(1), maxLengthEdit(1), linkList(1), moreButton(1)}, false);
-    page.select(typeList(1), select(LineType::Lookup));
-    EXPECT_TRUE(page.isEnabled(moreButton(1)));
-    EXPECT_FALSE(page.isEnabled(linkList(1))); // no lookup file
-    page.select(typeList(1), select(LineType::Nil));
-    EXPECT_FALSE(page.isEnabled(promptEdit(1)));
-}
-
 TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
 {
     stored(1).lookupFile = 2;
@@ -201,28 +70,6 @@ TEST_F(FormPageTest, RemovingTheLookupFileOffersVariables)
     page.select(FormPageId::LookupList, 0);
     EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
     EXPECT_EQ(page.controls().items(linkList(1)).size(), 37U);
-    EXPECT_EQ(page.controls().items(linkList(1))[36], "get & set v12");
-}
-
-TEST_F(FormPageTest, ValuesBeyondTheirListsShowNoSelectionAndAreKept)
-{
-    stored(1).lookupFile = 9;
-    stored(1).lineType[0] = 40;
-    stored(1).lineType[1] = lineCode(LineType::Text);
-    stored(1).lookupLink[1] = 90;
-    stored(1).inputSource[1] = 7;
-    stored(1).indexLine = 30;
-    auto& page = open();
-    for (const ui::ControlId id : std::initializer_list<ui::ControlId>{FormPageId::LookupList, typeList(1), linkList(2),
-                                                                       inputSourceList(2), FormPageId::IndexList}) {
-        EXPECT_EQ(page.selection(id), -1) << "control " << id.value();
-    }
-    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variables");
-    EXPECT_TRUE(page.apply());
-    EXPECT_EQ(stored(1).lookupFile, 9);
-    EXPECT_EQ(stored(1).lineType[0], 40);
-    EXPECT_EQ(stored(1).lookupLink[1], 90);
-    EXPECT_EQ(stored(1).inputSource[1], 7);
 }
 
 class FormPageMsqi : public FormPageTest
@@ -237,53 +84,6 @@ protected:
         stored(1).recordAction = 2; // would enable "Index field :" on an ordinary form
     }
 };
-
-TEST_F(FormPageMsqi, MsqiFormIsArrangedWhenShown)
-{
-    stored(1).lookupFile = 1;
-    stored(1).lineType[4] = lineCode(LineType::Integer);
-    stored(1).lineType[5] = lineCode(LineType::Lookup);
-    auto& page = open();
-    expectEnabling({FormPageId::RecordList, FormPageId::IndexList, FormPageId::NextList}, false);
-    EXPECT_EQ(page.controls().items(typeList(1)).size(), 17U);
-    EXPECT_EQ(page.controls().items(typeList(2)).back(), "MSQI");
-    EXPECT_EQ(page.selection(typeList(2)), 16);
-    EXPECT_EQ(page.controls().items(typeList(3)).size(), 2U);
-    EXPECT_EQ(working(1).lookupLink[0], 3);
-    expectEnabling({typeList(1), linkList(1), inputSourceList(2)}, false);
-    expectEnabling({linkList(2), promptEdit(2), maxLengthEdit(2), typeList(3)}, true);
-    // Below line 2 only "lookup" lines stay.
-    EXPECT_EQ(page.selection(typeList(5)), 0);
-    EXPECT_EQ(page.selection(typeList(6)), 1);
-    EXPECT_TRUE(page.isEnabled(linkList(6)));
-    EXPECT_EQ(page.controls().items(linkList(6)).size(), 13U);
-    page.select(typeList(7), 1);
-    EXPECT_EQ(working(1).lineType[6], lineCode(LineType::Lookup));
-    EXPECT_TRUE(page.isEnabled(linkList(7)));
-
-    // Without a lookup file the lower lines become "nil"; with one, line 1 links its key again.
-    page.select(FormPageId::LookupList, 0);
-    EXPECT_EQ(working(1).lineType[5], lineCode(LineType::Nil));
-    EXPECT_EQ(page.selection(typeList(6)), 0);
-    EXPECT_EQ(working(1).lookupLink[0], 0);
-    expectEnabling({typeList(6), linkList(6)}, false);
-    page.select(FormPageId::LookupList, 1);
-    EXPECT_EQ(working(1).lookupLink[0], 3);
-}
-
-TEST_F(FormPageMsqi, LeavingForAnOrdinaryFormRestoresTheTypeLists)
-{
-    stored(1).lookupFile = 1;
-    stored(2).lineType[0] = lineCode(LineType::Msqi);
-    stored(2).lineType[2] = lineCode(LineType::Integer);
-    auto& page = open();
-    page.select(FormPageId::FormList, 1);
-    EXPECT_EQ(page.controls().items(typeList(1)).size(), 16U);
-    EXPECT_EQ(page.controls().items(typeList(3)).size(), 16U);
-    EXPECT_EQ(working(2).lineType[0], lineCode(LineType::Nil));
-    EXPECT_EQ(page.selection(typeList(3)), select(LineType::Integer));
-    expectEnabling({typeList(1), FormPageId::RecordList, FormPageId::NextList}, true);
-}
 
 TEST_F(FormPageMsqi, TurningMsqiOnAppliesItAfterThePropertiesAndOnActivation)
 {
@@ -300,76 +100,6 @@ TEST_F(FormPageMsqi, TurningMsqiOnAppliesItAfterThePropertiesAndOnActivation)
     working(2).msqiEnabled = 1;
     page.setActive();
     EXPECT_EQ(working(2).lineType[0], lineCode(LineType::Text));
-}
-
-TEST_F(FormPageTest, ResetRestoresTheCurrentFormWithoutAsking)
-{
-    stored(3).lineType[0] = lineCode(LineType::Text);
-    stored(3).prompt[0].assign("Qty");
-    stored(3).escTarget = 22;
-    auto& page = open();
-    page.select(FormPageId::FormList, 2);
-    m_page->workingCopy().showInputMark.set(2, 0, true);
-    page.click(FormPageId::ResetButton);
-    EXPECT_EQ(working(3).lineType[0], lineCode(LineType::Nil));
-    EXPECT_TRUE(working(3).prompt[0].isEmpty());
-    EXPECT_EQ(working(3).escTarget, 0);
-    EXPECT_EQ(working(3).nextTarget, 3);
-    EXPECT_EQ(working(3).exportName.str(), "Form  03");
-    EXPECT_FALSE(isInputMarkShown(3, 1));
-    EXPECT_EQ(page.selection(FormPageId::EscList), 0);
-    EXPECT_TRUE(m_host.warnings.empty());
-    EXPECT_EQ(m_host.saveChangesQuestions, 0);
-}
-
-TEST_F(FormPageTest, SwitchingTheRfidReaderCorrectsEveryFormAndRefillsTheSourceLists)
-{
-    m_project->device.readerType = 11;
-    stored(1).lineType[0] = lineCode(LineType::Text);
-    stored(1).inputSource[0] = 3;
-    stored(7).inputSource[4] = 4;
-    auto& page = open();
-    EXPECT_EQ(page.controls().items(inputSourceList(1)).back(), "all");
-    EXPECT_EQ(page.selection(inputSourceList(1)), 3);
-    m_project->device.readerType = 1;
-    m_page->readerSwitched();
-    EXPECT_EQ(working(1).inputSource[0], 2);
-    EXPECT_EQ(working(7).inputSource[4], 2);
-    EXPECT_EQ(page.controls().items(inputSourceList(1)).size(), 3U);
-    EXPECT_EQ(page.selection(inputSourceList(1)), 2);
-    m_project->device.readerType = 12;
-    m_page->readerSwitched();
-    EXPECT_EQ(page.controls().items(inputSourceList(12)).size(), 5U);
-    EXPECT_EQ(page.selection(inputSourceList(12)), 2);
-}
-
-TEST_F(FormPageTest, LoadedLanguageReplacesThePageTexts)
-{
-    m_texts.set(101, "Kennung :");
-    m_texts.set(115, "mehr...");
-    m_texts.set(119, "Variablen");
-    auto& page = open(ui::LanguageState::Loaded);
-    EXPECT_EQ(page.text(FormPageId::IdLabel), "Kennung :");
-    EXPECT_EQ(page.text(moreButton(1)), "mehr...");
-    EXPECT_EQ(page.text(moreButton(12)), "mehr...");
-    EXPECT_EQ(page.text(FormPageId::LinkHeader), "Variablen");
-    EXPECT_EQ(page.text(FormPageId::ResetButton), "Reset");
-}
-
-TEST_F(FormPageTest, CancelAfterEditingSeveralFormsLeavesBlock2Unchanged)
-{
-    const auto before = m_project->forms;
-    auto& page = open();
-    page.select(typeList(1), select(LineType::Text));
-    page.type(promptEdit(1), "A");
-    page.select(FormPageId::FormList, 5);
-    page.select(FormPageId::EscList, 3);
-    page.click(FormPageId::ResetButton);
-    page.select(FormPageId::FormList, 19);
-    page.select(typeList(12), select(LineType::Image));
-    page.cancelPage();
-    EXPECT_FALSE(m_isModified);
-    EXPECT_EQ(std::memcmp(&before, &m_project->forms, sizeof before), 0);
 }
 
 TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3ForLinksAndLengths)
@@ -390,15 +120,6 @@ TEST_F(FormPageTest, PublishedLookupFilesReplaceBlock3ForLinksAndLengths)
     EXPECT_EQ(working(1).lookupLink[0], 5);
     EXPECT_TRUE(page.apply());
     EXPECT_EQ(stored(2).maxLength[0], 17);
-}
-
-TEST_F(FormPageTest, MoreButtonMakesItsLineCurrentAndOpensItsDialog)
-{
-    stored(1).lineType[3] = lineCode(LineType::Text);
-    auto& page = open();
-    page.click(moreButton(4));
-    EXPECT_EQ(m_page->currentLine(), 3);
-    EXPECT_EQ(m_host.dialogsRun, std::vector<std::string>{"ADVANCEDLG"});
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-#include "form_dialog_fixture.h"
+#include "editor/dialog_bench.h"
+#include "editor/forms/form_dialogs.h"
 #include "resources/form_templates.h"
 
 namespace editor::forms {
@@ -13,7 +14,7 @@ namespace {
 using Id = resources::TimestampId;
 using ui::testing::DialogHarness;
 
-class Timestamp : public testing::FormDialogTest
+class Timestamp : public bench::BenchTest
 {
 };
 
@@ -41,45 +42,6 @@ TEST(TimestampPatterns, PartsJoinInTheirOrderWithSeparatorsBetween)
     EXPECT_EQ(timePattern({}), "HH:MM:SS");
     EXPECT_EQ(timePattern({.hasHour = false, .separator = "."}), "MM.SS");
     EXPECT_EQ(timePattern({.hasMinute = false, .hasSeparator = false}), "HHSS");
-}
-
-TEST_F(Timestamp, CaptionsFollowEveryChange)
-{
-    DialogHarness dialog = open(timestampDialog());
-    EXPECT_EQ(dialog.text(Id::DateFormatGroup), "Date Format : YYYY/MM/DD");
-    EXPECT_EQ(dialog.text(Id::TimeFormatGroup), "Time Format : HH:MM:SS");
-    dialog.type(Id::DateSeparatorEdit, "-/");
-    EXPECT_EQ(dialog.text(Id::DateSeparatorEdit), "-");
-    dialog.select(Id::DateOrderList, 2);
-    dialog.click(Id::YearCheck);
-    EXPECT_EQ(dialog.text(Id::DateFormatGroup), "Date Format : DD-MM");
-    dialog.click(Id::MinuteCheck);
-    EXPECT_EQ(dialog.text(Id::TimeFormatGroup), "Time Format : HH:SS");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(form().dateSeparator.str(), "-");
-    EXPECT_EQ(form().dateOrder, 2);
-    EXPECT_EQ(form().timeMinuteOn, 0);
-}
-
-TEST_F(Timestamp, CancelRestoresEveryStampField)
-{
-    const project::FormDef before = form();
-    DialogHarness dialog = open(timestampDialog());
-    dialog.select(Id::PositionList, 2);
-    dialog.paste(Id::TimeSeparatorEdit, "");
-    dialog.click(Id::SplitCheck);
-    dialog.cancel();
-    EXPECT_EQ(std::memcmp(&before, &form(), sizeof before), 0);
-}
-
-TEST_F(Timestamp, AnOrderOutsideTheListShowsNoChoiceAndIsKept)
-{
-    form().dateOrder = 5;
-    DialogHarness dialog = open(timestampDialog());
-    EXPECT_EQ(dialog.selection(Id::DateOrderList), -1);
-    EXPECT_EQ(dialog.text(Id::DateFormatGroup), "Date Format : YYYY/MM/DD");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(form().dateOrder, 5);
 }
 
 } // namespace

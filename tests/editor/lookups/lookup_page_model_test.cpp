@@ -41,65 +41,31 @@ protected:
     }
 };
 
-TEST_F(LookupPageModelTest, ShowsFileOneWithItsListsAndOnlyTheUsedRowsEnabled)
-{
-    project::LookupDef& articles = m_project->lookup(1);
-    articles.numFields = 3;
-    articles.keyField = 1;
-    articles.fieldType[2] = 2;
-    articles.fieldName[0].assign("Article");
-    articles.fieldLength[0] = 13;
-    DialogHarness page = openPage();
-    EXPECT_EQ(page.controls().items(LookupId::LookupList).size(), 5u);
-    EXPECT_EQ(page.controls().items(LookupId::FieldCountList).front(), " 0");
-    EXPECT_EQ(page.controls().items(LookupId::FieldCountList).back(), " 12");
-    EXPECT_EQ(page.controls().items(LookupId::NoMatchList).back(), "Show warning & clear screen");
-    EXPECT_EQ(page.controls().items(LookupId::BadFormatList).size(), 3u);
-    EXPECT_EQ(page.controls().items(FieldTypeLists.at(11)).back(), "image");
-    EXPECT_EQ(page.selection(LookupId::FieldCountList), 3);
-    EXPECT_EQ(page.text(FieldNameEdits.at(0)), "Article");
-    EXPECT_EQ(page.text(FieldLengthEdits.at(0)), "13");
-    EXPECT_EQ(page.selection(FieldTypeLists.at(2)), 2);
-    EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), 1);
-    EXPECT_EQ(page.text(LookupId::LengthHeader), "Length");
-    EXPECT_EQ(page.text(LookupId::ExportNameEdit), "1st lookup file");
-    EXPECT_TRUE(page.isChecked(LookupId::FixedLengthRadio));
-    EXPECT_FALSE(page.isEnabled(LookupId::DelimiterEdit));
-    EXPECT_FALSE(page.isEnabled(LookupId::AppendRadio)) << "save mode follows auto export";
-    for (int i = 0; i < resources::LookupPageFields; ++i) {
-        for (const ui::ControlRange& column : {FieldTypeLists, FieldNameEdits, FieldLengthEdits, KeyFieldRadios}) {
-            EXPECT_EQ(page.isEnabled(column.at(i)), i < 3) << "field " << i + 1 << " control " << column.at(i).value();
-        }
-    }
-    EXPECT_EQ(m_publications, 1) << "the page publishes its copy when it is created";
-}
-
+// Every count and key: a key beyond the new count moves to field 1; raising never moves it.
 TEST_F(LookupPageModelTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFallsBeyond)
 {
-    struct Row
-    {
-        int count, key, newCount, expectedKey;
-    };
-    const Row rows[] = {
-        {5, 3, 2, 0},  // key field 4 lies beyond 2 fields
-        {5, 1, 2, 1},  // key field 2 stays
-        {5, 2, 3, 2},  // the last remaining field may stay the key
-        {2, 1, 5, 1},  // raising never moves the key
-        {4, 3, 0, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(row.count) + " to " + std::to_string(row.newCount) + ", key " +
-                     std::to_string(row.key));
-        m_project->lookup(1).numFields = static_cast<project::Byte>(row.count);
-        m_project->lookup(1).keyField = static_cast<project::Byte>(row.key);
-        DialogHarness page = openPage();
-        page.select(LookupId::FieldCountList, row.newCount);
-        EXPECT_EQ(shown(page).numFields, row.newCount);
-        EXPECT_EQ(shown(page).keyField, row.expectedKey);
-        EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), row.expectedKey);
-        EXPECT_EQ(page.isEnabled(FieldNameEdits.at(0)), row.newCount > 0);
-        EXPECT_FALSE(page.isEnabled(FieldNameEdits.at(row.newCount)));
+    m_project->lookup(1).numFields = 12;
+    for (int key = 0; key < 12; ++key) {
+        for (int newCount = 0; newCount <= 12; ++newCount) {
+            SCOPED_TRACE("key " + std::to_string(key) + ", count 12 to " + std::to_string(newCount));
+            m_project->lookup(1).keyField = static_cast<project::Byte>(key);
+            DialogHarness page = openPage();
+            page.select(LookupId::FieldCountList, newCount);
+            const int expectedKey = key >= newCount ? 0 : key;
+            EXPECT_EQ(shown(page).numFields, newCount);
+            EXPECT_EQ(shown(page).keyField, expectedKey);
+            EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), expectedKey);
+            EXPECT_EQ(page.isEnabled(FieldNameEdits.at(0)), newCount > 0);
+            if (newCount < 12) {
+                EXPECT_FALSE(page.isEnabled(FieldNameEdits.at(newCount)));
+            }
+        }
     }
+    m_project->lookup(1).numFields = 2;
+    m_project->lookup(1).keyField = 1;
+    DialogHarness page = openPage();
+    page.select(LookupId::FieldCountList, 5);
+    EXPECT_EQ(shown(page).keyField, 1);  // raising never moves the key
 }
 
 // The refusal and the fallback apply when editing finishes, so that 130 to 139 can be typed.
@@ -127,80 +93,6 @@ TEST_F(LookupPageModelTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEdi
     }
 }
 
-TEST_F(LookupPageModelTest, RecordFormatRadiosSwitchTheDelimiterBoxAndTheLengthHeader)
-{
-    DialogHarness page = openPage();
-    page.click(LookupId::DelimiterRadio);
-    EXPECT_TRUE(page.isEnabled(LookupId::DelimiterEdit));
-    EXPECT_EQ(page.text(LookupId::LengthHeader), "Max length");
-    page.type(LookupId::DelimiterEdit, "44");
-    page.click(LookupId::DelimiterRadio);
-    EXPECT_EQ(shown(page).delimiter, 44) << "choosing \"Delimiter \" again keeps the typed value";
-    EXPECT_TRUE(page.isChecked(LookupId::DelimiterRadio));
-
-    page.type(LookupId::DelimiterEdit, "13");
-    page.click(LookupId::FixedLengthRadio);
-    EXPECT_EQ(shown(page).delimiter, 0);
-    EXPECT_EQ(page.text(LookupId::DelimiterEdit), "0");
-    EXPECT_FALSE(page.isEnabled(LookupId::DelimiterEdit));
-    EXPECT_EQ(page.text(LookupId::LengthHeader), "Length");
-    EXPECT_TRUE(page.host().hasWarned(2602, 2854)) << "leaving the box refuses 13 before the click";
-}
-
-TEST_F(LookupPageModelTest, EditsReachTheWorkingCopyOfTheChosenFileAndBlockThreeOnlyOnOk)
-{
-    const auto before = m_project->lookups;
-    DialogHarness page = openPage();
-    page.select(LookupId::LookupList, 2);
-    page.select(LookupId::FieldCountList, 2);
-    page.select(FieldTypeLists.at(1), 5);
-    page.paste(FieldNameEdits.at(0), "Article number of the supplier catalogue");
-    page.enter(FieldLengthEdits.at(0), "400");
-    page.click(KeyFieldRadios.at(1));
-    page.click(LookupId::ExportNameCheck);
-    EXPECT_FALSE(page.isEnabled(LookupId::ExportNameEdit));
-    page.click(LookupId::AutoExportCheck);
-    page.click(LookupId::AppendRadio);
-    page.select(LookupId::NoMatchList, 5);
-    page.select(LookupId::BadFormatList, 2);
-    EXPECT_EQ(std::memcmp(&m_project->lookups, &before, sizeof before), 0);
-
-    page.select(LookupId::LookupList, 0);
-    page.select(LookupId::LookupList, 2);
-    EXPECT_EQ(page.text(FieldLengthEdits.at(0)), "255");
-    ASSERT_TRUE(page.apply());
-    const project::LookupDef& third = m_project->lookup(3);
-    EXPECT_EQ(third.numFields, 2);
-    EXPECT_EQ(third.fieldType[1], 5);
-    EXPECT_EQ(third.fieldName[0].str(), "Article number of the supplier");
-    EXPECT_EQ(third.fieldLength[0], 255);
-    EXPECT_EQ(third.keyField, 1);
-    EXPECT_EQ(third.exportNameOn, 0);
-    EXPECT_EQ(third.autoExport, 1);
-    EXPECT_EQ(third.exportMode, 1);
-    EXPECT_EQ(third.noMatchAction, 5);
-    EXPECT_EQ(third.badFormatAction, 2);
-    EXPECT_EQ(third.lengthCheck, 255);
-}
-
-TEST_F(LookupPageModelTest, ResetRestoresTheShownFileButKeepsItsUninterpretedBytes)
-{
-    project::LookupDef& second = m_project->lookup(2);
-    second.numFields = 4;
-    second.delimiter = 59;
-    second.exportName.assign("STOCK");
-    second.uninterpreted525[10] = 7;
-    m_project->lookup(1).numFields = 1;
-    DialogHarness page = openPage();
-    page.select(LookupId::LookupList, 1);
-    page.click(LookupId::ResetButton);
-    EXPECT_EQ(page.selection(LookupId::FieldCountList), 0);
-    EXPECT_EQ(page.text(LookupId::ExportNameEdit), "2nd lookup file");
-    EXPECT_TRUE(page.isChecked(LookupId::FixedLengthRadio));
-    EXPECT_EQ(shown(page).uninterpreted525[10], 7);
-    EXPECT_EQ(model(page).workingCopy()[0].numFields, 1);
-}
-
 // A count above 12 or a key beyond field 12 comes only from a file: the page shows the nearest
 // state it can and writes the bytes back as they were unless the user edits them.
 TEST_F(LookupPageModelTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
@@ -220,28 +112,6 @@ TEST_F(LookupPageModelTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
     EXPECT_EQ(m_project->lookup(1).keyField, 200);
     EXPECT_EQ(m_project->lookup(1).fieldType[0], 9);
     EXPECT_EQ(m_project->lookup(1).lengthCheck, 5) << "all 15 slots count";
-}
-
-TEST_F(LookupPageModelTest, LoadedLanguageReplacesCaptionsAndTheLengthHeader)
-{
-    testing_support::OverrideTextSource language;
-    const std::pair<int, const char*> entries[] = {{281, "Nr :"},     {283, "(Code)"},      {285, "Trenner "},
-                                                   {291, "Feldname"}, {294, "Max. Laenge"}, {295, "Schluessel"},
-                                                   {299, "Anhaengen"}};
-    for (const auto& [id, text] : entries) {
-        language.set(id, text);
-    }
-    m_project->lookup(1).delimiter = 44;
-    DialogHarness page(resources::lookupPageTemplate(),
-                       LookupPageModel(*m_project, language, ui::LanguageState::Loaded));
-    EXPECT_EQ(page.text(LookupId::IdLabel), "Nr :");
-    EXPECT_EQ(page.text(LookupId::AsciiLabel), "(Code)");
-    EXPECT_EQ(page.text(LookupId::DelimiterRadio), "Trenner ");
-    EXPECT_EQ(page.text(LookupId::NameHeader), "Feldname");
-    EXPECT_EQ(page.text(LookupId::LengthHeader), "Max. Laenge");
-    EXPECT_EQ(page.text(LookupId::KeyHeader), "Schluessel");
-    EXPECT_EQ(page.text(LookupId::AppendRadio), "Anhaengen");
-    EXPECT_EQ(page.text(LookupId::OverwriteRadio), "Overwrite") << "an entry the language lacks keeps its text";
 }
 
 }  // namespace

@@ -47,24 +47,6 @@ protected:
     void commit() { commitLookups(m_working, m_published, *m_project, m_texts); }
 };
 
-TEST_F(CommitLookups, FileWithoutFieldsGetsItsDefaultsBackWhateverWasTyped)
-{
-    project::LookupDef& empty = m_working[3];
-    empty.exportName.assign("KEEP ME");
-    empty.exportNameOn = 0;
-    empty.delimiter = 44;
-    empty.fieldName[0].assign("Orphan");
-    empty.uninterpreted525[0] = 3;
-    commit();
-    const project::LookupDef& stored = m_project->lookup(4);
-    EXPECT_EQ(stored.exportName.str(), "4th lookup file");
-    EXPECT_EQ(stored.exportNameOn, 1);
-    EXPECT_EQ(stored.delimiter, 0);
-    EXPECT_TRUE(stored.fieldName[0].isEmpty());
-    EXPECT_EQ(stored.uninterpreted525[0], 3) << "bytes the editor does not interpret are kept";
-    EXPECT_EQ(m_published[3].exportName.str(), "4th lookup file");
-}
-
 TEST_F(CommitLookups, BlockThreeLosesFieldsBeyondTheCountAndTrailingBlanksOfTheExportName)
 {
     project::LookupDef& file = m_working[0];

@@ -29,43 +29,6 @@ protected:
     }
 };
 
-TEST_F(MenuPageModelTest, ShowsMenuOneWithAllListsFilled)
-{
-    DialogHarness page = openPage();
-    EXPECT_EQ(page.selection(MenuId::MenuList), 0);
-    ASSERT_EQ(page.controls().items(MenuId::MenuList).size(), 10u);
-    EXPECT_EQ(page.controls().items(MenuId::MenuList)[9], "menu  10");
-    EXPECT_EQ(page.controls().items(MenuId::EscList).size(), 31u);
-    for (int item = 1; item <= 10; ++item) {
-        EXPECT_EQ(page.controls().items(itemNextList(item)).size(), 31u) << "item " << item;
-        EXPECT_EQ(page.controls().textLimit(itemNameEdit(item)), 30) << "item " << item;
-    }
-    EXPECT_FALSE(page.isEnabled(MenuId::CaptionEdit));
-    EXPECT_EQ(page.controls().textLimit(MenuId::CaptionEdit), 30);
-    EXPECT_EQ(page.text(MenuId::CaptionCheck), "Menu caption :");
-}
-
-TEST_F(MenuPageModelTest, ShowsTheStoredMenu)
-{
-    project::MenuDef& menu = m_project->menu(1);
-    menu.captionOn = 1;
-    menu.caption.assign("Main menu");
-    menu.itemName[1].assign("Count");
-    menu.itemNext[1] = 22;
-    menu.escTarget = 5;
-    menu.saveSelectedItem = 1;
-    DialogHarness page = openPage();
-    EXPECT_TRUE(page.isChecked(MenuId::CaptionCheck));
-    EXPECT_TRUE(page.isEnabled(MenuId::CaptionEdit));
-    EXPECT_EQ(page.text(MenuId::CaptionEdit), "Main menu");
-    EXPECT_EQ(page.text(itemNameEdit(2)), "Count");
-    EXPECT_EQ(page.selection(itemNextList(2)), 22);
-    EXPECT_EQ(page.selection(itemNextList(3)), 0);
-    EXPECT_EQ(page.selection(MenuId::EscList), 5);
-    EXPECT_FALSE(page.isChecked(MenuId::SaveCaptionCheck));
-    EXPECT_TRUE(page.isChecked(MenuId::SaveSelectedItemCheck));
-}
-
 TEST_F(MenuPageModelTest, WorkingCopyKeepsEditsAcrossMenuSwitchesAndApplyCountsNamedItems)
 {
     m_project->menu(3).itemName[13].assign("Beyond the page");
@@ -88,73 +51,6 @@ TEST_F(MenuPageModelTest, WorkingCopyKeepsEditsAcrossMenuSwitchesAndApplyCountsN
     EXPECT_EQ(m_project->menu(1).itemCount, 2) << "gaps are not counted";
     EXPECT_EQ(m_project->menu(3).itemCount, 2) << "items beyond the ten shown are counted";
     EXPECT_EQ(m_project->menu(2).itemCount, 0);
-}
-
-TEST_F(MenuPageModelTest, ResetClearsOnlyTheShownMenu)
-{
-    m_project->menu(1).itemName[0].assign("Keep");
-    m_project->menu(2).itemName[12].assign("Hidden item");
-    m_project->menu(2).unused517[0] = 9;
-    DialogHarness page = openPage();
-    page.select(MenuId::MenuList, 1);
-    page.type(itemNameEdit(4), "Gone");
-    page.click(MenuId::CaptionCheck);
-    page.click(MenuId::ResetButton);
-    EXPECT_EQ(page.text(itemNameEdit(4)), "");
-    EXPECT_FALSE(page.isChecked(MenuId::CaptionCheck));
-    EXPECT_FALSE(page.isEnabled(MenuId::CaptionEdit));
-
-    ASSERT_TRUE(page.apply());
-    EXPECT_TRUE(m_project->menu(2).itemName[12].isEmpty()) << "all 15 items are cleared";
-    EXPECT_EQ(m_project->menu(2).unused517[0], 0);
-    EXPECT_EQ(m_project->menu(2).captionOn, 0);
-    EXPECT_EQ(m_project->menu(1).itemName[0].str(), "Keep");
-}
-
-TEST_F(MenuPageModelTest, NamesKeepTheirFirstThirtyCharacters)
-{
-    DialogHarness page = openPage();
-    const std::string longName = "Inventory count for the north warehouse";
-    page.paste(itemNameEdit(5), longName);
-    page.click(MenuId::CaptionCheck);
-    page.paste(MenuId::CaptionEdit, longName);
-    ASSERT_TRUE(page.apply());
-    EXPECT_EQ(m_project->menu(1).itemName[4].str(), longName.substr(0, 30));
-    EXPECT_EQ(m_project->menu(1).caption.str(), longName.substr(0, 30));
-}
-
-TEST_F(MenuPageModelTest, CheckBoxesAndEscTargetReachTheRecordAndCaptionTextOutlivesItsSwitch)
-{
-    DialogHarness page = openPage();
-    page.click(MenuId::CaptionCheck);
-    EXPECT_TRUE(page.isEnabled(MenuId::CaptionEdit));
-    page.type(MenuId::CaptionEdit, "Stock");
-    page.click(MenuId::CaptionCheck);
-    EXPECT_FALSE(page.isChecked(MenuId::CaptionCheck));
-    EXPECT_FALSE(page.isEnabled(MenuId::CaptionEdit));
-    EXPECT_EQ(page.text(MenuId::CaptionEdit), "Stock");
-    page.click(MenuId::SaveCaptionCheck);
-    page.click(MenuId::SaveSelectedItemCheck);
-    page.click(MenuId::SaveSelectedItemCheck);
-    page.select(MenuId::EscList, 30);
-    ASSERT_TRUE(page.apply());
-    EXPECT_EQ(m_project->menu(1).captionOn, 0);
-    EXPECT_EQ(m_project->menu(1).caption.str(), "Stock");
-    EXPECT_EQ(m_project->menu(1).saveCaption, 1);
-    EXPECT_EQ(m_project->menu(1).saveSelectedItem, 0);
-    EXPECT_EQ(m_project->menu(1).escTarget, 30);
-}
-
-TEST_F(MenuPageModelTest, LoadedLanguageReplacesCaptions)
-{
-    testing_support::OverrideTextSource language;
-    language.set(241, "Nr :");
-    language.set(244, "Titel :");
-    language.set(250, "Leeren");
-    DialogHarness page(resources::menuPageTemplate(), MenuPageModel(*m_project, language, ui::LanguageState::Loaded));
-    EXPECT_EQ(page.text(MenuId::IdLabel), "Nr :");
-    EXPECT_EQ(page.text(MenuId::CaptionCheck), "Titel :");
-    EXPECT_EQ(page.text(MenuId::ResetButton), "Leeren");
 }
 
 } // namespace

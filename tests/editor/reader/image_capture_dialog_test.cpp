@@ -8,65 +8,27 @@
 
 #include "editor/reader/reader_dialogs.h"
 #include "resources/imager_templates.h"
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
+#include "editor/dialog_bench.h"
 
 namespace editor::reader {
 namespace {
 
 using Id = resources::ImageCaptureId;
-using ui::testing::DialogHarness;
+using bench::DialogHarness;
 
 // Block 4 bytes.
 constexpr std::size_t Autoexposure = 293;
 constexpr std::size_t Gain = 295;
-constexpr std::size_t Exposure = 296;
 constexpr std::size_t OptimizedForQuality = 299;
 constexpr std::size_t Quality = 300;
 constexpr std::size_t Size = 301;
 constexpr std::size_t Format = 302;
 
-class ImageCapture : public ::testing::Test
+class ImageCapture : public bench::BenchTest
 {
 protected:
-    DialogHarness open()
-    {
-        return DialogHarness(resources::imageCaptureTemplate(),
-                             ParameterDialogModel(imageCaptureDialog(), {project->reader.bytes, device(), {}, 0}, texts,
-                                                  ui::LanguageState::BuiltinOnly));
-    }
-    std::span<project::Byte> device()
-    {
-        return {reinterpret_cast<project::Byte*>(&project->device), sizeof(project::DeviceSettings)};
-    }
-    project::Byte& at(std::size_t offset) { return project->reader[offset]; }
-
-    std::unique_ptr<project::Project> project = testing_support::startedProject();
-    texts::BuiltinTextSource texts;
+    DialogHarness open() { return BenchTest::open(imageCaptureDialog()); }
 };
-
-TEST_F(ImageCapture, AutoexposureDisablesGainAndExposureWhichKeepTheirValues)
-{
-    DialogHarness dialog = open();
-    const ui::ControlId manual[] = {Id::GainEdit, Id::GainLabel, Id::ExposureList, Id::ExposureLabel};
-    for (const ui::ControlId id : manual) {
-        EXPECT_FALSE(dialog.isEnabled(id)) << id.value();
-    }
-    EXPECT_EQ(dialog.selection(Id::ExposureList), 1);  // 10 ms
-    dialog.click(Id::AutoexposureCheck);
-    for (const ui::ControlId id : manual) {
-        EXPECT_TRUE(dialog.isEnabled(id)) << id.value();
-    }
-    dialog.enter(Id::GainEdit, "90");
-    dialog.select(Id::ExposureList, 5);
-    dialog.click(Id::AutoexposureCheck);
-    EXPECT_FALSE(dialog.isEnabled(Id::GainEdit));
-    EXPECT_EQ(dialog.text(Id::GainEdit), "90");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(at(Autoexposure), 1);
-    EXPECT_EQ(at(Gain), 90);
-    EXPECT_EQ(at(Exposure), 30);
-}
 
 TEST_F(ImageCapture, FormatChoosesBetweenTheJpegAndTheBmpControls)
 {
@@ -94,101 +56,50 @@ TEST_F(ImageCapture, FormatChoosesBetweenTheJpegAndTheBmpControls)
     EXPECT_EQ(at(OptimizedForQuality), 0);
 }
 
-TEST_F(ImageCapture, NumberBoxesKeepToTheirRangesAsTheUserTypes)
+// Typed numbers are held to their ranges as typed or when editing finishes; stored numbers outside
+// them open corrected, and only OK stores the correction.
+TEST_F(ImageCapture, NumberBoxesKeepToTheirRangesTypedOrStored)
 {
     struct Row
     {
         ui::ControlId box;
-        const char* typed;
-        const char* shown;
         std::size_t offset;
-    };
-    const Row rows[] = {
-        {Id::SizeEdit, "200", "150", Size},       {Id::SizeEdit, "4", "5", Size},  {Id::QualityEdit, "", "5", Quality},
-        {Id::QualityEdit, "101", "100", Quality}, {Id::GainEdit, "5", "79", Gain}, {Id::GainEdit, "128", "127", Gain},
-        {Id::GainEdit, "080", "80", Gain},
-    };
-    for (const Row& row : rows) {
-        project = testing_support::startedProject();
-        at(Autoexposure) = 0;
-        at(OptimizedForQuality) = row.box == ui::ControlId(Id::SizeEdit) ? 0 : 1;
-        DialogHarness dialog = open();
-        dialog.enter(row.box, row.typed);
-        EXPECT_EQ(dialog.text(row.box), row.shown) << row.typed;
-        ASSERT_TRUE(dialog.ok());
-        EXPECT_EQ(std::to_string(at(row.offset)), row.shown) << row.typed;
-    }
-}
-
-TEST_F(ImageCapture, StoredNumbersOutsideTheirRangesOpenCorrectedAndOnlyOkStoresThem)
-{
-    struct Row
-    {
-        std::size_t offset;
+        const char* typed;  // nullptr: the stored byte is shown
         project::Byte stored;
-        ui::ControlId box;
         const char* shown;
     };
     const Row rows[] = {
-        {Gain, 50, Id::GainEdit, "79"},
-        {Gain, 200, Id::GainEdit, "127"},
-        {Quality, 0, Id::QualityEdit, "5"},
-        {Size, 255, Id::SizeEdit, "150"},
+        {Id::SizeEdit, Size, "200", 0, "150"},      {Id::SizeEdit, Size, "4", 0, "5"},
+        {Id::QualityEdit, Quality, "", 0, "5"},     {Id::QualityEdit, Quality, "101", 0, "100"},
+        {Id::GainEdit, Gain, "5", 0, "79"},         {Id::GainEdit, Gain, "128", 0, "127"},
+        {Id::GainEdit, Gain, "080", 0, "80"},       {Id::GainEdit, Gain, nullptr, 50, "79"},
+        {Id::GainEdit, Gain, nullptr, 200, "127"},  {Id::QualityEdit, Quality, nullptr, 0, "5"},
+        {Id::SizeEdit, Size, nullptr, 255, "150"},
     };
     for (const Row& row : rows) {
         for (const bool isOk : {false, true}) {
+            SCOPED_TRACE(std::string(row.typed ? row.typed : "stored ") + std::to_string(row.stored));
             project = testing_support::startedProject();
-            at(row.offset) = row.stored;
+            at(Autoexposure) = 0;
+            at(OptimizedForQuality) = row.box == ui::ControlId(Id::SizeEdit) ? 0 : 1;
+            if (row.typed == nullptr) {
+                at(row.offset) = row.stored;
+            }
+            const project::Byte before = at(row.offset);
             DialogHarness dialog = open();
-            EXPECT_EQ(dialog.text(row.box), row.shown) << row.shown;
+            if (row.typed != nullptr) {
+                dialog.enter(row.box, row.typed);
+            }
+            EXPECT_EQ(dialog.text(row.box), row.shown);
             if (isOk) {
                 ASSERT_TRUE(dialog.ok());
                 EXPECT_EQ(std::to_string(at(row.offset)), row.shown);
             } else {
                 dialog.cancel();
-                EXPECT_EQ(at(row.offset), row.stored);
+                EXPECT_EQ(at(row.offset), before);
             }
         }
     }
-}
-
-TEST_F(ImageCapture, TextsAreKeptWhileDisabledAndStoredWithinTheirSlots)
-{
-    project->device.autoImageFileName = 0;
-    project->device.fileTitle.assign("IMG");
-    DialogHarness dialog = open();
-    EXPECT_EQ(dialog.text(Id::ImageStoreEdit), "\\DiskOnChip");
-    EXPECT_FALSE(dialog.isEnabled(Id::FileTitleEdit));
-    EXPECT_FALSE(dialog.isEnabled(Id::DefaultNamingCheck));
-    EXPECT_EQ(dialog.text(Id::FileTitleEdit), "IMG");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(project->device.fileTitle.str(), "IMG");
-
-    DialogHarness again = open();
-    again.click(Id::AutoFileNameCheck);
-    again.type(Id::FileTitleEdit, "PHOTOS");
-    again.paste(Id::ImageStoreEdit, std::string(300, 'x'));
-    ASSERT_TRUE(again.ok());
-    EXPECT_EQ(project->device.fileTitle.str(), "PHOTO");
-    EXPECT_EQ(project->device.imageStorePath.str(), std::string(260, 'x'));
-    EXPECT_EQ(project->device.imageStorePath.bytes.back(), 0);
-    EXPECT_EQ(project->device.autoImageFileName, 1);
-}
-
-TEST_F(ImageCapture, CancelLeavesBothBlocksAsTheyWere)
-{
-    const std::vector<project::Byte> before = project::serialiseProject(*project);
-    DialogHarness dialog = open();
-    dialog.click(Id::AutoexposureCheck);
-    dialog.enter(Id::GainEdit, "120");
-    dialog.select(Id::ExposureList, 4);
-    dialog.select(Id::FormatList, 1);
-    dialog.select(Id::BitsPerPixelList, 0);
-    dialog.click(Id::AutoFileNameCheck);
-    dialog.paste(Id::FileTitleEdit, "ABC");
-    dialog.paste(Id::ImageStoreEdit, "\\Storage Card");
-    dialog.cancel();
-    EXPECT_EQ(project::serialiseProject(*project), before);
 }
 
 }  // namespace

@@ -19,17 +19,6 @@ TEST(PanelModel, PressingAKeyShowsItDownUntilTheButtonGoesUp)
     EXPECT_FALSE(panel.isKeyDown());
 }
 
-TEST(PanelModel, PressOutsideTheKeysDragsTheWindowAndKeepsTheLastKey)
-{
-    PanelModel panel;
-    panel.leftButtonDown({80, 340});
-    panel.leftButtonUp();
-    EXPECT_EQ(panel.leftButtonDown({130, 150}), PanelModel::PressAction::DragWindow);
-    EXPECT_EQ(panel.drawnKey(), 1);
-    EXPECT_FALSE(panel.isKeyDown());
-    EXPECT_FALSE(panel.leftButtonUp().has_value());
-}
-
 TEST(PanelModel, MenuKeyOpensThePopupAtItsImageWhenReleased)
 {
     PanelModel panel;

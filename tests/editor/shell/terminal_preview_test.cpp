@@ -5,7 +5,6 @@
 
 #include <array>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -82,18 +81,16 @@ struct Place
     int stop;
 };
 
-std::string describe(const TerminalPreview& preview)
-{
-    const char* kinds[] = {"menu", "form", "no target"};
-    return std::string(kinds[static_cast<int>(preview.kind())]) + " " + std::to_string(preview.number()) + " stop " +
-           std::to_string(preview.currentStop());
-}
-
 std::string describe(const Place& place)
 {
     const char* kinds[] = {"menu", "form", "no target"};
     return std::string(kinds[static_cast<int>(place.kind)]) + " " + std::to_string(place.number) + " stop " +
            std::to_string(place.stop);
+}
+
+std::string describe(const TerminalPreview& preview)
+{
+    return describe(Place{preview.kind(), preview.number(), preview.currentStop()});
 }
 
 // The screen stays within the terminal's lines whatever the project holds.
@@ -114,29 +111,6 @@ void expectDrawable(const PreviewScreen& screen, const std::string& where)
     EXPECT_LE(current, 1) << where;
     if (screen.title) {
         EXPECT_LE(screen.title->size(), static_cast<std::size_t>(PreviewColumns)) << where;
-    }
-}
-
-TEST(TerminalPreview, StartsAtForm1OrMenu1AsTheSystemSettingsSay)
-{
-    const struct
-    {
-        int startFrom;
-        Kind kind;
-        int number;
-    } rows[] = {{0, Kind::Form, 1}, {1, Kind::Menu, 1}, {2, Kind::NoTarget, 2}, {255, Kind::NoTarget, 255}};
-    for (const auto& row : rows) {
-        auto p = testing_support::startedProject();
-        p->device.startFrom = static_cast<std::uint8_t>(row.startFrom);
-        TerminalPreview preview;
-        preview.restart(*p);
-        EXPECT_EQ(preview.kind(), row.kind) << row.startFrom;
-        EXPECT_EQ(preview.number(), row.number) << row.startFrom;
-        // A start screen without a target keeps every key on itself.
-        for (const Key key : AllKeys) {
-            preview.press(*p, key);
-        }
-        EXPECT_EQ(preview.kind(), row.kind) << row.startFrom;
     }
 }
 
@@ -196,291 +170,56 @@ TEST(TerminalPreview, EveryKeyOnEveryKindOfScreen)
     }
 }
 
-TEST(TerminalPreview, FormEnterWalksTheInputLinesThenFollowsTheNextTarget)
-{
-    auto p = walkedProject();
-    p->device.startFrom = 0;
-    project::FormDef& form = p->form(1);
-    setLine(form, 2, 2, "A:");
-    setLine(form, 3, 8, "fixed");   // no input
-    setLine(form, 5, 13, "Pause");  // waits for ENT
-    setLine(form, 7, 15, "Photo");  // no input without "Edit file path"
-    setLine(form, 8, 15, "Edit");
-    form.imageEditPath[7] = 1;
-    form.nextTarget = 22;
-    TerminalPreview preview;
-    preview.restart(*p);
-    std::vector<int> currentRows;
-    for (int press = 0; press < 3; ++press) {
-        const PreviewScreen screen = preview.screen(*p, builtin);
-        for (std::size_t r = 0; r < screen.rows.size(); ++r) {
-            if (screen.rows[r].isCurrent) {
-                currentRows.push_back(static_cast<int>(r) + 1);
-            }
-        }
-        preview.press(*p, Key::Enter);
-    }
-    EXPECT_EQ(currentRows, (std::vector<int>{2, 5, 8}));
-    EXPECT_EQ(describe(preview), describe(Place{Kind::Menu, 2, 0}));
-}
-
+// Code-page texts stay; control bytes and the bytes the code page leaves undefined become blanks.
 TEST(TerminalPreview, MenuShowsItsCaptionAndItsNamedItemsNumberedInOrder)
 {
     auto p = walkedProject();
+    p->menu(1).caption.assign("\xC4pfel \x80\x81\x09\x7F\x8D\x8F\x90\x9D\xFF");
+    p->menu(1).itemName[0].assign("Gr\xF6\xDF" "e");
     TerminalPreview preview;
     preview.restart(*p);
     preview.press(*p, Key::Digit2);
     PreviewScreen screen = preview.screen(*p, builtin);
     EXPECT_EQ(screen.name, "menu  1");
-    EXPECT_EQ(screen.title, "Stock taking");
+    EXPECT_EQ(screen.title, "\xC4pfel \x80       \xFF");
     ASSERT_EQ(screen.rows.size(), 3u);
-    EXPECT_EQ(screen.rows[0].text, "1. Receipt");
+    EXPECT_EQ(screen.rows[0].text, "1. Gr\xF6\xDF" "e");
     EXPECT_EQ(screen.rows[1].text, "2. Menu two");
     EXPECT_EQ(screen.rows[2].text, "3. Broken");
     EXPECT_TRUE(screen.rows[1].isCurrent);
-
     p->menu(1).captionOn = 0;
     EXPECT_FALSE(preview.screen(*p, builtin).title.has_value());
 }
 
-TEST(TerminalPreview, FormShowsItsNamePromptsAndInputMarksWithinThirtyCharacters)
+// Every target byte, from a form's ESC and from a menu item: 0 is the start screen, 1 to 20 are
+// forms, 21 to 30 menus; any other shows "no target" and its number, and ESC leads back.
+TEST(TerminalPreview, EveryTargetCodeLeadsToItsScreenOrToNoTarget)
 {
     auto p = walkedProject();
-    p->device.startFrom = 0;
-    project::FormDef& form = p->form(1);
-    const std::string thirty(30, 'P');
-    setLine(form, 1, 1, "Article:", 13, '_');
-    setLine(form, 2, 2, "Qty:", 6);        // input area without a mark
-    setLine(form, 3, 2, "Ref:", 60, '.');  // continued on the two lines below
-    setLine(form, 4, 12, "", 34, '.');
-    setLine(form, 5, 12, "", 4, '.');
-    setLine(form, 6, 14, thirty, 20, '#');  // no room left on its line
-    setLine(form, 7, 12, "", 0, '.');       // an extension below a line with no room
-    setLine(form, 8, 9, "Prompt only");
-    setLine(form, 9, 16, "", 10, '*');   // MSQI input has no prompt
-    setLine(form, 10, 12, "", 50, '.');  // continues the MSQI line
-    // lines 11 and 12 "nil": the screen ends with line 10
-    TerminalPreview preview;
-    preview.restart(*p);
-    const PreviewScreen screen = preview.screen(*p, builtin);
-    EXPECT_EQ(screen.name, "form  1");
-    EXPECT_EQ(screen.title, "Form  01");
-    const struct
-    {
-        std::string text;
-        int inputColumn;
-        int inputWidth;
-    } rows[] = {
-        {"Article:_____________", 8, 13},
-        {"Qty:", 4, 6},
-        {"Ref:" + std::string(26, '.'), 4, 26},
-        {std::string(30, '.'), 0, 30},
-        {"....", 0, 4},
-        {thirty, 30, 0},
-        {"", 0, 0},
-        {"Prompt only", 0, 0},
-        {"**********", 0, 10},
-        {std::string(30, '.'), 0, 30},
-    };
-    ASSERT_EQ(screen.rows.size(), std::size(rows));
-    for (std::size_t r = 0; r < std::size(rows); ++r) {
-        EXPECT_EQ(screen.rows[r].text, rows[r].text) << "line " << r + 1;
-        EXPECT_EQ(screen.rows[r].inputColumn, rows[r].inputColumn) << "line " << r + 1;
-        EXPECT_EQ(screen.rows[r].inputWidth, rows[r].inputWidth) << "line " << r + 1;
-    }
-    form.exportName.assign("COUNT");
-    EXPECT_EQ(preview.screen(*p, builtin).title, "COUNT");
-    form.exportNameOn = 0;
-    EXPECT_EQ(preview.screen(*p, builtin).title, "Form  01");
-}
-
-TEST(TerminalPreview, ScrollsToKeepTheChosenLineOnTheScreen)
-{
-    auto p = walkedProject();
-    project::MenuDef& menu = p->menu(1);
-    for (int item = 1; item <= project::MenuItemSlots; ++item) {
-        setItem(menu, item, "Item " + std::to_string(item), 0);
-    }
-    TerminalPreview preview;
-    preview.restart(*p);
-    const int visible = PreviewRows - 1;  // below the caption
-    PreviewScreen screen = preview.screen(*p, builtin);
-    EXPECT_EQ(static_cast<int>(screen.rows.size()), visible);
-    EXPECT_FALSE(screen.hasRowsAbove);
-    EXPECT_TRUE(screen.hasRowsBelow);
-    for (int i = 0; i < project::MenuItemSlots + 3; ++i) {
-        preview.press(*p, Key::Down);
-    }
-    screen = preview.screen(*p, builtin);
-    EXPECT_EQ(preview.currentStop(), project::MenuItemSlots - 1);
-    EXPECT_EQ(screen.rows.back().text, "15. Item 15");
-    EXPECT_TRUE(screen.rows.back().isCurrent);
-    EXPECT_TRUE(screen.hasRowsAbove);
-    EXPECT_FALSE(screen.hasRowsBelow);
-    preview.press(*p, Key::Digit1);
-    screen = preview.screen(*p, builtin);
-    EXPECT_EQ(screen.rows.front().text, "1. Item 1");
-    EXPECT_TRUE(screen.rows.front().isCurrent);
-
-    // A form without input lines scrolls with the arrows.
-    p->device.startFrom = 0;
-    for (int line = 1; line <= project::EditorLines; ++line) {
-        setLine(p->form(1), line, 9, "Line " + std::to_string(line));
-    }
-    preview.restart(*p);
-    preview.press(*p, Key::Down);
-    preview.press(*p, Key::Down);
-    screen = preview.screen(*p, builtin);
-    EXPECT_EQ(screen.rows.front().text, "Line 2");
-    EXPECT_EQ(screen.rows.back().text, "Line 12");
-    preview.press(*p, Key::Up);
-    EXPECT_EQ(preview.screen(*p, builtin).rows.front().text, "Line 1");
-}
-
-TEST(TerminalPreview, TargetsOutsideTheListsShowNoTargetAndEscLeadsBack)
-{
-    auto p = walkedProject();
-    p->device.startFrom = 0;
-    const struct
-    {
-        const char* source;
-        std::vector<Key> keys;
-        std::function<void(Project&)> set;
-        Place back;
-    } rows[] = {
-        {"form ESC 31", {Key::Escape}, [](Project& q) { q.form(1).escTarget = 31; }, {Kind::Form, 1, 0}},
-        {"form next 255", {Key::Enter}, [](Project& q) { q.form(1).nextTarget = 255; }, {Kind::Form, 1, 0}},
-        {"menu ESC 200",
-         {Key::Enter, Key::Escape},
-         [](Project& q) {
-             q.form(1).nextTarget = 21;
-             q.menu(1).escTarget = 200;
-         },
-         {Kind::Menu, 1, 0}},
-        {"menu item 31",
-         {Key::Enter, Key::Enter},
-         [](Project& q) {
-             q.form(1).nextTarget = 21;
-             q.menu(1).itemNext[0] = 31;
-         },
-         {Kind::Menu, 1, 0}},
-    };
-    for (const auto& row : rows) {
-        auto q = std::make_unique<Project>(*p);
-        row.set(*q);
-        TerminalPreview preview;
-        preview.restart(*q);
-        for (const Key key : row.keys) {
-            preview.press(*q, key);
-        }
-        ASSERT_EQ(preview.kind(), Kind::NoTarget) << row.source;
-        const PreviewScreen screen = preview.screen(*q, builtin);
-        ASSERT_EQ(screen.rows.size(), 2u) << row.source;
-        EXPECT_EQ(screen.rows[0].text, "no target") << row.source;
-        EXPECT_EQ(screen.rows[1].text, std::to_string(preview.number())) << row.source;
-        EXPECT_EQ(screen.name, row.back.kind == Kind::Menu ? "menu  1" : "form  1") << row.source;
-        preview.press(*q, Key::Escape);
-        EXPECT_EQ(describe(preview), describe(row.back)) << row.source;
-    }
-}
-
-TEST(TerminalPreview, CodePageTextsStayAndControlBytesBecomeBlanks)
-{
-    auto p = walkedProject();
-    p->menu(1).caption.assign("\xC4pfel \x80\x81\x09\x7F\xFF");
-    p->menu(1).itemName[0].assign("Gr\xF6\xDF"
-                                  "e");
-    TerminalPreview preview;
-    preview.restart(*p);
-    const PreviewScreen screen = preview.screen(*p, builtin);
-    EXPECT_EQ(screen.title, "\xC4pfel \x80   \xFF");
-    EXPECT_EQ(screen.rows[0].text, "1. Gr\xF6\xDF"
-                                   "e");
-}
-
-TEST(TerminalPreview, ChangesUnderThePreviewLeaveItSafe)
-{
-    auto p = walkedProject();
-    TerminalPreview preview;
-    preview.restart(*p);
-    preview.press(*p, Key::Digit3);
-    for (auto& name : p->menu(1).itemName) {
-        name.clear();
-    }
-    expectDrawable(preview.screen(*p, builtin), "menu emptied");
-    preview.press(*p, Key::Enter);
-    EXPECT_EQ(describe(preview), describe(Place{Kind::Menu, 1, 0}));
-}
-
-// Generated projects: every byte the preview reads at random, every key at random.
-TEST(TerminalPreview, RandomWalksOverGeneratedProjectsStayOnTheScreen)
-{
-    std::mt19937 random(2026);
-    const auto byte = [&random] { return static_cast<std::uint8_t>(random() & 0xFF); };
-    const auto fill = [&](auto& text) {
-        for (auto& b : text.bytes) {
-            b = random() % 4 == 0 ? 0 : byte();
-        }
-    };
-    for (int round = 0; round < 40; ++round) {
-        auto p = testing_support::startedProject();
-        p->device.startFrom = static_cast<std::uint8_t>(random() % 3);
-        for (project::MenuDef& menu : p->menus) {
-            menu.captionOn = byte() % 2;
-            fill(menu.caption);
-            menu.escTarget = byte() % 40;
-            for (std::size_t i = 0; i < menu.itemName.size(); ++i) {
-                fill(menu.itemName[i]);
-                menu.itemNext[i] = random() % 8 == 0 ? byte() : static_cast<std::uint8_t>(random() % 31);
-            }
-        }
-        for (project::FormDef& form : p->forms) {
-            form.escTarget = byte() % 40;
-            form.nextTarget = byte() % 40;
-            form.exportNameOn = byte() % 2;
-            fill(form.exportName);
-            for (std::size_t s = 0; s < form.lineType.size(); ++s) {
-                form.lineType[s] = random() % 4 == 0 ? byte() : static_cast<std::uint8_t>(random() % 17);
-                fill(form.prompt[s]);
-                form.maxLength[s] = byte();
-                form.inputMark[s] = byte();
-                form.imageEditPath[s] = byte() % 3;
-            }
-        }
-        TerminalPreview preview;
-        preview.restart(*p);
-        for (int step = 0; step < 300; ++step) {
-            preview.press(*p, AllKeys[random() % AllKeys.size()]);
-            const std::string where = "round " + std::to_string(round) + " step " + std::to_string(step);
-            const PreviewScreen screen = preview.screen(*p, builtin);
-            expectDrawable(screen, where);
-            if (preview.kind() == Kind::Menu && (screen.hasRowsAbove || !screen.rows.empty())) {
-                // the chosen item is always on the screen
-                bool hasCurrent = false;
-                for (const PreviewRow& row : screen.rows) {
-                    hasCurrent |= row.isCurrent;
-                }
-                ASSERT_TRUE(hasCurrent) << where;
+    for (const bool isMenu : {false, true}) {
+        p->device.startFrom = isMenu ? 1 : 0;
+        const Place start{isMenu ? Kind::Menu : Kind::Form, 1, 0};
+        for (int code = 0; code <= 255; ++code) {
+            SCOPED_TRACE((isMenu ? "menu item " : "form ESC ") + std::to_string(code));
+            (isMenu ? p->menu(1).itemNext[0] : p->form(1).escTarget) = static_cast<std::uint8_t>(code);
+            TerminalPreview preview;
+            preview.restart(*p);
+            preview.press(*p, isMenu ? Key::Enter : Key::Escape);
+            const Place want = code == 0    ? start
+                               : code <= 20 ? Place{Kind::Form, code, 0}
+                               : code <= 30 ? Place{Kind::Menu, code - 20, 0}
+                                            : Place{Kind::NoTarget, code, 0};
+            EXPECT_EQ(describe(preview), describe(want));
+            if (want.kind == Kind::NoTarget) {
+                const PreviewScreen screen = preview.screen(*p, builtin);
+                ASSERT_EQ(screen.rows.size(), 2u);
+                EXPECT_EQ(screen.rows[0].text + " " + screen.rows[1].text, "no target " + std::to_string(code));
+                EXPECT_EQ(screen.name, isMenu ? "menu  1" : "form  1");
+                preview.press(*p, Key::Escape);
+                EXPECT_EQ(describe(preview), describe(start));
             }
         }
     }
-}
-
-TEST(TerminalPreview, PaintedKeysThatDriveThePreview)
-{
-    std::vector<std::pair<int, Key>> driven;
-    for (int number = 0; number <= 60; ++number) {
-        if (const auto key = previewKeyOfPanelKey(number)) {
-            driven.emplace_back(number, *key);
-        }
-    }
-    const std::vector<std::pair<int, Key>> expected = {
-        {1, Key::Escape},  {2, Key::Enter},   {5, Key::Up},      {6, Key::Down},
-        {7, Key::Left},    {8, Key::Right},   {11, Key::Digit1}, {12, Key::Digit2},
-        {13, Key::Digit3}, {15, Key::Digit4}, {16, Key::Digit5}, {17, Key::Digit6},
-        {19, Key::Digit7}, {20, Key::Digit8}, {21, Key::Digit9}, {24, Key::Digit0},
-    };
-    EXPECT_EQ(driven, expected);
 }
 
 }  // namespace

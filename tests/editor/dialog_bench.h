@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// A new project and parameter dialogs opened headless over its records: block 4, block 5, the
+// transaction file and form 3 (whose line `line` the Form page's dialogs edit).
+#pragma once
+
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "editor/parameter_dialog.h"
+#include "support/project_fixtures.h"
+#include "support/ui_harness.h"
+
+namespace editor::bench {
+
+using ui::testing::DialogHarness;
+
+template <typename Record> std::span<project::Byte> bytesOf(Record& record)
+{
+    return {reinterpret_cast<project::Byte*>(&record), sizeof(Record)};
+}
+
+struct DialogBench
+{
+    static constexpr int FormNumber = 3;
+
+    project::Byte& at(std::size_t offset) { return project->reader[offset]; }
+    project::FormDef& form() { return project->form(FormNumber); }
+    void setType(int line, project::LineType type)
+    {
+        form().lineType[static_cast<std::size_t>(line)] = static_cast<project::Byte>(type);
+    }
+    [[nodiscard]] std::vector<project::Byte> image() const { return project::serialiseProject(*project); }
+    ParameterRecords records(int line = 0)
+    {
+        return {project->reader.bytes, bytesOf(project->device),        bytesOf(form()), line,
+                bytesOf(project->transaction), FormNumber, &showInputMark};
+    }
+    DialogHarness open(const ParameterDialogSpec& spec, int line = 0, const texts::TextSource* source = nullptr)
+    {
+        return DialogHarness(spec.dialogTemplate(), ParameterDialogModel(spec, records(line), source ? *source : texts,
+                                                                         ui::LanguageState::BuiltinOnly));
+    }
+
+    std::unique_ptr<project::Project> project = testing_support::startedProject();
+    texts::BuiltinTextSource texts;
+    bool showInputMark = false;
+};
+
+// A test whose dialogs work on a bench of its own.
+class BenchTest : public ::testing::Test, public DialogBench
+{
+};
+
+}  // namespace editor::bench
