@@ -24,18 +24,9 @@ LanguageTable loaded(std::string_view text)
     return table;
 }
 
-TEST(LanguageFile, NameIsTheFirstLineCutToFortyCharacters)
-{
-    EXPECT_EQ(parse("Deutsch\r\n3001=Datei\r\n").name, "Deutsch");
-    EXPECT_EQ(parse("Deutsch\n3001=Datei\n").name, "Deutsch");
-    EXPECT_EQ(parse("Deutsch").name, "Deutsch");
-    EXPECT_EQ(parse(std::string(55, 'n') + "\r\n").name, std::string(40, 'n'));
-    const LanguageFile empty = parse("");
-    EXPECT_TRUE(empty.name.empty());
-    EXPECT_TRUE(empty.lines.empty());
-}
-
-TEST(LanguageFile, EntryIsTheWholeTextAfterTheFirstEquals)
+// The name is the first line cut to forty characters; an entry is the whole text after the
+// first equals sign.
+TEST(LanguageFile, NameIsTheFirstLineAndAnEntryTheWholeTextAfterTheFirstEquals)
 {
     struct Case
     {
@@ -57,7 +48,12 @@ TEST(LanguageFile, EntryIsTheWholeTextAfterTheFirstEquals)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(loaded(c.file).entry(sid(c.id)), c.entry) << c.name;
+        EXPECT_EQ(parse(c.file).name, "Test") << c.name;
     }
+    EXPECT_EQ(parse("Deutsch").name, "Deutsch");
+    EXPECT_EQ(parse(std::string(55, 'n') + "\r\n").name, std::string(40, 'n'));
+    EXPECT_TRUE(parse("").name.empty());
+    EXPECT_TRUE(parse("").lines.empty());
 }
 
 TEST(LanguageFile, LinesWithoutAnIdInTheTableAreIgnored)
@@ -101,23 +97,20 @@ TEST(LanguageTable, NonEmptyEntryComesFirstElseTheBuiltInTextIdById)
     EXPECT_EQ(table.text(sid(3001)).size(), 30u) << "a runtime text falls back padded";
 }
 
-TEST(LanguageTable, SecondLanguageOverwritesOnlyTheIdsItHas)
+// A second language overwrites only the IDs it has; unloading returns to the built-in texts but
+// keeps the entries.
+TEST(LanguageTable, SecondLanguageOverwritesOnlyTheIdsItHasAndUnloadKeepsEntries)
 {
     LanguageTable table;
-    table.apply(parse("Eins\r\n3001=Datei\r\n3002=Extras\r\n2601=Fehler\r\n"));
+    table.apply(parse("Eins\r\n3001=Datei\r\n3002=Extras\r\n2601=Fehler\r\n2602=Achtung\r\n"));
     table.apply(parse("Zwei\r\n3001=Fichier\r\n2601=\r\n"));
     EXPECT_EQ(table.text(sid(3001)), "Fichier");
     EXPECT_EQ(table.text(sid(3002)), "Extras");
     EXPECT_EQ(table.entry(sid(2601)), "") << "an empty text clears an earlier entry";
     EXPECT_EQ(table.text(sid(2601)), "Error");
-}
-
-TEST(LanguageTable, UnloadReturnsToBuiltinTextsButKeepsEntries)
-{
-    LanguageTable table = loaded("Test\r\n2601=Fehler\r\n");
     table.unload();
-    EXPECT_EQ(table.text(sid(2601)), "Error");
-    EXPECT_EQ(table.entry(sid(2601)), "Fehler");
+    EXPECT_EQ(table.text(sid(2602)), "Warning");
+    EXPECT_EQ(table.entry(sid(2602)), "Achtung");
 }
 
 }  // namespace

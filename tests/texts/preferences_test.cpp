@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "temp_directory.h"
+#include "support/temp_folder.h"
 
 namespace texts {
 
@@ -24,8 +24,8 @@ void PrintTo(const Preferences& p, std::ostream* os)
 namespace {
 
 using texts::Model;
-using texts::testing::readAll;
-using texts::testing::TempDirectory;
+using testing_support::readText;
+using TempDirectory = testing_support::TempFolder;
 using Files = std::vector<std::string>;
 
 constexpr bool On = true;
@@ -118,44 +118,29 @@ TEST(Preferences, WritesEveryLineWithACarriageReturnAndNeverAnEmptyOne)
     EXPECT_EQ(parse(cases[2].text), prefs("Unknow", Off, Off, "0", {"/q.Q72"}, Model::Q720PPC));
 }
 
-TEST(Preferences, RoundTripsThroughTheFile)
-{
-    const TempDirectory dir;
-    const std::string recent = dir.write("stock.Q72", "x").string();
-    const Preferences original = prefs(recent, Off, On, std::string(40, 'L'), {recent}, Model::Q720PPC);
-    const auto file = preferencesFilePath(dir.path());
-    ASSERT_TRUE(writePreferences(file, original));
-    EXPECT_EQ(file.filename(), "FWQ720.ini");
-    EXPECT_EQ(readPreferences(file), original);
-}
-
-TEST(Preferences, RecentFileThatNoLongerExistsDisappearsAtTheNextWrite)
+// Through the file: a round trip; a recent file that no longer exists is gone at the next
+// write; a missing file gives the defaults, a missing folder fails quietly; a folder is no
+// recent file.
+TEST(Preferences, RoundTripsThroughTheFileAndItsFaultsFailQuietly)
 {
     const TempDirectory dir;
     const std::string kept = dir.write("kept.Q72", "x").string();
     const std::string gone = dir.write("gone.Q72", "x").string();
     const auto file = preferencesFilePath(dir.path());
-    ASSERT_TRUE(writePreferences(file, prefs("Unknow", Off, Off, "0", {gone, kept}, Model::Q720CE)));
+    EXPECT_EQ(file.filename(), "FWQ720.ini");
+    EXPECT_EQ(readPreferences(file), Preferences{});
+    const Preferences original = prefs(kept, Off, On, std::string(40, 'L'), {gone, kept}, Model::Q720PPC);
+    ASSERT_TRUE(writePreferences(file, original));
+    EXPECT_EQ(readPreferences(file), original);
     std::filesystem::remove(gone);
     const Preferences back = readPreferences(file);
     EXPECT_EQ(back.recentFiles, Files{kept});
     ASSERT_TRUE(writePreferences(file, back));
-    EXPECT_EQ(readAll(file).find(gone), std::string::npos);
-}
-
-TEST(Preferences, MissingFileGivesTheDefaultsAndMissingFolderFailsQuietly)
-{
-    const TempDirectory dir;
-    EXPECT_EQ(readPreferences(dir.path() / "FWQ720.ini"), Preferences{});
+    EXPECT_EQ(readText(file).find(gone), std::string::npos);
     EXPECT_FALSE(writePreferences(dir.path() / "nowhere" / "FWQ720.ini", Preferences{}));
-}
-
-TEST(Preferences, DirectoryIsNotARecentFile)
-{
-    const TempDirectory dir;
     EXPECT_FALSE(canOpenForReading(dir.path().string()));
-    EXPECT_TRUE(canOpenForReading(dir.write("a.Q72", "x").string()));
-    EXPECT_FALSE(canOpenForReading((dir.path() / "b.Q72").string()));
+    EXPECT_TRUE(canOpenForReading(kept));
+    EXPECT_FALSE(canOpenForReading(gone));
 }
 
 TEST(Preferences, PreloadsTheLastFileOnlyWhenOnAndKnown)

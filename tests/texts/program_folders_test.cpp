@@ -9,13 +9,13 @@
 #include <string>
 
 #include "project/disk_file.h"
-#include "temp_directory.h"
+#include "support/temp_folder.h"
 
 namespace texts {
 namespace {
 
 namespace fs = std::filesystem;
-using texts::testing::TempDirectory;
+using TempDirectory = testing_support::TempFolder;
 
 TEST(ProgramFolders, PortableCopyKeepsEverythingBesideTheProgramElseTheUserFolders)
 {
