@@ -60,7 +60,9 @@ protected:
 
 // Menu data flags.
 
-TEST_F(Derivation, SavingFormReachedFromMenuThatKeepsCaptionGetsMenuDataField)
+// A saving form reached from a menu that keeps its caption or item gets the flag; a form
+// keeps the flag of the last item that targets it.
+TEST_F(Derivation, SavingFormReachedFromAKeepingMenuGetsTheMenuDataField)
 {
     p->menu(1).saveCaption = 1;
     menuLeadsTo(1, 2, 5);
@@ -70,21 +72,15 @@ TEST_F(Derivation, SavingFormReachedFromMenuThatKeepsCaptionGetsMenuDataField)
     p->menu(4).saveSelectedItem = 1;
     p->menu(4).itemCount = 2;
     menuLeadsTo(4, 15, 7);  // item 15 has no name and lies beyond the item count, but counts
+    p->form(3).menuDataField = 1;
+    menuLeadsTo(2, 1, 3);
+    menuLeadsTo(5, 4, 3);  // neither menu keeps anything
+    menuLeadsTo(1, 1, 8);
+    menuLeadsTo(2, 2, 8);  // menu 2 comes later
     derive();
     EXPECT_EQ(p->form(5).menuDataField, 1);
     EXPECT_EQ(p->form(6).menuDataField, 0);
     EXPECT_EQ(p->form(7).menuDataField, 1);
-}
-
-TEST_F(Derivation, FormKeepsTheFlagOfTheLastItemThatTargetsIt)
-{
-    p->form(3).menuDataField = 1;
-    menuLeadsTo(2, 1, 3);
-    menuLeadsTo(5, 4, 3);  // neither menu keeps anything
-    p->menu(1).saveCaption = 1;
-    menuLeadsTo(1, 1, 8);
-    menuLeadsTo(2, 2, 8);  // menu 2 comes later
-    derive();
     EXPECT_EQ(p->form(3).menuDataField, 0);
     EXPECT_EQ(p->form(8).menuDataField, 0);
 }
@@ -249,25 +245,20 @@ TEST_F(Derivation, FormsWithoutInputOrThatUpdateLookupsGetNoFigures)
     expectFigures(5, 0, 0, 0);
 }
 
-TEST_F(Derivation, PassDownFormHasNoFiguresAndMarksItsSavingTarget)
+// A pass-down form has no figures and marks its saving target. Forms are taken in order: a
+// target before its pass-down form was counted before it got the flag, and counts the menu data
+// field from the next save on.
+TEST_F(Derivation, PassDownFormMarksItsTargetWhichAnEarlierFormCountsOneSaveLate)
 {
     addTextLine(6, 1, 10);
     passDown(6, 7);
     addTextLine(7, 1, 10);
+    passDown(8, 2);
+    addTextLine(2, 1, 10);
     derive();
     expectFigures(6, 0, 0, 0);
     EXPECT_EQ(p->form(7).menuDataField, 1);
     expectFigures(7, 3, 1, 8 + 160 + 10);
-}
-
-// Forms are taken in order: a target before its pass-down form was counted before it got the
-// flag, and counts the menu data field from the next save on.
-TEST_F(Derivation, FormsAlreadyProcessedKeepTheirFigures)
-{
-    addTextLine(6, 1, 10);
-    passDown(6, 2);
-    addTextLine(2, 1, 10);
-    derive();
     EXPECT_EQ(p->form(2).menuDataField, 1);
     expectFigures(2, 2, 1, 8 + 10);
     derive();
@@ -305,15 +296,6 @@ TEST_F(Derivation, CodeIdsAddTwoToTheCommittedDataLengthOnce)
     EXPECT_EQ(form.dataLength[0], 255) << "kept at 255 instead of wrapping";
 }
 
-TEST_F(Derivation, SavingTwiceGivesTheSameFile)
-{
-    p->device.codeIdOn = 1;
-    addTextLine(1, 1, 10);
-    p->form(1).suffixOn[0] = 1;
-    p->form(1).suffix[0].assign("\r");
-    EXPECT_EQ(saveProject(*p, Model::Q720PPC), saveProject(*p, Model::Q720PPC));
-}
-
 // Reader and system settings.
 
 TEST_F(Derivation, OnlyTheQ720PpcGetsTheImageCaptureValues)
@@ -340,49 +322,35 @@ TEST_F(Derivation, OnlyTheQ720PpcGetsTheImageCaptureValues)
 TEST_F(Derivation, ReaderCopiesSoundAndVibrator)
 {
     p->device.sound = 4;
-    p->device.vibratorDuration = 3;
-    derive();
-    EXPECT_EQ(p->reader[ReaderByte::SoundCopy], 4);
-    EXPECT_EQ(p->reader[ReaderByte::VibratorCopy], 3);
-    EXPECT_EQ(p->reader[ReaderByte::VibratorOnCopy], 1);
-    p->device.vibratorDuration = 0;
-    derive();
-    EXPECT_EQ(p->reader[ReaderByte::VibratorOnCopy], 0);
-}
-
-TEST_F(Derivation, ReaderCodeFollowsTheReaderType)
-{
-    struct Case
-    {
-        Byte type, code, copy, expectedCode, expectedCopy;
-    };
-    const Case cases[] = {
-        {1, 0x55, 0x66, 1, 1},       {2, 0x55, 0x66, 2, 2},       {3, 0x55, 0x66, 4, 4},
-        {13, 4, 0x41, 0x24, 0x61},  // the RFID reader adds its bit and keeps the others
-        {0, 0x55, 0x66, 0x55, 0x66}, {4, 0x55, 0x66, 0x55, 0x66}, {10, 0x55, 0x66, 0x55, 0x66},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.type));
-        p->reader[ReaderByte::ReaderCode] = c.code;
-        p->reader[ReaderByte::ReaderCodeCopy] = c.copy;
-        p->device.readerType = c.type;
+    for (const Byte duration : {3, 0}) {
+        p->device.vibratorDuration = duration;
         derive();
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCode], c.expectedCode);
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], c.expectedCopy);
+        EXPECT_EQ(p->reader[ReaderByte::SoundCopy], 4);
+        EXPECT_EQ(p->reader[ReaderByte::VibratorCopy], duration);
+        EXPECT_EQ(p->reader[ReaderByte::VibratorOnCopy], duration != 0 ? 1 : 0);
     }
 }
 
-TEST_F(Derivation, ImageCaptureNeedsThe2dReaderWithOrWithoutRfid)
+// Every reader type: the laser, the CCD and the 2D imager have their codes; any other type
+// keeps the stored code, and a type above ten (an RFID reader besides) adds the RFID bit. Only
+// the 2D imager, with or without RFID, keeps image capture.
+TEST_F(Derivation, ReaderCodeAndImageCaptureFollowEveryReaderType)
 {
-    for (const Byte type : {1, 13}) {
-        SCOPED_TRACE(int(type));
-        const int expected = type == 13 ? 1 : 0;
-        p->device.readerType = type;
+    for (int type = 0; type < 256; ++type) {
+        SCOPED_TRACE(type);
+        p->reader[ReaderByte::ReaderCode] = 0x44;
+        p->reader[ReaderByte::ReaderCodeCopy] = 0x46;
         p->reader[ReaderByte::ImageCaptureOn] = 1;
         p->device.protectImageCapture = 1;
+        p->device.readerType = static_cast<Byte>(type);
         derive();
-        EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], expected);
-        EXPECT_EQ(p->device.protectImageCapture, expected);
+        const int fixed = type == 1 ? 1 : type == 2 ? 2 : type == 3 ? 4 : 0;
+        const int rfid = type > 10 ? 0x20 : 0;
+        EXPECT_EQ(p->reader[ReaderByte::ReaderCode], fixed != 0 ? fixed : 0x44 | rfid);
+        EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], fixed != 0 ? fixed : 0x46 | rfid);
+        const int kept = type % 10 == 3 ? 1 : 0;
+        EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], kept);
+        EXPECT_EQ(p->device.protectImageCapture, kept);
     }
 }
 

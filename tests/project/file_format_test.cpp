@@ -110,50 +110,49 @@ TEST(FileFormat, OlderVersionsReadOnlyTheirBlocks)
     }
 }
 
-TEST(FileFormat, RejectsOtherModelPrefixAndNewerVersionsWithoutTouchingTheProject)
+// Wrong prefixes, newer versions and truncated files are refused and the project is unchanged.
+// The model prefix alone makes a truncated project, anything shorter is not a project.
+TEST(FileFormat, RejectsOtherPrefixesNewerVersionsAndTruncatedFilesWithoutTouchingTheProject)
 {
-    const auto original = startedProject();
-    for (const char* magic : {"Q720-1.15", "Q720-2.00", "Q721-1.14", "XXXX-1.00", "Q720A1.00", "PK\3\4xxxxx"}) {
-        SCOPED_TRACE(magic);
-        auto image = project::serialiseProject(*original);
-        std::memcpy(image.data(), magic, 9);
+    const auto current = project::serialiseProject(*startedProject());
+    const auto v109 = imageOfVersion(*startedProject(), "Q720-1.09");
+    const auto magic = [&](const char* m) {
+        auto image = current;
+        std::memcpy(image.data(), m, 9);
+        return image;
+    };
+    const auto cut = [&](std::size_t size) { return std::vector<std::uint8_t>(v109.begin(), v109.begin() + size); };
+    const struct
+    {
+        std::vector<std::uint8_t> image;
+        ReadError error;
+        const char* description;  // checked where given
+    } cases[] = {
+        {magic("Q720-1.15"), ReadError::TooNew, "version Q720-1.15 is newer than this program supports"},
+        {magic("Q720-2.00"), ReadError::TooNew, nullptr},
+        {magic("Q721-1.14"), ReadError::NotAProject, nullptr},
+        {magic("XXXX-1.00"), ReadError::NotAProject, nullptr},
+        {magic("Q720A1.00"), ReadError::TooNew, nullptr},
+        {magic("PK\3\4xxxxx"), ReadError::NotAProject, "not a Q720 project file"},
+        {cut(60000), ReadError::Truncated, "file is truncated: 60000 of 61694 bytes"},
+        {cut(9), ReadError::Truncated, nullptr},
+        {cut(4), ReadError::Truncated, nullptr},
+        {cut(3), ReadError::NotAProject, nullptr},
+        {cut(0), ReadError::NotAProject, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.image.begin(), c.image.begin() + std::min<std::size_t>(9, c.image.size())) + ", " +
+                     std::to_string(c.image.size()) + " bytes");
         auto target = startedProject();
         target->form(1).escTarget = 3;
         const auto before = *target;
-        const auto parsed = project::parseProjectImage(image, *target);
+        const auto parsed = project::parseProjectImage(c.image, *target);
         EXPECT_FALSE(parsed.ok);
-        EXPECT_TRUE(sameBytes(before, *target));
-        if (std::strcmp(magic, "Q720-1.15") == 0) {
-            EXPECT_EQ(parsed.failure.error, ReadError::TooNew);
-            EXPECT_EQ(project::describe(parsed.failure), "version Q720-1.15 is newer than this program supports");
-        } else if (magic[0] == 'P') {
-            EXPECT_EQ(project::describe(parsed.failure), "not a Q720 project file");
+        EXPECT_EQ(parsed.failure.error, c.error);
+        if (c.description != nullptr) {
+            EXPECT_EQ(project::describe(parsed.failure), c.description);
         }
-    }
-}
-
-TEST(FileFormat, TruncatedFileIsRejectedAndProjectUnchanged)
-{
-    const auto source = startedProject();
-    auto image = imageOfVersion(*source, "Q720-1.09");
-    image.resize(60000);
-    auto target = startedProject();
-    target->menu(2).escTarget = 4;
-    const auto before = *target;
-    const auto parsed = project::parseProjectImage(image, *target);
-    ASSERT_FALSE(parsed.ok);
-    EXPECT_EQ(parsed.failure.error, ReadError::Truncated);
-    EXPECT_EQ(project::describe(parsed.failure), "file is truncated: 60000 of 61694 bytes");
-    EXPECT_TRUE(sameBytes(before, *target));
-
-    // The model prefix alone makes a truncated project, anything shorter is not a project.
-    const std::pair<std::size_t, ReadError> shortFiles[] = {
-        {9, ReadError::Truncated}, {4, ReadError::Truncated}, {3, ReadError::NotAProject}, {0, ReadError::NotAProject}};
-    for (const auto& [size, error] : shortFiles) {
-        image.resize(size);
-        const auto shortParsed = project::parseProjectImage(image, *target);
-        EXPECT_FALSE(shortParsed.ok) << size;
-        EXPECT_EQ(shortParsed.failure.error, error) << size;
+        EXPECT_TRUE(sameBytes(before, *target));
     }
 }
 

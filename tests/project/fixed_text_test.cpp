@@ -5,21 +5,14 @@
 
 namespace {
 
-using project::FixedText;
-
-TEST(FixedText, SlotWithoutNulReadsAtMostItsWidth)
+// A slot without NUL reads at most its width; assign cuts and terminates but keeps the bytes
+// behind the NUL.
+TEST(FixedText, ReadsAtMostItsWidthAndAssignKeepsTheBytesBehindTheNul)
 {
-    FixedText<5> slot;
+    project::FixedText<5> slot;
     slot.bytes.fill('x');
     EXPECT_EQ(slot.view(), "xxxxx");
     EXPECT_EQ(slot.length(), 5u);
-    EXPECT_EQ(slot.bytes.size(), 6u);
-}
-
-TEST(FixedText, AssignCutsAndTerminatesButKeepsTheBytesBehindTheNul)
-{
-    FixedText<5> slot;
-    slot.bytes.fill('x');
     slot.assign("abcdefgh");
     EXPECT_EQ(slot.view(), "abcde");
     EXPECT_EQ(slot.bytes[5], 0);
