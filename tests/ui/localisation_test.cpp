@@ -41,7 +41,7 @@ Controls localised(const texts::TextSource& language, LanguageState state)
     return controls;
 }
 
-TEST(Localisation, ReplacesTitleAndListedTextsOnlyWhenALanguageIsLoaded)
+TEST(Localisation, ReplacesTitleAndListedTextsOnlyWhenALanguageIsLoadedAndHasTheEntry)
 {
     LanguageTexts language;
     language.entries = {{UnusedId - 1, "Probe"}, {UnusedId, "Longueur :"}};
@@ -54,15 +54,11 @@ TEST(Localisation, ReplacesTitleAndListedTextsOnlyWhenALanguageIsLoaded)
     EXPECT_EQ(builtin.title(), "Sample");
     EXPECT_EQ(builtin.text(SampleId::TitleLabel), "Length :");
     EXPECT_EQ(captionText(language, LanguageState::BuiltinOnly, texts::sid(UnusedId), "own"), "own");
-}
 
-TEST(Localisation, EmptyEntriesKeepTheTemplateText)
-{
-    LanguageTexts language;
     language.entries = {{UnusedId, ""}};
-    const Controls controls = localised(language, LanguageState::Loaded);
-    EXPECT_EQ(controls.title(), "Sample");
-    EXPECT_EQ(controls.text(SampleId::TitleLabel), "Length :");
+    const Controls empty = localised(language, LanguageState::Loaded);
+    EXPECT_EQ(empty.title(), "Sample");
+    EXPECT_EQ(empty.text(SampleId::TitleLabel), "Length :") << "an empty entry keeps the template text";
 }
 
 TEST(Localisation, LanguageTableSaysWhetherToReplace)
@@ -79,13 +75,6 @@ TEST(Localisation, LanguageTableSaysWhetherToReplace)
     EXPECT_EQ(controls.text(SampleId::TitleLabel), "Laenge :");
 }
 
-TEST(Localisation, ListTextsComeLanguageFirst)
-{
-    LanguageTexts language;
-    language.entries = {{2602, "Achtung"}};
-    EXPECT_EQ(listTexts(language, texts::sid(2601), 2), (std::vector<std::string>{"Error", "Achtung"}));
-}
-
 TEST(MessageTexts, WarningShowsNothingWhenATextIsEmptyAndCutsTo160Characters)
 {
     LanguageTexts language;
@@ -100,13 +89,15 @@ TEST(MessageTexts, WarningShowsNothingWhenATextIsEmptyAndCutsTo160Characters)
     EXPECT_EQ(warningTexts(language, texts::sid(2602), texts::sid(2854))->text.size(), 160U);
 }
 
-TEST(MessageTexts, SaveChangesPromptFallsBackToTheBuiltinTextForAnEmptyEntry)
+TEST(MessageTexts, SaveChangesPromptAndListsTakeTheLanguageFirstButNotItsEmptyEntries)
 {
     LanguageTexts language;
     language.entries = {{2651, ""}};
     EXPECT_EQ(saveChangesTexts(language).text, "Save current program ?");
     language.entries = {{2651, "Programm speichern ?"}};
     EXPECT_EQ(saveChangesTexts(language).text, "Programm speichern ?");
+    language.entries = {{2602, "Achtung"}};
+    EXPECT_EQ(listTexts(language, texts::sid(2601), 2), (std::vector<std::string>{"Error", "Achtung"}));
 }
 
 } // namespace

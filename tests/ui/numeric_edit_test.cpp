@@ -6,14 +6,6 @@
 namespace ui {
 namespace {
 
-TEST(NumericEdit, ParsesOnlyPlainDigits)
-{
-    EXPECT_EQ(parseUnsigned("042"), 42);
-    for (const char* text : {"", "-1", " 1", "1a"}) {
-        EXPECT_EQ(parseUnsigned(text), std::nullopt) << '"' << text << '"';
-    }
-}
-
 // The whole numeric-edit convention: what typing shows at once, and what finishing the edit
 // leaves (the lower bound for a number below it, the fallback or the lower bound for text that
 // is not a number, the last accepted text for a refused value).
@@ -39,7 +31,12 @@ TEST(NumericEdit, TypingAndFinishingFollowTheConvention)
         {fiveToNinetyNine, "0", "0", "5", false},
         {fiveToNinetyNine, "", "", "5", false},
         {fiveToNinetyNine, "ab", "ab", "5", false},
+        {fiveToNinetyNine, "-7", "-7", "5", false},  // only plain digits are a number
+        {fiveToNinetyNine, " 7", " 7", "5", false},
+        {fiveToNinetyNine, "7a", "7a", "5", false},
+        {fiveToNinetyNine, "042", "42", "42", false},
         {withFallback, "x", "x", "1", false},  // a fallback stands only for text that is not a number
+        {withFallback, "", "", "1", false},
         {withFallback, "0", "0", "2", false},
         {delimiter, "13", "13", "44", true},
         {delimiter, "14", "14", "14", false},
