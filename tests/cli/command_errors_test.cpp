@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "cli/commands.h"
+#include "cli/command_support.h"
+#include "cli/diff_command.h"
 #include "cli_fixtures.h"
 
 namespace cli {
@@ -14,82 +16,79 @@ namespace {
 using testing::newImage;
 using testing::Outcome;
 using testing::run;
+namespace fs = std::filesystem;
 
-Outcome info(const std::filesystem::path& path)
+Outcome info(const fs::path& path)
 {
     return run([&](std::ostream& o, std::ostream& e) { return runInfo(path, o, e); });
 }
 
-Outcome exportTo(const std::filesystem::path& in, const std::optional<std::filesystem::path>& json)
+Outcome exportTo(const fs::path& in, const std::optional<fs::path>& json)
 {
     return run([&](std::ostream& o, std::ostream& e) { return runExport({in, json}, o, e); });
 }
 
-Outcome import(const std::filesystem::path& json, const std::filesystem::path& out)
+Outcome import(const fs::path& json, const fs::path& out)
 {
     return run([&](std::ostream& o, std::ostream& e) { return runImport(json, out, o, e); });
 }
 
-TEST(CommandErrors, UnreadableInputFailsWithOneLineNamingFileAndReason)
+// Each rejected input gives exit status 2, one line naming the file and the reason, and no
+// output file.
+TEST(CommandErrors, RejectedInputFailsWithOneLineNamingFileAndReasonAndWritesNothing)
 {
-    struct Case
+    const testing::ScratchFolder folder;
+    auto zip = newImage();
+    std::memcpy(zip.data(), "ZIP!", 4);
+    auto cut = testing::asVersion(newImage(), "Q720-1.02");
+    cut.resize(60000);
+    auto newer = newImage();
+    newer[8] = '9';
+    const fs::path out = folder.file("out");
+    const fs::path good = folder.write("good.Q72", newImage());
+    const struct
     {
-        const char* name;
-        std::function<std::vector<std::uint8_t>()> image;  // no file at all when empty
-        std::string reason;
-    };
-    const std::vector<Case> cases = {
-        {"none.Q72", nullptr, "cannot open the file: No such file or directory"},
-        {"zip.Q72",
-         [] {
-             auto image = newImage();
-             std::memcpy(image.data(), "ZIP!", 4);
-             return image;
+        const char* command;
+        fs::path input;
+        std::function<Outcome(const fs::path&)> run;
+        std::string reason;  // a whole line, or its start when it ends in ": "
+    } cases[] = {
+        {"info", folder.file("none.Q72"), info, "cannot open the file: No such file or directory"},
+        {"info", folder.write("zip.Q72", zip), info, "not a Q720 project file"},
+        {"info", folder.write("cut.Q72", cut), info, "file is truncated: 60000 of 61229 bytes"},
+        {"export", folder.write("newer.Q72", newer), [&](const fs::path& in) { return exportTo(in, out); },
+         "version Q720-1.19 is newer than this program supports"},
+        {"import", folder.write("bad.json", "{\"version\": "), [&](const fs::path& in) { return import(in, out); },
+         "malformed JSON: "},
+        {"import", folder.write("v.json", "{\"version\": 114}"), [&](const fs::path& in) { return import(in, out); },
+         "$.version: expected a string"},
+        {"check", folder.write("zip.Q72", zip),
+         [](const fs::path& in) { return run([&](std::ostream& o, std::ostream& e) { return runCheck(in, o, e); }); },
+         "not a Q720 project file"},
+        {"diff", folder.write("notes.Q72", "just some text, long enough to have a magic"),
+         [&](const fs::path& in) {
+             return run([&](std::ostream& o, std::ostream& e) { return runDiff({in, good, false, {}, {}}, o, e); });
          },
          "not a Q720 project file"},
-        {"cut.Q72",
-         [] {
-             auto image = testing::asVersion(newImage(), "Q720-1.02");
-             image.resize(60000);
-             return image;
+        {"diff (second file)", folder.file("missing.Q72"),
+         [&](const fs::path& in) {
+             return run([&](std::ostream& o, std::ostream& e) { return runDiff({good, in, false, {}, {}}, o, e); });
          },
-         "file is truncated: 60000 of 61229 bytes"},
+         "cannot open the file: "},
     };
-    const testing::ScratchFolder folder;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto path = c.image ? folder.write(c.name, c.image()) : folder.file(c.name);
-        const Outcome r = info(path);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.err, path.string() + ": " + c.reason + "\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + c.input.filename().string());
+        const Outcome r = c.run(c.input);
+        EXPECT_EQ(r.status, ExitFailure);
+        EXPECT_EQ(r.out, "");
+        const std::string expected = c.input.string() + ": " + c.reason;
+        if (c.reason.ends_with(": ")) {
+            EXPECT_TRUE(r.err.starts_with(expected)) << r.err;
+        } else {
+            EXPECT_EQ(r.err, expected + "\n");
+        }
+        EXPECT_FALSE(fs::exists(out));
     }
-}
-
-TEST(CommandErrors, ExportOfARejectedFileWritesNothing)
-{
-    const testing::ScratchFolder folder;
-    auto image = newImage();
-    image[8] = '9';
-    const auto path = folder.write("newer.Q72", image);
-    const Outcome r = exportTo(path, folder.file("out.json"));
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, path.string() + ": version Q720-1.19 is newer than this program supports\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.file("out.json")));
-}
-
-TEST(CommandErrors, RejectedJsonNamesFileAndPlaceAndWritesNothing)
-{
-    const testing::ScratchFolder folder;
-    const auto malformed = folder.writeText("bad.json", "{\"version\": ");
-    Outcome r = import(malformed, folder.file("o.Q72"));
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err.rfind(malformed.string() + ": malformed JSON: ", 0), 0U) << r.err;
-
-    const auto mistyped = folder.writeText("v.json", "{\"version\": 114}");
-    r = import(mistyped, folder.file("o.Q72"));
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, mistyped.string() + ": $.version: expected a string\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.file("o.Q72")));
 }
 
 TEST(CommandErrors, ExportIgnoresBytesBehindTheLayout)
@@ -100,8 +99,8 @@ TEST(CommandErrors, ExportIgnoresBytesBehindTheLayout)
     image.insert(image.end(), {1, 2, 3});
     const Outcome exported = exportTo(folder.write("long.Q72", image), std::nullopt);
     ASSERT_EQ(exported.status, 0);
-    ASSERT_EQ(import(folder.writeText("m.json", exported.out), folder.file("back.Q72")).status, 0);
-    EXPECT_EQ(testing::readAll(folder.file("back.Q72")), clean);
+    ASSERT_EQ(import(folder.write("m.json", exported.out), folder.file("back.Q72")).status, 0);
+    EXPECT_EQ(testing::readBytes(folder.file("back.Q72")), clean);
 }
 
 TEST(InfoCommand, SummarisesFormsMenusAndLookups)

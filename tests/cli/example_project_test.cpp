@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "cli/command_support.h"
-#include "cli/json_mirror.h"
 #include "cli_fixtures.h"
 
 namespace cli {
@@ -33,45 +32,11 @@ TEST(ExampleProject, ImportsChecksCleanAndRoundTripsByteForByte)
     EXPECT_EQ(r.status, ExitSuccess);
     EXPECT_TRUE(r.out == mirror) << "the export differs from " << Example;
 
-    const std::vector<std::uint8_t> image = testing::readAll(project);
+    const std::vector<std::uint8_t> image = testing::readBytes(project);
     const texts::BuiltinTextSource texts;
     const UpgradedImage saved = upgradeImage(image, texts, project::Model::Q720CE);
     ASSERT_TRUE(saved.load.ok);
     EXPECT_TRUE(saved.image == image) << "Open and Save in the designer change the example";
-}
-
-// What makes it the stock-taking application the README pictures show.
-TEST(ExampleProject, IsAStockTakingApplication)
-{
-    std::string error;
-    const std::optional<Json> mirror = parseMirrorText(testing::readText(Example), error);
-    ASSERT_TRUE(mirror) << error;
-    const Json& m = *mirror;
-    EXPECT_EQ(m["systemSettings"]["startFrom"], 1);   // menu 1
-    EXPECT_EQ(m["systemSettings"]["readerType"], 3);  // the 2D reader
-    EXPECT_EQ(m["menus"][0]["itemCount"], 3);
-    EXPECT_GE(m["lookups"][0]["numFields"], 3);
-    for (int form = 0; form < 3; ++form) {
-        SCOPED_TRACE("form " + std::to_string(form + 1));
-        const Json& f = m["forms"][static_cast<std::size_t>(form)];
-        EXPECT_EQ(m["menus"][0]["items"][static_cast<std::size_t>(form)]["next"], form + 1);
-        EXPECT_EQ(f["lookupFile"], 1);
-        EXPECT_NE(f["stampPosition"], 0);
-        bool hasLookup = false;
-        bool hasQuantity = false;
-        for (const Json& line : f["lines"]) {
-            hasLookup |= line["lineType"] == 7;
-            hasQuantity |= line["lineType"] == 2 || line["lineType"] == 3;
-        }
-        EXPECT_TRUE(hasLookup && hasQuantity);
-    }
-    // A few symbologies, not the reader's defaults: the article and label codes only.
-    const Json& reader = m["readerSettings"];
-    EXPECT_EQ(reader["imagerEan13"], 1);
-    EXPECT_EQ(reader["imagerDataMatrix"], 1);
-    EXPECT_EQ(reader["imagerQrCode"], 1);
-    EXPECT_EQ(reader["imagerMaxicode"], 0);
-    EXPECT_EQ(reader["imagerUsPostnet"], 0);
 }
 
 }  // namespace

@@ -17,13 +17,13 @@ TEST(LanguageCommands, TemplateIsWrittenAndChecksCleanFaultsGiveOneLineEachAndEx
     const auto templateFile = folder.file("English.lng");
     Outcome r = testing::run([&](std::ostream& o, std::ostream& e) { return runLanguageTemplate(templateFile, o, e); });
     ASSERT_EQ(r.status, ExitSuccess) << r.err;
-    EXPECT_EQ(testing::readAll(templateFile), texts::languageTemplate());
+    EXPECT_EQ(testing::readBytes(templateFile), texts::languageTemplate());
 
     r = testing::run([&](std::ostream& o, std::ostream& e) { return runLanguageCheck(templateFile, o, e); });
     EXPECT_EQ(r.status, ExitSuccess);
     EXPECT_EQ(r.out, "");
 
-    const auto faulty = folder.writeText("faulty.lng", "\r\n2601=Fehler\r\n2601=Fehler\r\n");
+    const auto faulty = folder.write("faulty.lng", "\r\n2601=Fehler\r\n2601=Fehler\r\n");
     r = testing::run([&](std::ostream& o, std::ostream& e) { return runLanguageCheck(faulty, o, e); });
     EXPECT_EQ(r.status, ExitFindings);
     EXPECT_EQ(r.out, faulty.string() + ":1: the first line, the language's name, is empty\n" + faulty.string() +

@@ -38,7 +38,7 @@ TEST(NewCommand, WritesWhatTheDesignerSavesAfterNewForEitherModel)
         const Outcome r = runNew({folder.file("a.Q72"), model, std::nullopt});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_TRUE(r.err.empty());
-        const auto image = testing::readAll(folder.file("a.Q72"));
+        const auto image = testing::readBytes(folder.file("a.Q72"));
         ASSERT_EQ(image.size(), project::CurrentFileBytes);
         EXPECT_EQ(image[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)],
                   static_cast<int>(model));
@@ -49,16 +49,16 @@ TEST(NewCommand, WritesWhatTheDesignerSavesAfterNewForEitherModel)
 TEST(NewCommand, TakesTextsAndDefaultNamesFromTheLanguageFile)
 {
     const testing::ScratchFolder folder;
-    const auto language = folder.writeText("de.lng", "Deutsch\r\n10=Maske \r\n3001=Hauptmenue\r\n");
+    const auto language = folder.write("de.lng", "Deutsch\r\n10=Maske \r\n3001=Hauptmenue\r\n");
     const Outcome r = runNew({folder.file("de.Q72"), project::Model::Q720CE, language});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto image = testing::readAll(folder.file("de.Q72"));
+    const auto image = testing::readBytes(folder.file("de.Q72"));
     const std::size_t exportName = project::FormBlockOffset + offsetof(project::FormDef, exportName);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(image.data() + exportName)), "Maske 01");
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(image.data() + project::TextBlockOffset)), "Hauptmenue");
 
     texts::LanguageTable table;
-    table.apply(texts::parseLanguageFile(testing::readAll(language)));
+    table.apply(texts::parseLanguageFile(testing::readBytes(language)));
     EXPECT_EQ(image, designerNewAndSave(project::Model::Q720CE, table));
 }
 

@@ -39,7 +39,7 @@ TEST(UpgradeCommand, EveryOlderVersionBecomesTheDesignersSave)
         const auto old = testing::asVersion(newImage(), version);
         const Outcome r = upgrade(folder.write("in.Q72", old), folder.file("out.Q72"), project::Model::Q720CE);
         ASSERT_EQ(r.status, 0) << r.err;
-        const auto upgraded = testing::readAll(folder.file("out.Q72"));
+        const auto upgraded = testing::readBytes(folder.file("out.Q72"));
         ASSERT_EQ(upgraded.size(), project::CurrentFileBytes);
         EXPECT_EQ(std::string(upgraded.begin(), upgraded.begin() + 10), std::string("Q720-1.14\0", 10));
         EXPECT_EQ(upgraded, designerOpenAndSave(old, project::Model::Q720CE));
@@ -48,7 +48,7 @@ TEST(UpgradeCommand, EveryOlderVersionBecomesTheDesignersSave)
         const auto random = testing::randomImage(version, 7);
         const auto in = folder.write("in.Q72", random);
         ASSERT_EQ(upgrade(in, in, project::Model::Q720PPC).status, 0);
-        EXPECT_EQ(testing::readAll(in), designerOpenAndSave(random, project::Model::Q720PPC));
+        EXPECT_EQ(testing::readBytes(in), designerOpenAndSave(random, project::Model::Q720PPC));
     }
 }
 
@@ -58,7 +58,7 @@ TEST(UpgradeCommand, RejectedInputLeavesTheOutputAlone)
     auto newer = newImage();
     newer[8] = '5';  // Q720-1.15
     const auto in = folder.write("new.Q72", newer);
-    const auto target = folder.writeText("out.Q72", "keep me");
+    const auto target = folder.write("out.Q72", "keep me");
     const Outcome r = upgrade(in, target, project::Model::Q720CE);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, in.string() + ": version Q720-1.15 is newer than this program supports\n");

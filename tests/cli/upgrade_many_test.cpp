@@ -52,7 +52,7 @@ protected:
             return runUpgrade({input, out, project::Model::Q720PPC, std::nullopt}, o, e);
         });
         EXPECT_EQ(r.status, 0) << r.err;
-        return testing::readAll(out);
+        return testing::readBytes(out);
     }
 
     Outcome upgradeMany(const std::vector<fs::path>& inputs, bool isInPlace) const
@@ -88,8 +88,8 @@ TEST_F(UpgradeMany, GoodFilesAreUpgradedAsAloneAndBadOnesAreNamedAndLeftAlone)
             fs::create_directories(m_folder.file("out/unwritable.Q72/keep"));
             inputs.push_back(unwritable);
         }
-        const auto rejectedBytes = testing::readAll(m_rejected);
-        const auto truncatedBytes = testing::readAll(m_truncated);
+        const auto rejectedBytes = testing::readBytes(m_rejected);
+        const auto truncatedBytes = testing::readBytes(m_truncated);
 
         const Outcome r = upgradeMany(inputs, isInPlace);
 
@@ -98,8 +98,8 @@ TEST_F(UpgradeMany, GoodFilesAreUpgradedAsAloneAndBadOnesAreNamedAndLeftAlone)
         EXPECT_NE(r.err.find(m_rejected.string() + ": not a Q720 project file\n"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(m_truncated.string() + ": file is truncated: 60000 of 67205 bytes\n"), std::string::npos)
             << r.err;
-        EXPECT_EQ(testing::readAll(m_rejected), rejectedBytes);
-        EXPECT_EQ(testing::readAll(m_truncated), truncatedBytes);
+        EXPECT_EQ(testing::readBytes(m_rejected), rejectedBytes);
+        EXPECT_EQ(testing::readBytes(m_truncated), truncatedBytes);
         if (!isInPlace) {
             EXPECT_NE(r.err.find((m_folder.file("out") / "unwritable.Q72").string() + ": cannot write the file: "),
                       std::string::npos)
@@ -110,7 +110,7 @@ TEST_F(UpgradeMany, GoodFilesAreUpgradedAsAloneAndBadOnesAreNamedAndLeftAlone)
         }
         for (std::size_t i = 0; i < m_good.size(); ++i) {
             const fs::path written = isInPlace ? m_good[i] : m_folder.file("out") / m_good[i].filename();
-            EXPECT_EQ(testing::readAll(written), m_expected[i]) << written;
+            EXPECT_EQ(testing::readBytes(written), m_expected[i]) << written;
         }
         const auto lines = std::count(r.err.begin(), r.err.end(), '\n');
         EXPECT_EQ(lines, isInPlace ? 2 : 3) << r.err;
@@ -140,14 +140,14 @@ TEST_F(UpgradeMany, DuplicateInputOrOutputIsRefusedBeforeAnythingIsWritten)
         SCOPED_TRACE(c.name);
         std::vector<std::vector<std::uint8_t>> before;
         for (const fs::path& input : c.inputs) {
-            before.push_back(testing::readAll(input));
+            before.push_back(testing::readBytes(input));
         }
         const Outcome r = upgradeMany(c.inputs, c.isInPlace);
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find(c.inputs.back().string()), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
         for (std::size_t i = 0; i < c.inputs.size(); ++i) {
-            EXPECT_EQ(testing::readAll(c.inputs[i]), before[i]) << c.inputs[i];
+            EXPECT_EQ(testing::readBytes(c.inputs[i]), before[i]) << c.inputs[i];
         }
         EXPECT_TRUE(fs::is_empty(m_folder.file("out")));
     }
