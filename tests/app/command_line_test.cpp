@@ -3,21 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
 #include "app/user_folders.h"
-#include "project/disk_file.h"
-#include "project/document_io.h"
-#include "support/project_fixtures.h"
-#include "support/qt_test_app.h"
-#include "support/ui_harness.h"
 
 namespace app {
 namespace {
@@ -67,33 +59,6 @@ TEST(DesignerCommandLine, InstalledDesignerFindsTheUserFoldersOfTheDesktop)
     } else {
         ::unsetenv("XDG_CONFIG_HOME");
     }
-}
-
-TEST(DesignerCommandLine, FileOpensOnceTheWindowIsUp)
-{
-    testing::qtTestApp();
-    const fs::path directory = fs::temp_directory_path() / ("formwright-command-line-" + std::to_string(::getpid()));
-    fs::remove_all(directory);
-    fs::create_directories(directory);
-    auto p = testing_support::startedProject();
-    p->form(1).exportName.assign("GIVEN");
-    const std::string file = (directory / "given.Q72").string();
-    ASSERT_TRUE(project::writeFileAtomically(file, project::saveProject(*p, project::Model::Q720CE)).ok);
-    int editorRuns = 0;
-    {
-        MainWindow window(
-            [](const texts::TextSource&, QWidget*) { return std::make_unique<ui::testing::ScriptedHost>(); },
-            directory);
-        window.setSheetRunner([&](QWidget*, editor::EditorSession&) { ++editorRuns; });
-        window.startUp(file);
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(editorRuns, 0) << "the editor waits for the window";
-        QCoreApplication::processEvents();
-        EXPECT_EQ(editorRuns, 1);
-        EXPECT_EQ(window.designer().currentFile(), file);
-        EXPECT_EQ(window.designer().project().form(1).exportName.str(), "GIVEN");
-    }
-    fs::remove_all(directory);
 }
 
 }  // namespace

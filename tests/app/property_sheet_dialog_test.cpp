@@ -6,24 +6,17 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QShortcut>
 #include <QTabWidget>
-#include <QTimer>
-#include <filesystem>
 
 #include "app/dialog_view.h"
-#include "app/main_window.h"
 #include "editor/shell/editor_session.h"
 #include "resources/menu_templates.h"
 #include "support/project_fixtures.h"
 #include "support/qt_test_app.h"
 #include "support/ui_harness.h"
-#include "ui/dialog_template.h"
 
 namespace app {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int MenuTab = static_cast<int>(editor::SheetPage::Menu);
 
@@ -85,59 +78,6 @@ TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
     }
     EXPECT_EQ(m_project->menu(1).itemName[1].str(), "Receive");
     EXPECT_EQ(m_project->menu(1).itemCount, 1);
-}
-
-// The designer's window with its real editor runner: the sheet shows modally.
-class SheetFromMainWindowTest : public ::testing::Test
-{
-protected:
-    SheetFromMainWindowTest()
-    {
-        testing::qtTestApp();
-        fs::create_directories(m_directory);
-        m_window = std::make_unique<MainWindow>(
-            [](const texts::TextSource&, QWidget*) { return std::make_unique<ui::testing::ScriptedHost>(); },
-            m_directory);
-        m_window->startUp();
-    }
-    ~SheetFromMainWindowTest() override
-    {
-        m_window.reset();
-        std::error_code ignored;
-        fs::remove_all(m_directory, ignored);
-    }
-
-    // Runs `command` and reports the caption of the sheet it opened (empty if none), which is
-    // then cancelled.
-    QString sheetCaptionOpenedBy(const std::function<void()>& command)
-    {
-        QString caption;
-        QTimer::singleShot(0, [&caption] {
-            if (auto* sheet = qobject_cast<PropertySheetDialog*>(QApplication::activeModalWidget())) {
-                caption = sheet->windowTitle();
-                sheet->reject();
-            }
-        });
-        command();
-        return caption;
-    }
-
-    fs::path m_directory = fs::temp_directory_path() / ("formwright_sheet_" + std::to_string(::getpid()));
-    std::unique_ptr<MainWindow> m_window;
-};
-
-TEST_F(SheetFromMainWindowTest, CtrlEAndNewOpenTheSheet)
-{
-    const QString ctrlE = sheetCaptionOpenedBy([this] {
-        for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
-            if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_E)) {
-                emit shortcut->activated();
-            }
-        }
-    });
-    EXPECT_EQ(ctrlE, QStringLiteral("Q720CE Formwright - [ New file ]"));
-    const QString afterNew = sheetCaptionOpenedBy([this] { m_window->designer().newProject(); });
-    EXPECT_EQ(afterNew, QStringLiteral("Q720CE Formwright - [ New file ]"));
 }
 
 } // namespace
