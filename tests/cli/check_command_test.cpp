@@ -56,8 +56,13 @@ TEST(CheckCommand, ReportsEachBrokenByteWithItsPlace)
     image[formByte(3, offsetof(FormDef, nextTarget))] = 31;
     image[formByte(2, offsetof(FormDef, lineType), 4)] = 17;
     image[formByte(2, offsetof(FormDef, lineType), 5)] = 16;
+    image[formByte(2, offsetof(FormDef, inputSource), 5)] = 3;
     image[formByte(1, offsetof(FormDef, maxLength), 2)] = 200;
     image[formByte(1, offsetof(FormDef, minLength), 3)] = 170;
+    // One stored text line of 20 after the automatic key, but figures as if nothing were stored.
+    image[formByte(1, offsetof(FormDef, lastInputLine))] = 1;
+    image[formByte(1, offsetof(FormDef, lineType))] = 1;
+    image[formByte(1, offsetof(FormDef, maxLength))] = 20;
     image[formByte(5, offsetof(FormDef, lineType))] = 7;  // a lookup line may exceed 160
     image[formByte(5, offsetof(FormDef, maxLength))] = 201;
     image[formByte(4, offsetof(FormDef, lookupFile))] = 6;
@@ -89,10 +94,16 @@ TEST(CheckCommand, ReportsEachBrokenByteWithItsPlace)
                        "letters and digits",
                        "system settings dataDeletion (block 5 offset 67): 3 is outside its list (0..2)",
                        "system settings modelStamp (block 5 offset 425): stale: holds 5, a save computes 0",
+                       "form 1 fieldCount (block 2 offset 21): stale: holds 0, a save computes 2",
+                       "form 1 recordLengthCheck (block 2 offset 22): stale: holds 0, a save computes 28",
+                       "form 1 keyFieldCount (block 2 offset 23): stale: holds 0, a save computes 1",
+                       "form 2 line 5 inputSource (block 2 offset 2509): input source 3 (RFID) while the RFID "
+                       "reader is off",
                    },
                    "maxLength 201");
 }
 
+// Link codes out of range for the line; an RFID input source is fine with an RFID reader.
 TEST(CheckCommand, LinkCodesOutOfRangeForTheLine)
 {
     const testing::ScratchFolder folder;
@@ -107,6 +118,8 @@ TEST(CheckCommand, LinkCodesOutOfRangeForTheLine)
     image[formByte(1, offsetof(FormDef, lookupLink), 3)] = 1;
     image[formByte(1, offsetof(FormDef, lineType), 4)] = 1;     // text
     image[formByte(1, offsetof(FormDef, lookupLink), 4)] = 12;  // field 12, the last plain field
+    image[formByte(2, offsetof(FormDef, inputSource), 5)] = 3;
+    image[DeviceBlockOffset + offsetof(project::DeviceSettings, readerType)] = 11;  // the lowest RFID type
     expectFindings(check(folder, image),
                    {
                        "form 1 line 1 lookupLink (block 2 offset 574): link code 14 (-field/+field) on a text "
@@ -119,19 +132,7 @@ TEST(CheckCommand, LinkCodesOutOfRangeForTheLine)
                        "which has 2 fields",
                    },
                    "link code 12 (-field/+field)");
-}
-
-TEST(CheckCommand, RfidInputSourceNeedsTheRfidReader)
-{
-    const testing::ScratchFolder folder;
-    auto image = newImage();
-    image[formByte(2, offsetof(FormDef, inputSource), 5)] = 3;
-    image[DeviceBlockOffset + offsetof(project::DeviceSettings, readerType)] = 3;
-    expectFindings(check(folder, image), {"form 2 line 5 inputSource (block 2 offset 2509): input source 3 (RFID) "
-                                          "while the RFID reader is off"});
-    image[DeviceBlockOffset + offsetof(project::DeviceSettings, readerType)] = 11;  // the lowest RFID type
-    const Outcome run = check(folder, image);
-    EXPECT_EQ(run.out.find("RFID"), std::string::npos) << run.out;
+    EXPECT_EQ(check(folder, image).out.find("RFID"), std::string::npos);
 }
 
 TEST(CheckCommand, ReportsWrongSizeForTheVersion)
@@ -144,22 +145,6 @@ TEST(CheckCommand, ReportsWrongSizeForTheVersion)
         expectFindings(check(folder, resized), {"wrong size for version Q720-1.09: " + std::to_string(size) +
                                                 " bytes, expected 61694"});
     }
-}
-
-TEST(CheckCommand, ReportsStaleRecordFigures)
-{
-    const testing::ScratchFolder folder;
-    auto image = newImage();
-    // One stored text line of 20 after the automatic key, but figures as if nothing were stored.
-    image[formByte(1, offsetof(FormDef, lastInputLine))] = 1;
-    image[formByte(1, offsetof(FormDef, lineType))] = 1;
-    image[formByte(1, offsetof(FormDef, maxLength))] = 20;
-    expectFindings(check(folder, image),
-                   {
-                       "form 1 fieldCount (block 2 offset 21): stale: holds 0, a save computes 2",
-                       "form 1 recordLengthCheck (block 2 offset 22): stale: holds 0, a save computes 28",
-                       "form 1 keyFieldCount (block 2 offset 23): stale: holds 0, a save computes 1",
-                   });
 }
 
 }  // namespace

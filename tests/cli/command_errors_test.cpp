@@ -65,6 +65,18 @@ TEST(CommandErrors, RejectedInputFailsWithOneLineNamingFileAndReasonAndWritesNot
         {"check", folder.write("zip.Q72", zip),
          [](const fs::path& in) { return run([&](std::ostream& o, std::ostream& e) { return runCheck(in, o, e); }); },
          "not a Q720 project file"},
+        {"new (language)", folder.file("none.lng"),
+         [&](const fs::path& in) {
+             return run([&](std::ostream& o, std::ostream& e) { return runNew({out, project::Model::Q720CE, in}, o, e); });
+         },
+         "cannot open the file: "},
+        {"upgrade", folder.write("newer.Q72", newer),
+         [&](const fs::path& in) {
+             return run([&](std::ostream& o, std::ostream& e) {
+                 return runUpgrade({in, out, project::Model::Q720CE, std::nullopt}, o, e);
+             });
+         },
+         "version Q720-1.19 is newer than this program supports"},
         {"diff", folder.write("notes.Q72", "just some text, long enough to have a magic"),
          [&](const fs::path& in) {
              return run([&](std::ostream& o, std::ostream& e) { return runDiff({in, good, false, {}, {}}, o, e); });

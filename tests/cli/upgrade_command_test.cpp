@@ -52,18 +52,5 @@ TEST(UpgradeCommand, EveryOlderVersionBecomesTheDesignersSave)
     }
 }
 
-TEST(UpgradeCommand, RejectedInputLeavesTheOutputAlone)
-{
-    const testing::ScratchFolder folder;
-    auto newer = newImage();
-    newer[8] = '5';  // Q720-1.15
-    const auto in = folder.write("new.Q72", newer);
-    const auto target = folder.write("out.Q72", "keep me");
-    const Outcome r = upgrade(in, target, project::Model::Q720CE);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, in.string() + ": version Q720-1.15 is newer than this program supports\n");
-    EXPECT_EQ(testing::readText(target), "keep me");
-}
-
 }  // namespace
 }  // namespace cli
