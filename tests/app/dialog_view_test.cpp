@@ -31,14 +31,6 @@ template <typename Widget> Widget* widget(const DialogView& view, ui::ControlId 
     return found;
 }
 
-void typeKeys(QWidget* target, const QString& text)
-{
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(target, &press);
-    }
-}
-
 void pressReturn(QWidget* target)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -91,14 +83,14 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
     const DialogView view(ui::sample::sampleTemplate(), model, host);
     auto* length = widget<QLineEdit>(view, SampleId::LengthEdit);
     length->selectAll();
-    typeKeys(length, QStringLiteral("07"));
+    testing::typeKeys(length, QStringLiteral("07"));
     EXPECT_EQ(length->text(), QStringLiteral("7"));
-    typeKeys(length, QStringLiteral("x"));
+    testing::typeKeys(length, QStringLiteral("x"));
     EXPECT_EQ(length->text(), QStringLiteral("7"));
     pressReturn(length);
     EXPECT_EQ(length->text(), QStringLiteral("7"));
     length->selectAll();
-    typeKeys(length, QStringLiteral("3"));
+    testing::typeKeys(length, QStringLiteral("3"));
     EXPECT_EQ(length->text(), QStringLiteral("3"));
     pressReturn(length);
     EXPECT_EQ(length->text(), QStringLiteral("5"));
@@ -107,10 +99,10 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
     const int changesBefore = model.textChanges;
     auto* name = widget<QLineEdit>(view, SampleId::NameEdit);
     name->selectAll();
-    typeKeys(name, QStringLiteral("ab"));
+    testing::typeKeys(name, QStringLiteral("ab"));
     EXPECT_EQ(name->text(), QStringLiteral("AB"));
     EXPECT_EQ(model.textChanges, changesBefore + 2);
-    typeKeys(name, QString(QChar(0x20AC)) + QChar(0x0416));  // the second is outside the code page
+    testing::typeKeys(name, QString(QChar(0x20AC)) + QChar(0x0416));  // the second is outside the code page
     EXPECT_EQ(name->text(), QStringLiteral("AB") + QChar(0x20AC));
     EXPECT_EQ(model.controlStates().text(SampleId::NameEdit), "AB\x80");
 }
@@ -126,7 +118,7 @@ TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
     EXPECT_EQ(closing, 0);
     EXPECT_TRUE(host.hasWarned(2602, 2854));
     auto* name = widget<QLineEdit>(window.view(), SampleId::NameEdit);
-    typeKeys(name, QStringLiteral("n"));
+    testing::typeKeys(name, QStringLiteral("n"));
     widget<QPushButton>(window.view(), ui::OkButton)->click();
     ASSERT_EQ(closing, 1);
     EXPECT_EQ(window.result(), static_cast<int>(ui::DialogResult::Ok));

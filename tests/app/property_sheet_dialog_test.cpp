@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -19,14 +18,6 @@ namespace app {
 namespace {
 
 constexpr int MenuTab = static_cast<int>(editor::SheetPage::Menu);
-
-void typeKeys(QWidget* target, const QString& text)
-{
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(target, &press);
-    }
-}
 
 class PropertySheetDialogTest : public ::testing::Test
 {
@@ -67,7 +58,7 @@ TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
         sheet.tabs().setCurrentIndex(MenuTab);
         auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
         ASSERT_NE(name, nullptr);
-        typeKeys(name, QStringLiteral("Receive"));
+        testing::typeKeys(name, QStringLiteral("Receive"));
         EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
         if (isAccepted) {
             sheet.accept();

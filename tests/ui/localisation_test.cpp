@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "sample_dialog.h"
+#include "support/project_fixtures.h"
 #include "texts/builtin_strings.h"
 #include "texts/language.h"
 #include "ui/controls.h"
@@ -17,17 +16,7 @@ namespace {
 using sample::SampleId;
 
 // A language file's entries over the built-in table, as the real text source answers.
-class LanguageTexts final : public texts::TextSource
-{
-public:
-    std::map<int, std::string> entries;
-
-    std::string text(texts::StringId id) const override
-    {
-        const auto it = entries.find(texts::value(id));
-        return it != entries.end() && !it->second.empty() ? it->second : texts::builtinString(id);
-    }
-};
+using LanguageTexts = testing_support::OverrideTextSource;
 
 constexpr int UnusedId = 3999;
 
@@ -44,7 +33,8 @@ Controls localised(const texts::TextSource& language, LanguageState state)
 TEST(Localisation, ReplacesTitleAndListedTextsOnlyWhenALanguageIsLoadedAndHasTheEntry)
 {
     LanguageTexts language;
-    language.entries = {{UnusedId - 1, "Probe"}, {UnusedId, "Longueur :"}};
+    language.set(UnusedId - 1, "Probe");
+    language.set(UnusedId, "Longueur :");
     const Controls loaded = localised(language, LanguageState::Loaded);
     EXPECT_EQ(loaded.title(), "Probe");
     EXPECT_EQ(loaded.text(SampleId::TitleLabel), "Longueur :");
@@ -55,8 +45,9 @@ TEST(Localisation, ReplacesTitleAndListedTextsOnlyWhenALanguageIsLoadedAndHasThe
     EXPECT_EQ(builtin.text(SampleId::TitleLabel), "Length :");
     EXPECT_EQ(captionText(language, LanguageState::BuiltinOnly, texts::sid(UnusedId), "own"), "own");
 
-    language.entries = {{UnusedId, ""}};
-    const Controls empty = localised(language, LanguageState::Loaded);
+    LanguageTexts blank;
+    blank.set(UnusedId, "");
+    const Controls empty = localised(blank, LanguageState::Loaded);
     EXPECT_EQ(empty.title(), "Sample");
     EXPECT_EQ(empty.text(SampleId::TitleLabel), "Length :") << "an empty entry keeps the template text";
 }
@@ -85,18 +76,18 @@ TEST(MessageTexts, WarningShowsNothingWhenATextIsEmptyAndCutsTo160Characters)
     EXPECT_EQ(shown->title, "Warning");
     EXPECT_EQ(shown->text, "Invalid value!");
 
-    language.entries = {{2854, std::string(300, 'x')}};
+    language.set(2854, std::string(300, 'x'));
     EXPECT_EQ(warningTexts(language, texts::sid(2602), texts::sid(2854))->text.size(), 160U);
 }
 
 TEST(MessageTexts, SaveChangesPromptAndListsTakeTheLanguageFirstButNotItsEmptyEntries)
 {
     LanguageTexts language;
-    language.entries = {{2651, ""}};
+    language.set(2651, "");
     EXPECT_EQ(saveChangesTexts(language).text, "Save current program ?");
-    language.entries = {{2651, "Programm speichern ?"}};
+    language.set(2651, "Programm speichern ?");
     EXPECT_EQ(saveChangesTexts(language).text, "Programm speichern ?");
-    language.entries = {{2602, "Achtung"}};
+    language.set(2602, "Achtung");
     EXPECT_EQ(listTexts(language, texts::sid(2601), 2), (std::vector<std::string>{"Error", "Achtung"}));
 }
 
