@@ -231,21 +231,8 @@ TEST_F(Derivation, KeyCountsIndexLinesMenuDataAndTopStampWithoutAutoKey)
     expectFigures(3, 4, 1, 30 + 20);
 }
 
-TEST_F(Derivation, FormsWithoutInputOrThatUpdateLookupsGetNoFigures)
-{
-    FormDef& form = p->form(5);
-    form.fieldCount = form.recordLengthCheck = form.keyFieldCount = 9;
-    form.lineType[0] = t(LineType::Text);  // but lastInputLine 0
-    derive();
-    expectFigures(5, 0, 0, 0);
-
-    addTextLine(5, 1, 10);
-    form.recordAction = UpdateLookup;
-    derive();
-    expectFigures(5, 0, 0, 0);
-}
-
-// A pass-down form has no figures and marks its saving target. Forms are taken in order: a
+// Forms without input, forms that update a lookup and pass-down forms have no figures; a
+// pass-down form marks its saving target. Forms are taken in order: a
 // target before its pass-down form was counted before it got the flag, and counts the menu data
 // field from the next save on.
 TEST_F(Derivation, PassDownFormMarksItsTargetWhichAnEarlierFormCountsOneSaveLate)
@@ -255,14 +242,18 @@ TEST_F(Derivation, PassDownFormMarksItsTargetWhichAnEarlierFormCountsOneSaveLate
     addTextLine(7, 1, 10);
     passDown(8, 2);
     addTextLine(2, 1, 10);
+    p->form(5).fieldCount = p->form(5).recordLengthCheck = p->form(5).keyFieldCount = 9;
+    p->form(5).lineType[0] = t(LineType::Text);  // but lastInputLine 0: no input
+    addTextLine(9, 1, 10);
+    p->form(9).recordAction = UpdateLookup;
     derive();
+    expectFigures(5, 0, 0, 0);
+    expectFigures(9, 0, 0, 0);
     expectFigures(6, 0, 0, 0);
     EXPECT_EQ(p->form(7).menuDataField, 1);
     expectFigures(7, 3, 1, 8 + 160 + 10);
     EXPECT_EQ(p->form(2).menuDataField, 1);
     expectFigures(2, 2, 1, 8 + 10);
-    derive();
-    expectFigures(2, 3, 1, 8 + 160 + 10);
     derive();
     expectFigures(2, 3, 1, 8 + 160 + 10);
 }
