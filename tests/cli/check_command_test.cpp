@@ -41,14 +41,6 @@ void expectFindings(const Outcome& run, const std::vector<std::string>& expected
     }
 }
 
-TEST(CheckCommand, NewProjectIsClean)
-{
-    const testing::ScratchFolder folder;
-    const Outcome run = check(folder, newImage());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "");
-}
-
 TEST(CheckCommand, ReportsEachBrokenByteWithItsPlace)
 {
     const testing::ScratchFolder folder;

@@ -50,13 +50,6 @@ std::size_t textAt(int stringId)
            static_cast<std::size_t>(slot.index * table.width);
 }
 
-int textBlock(int stringId)
-{
-    project::TextSlotRef slot;
-    EXPECT_TRUE(project::findTextSlot(stringId, slot));
-    return slot.block;
-}
-
 void put(std::vector<std::uint8_t>& image, std::size_t at, std::string_view text, std::size_t slotBytes)
 {
     std::fill_n(image.begin() + static_cast<std::ptrdiff_t>(at), slotBytes, std::uint8_t{0});
@@ -81,7 +74,9 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
     const std::size_t captionBytes = sizeof(project::MenuDef::caption);
     const std::size_t maxLength = lineByteAt(3, 2, "maxLength");
     const std::size_t lineType = lineByteAt(3, 2, "lineType");
-    const int textsBlock = textBlock(3541);
+    project::TextSlotRef textSlot;
+    ASSERT_TRUE(project::findTextSlot(3541, textSlot));
+    const int textsBlock = textSlot.block;
     const struct
     {
         const char* kind;

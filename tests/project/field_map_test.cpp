@@ -50,14 +50,12 @@ TEST(RecordSpecs, NamesAtOffsetsAgreeWithTheRecords)
         std::size_t offset;
         const char* name;
     } cases[] = {
-        {formSpec(), offsetof(FormDef, lastInputLine), "lastInputLine"},
         {formSpec(), offsetof(FormDef, maxLength) + 2, "lines[2].maxLength"},
         {menuSpec(), offsetof(MenuDef, itemNext) + 14, "items[14].next"},
         {lookupSpec(), offsetof(LookupDef, fieldLength) + 11, "fields[11].length"},
         {deviceSpec(), offsetof(DeviceSettings, modelStamp), "modelStamp"},
         {transactionSpec(), offsetof(TransactionFileSettings, saveMode), "saveMode"},
         {readerSpec(), ReaderByte::VibratorCopy, "vibratorCopy"},
-        {formSpec(), 1533, "bytes1533"},
         {formSpec(), 1600, "bytes1533+67"},
         {readerSpec(), 90, "bytes84+6"},
     };

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,15 +10,6 @@
 #include "support/temp_folder.h"
 
 namespace texts {
-
-void PrintTo(const Preferences& p, std::ostream* os)
-{
-    *os << "{" << p.lastFile << ", " << p.isAutoPreloadOn << ", " << p.isAlwaysOnTop << ", " << p.language << ", [";
-    for (const std::string& file : p.recentFiles) {
-        *os << file << ";";
-    }
-    *os << "], " << static_cast<int>(p.model) << "}";
-}
 
 namespace {
 
