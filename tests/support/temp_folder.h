@@ -9,7 +9,6 @@
 #include <random>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace testing_support {
@@ -17,17 +16,8 @@ namespace testing_support {
 class TempFolder
 {
 public:
-    TempFolder()
-    {
-        std::random_device random;  // two test runs at once never share a folder
-        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
-            const auto candidate = std::filesystem::temp_directory_path() / ("fw-test-" + std::to_string(random()));
-            std::error_code ec;
-            if (std::filesystem::create_directory(candidate, ec)) {
-                m_path = candidate;
-            }
-        }
-    }
+    // A random name: two test runs at once never share a folder.
+    TempFolder() { std::filesystem::create_directories(m_path); }
     ~TempFolder()
     {
         std::error_code ec;
@@ -37,20 +27,22 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
-    [[nodiscard]] std::filesystem::path file(std::string_view name) const { return m_path / std::string(name); }
+    [[nodiscard]] std::filesystem::path file(const std::string& name) const { return m_path / name; }
 
-    std::filesystem::path write(std::string_view name, std::string_view bytes) const
+    std::filesystem::path write(const std::string& name, std::span<const std::uint8_t> bytes) const
     {
-        std::ofstream(file(name), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return file(name);
     }
-    std::filesystem::path write(std::string_view name, std::span<const std::uint8_t> bytes) const
+    std::filesystem::path write(const std::string& name, std::string_view text) const
     {
-        return write(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        return write(name, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     }
 
 private:
-    std::filesystem::path m_path;
+    std::filesystem::path m_path = std::filesystem::temp_directory_path() /
+                                   ("fw-test-" + std::to_string(std::random_device{}()) + std::to_string(std::random_device{}()));
 };
 
 inline std::string readText(const std::filesystem::path& file)
