@@ -4,17 +4,32 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "cli/commands.h"
 #include "cli_fixtures.h"
+#include "project/defaults.h"
+#include "project/document_io.h"
 
 namespace cli {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::Outcome;
+
+// Open after a reset, then Save, written out with the core's own calls.
+std::vector<std::uint8_t> designerOpenAndSave(const std::vector<std::uint8_t>& file, project::Model model)
+{
+    const texts::BuiltinTextSource texts;
+    auto p = project::startedProject(texts, model);
+    const project::LoadResult loaded = project::loadProject(file, *p, {texts, model});
+    EXPECT_TRUE(loaded.ok);
+    return project::saveProject(*p, loaded.adoptedModel.value_or(model));
+}
+
+Outcome upgrade(const fs::path& in, const fs::path& out, project::Model model)
+{
+    return testing::run([&](auto& o, auto& e) { return runUpgrade({in, out, model, std::nullopt}, o, e); });
+}
 
 // One folder of inputs: a file of every version (any content) and the bad ones.
 class UpgradeMany : public ::testing::Test
@@ -34,7 +49,7 @@ protected:
             const char* version = testing::AllVersions[i];
             const auto image = testing::randomImage(version, static_cast<std::uint32_t>(i));
             m_good.push_back(m_folder.write("in/" + std::string(version) + ".Q72", image));
-            m_expected.push_back(singleUpgrade(m_good.back()));
+            m_expected.push_back(designerOpenAndSave(image, project::Model::Q720PPC));
         }
         auto rejected = testing::newImage();
         std::memcpy(rejected.data(), "Q721", 4);
@@ -42,17 +57,6 @@ protected:
         auto truncated = testing::newImage();
         truncated.resize(60000);
         m_truncated = m_folder.write("in/truncated.Q72", truncated);
-    }
-
-    // What the single-file upgrade writes for `input`.
-    std::vector<std::uint8_t> singleUpgrade(const fs::path& input) const
-    {
-        const fs::path out = m_folder.file("single.Q72");
-        const Outcome r = testing::run([&](std::ostream& o, std::ostream& e) {
-            return runUpgrade({input, out, project::Model::Q720PPC, std::nullopt}, o, e);
-        });
-        EXPECT_EQ(r.status, 0) << r.err;
-        return testing::readBytes(out);
     }
 
     Outcome upgradeMany(const std::vector<fs::path>& inputs, bool isInPlace) const
@@ -63,7 +67,7 @@ protected:
             options.outputFolder = m_folder.file("out");
         }
         options.model = project::Model::Q720PPC;
-        return testing::run([&](std::ostream& o, std::ostream& e) { return runUpgradeMany(options, o, e); });
+        return testing::run([&](auto& o, auto& e) { return runUpgradeMany(options, o, e); });
     }
 
     testing::ScratchFolder m_folder;
@@ -153,31 +157,36 @@ TEST_F(UpgradeMany, DuplicateInputOrOutputIsRefusedBeforeAnythingIsWritten)
     }
 }
 
+// A finding in one file gives 1 and a file that fails gives 2; each finding names its file.
 TEST(CheckMany, WorstFileSetsTheStatusAndFindingsNameTheirFile)
 {
     const testing::ScratchFolder folder;
-    const fs::path clean = folder.write("clean.Q72", testing::newImage());
     auto broken = testing::newImage();
     broken[project::FormBlockOffset + 2 * sizeof(project::FormDef) + offsetof(project::FormDef, nextTarget)] = 31;
+    const fs::path clean = folder.write("clean.Q72", testing::newImage());
     const fs::path finding = folder.write("finding.Q72", broken);
     const fs::path missing = folder.file("missing.Q72");
-    struct Case
-    {
-        std::vector<fs::path> inputs;
-        int status;
-    };
-    const Case cases[] = {{{clean, clean}, 0}, {{clean, finding, clean}, 1}, {{finding, missing, clean}, 2}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.inputs.size() * 10 + static_cast<std::size_t>(c.status));
-        const Outcome r =
-            testing::run([&](std::ostream& o, std::ostream& e) { return runCheck(std::span(c.inputs), o, e); });
-        EXPECT_EQ(r.status, c.status) << r.out << r.err;
-        if (c.status > 0) {
-            EXPECT_EQ(r.out.rfind(finding.string() + ": form 3 nextTarget (block 2 offset 3953): ", 0), 0u) << r.out;
-        }
-        if (c.status == 2) {
-            EXPECT_EQ(r.err.rfind(missing.string() + ": cannot open the file", 0), 0u) << r.err;
-        }
+    for (const int status : {1, 2}) {
+        const std::vector<fs::path> inputs = {clean, finding, status == 2 ? missing : clean};
+        const Outcome r = testing::run([&](auto& o, auto& e) { return runCheck(std::span(inputs), o, e); });
+        EXPECT_EQ(r.status, status) << r.out << r.err;
+        EXPECT_EQ(r.out.rfind(finding.string() + ": form 3 nextTarget (block 2 offset 3953): ", 0), 0u) << r.out;
+        EXPECT_EQ(r.err.rfind(missing.string() + ": cannot open the file", 0), status == 2 ? 0u : std::string::npos);
+    }
+}
+
+// Any content of every version, to another file and in place.
+TEST(UpgradeCommand, EveryVersionBecomesTheDesignersSave)
+{
+    const testing::ScratchFolder folder;
+    for (const char* version : testing::AllVersions) {
+        SCOPED_TRACE(version);
+        const auto old = testing::randomImage(version, 7);
+        const auto in = folder.write("in.Q72", old);
+        ASSERT_EQ(upgrade(in, folder.file("out.Q72"), project::Model::Q720CE).status, 0);
+        EXPECT_EQ(testing::readBytes(folder.file("out.Q72")), designerOpenAndSave(old, project::Model::Q720CE));
+        ASSERT_EQ(upgrade(in, in, project::Model::Q720PPC).status, 0);
+        EXPECT_EQ(testing::readBytes(in), designerOpenAndSave(old, project::Model::Q720PPC));
     }
 }
 
