@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#if !defined(_WIN32)
-#include <unistd.h>
-#endif
-
 #include <filesystem>
 #include <string>
 
@@ -49,21 +45,6 @@ TEST(LanguageFiles, ListsNamesFromTheFirstLineInFileNameOrder)
     const LanguageList twenty = enumerateLanguages(many.path());
     EXPECT_EQ(twenty.count(), 20);
     EXPECT_EQ(twenty.entries.back().name, "Name 19");
-}
-
-TEST(LanguageFiles, FileWithoutReadPermissionIsSkipped)
-{
-#if defined(_WIN32)
-    GTEST_SKIP() << "Windows grants reading through access lists, not permission bits";
-#else
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions don't stop the superuser";
-    }
-#endif
-    const TempDirectory dir;
-    std::filesystem::permissions(dir.write("a.lng", "Locked\r\n"), std::filesystem::perms::none);
-    dir.write("b.lng", "Deutsch\r\n");
-    EXPECT_EQ(enumerateLanguages(dir.path()).names(), Names{"Deutsch"});
 }
 
 // The first file with exactly the name is loaded (a long name cut to forty both in the list and

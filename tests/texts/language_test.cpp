@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "texts/builtin_strings.h"
+#include "texts/language_check.h"
+#include "texts/text_source.h"
 
 namespace texts {
 namespace {
@@ -67,18 +71,6 @@ TEST(LanguageFile, LinesWithoutAnIdInTheTableAreIgnored)
     EXPECT_EQ(value(file.lines[2].id), 0);
 }
 
-TEST(LanguageFile, LongFileIsReadToTheEnd)
-{
-    std::string file = "Test\r\n";
-    for (int id = 0; id <= MaxStringId; ++id) {
-        file += std::to_string(id) + "=" + std::string(40, 'a' + id % 26) + "\r\n";
-    }
-    ASSERT_GT(file.size(), 50000u);
-    const LanguageTable table = loaded(file);
-    EXPECT_EQ(table.entry(sid(3999)), std::string(40, 'a' + 3999 % 26));
-    EXPECT_EQ(table.entry(sid(1300)), std::string(40, 'a' + 1300 % 26));
-}
-
 TEST(LanguageTable, NonEmptyEntryComesFirstElseTheBuiltInTextIdById)
 {
     EXPECT_FALSE(LanguageTable{}.isLoaded());
@@ -111,6 +103,88 @@ TEST(LanguageTable, SecondLanguageOverwritesOnlyTheIdsItHasAndUnloadKeepsEntries
     table.unload();
     EXPECT_EQ(table.text(sid(2602)), "Warning");
     EXPECT_EQ(table.entry(sid(2602)), "Achtung");
+}
+
+// A lookup copies at most 159 characters of a built-in program text.
+TEST(BuiltinStrings, EveryIdHasOneTextInTheTableRangeAndProgramTextsFitTheLookupBuffer)
+{
+    std::set<int> seen;
+    for (const auto table : {runtimeTableStrings(), programStrings()}) {
+        for (const StringEntry& e : table) {
+            EXPECT_TRUE(seen.insert(e.id).second) << "ID " << e.id << " has two texts";
+            EXPECT_GE(e.id, 0);
+            EXPECT_LE(e.id, MaxStringId) << "ID " << e.id;
+        }
+    }
+    for (const StringEntry& e : programStrings()) {
+        EXPECT_LT(e.text.size(), 160u) << "ID " << e.id;
+    }
+}
+
+using Kind = LanguageFindingKind;
+
+std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+std::vector<std::pair<int, Kind>> findingsOf(std::string_view file)
+{
+    std::vector<std::pair<int, Kind>> result;
+    for (const LanguageFinding& f : checkLanguageFile(bytesOf(file))) {
+        result.emplace_back(f.line, f.kind);
+    }
+    return result;
+}
+
+TEST(LanguageCheck, FindsEveryKindOfFaultOnItsLine)
+{
+    struct Line
+    {
+        std::string text;
+        std::vector<Kind> findings;
+        const char* ending = "\r\n";
+    };
+    const Line lines[] = {
+        {"Deutsch", {}},
+        {"2601=Fehler", {}},
+        {"2601=Fehler!", {Kind::RepeatedId}},
+        {"3999=Niemand", {Kind::UnknownId}},
+        {"Fehler ohne ID", {Kind::NotAnEntry}},
+        {"abc=Text", {Kind::NotAnEntry}},
+        {"4000=Zu gross", {Kind::NotAnEntry}},
+        {"", {}},
+        {"3001=" + std::string(31, 'M'), {Kind::TextCut}},  // its terminal slot holds 30
+        {"3001=Ok", {Kind::RepeatedId}, "\n"},              // LF alone is fine
+        {"2602=" + std::string(161, 'x'), {Kind::TextCut}},
+        {"2651=" + std::string(160, 'y'), {}},
+        {"3721=" + std::string(20, 'z'), {}},  // fills its 20-character slot
+        {std::string("2651=Mit\0NUL", 12), {Kind::RepeatedId, Kind::TextCut}},
+        {"3101=Spalte", {}, ""},
+    };
+    std::string file;
+    std::vector<std::pair<int, Kind>> expected;
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        file += lines[i].text + lines[i].ending;
+        for (const Kind kind : lines[i].findings) {
+            expected.emplace_back(static_cast<int>(i) + 1, kind);
+        }
+    }
+    EXPECT_EQ(findingsOf(file), expected);
+}
+
+TEST(LanguageCheck, ReportsAMissingReservedOrOverlongName)
+{
+    const std::pair<std::string_view, std::vector<std::pair<int, Kind>>> rows[] = {
+        {"", {{1, Kind::MissingName}}},
+        {"\r\n2601=Fehler\r\n", {{1, Kind::MissingName}}},
+        {"0\r\n2601=Fehler\r\n", {{1, Kind::MissingName}}},
+        {"\n", {{1, Kind::MissingName}}},
+        {"Deutsch", {}},
+        {"Nederlands\n2601=Fout\n", {}},
+        {"A name of forty-one characters, one more!\r\n", {{1, Kind::NameCut}}},
+    };
+    for (const auto& [file, expected] : rows) {
+        SCOPED_TRACE(std::string(file));
+        EXPECT_EQ(findingsOf(file), expected);
+    }
 }
 
 }  // namespace
