@@ -5,6 +5,7 @@
 
 #include "sample_dialog.h"
 #include "support/ui_harness.h"
+#include "ui/numeric_edit.h"
 
 namespace ui {
 namespace {
@@ -100,28 +101,8 @@ TEST(DialogModel, OkFinishesTheEditsAndARefusedOkKeepsTheDialogOpen)
     EXPECT_EQ(record.length, 5) << "the unfinished 2 was finished first";
 }
 
-TEST(DialogModel, ReopeningForgetsTheLastResult)
-{
-    SampleRecord record;
-    SampleModel model(record);
-    testing::ScriptedHost host;
-    model.open(sample::sampleTemplate(), host);
-    model.click(CancelButton);
-    EXPECT_EQ(model.result(), DialogResult::Cancel);
-    model.open(sample::sampleTemplate(), host);
-    EXPECT_FALSE(model.result().has_value());
-}
-
-TEST_F(DialogModelTest, CancelLeavesTheRecordAlone)
-{
-    dialog.type(SampleId::NameEdit, "zz");
-    dialog.click(CancelButton);
-    EXPECT_EQ(dialog.result(), DialogResult::Cancel);
-    EXPECT_EQ(record.name, "A");
-    EXPECT_TRUE(dialog.host().warnings.empty());
-}
-
-TEST(DialogModel, DisabledControlsIgnoreEvents)
+// A disabled control ignores events; Cancel leaves the record; opening again forgets the result.
+TEST(DialogModel, CancelAndDisabledControlsLeaveTheRecordAndReopeningForgetsTheResult)
 {
     SampleRecord record;
     record.isLimited = 0;
@@ -130,6 +111,12 @@ TEST(DialogModel, DisabledControlsIgnoreEvents)
     model.open(sample::sampleTemplate(), host);
     model.edit(SampleId::LengthEdit, "50");
     EXPECT_EQ(model.controlStates().text(SampleId::LengthEdit), "10");
+    model.edit(SampleId::NameEdit, "zz");
+    model.click(CancelButton);
+    EXPECT_EQ(model.result(), DialogResult::Cancel);
+    EXPECT_EQ(record.name, "A");
+    model.open(sample::sampleTemplate(), host);
+    EXPECT_FALSE(model.result().has_value());
 }
 
 TEST_F(DialogModelTest, PageApplyFinishesEditingAndCommitsAndAnUnopenedPageAppliesNothing)
@@ -144,6 +131,50 @@ TEST_F(DialogModelTest, PageApplyFinishesEditingAndCommitsAndAnUnopenedPageAppli
     SampleModel unopened(record);
     EXPECT_TRUE(unopened.apply());
     EXPECT_FALSE(unopened.isOpen());
+}
+
+// The whole numeric-edit convention: what typing shows at once, and what finishing the edit
+// leaves (the lower bound for a number below it, the fallback or the lower bound for text that
+// is not a number, the last accepted text for a refused value).
+TEST(NumericEdit, TypingAndFinishingFollowTheConvention)
+{
+    const NumericEditSpec fiveToNinetyNine = NumericEditSpec::range(5, 99);
+    const NumericEditSpec withFallback = NumericEditSpec::range(2, 99).withFallback(1);
+    const NumericEditSpec delimiter = NumericEditSpec::range(0, 255).refusing([](int v) { return v == 13; });
+    const struct
+    {
+        const NumericEditSpec& spec;
+        const char* typed;
+        const char* shownWhileTyping;
+        const char* shownWhenFinished;
+        bool isRefused;
+    } cases[] = {
+        {fiveToNinetyNine, "30", "30", "30", false},
+        {fiveToNinetyNine, "3", "3", "5", false},
+        {fiveToNinetyNine, "150", "99", "99", false},
+        {fiveToNinetyNine, "99999999999999999999", "99", "99", false},
+        {fiveToNinetyNine, "07", "7", "7", false},
+        {fiveToNinetyNine, "00", "0", "5", false},
+        {fiveToNinetyNine, "0", "0", "5", false},
+        {fiveToNinetyNine, "", "", "5", false},
+        {fiveToNinetyNine, "ab", "ab", "5", false},
+        {fiveToNinetyNine, "-7", "-7", "5", false},  // only plain digits are a number
+        {fiveToNinetyNine, " 7", " 7", "5", false},
+        {fiveToNinetyNine, "7a", "7a", "5", false},
+        {fiveToNinetyNine, "042", "42", "42", false},
+        {withFallback, "x", "x", "1", false},  // a fallback stands only for text that is not a number
+        {withFallback, "", "", "1", false},
+        {withFallback, "0", "0", "2", false},
+        {delimiter, "13", "13", "44", true},
+        {delimiter, "14", "14", "14", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("typed \"") + c.typed + '"');
+        EXPECT_EQ(correctWhileTyping(c.typed, c.spec), c.shownWhileTyping);
+        const FinishedEdit finished = correctWhenFinished(c.typed, "44", c.spec);
+        EXPECT_EQ(finished.text, c.shownWhenFinished);
+        EXPECT_EQ(finished.isRefused, c.isRefused);
+    }
 }
 
 } // namespace
