@@ -85,21 +85,9 @@ TEST_F(Derivation, SavingFormReachedFromAKeepingMenuGetsTheMenuDataField)
     EXPECT_EQ(p->form(8).menuDataField, 0);
 }
 
-TEST_F(Derivation, PassDownChainMarksTheFirstFormThatSaves)
-{
-    p->menu(1).saveCaption = 1;
-    menuLeadsTo(1, 1, 2);
-    passDown(2, 3);
-    passDown(3, 4);
-    p->form(4).recordAction = Save;
-    derive();
-    EXPECT_EQ(p->form(4).menuDataField, 1);
-    EXPECT_EQ(p->form(2).menuDataField, 0);
-}
-
-// Chains that end in a form updating a lookup, run in a circle or leave the forms must end
-// and mark nothing.
-TEST_F(Derivation, PassDownChainWithoutSavingEndMarksNothing)
+// A chain marks its first saving form; chains that end in a form updating a lookup, run in a
+// circle or leave the forms end and mark nothing.
+TEST_F(Derivation, PassDownChainMarksOnlyItsFirstSavingForm)
 {
     p->menu(1).saveCaption = 1;
     passDown(2, 3);
@@ -112,13 +100,16 @@ TEST_F(Derivation, PassDownChainWithoutSavingEndMarksNothing)
     passDown(12, 200);  // no target code at all
     passDown(13, 9);
     p->form(9).recordAction = UpdateLookup;
+    passDown(14, 15);
+    passDown(15, 16);
+    p->form(16).recordAction = Save;
     int item = 1;
-    for (const Byte start : {2, 10, 5, 11, 12, 13}) {
+    for (const Byte start : {2, 10, 5, 11, 12, 13, 14}) {
         menuLeadsTo(1, item++, start);
     }
     derive();
-    for (const FormDef& form : p->forms) {
-        EXPECT_EQ(form.menuDataField, 0);
+    for (int form = 1; form <= 20; ++form) {
+        EXPECT_EQ(p->form(form).menuDataField, form == 16 ? 1 : 0) << "form " << form;
     }
 }
 
@@ -351,28 +342,20 @@ TEST_F(Derivation, MsqiFormLinksLine1ToTheKeyFieldOfALookupWithFields)
 {
     FormDef& form = p->form(2);
     form.msqiEnabled = 1;
-    form.lookupLink[0] = 9;
     for (LookupDef& lookup : p->lookups) {
         lookup.numFields = 3;
         lookup.keyField = 3;
     }
-    form.lookupFile = 200;  // only 0 to 5 can be entered: read no lookup record
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9);
-    EXPECT_EQ(form.lookupFile, 200);
-
-    form.lookupFile = 0;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9) << "no lookup file";
-
-    form.lookupFile = 4;
-    p->lookup(4).numFields = 0;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9) << "lookup file without fields";
-
-    p->lookup(4).numFields = 5;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 4);
+    // {lookup file, fields of lookup 4, link}: only files 0 to 5 can be entered, 200 reads none.
+    const int rows[][3] = {{200, 3, 9}, {0, 3, 9}, {4, 0, 9}, {4, 5, 4}};
+    for (const auto& [file, fields, link] : rows) {
+        form.lookupFile = static_cast<Byte>(file);
+        form.lookupLink[0] = 9;
+        p->lookup(4).numFields = static_cast<Byte>(fields);
+        derive();
+        EXPECT_EQ(form.lookupLink[0], link) << "file " << file << ", " << fields << " fields";
+        EXPECT_EQ(form.lookupFile, file);
+    }
 }
 
 }  // namespace

@@ -41,17 +41,6 @@ TEST(DocumentIo, SavedProjectOpensToTheSameBytesAndItsModelIsAdopted)
     }
 }
 
-TEST(DocumentIo, RejectedImageLeavesTheProjectUntouched)
-{
-    auto p = startedProject();
-    p->form(1).lineType[0] = 1;
-    const auto before = *p;
-    auto image = project::serialiseProject(*p);
-    image.resize(1000);
-    EXPECT_FALSE(project::loadProject(image, *p, {builtin, Model::Q720CE}).ok);
-    EXPECT_EQ(std::memcmp(&before, p.get(), sizeof before), 0);
-}
-
 TEST(DocumentIo, Block51IsRefilledFromTheCurrentLanguageFrom112On)
 {
     testing_support::OverrideTextSource language;

@@ -41,28 +41,5 @@ TEST(RecordSpecs, UniquelyNamedFieldsAndColumnsCoverEveryByteExactlyOnce)
     }
 }
 
-// Uninterpreted bytes are named after their offset.
-TEST(RecordSpecs, NamesAtOffsetsAgreeWithTheRecords)
-{
-    const struct
-    {
-        const RecordSpec& spec;
-        std::size_t offset;
-        const char* name;
-    } cases[] = {
-        {formSpec(), offsetof(FormDef, maxLength) + 2, "lines[2].maxLength"},
-        {menuSpec(), offsetof(MenuDef, itemNext) + 14, "items[14].next"},
-        {lookupSpec(), offsetof(LookupDef, fieldLength) + 11, "fields[11].length"},
-        {deviceSpec(), offsetof(DeviceSettings, modelStamp), "modelStamp"},
-        {transactionSpec(), offsetof(TransactionFileSettings, saveMode), "saveMode"},
-        {readerSpec(), ReaderByte::VibratorCopy, "vibratorCopy"},
-        {formSpec(), 1600, "bytes1533+67"},
-        {readerSpec(), 90, "bytes84+6"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(fieldAt(c.spec, c.offset), c.name) << c.spec.name << " byte " << c.offset;
-    }
-}
-
 }  // namespace
 }  // namespace project

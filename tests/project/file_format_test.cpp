@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "project/file_format.h"
+#include "project/fixed_text.h"
 #include "support/project_fixtures.h"
 
 namespace {
@@ -38,24 +39,12 @@ TEST(FileFormat, BlocksSitAtTheirFileOffsetsBehindTheCurrentMagic)
     const auto image = project::serialiseProject(*p);
     ASSERT_EQ(image.size(), 67205u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(image.data()), 10), std::string("Q720-1.14\0", 10));
-    EXPECT_EQ(image[10 + 1], 'M');
-    EXPECT_EQ(image[7180], 0xAB);
-    EXPECT_EQ(image[46700], 7);
-    EXPECT_EQ(image[50815], 0x77);
-    EXPECT_EQ(image[51216], 0x66);
     EXPECT_TRUE(reservedBlockIsZero(image));
-    EXPECT_EQ(image[52139], 'F');  // block 7 slot 0: "File"
-    EXPECT_EQ(image[60516], 'R');  // block 43 slot 0: "Restore"
-    EXPECT_EQ(image[67160], 0x55);
-}
-
-TEST(FileFormat, SizeOfEachVersion)
-{
-    const std::pair<const char*, std::size_t> sizes[] = {
-        {"Q720-1.00", 60516}, {"Q720-1.01", 60609}, {"Q720-1.02", 61229}, {"Q720-1.08", 61229}, {"Q720-1.09", 61694},
-        {"Q720-1.10", 61694}, {"Q720-1.11", 67160}, {"Q720-1.13", 67160}, {"Q720-1.14", 67205}};
-    for (const auto& [magic, size] : sizes) {
-        EXPECT_EQ(project::fileSizeForVersion(FileMagic::of(magic)), size) << magic;
+    // Block 7 slot 0 holds "File", block 43 slot 0 "Restore".
+    const std::pair<std::size_t, int> bytes[] = {{11, 'M'},     {7180, 0xAB},  {46700, 7},    {50815, 0x77},
+                                                 {51216, 0x66}, {52139, 'F'},  {60516, 'R'},  {67160, 0x55}};
+    for (const auto& [offset, value] : bytes) {
+        EXPECT_EQ(image[offset], value) << "byte " << offset;
     }
 }
 
@@ -154,6 +143,25 @@ TEST(FileFormat, RejectsOtherPrefixesNewerVersionsAndTruncatedFilesWithoutTouchi
         }
         EXPECT_TRUE(sameBytes(before, *target));
     }
+}
+
+// A slot without NUL reads at most its width; assign cuts and terminates but keeps the bytes
+// behind the NUL.
+TEST(FixedText, ReadsAtMostItsWidthAndAssignKeepsTheBytesBehindTheNul)
+{
+    project::FixedText<5> slot;
+    slot.bytes.fill('x');
+    EXPECT_EQ(slot.view(), "xxxxx");
+    EXPECT_EQ(slot.length(), 5u);
+    slot.assign("abcdefgh");
+    EXPECT_EQ(slot.view(), "abcde");
+    EXPECT_EQ(slot.bytes[5], 0);
+    slot.bytes.fill('x');
+    slot.assign("ab");
+    EXPECT_EQ(slot.view(), "ab");
+    EXPECT_EQ(slot.bytes[2], 0);
+    EXPECT_EQ(slot.bytes[3], 'x');
+    EXPECT_EQ(slot.bytes[5], 'x');
 }
 
 }  // namespace

@@ -75,52 +75,23 @@ TEST(FormRules, OutOfRangeLookupFileAndFieldCountAreBounded)
     }
 }
 
-TEST(FormRules, CommittedDataLengthAddsOnlySwitchedOnPartsUpTo255)
+// Form 4 uses lookup file 2; every line is a "lookup" line of length 99.
+TEST(FormRules, OnlyLookupLinesTakeTheirLinkedFieldLengthOr160)
 {
     auto p = testing_support::startedProject();
-    FormDef& form = p->form(1);
-    form.fixedLength[0] = 12;
-    form.prefix[0].assign("AB");
-    form.suffix[0].assign("XYZ");
-    EXPECT_EQ(committedDataLength(form, 0), 0);
-    form.fixedLengthOn[0] = 1;
-    EXPECT_EQ(committedDataLength(form, 0), 12);
-    form.prefixOn[0] = 1;
-    form.suffixOn[0] = 1;
-    EXPECT_EQ(committedDataLength(form, 0), 17);
-
-    form.fixedLength[0] = 250;
-    form.prefix[0].assign("0123456789");
-    EXPECT_EQ(committedDataLength(form, 0), 255) << "kept at 255 instead of wrapping";
-}
-
-// Form 4 uses lookup file 2; every line is a "lookup" line of length 99.
-class LookupLengthUpdate : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        LookupDef& lookup = p->lookup(2);
-        lookup.numFields = 3;
-        lookup.fieldLength[0] = 8;
-        lookup.fieldLength[1] = 0;
-        lookup.fieldLength[2] = 200;
-        lookup.fieldLength[14] = 33;
-        form.lookupFile = 2;
-        for (std::size_t i = 0; i < LineSlots; ++i) {
-            form.lineType[i] = t(LineType::Lookup);
-            form.maxLength[i] = 99;
-        }
-    }
-
-    void update() { updateLookupLengths(p->forms, p->lookups); }
-
-    std::unique_ptr<Project> p = testing_support::startedProject();
+    const auto update = [&] { updateLookupLengths(p->forms, p->lookups); };
+    LookupDef& lookup = p->lookup(2);
+    lookup.numFields = 3;
+    lookup.fieldLength[0] = 8;
+    lookup.fieldLength[1] = 0;
+    lookup.fieldLength[2] = 200;
+    lookup.fieldLength[14] = 33;
     FormDef& form = p->form(4);
-};
-
-TEST_F(LookupLengthUpdate, OnlyLookupLinesTakeTheirLinkedFieldLengthOr160)
-{
+    form.lookupFile = 2;
+    for (std::size_t i = 0; i < LineSlots; ++i) {
+        form.lineType[i] = t(LineType::Lookup);
+        form.maxLength[i] = 99;
+    }
     const std::pair<Byte, Byte> linkAndLength[] = {
         {1, 8},     {3, 200},  // the terminal takes field lengths as they are
         {2, 160},              // field of length 0

@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "project/document_io.h"
 #include "support/project_fixtures.h"
 
 namespace project {
@@ -178,21 +177,6 @@ TEST_F(Migration, Version1_11TrailingBlanksAreRemovedAndBlankTextsRefilled)
     migrate("Q720-1.11");
     EXPECT_EQ(slotText(*p, 52, 1), "A");
     EXPECT_EQ(p->texts.slot(52, 2)[0], 'x');
-}
-
-TEST_F(Migration, Reading1_00FillsBlocks43To60AndStampsTheModel)
-{
-    const auto image = testing_support::imageOfVersion(*p, "Q720-1.00");
-    const LoadResult result = loadProject(image, *p, {language, Model::Q720PPC});
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(slotText(*p, 43, 0), "Ausgabe");
-    EXPECT_EQ(slotText(*p, 44, 0), padded("Macro PDF", 30));
-    EXPECT_EQ(slotText(*p, 45, 0), "Vorladen");
-    EXPECT_EQ(slotText(*p, 46, 0), padded("Show", 30));
-    EXPECT_EQ(slotText(*p, 47, 0), "Hinweis");
-    EXPECT_EQ(slotText(*p, 60, 0), padded("Failed to initialize component object model !!", 50));
-    EXPECT_EQ(p->device.modelStamp, 1);
-    EXPECT_FALSE(result.adoptedModel.has_value());
 }
 
 }  // namespace

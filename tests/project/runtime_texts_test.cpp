@@ -23,16 +23,6 @@ TEST(RuntimeTexts, TextsLayerKnowsTheSlotWidthOfEveryRuntimeText)
     }
 }
 
-TEST(RuntimeTexts, BuiltInTextsArePaddedToTheirTableWidth)
-{
-    const auto p = startedProject();
-    EXPECT_EQ(slotText(*p, 7, 0), "File" + std::string(26, ' '));
-    EXPECT_EQ(p->texts.slot(7, 0)[30], 0);
-    EXPECT_EQ(slotText(*p, 35, 0), "Init" + std::string(16, ' '));
-    EXPECT_EQ(slotText(*p, 60, 29), std::string(50, ' ')) << "a blank entry is a slot of blanks";
-    EXPECT_EQ(slotText(*p, 59, 0), "This file does not exist !!" + std::string(23, ' '));
-}
-
 TEST(RuntimeTexts, EveryTableSlotHasABuiltInText)
 {
     int slots = 0;
