@@ -112,7 +112,7 @@ TEST(InfoCommand, SummarisesFormsMenusAndLookups)
     image[project::MenuBlockOffset + offsetof(project::MenuDef, itemNext)] = 2;
     const Outcome r = info(folder.write("i.Q72", image));
     EXPECT_EQ(r.status, 0);
-    for (const char* part : {"version: Q720-1.14\nmodel: Q720CE", "reader: 1D Laser / CCD Reader\nstart: form 1\n",
+    for (const char* part : {"version: Q720-1.14\n", "model: Q720CE", "reader: 1D Laser / CCD Reader\nstart: form 1\n",
                              "  form 2 \"Form  02\": save & update, next form 2\n    lines: 1 text, 2 integer\n",
                              "  menu 1 \"\": \"Receive\" -> form 2\n"}) {
         EXPECT_NE(r.out.find(part), std::string::npos) << "missing: " << part << "\nin:\n" << r.out;

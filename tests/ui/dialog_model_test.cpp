@@ -24,7 +24,7 @@ protected:
     DialogHarness dialog{sample::sampleTemplate(), SampleModel(record)};
 };
 
-// The numbers' own rules are in numeric_edit_test; this is the way typing reaches them.
+// The numbers' own rules are in the NumericEdit table below; this is the way typing reaches them.
 TEST(DialogModel, TypingIsFilteredCutAndCorrectedAtOnce)
 {
     const struct
