@@ -7,15 +7,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QImage>
+#include <QWidget>
 
+#include "app/code_page.h"
 #include "app/dialog_screenshot.h"
 #include "app/dialog_window.h"
+#include "editor/dialog_registry.h"
 #include "support/qt_test_app.h"
 #include "support/ui_harness.h"
+#include "ui/dialog_model.h"
+#include "ui/dialog_template.h"
 #include "ui/sample_dialog.h"
 
 namespace app {
@@ -32,14 +37,6 @@ template <typename Widget> Widget* widget(const DialogView& view, ui::ControlId 
     return found;
 }
 
-void typeKeys(QWidget* target, const QString& text)
-{
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(target, &press);
-    }
-}
-
 void pressReturn(QWidget* target)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -51,31 +48,12 @@ class DialogViewTest : public ::testing::Test
 protected:
     DialogViewTest() { testing::qtTestApp(); }
 
-    SampleRecord record = [] {
-        SampleRecord r;
-        r.isLimited = 1;
-        r.name = "A";
-        return r;
-    }();
+    SampleRecord record;
     SampleModel model{record};
     ui::testing::ScriptedHost host;
 };
 
-TEST_F(DialogViewTest, LaysOutInDialogUnitsOfTheDialogFont)
-{
-    const DialogView view(ui::sample::sampleTemplate(), model, host);
-    const DialogUnits units(view.font());
-    EXPECT_EQ(view.size(), QSize(units.x(170), units.y(90)));
-    const QRect check = view.widgetFor(SampleId::LimitCheck)->geometry();
-    EXPECT_EQ(check.topLeft(), QPoint(units.x(7), units.y(20)));
-    const QRect ok = view.widgetFor(ui::OkButton)->geometry();
-    EXPECT_EQ(ok.size(), QSize(units.x(110) - units.x(60), units.y(84) - units.y(70)));
-    // A template written for an 8-point font keeps room for its texts.
-    const QFontMetrics metrics(view.font());
-    EXPECT_GE(units.x(50), metrics.horizontalAdvance(QStringLiteral("Length :")));
-}
-
-TEST_F(DialogViewTest, ClickReachesTheModelAndEveryControlFollows)
+TEST_F(DialogViewTest, ClicksAndChoicesReachTheModelAndEveryControlFollows)
 {
     const DialogView view(ui::sample::sampleTemplate(), model, host);
     widget<QRadioButton>(view, SampleId::FixedRadio)->click();
@@ -85,7 +63,11 @@ TEST_F(DialogViewTest, ClickReachesTheModelAndEveryControlFollows)
     EXPECT_FALSE(view.widgetFor(SampleId::LengthEdit)->isEnabled());
     widget<QRadioButton>(view, SampleId::DelimitedRadio)->click();
     EXPECT_FALSE(widget<QRadioButton>(view, SampleId::FixedRadio)->isChecked());
-    EXPECT_EQ(widget<QComboBox>(view, SampleId::ModeList)->currentIndex(), 1);
+    auto* modes = widget<QComboBox>(view, SampleId::ModeList);
+    EXPECT_EQ(modes->currentIndex(), 1);
+    modes->setCurrentIndex(0);
+    emit modes->activated(0);  // as a user choice, not a programmatic one
+    EXPECT_TRUE(widget<QRadioButton>(view, SampleId::FixedRadio)->isChecked());
 }
 
 TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
@@ -93,14 +75,7 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
     const DialogView view(ui::sample::sampleTemplate(), model, host);
     auto* length = widget<QLineEdit>(view, SampleId::LengthEdit);
     length->selectAll();
-    typeKeys(length, QStringLiteral("07"));
-    EXPECT_EQ(length->text(), QStringLiteral("7"));
-    typeKeys(length, QStringLiteral("x"));
-    EXPECT_EQ(length->text(), QStringLiteral("7"));
-    pressReturn(length);
-    EXPECT_EQ(length->text(), QStringLiteral("7"));
-    length->selectAll();
-    typeKeys(length, QStringLiteral("3"));
+    testing::typeKeys(length, QStringLiteral("03"));
     EXPECT_EQ(length->text(), QStringLiteral("3"));
     pressReturn(length);
     EXPECT_EQ(length->text(), QStringLiteral("5"));
@@ -109,22 +84,15 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
     const int changesBefore = model.textChanges;
     auto* name = widget<QLineEdit>(view, SampleId::NameEdit);
     name->selectAll();
-    typeKeys(name, QStringLiteral("ab"));
+    testing::typeKeys(name, QStringLiteral("ab"));
     EXPECT_EQ(name->text(), QStringLiteral("AB"));
     EXPECT_EQ(model.textChanges, changesBefore + 2);
+    testing::typeKeys(name, QString(QChar(0x20AC)) + QChar(0x0416));  // the second is outside the code page
+    EXPECT_EQ(name->text(), QStringLiteral("AB") + QChar(0x20AC));
+    EXPECT_EQ(model.controlStates().text(SampleId::NameEdit), "AB\x80");
 }
 
-TEST_F(DialogViewTest, CharactersOutsideTheCodePageAreRefused)
-{
-    const DialogView view(ui::sample::sampleTemplate(), model, host);
-    auto* name = widget<QLineEdit>(view, SampleId::NameEdit);
-    name->selectAll();
-    typeKeys(name, QString(QChar(0x20AC)) + QChar(0x0416));
-    EXPECT_EQ(name->text(), QString(QChar(0x20AC)));
-    EXPECT_EQ(model.controlStates().text(SampleId::NameEdit), "\x80");
-}
-
-TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpen)
+TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
 {
     record.name.clear();
     SampleModel emptyName(record);
@@ -135,29 +103,67 @@ TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpen)
     EXPECT_EQ(closing, 0);
     EXPECT_TRUE(host.hasWarned(2602, 2854));
     auto* name = widget<QLineEdit>(window.view(), SampleId::NameEdit);
-    typeKeys(name, QStringLiteral("n"));
+    testing::typeKeys(name, QStringLiteral("n"));
     widget<QPushButton>(window.view(), ui::OkButton)->click();
     ASSERT_EQ(closing, 1);
     EXPECT_EQ(window.result(), static_cast<int>(ui::DialogResult::Ok));
     EXPECT_EQ(record.name, "N");
-}
 
-TEST_F(DialogViewTest, EscapeRunsTheModelsCancel)
-{
-    DialogWindow window(ui::sample::sampleTemplate(), model, host);
-    window.reject();
+    DialogWindow cancelled(ui::sample::sampleTemplate(), model, host);
+    cancelled.reject();  // Escape
     EXPECT_EQ(model.result(), ui::DialogResult::Cancel);
-    EXPECT_EQ(window.result(), static_cast<int>(ui::DialogResult::Cancel));
+    EXPECT_EQ(cancelled.result(), static_cast<int>(ui::DialogResult::Cancel));
 }
 
-TEST_F(DialogViewTest, ScreenshotRendersAtTheRequestedScale)
+TEST(CodePage, EveryByteSurvivesARoundTripAndOtherCharactersAreRefused)
 {
-    const QImage normal = renderDialog(ui::sample::sampleTemplate(), model, host, 1.0);
-    SampleModel second(record);
-    const QImage doubled = renderDialog(ui::sample::sampleTemplate(), second, host, 2.0);
-    ASSERT_FALSE(normal.isNull());
-    EXPECT_EQ(doubled.size(), normal.size() * 2);
-    EXPECT_GT(normal.width(), 100);
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all.push_back(static_cast<char>(byte));
+    }
+    EXPECT_EQ(toCodePage(fromCodePage(all)), all);
+    EXPECT_EQ(fromCodePage("\x80 Gr\xFC\xDF" "e"), QString(QChar(0x20AC)) + QStringLiteral(" Grüße"));
+    EXPECT_EQ(toCodePage(QStringLiteral("a\u0416b")), std::nullopt);            // Cyrillic Zhe
+    EXPECT_EQ(toCodePage(QString::fromUtf8("\xF0\x9F\x98\x80")), std::nullopt); // outside the BMP
+    EXPECT_FALSE(isInCodePage(QChar(0x0416)));
+    EXPECT_TRUE(isInCodePage(QChar(0x2122)));
+}
+
+bool isPlaced(const ui::ControlTemplate& control)
+{
+    return control.id.value() > 0 && control.kind != ui::ControlKind::Custom &&
+           !ui::hasStyle(control.style, ui::ControlStyle::Hidden);
+}
+
+TEST(RegisteredDialogsView, EveryTemplateRendersEachControlInsideWithoutOverlaps)
+{
+    testing::qtTestApp();
+    for (const ui::DialogTemplate* dialog : editor::allTemplates()) {
+        SCOPED_TRACE(dialog->name);
+        ui::DialogModel model;  // no behaviour: the template alone is drawn
+        ui::testing::ScriptedHost host;
+        const DialogView view(*dialog, model, host);
+        std::vector<std::pair<int, QRect>> placed;
+        for (const ui::ControlTemplate& control : dialog->controls) {
+            if (!isPlaced(control)) {
+                continue;
+            }
+            const QWidget* widget = view.widgetFor(control.id);
+            ASSERT_NE(widget, nullptr) << "control " << control.id.value();
+            const QRect geometry = widget->geometry();
+            EXPECT_FALSE(geometry.isEmpty()) << "control " << control.id.value();
+            EXPECT_TRUE(view.rect().contains(geometry)) << "control " << control.id.value();
+            if (control.kind == ui::ControlKind::GroupBox) {
+                continue;  // a group box frames the controls inside it
+            }
+            for (const auto& [other, rect] : placed) {
+                EXPECT_FALSE(geometry.intersects(rect)) << "controls " << other << " and " << control.id.value();
+            }
+            placed.emplace_back(control.id.value(), geometry);
+        }
+        ui::DialogModel renderModel;
+        EXPECT_FALSE(renderDialog(*dialog, renderModel, host).isNull());
+    }
 }
 
 } // namespace

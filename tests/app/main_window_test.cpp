@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The designer's window: the popup menu, the painted keys driving the preview, the sheet and
+// the close, wired to a scripted host; and its command line.
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
@@ -6,15 +8,22 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
+#include "app/property_sheet_dialog.h"
 #include "app/terminal_panel.h"
+#include "app/terminal_screen.h"
 #include "editor/shell/panel_layout.h"
 #include "project/disk_file.h"
 #include "project/document_io.h"
 #include "support/project_fixtures.h"
 #include "support/qt_test_app.h"
+#include "support/temp_folder.h"
 #include "support/ui_harness.h"
 
 namespace app {
@@ -22,26 +31,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QApplication& qtApp() { return testing::qtTestApp(); }
-
 class MainWindowTest : public ::testing::Test
 {
 protected:
     MainWindowTest()
     {
-        qtApp();
-        fs::create_directories(m_directory);
+        testing::qtTestApp();
         start();
     }
-    ~MainWindowTest() override
-    {
-        m_window.reset();
-        std::error_code ignored;
-        fs::remove_all(m_directory, ignored);
-    }
 
-    // A new window on the program directory, started up.
-    void start()
+    // A new window on the program directory, started up; the sheet is only counted unless
+    // `isSheetReal`.
+    void start(std::optional<std::string> file = std::nullopt, bool isSheetReal = false)
     {
         m_window.reset();
         m_window = std::make_unique<MainWindow>(
@@ -51,16 +52,29 @@ protected:
                 return host;
             },
             m_directory);
-        m_window->setSheetRunner([this](QWidget*, editor::EditorSession&) { ++m_editorRuns; });
-        m_window->startUp();
+        if (!isSheetReal) {
+            m_window->setSheetRunner([this](QWidget*, editor::EditorSession& session) {
+                ++m_editorRuns;
+                session.isApplied = m_isSheetApplied;
+            });
+        }
+        m_window->startUp(file);
     }
 
-    void mouse(QEvent::Type type, Qt::MouseButton button, QPoint at)
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
         QWidget& panel = m_window->panel();
         QMouseEvent event(type, QPointF(at), panel.mapToGlobal(QPointF(at)), button,
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
         QApplication::sendEvent(&panel, &event);
+    }
+
+    void clickKey(int number)
+    {
+        const editor::PanelKey* key = editor::findPanelKey(number);
+        const QPoint at((key->left + key->right) / 2, (key->top + key->bottom) / 2);
+        mouse(QEvent::MouseButtonPress, at);
+        mouse(QEvent::MouseButtonRelease, at);
     }
 
     [[nodiscard]] std::vector<int> menuCommands() const
@@ -72,45 +86,37 @@ protected:
         return commands;
     }
 
-    fs::path m_directory = fs::temp_directory_path() / ("formwright_main_window_" + std::to_string(::getpid()));
+    void pressShortcut(const QKeySequence& keys)
+    {
+        for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
+            if (shortcut->key() == keys) {
+                emit shortcut->activated();
+            }
+        }
+    }
+
+    testing_support::TempFolder m_folder;
+    const fs::path& m_directory = m_folder.path();
     ui::testing::ScriptedHost* m_host = nullptr;
     std::unique_ptr<MainWindow> m_window;
     int m_editorRuns = 0;
+    bool m_isSheetApplied = false;
 };
 
-TEST_F(MainWindowTest, WindowIsFramelessTerminalShapedAtItsPlace)
-{
-    EXPECT_TRUE(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_FALSE(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(m_window->size(), QSize(260, 638));
-    EXPECT_EQ(m_window->pos(), QPoint(300, 50));
-    EXPECT_TRUE(m_window->isVisible());
-    const QRegion mask = m_window->mask();
-    EXPECT_TRUE(mask.contains(QPoint(130, 300)));
-    EXPECT_FALSE(mask.contains(QPoint(2, 2)));
-    EXPECT_FALSE(mask.contains(QPoint(258, 630)));
-    EXPECT_FALSE(m_window->windowIcon().isNull());
-}
-
-TEST_F(MainWindowTest, PopupMenuFollowsTheModelAndGainsSavedFiles)
-{
-    EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 37, 38}));
-    EXPECT_EQ(m_window->popupMenu().actions()[0]->text(), QStringLiteral("&New\tCtrl+N"));
-
-    m_host->filesToSave.push_back((m_directory / "J\xC3\xBCrgen R&D").string());
-    m_window->designer().saveAs();
-    EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 90, 0, 37, 38}));
-    EXPECT_TRUE(m_window->popupMenu().actions()[8]->text().endsWith(QString::fromUtf8("J\u00fcrgen R&&D.Q72")));
-}
-
-TEST_F(MainWindowTest, PopupMenuShowsTheLanguageLoadedAtStartUpInItsCodePage)
+// The language named in the preferences is loaded at start-up, in its code page.
+TEST_F(MainWindowTest, PopupMenuFollowsTheModelInTheLanguageLoadedAtStartUpAndGainsSavedFiles)
 {
     std::ofstream(m_directory / "deutsch.lng", std::ios::binary) << "Deutsch\r\n31=&Neu\r\n32=&\xD6" "ffnen...\r\n";
     std::ofstream(m_directory / "FWQ720.ini", std::ios::binary) << "Unknow\r0\r0\rDeutsch\r0\r";
     start();
+    EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 37, 38}));
     EXPECT_EQ(m_window->popupMenu().actions()[0]->text(), QStringLiteral("&Neu"));
     EXPECT_EQ(m_window->popupMenu().actions()[1]->text(), QString::fromUtf8("&\u00d6ffnen..."));
     EXPECT_EQ(m_window->popupMenu().actions()[2]->text(), QStringLiteral("&Save\tCtrl+S"));
+    m_host->filesToSave.push_back((m_directory / "J\xC3\xBCrgen R&D").string());
+    m_window->designer().saveAs();
+    EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 90, 0, 37, 38}));
+    EXPECT_TRUE(m_window->popupMenu().actions()[8]->text().endsWith(QString::fromUtf8("J\u00fcrgen R&&D.Q72")));
 }
 
 TEST_F(MainWindowTest, MenuItemsAndTheFourAcceleratorsReachTheirCommands)
@@ -119,56 +125,81 @@ TEST_F(MainWindowTest, MenuItemsAndTheFourAcceleratorsReachTheirCommands)
     EXPECT_EQ(m_host->dialogsRun, std::vector<std::string>{"AboutBox"});
     m_window->popupMenu().actions()[5]->trigger();  // Edit
     EXPECT_EQ(m_editorRuns, 1);
-
-    QStringList keys;
-    for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
-        keys << shortcut->key().toString();
-        if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_E)) {
-            emit shortcut->activated();
-        }
-    }
-    keys.sort();
-    EXPECT_EQ(keys, (QStringList{QStringLiteral("Ctrl+E"), QStringLiteral("Ctrl+N"), QStringLiteral("Ctrl+O"),
-                                 QStringLiteral("Ctrl+S")}));
+    EXPECT_EQ(m_window->findChildren<QShortcut*>().size(), 4);
+    pressShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(m_editorRuns, 2);
-}
-
-TEST_F(MainWindowTest, PressedKeyIsDrawnPressedThenReleased)
-{
-    const QImage before = m_window->panel().grab().toImage();
-    mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(81, 494));
-    EXPECT_EQ(m_window->panel().panelModel().drawnKey(), 11);
-    const QImage pressed = m_window->panel().grab().toImage();
-    EXPECT_NE(pressed.copy(68, 482, 27, 25), before.copy(68, 482, 27, 25));
-    EXPECT_EQ(pressed.copy(98, 482, 27, 25), before.copy(98, 482, 27, 25));
-    mouse(QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(81, 494));
-    EXPECT_FALSE(m_window->panel().panelModel().isKeyDown());
-    EXPECT_NE(m_window->panel().grab().toImage().copy(68, 482, 27, 25), pressed.copy(68, 482, 27, 25));
 }
 
 TEST_F(MainWindowTest, MenuKeyAndRightClickAskForThePopup)
 {
     QObject::disconnect(&m_window->panel(), &TerminalPanel::popupRequested, m_window.get(), nullptr);
     std::vector<QPoint> requests;
-    QObject::connect(&m_window->panel(), &TerminalPanel::popupRequested,
-                     [&requests](QPoint at) { requests.push_back(at); });
-    mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(170, 580));
-    mouse(QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(170, 580));
-    mouse(QEvent::MouseButtonPress, Qt::RightButton, QPoint(130, 150));
-    ASSERT_EQ(requests.size(), 2U);
-    EXPECT_EQ(requests[0], m_window->panel().mapToGlobal(QPoint(158, 571)));
-    EXPECT_EQ(requests[1], m_window->panel().mapToGlobal(QPoint(130, 150)));
+    QObject::connect(&m_window->panel(), &TerminalPanel::popupRequested, [&](QPoint at) { requests.push_back(at); });
+    clickKey(editor::MenuKeyNumber);
+    mouse(QEvent::MouseButtonPress, QPoint(130, 150), Qt::RightButton);
+    EXPECT_EQ(requests, (std::vector<QPoint>{m_window->panel().mapToGlobal(QPoint(158, 571)),
+                                             m_window->panel().mapToGlobal(QPoint(130, 150))}));
 }
 
-TEST_F(MainWindowTest, OpeningAProjectOfTheOtherModelRepaintsTheTerminal)
+TEST_F(MainWindowTest, EntKeyIsDrawnPressedFollowsTheItemAndSheetOkBringsThePreviewBack)
 {
-    const QImage ce = m_window->panel().grab().toImage();
-    auto ppc = testing_support::startedProject(project::Model::Q720PPC);
-    const std::string file = (m_directory / "ppc.Q72").string();
-    ASSERT_TRUE(project::writeFileAtomically(file, project::saveProject(*ppc, project::Model::Q720PPC)).ok);
-    m_host->filesToOpen.push_back(file);
-    ASSERT_TRUE(m_window->designer().open());
-    EXPECT_NE(m_window->panel().grab().toImage(), ce);
+    m_isSheetApplied = true;  // the preview starts at menu 1, whose first item leads to form 3
+    project::Project& p = m_window->designer().project();
+    p.device.startFrom = 1;
+    p.menu(1).itemName[0].assign("Count");
+    p.menu(1).itemNext[0] = 3;
+    m_window->designer().edit();
+    const editor::TerminalPreview& preview = m_window->designer().preview();
+    ASSERT_EQ(preview.kind(), editor::PreviewScreenKind::Menu);
+    const auto pixels = [this](QRect area) { return m_window->panel().grab(area).toImage(); };
+    const auto keyArea = [](int number) {
+        const editor::PanelKey* key = editor::findPanelKey(number);
+        return QRect(QPoint(key->left, key->top), QPoint(key->right, key->bottom));
+    };
+    const QImage menuScreen = pixels(terminalScreenArea());
+    const QImage ent = pixels(keyArea(2));
+    mouse(QEvent::MouseButtonPress, keyArea(2).center());
+    EXPECT_EQ(preview.number(), 3);
+    EXPECT_NE(pixels(keyArea(2)), ent);
+    mouse(QEvent::MouseButtonRelease, keyArea(2).center());
+    EXPECT_NE(pixels(terminalScreenArea()), menuScreen);
+    m_window->designer().edit();
+    EXPECT_EQ(preview.kind(), editor::PreviewScreenKind::Menu);
+}
+
+TEST_F(MainWindowTest, FileNamedOnTheCommandLineOpensOnceTheWindowIsUp)
+{
+    auto p = testing_support::startedProject();
+    p->form(1).exportName.assign("GIVEN");
+    const std::string file = (m_directory / "given.Q72").string();
+    ASSERT_TRUE(project::writeFileAtomically(file, project::saveProject(*p, project::Model::Q720CE)).ok);
+    start(file);
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_EQ(m_editorRuns, 0) << "the editor waits for the window";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_editorRuns, 1);
+    EXPECT_EQ(m_window->designer().currentFile(), file);
+    EXPECT_EQ(m_window->designer().project().form(1).exportName.str(), "GIVEN");
+}
+
+TEST_F(MainWindowTest, CtrlEAndNewOpenTheRealSheetModally)
+{
+    start(std::nullopt, true);
+    for (const bool isNew : {false, true}) {
+        QString caption;
+        QTimer::singleShot(0, [&caption] {
+            if (auto* sheet = qobject_cast<PropertySheetDialog*>(QApplication::activeModalWidget())) {
+                caption = sheet->windowTitle();
+                sheet->reject();
+            }
+        });
+        if (isNew) {
+            m_window->designer().newProject();
+        } else {
+            pressShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        }
+        EXPECT_EQ(caption, QStringLiteral("Q720CE Formwright - [ New file ]")) << (isNew ? "New" : "Ctrl+E");
+    }
 }
 
 TEST_F(MainWindowTest, CloseAsksWhenModifiedAndStaysOnCancel)
@@ -179,6 +210,39 @@ TEST_F(MainWindowTest, CloseAsksWhenModifiedAndStaysOnCancel)
     EXPECT_TRUE(m_window->isVisible());
     m_host->saveChangesAnswers.push_back(ui::SaveChangesAnswer::No);
     EXPECT_TRUE(m_window->close());
+}
+
+namespace fs = std::filesystem;
+
+TEST(DesignerCommandLine, TakesOneProjectFileHelpAndVersionAndRefusesTheRest)
+{
+    const std::string cwd = fs::current_path().string();
+    struct Row
+    {
+        std::vector<std::string> arguments;
+        DesignerAction action;
+        std::optional<std::string> file;
+    };
+    const Row rows[] = {
+        {{}, DesignerAction::Run, std::nullopt},
+        {{"/home/ann/shop.Q72"}, DesignerAction::Run, "/home/ann/shop.Q72"},
+        {{"shop.Q72"}, DesignerAction::Run, cwd + "/shop.Q72"},
+        {{"--", "-odd name.Q72"}, DesignerAction::Run, cwd + "/-odd name.Q72"},
+        {{"--help"}, DesignerAction::ShowHelp, std::nullopt},
+        {{"shop.Q72", "-h"}, DesignerAction::ShowHelp, std::nullopt},
+        {{"--bogus", "--version"}, DesignerAction::ShowVersion, std::nullopt},
+        {{"--", "--help"}, DesignerAction::Run, cwd + "/--help"},
+        {{"--bogus"}, DesignerAction::Refuse, std::nullopt},
+        {{"-platform"}, DesignerAction::Refuse, std::nullopt},
+        {{"a.Q72", "b.Q72"}, DesignerAction::Refuse, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        const DesignerArguments parsed = parseDesignerArguments(row.arguments);
+        SCOPED_TRACE(row.arguments.empty() ? "(none)" : row.arguments.front() + " ...");
+        EXPECT_EQ(parsed.action, row.action);
+        EXPECT_EQ(parsed.file, row.file);
+        EXPECT_EQ(parsed.error.empty(), row.action != DesignerAction::Refuse);
+    }
 }
 
 }  // namespace

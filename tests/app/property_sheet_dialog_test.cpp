@@ -4,36 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QShortcut>
 #include <QTabWidget>
-#include <QTimer>
-#include <filesystem>
 
 #include "app/dialog_view.h"
-#include "app/main_window.h"
 #include "editor/shell/editor_session.h"
 #include "resources/menu_templates.h"
 #include "support/project_fixtures.h"
 #include "support/qt_test_app.h"
 #include "support/ui_harness.h"
-#include "ui/dialog_template.h"
 
 namespace app {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int MenuTab = static_cast<int>(editor::SheetPage::Menu);
-
-void typeKeys(QWidget* target, const QString& text)
-{
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(target, &press);
-    }
-}
 
 class PropertySheetDialogTest : public ::testing::Test
 {
@@ -57,11 +41,8 @@ TEST_F(PropertySheetDialogTest, ShowsFiveTitledTabsAndTheCaption)
     m_texts.set(1, "Formul\xE4r"); // language texts are in the code page, paths in the file system's encoding
     PropertySheetDialog sheet(session("/home/j\xC3\xBCrgen/a.Q72"));
     ASSERT_EQ(sheet.tabs().count(), 5);
-    EXPECT_EQ(sheet.tabs().tabText(0), QStringLiteral("Form"));
-    EXPECT_EQ(sheet.tabs().tabText(1), QStringLiteral("Menu"));
-    EXPECT_EQ(sheet.tabs().tabText(4), QStringLiteral("Settings"));
+    EXPECT_EQ(sheet.tabs().tabText(MenuTab), QStringLiteral("Menu"));
     EXPECT_EQ(sheet.windowTitle(), QString::fromUtf8("Q720CE Formul\u00e4r - [ /home/j\u00fcrgen/a.Q72 ]"));
-    EXPECT_FALSE(sheet.windowIcon().isNull());
     EXPECT_NE(sheet.pageView(0), nullptr);
     EXPECT_EQ(sheet.pageView(MenuTab), nullptr) << "pages are built when first shown";
 }
@@ -74,7 +55,7 @@ TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
         sheet.tabs().setCurrentIndex(MenuTab);
         auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
         ASSERT_NE(name, nullptr);
-        typeKeys(name, QStringLiteral("Receive"));
+        testing::typeKeys(name, QStringLiteral("Receive"));
         EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
         if (isAccepted) {
             sheet.accept();
@@ -85,59 +66,6 @@ TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
     }
     EXPECT_EQ(m_project->menu(1).itemName[1].str(), "Receive");
     EXPECT_EQ(m_project->menu(1).itemCount, 1);
-}
-
-// The designer's window with its real editor runner: the sheet shows modally.
-class SheetFromMainWindowTest : public ::testing::Test
-{
-protected:
-    SheetFromMainWindowTest()
-    {
-        testing::qtTestApp();
-        fs::create_directories(m_directory);
-        m_window = std::make_unique<MainWindow>(
-            [](const texts::TextSource&, QWidget*) { return std::make_unique<ui::testing::ScriptedHost>(); },
-            m_directory);
-        m_window->startUp();
-    }
-    ~SheetFromMainWindowTest() override
-    {
-        m_window.reset();
-        std::error_code ignored;
-        fs::remove_all(m_directory, ignored);
-    }
-
-    // Runs `command` and reports the caption of the sheet it opened (empty if none), which is
-    // then cancelled.
-    QString sheetCaptionOpenedBy(const std::function<void()>& command)
-    {
-        QString caption;
-        QTimer::singleShot(0, [&caption] {
-            if (auto* sheet = qobject_cast<PropertySheetDialog*>(QApplication::activeModalWidget())) {
-                caption = sheet->windowTitle();
-                sheet->reject();
-            }
-        });
-        command();
-        return caption;
-    }
-
-    fs::path m_directory = fs::temp_directory_path() / ("formwright_sheet_" + std::to_string(::getpid()));
-    std::unique_ptr<MainWindow> m_window;
-};
-
-TEST_F(SheetFromMainWindowTest, CtrlEAndNewOpenTheSheet)
-{
-    const QString ctrlE = sheetCaptionOpenedBy([this] {
-        for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
-            if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_E)) {
-                emit shortcut->activated();
-            }
-        }
-    });
-    EXPECT_EQ(ctrlE, QStringLiteral("Q720CE Formwright - [ New file ]"));
-    const QString afterNew = sheetCaptionOpenedBy([this] { m_window->designer().newProject(); });
-    EXPECT_EQ(afterNew, QStringLiteral("Q720CE Formwright - [ New file ]"));
 }
 
 } // namespace

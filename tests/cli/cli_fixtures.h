@@ -7,8 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -17,6 +15,7 @@
 #include "cli/commands.h"
 #include "project/file_format.h"
 #include "project/file_version.h"
+#include "support/temp_folder.h"
 #include "texts/text_source.h"
 
 namespace cli::testing {
@@ -71,53 +70,8 @@ inline std::vector<std::uint8_t> randomImage(const char* version, std::uint32_t 
     return asVersion(std::move(image), version);
 }
 
-class ScratchFolder
-{
-public:
-    ScratchFolder()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path() /
-                 ("formwright-cli-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-                  std::to_string(std::random_device{}()));  // two test runs at once never share it
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    [[nodiscard]] std::filesystem::path file(const std::string& name) const { return m_path / name; }
-
-    std::filesystem::path write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
-    {
-        const auto path = file(name);
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return path;
-    }
-
-    std::filesystem::path writeText(const std::string& name, const std::string& text) const
-    {
-        const auto path = file(name);
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
-
-inline std::vector<std::uint8_t> readAll(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline std::string readText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using ScratchFolder = testing_support::TempFolder;
+using testing_support::readBytes;
+using testing_support::readText;
 
 }  // namespace cli::testing

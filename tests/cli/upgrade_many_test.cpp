@@ -4,17 +4,32 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "cli/commands.h"
 #include "cli_fixtures.h"
+#include "project/defaults.h"
+#include "project/document_io.h"
 
 namespace cli {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::Outcome;
+
+// Open after a reset, then Save, written out with the core's own calls.
+std::vector<std::uint8_t> designerOpenAndSave(const std::vector<std::uint8_t>& file, project::Model model)
+{
+    const texts::BuiltinTextSource texts;
+    auto p = project::startedProject(texts, model);
+    const project::LoadResult loaded = project::loadProject(file, *p, {texts, model});
+    EXPECT_TRUE(loaded.ok);
+    return project::saveProject(*p, loaded.adoptedModel.value_or(model));
+}
+
+Outcome upgrade(const fs::path& in, const fs::path& out, project::Model model)
+{
+    return testing::run([&](auto& o, auto& e) { return runUpgrade({in, out, model, std::nullopt}, o, e); });
+}
 
 // One folder of inputs: a file of every version (any content) and the bad ones.
 class UpgradeMany : public ::testing::Test
@@ -34,7 +49,7 @@ protected:
             const char* version = testing::AllVersions[i];
             const auto image = testing::randomImage(version, static_cast<std::uint32_t>(i));
             m_good.push_back(m_folder.write("in/" + std::string(version) + ".Q72", image));
-            m_expected.push_back(singleUpgrade(m_good.back()));
+            m_expected.push_back(designerOpenAndSave(image, project::Model::Q720PPC));
         }
         auto rejected = testing::newImage();
         std::memcpy(rejected.data(), "Q721", 4);
@@ -42,17 +57,6 @@ protected:
         auto truncated = testing::newImage();
         truncated.resize(60000);
         m_truncated = m_folder.write("in/truncated.Q72", truncated);
-    }
-
-    // What the single-file upgrade writes for `input`.
-    std::vector<std::uint8_t> singleUpgrade(const fs::path& input) const
-    {
-        const fs::path out = m_folder.file("single.Q72");
-        const Outcome r = testing::run([&](std::ostream& o, std::ostream& e) {
-            return runUpgrade({input, out, project::Model::Q720PPC, std::nullopt}, o, e);
-        });
-        EXPECT_EQ(r.status, 0) << r.err;
-        return testing::readAll(out);
     }
 
     Outcome upgradeMany(const std::vector<fs::path>& inputs, bool isInPlace) const
@@ -63,7 +67,7 @@ protected:
             options.outputFolder = m_folder.file("out");
         }
         options.model = project::Model::Q720PPC;
-        return testing::run([&](std::ostream& o, std::ostream& e) { return runUpgradeMany(options, o, e); });
+        return testing::run([&](auto& o, auto& e) { return runUpgradeMany(options, o, e); });
     }
 
     testing::ScratchFolder m_folder;
@@ -88,8 +92,8 @@ TEST_F(UpgradeMany, GoodFilesAreUpgradedAsAloneAndBadOnesAreNamedAndLeftAlone)
             fs::create_directories(m_folder.file("out/unwritable.Q72/keep"));
             inputs.push_back(unwritable);
         }
-        const auto rejectedBytes = testing::readAll(m_rejected);
-        const auto truncatedBytes = testing::readAll(m_truncated);
+        const auto rejectedBytes = testing::readBytes(m_rejected);
+        const auto truncatedBytes = testing::readBytes(m_truncated);
 
         const Outcome r = upgradeMany(inputs, isInPlace);
 
@@ -98,8 +102,8 @@ TEST_F(UpgradeMany, GoodFilesAreUpgradedAsAloneAndBadOnesAreNamedAndLeftAlone)
         EXPECT_NE(r.err.find(m_rejected.string() + ": not a Q720 project file\n"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(m_truncated.string() + ": file is truncated: 60000 of 67205 bytes\n"), std::string::npos)
             << r.err;
-        EXPECT_EQ(testing::readAll(m_rejected), rejectedBytes);
-        EXPECT_EQ(testing::readAll(m_truncated), truncatedBytes);
+        EXPECT_EQ(testing::readBytes(m_rejected), rejectedBytes);
+        EXPECT_EQ(testing::readBytes(m_truncated), truncatedBytes);
         if (!isInPlace) {
             EXPECT_NE(r.err.find((m_folder.file("out") / "unwritable.Q72").string() + ": cannot write the file: "),
                       std::string::npos)
@@ -110,7 +114,7 @@ TEST_F(UpgradeMany, GoodFilesAreUpgradedAsAloneAndBadOnesAreNamedAndLeftAlone)
         }
         for (std::size_t i = 0; i < m_good.size(); ++i) {
             const fs::path written = isInPlace ? m_good[i] : m_folder.file("out") / m_good[i].filename();
-            EXPECT_EQ(testing::readAll(written), m_expected[i]) << written;
+            EXPECT_EQ(testing::readBytes(written), m_expected[i]) << written;
         }
         const auto lines = std::count(r.err.begin(), r.err.end(), '\n');
         EXPECT_EQ(lines, isInPlace ? 2 : 3) << r.err;
@@ -140,44 +144,49 @@ TEST_F(UpgradeMany, DuplicateInputOrOutputIsRefusedBeforeAnythingIsWritten)
         SCOPED_TRACE(c.name);
         std::vector<std::vector<std::uint8_t>> before;
         for (const fs::path& input : c.inputs) {
-            before.push_back(testing::readAll(input));
+            before.push_back(testing::readBytes(input));
         }
         const Outcome r = upgradeMany(c.inputs, c.isInPlace);
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find(c.inputs.back().string()), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
         for (std::size_t i = 0; i < c.inputs.size(); ++i) {
-            EXPECT_EQ(testing::readAll(c.inputs[i]), before[i]) << c.inputs[i];
+            EXPECT_EQ(testing::readBytes(c.inputs[i]), before[i]) << c.inputs[i];
         }
         EXPECT_TRUE(fs::is_empty(m_folder.file("out")));
     }
 }
 
+// A finding in one file gives 1 and a file that fails gives 2; each finding names its file.
 TEST(CheckMany, WorstFileSetsTheStatusAndFindingsNameTheirFile)
 {
     const testing::ScratchFolder folder;
-    const fs::path clean = folder.write("clean.Q72", testing::newImage());
     auto broken = testing::newImage();
     broken[project::FormBlockOffset + 2 * sizeof(project::FormDef) + offsetof(project::FormDef, nextTarget)] = 31;
+    const fs::path clean = folder.write("clean.Q72", testing::newImage());
     const fs::path finding = folder.write("finding.Q72", broken);
     const fs::path missing = folder.file("missing.Q72");
-    struct Case
-    {
-        std::vector<fs::path> inputs;
-        int status;
-    };
-    const Case cases[] = {{{clean, clean}, 0}, {{clean, finding, clean}, 1}, {{finding, missing, clean}, 2}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.inputs.size() * 10 + static_cast<std::size_t>(c.status));
-        const Outcome r =
-            testing::run([&](std::ostream& o, std::ostream& e) { return runCheck(std::span(c.inputs), o, e); });
-        EXPECT_EQ(r.status, c.status) << r.out << r.err;
-        if (c.status > 0) {
-            EXPECT_EQ(r.out.rfind(finding.string() + ": form 3 nextTarget (block 2 offset 3953): ", 0), 0u) << r.out;
-        }
-        if (c.status == 2) {
-            EXPECT_EQ(r.err.rfind(missing.string() + ": cannot open the file", 0), 0u) << r.err;
-        }
+    for (const int status : {1, 2}) {
+        const std::vector<fs::path> inputs = {clean, finding, status == 2 ? missing : clean};
+        const Outcome r = testing::run([&](auto& o, auto& e) { return runCheck(std::span(inputs), o, e); });
+        EXPECT_EQ(r.status, status) << r.out << r.err;
+        EXPECT_EQ(r.out.rfind(finding.string() + ": form 3 nextTarget (block 2 offset 3953): ", 0), 0u) << r.out;
+        EXPECT_EQ(r.err.rfind(missing.string() + ": cannot open the file", 0), status == 2 ? 0u : std::string::npos);
+    }
+}
+
+// Any content of every version, to another file and in place.
+TEST(UpgradeCommand, EveryVersionBecomesTheDesignersSave)
+{
+    const testing::ScratchFolder folder;
+    for (const char* version : testing::AllVersions) {
+        SCOPED_TRACE(version);
+        const auto old = testing::randomImage(version, 7);
+        const auto in = folder.write("in.Q72", old);
+        ASSERT_EQ(upgrade(in, folder.file("out.Q72"), project::Model::Q720CE).status, 0);
+        EXPECT_EQ(testing::readBytes(folder.file("out.Q72")), designerOpenAndSave(old, project::Model::Q720CE));
+        ASSERT_EQ(upgrade(in, in, project::Model::Q720PPC).status, 0);
+        EXPECT_EQ(testing::readBytes(in), designerOpenAndSave(old, project::Model::Q720PPC));
     }
 }
 

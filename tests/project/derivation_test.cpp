@@ -60,7 +60,9 @@ protected:
 
 // Menu data flags.
 
-TEST_F(Derivation, SavingFormReachedFromMenuThatKeepsCaptionGetsMenuDataField)
+// A saving form reached from a menu that keeps its caption or item gets the flag; a form
+// keeps the flag of the last item that targets it.
+TEST_F(Derivation, SavingFormReachedFromAKeepingMenuGetsTheMenuDataField)
 {
     p->menu(1).saveCaption = 1;
     menuLeadsTo(1, 2, 5);
@@ -70,40 +72,22 @@ TEST_F(Derivation, SavingFormReachedFromMenuThatKeepsCaptionGetsMenuDataField)
     p->menu(4).saveSelectedItem = 1;
     p->menu(4).itemCount = 2;
     menuLeadsTo(4, 15, 7);  // item 15 has no name and lies beyond the item count, but counts
+    p->form(3).menuDataField = 1;
+    menuLeadsTo(2, 1, 3);
+    menuLeadsTo(5, 4, 3);  // neither menu keeps anything
+    menuLeadsTo(1, 1, 8);
+    menuLeadsTo(2, 2, 8);  // menu 2 comes later
     derive();
     EXPECT_EQ(p->form(5).menuDataField, 1);
     EXPECT_EQ(p->form(6).menuDataField, 0);
     EXPECT_EQ(p->form(7).menuDataField, 1);
-}
-
-TEST_F(Derivation, FormKeepsTheFlagOfTheLastItemThatTargetsIt)
-{
-    p->form(3).menuDataField = 1;
-    menuLeadsTo(2, 1, 3);
-    menuLeadsTo(5, 4, 3);  // neither menu keeps anything
-    p->menu(1).saveCaption = 1;
-    menuLeadsTo(1, 1, 8);
-    menuLeadsTo(2, 2, 8);  // menu 2 comes later
-    derive();
     EXPECT_EQ(p->form(3).menuDataField, 0);
     EXPECT_EQ(p->form(8).menuDataField, 0);
 }
 
-TEST_F(Derivation, PassDownChainMarksTheFirstFormThatSaves)
-{
-    p->menu(1).saveCaption = 1;
-    menuLeadsTo(1, 1, 2);
-    passDown(2, 3);
-    passDown(3, 4);
-    p->form(4).recordAction = Save;
-    derive();
-    EXPECT_EQ(p->form(4).menuDataField, 1);
-    EXPECT_EQ(p->form(2).menuDataField, 0);
-}
-
-// Chains that end in a form updating a lookup, run in a circle or leave the forms must end
-// and mark nothing.
-TEST_F(Derivation, PassDownChainWithoutSavingEndMarksNothing)
+// A chain marks its first saving form; chains that end in a form updating a lookup, run in a
+// circle or leave the forms end and mark nothing.
+TEST_F(Derivation, PassDownChainMarksOnlyItsFirstSavingForm)
 {
     p->menu(1).saveCaption = 1;
     passDown(2, 3);
@@ -116,13 +100,16 @@ TEST_F(Derivation, PassDownChainWithoutSavingEndMarksNothing)
     passDown(12, 200);  // no target code at all
     passDown(13, 9);
     p->form(9).recordAction = UpdateLookup;
+    passDown(14, 15);
+    passDown(15, 16);
+    p->form(16).recordAction = Save;
     int item = 1;
-    for (const Byte start : {2, 10, 5, 11, 12, 13}) {
+    for (const Byte start : {2, 10, 5, 11, 12, 13, 14}) {
         menuLeadsTo(1, item++, start);
     }
     derive();
-    for (const FormDef& form : p->forms) {
-        EXPECT_EQ(form.menuDataField, 0);
+    for (int form = 1; form <= 20; ++form) {
+        EXPECT_EQ(p->form(form).menuDataField, form == 16 ? 1 : 0) << "form " << form;
     }
 }
 
@@ -235,43 +222,29 @@ TEST_F(Derivation, KeyCountsIndexLinesMenuDataAndTopStampWithoutAutoKey)
     expectFigures(3, 4, 1, 30 + 20);
 }
 
-TEST_F(Derivation, FormsWithoutInputOrThatUpdateLookupsGetNoFigures)
-{
-    FormDef& form = p->form(5);
-    form.fieldCount = form.recordLengthCheck = form.keyFieldCount = 9;
-    form.lineType[0] = t(LineType::Text);  // but lastInputLine 0
-    derive();
-    expectFigures(5, 0, 0, 0);
-
-    addTextLine(5, 1, 10);
-    form.recordAction = UpdateLookup;
-    derive();
-    expectFigures(5, 0, 0, 0);
-}
-
-TEST_F(Derivation, PassDownFormHasNoFiguresAndMarksItsSavingTarget)
+// Forms without input, forms that update a lookup and pass-down forms have no figures; a
+// pass-down form marks its saving target. Forms are taken in order: a
+// target before its pass-down form was counted before it got the flag, and counts the menu data
+// field from the next save on.
+TEST_F(Derivation, PassDownFormMarksItsTargetWhichAnEarlierFormCountsOneSaveLate)
 {
     addTextLine(6, 1, 10);
     passDown(6, 7);
     addTextLine(7, 1, 10);
+    passDown(8, 2);
+    addTextLine(2, 1, 10);
+    p->form(5).fieldCount = p->form(5).recordLengthCheck = p->form(5).keyFieldCount = 9;
+    p->form(5).lineType[0] = t(LineType::Text);  // but lastInputLine 0: no input
+    addTextLine(9, 1, 10);
+    p->form(9).recordAction = UpdateLookup;
     derive();
+    expectFigures(5, 0, 0, 0);
+    expectFigures(9, 0, 0, 0);
     expectFigures(6, 0, 0, 0);
     EXPECT_EQ(p->form(7).menuDataField, 1);
     expectFigures(7, 3, 1, 8 + 160 + 10);
-}
-
-// Forms are taken in order: a target before its pass-down form was counted before it got the
-// flag, and counts the menu data field from the next save on.
-TEST_F(Derivation, FormsAlreadyProcessedKeepTheirFigures)
-{
-    addTextLine(6, 1, 10);
-    passDown(6, 2);
-    addTextLine(2, 1, 10);
-    derive();
     EXPECT_EQ(p->form(2).menuDataField, 1);
     expectFigures(2, 2, 1, 8 + 10);
-    derive();
-    expectFigures(2, 3, 1, 8 + 160 + 10);
     derive();
     expectFigures(2, 3, 1, 8 + 160 + 10);
 }
@@ -305,15 +278,6 @@ TEST_F(Derivation, CodeIdsAddTwoToTheCommittedDataLengthOnce)
     EXPECT_EQ(form.dataLength[0], 255) << "kept at 255 instead of wrapping";
 }
 
-TEST_F(Derivation, SavingTwiceGivesTheSameFile)
-{
-    p->device.codeIdOn = 1;
-    addTextLine(1, 1, 10);
-    p->form(1).suffixOn[0] = 1;
-    p->form(1).suffix[0].assign("\r");
-    EXPECT_EQ(saveProject(*p, Model::Q720PPC), saveProject(*p, Model::Q720PPC));
-}
-
 // Reader and system settings.
 
 TEST_F(Derivation, OnlyTheQ720PpcGetsTheImageCaptureValues)
@@ -340,49 +304,35 @@ TEST_F(Derivation, OnlyTheQ720PpcGetsTheImageCaptureValues)
 TEST_F(Derivation, ReaderCopiesSoundAndVibrator)
 {
     p->device.sound = 4;
-    p->device.vibratorDuration = 3;
-    derive();
-    EXPECT_EQ(p->reader[ReaderByte::SoundCopy], 4);
-    EXPECT_EQ(p->reader[ReaderByte::VibratorCopy], 3);
-    EXPECT_EQ(p->reader[ReaderByte::VibratorOnCopy], 1);
-    p->device.vibratorDuration = 0;
-    derive();
-    EXPECT_EQ(p->reader[ReaderByte::VibratorOnCopy], 0);
-}
-
-TEST_F(Derivation, ReaderCodeFollowsTheReaderType)
-{
-    struct Case
-    {
-        Byte type, code, copy, expectedCode, expectedCopy;
-    };
-    const Case cases[] = {
-        {1, 0x55, 0x66, 1, 1},       {2, 0x55, 0x66, 2, 2},       {3, 0x55, 0x66, 4, 4},
-        {13, 4, 0x41, 0x24, 0x61},  // the RFID reader adds its bit and keeps the others
-        {0, 0x55, 0x66, 0x55, 0x66}, {4, 0x55, 0x66, 0x55, 0x66}, {10, 0x55, 0x66, 0x55, 0x66},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.type));
-        p->reader[ReaderByte::ReaderCode] = c.code;
-        p->reader[ReaderByte::ReaderCodeCopy] = c.copy;
-        p->device.readerType = c.type;
+    for (const Byte duration : {3, 0}) {
+        p->device.vibratorDuration = duration;
         derive();
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCode], c.expectedCode);
-        EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], c.expectedCopy);
+        EXPECT_EQ(p->reader[ReaderByte::SoundCopy], 4);
+        EXPECT_EQ(p->reader[ReaderByte::VibratorCopy], duration);
+        EXPECT_EQ(p->reader[ReaderByte::VibratorOnCopy], duration != 0 ? 1 : 0);
     }
 }
 
-TEST_F(Derivation, ImageCaptureNeedsThe2dReaderWithOrWithoutRfid)
+// Every reader type: the laser, the CCD and the 2D imager have their codes; any other type
+// keeps the stored code, and a type above ten (an RFID reader besides) adds the RFID bit. Only
+// the 2D imager, with or without RFID, keeps image capture.
+TEST_F(Derivation, ReaderCodeAndImageCaptureFollowEveryReaderType)
 {
-    for (const Byte type : {1, 13}) {
-        SCOPED_TRACE(int(type));
-        const int expected = type == 13 ? 1 : 0;
-        p->device.readerType = type;
+    for (int type = 0; type < 256; ++type) {
+        SCOPED_TRACE(type);
+        p->reader[ReaderByte::ReaderCode] = 0x44;
+        p->reader[ReaderByte::ReaderCodeCopy] = 0x46;
         p->reader[ReaderByte::ImageCaptureOn] = 1;
         p->device.protectImageCapture = 1;
+        p->device.readerType = static_cast<Byte>(type);
         derive();
-        EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], expected);
-        EXPECT_EQ(p->device.protectImageCapture, expected);
+        const int fixed = type == 1 ? 1 : type == 2 ? 2 : type == 3 ? 4 : 0;
+        const int rfid = type > 10 ? 0x20 : 0;
+        EXPECT_EQ(p->reader[ReaderByte::ReaderCode], fixed != 0 ? fixed : 0x44 | rfid);
+        EXPECT_EQ(p->reader[ReaderByte::ReaderCodeCopy], fixed != 0 ? fixed : 0x46 | rfid);
+        const int kept = type % 10 == 3 ? 1 : 0;
+        EXPECT_EQ(p->reader[ReaderByte::ImageCaptureOn], kept);
+        EXPECT_EQ(p->device.protectImageCapture, kept);
     }
 }
 
@@ -392,28 +342,20 @@ TEST_F(Derivation, MsqiFormLinksLine1ToTheKeyFieldOfALookupWithFields)
 {
     FormDef& form = p->form(2);
     form.msqiEnabled = 1;
-    form.lookupLink[0] = 9;
     for (LookupDef& lookup : p->lookups) {
         lookup.numFields = 3;
         lookup.keyField = 3;
     }
-    form.lookupFile = 200;  // only 0 to 5 can be entered: read no lookup record
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9);
-    EXPECT_EQ(form.lookupFile, 200);
-
-    form.lookupFile = 0;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9) << "no lookup file";
-
-    form.lookupFile = 4;
-    p->lookup(4).numFields = 0;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 9) << "lookup file without fields";
-
-    p->lookup(4).numFields = 5;
-    derive();
-    EXPECT_EQ(form.lookupLink[0], 4);
+    // {lookup file, fields of lookup 4, link}: only files 0 to 5 can be entered, 200 reads none.
+    const int rows[][3] = {{200, 3, 9}, {0, 3, 9}, {4, 0, 9}, {4, 5, 4}};
+    for (const auto& [file, fields, link] : rows) {
+        form.lookupFile = static_cast<Byte>(file);
+        form.lookupLink[0] = 9;
+        p->lookup(4).numFields = static_cast<Byte>(fields);
+        derive();
+        EXPECT_EQ(form.lookupLink[0], link) << "file " << file << ", " << fields << " fields";
+        EXPECT_EQ(form.lookupFile, file);
+    }
 }
 
 }  // namespace

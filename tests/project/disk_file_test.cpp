@@ -8,47 +8,23 @@
 
 #include "project/file_format.h"
 #include "support/project_fixtures.h"
-#include "texts/temp_directory.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using texts::testing::readAll;
-using texts::testing::TempDirectory;
+using testing_support::readText;
+using TempDirectory = testing_support::TempFolder;
 
 std::vector<std::uint8_t> newProjectImage() { return project::serialiseProject(*testing_support::startedProject()); }
 
-TEST(DiskFile, WritesAndReadsAProjectImageOrItsPrefix)
-{
-    const TempDirectory dir;
-    const auto image = newProjectImage();
-    const auto path = dir.path() / "a.Q72";
-    ASSERT_TRUE(project::writeFileAtomically(path, image).ok);
-    EXPECT_EQ(fs::file_size(path), 67205u);
-    const auto read = project::readFilePrefix(path, project::CurrentFileBytes);
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.bytes, image);
-    EXPECT_EQ(read.totalBytes, 67205u);
-    const auto prefix = project::readFilePrefix(path, 100);
-    ASSERT_TRUE(prefix.ok);
-    EXPECT_EQ(prefix.bytes.size(), 100u);
-    EXPECT_EQ(prefix.totalBytes, 67205u) << "the whole size, though the read stops at the prefix";
-
-#if !defined(_WIN32)  // Windows keeps access lists, not permission bits
-    // Replacing the file keeps its permissions.
-    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(path, shared);
-    ASSERT_TRUE(project::writeFileAtomically(path, image).ok);
-    EXPECT_EQ(fs::status(path).permissions(), shared);
-#endif
-}
-
-// Every byte value comes back as written: a text mode would turn CR LF into LF or stop at 0x1A.
-TEST(DiskFile, EveryByteValueSurvivesWriteAndRead)
+// Every byte value comes back as written (a text mode would turn CR LF into LF or stop at
+// 0x1A), whole or as a prefix, and replacing a file keeps its permissions.
+TEST(DiskFile, WritesAndReadsEveryByteValueWholeOrAsAPrefix)
 {
     const TempDirectory dir;
     std::vector<std::uint8_t> bytes;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 300; ++round) {
         for (int b = 0; b < 256; ++b) {
             bytes.push_back(static_cast<std::uint8_t>(b));
         }
@@ -60,6 +36,17 @@ TEST(DiskFile, EveryByteValueSurvivesWriteAndRead)
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.bytes, bytes);
     EXPECT_EQ(read.totalBytes, bytes.size());
+    const auto prefix = project::readFilePrefix(path, 100);
+    ASSERT_TRUE(prefix.ok);
+    EXPECT_EQ(prefix.bytes, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 100));
+    EXPECT_EQ(prefix.totalBytes, bytes.size()) << "the whole size, though the read stops at the prefix";
+
+#if !defined(_WIN32)  // Windows keeps access lists, not permission bits
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, shared);
+    ASSERT_TRUE(project::writeFileAtomically(path, bytes).ok);
+    EXPECT_EQ(fs::status(path).permissions(), shared);
+#endif
 }
 
 // Names beyond ASCII included: the temporary name beside them must not mangle them.
@@ -78,7 +65,7 @@ TEST(DiskFile, FailedWriteLeavesThePreviousFileByteIdentical)
             const auto result = project::writeFileAtomically(path, image, project::WriteFaults{failAfter});
             EXPECT_FALSE(result.ok);
             EXPECT_FALSE(result.error.empty());
-            EXPECT_EQ(readAll(path), old);
+            EXPECT_EQ(readText(path), old);
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1)
             << "no temporary file is left behind";
@@ -109,7 +96,7 @@ TEST(DiskFile, FailedWriteInABatchLeavesEveryTargetAsItWas)
             EXPECT_FALSE(results[i].error.empty()) << files[i].path;
         }
         for (const char* name : {"a.Q72", "b.Q72", "c.Q72", "d.Q72"}) {
-            EXPECT_EQ(readAll(dir.path() / name), std::string("old ") + name);
+            EXPECT_EQ(readText(dir.path() / name), std::string("old ") + name);
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 4)
             << "no temporary file, and no new file";
@@ -117,37 +104,29 @@ TEST(DiskFile, FailedWriteInABatchLeavesEveryTargetAsItWas)
 }
 
 // Large enough for the renames to run on several threads; one target is taken by a folder.
+// Large enough for the renames to run on several threads; one target is taken by a folder.
 TEST(DiskFile, BatchReplacesEveryWritableTargetAndFailsTheOthersAlone)
 {
     const TempDirectory dir;
     constexpr std::size_t Count = 300;
     constexpr std::size_t Blocked = 123;
-    std::vector<std::string> contents;
+    const std::vector<std::uint8_t> bytes = {'n', 'e', 'w'};
     std::vector<project::BatchFile> files;
-    for (std::size_t i = 0; i < Count; ++i) {
+    for (std::size_t i = 0; i < Count; ++i) {  // some replace a file, the others are new
         const std::string name = std::to_string(i) + ".Q72";
-        if (i % 10 == 0) {  // some replace a file, the others are new
-            dir.write(name, "old");
-        }
-        contents.push_back("new " + std::to_string(i));
+        files.push_back({i % 10 == 0 ? dir.write(name, "old") : dir.file(name), bytes});
     }
-    fs::create_directories(dir.path() / (std::to_string(Blocked) + ".Q72") / "inside");
-    for (std::size_t i = 0; i < Count; ++i) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents[i].data());
-        files.push_back({dir.path() / (std::to_string(i) + ".Q72"), {bytes, contents[i].size()}});
-    }
+    fs::create_directories(files[Blocked].path / "inside");
     const auto results = project::writeFilesAtomically(files);
     ASSERT_EQ(results.size(), Count);
     for (std::size_t i = 0; i < Count; ++i) {
-        if (i == Blocked) {
-            EXPECT_FALSE(results[i].ok);
-            EXPECT_FALSE(results[i].error.empty());
-            EXPECT_TRUE(fs::is_directory(files[i].path / "inside"));
-        } else {
-            EXPECT_TRUE(results[i].ok) << i << ": " << results[i].error;
-            EXPECT_EQ(readAll(files[i].path), contents[i]) << i;
+        EXPECT_EQ(results[i].ok, i != Blocked) << i << ": " << results[i].error;
+        EXPECT_EQ(results[i].error.empty(), i != Blocked) << i;
+        if (i != Blocked) {
+            EXPECT_EQ(readText(files[i].path), "new") << i;
         }
     }
+    EXPECT_TRUE(fs::is_directory(files[Blocked].path / "inside"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), Count)
         << "no temporary file is left behind";
 }

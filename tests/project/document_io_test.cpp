@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "project/document_io.h"
 #include "support/project_fixtures.h"
@@ -14,27 +15,30 @@ using testing_support::startedProject;
 
 const texts::BuiltinTextSource builtin;
 
-TEST(DocumentIo, SavedProjectOpensToTheSameBytes)
+// A saved project opens to the same bytes; a project of the other model is adopted, and a
+// stamp outside the models is kept but not adopted.
+TEST(DocumentIo, SavedProjectOpensToTheSameBytesAndItsModelIsAdopted)
 {
-    auto p = startedProject();
-    p->form(5).prompt[0].assign("Item");
-    const auto image = project::saveProject(*p, Model::Q720CE);
-    auto q = startedProject();
-    const auto result = project::loadProject(image, *q, {builtin, Model::Q720CE});
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(project::serialiseProject(*q), image);
-    EXPECT_FALSE(result.adoptedModel.has_value());
-}
-
-TEST(DocumentIo, RejectedImageLeavesTheProjectUntouched)
-{
-    auto p = startedProject();
-    p->form(1).lineType[0] = 1;
-    const auto before = *p;
-    auto image = project::serialiseProject(*p);
-    image.resize(1000);
-    EXPECT_FALSE(project::loadProject(image, *p, {builtin, Model::Q720CE}).ok);
-    EXPECT_EQ(std::memcmp(&before, p.get(), sizeof before), 0);
+    const struct
+    {
+        Model savedAs;
+        int stamp;  // -1: as saved
+        std::optional<Model> adopted;
+    } cases[] = {{Model::Q720CE, -1, std::nullopt}, {Model::Q720PPC, -1, Model::Q720PPC}, {Model::Q720CE, 7, std::nullopt}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.savedAs) * 10 + c.stamp);
+        auto p = startedProject(c.savedAs);
+        p->form(5).prompt[0].assign("Item");
+        auto image = project::saveProject(*p, c.savedAs);
+        if (c.stamp >= 0) {
+            image[project::DeviceBlockOffset + 425] = static_cast<std::uint8_t>(c.stamp);
+        }
+        auto q = startedProject();
+        const auto result = project::loadProject(image, *q, {builtin, Model::Q720CE});
+        ASSERT_TRUE(result.ok);
+        EXPECT_EQ(project::serialiseProject(*q), image);
+        EXPECT_EQ(result.adoptedModel, c.adopted);
+    }
 }
 
 TEST(DocumentIo, Block51IsRefilledFromTheCurrentLanguageFrom112On)
@@ -82,26 +86,6 @@ TEST(DocumentIo, PreparedOpenGivesThePlainOpensBytes)
         ASSERT_TRUE(project::loadProject(image, *fast, prepared.context()).ok);
         EXPECT_EQ(project::serialiseProject(*fast), project::serialiseProject(*plain));
     }
-}
-
-TEST(DocumentIo, ProjectForTheOtherModelIsAdopted)
-{
-    const auto image = project::saveProject(*startedProject(Model::Q720PPC), Model::Q720PPC);
-    auto q = startedProject();
-    const auto result = project::loadProject(image, *q, {builtin, Model::Q720CE});
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.adoptedModel, Model::Q720PPC);
-}
-
-TEST(DocumentIo, ModelStampOutsideTheModelsIsKeptButNotAdopted)
-{
-    auto p = startedProject();
-    auto image = project::serialiseProject(*p);
-    image[project::DeviceBlockOffset + 425] = 7;
-    const auto result = project::loadProject(image, *p, {builtin, Model::Q720CE});
-    ASSERT_TRUE(result.ok);
-    EXPECT_FALSE(result.adoptedModel.has_value());
-    EXPECT_EQ(p->device.modelStamp, 7);
 }
 
 }  // namespace

@@ -41,26 +41,5 @@ TEST(RecordSpecs, UniquelyNamedFieldsAndColumnsCoverEveryByteExactlyOnce)
     }
 }
 
-TEST(RecordSpecs, OffsetsAgreeWithTheRecords)
-{
-    EXPECT_EQ(fieldAt(formSpec(), offsetof(FormDef, lastInputLine)), "lastInputLine");
-    EXPECT_EQ(fieldAt(formSpec(), offsetof(FormDef, maxLength) + 2), "lines[2].maxLength");
-    EXPECT_EQ(fieldAt(formSpec(), offsetof(FormDef, msqiEnabled)), "msqiEnabled");
-    EXPECT_EQ(fieldAt(menuSpec(), offsetof(MenuDef, itemNext) + 14), "items[14].next");
-    EXPECT_EQ(fieldAt(lookupSpec(), offsetof(LookupDef, fieldLength) + 11), "fields[11].length");
-    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(DeviceSettings, modelStamp)), "modelStamp");
-    EXPECT_EQ(fieldAt(deviceSpec(), offsetof(DeviceSettings, fileTitle)), "fileTitle");
-    EXPECT_EQ(fieldAt(transactionSpec(), offsetof(TransactionFileSettings, saveMode)), "saveMode");
-    EXPECT_EQ(fieldAt(readerSpec(), ReaderByte::VibratorCopy), "vibratorCopy");
-    EXPECT_EQ(fieldAt(readerSpec(), ReaderByte::ImageCaptureOn), "imageCaptureOn");
-}
-
-TEST(RecordSpecs, UninterpretedBytesAreNamedAfterTheirOffset)
-{
-    EXPECT_EQ(fieldAt(formSpec(), 1533), "bytes1533");
-    EXPECT_EQ(fieldAt(formSpec(), 1600), "bytes1533+67");
-    EXPECT_EQ(fieldAt(readerSpec(), 90), "bytes84+6");
-}
-
 }  // namespace
 }  // namespace project

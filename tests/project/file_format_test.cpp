@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "project/file_format.h"
+#include "project/fixed_text.h"
 #include "support/project_fixtures.h"
 
 namespace {
@@ -38,24 +39,12 @@ TEST(FileFormat, BlocksSitAtTheirFileOffsetsBehindTheCurrentMagic)
     const auto image = project::serialiseProject(*p);
     ASSERT_EQ(image.size(), 67205u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(image.data()), 10), std::string("Q720-1.14\0", 10));
-    EXPECT_EQ(image[10 + 1], 'M');
-    EXPECT_EQ(image[7180], 0xAB);
-    EXPECT_EQ(image[46700], 7);
-    EXPECT_EQ(image[50815], 0x77);
-    EXPECT_EQ(image[51216], 0x66);
     EXPECT_TRUE(reservedBlockIsZero(image));
-    EXPECT_EQ(image[52139], 'F');  // block 7 slot 0: "File"
-    EXPECT_EQ(image[60516], 'R');  // block 43 slot 0: "Restore"
-    EXPECT_EQ(image[67160], 0x55);
-}
-
-TEST(FileFormat, SizeOfEachVersion)
-{
-    const std::pair<const char*, std::size_t> sizes[] = {
-        {"Q720-1.00", 60516}, {"Q720-1.01", 60609}, {"Q720-1.02", 61229}, {"Q720-1.08", 61229}, {"Q720-1.09", 61694},
-        {"Q720-1.10", 61694}, {"Q720-1.11", 67160}, {"Q720-1.13", 67160}, {"Q720-1.14", 67205}};
-    for (const auto& [magic, size] : sizes) {
-        EXPECT_EQ(project::fileSizeForVersion(FileMagic::of(magic)), size) << magic;
+    // Block 7 slot 0 holds "File", block 43 slot 0 "Restore".
+    const std::pair<std::size_t, int> bytes[] = {{11, 'M'},     {7180, 0xAB},  {46700, 7},    {50815, 0x77},
+                                                 {51216, 0x66}, {52139, 'F'},  {60516, 'R'},  {67160, 0x55}};
+    for (const auto& [offset, value] : bytes) {
+        EXPECT_EQ(image[offset], value) << "byte " << offset;
     }
 }
 
@@ -110,51 +99,69 @@ TEST(FileFormat, OlderVersionsReadOnlyTheirBlocks)
     }
 }
 
-TEST(FileFormat, RejectsOtherModelPrefixAndNewerVersionsWithoutTouchingTheProject)
+// Wrong prefixes, newer versions and truncated files are refused and the project is unchanged.
+// The model prefix alone makes a truncated project, anything shorter is not a project.
+TEST(FileFormat, RejectsOtherPrefixesNewerVersionsAndTruncatedFilesWithoutTouchingTheProject)
 {
-    const auto original = startedProject();
-    for (const char* magic : {"Q720-1.15", "Q720-2.00", "Q721-1.14", "XXXX-1.00", "Q720A1.00", "PK\3\4xxxxx"}) {
-        SCOPED_TRACE(magic);
-        auto image = project::serialiseProject(*original);
-        std::memcpy(image.data(), magic, 9);
+    const auto current = project::serialiseProject(*startedProject());
+    const auto v109 = imageOfVersion(*startedProject(), "Q720-1.09");
+    const auto magic = [&](const char* m) {
+        auto image = current;
+        std::memcpy(image.data(), m, 9);
+        return image;
+    };
+    const auto cut = [&](std::size_t size) { return std::vector<std::uint8_t>(v109.begin(), v109.begin() + size); };
+    const struct
+    {
+        std::vector<std::uint8_t> image;
+        ReadError error;
+        const char* description;  // checked where given
+    } cases[] = {
+        {magic("Q720-1.15"), ReadError::TooNew, "version Q720-1.15 is newer than this program supports"},
+        {magic("Q720-2.00"), ReadError::TooNew, nullptr},
+        {magic("Q721-1.14"), ReadError::NotAProject, nullptr},
+        {magic("XXXX-1.00"), ReadError::NotAProject, nullptr},
+        {magic("Q720A1.00"), ReadError::TooNew, nullptr},
+        {magic("PK\3\4xxxxx"), ReadError::NotAProject, "not a Q720 project file"},
+        {cut(60000), ReadError::Truncated, "file is truncated: 60000 of 61694 bytes"},
+        {cut(9), ReadError::Truncated, nullptr},
+        {cut(4), ReadError::Truncated, nullptr},
+        {cut(3), ReadError::NotAProject, nullptr},
+        {cut(0), ReadError::NotAProject, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.image.begin(), c.image.begin() + std::min<std::size_t>(9, c.image.size())) + ", " +
+                     std::to_string(c.image.size()) + " bytes");
         auto target = startedProject();
         target->form(1).escTarget = 3;
         const auto before = *target;
-        const auto parsed = project::parseProjectImage(image, *target);
+        const auto parsed = project::parseProjectImage(c.image, *target);
         EXPECT_FALSE(parsed.ok);
-        EXPECT_TRUE(sameBytes(before, *target));
-        if (std::strcmp(magic, "Q720-1.15") == 0) {
-            EXPECT_EQ(parsed.failure.error, ReadError::TooNew);
-            EXPECT_EQ(project::describe(parsed.failure), "version Q720-1.15 is newer than this program supports");
-        } else if (magic[0] == 'P') {
-            EXPECT_EQ(project::describe(parsed.failure), "not a Q720 project file");
+        EXPECT_EQ(parsed.failure.error, c.error);
+        if (c.description != nullptr) {
+            EXPECT_EQ(project::describe(parsed.failure), c.description);
         }
+        EXPECT_TRUE(sameBytes(before, *target));
     }
 }
 
-TEST(FileFormat, TruncatedFileIsRejectedAndProjectUnchanged)
+// A slot without NUL reads at most its width; assign cuts and terminates but keeps the bytes
+// behind the NUL.
+TEST(FixedText, ReadsAtMostItsWidthAndAssignKeepsTheBytesBehindTheNul)
 {
-    const auto source = startedProject();
-    auto image = imageOfVersion(*source, "Q720-1.09");
-    image.resize(60000);
-    auto target = startedProject();
-    target->menu(2).escTarget = 4;
-    const auto before = *target;
-    const auto parsed = project::parseProjectImage(image, *target);
-    ASSERT_FALSE(parsed.ok);
-    EXPECT_EQ(parsed.failure.error, ReadError::Truncated);
-    EXPECT_EQ(project::describe(parsed.failure), "file is truncated: 60000 of 61694 bytes");
-    EXPECT_TRUE(sameBytes(before, *target));
-
-    // The model prefix alone makes a truncated project, anything shorter is not a project.
-    const std::pair<std::size_t, ReadError> shortFiles[] = {
-        {9, ReadError::Truncated}, {4, ReadError::Truncated}, {3, ReadError::NotAProject}, {0, ReadError::NotAProject}};
-    for (const auto& [size, error] : shortFiles) {
-        image.resize(size);
-        const auto shortParsed = project::parseProjectImage(image, *target);
-        EXPECT_FALSE(shortParsed.ok) << size;
-        EXPECT_EQ(shortParsed.failure.error, error) << size;
-    }
+    project::FixedText<5> slot;
+    slot.bytes.fill('x');
+    EXPECT_EQ(slot.view(), "xxxxx");
+    EXPECT_EQ(slot.length(), 5u);
+    slot.assign("abcdefgh");
+    EXPECT_EQ(slot.view(), "abcde");
+    EXPECT_EQ(slot.bytes[5], 0);
+    slot.bytes.fill('x');
+    slot.assign("ab");
+    EXPECT_EQ(slot.view(), "ab");
+    EXPECT_EQ(slot.bytes[2], 0);
+    EXPECT_EQ(slot.bytes[3], 'x');
+    EXPECT_EQ(slot.bytes[5], 'x');
 }
 
 }  // namespace

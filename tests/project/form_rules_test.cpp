@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <memory>
 #include <utility>
@@ -65,63 +66,32 @@ TEST(FormRules, TypeClassesOfEveryCodeImageFlagAndLookupFile)
 
 TEST(FormRules, OutOfRangeLookupFileAndFieldCountAreBounded)
 {
-    EXPECT_EQ(effectiveLookupFile(Byte{0}), 0);
-    EXPECT_EQ(effectiveLookupFile(Byte{5}), 5);
-    EXPECT_EQ(effectiveLookupFile(Byte{6}), 0);
-    EXPECT_EQ(effectiveLookupFile(Byte{255}), 0);
     LookupDef lookup{};
-    lookup.numFields = 12;
-    EXPECT_EQ(lookupFieldCount(lookup), 12);
-    lookup.numFields = 200;
-    EXPECT_EQ(lookupFieldCount(lookup), 15);
-}
-
-TEST(FormRules, CommittedDataLengthAddsOnlySwitchedOnPartsUpTo255)
-{
-    auto p = testing_support::startedProject();
-    FormDef& form = p->form(1);
-    form.fixedLength[0] = 12;
-    form.prefix[0].assign("AB");
-    form.suffix[0].assign("XYZ");
-    EXPECT_EQ(committedDataLength(form, 0), 0);
-    form.fixedLengthOn[0] = 1;
-    EXPECT_EQ(committedDataLength(form, 0), 12);
-    form.prefixOn[0] = 1;
-    form.suffixOn[0] = 1;
-    EXPECT_EQ(committedDataLength(form, 0), 17);
-
-    form.fixedLength[0] = 250;
-    form.prefix[0].assign("0123456789");
-    EXPECT_EQ(committedDataLength(form, 0), 255) << "kept at 255 instead of wrapping";
+    for (int value = 0; value < 256; ++value) {
+        SCOPED_TRACE(value);
+        EXPECT_EQ(effectiveLookupFile(static_cast<Byte>(value)), value <= 5 ? value : 0);
+        lookup.numFields = static_cast<Byte>(value);
+        EXPECT_EQ(lookupFieldCount(lookup), std::min(value, 15));
+    }
 }
 
 // Form 4 uses lookup file 2; every line is a "lookup" line of length 99.
-class LookupLengthUpdate : public ::testing::Test
+TEST(FormRules, OnlyLookupLinesTakeTheirLinkedFieldLengthOr160)
 {
-protected:
-    void SetUp() override
-    {
-        LookupDef& lookup = p->lookup(2);
-        lookup.numFields = 3;
-        lookup.fieldLength[0] = 8;
-        lookup.fieldLength[1] = 0;
-        lookup.fieldLength[2] = 200;
-        lookup.fieldLength[14] = 33;
-        form.lookupFile = 2;
-        for (std::size_t i = 0; i < LineSlots; ++i) {
-            form.lineType[i] = t(LineType::Lookup);
-            form.maxLength[i] = 99;
-        }
-    }
-
-    void update() { updateLookupLengths(p->forms, p->lookups); }
-
-    std::unique_ptr<Project> p = testing_support::startedProject();
+    auto p = testing_support::startedProject();
+    const auto update = [&] { updateLookupLengths(p->forms, p->lookups); };
+    LookupDef& lookup = p->lookup(2);
+    lookup.numFields = 3;
+    lookup.fieldLength[0] = 8;
+    lookup.fieldLength[1] = 0;
+    lookup.fieldLength[2] = 200;
+    lookup.fieldLength[14] = 33;
     FormDef& form = p->form(4);
-};
-
-TEST_F(LookupLengthUpdate, LookupLineTakesItsLinkedFieldLengthOr160)
-{
+    form.lookupFile = 2;
+    for (std::size_t i = 0; i < LineSlots; ++i) {
+        form.lineType[i] = t(LineType::Lookup);
+        form.maxLength[i] = 99;
+    }
     const std::pair<Byte, Byte> linkAndLength[] = {
         {1, 8},     {3, 200},  // the terminal takes field lengths as they are
         {2, 160},              // field of length 0
@@ -133,25 +103,19 @@ TEST_F(LookupLengthUpdate, LookupLineTakesItsLinkedFieldLengthOr160)
         form.lookupLink[i] = linkAndLength[i].first;
     }
     form.lookupLink[14] = 15;  // the last slot and the last field
+    form.lineType[13] = t(LineType::Text);  // other line types keep their lengths
+    form.lookupLink[13] = 1;
+    p->form(5).lineType[0] = t(LineType::Lookup);  // as do forms without a lookup file
+    p->form(5).maxLength[0] = 42;
     update();
     for (std::size_t i = 0; i < std::size(linkAndLength); ++i) {
         EXPECT_EQ(form.maxLength[i], linkAndLength[i].second) << "link " << int(linkAndLength[i].first);
     }
+    EXPECT_EQ(form.maxLength[13], 99);
     EXPECT_EQ(form.maxLength[14], 33);
-}
-
-TEST_F(LookupLengthUpdate, OtherLineTypesAndFormsWithoutLookupFileKeepTheirLengths)
-{
-    form.lineType[5] = t(LineType::Text);
-    form.lookupLink[5] = 1;
-    p->form(5).lineType[0] = t(LineType::Lookup);
-    p->form(5).maxLength[0] = 42;
-    update();
-    EXPECT_EQ(form.maxLength[5], 99);
     EXPECT_EQ(p->form(5).maxLength[0], 42);
 
     form.lookupFile = 9;  // above five: reads no lookup record
-    form.lookupLink[0] = 1;
     form.maxLength[0] = 99;
     update();
     EXPECT_EQ(form.maxLength[0], 99);

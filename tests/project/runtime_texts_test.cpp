@@ -23,16 +23,6 @@ TEST(RuntimeTexts, TextsLayerKnowsTheSlotWidthOfEveryRuntimeText)
     }
 }
 
-TEST(RuntimeTexts, BuiltInTextsArePaddedToTheirTableWidth)
-{
-    const auto p = startedProject();
-    EXPECT_EQ(slotText(*p, 7, 0), "File" + std::string(26, ' '));
-    EXPECT_EQ(p->texts.slot(7, 0)[30], 0);
-    EXPECT_EQ(slotText(*p, 35, 0), "Init" + std::string(16, ' '));
-    EXPECT_EQ(slotText(*p, 60, 29), std::string(50, ' ')) << "a blank entry is a slot of blanks";
-    EXPECT_EQ(slotText(*p, 59, 0), "This file does not exist !!" + std::string(23, ' '));
-}
-
 TEST(RuntimeTexts, EveryTableSlotHasABuiltInText)
 {
     int slots = 0;
@@ -45,53 +35,37 @@ TEST(RuntimeTexts, EveryTableSlotHasABuiltInText)
     EXPECT_EQ(slots, static_cast<int>(texts::runtimeTableStrings().size()));
 }
 
-TEST(RuntimeTexts, LanguageTextIsCutToTheSlotAndStoredUnpaddedOrFallsBackWhenEmpty)
+// A language text is cut to its slot and stored unpadded, an empty one falls back; a fill writes
+// the text and its NUL and leaves the rest of the slot; IDs between tables fill nothing; the
+// second group is blocks 47 to 60.
+TEST(RuntimeTexts, FillsCutToTheSlotFallBackWhenEmptyAndTouchOnlyTheirSlots)
 {
     OverrideTextSource language;
     language.set(3001, std::string(45, 'a'));
-    language.set(3002, "Outils");
+    language.set(3002, "Go");
     language.set(3003, "");
-    auto p = startedProject();
-    project::fillAllTables(*p, language);
-    EXPECT_EQ(slotText(*p, 7, 0), std::string(30, 'a'));
-    EXPECT_EQ(slotText(*p, 7, 1), "Outils");
-    EXPECT_EQ(slotText(*p, 7, 2), "About" + std::string(25, ' '));
-}
-
-TEST(RuntimeTexts, FillWritesTextAndNulAndLeavesTheRestOfTheSlot)
-{
     auto p = startedProject();
     auto slot = p->texts.slot(7, 1);
     std::fill(slot.begin(), slot.end(), std::uint8_t{'x'});
-    OverrideTextSource language;
-    language.set(3002, "Go");
     project::fillSlot(*p, 7, 1, language);
     EXPECT_EQ(slotText(*p, 7, 1), "Go");
     EXPECT_EQ(slot[3], 'x');
     EXPECT_EQ(slot[30], 'x');
-}
-
-TEST(RuntimeTexts, IdsBetweenTablesFillNothing)
-{
-    OverrideTextSource language;
-    language.set(3004, "nowhere");
-    auto before = startedProject();
-    auto after = startedProject();
-    project::fillAllTables(*after, language);
-    EXPECT_EQ(before->texts.bytes, after->texts.bytes);
+    project::fillAllTables(*p, language);
+    EXPECT_EQ(slotText(*p, 7, 0), std::string(30, 'a'));
+    EXPECT_EQ(slotText(*p, 7, 2), "About" + std::string(25, ' '));
+    OverrideTextSource stray;
+    stray.set(3004, "nowhere");
+    auto strayFilled = startedProject();
+    project::fillAllTables(*strayFilled, stray);
+    EXPECT_EQ(strayFilled->texts.bytes, startedProject()->texts.bytes);
     project::TextSlotRef ref;
     EXPECT_FALSE(project::findTextSlot(3004, ref));
     EXPECT_FALSE(project::findTextSlot(3931, ref));
     ASSERT_TRUE(project::findTextSlot(3789, ref));
     EXPECT_EQ(ref.block, 59);
-}
 
-TEST(RuntimeTexts, SecondGroupFillTouchesOnlyBlocks47To60)
-{
-    auto p = startedProject();
-    p->texts.slot(46, 0)[0] = '#';
-    p->texts.slot(47, 0)[0] = '#';
-    p->texts.slot(60, 0)[0] = '#';
+    p->texts.slot(46, 0)[0] = p->texts.slot(47, 0)[0] = p->texts.slot(60, 0)[0] = '#';
     project::fillSecondGroup(*p, texts::BuiltinTextSource{});
     EXPECT_EQ(p->texts.slot(46, 0)[0], '#');
     EXPECT_NE(p->texts.slot(47, 0)[0], '#');

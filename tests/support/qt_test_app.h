@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace app::testing {
 
@@ -18,6 +19,15 @@ inline QApplication& qtTestApp()
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     return *new QApplication(argc, argv);
+}
+
+// Sends each character as a key press, as typing would.
+inline void typeKeys(QWidget* target, const QString& text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+    }
 }
 
 } // namespace app::testing

@@ -3,33 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#if !defined(_WIN32)
-#include <unistd.h>
-#endif
-
 #include <filesystem>
 #include <string>
 
-#include "temp_directory.h"
+#include "support/temp_folder.h"
 
 namespace texts {
 namespace {
 
-using texts::testing::TempDirectory;
+using TempDirectory = testing_support::TempFolder;
 using Names = std::vector<std::string>;
 
-TEST(LanguageFiles, CountIsMinusOneWithoutLanguageFilesAndZeroWithoutNames)
-{
-    const TempDirectory dir;
-    dir.write("readme.txt", "Deutsch\r\n");
-    const LanguageList list = enumerateLanguages(dir.path());
-    EXPECT_EQ(list.count(), -1);
-    EXPECT_TRUE(list.names().empty());
-    EXPECT_EQ(enumerateLanguages(dir.path() / "nowhere").count(), -1);
-    dir.write("a.lng", "\r\n3001=Datei\r\n");
-    EXPECT_EQ(enumerateLanguages(dir.path()).count(), 0) << "a language file without a name";
-}
-
+// Names come from the first line, in file-name order; the count is -1 without language files,
+// 0 without names, and at most twenty are listed.
 TEST(LanguageFiles, ListsNamesFromTheFirstLineInFileNameOrder)
 {
     const TempDirectory dir;
@@ -46,73 +32,42 @@ TEST(LanguageFiles, ListsNamesFromTheFirstLineInFileNameOrder)
     EXPECT_EQ(list.count(), 3);
     EXPECT_EQ(list.names(), (Names{"Francais", "Deutsch", "Italiano"}));
     EXPECT_EQ(list.entries[1].path, dir.path() / "b.lng");
-}
 
-TEST(LanguageFiles, AtMostTwentyAreListed)
-{
-    const TempDirectory dir;
+    const TempDirectory many;
+    many.write("readme.txt", "Deutsch\r\n");
+    EXPECT_EQ(enumerateLanguages(many.path()).count(), -1) << "no language file";
+    EXPECT_EQ(enumerateLanguages(many.path() / "nowhere").count(), -1);
+    many.write("a.lng", "\r\n3001=Datei\r\n");
+    EXPECT_EQ(enumerateLanguages(many.path()).count(), 0) << "a language file without a name";
     for (int i = 0; i < 25; ++i) {
-        dir.write("lang" + std::to_string(100 + i) + ".lng", "Name " + std::to_string(i) + "\r\n");
+        many.write("lang" + std::to_string(100 + i) + ".lng", "Name " + std::to_string(i) + "\r\n");
     }
-    const LanguageList list = enumerateLanguages(dir.path());
-    EXPECT_EQ(list.count(), 20);
-    EXPECT_EQ(list.entries.back().name, "Name 19");
+    const LanguageList twenty = enumerateLanguages(many.path());
+    EXPECT_EQ(twenty.count(), 20);
+    EXPECT_EQ(twenty.entries.back().name, "Name 19");
 }
 
-TEST(LanguageFiles, FileWithoutReadPermissionIsSkipped)
-{
-#if defined(_WIN32)
-    GTEST_SKIP() << "Windows grants reading through access lists, not permission bits";
-#else
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions don't stop the superuser";
-    }
-#endif
-    const TempDirectory dir;
-    std::filesystem::permissions(dir.write("a.lng", "Locked\r\n"), std::filesystem::perms::none);
-    dir.write("b.lng", "Deutsch\r\n");
-    EXPECT_EQ(enumerateLanguages(dir.path()).names(), Names{"Deutsch"});
-}
-
-TEST(LanguageFiles, LongNameIsCutToFortyBothInTheListAndForLoading)
+// The first file with exactly the name is loaded (a long name cut to forty both in the list and
+// for loading); switching keeps the texts the second lacks, and a failed load unloads.
+TEST(LanguageFiles, LoadsTheFirstFileWithExactlyThatNameAndAFailedLoadUnloads)
 {
     const TempDirectory dir;
-    dir.write("a.lng", std::string(50, 'L') + "\r\n2601=Fehler\r\n");
-    const LanguageList list = enumerateLanguages(dir.path());
-    ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list.entries[0].name, std::string(40, 'L'));
-    LanguageTable table;
-    EXPECT_TRUE(loadLanguage(table, list, std::string(40, 'L')));
-    EXPECT_EQ(table.text(sid(2601)), "Fehler");
-}
-
-TEST(LanguageFiles, LoadsTheFirstFileWithExactlyThatName)
-{
-    const TempDirectory dir;
-    dir.write("a.lng", "Deutsch\r\n2601=Eins\r\n");
+    dir.write("a.lng", "Deutsch\r\n2601=Fehler\r\n3001=Datei\r\n");
     dir.write("b.lng", "Deutsch\r\n2601=Zwei\r\n");
-    LanguageTable table;
-    EXPECT_FALSE(loadLanguage(table, dir.path(), "deutsch"));
-    EXPECT_FALSE(table.isLoaded());
-    EXPECT_FALSE(loadLanguage(table, dir.path(), BuiltinLanguageName));
-    EXPECT_EQ(table.text(sid(2601)), "Error");
-    EXPECT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
-    EXPECT_TRUE(table.isLoaded());
-    EXPECT_EQ(table.text(sid(2601)), "Eins");
-}
-
-TEST(LanguageFiles, SwitchingKeepsTextsTheSecondLacksAndAFailedLoadUnloads)
-{
-    const TempDirectory dir;
-    dir.write("a.lng", "Deutsch\r\n3001=Datei\r\n2601=Fehler\r\n");
-    dir.write("b.lng", "Francais\r\n3001=Fichier\r\n");
+    dir.write("c.lng", std::string(50, 'L') + "\r\n3001=Fichier\r\n");
     const LanguageList list = enumerateLanguages(dir.path());
+    EXPECT_EQ(list.names(), (Names{"Deutsch", "Deutsch", std::string(40, 'L')}));
     LanguageTable table;
-    ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
-    ASSERT_TRUE(loadLanguage(table, list, "Francais"));
+    EXPECT_FALSE(loadLanguage(table, list, "deutsch"));
+    EXPECT_FALSE(table.isLoaded());
+    EXPECT_FALSE(loadLanguage(table, list, BuiltinLanguageName));
+    ASSERT_TRUE(loadLanguage(table, dir.path(), "Deutsch"));
+    EXPECT_TRUE(table.isLoaded());
+    ASSERT_TRUE(loadLanguage(table, list, std::string(40, 'L')));
     EXPECT_EQ(table.text(sid(3001)), "Fichier");
     EXPECT_EQ(table.text(sid(2601)), "Fehler");
     EXPECT_FALSE(loadLanguage(table, list, "Klingonisch"));
+    EXPECT_FALSE(table.isLoaded());
     EXPECT_EQ(table.text(sid(2601)), "Error");
 }
 

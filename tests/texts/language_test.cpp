@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "texts/builtin_strings.h"
+#include "texts/language_check.h"
+#include "texts/text_source.h"
 
 namespace texts {
 namespace {
@@ -24,18 +28,9 @@ LanguageTable loaded(std::string_view text)
     return table;
 }
 
-TEST(LanguageFile, NameIsTheFirstLineCutToFortyCharacters)
-{
-    EXPECT_EQ(parse("Deutsch\r\n3001=Datei\r\n").name, "Deutsch");
-    EXPECT_EQ(parse("Deutsch\n3001=Datei\n").name, "Deutsch");
-    EXPECT_EQ(parse("Deutsch").name, "Deutsch");
-    EXPECT_EQ(parse(std::string(55, 'n') + "\r\n").name, std::string(40, 'n'));
-    const LanguageFile empty = parse("");
-    EXPECT_TRUE(empty.name.empty());
-    EXPECT_TRUE(empty.lines.empty());
-}
-
-TEST(LanguageFile, EntryIsTheWholeTextAfterTheFirstEquals)
+// The name is the first line cut to forty characters; an entry is the whole text after the
+// first equals sign.
+TEST(LanguageFile, NameIsTheFirstLineAndAnEntryTheWholeTextAfterTheFirstEquals)
 {
     struct Case
     {
@@ -57,7 +52,12 @@ TEST(LanguageFile, EntryIsTheWholeTextAfterTheFirstEquals)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(loaded(c.file).entry(sid(c.id)), c.entry) << c.name;
+        EXPECT_EQ(parse(c.file).name, "Test") << c.name;
     }
+    EXPECT_EQ(parse("Deutsch").name, "Deutsch");
+    EXPECT_EQ(parse(std::string(55, 'n') + "\r\n").name, std::string(40, 'n'));
+    EXPECT_TRUE(parse("").name.empty());
+    EXPECT_TRUE(parse("").lines.empty());
 }
 
 TEST(LanguageFile, LinesWithoutAnIdInTheTableAreIgnored)
@@ -69,18 +69,6 @@ TEST(LanguageFile, LinesWithoutAnIdInTheTableAreIgnored)
     EXPECT_EQ(value(file.lines[1].id), 3001);
     EXPECT_EQ(file.lines[1].text, "Datei");
     EXPECT_EQ(value(file.lines[2].id), 0);
-}
-
-TEST(LanguageFile, LongFileIsReadToTheEnd)
-{
-    std::string file = "Test\r\n";
-    for (int id = 0; id <= MaxStringId; ++id) {
-        file += std::to_string(id) + "=" + std::string(40, 'a' + id % 26) + "\r\n";
-    }
-    ASSERT_GT(file.size(), 50000u);
-    const LanguageTable table = loaded(file);
-    EXPECT_EQ(table.entry(sid(3999)), std::string(40, 'a' + 3999 % 26));
-    EXPECT_EQ(table.entry(sid(1300)), std::string(40, 'a' + 1300 % 26));
 }
 
 TEST(LanguageTable, NonEmptyEntryComesFirstElseTheBuiltInTextIdById)
@@ -101,23 +89,102 @@ TEST(LanguageTable, NonEmptyEntryComesFirstElseTheBuiltInTextIdById)
     EXPECT_EQ(table.text(sid(3001)).size(), 30u) << "a runtime text falls back padded";
 }
 
-TEST(LanguageTable, SecondLanguageOverwritesOnlyTheIdsItHas)
+// A second language overwrites only the IDs it has; unloading returns to the built-in texts but
+// keeps the entries.
+TEST(LanguageTable, SecondLanguageOverwritesOnlyTheIdsItHasAndUnloadKeepsEntries)
 {
     LanguageTable table;
-    table.apply(parse("Eins\r\n3001=Datei\r\n3002=Extras\r\n2601=Fehler\r\n"));
+    table.apply(parse("Eins\r\n3001=Datei\r\n3002=Extras\r\n2601=Fehler\r\n2602=Achtung\r\n"));
     table.apply(parse("Zwei\r\n3001=Fichier\r\n2601=\r\n"));
     EXPECT_EQ(table.text(sid(3001)), "Fichier");
     EXPECT_EQ(table.text(sid(3002)), "Extras");
     EXPECT_EQ(table.entry(sid(2601)), "") << "an empty text clears an earlier entry";
     EXPECT_EQ(table.text(sid(2601)), "Error");
+    table.unload();
+    EXPECT_EQ(table.text(sid(2602)), "Warning");
+    EXPECT_EQ(table.entry(sid(2602)), "Achtung");
 }
 
-TEST(LanguageTable, UnloadReturnsToBuiltinTextsButKeepsEntries)
+// A lookup copies at most 159 characters of a built-in program text.
+TEST(BuiltinStrings, EveryIdHasOneTextInTheTableRangeAndProgramTextsFitTheLookupBuffer)
 {
-    LanguageTable table = loaded("Test\r\n2601=Fehler\r\n");
-    table.unload();
-    EXPECT_EQ(table.text(sid(2601)), "Error");
-    EXPECT_EQ(table.entry(sid(2601)), "Fehler");
+    std::set<int> seen;
+    for (const auto table : {runtimeTableStrings(), programStrings()}) {
+        for (const StringEntry& e : table) {
+            EXPECT_TRUE(seen.insert(e.id).second) << "ID " << e.id << " has two texts";
+            EXPECT_GE(e.id, 0);
+            EXPECT_LE(e.id, MaxStringId) << "ID " << e.id;
+        }
+    }
+    for (const StringEntry& e : programStrings()) {
+        EXPECT_LT(e.text.size(), 160u) << "ID " << e.id;
+    }
+}
+
+using Kind = LanguageFindingKind;
+
+std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+std::vector<std::pair<int, Kind>> findingsOf(std::string_view file)
+{
+    std::vector<std::pair<int, Kind>> result;
+    for (const LanguageFinding& f : checkLanguageFile(bytesOf(file))) {
+        result.emplace_back(f.line, f.kind);
+    }
+    return result;
+}
+
+TEST(LanguageCheck, FindsEveryKindOfFaultOnItsLine)
+{
+    struct Line
+    {
+        std::string text;
+        std::vector<Kind> findings;
+        const char* ending = "\r\n";
+    };
+    const Line lines[] = {
+        {"Deutsch", {}},
+        {"2601=Fehler", {}},
+        {"2601=Fehler!", {Kind::RepeatedId}},
+        {"3999=Niemand", {Kind::UnknownId}},
+        {"Fehler ohne ID", {Kind::NotAnEntry}},
+        {"abc=Text", {Kind::NotAnEntry}},
+        {"4000=Zu gross", {Kind::NotAnEntry}},
+        {"", {}},
+        {"3001=" + std::string(31, 'M'), {Kind::TextCut}},  // its terminal slot holds 30
+        {"3001=Ok", {Kind::RepeatedId}, "\n"},              // LF alone is fine
+        {"2602=" + std::string(161, 'x'), {Kind::TextCut}},
+        {"2651=" + std::string(160, 'y'), {}},
+        {"3721=" + std::string(20, 'z'), {}},  // fills its 20-character slot
+        {std::string("2651=Mit\0NUL", 12), {Kind::RepeatedId, Kind::TextCut}},
+        {"3101=Spalte", {}, ""},
+    };
+    std::string file;
+    std::vector<std::pair<int, Kind>> expected;
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        file += lines[i].text + lines[i].ending;
+        for (const Kind kind : lines[i].findings) {
+            expected.emplace_back(static_cast<int>(i) + 1, kind);
+        }
+    }
+    EXPECT_EQ(findingsOf(file), expected);
+}
+
+TEST(LanguageCheck, ReportsAMissingReservedOrOverlongName)
+{
+    const std::pair<std::string_view, std::vector<std::pair<int, Kind>>> rows[] = {
+        {"", {{1, Kind::MissingName}}},
+        {"\r\n2601=Fehler\r\n", {{1, Kind::MissingName}}},
+        {"0\r\n2601=Fehler\r\n", {{1, Kind::MissingName}}},
+        {"\n", {{1, Kind::MissingName}}},
+        {"Deutsch", {}},
+        {"Nederlands\n2601=Fout\n", {}},
+        {"A name of forty-one characters, one more!\r\n", {{1, Kind::NameCut}}},
+    };
+    for (const auto& [file, expected] : rows) {
+        SCOPED_TRACE(std::string(file));
+        EXPECT_EQ(findingsOf(file), expected);
+    }
 }
 
 }  // namespace

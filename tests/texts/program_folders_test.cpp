@@ -9,13 +9,13 @@
 #include <string>
 
 #include "project/disk_file.h"
-#include "temp_directory.h"
+#include "support/temp_folder.h"
 
 namespace texts {
 namespace {
 
 namespace fs = std::filesystem;
-using texts::testing::TempDirectory;
+using TempDirectory = testing_support::TempFolder;
 
 TEST(ProgramFolders, PortableCopyKeepsEverythingBesideTheProgramElseTheUserFolders)
 {
@@ -71,24 +71,18 @@ TEST(ProgramFolders, UserFoldersComeFromXdgVariablesOrTheHomeFolder)
         {"relative/config", "", {"/home/ann/.config", "/home/ann/.local/share"}},
     };
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::setenv("HOME", "/home/ann", 1);
+    const auto set = [](const char* name, const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); };
+    set("HOME", "/home/ann");
     for (const Row& row : rows) {
+        set("XDG_CONFIG_HOME", row.configHome);
+        set("XDG_DATA_HOME", row.dataHome);
         SCOPED_TRACE(row.configHome ? row.configHome : "unset");
-        for (const auto& [name, value] :
-             {std::pair{"XDG_CONFIG_HOME", row.configHome}, {"XDG_DATA_HOME", row.dataHome}}) {
-            if (value) {
-                ::setenv(name, value, 1);
-            } else {
-                ::unsetenv(name);
-            }
-        }
-        const UserFolders folders = userFoldersFromEnvironment();
-        EXPECT_EQ(folders.configuration, row.expected.configuration);
-        EXPECT_EQ(folders.data, row.expected.data);
+        EXPECT_EQ(userFoldersFromEnvironment().configuration, row.expected.configuration);
+        EXPECT_EQ(userFoldersFromEnvironment().data, row.expected.data);
     }
-    ::unsetenv("XDG_CONFIG_HOME");
-    ::unsetenv("XDG_DATA_HOME");
-    ::setenv("HOME", savedHome.c_str(), 1);
+    set("XDG_CONFIG_HOME", nullptr);
+    set("XDG_DATA_HOME", nullptr);
+    set("HOME", savedHome.c_str());
 #endif
 }
 

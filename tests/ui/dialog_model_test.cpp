@@ -5,6 +5,7 @@
 
 #include "sample_dialog.h"
 #include "support/ui_harness.h"
+#include "ui/numeric_edit.h"
 
 namespace ui {
 namespace {
@@ -14,76 +15,68 @@ using sample::SampleModel;
 using sample::SampleRecord;
 using testing::DialogHarness;
 
-SampleRecord limitedRecord()
-{
-    SampleRecord record;
-    record.isLimited = 1;
-    record.name = "A";
-    return record;
-}
-
 class DialogModelTest : public ::testing::Test
 {
 protected:
     [[nodiscard]] const SampleModel& model() { return dialog.modelAs<SampleModel>(); }
 
-    SampleRecord record = limitedRecord();
+    SampleRecord record;
     DialogHarness dialog{sample::sampleTemplate(), SampleModel(record)};
 };
 
-TEST(DialogModel, TypedTextIsCorrectedAsTheUserTypes)
+// The numbers' own rules are in the NumericEdit table below; this is the way typing reaches them.
+TEST(DialogModel, TypingIsFilteredCutAndCorrectedAtOnce)
 {
-    struct Case
+    const struct
     {
         SampleId edit;
         const char* typed;
         const char* shown;
-    };
-    static constexpr Case cases[] = {
-        {SampleId::DelimiterEdit, "300", "255"},   // above the range: the upper bound at once
-        {SampleId::LengthEdit, "07", "7"},         // leading zeros go
-        {SampleId::LengthEdit, "a1b2", "12"},      // a digits-only box drops the rest
+    } cases[] = {
+        {SampleId::LengthEdit, "a1b2", "12"},             // a digits-only box drops the rest
+        {SampleId::DelimiterEdit, "0300", "255"},         // the range's bound at once
         {SampleId::NameEdit, "abcdefghij", "ABCDEFGH"},  // the text limit cuts
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        SampleRecord record = limitedRecord();
+        SampleRecord record;
         DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
         dialog.type(c.edit, c.typed);
         EXPECT_EQ(dialog.text(c.edit), c.shown);
     }
 }
 
-TEST_F(DialogModelTest, RefusedValueWarnsAndRestoresTheLastAcceptedText)
+TEST_F(DialogModelTest, ClickElsewhereFinishesTheEditAndARefusedValueTakesTheFocusBack)
 {
-    dialog.enter(SampleId::DelimiterEdit, "13");
+    dialog.type(SampleId::LengthEdit, "2");
+    dialog.click(SampleId::FixedRadio);
+    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
+    EXPECT_TRUE(dialog.host().warnings.empty());
+    dialog.type(SampleId::DelimiterEdit, "13");
+    dialog.click(SampleId::FixedRadio);
     EXPECT_EQ(dialog.text(SampleId::DelimiterEdit), "44");
     EXPECT_TRUE(dialog.host().hasWarned(2602, 2854));
     EXPECT_EQ(dialog.controls().focus(), ControlId(SampleId::DelimiterEdit));
 }
 
-TEST_F(DialogModelTest, ClickElsewhereFinishesTheEditFirst)
+TEST_F(DialogModelTest, EditingFinishesOnlyAfterAChangeAndModelTextsDoNotReenter)
 {
-    dialog.type(SampleId::LengthEdit, "2");
-    dialog.click(SampleId::FixedRadio);
-    EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
-    // A refused value takes the focus back from the control clicked.
-    dialog.type(SampleId::DelimiterEdit, "13");
-    dialog.click(SampleId::FixedRadio);
-    EXPECT_EQ(dialog.text(SampleId::DelimiterEdit), "44");
-    EXPECT_EQ(dialog.controls().focus(), ControlId(SampleId::DelimiterEdit));
-}
+    dialog.finishEditing(SampleId::LengthEdit);
+    EXPECT_EQ(model().finishedEdits, 0);
+    dialog.enter(SampleId::LengthEdit, "20");
+    dialog.finishEditing(SampleId::LengthEdit);
+    EXPECT_EQ(model().finishedEdits, 1);
 
-TEST_F(DialogModelTest, OkNeverMeetsAnUnfinishedNumber)
-{
-    dialog.type(SampleId::LengthEdit, "2");
-    ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(record.length, 5);
+    dialog.type(SampleId::NameEdit, "ab");
+    EXPECT_EQ(dialog.text(SampleId::NameEdit), "AB");
+    EXPECT_EQ(model().textChanges, 4);
+    dialog.click(SampleId::DelimitedRadio);  // rewrites every edit from the model
+    EXPECT_EQ(model().textChanges, 4);
 }
 
 TEST(DialogModel, LoadedValuesOutsideTheRangeStayUntilTheUserEditsThem)
 {
-    SampleRecord record = limitedRecord();
+    SampleRecord record;
     record.length = 2;
     DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
     dialog.click(SampleId::FixedRadio);
@@ -91,30 +84,12 @@ TEST(DialogModel, LoadedValuesOutsideTheRangeStayUntilTheUserEditsThem)
     EXPECT_EQ(record.length, 2);
 }
 
-TEST_F(DialogModelTest, TextSetByTheModelDoesNotReenterIt)
+TEST(DialogModel, OkFinishesTheEditsAndARefusedOkKeepsTheDialogOpen)
 {
-    dialog.type(SampleId::NameEdit, "ab");
-    EXPECT_EQ(dialog.text(SampleId::NameEdit), "AB");
-    EXPECT_EQ(model().textChanges, 2);
-    dialog.click(SampleId::ResetButton);  // rewrites every edit from the model
-    EXPECT_EQ(model().textChanges, 2);
-}
-
-TEST_F(DialogModelTest, EditingFinishedOnlyAfterAChange)
-{
-    dialog.finishEditing(SampleId::LengthEdit);
-    EXPECT_EQ(model().finishedEdits, 0);
-    dialog.enter(SampleId::LengthEdit, "20");
-    dialog.finishEditing(SampleId::LengthEdit);
-    EXPECT_EQ(model().finishedEdits, 1);
-}
-
-TEST(DialogModel, RefusedOkKeepsTheDialogOpen)
-{
-    SampleRecord record = limitedRecord();
+    SampleRecord record;
     record.name.clear();
     DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
-    dialog.type(SampleId::LengthEdit, "20");
+    dialog.type(SampleId::LengthEdit, "2");
     EXPECT_FALSE(dialog.ok());
     EXPECT_FALSE(dialog.isClosed());
     EXPECT_TRUE(dialog.host().hasWarned(2602, 2854));
@@ -123,30 +98,28 @@ TEST(DialogModel, RefusedOkKeepsTheDialogOpen)
     dialog.type(SampleId::NameEdit, "x");
     EXPECT_TRUE(dialog.ok());
     EXPECT_EQ(dialog.result(), DialogResult::Ok);
-    EXPECT_EQ(record.length, 20);
+    EXPECT_EQ(record.length, 5) << "the unfinished 2 was finished first";
 }
 
-TEST_F(DialogModelTest, CancelLeavesTheRecordAlone)
+// A disabled control ignores events; Cancel leaves the record; opening again forgets the result.
+TEST(DialogModel, CancelAndDisabledControlsLeaveTheRecordAndReopeningForgetsTheResult)
 {
-    dialog.type(SampleId::NameEdit, "zz");
-    dialog.click(CancelButton);
-    EXPECT_EQ(dialog.result(), DialogResult::Cancel);
-    EXPECT_EQ(record.name, "A");
-    EXPECT_TRUE(dialog.host().warnings.empty());
-}
-
-TEST(DialogModel, DisabledControlsIgnoreEvents)
-{
-    SampleRecord record = limitedRecord();
+    SampleRecord record;
     record.isLimited = 0;
     SampleModel model(record);
     testing::ScriptedHost host;
     model.open(sample::sampleTemplate(), host);
     model.edit(SampleId::LengthEdit, "50");
     EXPECT_EQ(model.controlStates().text(SampleId::LengthEdit), "10");
+    model.edit(SampleId::NameEdit, "zz");
+    model.click(CancelButton);
+    EXPECT_EQ(model.result(), DialogResult::Cancel);
+    EXPECT_EQ(record.name, "A");
+    model.open(sample::sampleTemplate(), host);
+    EXPECT_FALSE(model.result().has_value());
 }
 
-TEST_F(DialogModelTest, PageApplyFinishesEditingAndCommits)
+TEST_F(DialogModelTest, PageApplyFinishesEditingAndCommitsAndAnUnopenedPageAppliesNothing)
 {
     dialog.setActive();
     dialog.type(SampleId::LengthEdit, "1");
@@ -154,14 +127,54 @@ TEST_F(DialogModelTest, PageApplyFinishesEditingAndCommits)
     EXPECT_EQ(dialog.text(SampleId::LengthEdit), "5");
     EXPECT_TRUE(dialog.apply());
     EXPECT_EQ(record.length, 5);
+
+    SampleModel unopened(record);
+    EXPECT_TRUE(unopened.apply());
+    EXPECT_FALSE(unopened.isOpen());
 }
 
-TEST(DialogModel, UnopenedPageAppliesNothing)
+// The whole numeric-edit convention: what typing shows at once, and what finishing the edit
+// leaves (the lower bound for a number below it, the fallback or the lower bound for text that
+// is not a number, the last accepted text for a refused value).
+TEST(NumericEdit, TypingAndFinishingFollowTheConvention)
 {
-    SampleRecord record = limitedRecord();
-    SampleModel model(record);
-    EXPECT_TRUE(model.apply());
-    EXPECT_FALSE(model.isOpen());
+    const NumericEditSpec fiveToNinetyNine = NumericEditSpec::range(5, 99);
+    const NumericEditSpec withFallback = NumericEditSpec::range(2, 99).withFallback(1);
+    const NumericEditSpec delimiter = NumericEditSpec::range(0, 255).refusing([](int v) { return v == 13; });
+    const struct
+    {
+        const NumericEditSpec& spec;
+        const char* typed;
+        const char* shownWhileTyping;
+        const char* shownWhenFinished;
+        bool isRefused;
+    } cases[] = {
+        {fiveToNinetyNine, "30", "30", "30", false},
+        {fiveToNinetyNine, "3", "3", "5", false},
+        {fiveToNinetyNine, "150", "99", "99", false},
+        {fiveToNinetyNine, "99999999999999999999", "99", "99", false},
+        {fiveToNinetyNine, "07", "7", "7", false},
+        {fiveToNinetyNine, "00", "0", "5", false},
+        {fiveToNinetyNine, "0", "0", "5", false},
+        {fiveToNinetyNine, "", "", "5", false},
+        {fiveToNinetyNine, "ab", "ab", "5", false},
+        {fiveToNinetyNine, "-7", "-7", "5", false},  // only plain digits are a number
+        {fiveToNinetyNine, " 7", " 7", "5", false},
+        {fiveToNinetyNine, "7a", "7a", "5", false},
+        {fiveToNinetyNine, "042", "42", "42", false},
+        {withFallback, "x", "x", "1", false},  // a fallback stands only for text that is not a number
+        {withFallback, "", "", "1", false},
+        {withFallback, "0", "0", "2", false},
+        {delimiter, "13", "13", "44", true},
+        {delimiter, "14", "14", "14", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("typed \"") + c.typed + '"');
+        EXPECT_EQ(correctWhileTyping(c.typed, c.spec), c.shownWhileTyping);
+        const FinishedEdit finished = correctWhenFinished(c.typed, "44", c.spec);
+        EXPECT_EQ(finished.text, c.shownWhenFinished);
+        EXPECT_EQ(finished.isRefused, c.isRefused);
+    }
 }
 
 } // namespace

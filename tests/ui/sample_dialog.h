@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A small dialog used by the dialog-layer tests. Dialogs that edit record fields are written on
-// the parameter-dialog engine instead (docs/parameter-dialogs.md).
+// The dialog layer's own fixture: one of each control kind and one of each edit rule. Dialogs
+// that edit record fields are written on the parameter-dialog engine (docs/parameter-dialogs.md).
 #pragma once
 
 #include <cstdint>
@@ -17,11 +17,10 @@ enum class SampleId {
     LimitCheck = 101,
     TitleLabel = 201,
     ModeList = 301,
-    LengthEdit = 401,
-    DelimiterEdit = 402,
-    NameEdit = 403,
-    ResetButton = 501,
-    FixedRadio = 701,
+    LengthEdit = 401,     // 5 to 99, enabled by LimitCheck
+    DelimiterEdit = 402,  // 0 to 255, 13 refused
+    NameEdit = 403,       // upper case, 8 characters, must not be empty at OK
+    FixedRadio = 701,     // mode 0 (like the list's first entry)
     DelimitedRadio = 702,
 };
 
@@ -34,7 +33,6 @@ inline constexpr ControlTemplate sampleControls[] = {
     {ControlKind::Edit, SampleId::NameEdit, "", {75, 36, 80, 12}},
     {ControlKind::RadioButton, SampleId::FixedRadio, "Fixed", {7, 52, 50, 10}},
     {ControlKind::RadioButton, SampleId::DelimitedRadio, "Delimited", {60, 52, 60, 10}},
-    {ControlKind::PushButton, SampleId::ResetButton, "Reset", {7, 70, 50, 14}},
     {ControlKind::PushButton, OkButton, "OK", {60, 70, 50, 14}, ControlStyle::DefaultButton},
     {ControlKind::PushButton, CancelButton, "Cancel", {113, 70, 50, 14}},
 };
@@ -48,11 +46,11 @@ inline const DialogTemplate& sampleTemplate()
 // What the dialog edits: a stand-in for a record.
 struct SampleRecord
 {
-    std::uint8_t isLimited = 0;
+    std::uint8_t isLimited = 1;
     std::uint8_t mode = 0;
     std::uint8_t length = 10;
     std::uint8_t delimiter = 44;
-    std::string name;
+    std::string name = "A";
 };
 
 class SampleModel final : public DialogModel
@@ -74,6 +72,7 @@ private:
         show();
     }
 
+    // Rewrites every control from the working record.
     void show()
     {
         controls().setChecked(SampleId::LimitCheck, m_working.isLimited != 0);
@@ -90,22 +89,16 @@ private:
     {
         if (id == SampleId::LimitCheck) {
             m_working.isLimited = toggleCheck(id) ? 1 : 0;
-            controls().setEnabled(SampleId::LengthEdit, m_working.isLimited != 0);
-        } else if (id == SampleId::FixedRadio || id == SampleId::DelimitedRadio) {
+        } else {
             m_working.mode = id == SampleId::FixedRadio ? 0 : 1;
-            show();
-        } else if (id == SampleId::ResetButton) {
-            m_working = SampleRecord{};
-            show();
         }
+        show();
     }
 
     void onSelectionChange(ControlId id) override
     {
-        if (id == SampleId::ModeList) {
-            m_working.mode = static_cast<std::uint8_t>(controls().selection(id));
-            show();
-        }
+        m_working.mode = static_cast<std::uint8_t>(controls().selection(id));
+        show();
     }
 
     void onTextChange(ControlId id) override
@@ -125,10 +118,9 @@ private:
     void onEditingFinished(ControlId id) override
     {
         ++finishedEdits;
-        if (id == SampleId::LengthEdit) {
-            m_working.length = static_cast<std::uint8_t>(numberIn(id).value_or(0));
-        } else if (id == SampleId::DelimiterEdit) {
-            m_working.delimiter = static_cast<std::uint8_t>(numberIn(id).value_or(0));
+        if (id != SampleId::NameEdit) {
+            const auto value = static_cast<std::uint8_t>(numberIn(id).value_or(0));
+            (id == SampleId::LengthEdit ? m_working.length : m_working.delimiter) = value;
         }
     }
 
