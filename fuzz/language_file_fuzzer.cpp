@@ -62,7 +62,7 @@ void checkRuntimeSlots(const Project& p, const texts::TextSource& source)
 {
     for (const project::TextTableSpec& table : project::textTables) {
         for (int i = 0; i < table.count; ++i) {
-            const auto slot = p.texts.slot(table.block, i);
+            const auto slot = p.texts.textSlot(table.block, i);
             const auto* nul = static_cast<const std::uint8_t*>(std::memchr(slot.data(), 0, slot.size()));
             FUZZ_CHECK(nul != nullptr, "a runtime text slot lost its NUL");
             const std::string inSlot(reinterpret_cast<const char*>(slot.data()), static_cast<std::size_t>(nul - slot.data()));

@@ -101,19 +101,21 @@ void walkPreview(std::span<const std::uint8_t> file, const Project& project)
     for (const std::uint8_t byte : file.first(std::min<std::size_t>(file.size(), 64))) {
         state = (state ^ byte) * 16777619u;
     }
-    editor::TerminalPreview preview;
+    editor::shell::TerminalPreview preview;
     preview.restart(project);
     for (int step = 0; step < Steps; ++step) {
         state ^= state << 13;
         state ^= state >> 17;
         state ^= state << 5;
-        preview.press(project, static_cast<editor::PreviewKey>(state % editor::PreviewKeyCount));
-        const editor::PreviewScreen screen = preview.screen(project, builtinTexts());
-        FUZZ_CHECK(static_cast<int>(screen.rows.size()) <= editor::PreviewRows, "the preview shows too many lines");
-        FUZZ_CHECK(!screen.title || screen.title->size() <= editor::PreviewColumns, "a preview title is too long");
-        for (const editor::PreviewRow& row : screen.rows) {
-            FUZZ_CHECK(row.text.size() <= editor::PreviewColumns, "a preview line is too long");
-            FUZZ_CHECK(row.inputColumn >= 0 && row.inputColumn + row.inputWidth <= editor::PreviewColumns,
+        preview.press(project, static_cast<editor::shell::PreviewKey>(state % editor::shell::PreviewKeyCount));
+        const editor::shell::PreviewScreen screen = preview.screen(project, builtinTexts());
+        FUZZ_CHECK(static_cast<int>(screen.rows.size()) <= editor::shell::PreviewRows,
+                   "the preview shows too many lines");
+        FUZZ_CHECK(!screen.title || screen.title->size() <= editor::shell::PreviewColumns,
+                   "a preview title is too long");
+        for (const editor::shell::PreviewRow& row : screen.rows) {
+            FUZZ_CHECK(row.text.size() <= editor::shell::PreviewColumns, "a preview line is too long");
+            FUZZ_CHECK(row.inputColumn >= 0 && row.inputColumn + row.inputWidth <= editor::shell::PreviewColumns,
                        "a preview input area leaves its line");
         }
     }

@@ -141,12 +141,12 @@ std::vector<std::uint8_t> imageOfVersion(const Project& p, std::string_view magi
 void blankSlotsOfVersion1_11(Project& p)
 {
     for (int index : {0}) {
-        auto slot = p.texts.slot(52, index);
+        auto slot = p.texts.textSlot(52, index);
         std::fill(slot.begin(), slot.end() - 1, std::uint8_t{' '});
         slot.back() = 0;
     }
     for (int index : {5, 6, 7}) {
-        auto slot = p.texts.slot(59, index);
+        auto slot = p.texts.textSlot(59, index);
         std::memcpy(slot.data(), "Item   ", 8);
     }
 }

@@ -57,8 +57,8 @@ void OpenPreferencesDialog(benchmark::State& state)
     for (auto _ : state) {
         const texts::Preferences preferences = texts::readPreferences(texts::preferencesFilePath(directory));
         const texts::LanguageList languages = texts::enumerateLanguages(directory);
-        editor::PreferencesDialog model(preferences, languages.names(), languages.count(), builtin,
-                                        ui::LanguageState::BuiltinOnly);
+        editor::shell::PreferencesDialog model(preferences, languages.names(), languages.count(), builtin,
+                                               ui::LanguageState::BuiltinOnly);
         const QImage painted = app::renderDialog(resources::preferencesTemplate(), model, host);
         benchmark::DoNotOptimize(painted.cacheKey());
     }

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "app/code_page.h"
-#include "editor/settings/character_grid.h"
+#include "editor/settings/character_grid_dialog.h"
 #include "resources/settings_templates.h"
 #include "ui/dialog_model.h"
 
@@ -62,7 +62,7 @@ private:
 
 } // namespace
 
-CharacterGridWidget::CharacterGridWidget(DialogView& view, const editor::settings::CharacterGrid& grid)
+CharacterGridWidget::CharacterGridWidget(DialogView& view, const editor::settings::CharacterGridDialog& grid)
     : QWidget(&view), m_view(view), m_grid(grid)
 {
     connect(&view, &DialogView::modelChanged, this, qOverload<>(&QWidget::update));
@@ -122,7 +122,7 @@ void CharacterGridWidget::mousePressEvent(QMouseEvent* event)
     }
     const QPoint cell = cellAt(event->position().toPoint());
     m_view.send([cell](ui::DialogModel& model) {
-        if (auto* grid = dynamic_cast<editor::settings::CharacterGrid*>(&model)) {
+        if (auto* grid = dynamic_cast<editor::settings::CharacterGridDialog*>(&model)) {
             grid->clickCell(cell.x(), cell.y());
         }
     });
@@ -131,7 +131,7 @@ void CharacterGridWidget::mousePressEvent(QMouseEvent* event)
 QWidget* characterGridWidgets(ui::ControlId id, QWidget* parent)
 {
     auto* view = qobject_cast<DialogView*>(parent);
-    const auto* grid = view ? dynamic_cast<const editor::settings::CharacterGrid*>(&view->model()) : nullptr;
+    const auto* grid = view ? dynamic_cast<const editor::settings::CharacterGridDialog*>(&view->model()) : nullptr;
     if (grid == nullptr) {
         return nullptr;
     }

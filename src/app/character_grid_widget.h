@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The painted controls of the character grid dialog (GRIDDLG): the 17 x 17 grid of codes and the
-// resulting text. They paint what the model (editor::settings::CharacterGrid) holds and report a
+// resulting text. They paint what the model (editor::settings::CharacterGridDialog) holds and report a
 // click as the cell under the pointer; every rule stays in the model.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include "app/dialog_view.h"
 
 namespace editor::settings {
-class CharacterGrid;
+class CharacterGridDialog;
 }
 
 namespace app {
@@ -19,7 +19,7 @@ class CharacterGridWidget final : public QWidget
     Q_OBJECT
 
 public:
-    CharacterGridWidget(DialogView& view, const editor::settings::CharacterGrid& grid);
+    CharacterGridWidget(DialogView& view, const editor::settings::CharacterGridDialog& grid);
 
     // The cell (header-inclusive column and row, 0 to 16) under a point of the widget.
     [[nodiscard]] QPoint cellAt(QPoint position) const;
@@ -31,7 +31,7 @@ protected:
 
 private:
     DialogView& m_view;
-    const editor::settings::CharacterGrid& m_grid;
+    const editor::settings::CharacterGridDialog& m_grid;
 };
 
 // The widgets of the character grid dialog's painted controls, for CustomWidgetFactory; nullptr

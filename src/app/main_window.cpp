@@ -21,7 +21,7 @@ namespace app {
 class MainWindow::DesignerTexts final : public texts::TextSource
 {
 public:
-    const editor::Designer* designer = nullptr;
+    const editor::shell::Designer* designer = nullptr;
     [[nodiscard]] std::string text(texts::StringId id) const override
     {
         return designer ? designer->texts().text(id) : texts::builtinString(id);
@@ -31,7 +31,7 @@ public:
 QRegion windowOutlineRegion()
 {
     QPolygon polygon;
-    for (const editor::PanelPoint& p : editor::windowOutline()) {
+    for (const editor::shell::PanelPoint& p : editor::shell::windowOutline()) {
         polygon << QPoint(p.x, p.y);
     }
     return QRegion(polygon, Qt::WindingFill);
@@ -45,35 +45,36 @@ MainWindow::MainWindow(const HostFactory& makeHost, const std::filesystem::path&
 MainWindow::MainWindow(const HostFactory& makeHost, texts::ProgramFolders folders)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_texts(std::make_unique<DesignerTexts>()),
       m_host(makeHost(*m_texts, this)),
-      m_designer(std::make_unique<editor::Designer>(*m_host, *this, std::move(folders))),
-      m_sheetRunner([](QWidget* window, editor::EditorSession& session) {
+      m_designer(std::make_unique<editor::shell::Designer>(*m_host, *this, std::move(folders))),
+      m_sheetRunner([](QWidget* window, editor::shell::EditorSession& session) {
           session.isApplied = runPropertySheet(window, session);
       })
 {
     m_texts->designer = m_designer.get();
     setWindowTitle(QStringLiteral("Formwright"));
     setWindowIcon(QIcon(programIconPixmap(32)));
-    setFixedSize(editor::PanelWidth, editor::PanelHeight);
+    setFixedSize(editor::shell::PanelWidth, editor::shell::PanelHeight);
     setMask(windowOutlineRegion());
     m_panel = new TerminalPanel(
         m_pictures, [this] { return m_designer->model(); }, [this] { return m_designer->previewScreen(); }, this);
     m_panel->move(0, 0);
     connect(m_panel, &TerminalPanel::popupRequested, this, &MainWindow::showPopupMenu);
     connect(m_panel, &TerminalPanel::previewKeyPressed, this,
-            [this](editor::PreviewKey key) { m_designer->pressPreviewKey(key); });
-    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_N), editor::Command::New);
-    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_O), editor::Command::Open);
-    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_S), editor::Command::Save);
-    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_E), editor::Command::Edit);
+            [this](editor::shell::PreviewKey key) { m_designer->pressPreviewKey(key); });
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_N), editor::shell::Command::New);
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_O), editor::shell::Command::Open);
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_S), editor::shell::Command::Save);
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_E), editor::shell::Command::Edit);
     rebuildPopupMenu();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::addAccelerator(const QKeySequence& keys, editor::Command command)
+void MainWindow::addAccelerator(const QKeySequence& keys, editor::shell::Command command)
 {
     auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, [this, command] { m_designer->run(editor::commandValue(command)); });
+    connect(shortcut, &QShortcut::activated, this,
+            [this, command] { m_designer->run(editor::shell::commandValue(command)); });
 }
 
 void MainWindow::startUp(const std::optional<std::string>& fileToOpen)
@@ -82,7 +83,7 @@ void MainWindow::startUp(const std::optional<std::string>& fileToOpen)
         m_designer->startUp();
         return;
     }
-    m_designer->startUp(editor::Designer::LastFile::Skip);
+    m_designer->startUp(editor::shell::Designer::LastFile::Skip);
     QTimer::singleShot(0, this, [this, path = *fileToOpen] { m_designer->openFile(path); });
 }
 
@@ -91,18 +92,18 @@ void MainWindow::placeWindow(bool isAlwaysOnTop)
     if (isAlwaysOnTop != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
         setWindowFlag(Qt::WindowStaysOnTopHint, isAlwaysOnTop);
     }
-    move(editor::WindowPosition.x, editor::WindowPosition.y);
+    move(editor::shell::WindowPosition.x, editor::shell::WindowPosition.y);
     show();
 }
 
 void MainWindow::repaintPanel() { m_panel->update(); }
 
-void MainWindow::runEditorSheet(editor::EditorSession& session) { m_sheetRunner(this, session); }
+void MainWindow::runEditorSheet(editor::shell::EditorSession& session) { m_sheetRunner(this, session); }
 
 void MainWindow::rebuildPopupMenu()
 {
     m_menu.clear();
-    for (const editor::MenuEntry& entry : m_designer->popupMenu()) {
+    for (const editor::shell::MenuEntry& entry : m_designer->popupMenu()) {
         if (entry.isSeparator) {
             m_menu.addSeparator();
             continue;

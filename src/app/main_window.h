@@ -19,7 +19,7 @@ namespace app {
 
 class TerminalPanel;
 
-class MainWindow final : public QWidget, public editor::ShellView
+class MainWindow final : public QWidget, public editor::shell::ShellView
 {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ public:
     // them and owns its boxes by `window` when no other window is active.
     using HostFactory = std::function<std::unique_ptr<ui::Host>(const texts::TextSource& texts, QWidget* window)>;
     // Runs the editor property sheet modally; tests record the calls instead.
-    using SheetRunner = std::function<void(QWidget* window, editor::EditorSession& session)>;
+    using SheetRunner = std::function<void(QWidget* window, editor::shell::EditorSession& session)>;
 
     MainWindow(const HostFactory& makeHost, texts::ProgramFolders folders);
     // The preferences file and the language files in `programDirectory`.
@@ -39,7 +39,7 @@ public:
     // file to open replaces the reopening of the last one and opens once the window is up.
     void startUp(const std::optional<std::string>& fileToOpen = std::nullopt);
 
-    [[nodiscard]] editor::Designer& designer() { return *m_designer; }
+    [[nodiscard]] editor::shell::Designer& designer() { return *m_designer; }
     [[nodiscard]] ui::Host& host() { return *m_host; }
     [[nodiscard]] QMenu& popupMenu() { return m_menu; }
     [[nodiscard]] TerminalPanel& panel() { return *m_panel; }
@@ -48,7 +48,7 @@ public:
     void repaintPanel() override;
     void rebuildPopupMenu() override;
     void closeWindow() override;
-    void runEditorSheet(editor::EditorSession& session) override;
+    void runEditorSheet(editor::shell::EditorSession& session) override;
 
     void setSheetRunner(SheetRunner runner) { m_sheetRunner = std::move(runner); }
 
@@ -59,11 +59,11 @@ private:
     class DesignerTexts;
 
     void showPopupMenu(QPoint globalPosition);
-    void addAccelerator(const QKeySequence& keys, editor::Command command);
+    void addAccelerator(const QKeySequence& keys, editor::shell::Command command);
 
     std::unique_ptr<DesignerTexts> m_texts;
     std::unique_ptr<ui::Host> m_host;
-    std::unique_ptr<editor::Designer> m_designer;
+    std::unique_ptr<editor::shell::Designer> m_designer;
     TerminalPictures m_pictures;
     TerminalPanel* m_panel = nullptr;
     QMenu m_menu;

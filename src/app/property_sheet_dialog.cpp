@@ -17,7 +17,7 @@
 
 namespace app {
 
-PropertySheetDialog::PropertySheetDialog(const editor::EditorSession& session, QWidget* parent)
+PropertySheetDialog::PropertySheetDialog(const editor::shell::EditorSession& session, QWidget* parent)
     : QDialog(parent), m_host(session.host)
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -114,7 +114,7 @@ void PropertySheetDialog::reject()
     QDialog::reject();
 }
 
-bool runPropertySheet(QWidget* parent, const editor::EditorSession& session)
+bool runPropertySheet(QWidget* parent, const editor::shell::EditorSession& session)
 {
     PropertySheetDialog dialog(session, parent);
     return dialog.exec() == QDialog::Accepted;

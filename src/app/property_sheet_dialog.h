@@ -13,7 +13,7 @@
 
 class QTabWidget;
 
-namespace editor {
+namespace editor::shell {
 struct EditorSession;
 }
 
@@ -26,7 +26,7 @@ class PropertySheetDialog final : public QDialog
     Q_OBJECT
 
 public:
-    explicit PropertySheetDialog(const editor::EditorSession& session, QWidget* parent = nullptr);
+    explicit PropertySheetDialog(const editor::shell::EditorSession& session, QWidget* parent = nullptr);
     ~PropertySheetDialog() override;
 
     [[nodiscard]] editor::PropertySheetModel& sheet() { return *m_sheet; }
@@ -50,7 +50,7 @@ private:
 };
 
 // Runs the sheet modally over `parent`; true when it was closed with OK.
-bool runPropertySheet(QWidget* parent, const editor::EditorSession& session);
+bool runPropertySheet(QWidget* parent, const editor::shell::EditorSession& session);
 
 // The sheet's window icon: a stack of tabbed pages.
 [[nodiscard]] QPixmap sheetIconPixmap(int size);

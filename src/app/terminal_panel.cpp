@@ -14,7 +14,7 @@ TerminalPanel::TerminalPanel(const TerminalPictures& pictures, ModelSource curre
     : QWidget(parent), m_pictures(pictures), m_currentModel(std::move(currentModel)),
       m_currentScreen(std::move(currentScreen))
 {
-    setFixedSize(editor::PanelWidth, editor::PanelHeight);
+    setFixedSize(editor::shell::PanelWidth, editor::shell::PanelHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -27,7 +27,7 @@ void TerminalPanel::paintEvent(QPaintEvent*)
         paintTerminalScreen(painter, m_currentScreen(), model);
     }
     if (const std::optional<int> key = m_panel.drawnKey()) {
-        const editor::PanelKey* layout = editor::findPanelKey(*key);
+        const editor::shell::PanelKey* layout = editor::shell::findPanelKey(*key);
         const KeyLook look = m_panel.isKeyDown() ? KeyLook::Pressed : KeyLook::Released;
         painter.drawPixmap(layout->image.x, layout->image.y, m_pictures.key(*key, look));
     }
@@ -43,22 +43,22 @@ void TerminalPanel::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    switch (m_panel.leftButtonDown(editor::PanelPoint{at.x(), at.y()})) {
-    case editor::PanelModel::PressAction::PressKey:
+    switch (m_panel.leftButtonDown(editor::shell::PanelPoint{at.x(), at.y()})) {
+    case editor::shell::PanelModel::PressAction::PressKey:
         update();
         // The pressed key is the one drawn now; the menu key has no image and drives nothing.
         if (const std::optional<int> key = m_panel.drawnKey()) {
-            if (const std::optional<editor::PreviewKey> previewKey = editor::previewKeyOfPanelKey(*key)) {
+            if (const std::optional<editor::shell::PreviewKey> previewKey = editor::shell::previewKeyOfPanelKey(*key)) {
                 emit previewKeyPressed(*previewKey);
             }
         }
         break;
-    case editor::PanelModel::PressAction::DragWindow:
+    case editor::shell::PanelModel::PressAction::DragWindow:
         // Dragged by its body: the window has no caption to grab.
         m_isDragging = true;
         m_dragOffset = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
         break;
-    case editor::PanelModel::PressAction::None:
+    case editor::shell::PanelModel::PressAction::None:
         break;
     }
 }
@@ -76,7 +76,7 @@ void TerminalPanel::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     m_isDragging = false;
-    const std::optional<editor::PanelPoint> menuAt = m_panel.leftButtonUp();
+    const std::optional<editor::shell::PanelPoint> menuAt = m_panel.leftButtonUp();
     update();
     if (menuAt) {
         emit popupRequested(mapToGlobal(QPoint(menuAt->x, menuAt->y)));

@@ -21,18 +21,18 @@ class TerminalPanel : public QWidget
 
 public:
     using ModelSource = std::function<project::Model()>;
-    using ScreenSource = std::function<editor::PreviewScreen()>;
+    using ScreenSource = std::function<editor::shell::PreviewScreen()>;
 
     TerminalPanel(const TerminalPictures& pictures, ModelSource currentModel, ScreenSource currentScreen = {},
                   QWidget* parent = nullptr);
 
-    [[nodiscard]] const editor::PanelModel& panelModel() const { return m_panel; }
+    [[nodiscard]] const editor::shell::PanelModel& panelModel() const { return m_panel; }
 
 signals:
     // The popup menu is wanted at this screen position.
     void popupRequested(QPoint globalPosition);
     // A painted key that drives the preview went down.
-    void previewKeyPressed(editor::PreviewKey key);
+    void previewKeyPressed(editor::shell::PreviewKey key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,7 +44,7 @@ private:
     const TerminalPictures& m_pictures;
     ModelSource m_currentModel;
     ScreenSource m_currentScreen;
-    editor::PanelModel m_panel;
+    editor::shell::PanelModel m_panel;
     bool m_isDragging = false;
     QPoint m_dragOffset;
 };

@@ -14,7 +14,7 @@
 namespace app {
 namespace {
 
-using editor::PanelKey;
+using editor::shell::PanelKey;
 
 enum class KeyShape { Plain, ArrowUp, ArrowDown, ArrowLeft, ArrowRight, Menu };
 
@@ -62,7 +62,7 @@ QRectF keyArea(const PanelKey& key)
 QPainterPath outlinePath()
 {
     QPolygonF polygon;
-    for (const editor::PanelPoint& p : editor::windowOutline()) {
+    for (const editor::shell::PanelPoint& p : editor::shell::windowOutline()) {
         polygon << QPointF(p.x, p.y);
     }
     QPainterPath path;
@@ -138,7 +138,7 @@ void paintKey(QPainter& painter, const QRectF& area, const KeyStyle& style, KeyL
 void paintShell(QPainter& painter)
 {
     const QPainterPath body = outlinePath();
-    QLinearGradient side(0, 0, editor::PanelWidth, 0);
+    QLinearGradient side(0, 0, editor::shell::PanelWidth, 0);
     side.setColorAt(0, QColor(0x26, 0x2a, 0x30));
     side.setColorAt(0.18, QColor(0x47, 0x4e, 0x57));
     side.setColorAt(0.5, QColor(0x52, 0x59, 0x63));
@@ -222,20 +222,20 @@ QPixmap transparentPixmap(int width, int height)
 
 TerminalPictures::TerminalPictures()
 {
-    QPixmap shell = transparentPixmap(editor::PanelWidth, editor::PanelHeight);
+    QPixmap shell = transparentPixmap(editor::shell::PanelWidth, editor::shell::PanelHeight);
     {
         QPainter painter(&shell);
         painter.setRenderHint(QPainter::Antialiasing);
         paintShell(painter);
-        paintKey(painter, keyArea(*editor::findPanelKey(editor::MenuKeyNumber)),
+        paintKey(painter, keyArea(*editor::shell::findPanelKey(editor::shell::MenuKeyNumber)),
                  KeyStyle{QColor(0x2a, 0x6c, 0xc4), White, "", KeyShape::Menu}, KeyLook::Released);
     }
     QPixmap withKeys = shell;
     {
         QPainter painter(&withKeys);
         painter.setRenderHint(QPainter::Antialiasing);
-        for (const PanelKey& key : editor::panelKeys()) {
-            if (key.number <= editor::MovingKeyCount) {
+        for (const PanelKey& key : editor::shell::panelKeys()) {
+            if (key.number <= editor::shell::MovingKeyCount) {
                 paintKey(painter, keyArea(key), keyStyle(key.number), KeyLook::Released);
             }
         }
@@ -249,8 +249,8 @@ TerminalPictures::TerminalPictures()
     }
     // A key image starts as the picture around the key, with the key itself cleared back to
     // the bare plate and then drawn up or down.
-    for (const PanelKey& key : editor::panelKeys()) {
-        if (key.number > editor::MovingKeyCount) {
+    for (const PanelKey& key : editor::shell::panelKeys()) {
+        if (key.number > editor::shell::MovingKeyCount) {
             continue;
         }
         const QRect imageRect(key.image.x, key.image.y, key.imageWidth(), key.imageHeight());
@@ -274,7 +274,7 @@ const QPixmap& TerminalPictures::background(project::Model model) const
 
 const QPixmap& TerminalPictures::key(int number, KeyLook look) const
 {
-    const int index = std::clamp(number, 1, editor::MovingKeyCount) - 1;
+    const int index = std::clamp(number, 1, editor::shell::MovingKeyCount) - 1;
     return look == KeyLook::Pressed ? m_pressed[index] : m_released[index];
 }
 

@@ -52,7 +52,8 @@ void drawScrollMark(QPainter& painter, QPointF tip, bool pointsUp, const QColor&
     painter.drawPolygon(QPolygonF{tip, QPointF(tip.x() - 4, tip.y() + h), QPointF(tip.x() + 4, tip.y() + h)});
 }
 
-void paintStatus(QPainter& painter, const QRect& area, const editor::PreviewScreen& screen, const ScreenColours& c)
+void paintStatus(QPainter& painter, const QRect& area, const editor::shell::PreviewScreen& screen,
+                 const ScreenColours& c)
 {
     const QRect bar(area.left(), area.top(), area.width(), StatusHeight);
     painter.fillRect(bar, c.bar);
@@ -68,7 +69,7 @@ void paintStatus(QPainter& painter, const QRect& area, const editor::PreviewScre
     }
 }
 
-void paintRow(QPainter& painter, const QRect& line, const editor::PreviewRow& row, const ScreenColours& c)
+void paintRow(QPainter& painter, const QRect& line, const editor::shell::PreviewRow& row, const ScreenColours& c)
 {
     const int left = line.left() + Margin;
     const int baseline = line.bottom() - 4;
@@ -99,7 +100,7 @@ void paintRow(QPainter& painter, const QRect& line, const editor::PreviewRow& ro
 
 QRect terminalScreenArea() { return QRect(36, 54, 186, 208); }
 
-void paintTerminalScreen(QPainter& painter, const editor::PreviewScreen& screen, project::Model model)
+void paintTerminalScreen(QPainter& painter, const editor::shell::PreviewScreen& screen, project::Model model)
 {
     const QRect area = terminalScreenArea();
     const ScreenColours c = coloursOf(model);
@@ -118,7 +119,7 @@ void paintTerminalScreen(QPainter& painter, const editor::PreviewScreen& screen,
         top += RowHeight;
     }
     painter.setFont(terminalFont(10, TerminalWeight::Regular));
-    for (const editor::PreviewRow& row : screen.rows) {
+    for (const editor::shell::PreviewRow& row : screen.rows) {
         paintRow(painter, QRect(area.left(), top, area.width(), RowHeight), row, c);
         top += RowHeight;
     }

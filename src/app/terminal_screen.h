@@ -15,6 +15,6 @@ namespace app {
 
 // Draws the screen: a status line naming the screen and its scroll marks, the title line and
 // the preview's rows, 30 characters wide in a fixed-pitch font.
-void paintTerminalScreen(QPainter& painter, const editor::PreviewScreen& screen, project::Model model);
+void paintTerminalScreen(QPainter& painter, const editor::shell::PreviewScreen& screen, project::Model model);
 
 }  // namespace app

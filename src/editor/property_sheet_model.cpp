@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/property_sheet_model.h"
 
-#include "editor/pending_page_model.h"
+#include "editor/pending_page.h"
 #include "editor/reader/barcode_page.h"
 #include "editor/settings/settings_page.h"
 #include "editor/sheet_caption.h"
@@ -25,7 +25,7 @@ PropertySheetModel::PropertySheetModel(project::Project& project, const texts::T
     }
 }
 
-PropertySheetModel::PropertySheetModel(const EditorSession& session, PageOpener opener)
+PropertySheetModel::PropertySheetModel(const shell::EditorSession& session, PageOpener opener)
     : PropertySheetModel(session.project, session.texts, session.language, session.model, session.isModified,
                          session.currentFile, session.host, sheetPages(), std::move(opener))
 {

@@ -25,7 +25,9 @@ struct DialogTemplate;
 namespace editor {
 
 class PropertySheetModel;
+namespace shell {
 struct EditorSession;
+}
 namespace settings {
 class SettingsPage;
 }
@@ -78,7 +80,7 @@ public:
                        project::Model model, bool& isModified, std::string_view currentFilePath, ui::Host& host,
                        std::span<const PageEntry> pages = sheetPages(), PageOpener opener = {});
     // The sheet for the designer's Edit command.
-    explicit PropertySheetModel(const EditorSession& session, PageOpener opener = {});
+    explicit PropertySheetModel(const shell::EditorSession& session, PageOpener opener = {});
     ~PropertySheetModel();
     PropertySheetModel(const PropertySheetModel&) = delete;
     PropertySheetModel& operator=(const PropertySheetModel&) = delete;

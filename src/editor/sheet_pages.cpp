@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "editor/forms/form_page.h"
-#include "editor/lookups/lookup_page_model.h"
-#include "editor/menus/menu_page_model.h"
+#include "editor/lookups/lookup_page.h"
+#include "editor/menus/menu_page.h"
 #include "editor/property_sheet_model.h"
 #include "editor/reader/barcode_page.h"
 #include "editor/settings/settings_page.h"
@@ -28,7 +28,7 @@ CreatedPage createFormPage(const SheetContext& c)
 
 CreatedPage createMenuPage(const SheetContext& c)
 {
-    return {&resources::menuPageTemplate(), std::make_unique<MenuPageModel>(c.project, c.texts, c.language)};
+    return {&resources::menuPageTemplate(), std::make_unique<menus::MenuPage>(c.project, c.texts, c.language)};
 }
 
 // The Form page links its lines to the lookup files as the Lookup page last published them.
@@ -42,7 +42,7 @@ CreatedPage createLookupPage(const SheetContext& c)
         }
     };
     return {&resources::lookupPageTemplate(),
-            std::make_unique<lookups::LookupPageModel>(c.project, c.texts, c.language, std::move(toFormPage))};
+            std::make_unique<lookups::LookupPage>(c.project, c.texts, c.language, std::move(toFormPage))};
 }
 
 // The Barcode page corrects the Form page's input sources when the RFID reader is switched and

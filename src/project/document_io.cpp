@@ -29,7 +29,7 @@ PreparedOpen::PreparedOpen(const texts::TextSource& texts, Model modelPreference
     const TextTableSpec& table = textTable(51);
     m_block51TextLengths.resize(static_cast<std::size_t>(table.count));
     for (int i = 0; i < table.count; ++i) {
-        const auto slot = scratch->texts.slot(51, i);
+        const auto slot = scratch->texts.textSlot(51, i);
         std::fill(slot.begin(), slot.end(), std::uint8_t{0xFF});
         fillSlot(*scratch, 51, i, texts);
         const auto nul = std::find(slot.rbegin(), slot.rend(), std::uint8_t{0});

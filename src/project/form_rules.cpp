@@ -13,7 +13,7 @@ constexpr bool isInRange(Byte lineType, LineType first, LineType last)
     return lineType >= lineCode(first) && lineType <= lineCode(last);
 }
 
-std::size_t slot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
+std::size_t lineSlot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
 
 }  // namespace
 
@@ -63,27 +63,30 @@ bool countsAsInput(Byte lineType, Byte imageEditPath)
         || (lineType == lineCode(LineType::Image) && imageEditPath == 1);
 }
 
-bool isKeyedInput(const FormDef& form, int lineIndex) { return isKeyedInput(form.lineType[slot(lineIndex)]); }
+bool isKeyedInput(const FormDef& form, int lineIndex) { return isKeyedInput(form.lineType[lineSlot(lineIndex)]); }
 
 bool isLengthLimited(const FormDef& form, int lineIndex)
 {
-    return isLengthLimited(form.lineType[slot(lineIndex)], form.imageEditPath[slot(lineIndex)]);
+    return isLengthLimited(form.lineType[lineSlot(lineIndex)], form.imageEditPath[lineSlot(lineIndex)]);
 }
 
-bool isLinkable(const FormDef& form, int lineIndex) { return isLinkable(form.lineType[slot(lineIndex)], form.lookupFile); }
+bool isLinkable(const FormDef& form, int lineIndex)
+{
+    return isLinkable(form.lineType[lineSlot(lineIndex)], form.lookupFile);
+}
 
-bool isPrompted(const FormDef& form, int lineIndex) { return isPrompted(form.lineType[slot(lineIndex)]); }
+bool isPrompted(const FormDef& form, int lineIndex) { return isPrompted(form.lineType[lineSlot(lineIndex)]); }
 
-bool hasProperties(const FormDef& form, int lineIndex) { return hasProperties(form.lineType[slot(lineIndex)]); }
+bool hasProperties(const FormDef& form, int lineIndex) { return hasProperties(form.lineType[lineSlot(lineIndex)]); }
 
 bool isContinuedByExtension(const FormDef& form, int lineIndex)
 {
-    return isContinuedByExtension(form.lineType[slot(lineIndex)]);
+    return isContinuedByExtension(form.lineType[lineSlot(lineIndex)]);
 }
 
 bool countsAsInput(const FormDef& form, int lineIndex)
 {
-    return countsAsInput(form.lineType[slot(lineIndex)], form.imageEditPath[slot(lineIndex)]);
+    return countsAsInput(form.lineType[lineSlot(lineIndex)], form.imageEditPath[lineSlot(lineIndex)]);
 }
 
 int effectiveLookupFile(Byte lookupFile) { return lookupFile <= MaxLookups ? lookupFile : 0; }
@@ -94,7 +97,7 @@ int lookupFieldCount(const LookupDef& lookup) { return std::min<int>(lookup.numF
 
 Byte committedDataLength(const FormDef& form, int lineIndex)
 {
-    const std::size_t i = slot(lineIndex);
+    const std::size_t i = lineSlot(lineIndex);
     int length = 0;
     if (form.fixedLengthOn[i] == 1) {
         length += form.fixedLength[i];

@@ -29,7 +29,7 @@ void refillSlotCut30(Project& project, int block, int index, const texts::TextSo
     const auto& table = textTable(block);
     std::string text = texts.text(texts::sid(table.firstId + index));
     text.resize(std::min({text.size(), WorkBufferChars, RepairedTextChars}));
-    auto slot = project.texts.slot(block, index);
+    auto slot = project.texts.textSlot(block, index);
     std::memcpy(slot.data(), text.data(), text.size());
     slot[text.size()] = 0;
 }
@@ -40,7 +40,7 @@ void removeTrailingBlanksOrRefill(Project& project, int stringId, const texts::T
     if (!findTextSlot(stringId, ref)) {
         return;
     }
-    auto slot = project.texts.slot(ref.block, ref.index);
+    auto slot = project.texts.textSlot(ref.block, ref.index);
     // A slot read from a file may lack its NUL: its text ends at the slot's last byte.
     const auto textEnd = std::find(slot.begin(), slot.end() - 1, std::uint8_t{0});
     auto end = textEnd;

@@ -22,7 +22,7 @@ void fillSlot(Project& project, int block, int index, const texts::TextSource& s
     text.resize(std::min(text.size(), WorkBufferChars));
     const auto maxChars = static_cast<std::size_t>(table.width - 1);
     const std::size_t n = std::min(text.size(), maxChars);
-    auto slot = project.texts.slot(block, index);
+    auto slot = project.texts.textSlot(block, index);
     std::memcpy(slot.data(), text.data(), n);
     slot[n] = 0;
 }

@@ -78,13 +78,13 @@ struct TextArea
 {
     std::array<std::uint8_t, TextAreaBytes> bytes;
 
-    [[nodiscard]] std::span<std::uint8_t> slot(int block, int index)
+    [[nodiscard]] std::span<std::uint8_t> textSlot(int block, int index)
     {
         const auto& t = textTable(block);
         return std::span(bytes).subspan(textTableOffset(block) + static_cast<std::size_t>(index * t.width),
                                         static_cast<std::size_t>(t.width));
     }
-    [[nodiscard]] std::span<const std::uint8_t> slot(int block, int index) const
+    [[nodiscard]] std::span<const std::uint8_t> textSlot(int block, int index) const
     {
         const auto& t = textTable(block);
         return std::span(bytes).subspan(textTableOffset(block) + static_cast<std::size_t>(index * t.width),

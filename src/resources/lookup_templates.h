@@ -11,7 +11,7 @@ struct DialogTemplate;
 
 namespace resources {
 
-enum class LookupId {
+enum class LookupPageId {
     ExportNameCheck = 101,
     IdLabel = 201,  // 201 to 203 take language entries 281 to 283
     FieldCountLabel = 202,
@@ -46,15 +46,15 @@ enum class LookupId {
 inline constexpr int LookupPageFields = 12;
 
 // The columns of the field grid, one control per field; field n is index n - 1.
-inline constexpr ui::ControlRange FieldTypeLists{LookupId::FirstTypeList, LookupPageFields};
-inline constexpr ui::ControlRange FieldNameEdits{LookupId::FirstNameEdit, LookupPageFields};
-inline constexpr ui::ControlRange FieldLengthEdits{LookupId::FirstLengthEdit, LookupPageFields};
-inline constexpr ui::ControlRange KeyFieldRadios{LookupId::FirstKeyRadio, LookupPageFields};
-inline constexpr ui::ControlRange FieldNumberLabels{LookupId::FirstFieldLabel, LookupPageFields};
+inline constexpr ui::ControlRange FieldTypeLists{LookupPageId::FirstTypeList, LookupPageFields};
+inline constexpr ui::ControlRange FieldNameEdits{LookupPageId::FirstNameEdit, LookupPageFields};
+inline constexpr ui::ControlRange FieldLengthEdits{LookupPageId::FirstLengthEdit, LookupPageFields};
+inline constexpr ui::ControlRange KeyFieldRadios{LookupPageId::FirstKeyRadio, LookupPageFields};
+inline constexpr ui::ControlRange FieldNumberLabels{LookupPageId::FirstFieldLabel, LookupPageFields};
 
 // The two radio groups outside the grid: index 0 fixed length / overwrite, 1 delimiter / append.
-inline constexpr ui::ControlRange RecordFormatRadios{LookupId::FixedLengthRadio, 2};
-inline constexpr ui::ControlRange SaveModeRadios{LookupId::OverwriteRadio, 2};
+inline constexpr ui::ControlRange RecordFormatRadios{LookupPageId::FixedLengthRadio, 2};
+inline constexpr ui::ControlRange SaveModeRadios{LookupPageId::OverwriteRadio, 2};
 
 // 470 x 270 dialog units: the file chooser and field count above the grid of 12 fields on the
 // left; record format, export name, the two actions, automatic export and Reset on the right.

@@ -22,19 +22,19 @@ constexpr int RowPitch = 16;
 constexpr int FirstRowY = 94;
 
 constexpr std::array fixedControls = {
-    ControlTemplate{ControlKind::Label, MenuId::IdLabel, "ID :", {10, 12, 40, 8}},
-    ControlTemplate{ControlKind::DropDownList, MenuId::MenuList, "", {54, 10, 80, ListHeight}},
-    ControlTemplate{ControlKind::Label, MenuId::EscLabel, "Esc :", {10, 30, 40, 8}},
-    ControlTemplate{ControlKind::DropDownList, MenuId::EscList, "", {54, 28, 80, ListHeight}},
-    ControlTemplate{ControlKind::CheckBox, MenuId::CaptionCheck, "Menu caption :", {10, 48, 70, 10}},
-    ControlTemplate{ControlKind::Edit, MenuId::CaptionEdit, "", {84, 46, 190, 12}},
-    ControlTemplate{ControlKind::GroupBox, MenuId::DataGroup, "Data", {290, 6, 110, 52}},
-    ControlTemplate{ControlKind::CheckBox, MenuId::SaveCaptionCheck, "Save caption", {300, 20, 94, 10}},
-    ControlTemplate{ControlKind::CheckBox, MenuId::SaveSelectedItemCheck, "Save selected item", {300, 38, 94, 10}},
-    ControlTemplate{ControlKind::PushButton, MenuId::ResetButton, "Reset", {410, 10, 50, 14}},
-    ControlTemplate{ControlKind::GroupBox, MenuId::ItemsGroup, "Items", {10, 66, 450, 196}},
-    ControlTemplate{ControlKind::Label, MenuId::NameHeader, "Name", {40, 82, 120, 8}},
-    ControlTemplate{ControlKind::Label, MenuId::NextHeader, "Next :", {300, 82, 100, 8}},
+    ControlTemplate{ControlKind::Label, MenuPageId::IdLabel, "ID :", {10, 12, 40, 8}},
+    ControlTemplate{ControlKind::DropDownList, MenuPageId::MenuList, "", {54, 10, 80, ListHeight}},
+    ControlTemplate{ControlKind::Label, MenuPageId::EscLabel, "Esc :", {10, 30, 40, 8}},
+    ControlTemplate{ControlKind::DropDownList, MenuPageId::EscList, "", {54, 28, 80, ListHeight}},
+    ControlTemplate{ControlKind::CheckBox, MenuPageId::CaptionCheck, "Menu caption :", {10, 48, 70, 10}},
+    ControlTemplate{ControlKind::Edit, MenuPageId::CaptionEdit, "", {84, 46, 190, 12}},
+    ControlTemplate{ControlKind::GroupBox, MenuPageId::DataGroup, "Data", {290, 6, 110, 52}},
+    ControlTemplate{ControlKind::CheckBox, MenuPageId::SaveCaptionCheck, "Save caption", {300, 20, 94, 10}},
+    ControlTemplate{ControlKind::CheckBox, MenuPageId::SaveSelectedItemCheck, "Save selected item", {300, 38, 94, 10}},
+    ControlTemplate{ControlKind::PushButton, MenuPageId::ResetButton, "Reset", {410, 10, 50, 14}},
+    ControlTemplate{ControlKind::GroupBox, MenuPageId::ItemsGroup, "Items", {10, 66, 450, 196}},
+    ControlTemplate{ControlKind::Label, MenuPageId::NameHeader, "Name", {40, 82, 120, 8}},
+    ControlTemplate{ControlKind::Label, MenuPageId::NextHeader, "Next :", {300, 82, 100, 8}},
 };
 
 constexpr std::size_t ControlCount = fixedControls.size() + 3 * MenuPageItems;

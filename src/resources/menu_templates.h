@@ -11,7 +11,7 @@ struct DialogTemplate;
 
 namespace resources {
 
-enum class MenuId {
+enum class MenuPageId {
     CaptionCheck = 101,
     SaveCaptionCheck = 102,
     SaveSelectedItemCheck = 103,
@@ -21,21 +21,21 @@ enum class MenuId {
     ItemsGroup = 204,
     NameHeader = 205,
     NextHeader = 206,
-    FirstItemNextList = 301, // 301 to 310: where items 1 to 10 lead
+    FirstItemNextList = 301,  // 301 to 310: where items 1 to 10 lead
     MenuList = 391,
     EscList = 392,
-    FirstItemNameEdit = 401, // 401 to 410: names of items 1 to 10
+    FirstItemNameEdit = 401,  // 401 to 410: names of items 1 to 10
     CaptionEdit = 421,
     ResetButton = 593,
-    FirstItemNumberLabel = 601, // 601 to 610: "1" to "10" in front of each item row
+    FirstItemNumberLabel = 601,  // 601 to 610: "1" to "10" in front of each item row
 };
 
 inline constexpr int MenuPageItems = 10;
 
 // The columns of the item grid, one control per item; item n is index n - 1.
-inline constexpr ui::ControlRange ItemNextLists{MenuId::FirstItemNextList, MenuPageItems};
-inline constexpr ui::ControlRange ItemNameEdits{MenuId::FirstItemNameEdit, MenuPageItems};
-inline constexpr ui::ControlRange ItemNumberLabels{MenuId::FirstItemNumberLabel, MenuPageItems};
+inline constexpr ui::ControlRange ItemNextLists{MenuPageId::FirstItemNextList, MenuPageItems};
+inline constexpr ui::ControlRange ItemNameEdits{MenuPageId::FirstItemNameEdit, MenuPageItems};
+inline constexpr ui::ControlRange ItemNumberLabels{MenuPageId::FirstItemNumberLabel, MenuPageItems};
 
 // The controls of item row `item` (1 to 10).
 [[nodiscard]] constexpr ui::ControlId itemNextList(int item) { return ItemNextLists.at(item - 1); }

@@ -9,7 +9,7 @@ namespace {
 using ui::ControlKind;
 using ui::ControlStyle;
 using ui::ControlTemplate;
-using Id = SettingsId;
+using Id = SettingsPageId;
 
 // Drop-down heights include the opened list.
 constexpr int ListHeight = 80;

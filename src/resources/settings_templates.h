@@ -14,7 +14,7 @@ struct DialogTemplate;
 
 namespace resources {
 
-enum class SettingsId {
+enum class SettingsPageId {
     // Functions of the terminal application that ask for the password. 110 is left out: its
     // byte (93) has no meaning and is stored as 0.
     OpenCheck = 101,
@@ -66,15 +66,15 @@ enum class SettingsId {
 };
 
 // The delimiter edits, first delimiter at index 0: its code as a number and as a character.
-inline constexpr ui::ControlRange DelimiterCodeEdits{SettingsId::FirstDelimiterCodeEdit, 2};
-inline constexpr ui::ControlRange DelimiterCharacterEdits{SettingsId::FirstDelimiterCharacterEdit, 2};
+inline constexpr ui::ControlRange DelimiterCodeEdits{SettingsPageId::FirstDelimiterCodeEdit, 2};
+inline constexpr ui::ControlRange DelimiterCharacterEdits{SettingsPageId::FirstDelimiterCharacterEdit, 2};
 // "Stay on the LCD" (index 0) and "Press Enter key to continue" (index 1).
-inline constexpr ui::ControlRange PromptRadios{SettingsId::StayRadio, 2};
+inline constexpr ui::ControlRange PromptRadios{SettingsPageId::StayRadio, 2};
 // The parts of the settings function, offered separately only while "Settings" itself does not
 // ask for the password.
-inline constexpr std::array<SettingsId, 4> SettingsFunctionChecks = {
-    SettingsId::AutoPreloadCheck, SettingsId::DataDeletionCheck, SettingsId::EntryOptionsCheck,
-    SettingsId::VibratorCheck};
+inline constexpr std::array<SettingsPageId, 4> SettingsFunctionChecks = {
+    SettingsPageId::AutoPreloadCheck, SettingsPageId::DataDeletionCheck, SettingsPageId::EntryOptionsCheck,
+    SettingsPageId::VibratorCheck};
 
 // 470 x 270 dialog units: start form, delimiters and the numbered options on the left, the
 // password and what it protects on the right, the export store and the data-file switches below.

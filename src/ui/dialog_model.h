@@ -16,6 +16,11 @@
 //         bool onApply() override;                     // property-sheet OK: commit
 //     };
 //
+// Names: a page's model is `XxxPage`, a dialog's `XxxDialog`, in the namespace of its folder
+// (editor::menus::MenuPage); the control-ID enum of its template is the model's name without
+// "Dialog", plus `Id` (MenuPageId, TimestampId for TimestampDialog). ParameterDialogModel is
+// the engine behind the parameter dialogs, not a dialog of its own.
+//
 // Rules the base keeps for every dialog:
 //  - Check boxes and radio buttons are plain: a click changes nothing by itself; the model
 //    inverts a check box (toggleCheck()) or chooses a radio button itself.

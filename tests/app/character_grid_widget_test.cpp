@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 
 #include "editor/forms/form_dialogs.h"
-#include "editor/settings/character_grid.h"
+#include "editor/settings/character_grid_dialog.h"
 #include "resources/form_templates.h"
 #include "resources/settings_templates.h"
 #include "support/project_fixtures.h"
@@ -38,7 +38,7 @@ TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
     testing::qtTestApp();
     const texts::BuiltinTextSource texts;
     const std::vector<project::Byte> codes = {2};
-    editor::settings::CharacterGrid grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
+    editor::settings::CharacterGridDialog grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
     ui::testing::ScriptedHost host;
     DialogView view(resources::characterGridTemplate(), grid, host, nullptr, characterGridWidgets);
     auto* painted = dynamic_cast<CharacterGridWidget*>(view.widgetFor(CharacterGridId::Grid));

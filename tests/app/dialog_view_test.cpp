@@ -26,8 +26,8 @@
 namespace app {
 namespace {
 
+using ui::sample::SampleDialog;
 using ui::sample::SampleId;
-using ui::sample::SampleModel;
 using ui::sample::SampleRecord;
 
 template <typename Widget> Widget* widget(const DialogView& view, ui::ControlId id)
@@ -49,7 +49,7 @@ protected:
     DialogViewTest() { testing::qtTestApp(); }
 
     SampleRecord record;
-    SampleModel model{record};
+    SampleDialog model{record};
     ui::testing::ScriptedHost host;
 };
 
@@ -95,7 +95,7 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
 TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
 {
     record.name.clear();
-    SampleModel emptyName(record);
+    SampleDialog emptyName(record);
     DialogWindow window(ui::sample::sampleTemplate(), emptyName, host);
     int closing = 0;
     QObject::connect(&window.view(), &DialogView::closeRequested, [&closing] { ++closing; });

@@ -53,7 +53,7 @@ protected:
             },
             m_directory);
         if (!isSheetReal) {
-            m_window->setSheetRunner([this](QWidget*, editor::EditorSession& session) {
+            m_window->setSheetRunner([this](QWidget*, editor::shell::EditorSession& session) {
                 ++m_editorRuns;
                 session.isApplied = m_isSheetApplied;
             });
@@ -71,7 +71,7 @@ protected:
 
     void clickKey(int number)
     {
-        const editor::PanelKey* key = editor::findPanelKey(number);
+        const editor::shell::PanelKey* key = editor::shell::findPanelKey(number);
         const QPoint at((key->left + key->right) / 2, (key->top + key->bottom) / 2);
         mouse(QEvent::MouseButtonPress, at);
         mouse(QEvent::MouseButtonRelease, at);
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, MenuKeyAndRightClickAskForThePopup)
     QObject::disconnect(&m_window->panel(), &TerminalPanel::popupRequested, m_window.get(), nullptr);
     std::vector<QPoint> requests;
     QObject::connect(&m_window->panel(), &TerminalPanel::popupRequested, [&](QPoint at) { requests.push_back(at); });
-    clickKey(editor::MenuKeyNumber);
+    clickKey(editor::shell::MenuKeyNumber);
     mouse(QEvent::MouseButtonPress, QPoint(130, 150), Qt::RightButton);
     EXPECT_EQ(requests, (std::vector<QPoint>{m_window->panel().mapToGlobal(QPoint(158, 571)),
                                              m_window->panel().mapToGlobal(QPoint(130, 150))}));
@@ -149,11 +149,11 @@ TEST_F(MainWindowTest, EntKeyIsDrawnPressedFollowsTheItemAndSheetOkBringsThePrev
     p.menu(1).itemName[0].assign("Count");
     p.menu(1).itemNext[0] = 3;
     m_window->designer().edit();
-    const editor::TerminalPreview& preview = m_window->designer().preview();
-    ASSERT_EQ(preview.kind(), editor::PreviewScreenKind::Menu);
+    const editor::shell::TerminalPreview& preview = m_window->designer().preview();
+    ASSERT_EQ(preview.kind(), editor::shell::PreviewScreenKind::Menu);
     const auto pixels = [this](QRect area) { return m_window->panel().grab(area).toImage(); };
     const auto keyArea = [](int number) {
-        const editor::PanelKey* key = editor::findPanelKey(number);
+        const editor::shell::PanelKey* key = editor::shell::findPanelKey(number);
         return QRect(QPoint(key->left, key->top), QPoint(key->right, key->bottom));
     };
     const QImage menuScreen = pixels(terminalScreenArea());
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, EntKeyIsDrawnPressedFollowsTheItemAndSheetOkBringsThePrev
     mouse(QEvent::MouseButtonRelease, keyArea(2).center());
     EXPECT_NE(pixels(terminalScreenArea()), menuScreen);
     m_window->designer().edit();
-    EXPECT_EQ(preview.kind(), editor::PreviewScreenKind::Menu);
+    EXPECT_EQ(preview.kind(), editor::shell::PreviewScreenKind::Menu);
 }
 
 TEST_F(MainWindowTest, FileNamedOnTheCommandLineOpensOnceTheWindowIsUp)

@@ -24,7 +24,7 @@ class PropertySheetDialogTest : public ::testing::Test
 protected:
     PropertySheetDialogTest() { testing::qtTestApp(); }
 
-    editor::EditorSession session(std::string_view currentFile = "")
+    editor::shell::EditorSession session(std::string_view currentFile = "")
     {
         return {*m_project, m_isModified, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_host,
                 currentFile};

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "editor/forms/form_page.h"
-#include "editor/pending_page_model.h"
+#include "editor/pending_page.h"
 #include "editor/reader/barcode_page.h"
 #include "editor/shell/editor_session.h"
 #include "resources/barcode_templates.h"

@@ -70,9 +70,9 @@ TEST(Defaults, ReaderResetClearsTheReaderBytesOfTheSystemSettings)
 TEST(Defaults, NewKeepsTheRuntimeTextsOfThePreviousProject)
 {
     auto p = startedProject();
-    p->texts.slot(7, 0)[0] = 'Q';
+    p->texts.textSlot(7, 0)[0] = 'Q';
     project::resetProject(*p, texts::BuiltinTextSource{}, Model::Q720CE);
-    EXPECT_EQ(p->texts.slot(7, 0)[0], 'Q');
+    EXPECT_EQ(p->texts.textSlot(7, 0)[0], 'Q');
 }
 
 }  // namespace

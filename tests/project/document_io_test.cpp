@@ -48,13 +48,13 @@ TEST(DocumentIo, Block51IsRefilledFromTheCurrentLanguageFrom112On)
     for (const char* magic : {"Q720-1.11", "Q720-1.12", "Q720-1.14"}) {
         SCOPED_TRACE(magic);
         auto source = startedProject();
-        source->texts.slot(51, 0)[0] = '#';
+        source->texts.textSlot(51, 0)[0] = '#';
         auto target = startedProject();
         ASSERT_TRUE(
             project::loadProject(testing_support::imageOfVersion(*source, magic), *target, {language, Model::Q720CE})
                 .ok);
         if (std::strcmp(magic, "Q720-1.11") == 0) {
-            EXPECT_EQ(target->texts.slot(51, 0)[0], '#') << "a 1.11 file keeps its own block 51";
+            EXPECT_EQ(target->texts.textSlot(51, 0)[0], '#') << "a 1.11 file keeps its own block 51";
         } else {
             EXPECT_EQ(testing_support::slotText(*target, 51, 0), "Eigenschaften");
         }
@@ -76,7 +76,7 @@ TEST(DocumentIo, PreparedOpenGivesThePlainOpensBytes)
         SCOPED_TRACE(magic);
         auto source = startedProject();
         for (int i = 0; i < 20; ++i) {
-            auto slot = source->texts.slot(51, i);
+            auto slot = source->texts.textSlot(51, i);
             std::fill(slot.begin(), slot.end(), std::uint8_t{'#'});  // bytes behind each NUL must stay
         }
         const auto image = testing_support::imageOfVersion(*source, magic);

@@ -84,7 +84,7 @@ TEST(FileFormat, OlderVersionsReadOnlyTheirBlocks)
 
         auto target = startedProject();
         for (int block = missing; block <= 60; ++block) {
-            target->texts.slot(block, 0)[0] = '#';
+            target->texts.textSlot(block, 0)[0] = '#';
         }
         target->transaction.oneDataFile = 7;
         ASSERT_TRUE(project::parseProjectImage(image, *target).ok);
@@ -92,9 +92,9 @@ TEST(FileFormat, OlderVersionsReadOnlyTheirBlocks)
         EXPECT_EQ(target->form(2).escTarget, 9);
         EXPECT_EQ(target->transaction.oneDataFile, 7) << "block 61 is never in an older file";
         if (missing <= 60) {
-            EXPECT_EQ(target->texts.slot(missing, 0)[0], '#');
-            EXPECT_EQ(target->texts.slot(60, 0)[0], '#');
-            EXPECT_NE(target->texts.slot(missing - 1, 0)[0], '#');
+            EXPECT_EQ(target->texts.textSlot(missing, 0)[0], '#');
+            EXPECT_EQ(target->texts.textSlot(60, 0)[0], '#');
+            EXPECT_NE(target->texts.textSlot(missing - 1, 0)[0], '#');
         }
     }
 }

@@ -24,7 +24,7 @@ std::string padded(std::string text, std::size_t width)
 void fillTableWith(Project& p, int block, char c)
 {
     for (int i = 0; i < textTable(block).count; ++i) {
-        auto slot = p.texts.slot(block, i);
+        auto slot = p.texts.textSlot(block, i);
         std::fill(slot.begin(), slot.end() - 1, static_cast<std::uint8_t>(c));
         slot.back() = 0;
     }
@@ -32,7 +32,7 @@ void fillTableWith(Project& p, int block, char c)
 
 void storeText(Project& p, int block, int index, const std::string& text)
 {
-    auto slot = p.texts.slot(block, index);
+    auto slot = p.texts.textSlot(block, index);
     std::copy(text.begin(), text.end(), slot.begin());
     slot[text.size()] = 0;
 }
@@ -170,13 +170,13 @@ TEST_F(Migration, Version1_11TrailingBlanksAreRemovedAndBlankTextsRefilled)
     migrate("Q720-1.11");
     EXPECT_EQ(slotText(*p, 52, 1), "Anhaengen.");
 
-    auto slot = p->texts.slot(52, 1);  // a slot without NUL is repaired within its width
+    auto slot = p->texts.textSlot(52, 1);  // a slot without NUL is repaired within its width
     std::fill(slot.begin(), slot.end(), static_cast<std::uint8_t>(' '));
     slot[0] = 'A';
-    p->texts.slot(52, 2)[0] = 'x';
+    p->texts.textSlot(52, 2)[0] = 'x';
     migrate("Q720-1.11");
     EXPECT_EQ(slotText(*p, 52, 1), "A");
-    EXPECT_EQ(p->texts.slot(52, 2)[0], 'x');
+    EXPECT_EQ(p->texts.textSlot(52, 2)[0], 'x');
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(RuntimeTexts, FillsCutToTheSlotFallBackWhenEmptyAndTouchOnlyTheirSlots)
     language.set(3002, "Go");
     language.set(3003, "");
     auto p = startedProject();
-    auto slot = p->texts.slot(7, 1);
+    auto slot = p->texts.textSlot(7, 1);
     std::fill(slot.begin(), slot.end(), std::uint8_t{'x'});
     project::fillSlot(*p, 7, 1, language);
     EXPECT_EQ(slotText(*p, 7, 1), "Go");
@@ -65,11 +65,11 @@ TEST(RuntimeTexts, FillsCutToTheSlotFallBackWhenEmptyAndTouchOnlyTheirSlots)
     ASSERT_TRUE(project::findTextSlot(3789, ref));
     EXPECT_EQ(ref.block, 59);
 
-    p->texts.slot(46, 0)[0] = p->texts.slot(47, 0)[0] = p->texts.slot(60, 0)[0] = '#';
+    p->texts.textSlot(46, 0)[0] = p->texts.textSlot(47, 0)[0] = p->texts.textSlot(60, 0)[0] = '#';
     project::fillSecondGroup(*p, texts::BuiltinTextSource{});
-    EXPECT_EQ(p->texts.slot(46, 0)[0], '#');
-    EXPECT_NE(p->texts.slot(47, 0)[0], '#');
-    EXPECT_NE(p->texts.slot(60, 0)[0], '#');
+    EXPECT_EQ(p->texts.textSlot(46, 0)[0], '#');
+    EXPECT_NE(p->texts.textSlot(47, 0)[0], '#');
+    EXPECT_NE(p->texts.textSlot(60, 0)[0], '#');
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ inline std::vector<std::uint8_t> imageOfVersion(const project::Project& p, std::
 
 inline std::string slotText(const project::Project& p, int block, int index)
 {
-    const auto slot = p.texts.slot(block, index);
+    const auto slot = p.texts.textSlot(block, index);
     std::size_t n = 0;
     while (n < slot.size() && slot[n] != 0) {
         ++n;

@@ -10,18 +10,18 @@
 namespace ui {
 namespace {
 
+using sample::SampleDialog;
 using sample::SampleId;
-using sample::SampleModel;
 using sample::SampleRecord;
 using testing::DialogHarness;
 
 class DialogModelTest : public ::testing::Test
 {
 protected:
-    [[nodiscard]] const SampleModel& model() { return dialog.modelAs<SampleModel>(); }
+    [[nodiscard]] const SampleDialog& model() { return dialog.modelAs<SampleDialog>(); }
 
     SampleRecord record;
-    DialogHarness dialog{sample::sampleTemplate(), SampleModel(record)};
+    DialogHarness dialog{sample::sampleTemplate(), SampleDialog(record)};
 };
 
 // The numbers' own rules are in the NumericEdit table below; this is the way typing reaches them.
@@ -40,7 +40,7 @@ TEST(DialogModel, TypingIsFilteredCutAndCorrectedAtOnce)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         SampleRecord record;
-        DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
+        DialogHarness dialog(sample::sampleTemplate(), SampleDialog(record));
         dialog.type(c.edit, c.typed);
         EXPECT_EQ(dialog.text(c.edit), c.shown);
     }
@@ -78,7 +78,7 @@ TEST(DialogModel, LoadedValuesOutsideTheRangeStayUntilTheUserEditsThem)
 {
     SampleRecord record;
     record.length = 2;
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
+    DialogHarness dialog(sample::sampleTemplate(), SampleDialog(record));
     dialog.click(SampleId::FixedRadio);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(record.length, 2);
@@ -88,7 +88,7 @@ TEST(DialogModel, OkFinishesTheEditsAndARefusedOkKeepsTheDialogOpen)
 {
     SampleRecord record;
     record.name.clear();
-    DialogHarness dialog(sample::sampleTemplate(), SampleModel(record));
+    DialogHarness dialog(sample::sampleTemplate(), SampleDialog(record));
     dialog.type(SampleId::LengthEdit, "2");
     EXPECT_FALSE(dialog.ok());
     EXPECT_FALSE(dialog.isClosed());
@@ -106,7 +106,7 @@ TEST(DialogModel, CancelAndDisabledControlsLeaveTheRecordAndReopeningForgetsTheR
 {
     SampleRecord record;
     record.isLimited = 0;
-    SampleModel model(record);
+    SampleDialog model(record);
     testing::ScriptedHost host;
     model.open(sample::sampleTemplate(), host);
     model.edit(SampleId::LengthEdit, "50");
@@ -128,7 +128,7 @@ TEST_F(DialogModelTest, PageApplyFinishesEditingAndCommitsAndAnUnopenedPageAppli
     EXPECT_TRUE(dialog.apply());
     EXPECT_EQ(record.length, 5);
 
-    SampleModel unopened(record);
+    SampleDialog unopened(record);
     EXPECT_TRUE(unopened.apply());
     EXPECT_FALSE(unopened.isOpen());
 }

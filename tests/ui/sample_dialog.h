@@ -53,10 +53,10 @@ struct SampleRecord
     std::string name = "A";
 };
 
-class SampleModel final : public DialogModel
+class SampleDialog final : public DialogModel
 {
 public:
-    explicit SampleModel(SampleRecord& record) : m_record(record), m_working(record) {}
+    explicit SampleDialog(SampleRecord& record) : m_record(record), m_working(record) {}
 
     int textChanges = 0;
     int finishedEdits = 0;

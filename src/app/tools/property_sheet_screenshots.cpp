@@ -112,8 +112,13 @@ bool saveFormSheet(project::Project& project, const texts::TextSource& texts, co
 {
     bool isModified = false;
     QtHost host(texts);
-    const editor::EditorSession session{project, isModified, texts, ui::LanguageState::BuiltinOnly,
-                                        project::Model::Q720CE, host, "/home/ann/stock/count.Q72"};
+    const editor::shell::EditorSession session{project,
+                                               isModified,
+                                               texts,
+                                               ui::LanguageState::BuiltinOnly,
+                                               project::Model::Q720CE,
+                                               host,
+                                               "/home/ann/stock/count.Q72"};
     PropertySheetDialog sheet(session);
     sheet.adjustSize();
     const bool isSaved = sheet.grab().save(path);
@@ -129,8 +134,13 @@ bool saveBarcodeSheet(const project::Project& shown, project::Byte readerType, c
     project->device.readerType = readerType;
     bool isModified = false;
     QtHost host(texts);
-    const editor::EditorSession session{*project, isModified, texts, ui::LanguageState::BuiltinOnly,
-                                        project::Model::Q720CE, host, "/home/ann/stock/count.Q72"};
+    const editor::shell::EditorSession session{*project,
+                                               isModified,
+                                               texts,
+                                               ui::LanguageState::BuiltinOnly,
+                                               project::Model::Q720CE,
+                                               host,
+                                               "/home/ann/stock/count.Q72"};
     PropertySheetDialog sheet(session);
     sheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Barcode));
     sheet.adjustSize();
@@ -156,13 +166,13 @@ bool saveSheetScreenshots(const QString& directory, const std::filesystem::path&
     }
     bool isModified = false;
     QtHost host(texts);
-    const editor::EditorSession session{*project,
-                                        isModified,
-                                        texts,
-                                        ui::LanguageState::BuiltinOnly,
-                                        project::Model::Q720CE,
-                                        host,
-                                        "/home/ann/stock/count.Q72"};
+    const editor::shell::EditorSession session{*project,
+                                               isModified,
+                                               texts,
+                                               ui::LanguageState::BuiltinOnly,
+                                               project::Model::Q720CE,
+                                               host,
+                                               "/home/ann/stock/count.Q72"};
     PropertySheetDialog sheet(session);
     sheet.adjustSize();
     bool isSaved = sheet.grab().save(directory + QStringLiteral("/sheet.png"));
@@ -194,7 +204,7 @@ bool saveSheetScreenshots(const QString& directory, const std::filesystem::path&
         fillSampleLookupFile(lookupProject->lookup(1));
     }
     bool isLookupModified = false;
-    const editor::EditorSession lookupSession{
+    const editor::shell::EditorSession lookupSession{
         *lookupProject, isLookupModified,           texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE,
         host,           "/home/ann/stock/count.Q72"};
     PropertySheetDialog lookupSheet(lookupSession);

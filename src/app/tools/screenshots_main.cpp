@@ -18,24 +18,24 @@
 
 #include "app/dialog_screenshot.h"
 #include "app/main_window.h"
-#include "app/tools/property_sheet_screenshots.h"
-#include "app/terminal_pictures.h"
 #include "app/qt_host.h"
 #include "app/terminal_panel.h"
+#include "app/terminal_pictures.h"
+#include "app/tools/property_sheet_screenshots.h"
 #include "editor/dialog_registry.h"
 #include "editor/forms/form_dialogs.h"
-#include "editor/settings/character_grid.h"
-#include "resources/form_templates.h"
-#include "editor/reader/coupon_code_note.h"
-#include "editor/shell/about_box.h"
-#include "editor/shell/panel_layout.h"
+#include "editor/reader/coupon_code_note_dialog.h"
+#include "editor/settings/character_grid_dialog.h"
 #include "editor/settings/transaction_file_dialog.h"
+#include "editor/shell/about_dialog.h"
+#include "editor/shell/panel_layout.h"
 #include "editor/shell/preferences_dialog.h"
 #include "project/defaults.h"
 #include "project/disk_file.h"
-#include "resources/settings_templates.h"
 #include "project/document_io.h"
+#include "resources/form_templates.h"
 #include "resources/reader_templates.h"
+#include "resources/settings_templates.h"
 #include "resources/shell_templates.h"
 #include "texts/preferences.h"
 
@@ -73,8 +73,8 @@ std::vector<DialogShot> dialogShots()
          [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
              texts::Preferences preferences;
              preferences.isAutoPreloadOn = true;
-             editor::PreferencesDialog model(preferences, {"Deutsch", "Nederlands"}, 2, texts,
-                                             ui::LanguageState::BuiltinOnly);
+             editor::shell::PreferencesDialog model(preferences, {"Deutsch", "Nederlands"}, 2, texts,
+                                                    ui::LanguageState::BuiltinOnly);
              return app::saveDialogScreenshot(resources::preferencesTemplate(), model, host, path);
          }},
         {"transaction_file.png",
@@ -122,18 +122,17 @@ std::vector<DialogShot> dialogShots()
         {"griddlg_composing.png",
          [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
              const std::vector<project::Byte> codes = {27, 'P', '&', 13};
-             editor::settings::CharacterGrid grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
-             return app::saveDialogScreenshot(resources::characterGridTemplate(), grid, host, path,
-                                              1.0, [](app::DialogView& view) {
-                                                  view.send([](ui::DialogModel& model) {
-                                                      dynamic_cast<editor::settings::CharacterGrid&>(model)
-                                                          .clickCell(5, 2);
-                                                  });
-                                              });
+             editor::settings::CharacterGridDialog grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
+             return app::saveDialogScreenshot(
+                 resources::characterGridTemplate(), grid, host, path, 1.0, [](app::DialogView& view) {
+                     view.send([](ui::DialogModel& model) {
+                         dynamic_cast<editor::settings::CharacterGridDialog&>(model).clickCell(5, 2);
+                     });
+                 });
          }},
         {"about.png",
          [](const QString& path, ui::Host& host, const texts::TextSource&) {
-             editor::AboutBox model;
+             editor::shell::AboutDialog model;
              return app::saveDialogScreenshot(resources::aboutTemplate(), model, host, path);
          }},
     };
@@ -160,8 +159,8 @@ bool saveParameterDialogShots(const QString& directory, ui::Host& host, const te
         std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
         isComplete &= isSaved;
     }
-    editor::reader::CouponCodeNote note(editor::reader::CouponNoteReason::PreambleAffectsCoupon, texts,
-                                        ui::LanguageState::BuiltinOnly);
+    editor::reader::CouponCodeNoteDialog note(editor::reader::CouponNoteReason::PreambleAffectsCoupon, texts,
+                                              ui::LanguageState::BuiltinOnly);
     const QString notePath = directory + QStringLiteral("/coupon_code_note.png");
     const bool isSaved = app::saveDialogScreenshot(resources::couponCodeNoteTemplate(), note, host, notePath);
     std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", notePath.toLocal8Bit().constData());
@@ -246,7 +245,7 @@ std::unique_ptr<project::Project> busyPreviewProject(const texts::TextSource& te
 // Clicks a painted key: down and up again.
 void clickKey(QWidget& panel, int number)
 {
-    const editor::PanelKey* key = editor::findPanelKey(number);
+    const editor::shell::PanelKey* key = editor::shell::findPanelKey(number);
     const QPointF at((key->left + key->right) / 2.0, (key->top + key->bottom) / 2.0);
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, at, panel.mapToGlobal(at), Qt::LeftButton,
@@ -261,7 +260,7 @@ bool saveScreenPreviewShots(const QString& directory, const fs::path& programDir
     app::MainWindow window(
         [](const texts::TextSource& texts, QWidget* owner) { return std::make_unique<app::QtHost>(texts, owner); },
         programDirectory);
-    window.setSheetRunner([](QWidget*, editor::EditorSession&) {});
+    window.setSheetRunner([](QWidget*, editor::shell::EditorSession&) {});
     window.startUp();
     const fs::path file = programDirectory / "busy.Q72";
     const std::unique_ptr<project::Project> busy = busyPreviewProject(window.designer().texts());
@@ -321,7 +320,7 @@ int main(int argc, char** argv)
     isComplete &= save(windowWithMenu(window, window.popupMenu()), directory + QStringLiteral("/popup_menu.png"));
     // The screen shows the given project's start screen; the editor it opens stays closed.
     if (!projectFile.empty()) {
-        window.setSheetRunner([](QWidget*, editor::EditorSession&) {});
+        window.setSheetRunner([](QWidget*, editor::shell::EditorSession&) {});
         isComplete &= window.designer().openFile(project::utf8Of(projectFile));
     }
     isComplete &= save(shapedWindow(window), directory + QStringLiteral("/main_window_q720ce.png"));

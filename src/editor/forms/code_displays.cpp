@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "editor/settings/character_grid.h"
+#include "editor/settings/character_grid_dialog.h"
 #include "resources/settings_templates.h"
 
 namespace editor::forms {
@@ -41,7 +41,7 @@ void showCodes(ParameterDialogModel& dialog, const CodeDisplay& display)
 void composeCodes(ParameterDialogModel& dialog, const CodeDisplay& display)
 {
     const std::array<Byte, MaxCodes> codes = codesOf(dialog, display);
-    settings::CharacterGrid grid(codes, MaxCodes, dialog.texts(), dialog.language());
+    settings::CharacterGridDialog grid(codes, MaxCodes, dialog.texts(), dialog.language());
     dialog.shown().setHighlighted(display.display, true);
     const ui::DialogResult result = dialog.dialogHost().runDialog(resources::characterGridTemplate(), grid);
     dialog.shown().setHighlighted(display.display, false);

@@ -19,15 +19,11 @@ using project::lineCode;
 inline constexpr Byte MaxInputLength = 160;
 inline constexpr int ScreenLineWidth = 30; // characters of one terminal screen line
 
-
-std::size_t slot(int lineIndex)
-{
-    return static_cast<std::size_t>(lineIndex);
-}
+std::size_t lineSlot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
 
 bool isCleanedOnCommit(const FormDef& form, int lineIndex)
 {
-    switch (static_cast<LineType>(form.lineType[slot(lineIndex)])) {
+    switch (static_cast<LineType>(form.lineType[lineSlot(lineIndex)])) {
     case LineType::Nil:
     case LineType::Prompt:
     case LineType::Counter:
@@ -37,7 +33,7 @@ bool isCleanedOnCommit(const FormDef& form, int lineIndex)
     case LineType::Msqi:
         return true;
     case LineType::Lookup:
-        return form.initialValueOn[slot(lineIndex)] == 0; // "Save field data" off
+        return form.initialValueOn[lineSlot(lineIndex)] == 0;  // "Save field data" off
     default:
         return false;
     }
@@ -45,9 +41,9 @@ bool isCleanedOnCommit(const FormDef& form, int lineIndex)
 
 void cleanLine(FormDef& form, int formIndex, int lineIndex, ShowInputMarkFlags& showInputMark)
 {
-    form.dataLength[slot(lineIndex)] = 0;
+    form.dataLength[lineSlot(lineIndex)] = 0;
     // An MSQI line carries its quantity's fixed length and initial value to the terminal.
-    if (form.lineType[slot(lineIndex)] != lineCode(LineType::Msqi)) {
+    if (form.lineType[lineSlot(lineIndex)] != lineCode(LineType::Msqi)) {
         resetDataProperties(form, lineIndex);
     }
     resetBarcodeProperties(form, lineIndex);
@@ -73,17 +69,17 @@ void normaliseFormLevel(FormDef& form)
 
 int promptWidth(const FormDef& form, int lineIndex)
 {
-    return static_cast<int>(std::min<std::size_t>(form.prompt[slot(lineIndex)].length(), ScreenLineWidth));
+    return static_cast<int>(std::min<std::size_t>(form.prompt[lineSlot(lineIndex)].length(), ScreenLineWidth));
 }
 
 // The extension lines below a line take over what does not fit on its screen line.
 void fillExtensionLines(FormDef& form, int lineIndex)
 {
-    const std::size_t i = slot(lineIndex);
+    const std::size_t i = lineSlot(lineIndex);
     const int total = form.maxLength[i] + promptWidth(form, lineIndex);
     int k = 1;
     for (int next = lineIndex + 1; next < project::EditorLines; ++next, ++k) {
-        const std::size_t j = slot(next);
+        const std::size_t j = lineSlot(next);
         if (form.lineType[j] != lineCode(LineType::Extension)) {
             break;
         }
@@ -95,7 +91,7 @@ void fillExtensionLines(FormDef& form, int lineIndex)
 
 void normaliseImageLine(FormDef& form, int lineIndex)
 {
-    const std::size_t i = slot(lineIndex);
+    const std::size_t i = lineSlot(lineIndex);
     form.inputSource[i] = KeypadInputSource;
     if (form.imageEditPath[i] != 0) {
         return;
@@ -119,7 +115,7 @@ void normaliseImageLine(FormDef& form, int lineIndex)
 // method are left as they are: on slots 13 to 15 they keep what was read from the file.
 void clearEmptyLine(FormDef& form, int lineIndex)
 {
-    const std::size_t i = slot(lineIndex);
+    const std::size_t i = lineSlot(lineIndex);
     const bool isExtension = form.lineType[i] == lineCode(LineType::Extension);
     const Byte keptAutoEnter = form.autoEnter[i];
     const Byte keptInputMark = form.inputMark[i];
@@ -144,7 +140,7 @@ void clearEmptyLine(FormDef& form, int lineIndex)
 
 void normaliseLine(FormDef& form, int lineIndex, int& lastInputLine)
 {
-    const std::size_t i = slot(lineIndex);
+    const std::size_t i = lineSlot(lineIndex);
     form.maxLength[i] = std::min(form.maxLength[i], MaxInputLength);
     form.minLength[i] = std::min(form.minLength[i], form.maxLength[i]);
     if (project::countsAsInput(form, lineIndex)) {

@@ -65,10 +65,7 @@ constexpr auto captionReplacements = [] {
     return table;
 }();
 
-std::size_t slot(int lineIndex)
-{
-    return static_cast<std::size_t>(lineIndex);
-}
+std::size_t lineSlot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
 
 // The grid line (1 to 12) of a control of that column, 0 for any other control.
 int lineOf(ui::ControlId id, ui::ControlRange column)
@@ -107,14 +104,8 @@ void FormPage::lookupsPublished(const LookupSet& lookups)
     m_lookupFiles = lookups;
 }
 
-project::FormDef& FormPage::form()
-{
-    return m_working.forms[slot(m_currentForm)];
-}
-const project::FormDef& FormPage::form() const
-{
-    return m_working.forms[slot(m_currentForm)];
-}
+project::FormDef& FormPage::form() { return m_working.forms[static_cast<std::size_t>(m_currentForm)]; }
+const project::FormDef& FormPage::form() const { return m_working.forms[static_cast<std::size_t>(m_currentForm)]; }
 bool FormPage::hasLookupFile() const
 {
     return project::effectiveLookupFile(form()) != 0;
@@ -182,7 +173,7 @@ void FormPage::fillInputSourceLists()
     const std::vector<std::string> entries = ui::listTexts(m_texts, FirstInputSource, count);
     for (int line = 1; line <= Lines; ++line) {
         controls().setItems(resources::inputSourceList(line), entries);
-        controls().setSelection(resources::inputSourceList(line), form().inputSource[slot(line - 1)]);
+        controls().setSelection(resources::inputSourceList(line), form().inputSource[lineSlot(line - 1)]);
     }
 }
 
@@ -219,7 +210,7 @@ void FormPage::showLine(int line)
 {
     ui::Controls& c = controls();
     const project::FormDef& f = form();
-    const std::size_t i = slot(line - 1);
+    const std::size_t i = lineSlot(line - 1);
     selectType(line);
     c.setText(resources::promptEdit(line), f.prompt[i].view());
     c.setSelection(resources::inputSourceList(line), f.inputSource[i]);
@@ -231,7 +222,7 @@ void FormPage::showLine(int line)
 
 void FormPage::selectType(int line)
 {
-    const Byte type = form().lineType[slot(line - 1)];
+    const Byte type = form().lineType[lineSlot(line - 1)];
     int index = type;
     if (line > 2 && m_lowerTypeLists == LowerTypeLists::NilOrLookup) {
         index = type == lineCode(LineType::Nil) ? 0 : (type == lineCode(LineType::Lookup) ? 1 : -1);
@@ -242,7 +233,7 @@ void FormPage::selectType(int line)
 void FormPage::rebuildLinkList(int line)
 {
     project::FormDef& f = form();
-    const std::size_t i = slot(line - 1);
+    const std::size_t i = lineSlot(line - 1);
     const bool hasLookup = hasLookupFile();
     const Byte effectiveType = effectiveLinkType(f, line - 1);
     controls().setText(FormPageId::LinkHeader, m_texts.text(hasLookup ? LookupHeaderEntry : VariablesHeaderEntry));
@@ -272,7 +263,7 @@ void FormPage::applyLineEnabling(int line)
         // Line 1 looks up the key and line 2 takes the quantity: both are fixed by MSQI mode.
         // Lines below only look up further fields, and only when there is a file to look in.
         const bool hasLookup = hasLookupFile();
-        const bool isUsed = f.lineType[slot(line - 1)] != lineCode(LineType::Nil);
+        const bool isUsed = f.lineType[lineSlot(line - 1)] != lineCode(LineType::Nil);
         isTypeEnabled = line > 2 && hasLookup;
         if (line <= 2) {
             enabling.inputSource = false;
@@ -332,7 +323,7 @@ void FormPage::applyMsqiOff()
     enableRecordDependants();
     if (m_typeListsHoldMsqi) {
         for (int line = 1; line <= 2; ++line) {
-            Byte& type = form().lineType[slot(line - 1)];
+            Byte& type = form().lineType[lineSlot(line - 1)];
             if (type == lineCode(LineType::Msqi)) {
                 type = lineCode(LineType::Nil);
             }
@@ -383,7 +374,7 @@ ui::DialogResult FormPage::runFormDialog(const ParameterDialogSpec& spec)
 void FormPage::openLineProperties(int line)
 {
     m_currentLine = line - 1;
-    const Byte type = form().lineType[slot(line - 1)];
+    const Byte type = form().lineType[lineSlot(line - 1)];
     if (type == lineCode(LineType::Lookup)) {
         static_cast<void>(runFormDialog(lookupFieldDialog()));
     } else if (type == lineCode(LineType::Image)) {
@@ -432,9 +423,9 @@ void FormPage::onSelectionChange(ui::ControlId id)
     } else if (const int line = lineOf(id, resources::TypeLists); line != 0) {
         onTypeChosen(line);
     } else if (const int sourceLine = lineOf(id, resources::InputSourceLists); sourceLine != 0) {
-        f.inputSource[slot(sourceLine - 1)] = value;
+        f.inputSource[lineSlot(sourceLine - 1)] = value;
     } else if (const int linkLine = lineOf(id, resources::LinkLists); linkLine != 0) {
-        f.lookupLink[slot(linkLine - 1)] = value;
+        f.lookupLink[lineSlot(linkLine - 1)] = value;
     }
 }
 
@@ -449,7 +440,7 @@ void FormPage::onLookupChosen()
 void FormPage::onTypeChosen(int line)
 {
     project::FormDef& f = form();
-    const std::size_t i = slot(line - 1);
+    const std::size_t i = lineSlot(line - 1);
     const int index = controls().selection(resources::typeList(line));
     Byte newType = static_cast<Byte>(index);
     if (isMsqiForm() && index != 0) {
@@ -468,7 +459,7 @@ void FormPage::onTextChange(ui::ControlId id)
 {
     project::FormDef& f = form();
     if (const int line = lineOf(id, resources::PromptEdits); line != 0) {
-        f.prompt[slot(line - 1)].assign(controls().text(id));
+        f.prompt[lineSlot(line - 1)].assign(controls().text(id));
     } else if (const int minLine = lineOf(id, resources::MinLengthEdits); minLine != 0) {
         onLengthTyped(id, minLine, f.minLength);
     } else if (const int maxLine = lineOf(id, resources::MaxLengthEdits); maxLine != 0) {
@@ -478,7 +469,7 @@ void FormPage::onTextChange(ui::ControlId id)
 
 void FormPage::onLengthTyped(ui::ControlId id, int line, project::LineBytes& lengths)
 {
-    lengths[slot(line - 1)] = static_cast<project::Byte>(numberIn(id).value_or(0));
+    lengths[lineSlot(line - 1)] = static_cast<project::Byte>(numberIn(id).value_or(0));
 }
 
 void FormPage::onSetActive()

@@ -11,16 +11,13 @@ namespace {
 inline constexpr project::Byte DefaultPartialLength = 20;
 inline constexpr project::Byte DefaultAutoEnter = 1; // "Scan+ENTER"
 
-std::size_t slot(int lineIndex)
-{
-    return static_cast<std::size_t>(lineIndex);
-}
+std::size_t lineSlot(int lineIndex) { return static_cast<std::size_t>(lineIndex); }
 
 } // namespace
 
 void resetBarcodeProperties(project::FormDef& form, int lineIndex)
 {
-    const std::size_t i = slot(lineIndex);
+    const std::size_t i = lineSlot(lineIndex);
     form.prefixOn[i] = 0;
     form.prefix[i].clear();
     form.suffixOn[i] = 0;
@@ -40,7 +37,7 @@ void resetBarcodeProperties(project::FormDef& form, int lineIndex)
 
 void resetDataProperties(project::FormDef& form, int lineIndex)
 {
-    const std::size_t i = slot(lineIndex);
+    const std::size_t i = lineSlot(lineIndex);
     form.fixedLengthOn[i] = 0;
     form.alignment[i] = 0;
     form.fixedLength[i] = 0;

@@ -16,16 +16,16 @@ using project::LookupDef;
 
 constexpr int ByteRange = 255;  // the terminal checks lengths modulo this
 
-std::size_t slot(int index) { return static_cast<std::size_t>(index); }
+std::size_t fieldSlot(int index) { return static_cast<std::size_t>(index); }
 
 // Fields beyond the count carry nothing to the terminal, whatever the user typed there before
 // lowering the count.
 void clearFieldsBeyondCount(LookupDef& lookup)
 {
     for (int i = project::lookupFieldCount(lookup); i < project::LookupFieldSlots; ++i) {
-        lookup.fieldType[slot(i)] = 0;
-        lookup.fieldName[slot(i)].clear();
-        lookup.fieldLength[slot(i)] = 0;
+        lookup.fieldType[fieldSlot(i)] = 0;
+        lookup.fieldName[fieldSlot(i)].clear();
+        lookup.fieldLength[fieldSlot(i)] = 0;
     }
 }
 
@@ -59,7 +59,7 @@ Byte lookupLengthCheck(const LookupDef& lookup)
 {
     int sum = 0;
     for (int i = 0; i < project::lookupFieldCount(lookup); ++i) {
-        sum += lookup.fieldLength[slot(i)];
+        sum += lookup.fieldLength[fieldSlot(i)];
     }
     if (sum == 0) {
         return 0;
@@ -71,8 +71,8 @@ Byte lookupLengthCheck(const LookupDef& lookup)
 void commitLookups(LookupSet& working, LookupSet& published, project::Project& project, const texts::TextSource& texts)
 {
     for (int i = 0; i < project::MaxLookups; ++i) {
-        if (working[slot(i)].numFields == 0) {
-            resetLookupFile(working[slot(i)], i + 1, texts);
+        if (working[static_cast<std::size_t>(i)].numFields == 0) {
+            resetLookupFile(working[static_cast<std::size_t>(i)], i + 1, texts);
         }
     }
     project.lookups = working;

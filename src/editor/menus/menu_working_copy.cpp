@@ -5,7 +5,7 @@
 
 #include "project/defaults.h"
 
-namespace editor {
+namespace editor::menus {
 
 int itemCount(const project::MenuDef& menu)
 {
@@ -34,4 +34,4 @@ void commitMenus(MenuWorkingCopy& workingCopy, project::Project& project)
     project.menus = workingCopy;
 }
 
-} // namespace editor
+}  // namespace editor::menus

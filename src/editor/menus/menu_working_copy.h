@@ -8,7 +8,7 @@
 
 #include "project/project.h"
 
-namespace editor {
+namespace editor::menus {
 
 using MenuWorkingCopy = std::array<project::MenuDef, project::MaxMenus>;
 
@@ -24,4 +24,4 @@ void setItemName(project::MenuDef& menu, int item, std::string_view text);
 // Apply: fills every menu's item count, then copies all ten records into block 1.
 void commitMenus(MenuWorkingCopy& workingCopy, project::Project& project);
 
-} // namespace editor
+}  // namespace editor::menus

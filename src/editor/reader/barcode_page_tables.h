@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "editor/parameter_dialog.h"
-#include "editor/reader/coupon_code_note.h"
+#include "editor/reader/coupon_code_note_dialog.h"
 #include "resources/barcode_templates.h"
 #include "texts/string_id.h"
 #include "ui/localisation.h"

@@ -6,7 +6,7 @@
 // setting dialog closes.
 #include <iterator>
 
-#include "editor/reader/coupon_code_note.h"
+#include "editor/reader/coupon_code_note_dialog.h"
 #include "editor/reader/reader_dialogs.h"
 #include "editor/reader/twin_tables.h"
 #include "resources/reader_templates.h"
@@ -128,7 +128,7 @@ template <Literal Area> void settingChanged(ParameterDialogModel& dialog, ui::Co
         dialog.byte(C::preamble) != CountryCodePreamble) {
         return;
     }
-    CouponCodeNote note(CouponNoteReason::PreambleWillChange, dialog.texts(), dialog.language());
+    CouponCodeNoteDialog note(CouponNoteReason::PreambleWillChange, dialog.texts(), dialog.language());
     if (dialog.dialogHost().runDialog(resources::couponCodeNoteTemplate(), note) == ui::DialogResult::Ok) {
         dialog.byte(C::preamble) = SystemCharacterPreamble;
     } else {

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "editor/parameter_dialog.h"
-#include "editor/reader/coupon_code_note.h"
+#include "editor/reader/coupon_code_note_dialog.h"
 
 namespace editor::reader::upc_ean {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-#include "editor/reader/coupon_code_note.h"
+#include "editor/reader/coupon_code_note_dialog.h"
 #include "editor/reader/reader_dialogs.h"
 #include "editor/reader/twin_tables.h"
 #include "editor/reader/upc_ean.h"

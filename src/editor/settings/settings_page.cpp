@@ -19,9 +19,9 @@ namespace {
 
 using project::Byte;
 using project::deviceByte;
-using resources::SettingsId;
+using resources::SettingsPageId;
 using texts::sid;
-using Id = SettingsId;
+using Id = SettingsPageId;
 
 constexpr int DelimiterCodeChars = 3;
 constexpr int PasswordChars = 10;
@@ -175,7 +175,7 @@ void SettingsPage::enablePromptControls()
 void SettingsPage::enableSettingsFunctionChecks()
 {
     const bool isOffered = !controls().isChecked(Id::SettingsCheck);
-    for (const SettingsId check : resources::SettingsFunctionChecks) {
+    for (const SettingsPageId check : resources::SettingsFunctionChecks) {
         controls().setEnabled(check, isOffered);
     }
 }

@@ -3,7 +3,7 @@
 
 #include <system_error>
 
-#include "editor/shell/about_box.h"
+#include "editor/shell/about_dialog.h"
 #include "editor/shell/preferences_dialog.h"
 #include "editor/shell/shell_view.h"
 #include "project/defaults.h"
@@ -14,7 +14,7 @@
 #include "resources/shell_templates.h"
 #include "texts/recent_files.h"
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 using texts::sid;
@@ -330,8 +330,8 @@ void Designer::showPreferences()
 
 void Designer::showAbout()
 {
-    AboutBox about;
+    AboutDialog about;
     m_host.runDialog(resources::aboutTemplate(), about);
 }
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -21,7 +21,7 @@
 #include "ui/host.h"
 #include "ui/localisation.h"
 
-namespace editor {
+namespace editor::shell {
 
 class ShellView;
 
@@ -111,4 +111,4 @@ private:
 // after its last dot are "Q72" in any letter case.
 [[nodiscard]] std::string withProjectExtension(std::string path);
 
-}  // namespace editor
+}  // namespace editor::shell

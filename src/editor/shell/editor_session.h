@@ -9,7 +9,7 @@
 #include "ui/host.h"
 #include "ui/localisation.h"
 
-namespace editor {
+namespace editor::shell {
 
 // Everything the property sheet may use while it is open. The sheet edits `project` (its
 // pages commit their working copies at OK) and sets `isModified` when a page says so.
@@ -25,4 +25,4 @@ struct EditorSession
     bool isApplied = false;       // set by the sheet when it closes with OK
 };
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 constexpr int ColumnLeft[] = {70, 100, 130, 160};
@@ -97,4 +97,4 @@ std::optional<int> hitTestKey(PanelPoint point)
 
 std::span<const PanelPoint> windowOutline() { return outline; }
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-namespace editor {
+namespace editor::shell {
 
 struct PanelPoint
 {
@@ -56,4 +56,4 @@ struct PanelKey
 // rule.
 [[nodiscard]] std::span<const PanelPoint> windowOutline();
 
-}  // namespace editor
+}  // namespace editor::shell

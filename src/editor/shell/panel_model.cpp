@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/shell/panel_model.h"
 
-namespace editor {
+namespace editor::shell {
 
 PanelModel::PressAction PanelModel::leftButtonDown(PanelPoint point)
 {
@@ -34,4 +34,4 @@ std::optional<int> PanelModel::drawnKey() const
     return std::nullopt;
 }
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -7,7 +7,7 @@
 
 #include "editor/shell/panel_layout.h"
 
-namespace editor {
+namespace editor::shell {
 
 class PanelModel
 {
@@ -31,4 +31,4 @@ private:
     bool m_isKeyDown = false;
 };
 
-}  // namespace editor
+}  // namespace editor::shell

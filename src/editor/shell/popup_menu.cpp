@@ -6,7 +6,7 @@
 
 #include "texts/recent_files.h"
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 constexpr std::size_t MaxRecentItems = 4;
@@ -43,4 +43,4 @@ std::vector<MenuEntry> buildPopupMenu(const texts::TextSource& texts,
     return menu;
 }
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -8,7 +8,7 @@
 
 #include "texts/text_source.h"
 
-namespace editor {
+namespace editor::shell {
 
 // Command identifiers of the popup menu and the accelerators.
 enum class Command {
@@ -50,4 +50,4 @@ struct MenuEntry
 [[nodiscard]] std::vector<MenuEntry> buildPopupMenu(const texts::TextSource& texts,
                                                     const std::vector<std::string>& recentFiles);
 
-}  // namespace editor
+}  // namespace editor::shell

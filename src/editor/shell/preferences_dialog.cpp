@@ -6,7 +6,7 @@
 
 #include "resources/shell_templates.h"
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 using resources::PreferencesId;
@@ -81,4 +81,4 @@ bool PreferencesDialog::onOk()
     return true;
 }
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -10,7 +10,7 @@
 #include "ui/dialog_model.h"
 #include "ui/localisation.h"
 
-namespace editor {
+namespace editor::shell {
 
 class PreferencesDialog final : public ui::DialogModel
 {
@@ -39,4 +39,4 @@ private:
     bool m_isLanguageChosen = false;
 };
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -2,7 +2,7 @@
 // What the designer's commands ask of the main window, beyond the dialogs of ui::Host.
 #pragma once
 
-namespace editor {
+namespace editor::shell {
 
 struct EditorSession;
 
@@ -23,4 +23,4 @@ public:
     virtual void runEditorSheet(EditorSession& session) = 0;
 };
 
-}  // namespace editor
+}  // namespace editor::shell

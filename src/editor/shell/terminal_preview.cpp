@@ -8,7 +8,7 @@
 
 #include "texts/text_source.h"
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 using project::FormDef;
@@ -389,4 +389,4 @@ PreviewScreen TerminalPreview::screen(const Project& project, const texts::TextS
     return shown;
 }
 
-}  // namespace editor
+}  // namespace editor::shell

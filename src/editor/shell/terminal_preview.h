@@ -15,7 +15,7 @@ namespace texts {
 class TextSource;
 }
 
-namespace editor {
+namespace editor::shell {
 
 // The terminal's screen: 30 characters a line, 12 lines including the title line.
 inline constexpr int PreviewColumns = 30;
@@ -103,4 +103,4 @@ private:
     int m_firstRow = 0;
 };
 
-}  // namespace editor
+}  // namespace editor::shell

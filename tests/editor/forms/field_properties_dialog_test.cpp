@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "editor/settings/character_grid.h"
 #include "editor/dialog_bench.h"
 #include "editor/forms/form_dialogs.h"
+#include "editor/settings/character_grid_dialog.h"
 #include "resources/form_templates.h"
 #include "resources/settings_templates.h"
 

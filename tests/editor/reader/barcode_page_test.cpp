@@ -276,7 +276,7 @@ TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
     at(291) = 1;
     project->device.protectImageCapture = 1;
     DialogHarness& barcode = showBarcodePage({SheetPage::Settings});
-    ASSERT_TRUE(page(SheetPage::Settings).isChecked(resources::SettingsId::ImageCaptureCheck));
+    ASSERT_TRUE(page(SheetPage::Settings).isChecked(resources::SettingsPageId::ImageCaptureCheck));
     barcode.click(Id::ResetButton);
 
     EXPECT_EQ(project->device.readerType, 1);
@@ -291,8 +291,8 @@ TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
     EXPECT_FALSE(barcode.isChecked(Id::NegativeBarcodeCheck));
     EXPECT_EQ(formPage().workingCopy().forms[1].inputSource[0], 2);
     EXPECT_EQ(page(SheetPage::Form).controls().items(resources::inputSourceList(1)).size(), 3U);
-    EXPECT_FALSE(page(SheetPage::Settings).isEnabled(resources::SettingsId::ImageCaptureCheck));
-    EXPECT_FALSE(page(SheetPage::Settings).isChecked(resources::SettingsId::ImageCaptureCheck));
+    EXPECT_FALSE(page(SheetPage::Settings).isEnabled(resources::SettingsPageId::ImageCaptureCheck));
+    EXPECT_FALSE(page(SheetPage::Settings).isChecked(resources::SettingsPageId::ImageCaptureCheck));
 
     // Apply after Reset stores the defaults the controls show.
     ASSERT_TRUE(barcode.apply());

@@ -15,10 +15,10 @@
 namespace editor::settings {
 namespace {
 
-using resources::SettingsId;
+using resources::SettingsPageId;
 using resources::TransactionFileId;
 using ui::testing::DialogHarness;
-using Id = SettingsId;
+using Id = SettingsPageId;
 
 class SettingsPageTest : public ::testing::Test
 {
@@ -41,13 +41,13 @@ TEST_F(SettingsPageTest, SettingsDisablesItsPartsWithoutChangingThemAndApplyStor
     project->device.reserved93 = 1;
     DialogHarness page = open();
     page.click(Id::SettingsCheck);
-    for (const SettingsId part : resources::SettingsFunctionChecks) {
+    for (const SettingsPageId part : resources::SettingsFunctionChecks) {
         EXPECT_FALSE(page.isEnabled(part)) << static_cast<int>(part);
     }
     EXPECT_TRUE(page.isChecked(Id::AutoPreloadCheck));
     EXPECT_FALSE(page.isChecked(Id::DataDeletionCheck));
     EXPECT_TRUE(page.isChecked(Id::VibratorCheck));
-    for (const SettingsId check : {Id::OpenCheck, Id::ExportCheck, Id::ImageCaptureCheck}) {
+    for (const SettingsPageId check : {Id::OpenCheck, Id::ExportCheck, Id::ImageCaptureCheck}) {
         page.click(check);
     }
     ASSERT_TRUE(page.apply());

@@ -24,7 +24,7 @@
 #include "texts/preferences.h"
 #include "texts/program_folders.h"
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 namespace fs = std::filesystem;
@@ -247,4 +247,4 @@ TEST_F(DesignerTest, EditHandsTheProjectToTheSheetAndRestartsThePreviewOnlyWhenA
 }
 
 }  // namespace
-}  // namespace editor
+}  // namespace editor::shell

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 TEST(PanelModel, PressingAKeyShowsItDownUntilTheButtonGoesUp)
@@ -31,4 +31,4 @@ TEST(PanelModel, MenuKeyOpensThePopupAtItsImageWhenReleased)
 }
 
 }  // namespace
-}  // namespace editor
+}  // namespace editor::shell

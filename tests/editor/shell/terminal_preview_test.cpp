@@ -11,7 +11,7 @@
 #include "support/project_fixtures.h"
 #include "texts/builtin_strings.h"
 
-namespace editor {
+namespace editor::shell {
 namespace {
 
 using project::Project;
@@ -223,4 +223,4 @@ TEST(TerminalPreview, EveryTargetCodeLeadsToItsScreenOrToNoTarget)
 }
 
 }  // namespace
-}  // namespace editor
+}  // namespace editor::shell

@@ -11,12 +11,12 @@ namespace texts {
 class TextSource;
 }
 
-namespace editor {
+namespace editor::menus {
 
-class MenuPageModel final : public ui::DialogModel
+class MenuPage final : public ui::DialogModel
 {
 public:
-    MenuPageModel(project::Project& project, const texts::TextSource& texts, ui::LanguageState language);
+    MenuPage(project::Project& project, const texts::TextSource& texts, ui::LanguageState language);
 
     [[nodiscard]] const MenuWorkingCopy& workingCopy() const { return m_workingCopy; }
     // The menu on display, 0 to 9.
@@ -42,4 +42,4 @@ private:
     int m_shownMenu = 0;
 };
 
-} // namespace editor
+}  // namespace editor::menus

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/menus/menu_page_model.h"
+#include "editor/menus/menu_page.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +9,15 @@
 #include "support/project_fixtures.h"
 #include "support/ui_harness.h"
 
-namespace editor {
+namespace editor::menus {
 namespace {
 
 using resources::itemNameEdit;
 using resources::itemNextList;
-using resources::MenuId;
+using resources::MenuPageId;
 using ui::testing::DialogHarness;
 
-class MenuPageModelTest : public ::testing::Test
+class MenuPageTest : public ::testing::Test
 {
 protected:
     std::unique_ptr<project::Project> m_project = testing_support::startedProject();
@@ -25,21 +25,21 @@ protected:
 
     DialogHarness openPage(ui::LanguageState language = ui::LanguageState::BuiltinOnly)
     {
-        return DialogHarness(resources::menuPageTemplate(), MenuPageModel(*m_project, m_texts, language));
+        return DialogHarness(resources::menuPageTemplate(), MenuPage(*m_project, m_texts, language));
     }
 };
 
-TEST_F(MenuPageModelTest, WorkingCopyKeepsEditsAcrossMenuSwitchesAndApplyCountsNamedItems)
+TEST_F(MenuPageTest, WorkingCopyKeepsEditsAcrossMenuSwitchesAndApplyCountsNamedItems)
 {
     m_project->menu(3).itemName[13].assign("Beyond the page");
     DialogHarness page = openPage();
     page.type(itemNameEdit(1), "Receive");
     page.type(itemNameEdit(3), "Three");
-    page.select(MenuId::MenuList, 2);
+    page.select(MenuPageId::MenuList, 2);
     EXPECT_EQ(page.text(itemNameEdit(1)), "");
     page.type(itemNameEdit(1), "Ship");
     page.select(itemNextList(1), 21);
-    page.select(MenuId::MenuList, 0);
+    page.select(MenuPageId::MenuList, 0);
     EXPECT_EQ(page.text(itemNameEdit(1)), "Receive");
     EXPECT_EQ(page.selection(itemNextList(1)), 0);
     EXPECT_TRUE(m_project->menu(1).itemName[0].isEmpty()) << "edits stay in the working copy until OK";
@@ -54,4 +54,4 @@ TEST_F(MenuPageModelTest, WorkingCopyKeepsEditsAcrossMenuSwitchesAndApplyCountsN
 }
 
 } // namespace
-} // namespace editor
+}  // namespace editor::menus

@@ -1,100 +1,93 @@
 // SPDX-License-Identifier: MIT
-#include "editor/menus/menu_page_model.h"
+#include "editor/menus/menu_page.h"
 
 #include <array>
 
 #include "editor/target_list.h"
 #include "resources/menu_templates.h"
 
-namespace editor {
+namespace editor::menus {
 namespace {
 
-using resources::MenuId;
+using resources::MenuPageId;
 using texts::sid;
 
 constexpr int NameChars = 30;
 
 constexpr ui::TextReplacement captionEntries[] = {
-    {MenuId::IdLabel, sid(241), 2},
-    {MenuId::DataGroup, sid(243)},
-    {MenuId::CaptionCheck, sid(244), 3},
-    {MenuId::ItemsGroup, sid(247)},
-    {MenuId::NameHeader, sid(248), 2},
-    {MenuId::ResetButton, sid(250)},
+    {MenuPageId::IdLabel, sid(241), 2}, {MenuPageId::DataGroup, sid(243)},     {MenuPageId::CaptionCheck, sid(244), 3},
+    {MenuPageId::ItemsGroup, sid(247)}, {MenuPageId::NameHeader, sid(248), 2}, {MenuPageId::ResetButton, sid(250)},
 };
 
-std::size_t slot(int item)
-{
-    return static_cast<std::size_t>(item - 1);
-}
+std::size_t itemSlot(int item) { return static_cast<std::size_t>(item - 1); }
 
 } // namespace
 
-MenuPageModel::MenuPageModel(project::Project& project, const texts::TextSource& texts, ui::LanguageState language)
+MenuPage::MenuPage(project::Project& project, const texts::TextSource& texts, ui::LanguageState language)
     : m_project(project), m_texts(texts), m_language(language)
 {
 }
 
-void MenuPageModel::onInit()
+void MenuPage::onInit()
 {
     m_shownMenu = 0;
     m_workingCopy = m_project.menus;
     ui::replaceCaptionTexts(controls(), m_texts, m_language, {std::nullopt, captionEntries});
     fillLists();
-    controls().setTextLimit(MenuId::CaptionEdit, NameChars);
+    controls().setTextLimit(MenuPageId::CaptionEdit, NameChars);
     for (int item = 1; item <= resources::MenuPageItems; ++item) {
         controls().setTextLimit(resources::itemNameEdit(item), NameChars);
     }
     display();
 }
 
-void MenuPageModel::fillLists()
+void MenuPage::fillLists()
 {
-    controls().setItems(MenuId::MenuList, menuListEntries(m_texts));
+    controls().setItems(MenuPageId::MenuList, menuListEntries(m_texts));
     const std::vector<std::string> targets = targetListEntries(m_texts);
-    controls().setItems(MenuId::EscList, targets);
+    controls().setItems(MenuPageId::EscList, targets);
     for (int item = 1; item <= resources::MenuPageItems; ++item) {
         controls().setItems(resources::itemNextList(item), targets);
     }
 }
 
-void MenuPageModel::display()
+void MenuPage::display()
 {
     const project::MenuDef& menu = shown();
     ui::Controls& c = controls();
-    c.setSelection(MenuId::MenuList, m_shownMenu);
-    c.setSelection(MenuId::EscList, menu.escTarget);
-    c.setChecked(MenuId::CaptionCheck, menu.captionOn == 1);
-    c.setText(MenuId::CaptionEdit, menu.caption.view());
-    c.setEnabled(MenuId::CaptionEdit, menu.captionOn == 1);
+    c.setSelection(MenuPageId::MenuList, m_shownMenu);
+    c.setSelection(MenuPageId::EscList, menu.escTarget);
+    c.setChecked(MenuPageId::CaptionCheck, menu.captionOn == 1);
+    c.setText(MenuPageId::CaptionEdit, menu.caption.view());
+    c.setEnabled(MenuPageId::CaptionEdit, menu.captionOn == 1);
     for (int item = 1; item <= resources::MenuPageItems; ++item) {
-        c.setSelection(resources::itemNextList(item), menu.itemNext[slot(item)]);
-        c.setText(resources::itemNameEdit(item), menu.itemName[slot(item)].view());
+        c.setSelection(resources::itemNextList(item), menu.itemNext[itemSlot(item)]);
+        c.setText(resources::itemNameEdit(item), menu.itemName[itemSlot(item)].view());
     }
-    c.setChecked(MenuId::SaveCaptionCheck, menu.saveCaption == 1);
-    c.setChecked(MenuId::SaveSelectedItemCheck, menu.saveSelectedItem == 1);
+    c.setChecked(MenuPageId::SaveCaptionCheck, menu.saveCaption == 1);
+    c.setChecked(MenuPageId::SaveSelectedItemCheck, menu.saveSelectedItem == 1);
 }
 
-void MenuPageModel::onClick(ui::ControlId id)
+void MenuPage::onClick(ui::ControlId id)
 {
     project::MenuDef& menu = shown();
-    if (id == MenuId::CaptionCheck) {
+    if (id == MenuPageId::CaptionCheck) {
         menu.captionOn = toggleCheck(id) ? 1 : 0;
-        controls().setEnabled(MenuId::CaptionEdit, menu.captionOn == 1);
-    } else if (id == MenuId::SaveCaptionCheck) {
+        controls().setEnabled(MenuPageId::CaptionEdit, menu.captionOn == 1);
+    } else if (id == MenuPageId::SaveCaptionCheck) {
         menu.saveCaption = toggleCheck(id) ? 1 : 0;
-    } else if (id == MenuId::SaveSelectedItemCheck) {
+    } else if (id == MenuPageId::SaveSelectedItemCheck) {
         menu.saveSelectedItem = toggleCheck(id) ? 1 : 0;
-    } else if (id == MenuId::ResetButton) {
+    } else if (id == MenuPageId::ResetButton) {
         resetShownMenu(menu);
         display();
     }
 }
 
-void MenuPageModel::onSelectionChange(ui::ControlId id)
+void MenuPage::onSelectionChange(ui::ControlId id)
 {
     const int selection = controls().selection(id);
-    if (id == MenuId::MenuList) {
+    if (id == MenuPageId::MenuList) {
         if (selection >= 0 && selection < project::MaxMenus) {
             m_shownMenu = selection;
         }
@@ -106,32 +99,29 @@ void MenuPageModel::onSelectionChange(ui::ControlId id)
         return;
     }
     const auto code = static_cast<project::Byte>(selection);
-    if (id == MenuId::EscList) {
+    if (id == MenuPageId::EscList) {
         shown().escTarget = code;
     } else if (const int item = resources::ItemNextLists.indexOf(id) + 1; item != 0) {
-        shown().itemNext[slot(item)] = code;
+        shown().itemNext[itemSlot(item)] = code;
     }
 }
 
-void MenuPageModel::onTextChange(ui::ControlId id)
+void MenuPage::onTextChange(ui::ControlId id)
 {
     const std::string& text = controls().text(id);
-    if (id == MenuId::CaptionEdit) {
+    if (id == MenuPageId::CaptionEdit) {
         shown().caption.assign(text);
     } else if (const int item = resources::ItemNameEdits.indexOf(id) + 1; item != 0) {
         setItemName(shown(), item, text);
     }
 }
 
-bool MenuPageModel::onApply()
+bool MenuPage::onApply()
 {
     commitMenus(m_workingCopy, m_project);
     return true;
 }
 
-void MenuPageModel::onCancel()
-{
-    m_workingCopy = m_project.menus;
-}
+void MenuPage::onCancel() { m_workingCopy = m_project.menus; }
 
-} // namespace editor
+}  // namespace editor::menus

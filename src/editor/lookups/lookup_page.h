@@ -19,14 +19,14 @@ class TextSource;
 
 namespace editor::lookups {
 
-class LookupPageModel final : public ui::DialogModel
+class LookupPage final : public ui::DialogModel
 {
 public:
     // Receives each published copy (the sheet hands it to the Form page).
     using PublishCallback = std::function<void(const LookupSet& published)>;
 
-    LookupPageModel(project::Project& project, const texts::TextSource& texts, ui::LanguageState language,
-                    PublishCallback publish = {});
+    LookupPage(project::Project& project, const texts::TextSource& texts, ui::LanguageState language,
+               PublishCallback publish = {});
 
     [[nodiscard]] const LookupSet& workingCopy() const { return m_workingCopy; }
     [[nodiscard]] const LookupSet& published() const { return m_published; }

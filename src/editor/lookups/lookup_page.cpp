@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/lookups/lookup_page_model.h"
+#include "editor/lookups/lookup_page.h"
 
 #include <string>
 #include <utility>
@@ -13,7 +13,7 @@ namespace editor::lookups {
 namespace {
 
 using project::Byte;
-using resources::LookupId;
+using resources::LookupPageId;
 using texts::sid;
 
 constexpr int Fields = resources::LookupPageFields;
@@ -33,35 +33,35 @@ constexpr texts::StringId LengthHeaderText = sid(293);
 constexpr texts::StringId MaxLengthHeaderText = sid(294);
 
 constexpr ui::TextReplacement captionEntries[] = {
-    {LookupId::IdLabel, sid(281), 3},        {LookupId::FixedLengthRadio, sid(284), 2},
-    {LookupId::ExportNameCheck, sid(286)},   {LookupId::TxtLabel, sid(287), 5},
-    {LookupId::ResetButton, sid(292)},       {LookupId::KeyHeader, sid(295)},
-    {LookupId::AutoExportCheck, sid(296)},   {LookupId::SaveModeLabel, sid(297)},
-    {LookupId::OverwriteRadio, sid(298), 2},
+    {LookupPageId::IdLabel, sid(281), 3},        {LookupPageId::FixedLengthRadio, sid(284), 2},
+    {LookupPageId::ExportNameCheck, sid(286)},   {LookupPageId::TxtLabel, sid(287), 5},
+    {LookupPageId::ResetButton, sid(292)},       {LookupPageId::KeyHeader, sid(295)},
+    {LookupPageId::AutoExportCheck, sid(296)},   {LookupPageId::SaveModeLabel, sid(297)},
+    {LookupPageId::OverwriteRadio, sid(298), 2},
 };
 
-std::size_t slot(int index) { return static_cast<std::size_t>(index); }
+std::size_t fieldSlot(int index) { return static_cast<std::size_t>(index); }
 
 Byte byteOf(int value) { return static_cast<Byte>(value); }
 
 }  // namespace
 
-LookupPageModel::LookupPageModel(project::Project& project, const texts::TextSource& texts, ui::LanguageState language,
-                                 PublishCallback publish)
+LookupPage::LookupPage(project::Project& project, const texts::TextSource& texts, ui::LanguageState language,
+                       PublishCallback publish)
     : m_project(project), m_texts(texts), m_language(language), m_publish(std::move(publish))
 {
 }
 
-void LookupPageModel::onInit()
+void LookupPage::onInit()
 {
     m_shownFile = 0;
     m_workingCopy = m_project.lookups;
     ui::replaceCaptionTexts(controls(), m_texts, m_language, {std::nullopt, captionEntries});
     fillLists();
     ui::Controls& c = controls();
-    c.setTextLimit(LookupId::DelimiterEdit, NumberChars);
-    c.setTextLimit(LookupId::ExportNameEdit, ExportNameChars);
-    makeNumeric(LookupId::DelimiterEdit,
+    c.setTextLimit(LookupPageId::DelimiterEdit, NumberChars);
+    c.setTextLimit(LookupPageId::ExportNameEdit, ExportNameChars);
+    makeNumeric(LookupPageId::DelimiterEdit,
                 ui::NumericEditSpec::range(0, 255).refusing([](int value) { return value == CarriageReturn; }));
     for (int i = 0; i < Fields; ++i) {
         c.setTextLimit(resources::FieldNameEdits.at(i), NameChars);
@@ -72,55 +72,55 @@ void LookupPageModel::onInit()
     publish();
 }
 
-void LookupPageModel::fillLists()
+void LookupPage::fillLists()
 {
     ui::Controls& c = controls();
-    ui::fillList(c, LookupId::LookupList, m_texts, FirstLookupName, project::MaxLookups);
+    ui::fillList(c, LookupPageId::LookupList, m_texts, FirstLookupName, project::MaxLookups);
     std::vector<std::string> counts;
     for (int count = 0; count <= Fields; ++count) {
         counts.push_back(' ' + std::to_string(count));
     }
-    c.setItems(LookupId::FieldCountList, std::move(counts));
-    ui::fillList(c, LookupId::BadFormatList, m_texts, FirstBadFormatAction, BadFormatActions);
-    ui::fillList(c, LookupId::NoMatchList, m_texts, FirstNoMatchAction, NoMatchActions);
+    c.setItems(LookupPageId::FieldCountList, std::move(counts));
+    ui::fillList(c, LookupPageId::BadFormatList, m_texts, FirstBadFormatAction, BadFormatActions);
+    ui::fillList(c, LookupPageId::NoMatchList, m_texts, FirstNoMatchAction, NoMatchActions);
     const std::vector<std::string> types = ui::listTexts(m_texts, FirstFieldType, FieldTypes);
     for (int i = 0; i < Fields; ++i) {
         c.setItems(resources::FieldTypeLists.at(i), types);
     }
 }
 
-void LookupPageModel::display()
+void LookupPage::display()
 {
     const project::LookupDef& lookup = shown();
     ui::Controls& c = controls();
-    c.setSelection(LookupId::LookupList, m_shownFile);
+    c.setSelection(LookupPageId::LookupList, m_shownFile);
     showLengthHeader(lookup.delimiter != 0);
-    c.setSelection(LookupId::FieldCountList, shownFieldCount(lookup));
+    c.setSelection(LookupPageId::FieldCountList, shownFieldCount(lookup));
     ui::checkIndex(c, resources::RecordFormatRadios, lookup.delimiter != 0 ? 1 : 0);
-    c.setText(LookupId::DelimiterEdit, std::to_string(lookup.delimiter));
-    c.setEnabled(LookupId::DelimiterEdit, lookup.delimiter != 0);
-    c.setSelection(LookupId::BadFormatList, lookup.badFormatAction);
-    c.setSelection(LookupId::NoMatchList, lookup.noMatchAction);
-    c.setChecked(LookupId::ExportNameCheck, lookup.exportNameOn == 1);
-    c.setText(LookupId::ExportNameEdit, lookup.exportName.view());
-    c.setEnabled(LookupId::ExportNameEdit, lookup.exportNameOn == 1);
+    c.setText(LookupPageId::DelimiterEdit, std::to_string(lookup.delimiter));
+    c.setEnabled(LookupPageId::DelimiterEdit, lookup.delimiter != 0);
+    c.setSelection(LookupPageId::BadFormatList, lookup.badFormatAction);
+    c.setSelection(LookupPageId::NoMatchList, lookup.noMatchAction);
+    c.setChecked(LookupPageId::ExportNameCheck, lookup.exportNameOn == 1);
+    c.setText(LookupPageId::ExportNameEdit, lookup.exportName.view());
+    c.setEnabled(LookupPageId::ExportNameEdit, lookup.exportNameOn == 1);
     for (int i = 0; i < Fields; ++i) {
-        c.setSelection(resources::FieldTypeLists.at(i), lookup.fieldType[slot(i)]);
-        c.setText(resources::FieldNameEdits.at(i), lookup.fieldName[slot(i)].view());
-        c.setText(resources::FieldLengthEdits.at(i), std::to_string(lookup.fieldLength[slot(i)]));
+        c.setSelection(resources::FieldTypeLists.at(i), lookup.fieldType[fieldSlot(i)]);
+        c.setText(resources::FieldNameEdits.at(i), lookup.fieldName[fieldSlot(i)].view());
+        c.setText(resources::FieldLengthEdits.at(i), std::to_string(lookup.fieldLength[fieldSlot(i)]));
     }
     ui::checkIndex(c, resources::KeyFieldRadios, shownKeyField(lookup));
     enableFieldRows();
-    c.setChecked(LookupId::AutoExportCheck, lookup.autoExport == 1);
+    c.setChecked(LookupPageId::AutoExportCheck, lookup.autoExport == 1);
     showSaveMode();
 }
 
-void LookupPageModel::showLengthHeader(bool isDelimited)
+void LookupPage::showLengthHeader(bool isDelimited)
 {
-    controls().setText(LookupId::LengthHeader, m_texts.text(isDelimited ? MaxLengthHeaderText : LengthHeaderText));
+    controls().setText(LookupPageId::LengthHeader, m_texts.text(isDelimited ? MaxLengthHeaderText : LengthHeaderText));
 }
 
-void LookupPageModel::enableFieldRows()
+void LookupPage::enableFieldRows()
 {
     const int count = shownFieldCount(shown());
     for (int i = 0; i < Fields; ++i) {
@@ -132,18 +132,18 @@ void LookupPageModel::enableFieldRows()
     }
 }
 
-void LookupPageModel::showSaveMode()
+void LookupPage::showSaveMode()
 {
     const project::LookupDef& lookup = shown();
     const bool isAutoExport = lookup.autoExport == 1;
-    controls().setEnabled(LookupId::SaveModeLabel, isAutoExport);
+    controls().setEnabled(LookupPageId::SaveModeLabel, isAutoExport);
     for (int i = 0; i < resources::SaveModeRadios.count; ++i) {
         controls().setEnabled(resources::SaveModeRadios.at(i), isAutoExport);
     }
     ui::checkIndex(controls(), resources::SaveModeRadios, lookup.exportMode != 0 ? 1 : 0);
 }
 
-void LookupPageModel::onClick(ui::ControlId id)
+void LookupPage::onClick(ui::ControlId id)
 {
     project::LookupDef& lookup = shown();
     if (const int format = resources::RecordFormatRadios.indexOf(id); format >= 0) {
@@ -154,13 +154,13 @@ void LookupPageModel::onClick(ui::ControlId id)
     } else if (const int mode = resources::SaveModeRadios.indexOf(id); mode >= 0) {
         lookup.exportMode = byteOf(mode);
         ui::checkIndex(controls(), resources::SaveModeRadios, mode);
-    } else if (id == LookupId::ExportNameCheck) {
+    } else if (id == LookupPageId::ExportNameCheck) {
         lookup.exportNameOn = toggleCheck(id) ? 1 : 0;
-        controls().setEnabled(LookupId::ExportNameEdit, lookup.exportNameOn == 1);
-    } else if (id == LookupId::AutoExportCheck) {
+        controls().setEnabled(LookupPageId::ExportNameEdit, lookup.exportNameOn == 1);
+    } else if (id == LookupPageId::AutoExportCheck) {
         lookup.autoExport = toggleCheck(id) ? 1 : 0;
         showSaveMode();
-    } else if (id == LookupId::ResetButton) {
+    } else if (id == LookupPageId::ResetButton) {
         resetLookupFile(lookup, m_shownFile + 1, m_texts);
         display();
     }
@@ -168,46 +168,46 @@ void LookupPageModel::onClick(ui::ControlId id)
 
 // "Delimiter " takes whatever the delimiter box shows, so choosing it again keeps the typed
 // value; the box shows 0 after "Fixed length ".
-void LookupPageModel::chooseRecordFormat(int index)
+void LookupPage::chooseRecordFormat(int index)
 {
     project::LookupDef& lookup = shown();
     const bool isDelimited = index == 1;
     if (isDelimited) {
-        lookup.delimiter = byteOf(numberIn(LookupId::DelimiterEdit).value_or(0));
+        lookup.delimiter = byteOf(numberIn(LookupPageId::DelimiterEdit).value_or(0));
     } else {
         lookup.delimiter = 0;
-        controls().setText(LookupId::DelimiterEdit, "0");
+        controls().setText(LookupPageId::DelimiterEdit, "0");
     }
     ui::checkIndex(controls(), resources::RecordFormatRadios, index);
-    controls().setEnabled(LookupId::DelimiterEdit, isDelimited);
+    controls().setEnabled(LookupPageId::DelimiterEdit, isDelimited);
     showLengthHeader(isDelimited);
 }
 
-void LookupPageModel::onSelectionChange(ui::ControlId id)
+void LookupPage::onSelectionChange(ui::ControlId id)
 {
     const int selection = controls().selection(id);
     if (selection < 0) {
         return;  // a list without a choice keeps the stored value
     }
     project::LookupDef& lookup = shown();
-    if (id == LookupId::LookupList) {
+    if (id == LookupPageId::LookupList) {
         if (selection < project::MaxLookups) {
             m_shownFile = selection;
         }
         display();
-    } else if (id == LookupId::FieldCountList) {
+    } else if (id == LookupPageId::FieldCountList) {
         chooseFieldCount(selection);
-    } else if (id == LookupId::BadFormatList && selection < BadFormatActions) {
+    } else if (id == LookupPageId::BadFormatList && selection < BadFormatActions) {
         lookup.badFormatAction = byteOf(selection);
-    } else if (id == LookupId::NoMatchList && selection < NoMatchActions) {
+    } else if (id == LookupPageId::NoMatchList && selection < NoMatchActions) {
         lookup.noMatchAction = byteOf(selection);
     } else if (const int field = resources::FieldTypeLists.indexOf(id); field >= 0 && selection < FieldTypes) {
-        lookup.fieldType[slot(field)] = byteOf(selection);
+        lookup.fieldType[fieldSlot(field)] = byteOf(selection);
     }
 }
 
 // A key beyond the new count would name a field the file no longer has.
-void LookupPageModel::chooseFieldCount(int count)
+void LookupPage::chooseFieldCount(int count)
 {
     if (count > Fields) {
         return;
@@ -222,29 +222,29 @@ void LookupPageModel::chooseFieldCount(int count)
     }
 }
 
-void LookupPageModel::onTextChange(ui::ControlId id)
+void LookupPage::onTextChange(ui::ControlId id)
 {
     const std::string& text = controls().text(id);
-    if (id == LookupId::ExportNameEdit) {
+    if (id == LookupPageId::ExportNameEdit) {
         shown().exportName.assign(text);
     } else if (const int field = resources::FieldNameEdits.indexOf(id); field >= 0) {
-        shown().fieldName[slot(field)].assign(text);
+        shown().fieldName[fieldSlot(field)].assign(text);
     }
 }
 
 // The numeric boxes store their value once editing finishes: by then the refusal of 13 and
 // the fallback for text that is no number have been applied.
-void LookupPageModel::onEditingFinished(ui::ControlId id)
+void LookupPage::onEditingFinished(ui::ControlId id)
 {
     const int value = numberIn(id).value_or(0);
-    if (id == LookupId::DelimiterEdit) {
+    if (id == LookupPageId::DelimiterEdit) {
         shown().delimiter = byteOf(value);
     } else if (const int field = resources::FieldLengthEdits.indexOf(id); field >= 0) {
-        shown().fieldLength[slot(field)] = byteOf(value);
+        shown().fieldLength[fieldSlot(field)] = byteOf(value);
     }
 }
 
-void LookupPageModel::publish()
+void LookupPage::publish()
 {
     m_published = m_workingCopy;
     if (m_publish) {
@@ -252,13 +252,13 @@ void LookupPageModel::publish()
     }
 }
 
-bool LookupPageModel::onKillActive()
+bool LookupPage::onKillActive()
 {
     publish();
     return true;
 }
 
-bool LookupPageModel::onApply()
+bool LookupPage::onApply()
 {
     commitLookups(m_workingCopy, m_published, m_project, m_texts);
     if (m_publish) {
@@ -267,6 +267,6 @@ bool LookupPageModel::onApply()
     return true;
 }
 
-void LookupPageModel::onCancel() { m_workingCopy = m_project.lookups; }
+void LookupPage::onCancel() { m_workingCopy = m_project.lookups; }
 
 }  // namespace editor::lookups

@@ -7,7 +7,7 @@
 
 namespace editor {
 
-class PendingPageModel final : public ui::DialogModel
+class PendingPage final : public ui::DialogModel
 {
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/settings/character_grid.h"
+#include "editor/settings/character_grid_dialog.h"
 
 #include <array>
 
@@ -110,14 +110,14 @@ std::string displayForm(std::string_view names)
     return shown;
 }
 
-CharacterGrid::CharacterGrid(std::span<const Byte> codes, std::size_t capacity, const texts::TextSource& texts,
-                             ui::LanguageState language)
+CharacterGridDialog::CharacterGridDialog(std::span<const Byte> codes, std::size_t capacity,
+                                         const texts::TextSource& texts, ui::LanguageState language)
     : m_initialCodes(codes.begin(), codes.begin() + static_cast<std::ptrdiff_t>(std::min(codes.size(), capacity))),
       m_capacity(capacity), m_texts(texts), m_language(language)
 {
 }
 
-void CharacterGrid::onInit()
+void CharacterGridDialog::onInit()
 {
     ui::replaceCaptionTexts(controls(), m_texts, m_language, {TitleEntry, captions});
     const CodeNames names = codeNames(m_initialCodes, m_capacity);
@@ -128,12 +128,9 @@ void CharacterGrid::onInit()
     showText();
 }
 
-void CharacterGrid::showText()
-{
-    controls().setText(CharacterGridId::ResultingText, displayForm(m_text));
-}
+void CharacterGridDialog::showText() { controls().setText(CharacterGridId::ResultingText, displayForm(m_text)); }
 
-void CharacterGrid::clickCell(int column, int row)
+void CharacterGridDialog::clickCell(int column, int row)
 {
     if (!isOpen() || column < 1 || column >= GridCells || row < 1 || row >= GridCells) {
         return;
@@ -159,7 +156,7 @@ void CharacterGrid::clickCell(int column, int row)
     showText();
 }
 
-void CharacterGrid::onClick(ui::ControlId id)
+void CharacterGridDialog::onClick(ui::ControlId id)
 {
     if (id == CharacterGridId::ClearButton) {
         m_codes.clear();

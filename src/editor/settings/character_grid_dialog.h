@@ -43,12 +43,12 @@ struct CodeNames
 // A text of names as a display shows it: each "&&" before a blank becomes one "&".
 [[nodiscard]] std::string displayForm(std::string_view names);
 
-class CharacterGrid final : public ui::DialogModel
+class CharacterGridDialog final : public ui::DialogModel
 {
 public:
     // `codes`: what the display holds now, up to `capacity` codes (a zero ends them).
-    CharacterGrid(std::span<const project::Byte> codes, std::size_t capacity, const texts::TextSource& texts,
-                  ui::LanguageState language);
+    CharacterGridDialog(std::span<const project::Byte> codes, std::size_t capacity, const texts::TextSource& texts,
+                        ui::LanguageState language);
 
     // The user clicked the cell at header-inclusive `column` and `row` (0 to 16 each).
     void clickCell(int column, int row);

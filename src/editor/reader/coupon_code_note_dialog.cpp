@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/reader/coupon_code_note.h"
+#include "editor/reader/coupon_code_note_dialog.h"
 
 #include <string>
 
@@ -30,12 +30,13 @@ bool affectsCoupon(const ParameterDialogModel& dialog, const CouponBytes& bytes,
 
 }  // namespace
 
-CouponCodeNote::CouponCodeNote(CouponNoteReason reason, const texts::TextSource& texts, ui::LanguageState language)
+CouponCodeNoteDialog::CouponCodeNoteDialog(CouponNoteReason reason, const texts::TextSource& texts,
+                                           ui::LanguageState language)
     : m_reason(reason), m_texts(texts), m_language(language)
 {
 }
 
-void CouponCodeNote::onInit()
+void CouponCodeNoteDialog::onInit()
 {
     const bool isFromCouponSetting = m_reason == CouponNoteReason::PreambleWillChange;
     controls().setTitle(m_texts.text(isFromCouponSetting ? sid(565) : sid(585)));
@@ -56,7 +57,7 @@ bool confirmCountryCodePreamble(ParameterDialogModel& dialog, const CouponBytes&
     if (!affectsCoupon(dialog, bytes, dialog.shown().selection(preambleList))) {
         return true;
     }
-    CouponCodeNote note(CouponNoteReason::PreambleAffectsCoupon, dialog.texts(), dialog.language());
+    CouponCodeNoteDialog note(CouponNoteReason::PreambleAffectsCoupon, dialog.texts(), dialog.language());
     if (dialog.dialogHost().runDialog(resources::couponCodeNoteTemplate(), note) == ui::DialogResult::Ok) {
         return true;
     }

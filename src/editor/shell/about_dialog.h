@@ -4,10 +4,10 @@
 
 #include "ui/dialog_model.h"
 
-namespace editor {
+namespace editor::shell {
 
-class AboutBox final : public ui::DialogModel
+class AboutDialog final : public ui::DialogModel
 {
 };
 
-}  // namespace editor
+}  // namespace editor::shell

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/lookups/lookup_page_model.h"
+#include "editor/lookups/lookup_page.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,10 @@ using resources::FieldLengthEdits;
 using resources::FieldNameEdits;
 using resources::FieldTypeLists;
 using resources::KeyFieldRadios;
-using resources::LookupId;
+using resources::LookupPageId;
 using ui::testing::DialogHarness;
 
-class LookupPageModelTest : public ::testing::Test
+class LookupPageTest : public ::testing::Test
 {
 protected:
     std::unique_ptr<project::Project> m_project = testing_support::startedProject();
@@ -31,10 +31,10 @@ protected:
     DialogHarness openPage()
     {
         return DialogHarness(resources::lookupPageTemplate(),
-                             LookupPageModel(*m_project, m_texts, ui::LanguageState::BuiltinOnly,
-                                             [this](const LookupSet&) { ++m_publications; }));
+                             LookupPage(*m_project, m_texts, ui::LanguageState::BuiltinOnly,
+                                        [this](const LookupSet&) { ++m_publications; }));
     }
-    static const LookupPageModel& model(DialogHarness& page) { return page.modelAs<LookupPageModel>(); }
+    static const LookupPage& model(DialogHarness& page) { return page.modelAs<LookupPage>(); }
     static const project::LookupDef& shown(DialogHarness& page)
     {
         return model(page).workingCopy()[static_cast<std::size_t>(model(page).shownFile())];
@@ -42,7 +42,7 @@ protected:
 };
 
 // Every count and key: a key beyond the new count moves to field 1; raising never moves it.
-TEST_F(LookupPageModelTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFallsBeyond)
+TEST_F(LookupPageTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFallsBeyond)
 {
     m_project->lookup(1).numFields = 12;
     for (int key = 0; key < 12; ++key) {
@@ -50,7 +50,7 @@ TEST_F(LookupPageModelTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenIt
             SCOPED_TRACE("key " + std::to_string(key) + ", count 12 to " + std::to_string(newCount));
             m_project->lookup(1).keyField = static_cast<project::Byte>(key);
             DialogHarness page = openPage();
-            page.select(LookupId::FieldCountList, newCount);
+            page.select(LookupPageId::FieldCountList, newCount);
             const int expectedKey = key >= newCount ? 0 : key;
             EXPECT_EQ(shown(page).numFields, newCount);
             EXPECT_EQ(shown(page).keyField, expectedKey);
@@ -64,12 +64,12 @@ TEST_F(LookupPageModelTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenIt
     m_project->lookup(1).numFields = 2;
     m_project->lookup(1).keyField = 1;
     DialogHarness page = openPage();
-    page.select(LookupId::FieldCountList, 5);
+    page.select(LookupPageId::FieldCountList, 5);
     EXPECT_EQ(shown(page).keyField, 1);  // raising never moves the key
 }
 
 // The refusal and the fallback apply when editing finishes, so that 130 to 139 can be typed.
-TEST_F(LookupPageModelTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEditingFinishes)
+TEST_F(LookupPageTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEditingFinishes)
 {
     struct Row
     {
@@ -86,8 +86,8 @@ TEST_F(LookupPageModelTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEdi
         SCOPED_TRACE(std::string("typed \"") + row.typed + "\"");
         m_project->lookup(1).delimiter = 9;
         DialogHarness page = openPage();
-        page.enter(LookupId::DelimiterEdit, row.typed);
-        EXPECT_EQ(page.text(LookupId::DelimiterEdit), row.shown);
+        page.enter(LookupPageId::DelimiterEdit, row.typed);
+        EXPECT_EQ(page.text(LookupPageId::DelimiterEdit), row.shown);
         EXPECT_EQ(shown(page).delimiter, row.stored);
         EXPECT_EQ(page.host().hasWarned(2602, 2854), row.isWarned);
     }
@@ -95,7 +95,7 @@ TEST_F(LookupPageModelTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEdi
 
 // A count above 12 or a key beyond field 12 comes only from a file: the page shows the nearest
 // state it can and writes the bytes back as they were unless the user edits them.
-TEST_F(LookupPageModelTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
+TEST_F(LookupPageTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
 {
     project::LookupDef& odd = m_project->lookup(1);
     odd.numFields = 200;
@@ -103,7 +103,7 @@ TEST_F(LookupPageModelTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
     odd.fieldType[0] = 9;
     odd.fieldLength[14] = 5;
     DialogHarness page = openPage();
-    EXPECT_EQ(page.selection(LookupId::FieldCountList), 12);
+    EXPECT_EQ(page.selection(LookupPageId::FieldCountList), 12);
     EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), 11);
     EXPECT_EQ(page.selection(FieldTypeLists.at(0)), -1);
     EXPECT_TRUE(page.isEnabled(FieldNameEdits.at(11)));

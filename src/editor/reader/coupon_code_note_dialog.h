@@ -16,10 +16,10 @@ enum class CouponNoteReason {
     PreambleAffectsCoupon = 2,  // a UPC-A dialog: that preamble affects the coupon code
 };
 
-class CouponCodeNote final : public ui::DialogModel
+class CouponCodeNoteDialog final : public ui::DialogModel
 {
 public:
-    CouponCodeNote(CouponNoteReason reason, const texts::TextSource& texts, ui::LanguageState language);
+    CouponCodeNoteDialog(CouponNoteReason reason, const texts::TextSource& texts, ui::LanguageState language);
 
 private:
     void onInit() override;
