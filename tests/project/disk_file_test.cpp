@@ -42,10 +42,17 @@ TEST(DiskFile, WritesAndReadsEveryByteValueWholeOrAsAPrefix)
     EXPECT_EQ(prefix.totalBytes, bytes.size()) << "the whole size, though the read stops at the prefix";
 
 #if !defined(_WIN32)  // Windows keeps access lists, not permission bits
-    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(path, shared);
-    ASSERT_TRUE(project::writeFileAtomically(path, bytes).ok);
-    EXPECT_EQ(fs::status(path).permissions(), shared);
+    // Modes that the usual umask leaves alone and modes it would cut.
+    using enum fs::perms;
+    for (const fs::perms mode : {owner_read | owner_write | group_read, owner_read | owner_write,
+                                 owner_read | owner_write | group_read | group_write | others_read | others_write}) {
+        fs::permissions(path, mode);
+        ASSERT_TRUE(project::writeFileAtomically(path, bytes).ok);
+        EXPECT_EQ(fs::status(path).permissions(), mode);
+        const project::BatchFile file{path, bytes};
+        ASSERT_TRUE(project::writeFilesAtomically({&file, 1}).front().ok);
+        EXPECT_EQ(fs::status(path).permissions(), mode);
+    }
 #endif
 }
 
@@ -104,7 +111,6 @@ TEST(DiskFile, FailedWriteInABatchLeavesEveryTargetAsItWas)
 }
 
 // Large enough for the renames to run on several threads; one target is taken by a folder.
-// Large enough for the renames to run on several threads; one target is taken by a folder.
 TEST(DiskFile, BatchReplacesEveryWritableTargetAndFailsTheOthersAlone)
 {
     const TempDirectory dir;
@@ -129,6 +135,19 @@ TEST(DiskFile, BatchReplacesEveryWritableTargetAndFailsTheOthersAlone)
     EXPECT_TRUE(fs::is_directory(files[Blocked].path / "inside"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), Count)
         << "no temporary file is left behind";
+}
+
+// A batch given up before its commit (the caller failed in between) replaces nothing.
+TEST(DiskFile, BatchWithoutCommitLeavesNoTrace)
+{
+    const TempDirectory dir;
+    {
+        project::FileBatch batch;
+        EXPECT_TRUE(batch.add(dir.write("old.Q72", "old"), newProjectImage()).ok);
+        EXPECT_TRUE(batch.add(dir.file("new.Q72"), newProjectImage()).ok);
+    }
+    EXPECT_EQ(readText(dir.path() / "old.Q72"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
 
 TEST(DiskFile, MissingFilesAndFoldersFailWithAReason)

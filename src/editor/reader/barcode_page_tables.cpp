@@ -89,7 +89,7 @@ constexpr ReaderTypePage laser{
 
 constexpr Binding longRangeBehaviour[] = {
     number(Id::AimDurationEdit, readerField("longRangeAimDuration"), 0, 99, 3),
-    number(Id::DecodeTimeoutEdit, readerField("longRangeDecodeTimeout"), 5, 99, 2),
+    number(Id::DecodeTimeoutEdit, readerField("longRangeDecodeTimeout"), 5, 99, 3),
 };
 constexpr ui::ControlId longRangeLabels[] = {Id::AimDurationLabel, Id::AimDurationUnitLabel, Id::DecodeTimeoutLabel,
                                              Id::DecodeTimeoutUnitLabel};
@@ -164,7 +164,7 @@ constexpr ReaderTypePage longRange{
 constexpr Binding imagerBehaviour[] = {
     list(Id::FirstBehaviourList, sid(1881), 2, readerField("imagerDecodeIllumination")),
     list(Id::SecondBehaviourList, sid(1881), 2, readerField("imagerAimerPattern")),
-    number(Id::TimeoutEdit, readerField("imagerTimeout"), 5, 99, 2),
+    number(Id::TimeoutEdit, readerField("imagerTimeout"), 5, 99, 3),
     list(Id::FocusList, sid(1891), 3, readerField("imagerImageFocus")),
 };
 constexpr ui::ControlId imagerLabels[] = {Id::FirstBehaviourLabel, Id::SecondBehaviourLabel, Id::TimeoutLabel,

@@ -15,6 +15,7 @@
 #include "editor/property_sheet_model.h"
 #include "editor/settings/settings_page.h"
 #include "project/field_map.h"
+#include "project/reader_fields.h"
 #include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
 #include "resources/reader_templates.h"
@@ -265,6 +266,21 @@ TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
 
 // Reset gives a new project's reader: laser reader, RFID off, every default, and the Form and
 // Settings pages follow.
+// The 2D reader's time-out in tenths of a second keeps to 5..99 as the user leaves the box.
+TEST_F(BarcodePageTest, TwoDTimeoutIsHeldToItsRange)
+{
+    struct Row { const char* typed; const char* shown; Byte stored; };
+    for (const Row row : {Row{"0", "5", 5}, Row{"150", "99", 99}, Row{"07", "7", 7}, Row{"42", "42", 42}}) {
+        SCOPED_TRACE(row.typed);
+        project->device.readerType = 3;
+        DialogHarness& barcode = showBarcodePage();
+        barcode.enter(Id::TimeoutEdit, row.typed);
+        EXPECT_EQ(barcode.text(Id::TimeoutEdit), row.shown);
+        ASSERT_TRUE(barcode.apply());
+        EXPECT_EQ(at(project::readerByte("imagerTimeout")), row.stored);
+    }
+}
+
 TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
 {
     const auto fresh = testing_support::startedProject();
