@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "resources/shared_ids.h"
 #include "ui/control_id.h"
 #include "ui/control_range.h"
 
@@ -80,15 +81,8 @@ inline constexpr std::array<SettingsPageId, 4> SettingsFunctionChecks = {
 // password and what it protects on the right, the export store and the data-file switches below.
 [[nodiscard]] const ui::DialogTemplate& settingsPageTemplate();
 
-enum class TransactionFileId {
-    ChangeExportNameCheck = 102,
-    ExportNameEdit = 402,
-    ExtensionLabel = 601,  // the fixed ".TXT" behind the name
-    AutoExportCheck = 1017,
-    SaveModeLabel = 1018,
-    OverwriteRadio = 1019,
-    AppendRadio = 1020,
-};
+// ADVANCEDLG1, the export of the transaction table: the ExportFileId controls and OK, Cancel.
+using TransactionFileId = ExportFileId;
 
 // 235 x 134 dialog units.
 [[nodiscard]] const ui::DialogTemplate& transactionFileTemplate();
@@ -98,8 +92,8 @@ enum class TransactionFileId {
 enum class CharacterGridId {
     ResultLabel = 201,
     ClearButton = 501,
-    Grid = 601,        // painted
-    ResultingText = 602, // painted
+    Grid = 601,           // painted
+    ResultingText = 602,  // painted
 };
 
 // 345 x 230 dialog units.

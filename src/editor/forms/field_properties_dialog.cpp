@@ -16,6 +16,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::FieldPropertiesId;
+using Header = resources::LineHeaderId;
 using project::Byte;
 using project::LineType;
 using texts::sid;
@@ -68,7 +69,7 @@ constexpr EnablingRule rules[] = {
 };
 
 constexpr ui::TextReplacement captions[] = {
-    {Id::FormLabel, sid(192), 3},     {Id::FixedLengthCheck, sid(195), 5}, {Id::BarcodeGroup, sid(200)},
+    {Header::FormLabel, sid(192), 3},     {Id::FixedLengthCheck, sid(195), 5}, {Id::BarcodeGroup, sid(200)},
     {Id::PartialCheck, sid(201)},     {Id::StartLabel, sid(202), 2},       {Id::LeadingCodeCheck, sid(204), 2},
     {Id::AutoEnterLabel, sid(206), 2},
 };
@@ -114,7 +115,7 @@ void showBarcodeInput(ParameterDialogModel& dialog, bool isMsqiForm)
 void openLine(ParameterDialogModel& dialog)
 {
     ui::Controls& shown = dialog.shown();
-    showFormAndLine(dialog, Id::FormValue, Id::LineValue);
+    showFormAndLine(dialog, Header::FormValue, Header::LineValue);
     const Byte type = lineType(dialog);
     bool* const markFlag = dialog.records().showInputMark;
     const bool isMarkShown = dialog.byte(lineField("inputMark")) != 0 || (markFlag != nullptr && *markFlag);

@@ -8,6 +8,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::FormPropertiesId;
+using Export = resources::ExportFileId;
 using texts::sid;
 
 constexpr int ExportNameChars = 20;
@@ -15,23 +16,23 @@ constexpr texts::StringId CaptionEntry = sid(171);
 
 constexpr Binding bindings[] = {
     flag(Id::ReadOnceCheck, formField("readOnce")),
-    flag(Id::ExportNameCheck, formField("exportNameOn")),
-    text(Id::ExportNameEdit, formField("exportName"), ExportNameChars),
-    flag(Id::AutoExportCheck, formField("autoExport")),
-    radio({Id::OverwriteRadio, 2}, formField("exportMode")),
+    flag(Export::ExportNameCheck, formField("exportNameOn")),
+    text(Export::ExportNameEdit, formField("exportName"), ExportNameChars),
+    flag(Export::AutoExportCheck, formField("autoExport")),
+    radio({Export::OverwriteRadio, 2}, formField("exportMode")),
     flag(Id::MsqiCheck, formField("msqiEnabled")),
 };
 
 constexpr auto Keep = WhenDisabled::Keep;
 constexpr EnablingRule rules[] = {
-    enabledWhileChecked(Id::ExportNameEdit, Id::ExportNameCheck, Keep),
-    enabledWhileChecked(Id::SaveModeLabel, Id::AutoExportCheck, Keep),
-    enabledWhileChecked(Id::OverwriteRadio, Id::AutoExportCheck, Keep),
-    enabledWhileChecked(Id::AppendRadio, Id::AutoExportCheck, Keep),
+    enabledWhileChecked(Export::ExportNameEdit, Export::ExportNameCheck, Keep),
+    enabledWhileChecked(Export::SaveModeLabel, Export::AutoExportCheck, Keep),
+    enabledWhileChecked(Export::OverwriteRadio, Export::AutoExportCheck, Keep),
+    enabledWhileChecked(Export::AppendRadio, Export::AutoExportCheck, Keep),
 };
 
 constexpr ui::TextReplacement captions[] = {
-    {Id::ReadOnceCheck, sid(172), 2}, {Id::AutoExportCheck, sid(174), 4}, {Id::MsqiCheck, sid(178)},
+    {Id::ReadOnceCheck, sid(172), 2}, {Export::AutoExportCheck, sid(174), 4}, {Id::MsqiCheck, sid(178)},
 };
 
 void showCaption(ParameterDialogModel& dialog, ui::ControlId changed)

@@ -9,6 +9,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::ImageFieldId;
+using Header = resources::LineHeaderId;
 using texts::sid;
 
 constexpr int PathChars = 10;
@@ -40,13 +41,13 @@ constexpr EnablingRule rules[] = {
     enabledWhileChecked(Id::InputMarkEdit, Id::ShowInputMarkCheck, Keep),
 };
 
-constexpr ui::TextReplacement captions[] = {{Id::FormLabel, sid(302), 3}, {Id::EditPathCheck, sid(305), 6}};
+constexpr ui::TextReplacement captions[] = {{Header::FormLabel, sid(302), 3}, {Id::EditPathCheck, sid(305), 6}};
 
 void followChange(ParameterDialogModel& dialog, ui::ControlId changed)
 {
     ui::Controls& shown = dialog.shown();
     if (changed == ui::ControlId{}) {
-        showFormAndLine(dialog, Id::FormValue, Id::LineValue);
+        showFormAndLine(dialog, Header::FormValue, Header::LineValue);
         bool* const markFlag = dialog.records().showInputMark;
         shown.setChecked(Id::ShowInputMarkCheck,
                          dialog.byte(lineField("inputMark")) != 0 || (markFlag != nullptr && *markFlag));

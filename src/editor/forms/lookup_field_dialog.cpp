@@ -9,6 +9,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::LookupFieldId;
+using Header = resources::LineHeaderId;
 using texts::sid;
 
 constexpr Binding bindings[] = {
@@ -32,7 +33,7 @@ constexpr EnablingRule rules[] = {
     enabledWhileChecked(Id::SuffixDisplay, Id::SuffixCheck, Keep),
 };
 
-constexpr ui::TextReplacement captions[] = {{Id::FormLabel, sid(222), 3}, {Id::SaveDataCheck, sid(225), 4}};
+constexpr ui::TextReplacement captions[] = {{Header::FormLabel, sid(222), 3}, {Id::SaveDataCheck, sid(225), 4}};
 
 constexpr CodeDisplay prefixDisplay{Id::PrefixDisplay, project::formLineColumn("prefix")};
 constexpr CodeDisplay suffixDisplay{Id::SuffixDisplay, project::formLineColumn("suffix")};
@@ -40,7 +41,7 @@ constexpr CodeDisplay suffixDisplay{Id::SuffixDisplay, project::formLineColumn("
 void followChange(ParameterDialogModel& dialog, ui::ControlId changed)
 {
     if (changed == ui::ControlId{}) {
-        showFormAndLine(dialog, Id::FormValue, Id::LineValue);
+        showFormAndLine(dialog, Header::FormValue, Header::LineValue);
         showCodes(dialog, prefixDisplay);
         showCodes(dialog, suffixDisplay);
     } else if (changed == Id::PrefixDisplay) {

@@ -12,7 +12,7 @@ using texts::sid;
 constexpr int ExportNameChars = 20;
 
 constexpr Binding bindings[] = {
-    flag(Id::ChangeExportNameCheck, transactionField("changeExportName")),
+    flag(Id::ExportNameCheck, transactionField("changeExportName")),
     text(Id::ExportNameEdit, transactionField("exportName"), ExportNameChars),
     flag(Id::AutoExportCheck, transactionField("autoExport")),
     radio({Id::OverwriteRadio, 2}, transactionField("saveMode")),
@@ -21,13 +21,13 @@ constexpr Binding bindings[] = {
 // The name is only changed when asked to, the save mode only matters for an automatic export;
 // both keep what they show and store it.
 constexpr EnablingRule rules[] = {
-    enabledWhileChecked(Id::ExportNameEdit, Id::ChangeExportNameCheck, WhenDisabled::Keep),
+    enabledWhileChecked(Id::ExportNameEdit, Id::ExportNameCheck, WhenDisabled::Keep),
     enabledWhileChecked(Id::SaveModeLabel, Id::AutoExportCheck, WhenDisabled::Keep),
     enabledWhileChecked(Id::OverwriteRadio, Id::AutoExportCheck, WhenDisabled::Keep),
     enabledWhileChecked(Id::AppendRadio, Id::AutoExportCheck, WhenDisabled::Keep),
 };
 
-constexpr ui::TextReplacement captions[] = {{Id::ChangeExportNameCheck, sid(173)}};
+constexpr ui::TextReplacement captions[] = {{Id::ExportNameCheck, sid(173)}};
 
 constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::transactionFileTemplate,
