@@ -51,7 +51,15 @@ constexpr auto fixedControls = concat(
         return headers;
     }());
 
-constexpr auto allControls = withGrid<FormPageLines>(fixedControls, gridColumns, {60, 17});
+constexpr auto formPageControls = withGrid<FormPageLines>(fixedControls, gridColumns, {60, 17});
+constexpr ui::DialogTemplate formPageDialog{"FORMDLG", "Form", {470, 270}, formPageControls};
+
+}  // namespace
+
+const ui::DialogTemplate& formPageTemplate() { return formPageDialog; }
+
+// The dialogs the page opens.
+namespace {
 
 // A check box at `box` and the edit box it switches on, level with it at `editX`.
 constexpr std::array<ControlTemplate, 2> checkedEdit(ui::ControlId checkId, std::string_view text, ui::ControlId editId,
@@ -111,6 +119,8 @@ constexpr std::array<ControlTemplate, 2> labelledNumber(ui::ControlId labelId, s
             ControlTemplate{ControlKind::Edit, editId, "", {290, y, editWidth, 12}, ControlStyle::DigitsOnly}};
 }
 
+}  // namespace
+
 using Field = FieldPropertiesId;
 constexpr auto fieldPropertiesControls = concat(
     lineHeader({7, 22, 176, 170}), fixedLength<Field>(14, 36, 92, 152),
@@ -126,6 +136,8 @@ constexpr auto fieldPropertiesControls = concat(
     ControlTemplate{ControlKind::DropDownList, Field::CheckDigitList, "", {206, 120, 152, 70}},
     labelledList(Field::AutoEnterLabel, "Auto ENTER :", Field::AutoEnterList, 144, {196, 60, 262, 96, 70}),
     okCancelAt(250, 312, 198));
+constexpr ui::DialogTemplate fieldPropertiesDialog{"ADVANCEDLG", "Properties", {372, 218}, fieldPropertiesControls};
+const ui::DialogTemplate& fieldPropertiesTemplate() { return fieldPropertiesDialog; }
 
 using Stamp = TimestampId;
 constexpr auto timestampControls =
@@ -145,18 +157,25 @@ constexpr auto timestampControls =
            checkStack({{Stamp::MinuteCheck, "Minute"}, {Stamp::SecondCheck, "Second"}}, {212, 78, 60, 10}, 16),
            checkedEdit(Stamp::TimeSeparatorCheck, "Separator", Stamp::TimeSeparatorEdit, {212, 110, 50, 10}, 266, 16),
            okCancelAt(102, 168, 170));
+constexpr ui::DialogTemplate timestampDialog{
+    "TIMESTAMPDLG", "Date & Time Stamp settings", {320, 190}, timestampControls};
+const ui::DialogTemplate& timestampTemplate() { return timestampDialog; }
 
 constexpr auto formPropertiesControls = concat(
     ControlTemplate{ControlKind::CheckBox, FormPropertiesId::ReadOnceCheck, "Only read data once", {12, 10, 150, 10}},
     exportFile(28, 43, 64, 80),
     ControlTemplate{ControlKind::CheckBox, FormPropertiesId::MsqiCheck, "Enable MSQI Function", {12, 102, 150, 10}},
     okCancelAt(60, 125, 136));
+constexpr ui::DialogTemplate formPropertiesDialog{"FORMADVANCEDLG", "Properties", {235, 159}, formPropertiesControls};
+const ui::DialogTemplate& formPropertiesTemplate() { return formPropertiesDialog; }
 
 using Lookup = LookupFieldId;
 constexpr auto lookupFieldControls =
     concat(lineHeader({7, 22, 182, 124}),
            ControlTemplate{ControlKind::CheckBox, Lookup::SaveDataCheck, "Save field data", {14, 34, 120, 10}},
            fixedLength<Lookup>(24, 50, 80, 148), prefixAndSuffix<Lookup>(24, 85, 80, 148), okCancelAt(40, 106, 154));
+constexpr ui::DialogTemplate lookupFieldDialog{"LOOKUPADVANCEDLG", "Properties", {196, 175}, lookupFieldControls};
+const ui::DialogTemplate& lookupFieldTemplate() { return lookupFieldDialog; }
 
 using Image = ImageFieldId;
 constexpr auto imageFieldControls = concat(
@@ -167,22 +186,7 @@ constexpr auto imageFieldControls = concat(
     fixedLength<Image>(14, 78, 88, 156),
     checkedEdit(Image::InitialPathCheck, "Initial file path", Image::InitialPathEdit, {14, 114, 88, 10}, 110, 70),
     inputMark<Image>(132, 88), okCancelAt(40, 106, 194));
-
-}  // namespace
-
-constexpr ui::DialogTemplate fieldPropertiesDialog{"ADVANCEDLG", "Properties", {372, 218}, fieldPropertiesControls};
-constexpr ui::DialogTemplate timestampDialog{
-    "TIMESTAMPDLG", "Date & Time Stamp settings", {320, 190}, timestampControls};
-constexpr ui::DialogTemplate formPropertiesDialog{"FORMADVANCEDLG", "Properties", {235, 159}, formPropertiesControls};
-constexpr ui::DialogTemplate lookupFieldDialog{"LOOKUPADVANCEDLG", "Properties", {196, 175}, lookupFieldControls};
 constexpr ui::DialogTemplate imageFieldDialog{"IMAGEADVANCEDLG", "Properties", {195, 215}, imageFieldControls};
-constexpr ui::DialogTemplate formPageDialog{"FORMDLG", "Form", {470, 270}, allControls};
-
-const ui::DialogTemplate& fieldPropertiesTemplate() { return fieldPropertiesDialog; }
-const ui::DialogTemplate& timestampTemplate() { return timestampDialog; }
-const ui::DialogTemplate& formPropertiesTemplate() { return formPropertiesDialog; }
-const ui::DialogTemplate& lookupFieldTemplate() { return lookupFieldDialog; }
 const ui::DialogTemplate& imageFieldTemplate() { return imageFieldDialog; }
-const ui::DialogTemplate& formPageTemplate() { return formPageDialog; }
 
 }  // namespace resources

@@ -73,11 +73,10 @@ constexpr auto fixedControls = concat(
     ControlTemplate{ControlKind::RadioButton, LookupPageId::OverwriteRadio, "Overwrite", {328, BottomRowY, 60, 10}},
     ControlTemplate{ControlKind::RadioButton, LookupPageId::AppendRadio, "Append", {392, BottomRowY, 60, 10}});
 
-constexpr auto allControls = withGrid<LookupPageFields>(fixedControls, gridColumns, {42, 16});
+constexpr auto lookupPageControls = withGrid<LookupPageFields>(fixedControls, gridColumns, {42, 16});
+constexpr ui::DialogTemplate lookupPageDialog{"LOOKUPDLG", "Lookup", {470, 270}, lookupPageControls};
 
 }  // namespace
-
-constexpr ui::DialogTemplate lookupPageDialog{"LOOKUPDLG", "Lookup", {470, 270}, allControls};
 
 const ui::DialogTemplate& lookupPageTemplate() { return lookupPageDialog; }
 

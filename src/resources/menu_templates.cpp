@@ -33,11 +33,10 @@ constexpr auto fixedControls =
            ControlTemplate{ControlKind::Label, MenuPageId::NameHeader, "Name", {40, 82, 120, 8}},
            ControlTemplate{ControlKind::Label, MenuPageId::NextHeader, "Next :", {300, 82, 100, 8}});
 
-constexpr auto allControls = withGrid<MenuPageItems>(fixedControls, gridColumns, {94, 16});
+constexpr auto menuPageControls = withGrid<MenuPageItems>(fixedControls, gridColumns, {94, 16});
+constexpr ui::DialogTemplate menuPageDialog{"MENUDLG", "Menu", {470, 270}, menuPageControls};
 
 }  // namespace
-
-constexpr ui::DialogTemplate menuPageDialog{"MENUDLG", "Menu", {470, 270}, allControls};
 
 const ui::DialogTemplate& menuPageTemplate() { return menuPageDialog; }
 

@@ -28,7 +28,9 @@ constexpr std::array<ControlTemplate, 3> delimiterRow(int index, int y)
 // The numbered options: a label on the left, the list of choices on the right.
 constexpr LabelledListColumns optionColumns{16, 132, 152, 70, ListHeight};
 
-constexpr auto settingsControls = concat(
+}  // namespace
+
+constexpr auto settingsPageControls = concat(
     labelledList(Id::StartLabel, "Program start from :", Id::StartList, 8, {8, 80, 92, 60, ListHeight}),
     ControlTemplate{ControlKind::PushButton, Id::ResetButton, "Reset", {412, 6, 50, 14}},
 
@@ -77,25 +79,21 @@ constexpr auto settingsControls = concat(
     ControlTemplate{
         ControlKind::CheckBox, Id::OneDataFileCheck, "Save all forms' data to one data file.", {8, 248, 148, 10}},
     ControlTemplate{ControlKind::PushButton, Id::MoreButton, "more..", {160, 246, 40, 14}});
+constexpr ui::DialogTemplate settingsPageDialog{"SETTINGSDLG", "Settings", {470, 270}, settingsPageControls};
+const ui::DialogTemplate& settingsPageTemplate() { return settingsPageDialog; }
 
-constexpr auto transactionControls = concat(exportFile(12, 28, 52, 69), okCancelAt(60, 125, 110));
+constexpr auto transactionFileControls = concat(exportFile(12, 28, 52, 69), okCancelAt(60, 125, 110));
+constexpr ui::DialogTemplate transactionFileDialog{
+    "ADVANCEDLG1", "Transaction File", {235, 134}, transactionFileControls};
+const ui::DialogTemplate& transactionFileTemplate() { return transactionFileDialog; }
 
 using Grid = CharacterGridId;
-
 constexpr auto characterGridControls = concat(
     ControlTemplate{ControlKind::Custom, Grid::Grid, "", {7, 7, 331, 170}},
     ControlTemplate{ControlKind::Label, Grid::ResultLabel, "Resulting text :", {7, 188, 60, 8}},
     ControlTemplate{ControlKind::Custom, Grid::ResultingText, "", {70, 185, 268, 13}},
     ControlTemplate{ControlKind::PushButton, Grid::ClearButton, "Clear", {7, 208, 50, 14}}, okCancelAt(222, 288, 208));
-
-}  // namespace
-
 constexpr ui::DialogTemplate characterGridDialog{"GRIDDLG", "The Grid Control", {345, 230}, characterGridControls};
-constexpr ui::DialogTemplate settingsPageDialog{"SETTINGSDLG", "Settings", {470, 270}, settingsControls};
-constexpr ui::DialogTemplate transactionFileDialog{"ADVANCEDLG1", "Transaction File", {235, 134}, transactionControls};
-
 const ui::DialogTemplate& characterGridTemplate() { return characterGridDialog; }
-const ui::DialogTemplate& settingsPageTemplate() { return settingsPageDialog; }
-const ui::DialogTemplate& transactionFileTemplate() { return transactionFileDialog; }
 
 }  // namespace resources
