@@ -34,7 +34,6 @@ enum class SettingsPageId {
     DelimiterGroup = 202,
     DelimiterCountLabel = 203,
     FirstDelimiterLabel = 204,
-    SecondDelimiterLabel = 205,
     AutoPreloadLabel = 206,
     DataDeletionLabel = 207,
     EntryOptionsLabel = 208,
@@ -51,9 +50,7 @@ enum class SettingsPageId {
     VibratorList = 306,
     StartList = 391,
     FirstDelimiterCodeEdit = 401,
-    SecondDelimiterCodeEdit = 402,
     FirstDelimiterCharacterEdit = 403,
-    SecondDelimiterCharacterEdit = 404,
     StayEdit = 405,
     PasswordEdit = 406,
     ResetButton = 593,
@@ -81,10 +78,8 @@ inline constexpr std::array<SettingsPageId, 4> SettingsFunctionChecks = {
 // password and what it protects on the right, the export store and the data-file switches below.
 [[nodiscard]] const ui::DialogTemplate& settingsPageTemplate();
 
-// ADVANCEDLG1, the export of the transaction table: the ExportFileId controls and OK, Cancel.
-using TransactionFileId = ExportFileId;
-
-// 235 x 134 dialog units.
+// ADVANCEDLG1, 235 x 134 dialog units: the export of the transaction table, the ExportFileId
+// controls with OK and Cancel.
 [[nodiscard]] const ui::DialogTemplate& transactionFileTemplate();
 
 // GRIDDLG, "The Grid Control": the 256 codes in a painted 17 x 17 grid (headers included) and

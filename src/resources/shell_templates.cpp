@@ -10,6 +10,12 @@ namespace {
 
 using namespace dialog;
 
+enum class AboutId {
+    VersionLabel = 201,
+    NoticeLabel = 202,
+    ProgramIcon = 1001,
+};
+
 // Where the preference lists stand; the height includes the opened list.
 constexpr LabelledListColumns listColumns{12, 56, 70, 118, 80};
 

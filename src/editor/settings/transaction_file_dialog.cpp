@@ -6,7 +6,7 @@
 namespace editor::settings {
 namespace {
 
-using Id = resources::TransactionFileId;
+using Id = resources::ExportFileId;
 using texts::sid;
 
 constexpr int ExportNameChars = 20;
