@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 
 #include "resources/shared_ids.h"
 #include "ui/control_range.h"

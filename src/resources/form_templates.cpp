@@ -13,7 +13,7 @@ using namespace dialog;
 
 constexpr int HeaderY = 48;
 
-// The columns of the line grid, left to right, under their headers (IDs 211 to 218).
+// The columns of the line grid, left to right, and their headers.
 constexpr GridColumn gridColumns[] = {
     numberColumn({FormPageId::FirstLineLabel, FormPageLines}, 7, 20, GridColumn::Text::LineNumber, ControlStyle::None),
     listColumn(TypeLists, 30, 68),
@@ -28,6 +28,18 @@ constexpr std::string_view gridHeaders[] = {"Line", "Data type", "Prompt", "Inpu
                                             "Min",  "Max",       "Lookup", "Properties"};
 constexpr std::size_t ColumnCount = std::size(gridColumns);
 
+// A header over each column of the grid (IDs 211 to 218).
+constexpr std::array<ControlTemplate, ColumnCount> columnHeaders()
+{
+    std::array<ControlTemplate, ColumnCount> headers{};
+    const ui::ControlRange ids{FormPageId::LineHeader, int(ColumnCount)};
+    for (std::size_t i = 0; i < ColumnCount; ++i) {
+        const ui::DialogRect& column = gridColumns[i].cell;
+        headers[i] = {ControlKind::Label, ids.at(int(i)), gridHeaders[i], {column.x, HeaderY, column.width, 8}};
+    }
+    return headers;
+}
+
 // The form lists: the label (201 to 206) and list (391 to 396) of each, in two rows of three.
 constexpr LabelledListColumns formListColumns[] = {
     {7, 28, 38, 60, PageListHeight}, {106, 30, 138, 60, PageListHeight}, {206, 44, 252, 76, PageListHeight}};
@@ -41,15 +53,7 @@ constexpr auto fixedControls = concat(
     labelledList(FormPageId::IndexLabel, "Index field :", FormPageId::IndexList, 26, formListColumns[2]),
     ControlTemplate{ControlKind::PushButton, FormPageId::TimeStampButton, "Time Stamp...", {334, 7, 62, 14}},
     ControlTemplate{ControlKind::PushButton, FormPageId::AdvancedButton, "Advanced...", {402, 7, 62, 14}},
-    ControlTemplate{ControlKind::PushButton, FormPageId::ResetButton, "Reset", {402, 25, 62, 14}}, [] {
-        std::array<ControlTemplate, ColumnCount> headers{};
-        const ui::ControlRange ids{FormPageId::LineHeader, int(ColumnCount)};
-        for (std::size_t i = 0; i < ColumnCount; ++i) {
-            const ui::DialogRect& column = gridColumns[i].cell;
-            headers[i] = {ControlKind::Label, ids.at(int(i)), gridHeaders[i], {column.x, HeaderY, column.width, 8}};
-        }
-        return headers;
-    }());
+    ControlTemplate{ControlKind::PushButton, FormPageId::ResetButton, "Reset", {402, 25, 62, 14}}, columnHeaders());
 
 constexpr auto formPageControls = withGrid<FormPageLines>(fixedControls, gridColumns, {60, 17});
 constexpr ui::DialogTemplate formPageDialog{"FORMDLG", "Form", {470, 270}, formPageControls};
