@@ -2,7 +2,6 @@
 #include "resources/menu_templates.h"
 
 #include <array>
-#include <string_view>
 
 #include "resources/dialog_layout.h"
 
