@@ -7,6 +7,8 @@
 #include <array>
 
 #include "editor/parameter_dialog.h"
+#include "editor/slot_chars.h"
+#include "project/records.h"
 
 namespace editor {
 
@@ -27,7 +29,9 @@ struct ExportFields
     FieldRef saveMode;
 };
 
-inline constexpr int ExportNameChars = 20;
+// The export name slots of a form and of block 61 hold the same 20 characters.
+inline constexpr int ExportNameChars = slotChars(&project::FormDef::exportName);
+static_assert(ExportNameChars == slotChars(&project::TransactionFileSettings::exportName));
 
 constexpr std::array<Binding, 4> exportBindings(const ExportControls& c, const ExportFields& f)
 {
