@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // FORMADVANCEDLG, "Form #" and the form's number: reading once, the export name, the automatic
 // export of the form's table and MSQI mode. The page applies the MSQI rules after its OK.
+#include "editor/export_controls.h"
 #include "editor/forms/form_dialogs.h"
+#include "editor/forms/line_dialog_parts.h"
 #include "resources/form_templates.h"
 
 namespace editor::forms {
@@ -11,25 +13,17 @@ using Id = resources::FormPropertiesId;
 using Export = resources::ExportFileId;
 using texts::sid;
 
-constexpr int ExportNameChars = 20;
 constexpr texts::StringId CaptionEntry = sid(171);
 
-constexpr Binding bindings[] = {
-    flag(Id::ReadOnceCheck, formField("readOnce")),
-    flag(Export::ExportNameCheck, formField("exportNameOn")),
-    text(Export::ExportNameEdit, formField("exportName"), ExportNameChars),
-    flag(Export::AutoExportCheck, formField("autoExport")),
-    radio({Export::OverwriteRadio, 2}, formField("exportMode")),
-    flag(Id::MsqiCheck, formField("msqiEnabled")),
-};
+constexpr ExportControls exportControls{Export::ExportNameCheck, Export::ExportNameEdit, Export::AutoExportCheck,
+                                       Export::SaveModeLabel, {Export::OverwriteRadio, 2}};
+constexpr ExportFields exportFields{formField("exportNameOn"), formField("exportName"), formField("autoExport"),
+                                    formField("exportMode")};
 
-constexpr auto Keep = WhenDisabled::Keep;
-constexpr EnablingRule rules[] = {
-    enabledWhileChecked(Export::ExportNameEdit, Export::ExportNameCheck, Keep),
-    enabledWhileChecked(Export::SaveModeLabel, Export::AutoExportCheck, Keep),
-    enabledWhileChecked(Export::OverwriteRadio, Export::AutoExportCheck, Keep),
-    enabledWhileChecked(Export::AppendRadio, Export::AutoExportCheck, Keep),
-};
+constexpr auto bindings =
+    joined(std::array{flag(Id::ReadOnceCheck, formField("readOnce"))}, exportBindings(exportControls, exportFields),
+           std::array{flag(Id::MsqiCheck, formField("msqiEnabled"))});
+constexpr auto rules = exportRules(exportControls);
 
 constexpr ui::TextReplacement captions[] = {
     {Id::ReadOnceCheck, sid(172), 2}, {Export::AutoExportCheck, sid(174), 4}, {Id::MsqiCheck, sid(178)},
