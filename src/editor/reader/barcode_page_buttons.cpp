@@ -13,7 +13,7 @@ struct ButtonDialog
 {
     int readerType;
     int button;
-    const ParameterDialogSpec& (*dialog)();
+    const ParameterDialogSpec& dialog;
 };
 
 // Button 595 is the RFID reader's "more...", shown with every reader.
@@ -80,7 +80,7 @@ const ParameterDialogSpec* parameterDialogForButton(int readerType, ui::ControlI
 {
     for (const ButtonDialog& entry : buttonDialogs) {
         if (entry.readerType == readerType % 10 && ui::ControlId(entry.button) == button) {
-            return &entry.dialog();
+            return &entry.dialog;
         }
     }
     return nullptr;

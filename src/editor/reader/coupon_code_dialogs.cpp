@@ -166,9 +166,9 @@ constexpr ParameterDialogSpec setting{
 
 }  // namespace
 
-const ParameterDialogSpec& couponSettingLongRangeDialog() { return setting<"longRange">; }
-const ParameterDialogSpec& couponSettingImagerDialog() { return setting<"imager">; }
-const ParameterDialogSpec& couponContentLongRangeDialog() { return content<"longRange">; }
-const ParameterDialogSpec& couponContentImagerDialog() { return content<"imager">; }
+constexpr ParameterDialogSpec couponSettingLongRangeDialog = setting<"longRange">;
+constexpr ParameterDialogSpec couponSettingImagerDialog = setting<"imager">;
+constexpr ParameterDialogSpec couponContentLongRangeDialog = content<"longRange">;
+constexpr ParameterDialogSpec couponContentImagerDialog = content<"imager">;
 
 }  // namespace editor::reader
