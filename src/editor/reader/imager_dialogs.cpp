@@ -31,16 +31,11 @@ constexpr ParameterDialogSpec code11ImagerDialog{code11ImagerTemplate, sid(1091)
                                                  code11Rules,          &code11Lengths, Snapshot};
 
 // Flags only.
-constexpr Binding postalBindings[] = {
-    flag(PostalImagerId::UsPostnetCheck, readerField("imagerUsPostnet")),
-    flag(PostalImagerId::UsPlanetCheck, readerField("imagerUsPlanet")),
-    flag(PostalImagerId::UsCheckDigitCheck, readerField("imagerUsPostalTransmitCheckDigit")),
-    flag(PostalImagerId::UkPostalCheck, readerField("imagerUkPostal")),
-    flag(PostalImagerId::UkCheckDigitCheck, readerField("imagerUkPostalTransmitCheckDigit")),
-    flag(PostalImagerId::JapanPostalCheck, readerField("imagerJapanPostal")),
-    flag(PostalImagerId::AustralianPostalCheck, readerField("imagerAustralianPostal")),
-    flag(PostalImagerId::DutchPostalCheck, readerField("imagerDutchPostal")),
-};
+constexpr auto postalBindings = flagColumn(
+    PostalImagerId::UsPostnetCheck,
+    {readerField("imagerUsPostnet"), readerField("imagerUsPlanet"), readerField("imagerUsPostalTransmitCheckDigit"),
+     readerField("imagerUkPostal"), readerField("imagerUkPostalTransmitCheckDigit"), readerField("imagerJapanPostal"),
+     readerField("imagerAustralianPostal"), readerField("imagerDutchPostal")});
 constexpr ui::TextReplacement postalCaptions[] = {{PostalImagerId::UsPostnetCheck, sid(1112), 8}};
 constexpr ParameterDialogSpec postalImagerDialog{
     postalImagerTemplate, sid(1111), postalCaptions, postalBindings, {}, nullptr, Snapshot};
@@ -60,14 +55,10 @@ constexpr ParameterDialogSpec compositeImagerDialog{
     compositeImagerTemplate, sid(1131), compositeCaptions, compositeBindings, {}, nullptr, Snapshot};
 
 using Symbologies = SymbologiesImagerId;
-constexpr Binding symbologiesBindings[] = {
-    flag(Symbologies::Pdf417Check, readerField("imagerPdf417")),
-    flag(Symbologies::MicroPdf417Check, readerField("imagerMicroPdf417")),
-    flag(Symbologies::Code128EmulationCheck, readerField("imagerCode128Emulation")),
-    flag(Symbologies::DataMatrixCheck, readerField("imagerDataMatrix")),
-    flag(Symbologies::MaxicodeCheck, readerField("imagerMaxicode")),
-    flag(Symbologies::QrCodeCheck, readerField("imagerQrCode")),
-};
+constexpr auto symbologiesBindings =
+    flagColumn(Symbologies::Pdf417Check,
+               {readerField("imagerPdf417"), readerField("imagerMicroPdf417"), readerField("imagerCode128Emulation"),
+                readerField("imagerDataMatrix"), readerField("imagerMaxicode"), readerField("imagerQrCode")});
 // Code 128 emulation belongs to MicroPDF417; its mark is kept (and stored) while MicroPDF417 is off.
 constexpr EnablingRule symbologiesRules[] = {
     enabledWhileChecked(Symbologies::Code128EmulationCheck, Symbologies::MicroPdf417Check, WhenDisabled::Keep),

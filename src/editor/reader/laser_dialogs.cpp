@@ -70,12 +70,10 @@ constexpr Binding dataBarBindings[] = {
 
 }  // namespace
 
-constexpr Binding code39Bindings[] = {
-    flag(LaserCode39Id::TransmitStartStopCheck, readerField("laserCode39TransmitStartStop")),
-    flag(LaserCode39Id::VerifyCheckDigitCheck, readerField("laserCode39VerifyCheckDigit")),
-    flag(LaserCode39Id::TransmitCheckDigitCheck, readerField("laserCode39TransmitCheckDigit")),
-    flag(LaserCode39Id::FullAsciiCheck, readerField("laserCode39FullAscii")),
-};
+constexpr auto code39Bindings =
+    flagColumn(LaserCode39Id::TransmitStartStopCheck,
+               {readerField("laserCode39TransmitStartStop"), readerField("laserCode39VerifyCheckDigit"),
+                readerField("laserCode39TransmitCheckDigit"), readerField("laserCode39FullAscii")});
 constexpr ParameterDialogSpec laserCode39Dialog{
     laserCode39Template, sid(651), runAfterTitle<651, LaserCode39Id::TransmitStartStopCheck, 4>, code39Bindings};
 
@@ -114,37 +112,29 @@ constexpr ui::TextReplacement msiCaptions[] = {
 };
 constexpr ParameterDialogSpec laserMsiDialog{laserMsiTemplate, sid(751), msiCaptions, msiBindings, {}, &msiLengths};
 
-constexpr Binding plesseyBindings[] = {
-    flag(PlesseyId::ConvertToUkPlesseyCheck, readerField("laserPlesseyConvertToUkPlessey")),
-    flag(PlesseyId::TransmitCheckDigitCheck, readerField("laserPlesseyTransmitCheckDigit")),
-};
+constexpr auto plesseyBindings =
+    flagColumn(PlesseyId::ConvertToUkPlesseyCheck,
+               {readerField("laserPlesseyConvertToUkPlessey"), readerField("laserPlesseyTransmitCheckDigit")});
 constexpr ParameterDialogSpec plesseyDialog{plesseyTemplate, sid(771),
                                             runAfterTitle<771, PlesseyId::ConvertToUkPlesseyCheck, 2>, plesseyBindings};
 
-constexpr Binding upcEBindings[] = {
-    flag(LaserUpcEId::ConvertToUpcACheck, readerField("laserUpcEConvertToUpcA")),
-    flag(LaserUpcEId::TransmitSystemNumberCheck, readerField("laserUpcETransmitSystemNumber")),
-    flag(LaserUpcEId::TransmitCheckDigitCheck, readerField("laserUpcETransmitCheckDigit")),
-};
+constexpr auto upcEBindings = flagColumn(LaserUpcEId::ConvertToUpcACheck, {readerField("laserUpcEConvertToUpcA"),
+                                                                           readerField("laserUpcETransmitSystemNumber"),
+                                                                           readerField("laserUpcETransmitCheckDigit")});
 constexpr ParameterDialogSpec laserUpcEDialog{laserUpcETemplate, sid(781),
                                               runAfterTitle<781, LaserUpcEId::ConvertToUpcACheck, 3>, upcEBindings};
 
-constexpr Binding ean8Bindings[] = {
-    flag(LaserEan8Id::ConvertToEan13Check, readerField("laserEan8ConvertToEan13")),
-    flag(LaserEan8Id::TransmitCheckDigitCheck, readerField("laserEan8TransmitCheckDigit")),
-};
+constexpr auto ean8Bindings =
+    flagColumn(LaserEan8Id::ConvertToEan13Check,
+               {readerField("laserEan8ConvertToEan13"), readerField("laserEan8TransmitCheckDigit")});
 constexpr ParameterDialogSpec laserEan8Dialog{laserEan8Template, sid(791),
                                               runAfterTitle<791, LaserEan8Id::ConvertToEan13Check, 2>, ean8Bindings};
 
 // EAN-13 and UPC-A.
-constexpr Binding ean13Bindings[] = {
-    flag(LaserEan13Id::IsbnCheck, readerField("laserEan13IsbnConversion")),
-    flag(LaserEan13Id::IssnCheck, readerField("laserEan13IssnConversion")),
-    flag(LaserEan13Id::TransmitEan13CheckDigitCheck, readerField("laserEan13TransmitCheckDigit")),
-    flag(LaserEan13Id::TransmitUpcASystemNumberCheck, readerField("laserUpcATransmitSystemNumber")),
-    flag(LaserEan13Id::TransmitUpcACheckDigitCheck, readerField("laserUpcATransmitCheckDigit")),
-    flag(LaserEan13Id::ConvertUpcAToEan13Check, readerField("laserUpcAConvertToEan13")),
-};
+constexpr auto ean13Bindings = flagColumn(
+    LaserEan13Id::IsbnCheck, {readerField("laserEan13IsbnConversion"), readerField("laserEan13IssnConversion"),
+                              readerField("laserEan13TransmitCheckDigit"), readerField("laserUpcATransmitSystemNumber"),
+                              readerField("laserUpcATransmitCheckDigit"), readerField("laserUpcAConvertToEan13")});
 constexpr ParameterDialogSpec laserEan13Dialog{laserEan13Template, sid(801),
                                                runAfterTitle<801, LaserEan13Id::IsbnCheck, 6>, ean13Bindings};
 
