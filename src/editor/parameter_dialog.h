@@ -268,7 +268,7 @@ struct ParameterDialogSpec
     const ui::DialogTemplate& (*dialogTemplate)();
     std::optional<texts::StringId> titleEntry;
     std::span<const ui::TextReplacement> captions;
-    std::span<const Binding> bindings;
+    std::span<const Binding> bindings = {};  // none: a dialog of hooks alone (the coupon code)
     std::span<const EnablingRule> rules = {};
     const LengthGroup* lengthGroup = nullptr;
     CommitPolicy commit = CommitPolicy::OnOk;

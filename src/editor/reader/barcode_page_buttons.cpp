@@ -5,13 +5,12 @@
 namespace editor::reader {
 namespace {
 
-constexpr int Laser = 1;
-constexpr int LongRange = 2;
-constexpr int Imager = 3;
+// The units digit of DeviceSettings byte 2.
+enum ReaderType : int { Laser = 1, LongRange = 2, Imager = 3 };
 
 struct ButtonDialog
 {
-    int readerType;
+    ReaderType readerType;
     int button;
     const ParameterDialogSpec& dialog;
 };

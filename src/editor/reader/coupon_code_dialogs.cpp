@@ -108,7 +108,6 @@ constexpr ParameterDialogSpec content{
     .dialogTemplate = resources::couponContentTemplate,
     .titleEntry = sid(566),
     .captions = contentCaptions,
-    .bindings = {},
     .hooks = {.afterChange = showContent<Area>, .beforeStore = proceed<Area>},
 };
 
@@ -159,7 +158,6 @@ constexpr ParameterDialogSpec setting{
     .dialogTemplate = resources::couponSettingTemplate,
     .titleEntry = sid(565),
     .captions = settingCaptions,
-    .bindings = {},
     .commit = CommitPolicy::SnapshotOnOpen,
     .hooks = {.afterChange = settingChanged<Area>, .beforeStore = openContent<Area>},
 };
