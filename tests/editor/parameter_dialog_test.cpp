@@ -428,7 +428,7 @@ TEST_F(LengthGroups, FixedLengthsAreStoredAsTheyAreAndMaxMinLargerFirst)
     {
         const char* name;
         std::array<project::Byte, 3> stored;
-        Id choice;
+        ui::ControlId choice;
         const char* length1;  // nullptr: left as shown
         const char* length2;
         std::array<project::Byte, 3> expected;
