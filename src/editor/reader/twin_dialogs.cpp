@@ -111,9 +111,9 @@ constexpr ui::TextReplacement dataBar14Captions[] = {
 template <int Title>
 constexpr ui::TextReplacement gs1128Captions[] = {{resources::Gs1128ImagerId::SeparatorLabel, sid(Title + 1)}};
 
-using namespace resources;
-
 }  // namespace
+
+using namespace resources;
 
 constexpr ParameterDialogSpec code39LongRangeDialog = code39Dialog<"longRange", 901>(code39LongRangeTemplate, 5);
 constexpr ParameterDialogSpec code93ImagerDialog = lengthsOnly<"imager", "Code93", 1021>(code93ImagerTemplate);
