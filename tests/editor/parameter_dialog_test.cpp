@@ -365,7 +365,7 @@ TEST_F(LengthGroups, OkStoresTheLengthsAsTheModeNeedsThemAscending)
         SCOPED_TRACE(row.name);
         project = testing_support::startedProject();
         at(219) = 30;
-        DialogHarness dialog = open(reader::code39ImagerDialog());
+        DialogHarness dialog = open(reader::code39ImagerDialog);
         dialog.select(Id::LengthModeList, row.mode);
         if (row.length1 != nullptr) {
             dialog.enter(Id::Length1Edit, row.length1);
@@ -386,7 +386,7 @@ TEST_F(LengthGroups, ZeroLengthAtOkWarnsFocusesTheBoxAndStoresNothing)
         const ui::ControlId box = mode == OneLength ? Id::Length1Edit : Id::Length2Edit;
         project = testing_support::startedProject();
         const std::vector<project::Byte> before = image();
-        DialogHarness dialog = open(reader::code39ImagerDialog());
+        DialogHarness dialog = open(reader::code39ImagerDialog);
         dialog.click(Id::Trioptic39Check);
         dialog.select(Id::LengthModeList, mode);
         dialog.enter(box, "0");
@@ -403,7 +403,7 @@ TEST_F(LengthGroups, ModeChangeRelabelsEnablesAndFillsEmptyBoxes)
     at(217) = AnyLength;
     at(218) = 0;
     at(219) = 0;
-    DialogHarness dialog = open(reader::code39ImagerDialog());
+    DialogHarness dialog = open(reader::code39ImagerDialog);
     EXPECT_FALSE(dialog.isEnabled(Id::Length1Edit));
     EXPECT_FALSE(dialog.isEnabled(Id::Length2Label));
     dialog.select(Id::LengthModeList, TwoLengths);
@@ -444,7 +444,7 @@ TEST_F(LengthGroups, FixedLengthsAreStoredAsTheyAreAndMaxMinLargerFirst)
         SCOPED_TRACE(row.name);
         project = testing_support::startedProject();
         std::copy(row.stored.begin(), row.stored.end(), &at(28));
-        DialogHarness dialog = open(reader::laserMatrix25Dialog());
+        DialogHarness dialog = open(reader::laserMatrix25Dialog);
         EXPECT_EQ(dialog.text(Id::Length1Edit), std::to_string(row.stored[1]));
         if (row.choice != Id::Length1Edit) {
             dialog.click(row.choice);
@@ -467,7 +467,7 @@ TEST_F(LengthGroups, FixedOrMaxMinBoxesKeepOneTo127AndRelabellingKeepsTheirNumbe
 {
     using Id = resources::LaserTwoOfFiveId;
     at(28) = 1;  // "Max / Min Length"
-    DialogHarness dialog = open(reader::laserMatrix25Dialog());
+    DialogHarness dialog = open(reader::laserMatrix25Dialog);
     EXPECT_EQ(dialog.text(Id::Length1Label) + dialog.text(Id::Length2Label), "Max Length :Min Length :");
     EXPECT_EQ(dialog.controls().textLimit(Id::Length1Edit), 3);
     EXPECT_TRUE(dialog.controls().isDigitsOnly(Id::Length1Edit));

@@ -27,7 +27,7 @@ constexpr std::size_t Format = 302;
 class ImageCapture : public bench::BenchTest
 {
 protected:
-    DialogHarness open() { return BenchTest::open(imageCaptureDialog()); }
+    DialogHarness open() { return BenchTest::open(imageCaptureDialog); }
 };
 
 TEST_F(ImageCapture, FormatChoosesBetweenTheJpegAndTheBmpControls)

@@ -55,12 +55,12 @@ TEST_F(RfidCoupon, StartPositionMinusOneIsStoredAs255AndShownAgainAsMinusOne)
     };
     for (const Row& row : {Row{"120", 120, "120"}, Row{"-1", 255, "-1"}, Row{"-", 255, "-1"}, Row{"", 255, "-1"}}) {
         at(312) = at(313) = 1;  // data and delimiter on: both boxes are usable
-        DialogHarness dialog = open(rfidDialog());
+        DialogHarness dialog = open(rfidDialog);
         dialog.type(Rfid::StartPositionEdit, row.typed);
         dialog.paste(Rfid::DelimiterEdit, "");
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(at(318), row.stored) << row.typed;
-        EXPECT_EQ(open(rfidDialog()).text(Rfid::StartPositionEdit), row.reopened) << row.typed;
+        EXPECT_EQ(open(rfidDialog).text(Rfid::StartPositionEdit), row.reopened) << row.typed;
         EXPECT_EQ(at(314) + at(315), 0);  // an empty delimiter is two zeros
     }
 }
@@ -70,7 +70,7 @@ TEST_F(RfidCoupon, DelimiterNeedsUidAndDataAndTheDataControlsNeedData)
     for (int bits = 0; bits < 8; ++bits) {
         const bool uid = (bits & 1) != 0, data = (bits & 2) != 0, delimiter = (bits & 4) != 0;
         at(311) = uid, at(312) = data, at(313) = delimiter;
-        DialogHarness dialog = open(rfidDialog());
+        DialogHarness dialog = open(rfidDialog);
         SCOPED_TRACE(bits);
         EXPECT_EQ(dialog.isEnabled(Rfid::AddDelimiterCheck), uid && data);
         EXPECT_EQ(dialog.isChecked(Rfid::AddDelimiterCheck), delimiter);  // kept while disabled
@@ -111,7 +111,7 @@ TEST_F(RfidCoupon, UpcACouponWithTheCountryCodeAsksWithTheNote)
 {
     for (const DialogResult answer : {DialogResult::Cancel, DialogResult::Ok}) {
         at(Preamble) = 2;
-        DialogHarness setting = open(couponSettingImagerDialog());
+        DialogHarness setting = open(couponSettingImagerDialog);
         EXPECT_FALSE(setting.isChecked(Setting::UpcACouponCheck));  // the country code is no UPC-A coupon
         setting.host().onDialog("COUPON_CODE_NOTE", [answer](DialogHarness&) { return answer; });
         setting.click(Setting::UpcACouponCheck);
@@ -127,7 +127,7 @@ TEST_F(RfidCoupon, CancelInTheContentDialogRestoresEveryByteThePreambleIncluded)
     at(Preamble) = 2;
     at(Ean13) = 0;
     const project::ReaderSettings before = project->reader;
-    DialogHarness setting = open(couponSettingImagerDialog());
+    DialogHarness setting = open(couponSettingImagerDialog);
     setting.host().onDialog("COUPON_CODE_NOTE", [](DialogHarness&) { return DialogResult::Ok; });
     setting.click(Setting::UpcACouponCheck);
     ASSERT_EQ(at(Preamble), 1);
@@ -155,7 +155,7 @@ TEST_F(RfidCoupon, ContentTicksWhatProceedSwitchesOn)
     for (int mode = 0; mode < 4; ++mode) {
         project = testing_support::startedProject();
         at(UpcA) = 1, at(Preamble) = 2, at(Ean13) = 0, at(Gs1128) = 0, at(Coupon) = 0;
-        DialogHarness content = open(couponContentImagerDialog(), mode);
+        DialogHarness content = open(couponContentImagerDialog, mode);
         SCOPED_TRACE(mode);
         EXPECT_EQ(content.text(Content::UpcALabel), "UPC-A -> System Character && Country Code");
         for (const Content tick : {Content::UpcACouponTick, Content::Ean13CouponTick, Content::UpcATick,

@@ -60,61 +60,61 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
         };
     };
     const Row rows[] = {
-        {"laser Matrix 25 start/stop in the Interleaved 25 dialog", laserInterleaved25Dialog(), {{18, 1}},
+        {"laser Matrix 25 start/stop in the Interleaved 25 dialog", laserInterleaved25Dialog, {{18, 1}},
          [](DialogHarness& d) { d.click(TwoOfFive::Matrix25Radio); }, {{18, 2}}},
-        {"laser MSI both digits not transmitted, max/min", laserMsiDialog(), {{35, 1}, {36, 0}},
+        {"laser MSI both digits not transmitted, max/min", laserMsiDialog, {{35, 1}, {36, 0}},
          [](DialogHarness& d) {
              d.click(ui::ControlId(706));
              d.click(resources::LaserMsiId::MaxMinLengthRadio);
          },
          {{35, 2}, {36, 1}}},
-        {"Telepen AIM is stored as 0", telepenDialog(), {{63, 1}},
+        {"Telepen AIM is stored as 0", telepenDialog, {{63, 1}},
          [](DialogHarness& d) { d.click(resources::TelepenId::AimRadio); }, {{63, 0}}},
-        {"DataBar-14 code ID only: its boxes run against its bytes", laserDataBar14Dialog(), {{65, 0}, {66, 0}, {67, 0}},
+        {"DataBar-14 code ID only: its boxes run against its bytes", laserDataBar14Dialog, {{65, 0}, {66, 0}, {67, 0}},
          [](DialogHarness& d) { d.click(DataBar::TransmitCodeIdCheck); }, {{67, 1}}},
-        {"Codabar ABCD / TN*E", laserCodabarDialog(), {{32, 0}}, [](DialogHarness& d) { d.click(ui::ControlId(705)); },
+        {"Codabar ABCD / TN*E", laserCodabarDialog, {{32, 0}}, [](DialogHarness& d) { d.click(ui::ControlId(705)); },
          {{32, 4}}},
-        {"laser transmit check digit stays free without verification", laserIndustrial25Dialog(), {{12, 0}, {13, 1}},
+        {"laser transmit check digit stays free without verification", laserIndustrial25Dialog, {{12, 0}, {13, 1}},
          [](DialogHarness& d) {
              EXPECT_TRUE(d.isEnabled(TwoOfFive::TransmitCheckDigitCheck));
              d.click(TwoOfFive::TransmitCheckDigitCheck);
          },
          {{13, 0}}},
-        {"laser GS1-128 code ID", laserGs1128Dialog(), {},
+        {"laser GS1-128 code ID", laserGs1128Dialog, {},
          [](DialogHarness& d) { d.click(resources::LaserGs1128Id::TransmitCodeIdCheck); }, {{77, 1}}},
-        {"long-range UPC-E0 supplementals: byte 107, not the 2D byte 197", upcE0LongRangeDialog(), {},
+        {"long-range UPC-E0 supplementals: byte 107, not the 2D byte 197", upcE0LongRangeDialog, {},
          [](DialogHarness& d) { d.select(resources::UpcE0ImagerId::SupplementalsList, 1); }, {{107, 1}}},
-        {"long-range EAN-13 supplementals and redundancy", ean13LongRangeDialog(), {},
+        {"long-range EAN-13 supplementals and redundancy", ean13LongRangeDialog, {},
          [](DialogHarness& d) {
              d.select(LongEan13::SupplementalsList, 2);
              d.enter(LongEan13::RedundancyEdit, "20");
          },
          {{107, 2}, {108, 20}}},
-        {"long-range Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25LongRangeDialog(),
+        {"long-range Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25LongRangeDialog,
          {{141, 1}, {142, 1}},
          disables(resources::Interleaved25ImagerId::VerifyCheckDigitList,
                   resources::Interleaved25ImagerId::TransmitCheckDigitCheck, 0),
          {{141, 0}, {142, 0}}},
-        {"long-range Code 39 range stored ascending", code39LongRangeDialog(), {},
+        {"long-range Code 39 range stored ascending", code39LongRangeDialog, {},
          [](DialogHarness& d) {
              d.enter(Code39::Length1Edit, "40");
              d.enter(Code39::Length2Edit, "10");
          },
          {{128, 10}, {129, 40}}},
-        {"2D MicroPDF417 off keeps Code 128 Emulation's mark", symbologiesImagerDialog(), {{275, 1}, {276, 1}},
+        {"2D MicroPDF417 off keeps Code 128 Emulation's mark", symbologiesImagerDialog, {{275, 1}, {276, 1}},
          disables(resources::SymbologiesImagerId::MicroPdf417Check, resources::SymbologiesImagerId::Code128EmulationCheck),
          {{275, 0}, {276, 1}}},
-        {"2D Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25ImagerDialog(), {{237, 1}, {238, 1}},
+        {"2D Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25ImagerDialog, {{237, 1}, {238, 1}},
          disables(resources::Interleaved25ImagerId::VerifyCheckDigitList,
                   resources::Interleaved25ImagerId::TransmitCheckDigitCheck, 0),
          {{237, 0}, {238, 0}}},
-        {"2D Code 11 \"No verification\" clears Transmit Check Digit", code11ImagerDialog(), {{231, 2}, {232, 1}},
+        {"2D Code 11 \"No verification\" clears Transmit Check Digit", code11ImagerDialog, {{231, 2}, {232, 1}},
          disables(resources::Code11ImagerId::VerifyCheckDigitList, resources::Code11ImagerId::TransmitCheckDigitCheck, 0),
          {{231, 0}, {232, 0}}},
-        {"2D MSI one check digit keeps the algorithm", msiImagerDialog(), {{254, 1}, {256, 1}},
+        {"2D MSI one check digit keeps the algorithm", msiImagerDialog, {{254, 1}, {256, 1}},
          disables(resources::MsiImagerId::CheckDigitsList, resources::MsiImagerId::CheckAlgorithmList, 0),
          {{254, 0}, {256, 1}}},
-        {"2D Code 39 verification off clears Transmit; a prefix without Code 32 is cleared", code39ImagerDialog(),
+        {"2D Code 39 verification off clears Transmit; a prefix without Code 32 is cleared", code39ImagerDialog,
          {{215, 0}, {216, 1}, {220, 1}, {221, 1}},
          [disables](DialogHarness& d) {
              EXPECT_FALSE(d.isEnabled(Code39::Code32PrefixCheck) || d.isChecked(Code39::Code32PrefixCheck));
@@ -151,7 +151,7 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
 // UPC/EAN types of a reader; a stored redundancy is checked at OK only while it is enabled.
 TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileEnabled)
 {
-    DialogHarness upcE0 = open(upcE0ImagerDialog());
+    DialogHarness upcE0 = open(upcE0ImagerDialog);
     EXPECT_FALSE(upcE0.isEnabled(Imager::RedundancyEdit));  // "Ignore Supplementals"
     upcE0.select(Imager::SupplementalsList, 2);
     EXPECT_TRUE(upcE0.isEnabled(Imager::RedundancyEdit) && upcE0.isEnabled(Imager::RedundancyLabel));
@@ -163,10 +163,10 @@ TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileE
     EXPECT_EQ(at(197), 2);
     EXPECT_EQ(at(198), 30);
     const std::pair<const ParameterDialogSpec*, ui::ControlId> others[] = {
-        {&upcAImagerDialog(), Imager::SupplementalsList},
-        {&upcE1ImagerDialog(), resources::UpcE1ImagerId::SupplementalsList},
-        {&ean8ImagerDialog(), resources::Ean8ImagerId::SupplementalsList},
-        {&ean13ImagerDialog(), resources::Ean13ImagerId::SupplementalsList}};
+        {&upcAImagerDialog, Imager::SupplementalsList},
+        {&upcE1ImagerDialog, resources::UpcE1ImagerId::SupplementalsList},
+        {&ean8ImagerDialog, resources::Ean8ImagerId::SupplementalsList},
+        {&ean13ImagerDialog, resources::Ean13ImagerId::SupplementalsList}};
     for (const auto& [spec, supplementals] : others) {
         DialogHarness dialog = open(*spec);
         EXPECT_EQ(dialog.selection(supplementals), 2) << spec->dialogTemplate().name;
@@ -183,11 +183,11 @@ TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileE
     };
     const ui::ControlId toEan13 = resources::Ean8ImagerId::ConvertToEan13Check;
     const Row rows[] = {
-        {"disabled zero is kept", ean8ImagerDialog(), {{197, 0}, {198, 0}}, toEan13, true},
-        {"enabled zero is refused", ean8ImagerDialog(), {{197, 2}, {198, 0}}, toEan13, false},
-        {"stored 45 is shown and kept", ean8ImagerDialog(), {{197, 2}, {198, 45}}, toEan13, true},
-        {"disabled 99 is kept", ean8ImagerDialog(), {{197, 1}, {198, 99}}, toEan13, true},
-        {"long range: enabled zero is refused", upcE1LongRangeDialog(), {{107, 2}, {108, 0}},
+        {"disabled zero is kept", ean8ImagerDialog, {{197, 0}, {198, 0}}, toEan13, true},
+        {"enabled zero is refused", ean8ImagerDialog, {{197, 2}, {198, 0}}, toEan13, false},
+        {"stored 45 is shown and kept", ean8ImagerDialog, {{197, 2}, {198, 45}}, toEan13, true},
+        {"disabled 99 is kept", ean8ImagerDialog, {{197, 1}, {198, 99}}, toEan13, true},
+        {"long range: enabled zero is refused", upcE1LongRangeDialog, {{107, 2}, {108, 0}},
          resources::UpcE1ImagerId::ConvertToUpcACheck, false},
     };
     for (const Row& row : rows) {
@@ -215,7 +215,7 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpenAndCancelTa
     using Id = resources::MacroPdfImagerId;
     at(281) = 1;
     {
-        DialogHarness dialog = open(macroPdfImagerDialog());
+        DialogHarness dialog = open(macroPdfImagerDialog);
         EXPECT_EQ(at(281), 0);  // "Pass Through All Symbols" at opening
         dialog.select(Id::ModeList, 1);
         EXPECT_EQ(at(281), 1);
@@ -223,7 +223,7 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpenAndCancelTa
         EXPECT_EQ(at(281), 1);
     }
     {
-        DialogHarness dialog = open(macroPdfImagerDialog());
+        DialogHarness dialog = open(macroPdfImagerDialog);
         dialog.select(Id::ModeList, 1);
         dialog.select(Id::ModeList, 2);
         dialog.select(Id::EscapeList, 1);
@@ -231,7 +231,7 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpenAndCancelTa
         EXPECT_EQ((std::array{at(280), at(281), at(282)}), (std::array<project::Byte, 3>{2, 0, 2}));
     }
     at(282) = 1;  // never written by the editor: shown as no choice and kept
-    DialogHarness dialog = open(macroPdfImagerDialog());
+    DialogHarness dialog = open(macroPdfImagerDialog);
     EXPECT_EQ(dialog.selection(Id::EscapeList), -1);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(at(282), 1);
@@ -249,11 +249,11 @@ TEST_F(SymbologyDialogs, Gs1128SeparatorIsOneCharacterOrNone)
     };
     const ui::ControlId imagerEdit = resources::Gs1128ImagerId::SeparatorEdit;
     const Row rows[] = {
-        {gs1128ImagerDialog(), imagerEdit, "#", '#'},
-        {gs1128ImagerDialog(), imagerEdit, "", 0},
-        {gs1128ImagerDialog(), imagerEdit, "\xA7", 0xA7},
-        {gs1128ImagerDialog(), imagerEdit, "ab", 'a'},
-        {laserGs1128Dialog(), resources::LaserGs1128Id::SeparatorEdit, "#", '#'},
+        {gs1128ImagerDialog, imagerEdit, "#", '#'},
+        {gs1128ImagerDialog, imagerEdit, "", 0},
+        {gs1128ImagerDialog, imagerEdit, "\xA7", 0xA7},
+        {gs1128ImagerDialog, imagerEdit, "ab", 'a'},
+        {laserGs1128Dialog, resources::LaserGs1128Id::SeparatorEdit, "#", '#'},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
