@@ -15,8 +15,11 @@ using texts::sid;
 
 constexpr texts::StringId CaptionEntry = sid(171);
 
-constexpr ExportControls exportControls{Export::ExportNameCheck, Export::ExportNameEdit, Export::AutoExportCheck,
-                                       Export::SaveModeLabel, {Export::OverwriteRadio, 2}};
+constexpr ExportControls exportControls{Export::ExportNameCheck,
+                                        Export::ExportNameEdit,
+                                        Export::AutoExportCheck,
+                                        Export::SaveModeLabel,
+                                        {Export::OverwriteRadio, 2}};
 constexpr ExportFields exportFields{formField("exportNameOn"), formField("exportName"), formField("autoExport"),
                                     formField("exportMode")};
 
