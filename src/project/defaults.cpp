@@ -86,19 +86,16 @@ void resetForm(FormDef& form, int number, const texts::TextSource& texts)
     form.uninterpreted1533 = kept;
 
     form.nextTarget = static_cast<Byte>(number);
-    form.stampSplit = 1;
-    form.dateYearOn = 1;
-    form.dateMonthOn = 1;
-    form.dateDayOn = 1;
-    form.dateSeparatorOn = 1;
+    // A new form stamps the full date and time with separators, keys automatically and names
+    // its export file.
+    for (Byte FormDef::*isOn :
+         {&FormDef::stampSplit, &FormDef::dateYearOn, &FormDef::dateMonthOn, &FormDef::dateDayOn,
+          &FormDef::dateSeparatorOn, &FormDef::timeHourOn, &FormDef::timeMinuteOn, &FormDef::timeSecondOn,
+          &FormDef::timeSeparatorOn, &FormDef::autoKey, &FormDef::exportNameOn}) {
+        form.*isOn = 1;
+    }
     form.dateSeparator.assign("/");
-    form.timeHourOn = 1;
-    form.timeMinuteOn = 1;
-    form.timeSecondOn = 1;
-    form.timeSeparatorOn = 1;
     form.timeSeparator.assign(":");
-    form.autoKey = 1;
-    form.exportNameOn = 1;
     form.exportName.assign(defaultFormExportName(number, texts));
     form.inputSource.fill(2);
     form.maxLength.fill(160);
