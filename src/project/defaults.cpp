@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <initializer_list>
+#include <span>
 #include <utility>
 
 namespace project {
@@ -85,17 +86,9 @@ void resetForm(FormDef& form, int number, const texts::TextSource& texts)
     std::memset(&form, 0, sizeof form);
     form.uninterpreted1533 = kept;
 
+    // The stamp, key and export switches and the separators, as the field map gives them.
+    applyDefaults(formSpec(), std::span(reinterpret_cast<Byte*>(&form), sizeof form));
     form.nextTarget = static_cast<Byte>(number);
-    // A new form stamps the full date and time with separators, keys automatically and names
-    // its export file.
-    for (Byte FormDef::*isOn :
-         {&FormDef::stampSplit, &FormDef::dateYearOn, &FormDef::dateMonthOn, &FormDef::dateDayOn,
-          &FormDef::dateSeparatorOn, &FormDef::timeHourOn, &FormDef::timeMinuteOn, &FormDef::timeSecondOn,
-          &FormDef::timeSeparatorOn, &FormDef::autoKey, &FormDef::exportNameOn}) {
-        form.*isOn = 1;
-    }
-    form.dateSeparator.assign("/");
-    form.timeSeparator.assign(":");
     form.exportName.assign(defaultFormExportName(number, texts));
     form.inputSource.fill(2);
     form.maxLength.fill(160);
