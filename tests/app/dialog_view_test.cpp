@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Dialogs on screen: the view of a dialog model, its window, the property sheet, the character
+// grid, and the code page and file names they show.
 #include "app/dialog_view.h"
 
 #include <gtest/gtest.h>
@@ -6,17 +8,30 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QImage>
+#include <QTabWidget>
 #include <QWidget>
 
+#include "app/character_grid_widget.h"
 #include "app/code_page.h"
 #include "app/dialog_screenshot.h"
 #include "app/dialog_window.h"
+#include "app/file_names.h"
+#include "app/property_sheet_dialog.h"
 #include "editor/dialog_registry.h"
+#include "editor/forms/form_dialogs.h"
+#include "editor/settings/character_grid_dialog.h"
+#include "editor/shell/editor_session.h"
+#include "project/disk_file.h"
+#include "resources/form_templates.h"
+#include "resources/menu_templates.h"
+#include "resources/settings_templates.h"
+#include "support/project_fixtures.h"
 #include "support/qt_test_app.h"
 #include "support/ui_harness.h"
 #include "ui/dialog_model.h"
@@ -122,9 +137,11 @@ TEST(CodePage, EveryByteSurvivesARoundTripAndOtherCharactersAreRefused)
         all.push_back(static_cast<char>(byte));
     }
     EXPECT_EQ(toCodePage(fromCodePage(all)), all);
-    EXPECT_EQ(fromCodePage("\x80 Gr\xFC\xDF" "e"), QString(QChar(0x20AC)) + QStringLiteral(" Grüße"));
-    EXPECT_EQ(toCodePage(QStringLiteral("a\u0416b")), std::nullopt);            // Cyrillic Zhe
-    EXPECT_EQ(toCodePage(QString::fromUtf8("\xF0\x9F\x98\x80")), std::nullopt); // outside the BMP
+    EXPECT_EQ(fromCodePage("\x80 Gr\xFC\xDF"
+                           "e"),
+              QString(QChar(0x20AC)) + QStringLiteral(" Grüße"));
+    EXPECT_EQ(toCodePage(QStringLiteral("a\u0416b")), std::nullopt);             // Cyrillic Zhe
+    EXPECT_EQ(toCodePage(QString::fromUtf8("\xF0\x9F\x98\x80")), std::nullopt);  // outside the BMP
     EXPECT_FALSE(isInCodePage(QChar(0x0416)));
     EXPECT_TRUE(isInCodePage(QChar(0x2122)));
 }
@@ -166,5 +183,126 @@ TEST(RegisteredDialogsView, EveryTemplateRendersEachControlInsideWithoutOverlaps
     }
 }
 
-} // namespace
-} // namespace app
+TEST(FileNames, NonAsciiNamesCrossToThePathAndTheCoresUtf8Whole)
+{
+    for (const QString& name :
+         {QStringLiteral("M\u00fcller.Q72"), QStringLiteral("\u03a9mega.Q72"), QStringLiteral("\u65e5\u672c.Q72"),
+          QStringLiteral("R&D samples.Q72"), QString::fromUtf8("\xF0\x9F\x93\xA6 stock.Q72")}) {
+        const std::filesystem::path path = pathFromQString(name);
+        EXPECT_EQ(qStringFromPath(path), name) << name.toStdString();
+        EXPECT_EQ(utf8PathText(name), name.toStdString()) << name.toStdString();
+        EXPECT_EQ(project::utf8Of(path), utf8PathText(name)) << name.toStdString();
+        EXPECT_EQ(qStringFromPathText(utf8PathText(name)), name) << name.toStdString();
+    }
+}
+
+constexpr int MenuTab = static_cast<int>(editor::SheetPage::Menu);
+
+class PropertySheetDialogTest : public ::testing::Test
+{
+protected:
+    PropertySheetDialogTest() { testing::qtTestApp(); }
+
+    editor::shell::EditorSession session(std::string_view currentFile = "")
+    {
+        return {*m_project, m_isModified, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE,
+                m_host,     currentFile};
+    }
+
+    std::unique_ptr<project::Project> m_project = testing_support::startedProject();
+    testing_support::OverrideTextSource m_texts;
+    ui::testing::ScriptedHost m_host;
+    bool m_isModified = false;
+};
+
+TEST_F(PropertySheetDialogTest, ShowsFiveTitledTabsAndTheCaption)
+{
+    m_texts.set(1, "Formul\xE4r");  // language texts are in the code page, paths in the file system's encoding
+    PropertySheetDialog sheet(session("/home/j\xC3\xBCrgen/a.Q72"));
+    ASSERT_EQ(sheet.tabs().count(), 5);
+    EXPECT_EQ(sheet.tabs().tabText(MenuTab), QStringLiteral("Menu"));
+    EXPECT_EQ(sheet.windowTitle(), QString::fromUtf8("Q720CE Formul\u00e4r - [ /home/j\u00fcrgen/a.Q72 ]"));
+    EXPECT_NE(sheet.pageView(0), nullptr);
+    EXPECT_EQ(sheet.pageView(MenuTab), nullptr) << "pages are built when first shown";
+}
+
+TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
+{
+    for (const bool isAccepted : {false, true}) {
+        SCOPED_TRACE(isAccepted ? "OK" : "Cancel");
+        PropertySheetDialog sheet(session());
+        sheet.tabs().setCurrentIndex(MenuTab);
+        auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
+        ASSERT_NE(name, nullptr);
+        testing::typeKeys(name, QStringLiteral("Receive"));
+        EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
+        if (isAccepted) {
+            sheet.accept();
+            EXPECT_EQ(sheet.result(), QDialog::Accepted);
+        } else {
+            sheet.reject();
+        }
+    }
+    EXPECT_EQ(m_project->menu(1).itemName[1].str(), "Receive");
+    EXPECT_EQ(m_project->menu(1).itemCount, 1);
+}
+
+using resources::CharacterGridId;
+
+QColor centreOf(QWidget& widget, QRect cell)
+{
+    return widget.grab().toImage().pixelColor(cell.center() + QPoint(0, cell.height() / 4));
+}
+
+void clickAt(QWidget& widget, QPoint position)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(position), widget.mapToGlobal(QPointF(position)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+}
+
+TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
+{
+    testing::qtTestApp();
+    const texts::BuiltinTextSource texts;
+    const std::vector<project::Byte> codes = {2};
+    editor::settings::CharacterGridDialog grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
+    ui::testing::ScriptedHost host;
+    DialogView view(resources::characterGridTemplate(), grid, host, nullptr, characterGridWidgets);
+    auto* painted = dynamic_cast<CharacterGridWidget*>(view.widgetFor(CharacterGridId::Grid));
+    ASSERT_NE(painted, nullptr);
+    ASSERT_NE(view.widgetFor(CharacterGridId::ResultingText), nullptr);
+
+    EXPECT_EQ(centreOf(*painted, painted->cellRect(3, 1)), QColor(Qt::blue));  // "SP" at opening
+    const QRect cellOfA = painted->cellRect(5, 2);                             // 0x41
+    EXPECT_EQ(painted->cellAt(cellOfA.center()), QPoint(5, 2));
+    clickAt(*painted, cellOfA.center());
+    EXPECT_EQ(grid.codes(), (std::vector<project::Byte>{2, 'A'}));
+    EXPECT_EQ(grid.resultingText(), "Del A ");
+    EXPECT_EQ(centreOf(*painted, cellOfA), QColor(Qt::blue));
+    EXPECT_NE(centreOf(*painted, painted->cellRect(3, 1)), QColor(Qt::blue));
+    clickAt(*painted, painted->cellRect(0, 4).center());  // a header adds nothing
+    EXPECT_EQ(grid.codes().size(), 2U);
+}
+
+TEST(CharacterGridWidget, AClickOnACodeDisplayOpensTheGrid)
+{
+    testing::qtTestApp();
+    auto project = testing_support::startedProject();
+    const texts::BuiltinTextSource texts;
+    project::FormDef& form = project->form(1);
+    form.prefixOn[0] = 1;
+    editor::ParameterRecords records{};
+    records.form = {reinterpret_cast<project::Byte*>(&form), sizeof form};
+    editor::ParameterDialogModel model(editor::forms::fieldPropertiesDialog(), records, texts,
+                                       ui::LanguageState::BuiltinOnly);
+    ui::testing::ScriptedHost host;
+    DialogView view(resources::fieldPropertiesTemplate(), model, host);
+    auto* display = qobject_cast<QLineEdit*>(view.widgetFor(resources::FieldPropertiesId::PrefixDisplay));
+    ASSERT_NE(display, nullptr);
+    clickAt(*display, display->rect().center());
+    EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"GRIDDLG"});
+}
+
+}  // namespace
+}  // namespace app

@@ -14,20 +14,20 @@
 namespace cli {
 namespace {
 
+using testing::diff;
 using testing::newImage;
-using testing::Outcome;
 using Image = std::vector<std::uint8_t>;
-
-Outcome diff(const std::filesystem::path& a, const std::filesystem::path& b, bool json = false)
-{
-    return testing::run([&](std::ostream& o, std::ostream& e) { return runDiff({a, b, json, {}, {}}, o, e); });
-}
 
 std::size_t blockStart(int block)
 {
     using namespace project;
-    const std::size_t starts[] = {0, MenuBlockOffset, FormBlockOffset, LookupBlockOffset, ReaderBlockOffset,
-                                  DeviceBlockOffset, ReservedBlockOffset};
+    const std::size_t starts[] = {0,
+                                  MenuBlockOffset,
+                                  FormBlockOffset,
+                                  LookupBlockOffset,
+                                  ReaderBlockOffset,
+                                  DeviceBlockOffset,
+                                  ReservedBlockOffset};
     return block <= 6 ? starts[block] : block == 61 ? TransactionBlockOffset : TextBlockOffset + textTableOffset(block);
 }
 
@@ -63,7 +63,8 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
     const std::size_t captionBytes = sizeof(project::MenuDef::caption);
     project::TextSlotRef slot;
     ASSERT_TRUE(project::findTextSlot(3541, slot));
-    const std::size_t text = blockStart(slot.block) + static_cast<std::size_t>(slot.index * project::textTable(slot.block).width);
+    const std::size_t text =
+        blockStart(slot.block) + static_cast<std::size_t>(slot.index * project::textTable(slot.block).width);
     const struct
     {
         Change change;
@@ -82,8 +83,8 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
              put(b, caption, "Stock \"taking\"", captionBytes);
          },
          R"(menu 1 caption: "Main" -> "Stock \"taking\"")", caption, "$.menus[0].caption"},
-        {bytePair(lineByte("lineType"), 2, 7), "form 3 line 2 lineType: 2 (integer) -> 7 (lookup)", lineByte("lineType"),
-         "$.forms[2].lines[1].lineType"},
+        {bytePair(lineByte("lineType"), 2, 7), "form 3 line 2 lineType: 2 (integer) -> 7 (lookup)",
+         lineByte("lineType"), "$.forms[2].lines[1].lineType"},
         {bytePair(project::ReaderBlockOffset + 373, 0, 1), "block 4 offset 373: 0x00 -> 0x01",
          project::ReaderBlockOffset + 373, "$.readerSettings.bytes346"},
         {[&](Image& a, Image& b) {
@@ -96,8 +97,8 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
              put(b, caption, "Main", captionBytes);
              b[caption + 20] = 0x41;
          },
-         "block 1 offset " + std::to_string(offsetof(project::MenuDef, caption) + 20) + ": 0x00 -> 0x41",
-         caption + 20, "$.menus[0].captionTail"},
+         "block 1 offset " + std::to_string(offsetof(project::MenuDef, caption) + 20) + ": 0x00 -> 0x41", caption + 20,
+         "$.menus[0].captionTail"},
     };
     testing::ScratchFolder folder;
     const auto same = folder.write("same.Q72", newImage());
@@ -142,8 +143,8 @@ TEST(DiffCommand, AnOlderVersionAgainstItsUpgradeShowsOnlyTheVersionAndLaterEdit
         const auto b = folder.write("new.Q72", upgraded.image);
         const bool isPpc =
             upgraded.image[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)] == 1;
-        const std::string edit = "form 3 line 2 maxLength: " + std::to_string(before) + " -> " +
-                                 std::to_string(before ^ 0x40) + "\n";
+        const std::string edit =
+            "form 3 line 2 maxLength: " + std::to_string(before) + " -> " + std::to_string(before ^ 0x40) + "\n";
         EXPECT_EQ(diff(a, b).out, a.string() + " is version " + version +
                                       ": compared as the designer upgrades it to Q720-1.14 (model " +
                                       (isPpc ? "Q720PPC" : "Q720CE") + ")\nversion: \"" + version +

@@ -85,7 +85,9 @@ TEST(JsonMirror, RejectsBadMirrorsNamingThePlace)
         {[](Json& m) { m["texts"]["3001"] = "\u20AC"; },
          "$.texts.3001: has a character outside Latin-1 (single-byte texts only)"},
         {[](Json& m) { m["texts"]["3001"] = std::string("a\0b", 3); }, "$.texts.3001: contains a NUL character"},
-        {[](Json& m) { m["textTails"] = Json::object({{"3001", "00"}}); },
+        {[](Json& m) {
+             m["textTails"] = Json::object({{"3001", "00"}});
+         },
          "$.textTails.3001: expected 0 hex digits, found 2"},
         {[](Json& m) {
              m["version"] = "Q720-1.00";

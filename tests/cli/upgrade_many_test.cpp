@@ -15,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::Outcome;
+using testing::upgrade;
 
 // Open after a reset, then Save, written out with the core's own calls.
 std::vector<std::uint8_t> designerOpenAndSave(const std::vector<std::uint8_t>& file, project::Model model)
@@ -24,11 +25,6 @@ std::vector<std::uint8_t> designerOpenAndSave(const std::vector<std::uint8_t>& f
     const project::LoadResult loaded = project::loadProject(file, *p, {texts, model});
     EXPECT_TRUE(loaded.ok);
     return project::saveProject(*p, loaded.adoptedModel.value_or(model));
-}
-
-Outcome upgrade(const fs::path& in, const fs::path& out, project::Model model)
-{
-    return testing::run([&](auto& o, auto& e) { return runUpgrade({in, out, model, std::nullopt}, o, e); });
 }
 
 // One folder of inputs: a file of every version (any content) and the bad ones.
@@ -136,7 +132,9 @@ TEST_F(UpgradeMany, DuplicateInputOrOutputIsRefusedBeforeAnythingIsWritten)
         std::string reason;
     };
     const Case cases[] = {
-        {"the same input twice", true, {m_good[0], m_good[1], m_folder.file("in/../in/" + m_good[1].filename().string())},
+        {"the same input twice",
+         true,
+         {m_good[0], m_good[1], m_folder.file("in/../in/" + m_good[1].filename().string())},
          ": named twice (also as " + m_good[1].string() + ")\n"},
         {"two inputs, one output", false, {m_good[0], m_good[1], sameName}, ", as " + m_good[0].string() + " does\n"},
     };

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <utility>
 
+#include "project/field_map.h"
 #include "project/file_format.h"
 #include "project/fixed_text.h"
 #include "support/project_fixtures.h"
@@ -41,8 +43,8 @@ TEST(FileFormat, BlocksSitAtTheirFileOffsetsBehindTheCurrentMagic)
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(image.data()), 10), std::string("Q720-1.14\0", 10));
     EXPECT_TRUE(reservedBlockIsZero(image));
     // Block 7 slot 0 holds "File", block 43 slot 0 "Restore".
-    const std::pair<std::size_t, int> bytes[] = {{11, 'M'},     {7180, 0xAB},  {46700, 7},    {50815, 0x77},
-                                                 {51216, 0x66}, {52139, 'F'},  {60516, 'R'},  {67160, 0x55}};
+    const std::pair<std::size_t, int> bytes[] = {{11, 'M'},     {7180, 0xAB}, {46700, 7},   {50815, 0x77},
+                                                 {51216, 0x66}, {52139, 'F'}, {60516, 'R'}, {67160, 0x55}};
     for (const auto& [offset, value] : bytes) {
         EXPECT_EQ(image[offset], value) << "byte " << offset;
     }
@@ -162,6 +164,34 @@ TEST(FixedText, ReadsAtMostItsWidthAndAssignKeepsTheBytesBehindTheNul)
     EXPECT_EQ(slot.bytes[2], 0);
     EXPECT_EQ(slot.bytes[3], 'x');
     EXPECT_EQ(slot.bytes[5], 'x');
+}
+
+// Every byte of a record belongs to exactly one uniquely named field or column slot, or export
+// and import would lose, duplicate or confuse it.
+TEST(RecordSpecs, UniquelyNamedFieldsAndColumnsCoverEveryByteExactlyOnce)
+{
+    using namespace project;
+    for (const RecordSpec* spec :
+         {&menuSpec(), &formSpec(), &lookupSpec(), &readerSpec(), &deviceSpec(), &transactionSpec()}) {
+        std::vector<int> claims(spec->bytes, 0);
+        std::set<std::string_view> names;
+        const auto claim = [&](const FieldSpec& f, std::size_t span) {
+            EXPECT_TRUE(names.insert(f.name).second) << spec->name << "." << f.name;
+            ASSERT_LE(f.offset + span, spec->bytes) << spec->name << "." << f.name;
+            for (std::size_t i = 0; i < span; ++i) {
+                ++claims[f.offset + i];
+            }
+        };
+        for (const FieldSpec& f : complete(*spec).fields) {
+            claim(f, f.bytes);
+        }
+        for (const FieldSpec& c : spec->columns) {
+            claim(c, c.bytes * static_cast<std::size_t>(spec->slotCount));
+        }
+        for (std::size_t i = 0; i < spec->bytes; ++i) {
+            EXPECT_EQ(claims[i], 1) << spec->name << " byte " << i;
+        }
+    }
 }
 
 }  // namespace

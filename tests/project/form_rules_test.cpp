@@ -24,7 +24,7 @@ TEST(FormRules, TypeClassesOfEveryCodeImageFlagAndLookupFile)
     {
         const char* name;
         bool (*inClass)(const FormDef&, int);
-        const char* members[2][2]; // [imageEditPath][has a lookup file]; codes 0 to 16
+        const char* members[2][2];  // [imageEditPath][has a lookup file]; codes 0 to 16
     };
     const char* keyed = "01111110000000100";
     const char* prompted = "01111111111101110";
@@ -32,14 +32,17 @@ TEST(FormRules, TypeClassesOfEveryCodeImageFlagAndLookupFile)
     const char* continued = "01111110000100101";
     const Row rows[] = {
         {"keyed input", isKeyedInput, {{keyed, keyed}, {keyed, keyed}}},
-        {"length-limited", isLengthLimited,
+        {"length-limited",
+         isLengthLimited,
          {{"01111100000000101", "01111100000000101"}, {"01111100000000111", "01111100000000111"}}},
-        {"linkable", isLinkable,
+        {"linkable",
+         isLinkable,
          {{"01111110000000101", "01111111000000111"}, {"01111110000000101", "01111111000000111"}}},
         {"prompted", isPrompted, {{prompted, prompted}, {prompted, prompted}}},
         {"with properties", hasProperties, {{properties, properties}, {properties, properties}}},
         {"continued by extension", isContinuedByExtension, {{continued, continued}, {continued, continued}}},
-        {"counted as input", countsAsInput,
+        {"counted as input",
+         countsAsInput,
          {{"01111110000001101", "01111110000001101"}, {"01111110000001111", "01111110000001111"}}},
     };
     FormDef form{};
@@ -48,8 +51,8 @@ TEST(FormRules, TypeClassesOfEveryCodeImageFlagAndLookupFile)
         for (int c = 0; c < 256; ++c) {
             for (Byte flag = 0; flag <= 1; ++flag) {
                 for (const Byte lookupFile : {Byte{0}, Byte{5}}) {
-                    SCOPED_TRACE(testing::Message() << row.name << ", code " << c << ", imageEditPath "
-                                                    << int{flag} << ", lookup file " << int{lookupFile});
+                    SCOPED_TRACE(testing::Message() << row.name << ", code " << c << ", imageEditPath " << int{flag}
+                                                    << ", lookup file " << int{lookupFile});
                     form.lineType[last] = static_cast<Byte>(c);
                     form.imageEditPath[last] = flag;
                     form.lookupFile = lookupFile;
@@ -60,7 +63,7 @@ TEST(FormRules, TypeClassesOfEveryCodeImageFlagAndLookupFile)
         }
     }
     form.lineType[last] = t(LineType::Image);
-    form.lookupFile = 6; // above five: no lookup file
+    form.lookupFile = 6;  // above five: no lookup file
     EXPECT_FALSE(isLinkable(form, last));
 }
 
@@ -80,18 +83,12 @@ TEST(FormRules, OnlyLookupLinesTakeTheirLinkedFieldLengthOr160)
 {
     auto p = testing_support::startedProject();
     const auto update = [&] { updateLookupLengths(p->forms, p->lookups); };
-    LookupDef& lookup = p->lookup(2);
-    lookup.numFields = 3;
-    lookup.fieldLength[0] = 8;
-    lookup.fieldLength[1] = 0;
-    lookup.fieldLength[2] = 200;
-    lookup.fieldLength[14] = 33;
+    p->lookup(2).numFields = 3;
+    p->lookup(2).fieldLength = {8, 0, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 33};
     FormDef& form = p->form(4);
     form.lookupFile = 2;
-    for (std::size_t i = 0; i < LineSlots; ++i) {
-        form.lineType[i] = t(LineType::Lookup);
-        form.maxLength[i] = 99;
-    }
+    form.lineType.fill(t(LineType::Lookup));
+    form.maxLength.fill(99);
     const std::pair<Byte, Byte> linkAndLength[] = {
         {1, 8},     {3, 200},  // the terminal takes field lengths as they are
         {2, 160},              // field of length 0
@@ -102,7 +99,7 @@ TEST(FormRules, OnlyLookupLinesTakeTheirLinkedFieldLengthOr160)
     for (std::size_t i = 0; i < std::size(linkAndLength); ++i) {
         form.lookupLink[i] = linkAndLength[i].first;
     }
-    form.lookupLink[14] = 15;  // the last slot and the last field
+    form.lookupLink[14] = 15;               // the last slot and the last field
     form.lineType[13] = t(LineType::Text);  // other line types keep their lengths
     form.lookupLink[13] = 1;
     p->form(5).lineType[0] = t(LineType::Lookup);  // as do forms without a lookup file

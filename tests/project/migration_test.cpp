@@ -97,37 +97,44 @@ TEST_F(Migration, EachVersionGateFillsTheTablesItsFilesLackFromTheCurrentLanguag
 TEST_F(Migration, Before1_11ResetsImageLinesCaptureAndSystemBytes)
 {
     FormDef& form = p->form(20);
-    form.imageEditPath[14] = 1;
-    form.imageSavePath[0] = 1;
-    form.imageCheckPath[7] = 1;
     for (std::size_t b = ReaderByte::ImageCaptureFirst; b <= ReaderByte::ImageCaptureLast; ++b) {
         p->reader[b] = 0xEE;
     }
-    p->reader[373] = p->reader[374] = p->reader[375] = p->reader[376] = 9;
     DeviceSettings& d = p->device;
-    d.reserved376[423 - 376] = 5;
-    d.autoRun = 5;
-    d.modelStamp = 0;
-    d.autoImageFileName = 5;
+    const struct
+    {
+        const char* name;
+        Byte* at;
+        Byte before, after;
+    } bytes[] = {
+        {"image edit path", &form.imageEditPath[14], 1, 0},
+        {"image save path", &form.imageSavePath[0], 1, 0},
+        {"image check path", &form.imageCheckPath[7], 1, 0},
+        {"reader 291", &p->reader[291], 0xEE, 0},
+        {"reader 295", &p->reader[295], 0xEE, 100},
+        {"reader 300", &p->reader[300], 0xEE, 65},
+        {"reader 303", &p->reader[303], 0xEE, 2},
+        {"reader 373", &p->reader[373], 9, 0},
+        {"reader 375", &p->reader[375], 9, 0},
+        {"reader 376", &p->reader[376], 9, 9},
+        {"system 423", &d.reserved376[423 - 376], 5, 0},
+        {"autoRun", &d.autoRun, 5, 0},
+        {"modelStamp", &d.modelStamp, 0, 1},
+        {"autoImageFileName", &d.autoImageFileName, 5, 0},
+        {"gs1Separator", &d.gs1Separator, 5, 0},
+        {"protectImageCapture", &d.protectImageCapture, 1, 1},  // byte 95 is not part of this step
+    };
+    for (const auto& byte : bytes) {
+        *byte.at = byte.before;
+    }
     d.imageStorePath.assign("\\Elsewhere");
-    d.gs1Separator = 5;
-    d.protectImageCapture = 1;
 
     migrate("Q720-1.09", Model::Q720PPC);
 
-    EXPECT_EQ(form.imageEditPath[14] + form.imageSavePath[0] + form.imageCheckPath[7], 0);
-    const std::pair<std::size_t, int> readerBytes[] = {{291, 0},   {295, 100}, {300, 65}, {303, 2},
-                                                       {373, 0},   {375, 0},   {376, 9}};
-    for (const auto& [offset, value] : readerBytes) {
-        EXPECT_EQ(p->reader[offset], value) << "reader byte " << offset;
+    for (const auto& byte : bytes) {
+        EXPECT_EQ(*byte.at, byte.after) << byte.name;
     }
-    EXPECT_EQ(d.reserved376[423 - 376], 0);
-    EXPECT_EQ(d.autoRun, 0);
-    EXPECT_EQ(d.modelStamp, 1);
-    EXPECT_EQ(d.autoImageFileName, 0);
     EXPECT_EQ(d.imageStorePath.str(), "\\DiskOnChip");
-    EXPECT_EQ(d.gs1Separator, 0);
-    EXPECT_EQ(d.protectImageCapture, 1);  // byte 95 is not part of this step
     EXPECT_EQ(slotText(*p, 47, 0), "Hinweis");
     EXPECT_EQ(slotText(*p, 60, 29), std::string(50, ' '));
 }

@@ -14,8 +14,8 @@ namespace texts {
 
 namespace {
 
-using texts::Model;
 using testing_support::readText;
+using texts::Model;
 using TempDirectory = testing_support::TempFolder;
 using Files = std::vector<std::string>;
 
@@ -57,15 +57,17 @@ TEST(Preferences, ReadsTheValuesLineByLine)
         {"Unknow\r0\r0\r0\r/a.Q72\r/gone.Q72\r/c.Q72\r/d.Q72\r/e.Q72\r", plain({"/a.Q72", "/c.Q72", "/d.Q72"})},
         {"Unknow\r0\r0\r0\r" + tooLong + "\r/b\r/c\r/d\r/e\r", plain({"/b", "/c", "/d"})},
         {"Unknow\r0\r0\r0\r/a\r/b\r/c\r/d\r1\r", plain({"/a", "/b", "/c", "/d"}, Model::Q720PPC)},
-        {"Unknow\r0\r0\r0\r7\r", Preferences{}},  // model 7 reads as zero
+        {"Unknow\r0\r0\r0\r7\r", Preferences{}},                                      // model 7 reads as zero
         {"Unknow\r2\r01\r0\r0\r", prefs("Unknow", On, Off, "0", {}, Model::Q720CE)},  // on unless it starts with 0
         {"\r\r/p.Q72\r\r1\r\r1\rDeutsch\r\r1\r", prefs("/p.Q72", On, On, "Deutsch", {}, Model::Q720PPC)},
         {"/p.Q72\r\n1\n0\r\nDeutsch\n/p.Q72\n1\n", prefs("/p.Q72", On, Off, "Deutsch", {"/p.Q72"}, Model::Q720PPC)},
-        {"Unknow\r0\r0\r" + std::string(45, 'x') + "\r", prefs("Unknow", Off, Off, std::string(40, 'x'), {}, Model::Q720CE)},
+        {"Unknow\r0\r0\r" + std::string(45, 'x') + "\r",
+         prefs("Unknow", Off, Off, std::string(40, 'x'), {}, Model::Q720CE)},
         {tooLong + "\r1\r0\r0\r", prefs("Unknow", On, Off, "0", {}, Model::Q720CE)},  // an over-long last file
-        {longest + "\r", prefs(longest, Off, Off, "0", {}, Model::Q720CE)},  // exactly 260 characters
+        {longest + "\r", prefs(longest, Off, Off, "0", {}, Model::Q720CE)},           // exactly 260 characters
         // a huge file is read only as far as its record reaches
-        {"/p.Q72\r1\r1\rDeutsch\r1\r" + std::string(200000, 'z'), prefs("/p.Q72", On, On, "Deutsch", {}, Model::Q720PPC)},
+        {"/p.Q72\r1\r1\rDeutsch\r1\r" + std::string(200000, 'z'),
+         prefs("/p.Q72", On, On, "Deutsch", {}, Model::Q720PPC)},
     };
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(parse(text), expected) << text.substr(0, 40);
