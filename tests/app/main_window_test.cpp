@@ -44,7 +44,6 @@
 #include "resources/menu_templates.h"
 #include "resources/settings_templates.h"
 #include "support/project_fixtures.h"
-#include "support/qt_test_app.h"
 #include "support/temp_folder.h"
 #include "support/ui_harness.h"
 #include "ui/dialog_model.h"
@@ -54,6 +53,30 @@
 namespace app {
 namespace {
 
+// The one QApplication of a Qt test binary, made on first use (tests run offscreen). It is
+// never destroyed: a function-static application would be torn down by the exit handlers after
+// Qt's own globals, and its input devices then crash the process on the way out.
+QApplication& qtTestApp()
+{
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *existing;
+    }
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    return *new QApplication(argc, argv);
+}
+
+// Sends each character as a key press, as typing would.
+void typeKeys(QWidget* target, const QString& text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
 namespace fs = std::filesystem;
 
 class MainWindowTest : public ::testing::Test
@@ -61,7 +84,7 @@ class MainWindowTest : public ::testing::Test
 protected:
     MainWindowTest()
     {
-        testing::qtTestApp();
+        qtTestApp();
         start();
     }
 
@@ -291,7 +314,7 @@ void pressReturn(QWidget* target)
 class DialogViewTest : public ::testing::Test
 {
 protected:
-    DialogViewTest() { testing::qtTestApp(); }
+    DialogViewTest() { qtTestApp(); }
 
     SampleRecord record;
     SampleDialog model{record};
@@ -320,7 +343,7 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
     const DialogView view(ui::sample::sampleTemplate(), model, host);
     auto* length = widget<QLineEdit>(view, SampleId::LengthEdit);
     length->selectAll();
-    testing::typeKeys(length, QStringLiteral("03"));
+    typeKeys(length, QStringLiteral("03"));
     EXPECT_EQ(length->text(), QStringLiteral("3"));
     pressReturn(length);
     EXPECT_EQ(length->text(), QStringLiteral("5"));
@@ -329,10 +352,10 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
     const int changesBefore = model.textChanges;
     auto* name = widget<QLineEdit>(view, SampleId::NameEdit);
     name->selectAll();
-    testing::typeKeys(name, QStringLiteral("ab"));
+    typeKeys(name, QStringLiteral("ab"));
     EXPECT_EQ(name->text(), QStringLiteral("AB"));
     EXPECT_EQ(model.textChanges, changesBefore + 2);
-    testing::typeKeys(name, QString(QChar(0x20AC)) + QChar(0x0416));  // the second is outside the code page
+    typeKeys(name, QString(QChar(0x20AC)) + QChar(0x0416));  // the second is outside the code page
     EXPECT_EQ(name->text(), QStringLiteral("AB") + QChar(0x20AC));
     EXPECT_EQ(model.controlStates().text(SampleId::NameEdit), "AB\x80");
 }
@@ -348,7 +371,7 @@ TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
     EXPECT_EQ(closing, 0);
     EXPECT_TRUE(host.hasWarned(2602, 2854));
     auto* name = widget<QLineEdit>(window.view(), SampleId::NameEdit);
-    testing::typeKeys(name, QStringLiteral("n"));
+    typeKeys(name, QStringLiteral("n"));
     widget<QPushButton>(window.view(), ui::OkButton)->click();
     ASSERT_EQ(closing, 1);
     EXPECT_EQ(window.result(), static_cast<int>(ui::DialogResult::Ok));
@@ -384,7 +407,7 @@ bool isPlaced(const ui::ControlTemplate& control)
 
 TEST(RegisteredDialogsView, EveryTemplateRendersEachControlInsideWithoutOverlaps)
 {
-    testing::qtTestApp();
+    qtTestApp();
     for (const ui::DialogTemplate* dialog : editor::allTemplates()) {
         SCOPED_TRACE(dialog->name);
         ui::DialogModel model;  // no behaviour: the template alone is drawn
@@ -431,7 +454,7 @@ constexpr int MenuTab = static_cast<int>(editor::SheetPage::Menu);
 class PropertySheetDialogTest : public ::testing::Test
 {
 protected:
-    PropertySheetDialogTest() { testing::qtTestApp(); }
+    PropertySheetDialogTest() { qtTestApp(); }
 
     editor::shell::EditorSession session(std::string_view currentFile = "")
     {
@@ -464,7 +487,7 @@ TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
         sheet.tabs().setCurrentIndex(MenuTab);
         auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
         ASSERT_NE(name, nullptr);
-        testing::typeKeys(name, QStringLiteral("Receive"));
+        typeKeys(name, QStringLiteral("Receive"));
         EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
         if (isAccepted) {
             sheet.accept();
@@ -493,7 +516,7 @@ void clickAt(QWidget& widget, QPoint position)
 
 TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
 {
-    testing::qtTestApp();
+    qtTestApp();
     const texts::BuiltinTextSource texts;
     const std::vector<project::Byte> codes = {2};
     editor::settings::CharacterGridDialog grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
@@ -517,7 +540,7 @@ TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
 
 TEST(CharacterGridWidget, AClickOnACodeDisplayOpensTheGrid)
 {
-    testing::qtTestApp();
+    qtTestApp();
     auto project = testing_support::startedProject();
     const texts::BuiltinTextSource texts;
     project::FormDef& form = project->form(1);

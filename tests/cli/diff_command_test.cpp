@@ -12,7 +12,6 @@
 #include "project/file_format.h"
 #include "project/record_fields.h"
 #include "project/text_tables.h"
-#include "support/fuzz_regressions.h"
 
 namespace cli {
 namespace {

@@ -12,8 +12,8 @@
 #include "project/field_map.h"
 #include "project/file_format.h"
 #include "project/fixed_text.h"
-#include "support/fuzz_regressions.h"
 #include "support/project_fixtures.h"
+#include "support/temp_folder.h"
 
 namespace project {
 namespace {
