@@ -16,8 +16,7 @@
 namespace cli {
 namespace {
 
-using testing::diff;
-using testing::newImage;
+using namespace testing;
 using Image = std::vector<std::uint8_t>;
 
 std::size_t blockStart(int block)
@@ -102,7 +101,7 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
          "block 1 offset " + std::to_string(offsetof(project::MenuDef, caption) + 20) + ": 0x00 -> 0x41", caption + 20,
          "$.menus[0].captionTail"},
     };
-    testing::ScratchFolder folder;
+    ScratchFolder folder;
     const auto same = folder.write("same.Q72", newImage());
     EXPECT_EQ(diff(same, same).status, ExitSuccess);
     EXPECT_EQ(diff(same, same).out, "");
@@ -128,14 +127,14 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
 // version differs, and an edit made after the upgrade still shows as itself.
 TEST(DiffCommand, AnOlderVersionAgainstItsUpgradeShowsOnlyTheVersionAndLaterEdits)
 {
-    testing::ScratchFolder folder;
+    ScratchFolder folder;
     const texts::BuiltinTextSource texts;
-    for (const char* version : testing::AllVersions) {
+    for (const char* version : AllVersions) {
         if (project::FileMagic::of(version) == project::Version::Current) {
             continue;
         }
         SCOPED_TRACE(version);
-        const Image older = testing::randomImage(version, 5);
+        const Image older = randomImage(version, 5);
         UpgradedImage upgraded = upgradeImage(older, texts, project::Model::Q720CE);
         ASSERT_TRUE(upgraded.load.ok);
         const std::size_t at = lineByte("maxLength");
@@ -166,7 +165,7 @@ TEST(DiffCommand, EveryByteOfEveryLayoutShowsAsExactlyOneChange)
 {
     constexpr std::size_t Stride = 262;
     for (const char* version : {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.09", "Q720-1.11", "Q720-1.14"}) {
-        const Image before = testing::randomImage(version, 11);
+        const Image before = randomImage(version, 11);
         for (std::size_t phase = 0; phase < Stride; ++phase) {
             Image after = before;
             std::vector<std::size_t> flipped;
@@ -189,8 +188,6 @@ TEST(DiffCommand, EveryByteOfEveryLayoutShowsAsExactlyOneChange)
     }
 }
 
-using testing::AllVersions;
-
 std::vector<std::uint8_t> roundTrip(const std::vector<std::uint8_t>& image)
 {
     // Through the text, as a user's editor and version control would see it.
@@ -206,10 +203,10 @@ TEST(JsonMirror, ImagesOfEveryVersionComeBackByteForByte)
 {
     for (const char* version : AllVersions) {
         SCOPED_TRACE(version);
-        const auto fresh = testing::asVersion(newImage(), version);
+        const auto fresh = asVersion(newImage(), version);
         EXPECT_EQ(roundTrip(fresh), fresh);
         for (std::uint32_t seed = 1; seed <= 3; ++seed) {
-            const auto image = testing::randomImage(version, seed);
+            const auto image = randomImage(version, seed);
             EXPECT_EQ(roundTrip(image), image) << "seed " << seed;
         }
     }
@@ -230,7 +227,7 @@ TEST(JsonMirror, ImagesOfEveryVersionComeBackByteForByte)
     EXPECT_EQ(mirror["version"], "Q720-1.14\x7F");
     EXPECT_EQ(roundTrip(image), image);
 
-    auto old = testing::asVersion(newImage(), "Q720-1.00");
+    auto old = asVersion(newImage(), "Q720-1.00");
     old[8] = 0;  // "Q720-1.0" and a NUL sorts before "Q720-1.00"
     old[9] = 0x41;
     EXPECT_EQ(mirrorOf(old)["version"], "Q720-1.0");

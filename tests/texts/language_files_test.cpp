@@ -195,7 +195,6 @@ TEST(ProgramFolders, OnlyAFolderThatTakesANewFileIsWritable)
 }
 
 using testing_support::readText;
-using texts::Model;
 using Files = std::vector<std::string>;
 
 constexpr bool On = true;
