@@ -77,6 +77,14 @@ void typeKeys(QWidget* target, const QString& text)
     }
 }
 
+// A mouse press or release at `at`, as the user's would be.
+void mouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    QMouseEvent event(type, QPointF(at), target.mapToGlobal(QPointF(at)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
 namespace fs = std::filesystem;
 
 class MainWindowTest : public ::testing::Test
@@ -111,10 +119,7 @@ protected:
 
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
-        QWidget& panel = m_window->panel();
-        QMouseEvent event(type, QPointF(at), panel.mapToGlobal(QPointF(at)), button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-        QApplication::sendEvent(&panel, &event);
+        app::mouse(m_window->panel(), type, at, button);
     }
 
     void clickKey(int number)
@@ -507,12 +512,7 @@ QColor centreOf(QWidget& widget, QRect cell)
     return widget.grab().toImage().pixelColor(cell.center() + QPoint(0, cell.height() / 4));
 }
 
-void clickAt(QWidget& widget, QPoint position)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(position), widget.mapToGlobal(QPointF(position)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &press);
-}
+void clickAt(QWidget& widget, QPoint position) { mouse(widget, QEvent::MouseButtonPress, position); }
 
 TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
 {
