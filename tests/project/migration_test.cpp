@@ -219,7 +219,9 @@ TEST(Defaults, DefaultTextsComeFromTheLanguageFirst)
     EXPECT_EQ(p->transaction.exportName.view(), "TRX");
 }
 
-TEST(Defaults, FormResetKeepsTheUninterpretedTail)
+// Each reset clears only what it owns: a form keeps its uninterpreted tail, the reader reset
+// clears the reader bytes of the system settings, New keeps the runtime texts.
+TEST(Defaults, ResetsClearWhatTheyOwnAndKeepTheRest)
 {
     auto p = startedProject();
     p->form(4).uninterpreted1533[10] = 0x42;
@@ -227,11 +229,7 @@ TEST(Defaults, FormResetKeepsTheUninterpretedTail)
     resetForm(p->form(4), 4, texts::BuiltinTextSource{});
     EXPECT_EQ(p->form(4).uninterpreted1533[10], 0x42);
     EXPECT_EQ(p->form(4).lineType[2], 0);
-}
 
-TEST(Defaults, ReaderResetClearsTheReaderBytesOfTheSystemSettings)
-{
-    auto p = startedProject();
     p->device.readerType = 13;
     p->device.codeIdOn = 1;
     p->device.codeIds[59] = 'Z';
@@ -247,11 +245,7 @@ TEST(Defaults, ReaderResetClearsTheReaderBytesOfTheSystemSettings)
     EXPECT_EQ(p->device.gs1Separator, 0);
     EXPECT_TRUE(p->device.fileTitle.isEmpty());
     EXPECT_EQ(p->reader[100], 0);
-}
 
-TEST(Defaults, NewKeepsTheRuntimeTextsOfThePreviousProject)
-{
-    auto p = startedProject();
     p->texts.textSlot(7, 0)[0] = 'Q';
     resetProject(*p, texts::BuiltinTextSource{}, Model::Q720CE);
     EXPECT_EQ(p->texts.textSlot(7, 0)[0], 'Q');
