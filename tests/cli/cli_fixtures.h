@@ -17,6 +17,7 @@
 #include "cli/diff_command.h"
 #include "project/file_format.h"
 #include "project/file_version.h"
+#include "support/project_fixtures.h"
 #include "support/temp_folder.h"
 #include "texts/text_source.h"
 
@@ -75,16 +76,7 @@ inline Outcome upgrade(const fs::path& in, const fs::path& out, project::Model m
 inline const std::array<const char*, 9> AllVersions = {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.05", "Q720-1.09",
                                                        "Q720-1.11", "Q720-1.12", "Q720-1.13", "Q720-1.14"};
 
-// An older-version image as such a program wrote it: the magic, then the current layout cut
-// to the size of that version.
-inline std::vector<std::uint8_t> asVersion(std::vector<std::uint8_t> image, const char* version)
-{
-    const auto magic = project::FileMagic::of(version);
-    std::copy(magic.chars.begin(), magic.chars.end(), image.begin());
-    image[9] = 0;
-    image.resize(project::fileSizeForVersion(magic));
-    return image;
-}
+using testing_support::asVersion;
 
 // Every byte random: the mirror must carry any content, not only what the editor writes.
 inline std::vector<std::uint8_t> randomImage(const char* version, std::uint32_t seed)
