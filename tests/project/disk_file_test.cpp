@@ -151,7 +151,8 @@ TEST(DiskFile, BatchWithoutCommitLeavesNoTrace)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
 }
 
-TEST(DiskFile, MissingFilesAndFoldersFailWithAReason)
+// A folder takes files only when a new file can be made in it (the probe leaves nothing).
+TEST(DiskFile, MissingFilesAndFoldersFailWithAReasonAndOnlyAWritableFolderTakesFiles)
 {
     const TempDirectory dir;
     EXPECT_FALSE(writeFileAtomically(dir.path() / "missing" / "x.Q72", std::vector<std::uint8_t>(10, 1)).ok);
@@ -160,6 +161,15 @@ TEST(DiskFile, MissingFilesAndFoldersFailWithAReason)
     const auto folder = readFilePrefix(dir.path(), 100);
     EXPECT_FALSE(folder.ok);
     EXPECT_EQ(folder.error, "not a regular file") << "the same words on every system";
+    EXPECT_TRUE(canCreateFilesIn(dir.path()));
+    EXPECT_TRUE(fs::is_empty(dir.path())) << "the probe file stays behind";
+    EXPECT_FALSE(canCreateFilesIn(dir.path() / "missing"));
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const bool isWritable = canCreateFilesIn(dir.path());
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    if (isWritable) {
+        GTEST_SKIP() << "permissions don't stop the superuser";
+    }
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "project/disk_file.h"
 #include "support/temp_folder.h"
 #include "texts/preferences.h"
 #include "texts/program_folders.h"
@@ -178,20 +177,6 @@ TEST(ProgramFolders, UserFoldersComeFromXdgVariablesOrTheHomeFolder)
     set("XDG_DATA_HOME", nullptr);
     set("HOME", savedHome.c_str());
 #endif
-}
-
-TEST(ProgramFolders, OnlyAFolderThatTakesANewFileIsWritable)
-{
-    const TempDirectory dir;
-    EXPECT_TRUE(project::canCreateFilesIn(dir.path()));
-    EXPECT_TRUE(fs::is_empty(dir.path())) << "the probe file stays behind";
-    EXPECT_FALSE(project::canCreateFilesIn(dir.path() / "missing"));
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const bool isWritable = project::canCreateFilesIn(dir.path());
-    fs::permissions(dir.path(), fs::perms::owner_all);
-    if (isWritable) {
-        GTEST_SKIP() << "permissions don't stop the superuser";
-    }
 }
 
 using testing_support::readText;
