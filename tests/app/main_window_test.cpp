@@ -6,28 +6,84 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QTimer>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "app/character_grid_widget.h"
+#include "app/code_page.h"
 #include "app/command_line.h"
+#include "app/dialog_screenshot.h"
+#include "app/dialog_view.h"
+#include "app/dialog_window.h"
+#include "app/file_names.h"
 #include "app/property_sheet_dialog.h"
 #include "app/terminal_panel.h"
 #include "app/terminal_screen.h"
+#include "editor/dialog_registry.h"
+#include "editor/forms/form_dialogs.h"
+#include "editor/settings/character_grid_dialog.h"
+#include "editor/shell/editor_session.h"
 #include "editor/shell/panel_layout.h"
 #include "project/disk_file.h"
 #include "project/document_io.h"
+#include "resources/form_templates.h"
+#include "resources/menu_templates.h"
+#include "resources/settings_templates.h"
 #include "support/project_fixtures.h"
-#include "support/qt_test_app.h"
 #include "support/temp_folder.h"
 #include "support/ui_harness.h"
+#include "ui/dialog_model.h"
+#include "ui/dialog_template.h"
+#include "ui/sample_dialog.h"
 
 namespace app {
 namespace {
+
+// The one QApplication of a Qt test binary, made on first use (tests run offscreen). It is
+// never destroyed: a function-static application would be torn down by the exit handlers after
+// Qt's own globals, and its input devices then crash the process on the way out.
+QApplication& qtTestApp()
+{
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *existing;
+    }
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    return *new QApplication(argc, argv);
+}
+
+// Sends each character as a key press, as typing would.
+void typeKeys(QWidget* target, const QString& text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
+// A mouse press or release at `at`, as the user's would be.
+void mouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    QMouseEvent event(type, QPointF(at), target.mapToGlobal(QPointF(at)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
 
 namespace fs = std::filesystem;
 
@@ -36,7 +92,7 @@ class MainWindowTest : public ::testing::Test
 protected:
     MainWindowTest()
     {
-        testing::qtTestApp();
+        qtTestApp();
         start();
     }
 
@@ -63,10 +119,7 @@ protected:
 
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
-        QWidget& panel = m_window->panel();
-        QMouseEvent event(type, QPointF(at), panel.mapToGlobal(QPointF(at)), button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-        QApplication::sendEvent(&panel, &event);
+        app::mouse(m_window->panel(), type, at, button);
     }
 
     void clickKey(int number)
@@ -106,7 +159,8 @@ protected:
 // The language named in the preferences is loaded at start-up, in its code page.
 TEST_F(MainWindowTest, PopupMenuFollowsTheModelInTheLanguageLoadedAtStartUpAndGainsSavedFiles)
 {
-    std::ofstream(m_directory / "deutsch.lng", std::ios::binary) << "Deutsch\r\n31=&Neu\r\n32=&\xD6" "ffnen...\r\n";
+    std::ofstream(m_directory / "deutsch.lng", std::ios::binary) << "Deutsch\r\n31=&Neu\r\n32=&\xD6"
+                                                                    "ffnen...\r\n";
     std::ofstream(m_directory / "FWQ720.ini", std::ios::binary) << "Unknow\r0\r0\rDeutsch\r0\r";
     start();
     EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 37, 38}));
@@ -212,8 +266,6 @@ TEST_F(MainWindowTest, CloseAsksWhenModifiedAndStaysOnCancel)
     EXPECT_TRUE(m_window->close());
 }
 
-namespace fs = std::filesystem;
-
 TEST(DesignerCommandLine, TakesOneProjectFileHelpAndVersionAndRefusesTheRest)
 {
     const std::string cwd = fs::current_path().string();
@@ -243,6 +295,266 @@ TEST(DesignerCommandLine, TakesOneProjectFileHelpAndVersionAndRefusesTheRest)
         EXPECT_EQ(parsed.file, row.file);
         EXPECT_EQ(parsed.error.empty(), row.action != DesignerAction::Refuse);
     }
+}
+
+// Dialogs on screen: the view of a dialog model, its window, the property sheet, the character
+// grid, and the code page and file names they show.
+using ui::sample::SampleDialog;
+using ui::sample::SampleId;
+using ui::sample::SampleRecord;
+
+template <typename Widget> Widget* widget(const DialogView& view, ui::ControlId id)
+{
+    auto* found = qobject_cast<Widget*>(view.widgetFor(id));
+    EXPECT_NE(found, nullptr) << "control " << id.value();
+    return found;
+}
+
+void pressReturn(QWidget* target)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+class DialogViewTest : public ::testing::Test
+{
+protected:
+    DialogViewTest() { qtTestApp(); }
+
+    SampleRecord record;
+    SampleDialog model{record};
+    ui::testing::ScriptedHost host;
+};
+
+TEST_F(DialogViewTest, ClicksAndChoicesReachTheModelAndEveryControlFollows)
+{
+    const DialogView view(ui::sample::sampleTemplate(), model, host);
+    widget<QRadioButton>(view, SampleId::FixedRadio)->click();
+    EXPECT_TRUE(widget<QRadioButton>(view, SampleId::FixedRadio)->isChecked());  // a checked one stays so
+    widget<QCheckBox>(view, SampleId::LimitCheck)->click();
+    EXPECT_FALSE(widget<QCheckBox>(view, SampleId::LimitCheck)->isChecked());
+    EXPECT_FALSE(view.widgetFor(SampleId::LengthEdit)->isEnabled());
+    widget<QRadioButton>(view, SampleId::DelimitedRadio)->click();
+    EXPECT_FALSE(widget<QRadioButton>(view, SampleId::FixedRadio)->isChecked());
+    auto* modes = widget<QComboBox>(view, SampleId::ModeList);
+    EXPECT_EQ(modes->currentIndex(), 1);
+    modes->setCurrentIndex(0);
+    emit modes->activated(0);  // as a user choice, not a programmatic one
+    EXPECT_TRUE(widget<QRadioButton>(view, SampleId::FixedRadio)->isChecked());
+}
+
+TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
+{
+    const DialogView view(ui::sample::sampleTemplate(), model, host);
+    auto* length = widget<QLineEdit>(view, SampleId::LengthEdit);
+    length->selectAll();
+    typeKeys(length, QStringLiteral("03"));
+    EXPECT_EQ(length->text(), QStringLiteral("3"));
+    pressReturn(length);
+    EXPECT_EQ(length->text(), QStringLiteral("5"));
+
+    // The model's rewrite of the text comes back to the widget without a change event.
+    const int changesBefore = model.textChanges;
+    auto* name = widget<QLineEdit>(view, SampleId::NameEdit);
+    name->selectAll();
+    typeKeys(name, QStringLiteral("ab"));
+    EXPECT_EQ(name->text(), QStringLiteral("AB"));
+    EXPECT_EQ(model.textChanges, changesBefore + 2);
+    typeKeys(name, QString(QChar(0x20AC)) + QChar(0x0416));  // the second is outside the code page
+    EXPECT_EQ(name->text(), QStringLiteral("AB") + QChar(0x20AC));
+    EXPECT_EQ(model.controlStates().text(SampleId::NameEdit), "AB\x80");
+}
+
+TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
+{
+    record.name.clear();
+    SampleDialog emptyName(record);
+    DialogWindow window(ui::sample::sampleTemplate(), emptyName, host);
+    int closing = 0;
+    QObject::connect(&window.view(), &DialogView::closeRequested, [&closing] { ++closing; });
+    widget<QPushButton>(window.view(), ui::OkButton)->click();
+    EXPECT_EQ(closing, 0);
+    EXPECT_TRUE(host.hasWarned(2602, 2854));
+    auto* name = widget<QLineEdit>(window.view(), SampleId::NameEdit);
+    typeKeys(name, QStringLiteral("n"));
+    widget<QPushButton>(window.view(), ui::OkButton)->click();
+    ASSERT_EQ(closing, 1);
+    EXPECT_EQ(window.result(), static_cast<int>(ui::DialogResult::Ok));
+    EXPECT_EQ(record.name, "N");
+
+    DialogWindow cancelled(ui::sample::sampleTemplate(), model, host);
+    cancelled.reject();  // Escape
+    EXPECT_EQ(model.result(), ui::DialogResult::Cancel);
+    EXPECT_EQ(cancelled.result(), static_cast<int>(ui::DialogResult::Cancel));
+}
+
+TEST(CodePage, EveryByteSurvivesARoundTripAndOtherCharactersAreRefused)
+{
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all.push_back(static_cast<char>(byte));
+    }
+    EXPECT_EQ(toCodePage(fromCodePage(all)), all);
+    EXPECT_EQ(fromCodePage("\x80 Gr\xFC\xDF"
+                           "e"),
+              QString(QChar(0x20AC)) + QStringLiteral(" Grüße"));
+    EXPECT_EQ(toCodePage(QStringLiteral("a\u0416b")), std::nullopt);             // Cyrillic Zhe
+    EXPECT_EQ(toCodePage(QString::fromUtf8("\xF0\x9F\x98\x80")), std::nullopt);  // outside the BMP
+    EXPECT_FALSE(isInCodePage(QChar(0x0416)));
+    EXPECT_TRUE(isInCodePage(QChar(0x2122)));
+}
+
+bool isPlaced(const ui::ControlTemplate& control)
+{
+    return control.id.value() > 0 && control.kind != ui::ControlKind::Custom &&
+           !ui::hasStyle(control.style, ui::ControlStyle::Hidden);
+}
+
+TEST(RegisteredDialogsView, EveryTemplateRendersEachControlInsideWithoutOverlaps)
+{
+    qtTestApp();
+    for (const ui::DialogTemplate* dialog : editor::allTemplates()) {
+        SCOPED_TRACE(dialog->name);
+        ui::DialogModel model;  // no behaviour: the template alone is drawn
+        ui::testing::ScriptedHost host;
+        const DialogView view(*dialog, model, host);
+        std::vector<std::pair<int, QRect>> placed;
+        for (const ui::ControlTemplate& control : dialog->controls) {
+            if (!isPlaced(control)) {
+                continue;
+            }
+            const QWidget* widget = view.widgetFor(control.id);
+            ASSERT_NE(widget, nullptr) << "control " << control.id.value();
+            const QRect geometry = widget->geometry();
+            EXPECT_FALSE(geometry.isEmpty()) << "control " << control.id.value();
+            EXPECT_TRUE(view.rect().contains(geometry)) << "control " << control.id.value();
+            if (control.kind == ui::ControlKind::GroupBox) {
+                continue;  // a group box frames the controls inside it
+            }
+            for (const auto& [other, rect] : placed) {
+                EXPECT_FALSE(geometry.intersects(rect)) << "controls " << other << " and " << control.id.value();
+            }
+            placed.emplace_back(control.id.value(), geometry);
+        }
+        ui::DialogModel renderModel;
+        EXPECT_FALSE(renderDialog(*dialog, renderModel, host).isNull());
+    }
+}
+
+TEST(FileNames, NonAsciiNamesCrossToThePathAndTheCoresUtf8Whole)
+{
+    for (const QString& name :
+         {QStringLiteral("M\u00fcller.Q72"), QStringLiteral("\u03a9mega.Q72"), QStringLiteral("\u65e5\u672c.Q72"),
+          QStringLiteral("R&D samples.Q72"), QString::fromUtf8("\xF0\x9F\x93\xA6 stock.Q72")}) {
+        const std::filesystem::path path = pathFromQString(name);
+        EXPECT_EQ(qStringFromPath(path), name) << name.toStdString();
+        EXPECT_EQ(utf8PathText(name), name.toStdString()) << name.toStdString();
+        EXPECT_EQ(project::utf8Of(path), utf8PathText(name)) << name.toStdString();
+        EXPECT_EQ(qStringFromPathText(utf8PathText(name)), name) << name.toStdString();
+    }
+}
+
+constexpr int MenuTab = static_cast<int>(editor::SheetPage::Menu);
+
+class PropertySheetDialogTest : public ::testing::Test
+{
+protected:
+    PropertySheetDialogTest() { qtTestApp(); }
+
+    editor::shell::EditorSession session(std::string_view currentFile = "")
+    {
+        return {*m_project, m_isModified, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE,
+                m_host,     currentFile};
+    }
+
+    std::unique_ptr<project::Project> m_project = testing_support::startedProject();
+    testing_support::OverrideTextSource m_texts;
+    ui::testing::ScriptedHost m_host;
+    bool m_isModified = false;
+};
+
+TEST_F(PropertySheetDialogTest, ShowsFiveTitledTabsAndTheCaption)
+{
+    m_texts.set(1, "Formul\xE4r");  // language texts are in the code page, paths in the file system's encoding
+    PropertySheetDialog sheet(session("/home/j\xC3\xBCrgen/a.Q72"));
+    ASSERT_EQ(sheet.tabs().count(), 5);
+    EXPECT_EQ(sheet.tabs().tabText(MenuTab), QStringLiteral("Menu"));
+    EXPECT_EQ(sheet.windowTitle(), QString::fromUtf8("Q720CE Formul\u00e4r - [ /home/j\u00fcrgen/a.Q72 ]"));
+    EXPECT_NE(sheet.pageView(0), nullptr);
+    EXPECT_EQ(sheet.pageView(MenuTab), nullptr) << "pages are built when first shown";
+}
+
+TEST_F(PropertySheetDialogTest, TypedItemNameReachesTheProjectOnlyAfterOk)
+{
+    for (const bool isAccepted : {false, true}) {
+        SCOPED_TRACE(isAccepted ? "OK" : "Cancel");
+        PropertySheetDialog sheet(session());
+        sheet.tabs().setCurrentIndex(MenuTab);
+        auto* name = qobject_cast<QLineEdit*>(sheet.pageView(MenuTab)->widgetFor(resources::itemNameEdit(2)));
+        ASSERT_NE(name, nullptr);
+        typeKeys(name, QStringLiteral("Receive"));
+        EXPECT_TRUE(m_project->menu(1).itemName[1].isEmpty());
+        if (isAccepted) {
+            sheet.accept();
+            EXPECT_EQ(sheet.result(), QDialog::Accepted);
+        } else {
+            sheet.reject();
+        }
+    }
+    EXPECT_EQ(m_project->menu(1).itemName[1].str(), "Receive");
+    EXPECT_EQ(m_project->menu(1).itemCount, 1);
+}
+
+using resources::CharacterGridId;
+
+QColor centreOf(QWidget& widget, QRect cell)
+{
+    return widget.grab().toImage().pixelColor(cell.center() + QPoint(0, cell.height() / 4));
+}
+
+void clickAt(QWidget& widget, QPoint position) { mouse(widget, QEvent::MouseButtonPress, position); }
+
+TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
+{
+    qtTestApp();
+    const texts::BuiltinTextSource texts;
+    const std::vector<project::Byte> codes = {2};
+    editor::settings::CharacterGridDialog grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
+    ui::testing::ScriptedHost host;
+    DialogView view(resources::characterGridTemplate(), grid, host, nullptr, characterGridWidgets);
+    auto* painted = dynamic_cast<CharacterGridWidget*>(view.widgetFor(CharacterGridId::Grid));
+    ASSERT_NE(painted, nullptr);
+    ASSERT_NE(view.widgetFor(CharacterGridId::ResultingText), nullptr);
+
+    EXPECT_EQ(centreOf(*painted, painted->cellRect(3, 1)), QColor(Qt::blue));  // "SP" at opening
+    const QRect cellOfA = painted->cellRect(5, 2);                             // 0x41
+    EXPECT_EQ(painted->cellAt(cellOfA.center()), QPoint(5, 2));
+    clickAt(*painted, cellOfA.center());
+    EXPECT_EQ(grid.codes(), (std::vector<project::Byte>{2, 'A'}));
+    EXPECT_EQ(grid.resultingText(), "Del A ");
+    EXPECT_EQ(centreOf(*painted, cellOfA), QColor(Qt::blue));
+    EXPECT_NE(centreOf(*painted, painted->cellRect(3, 1)), QColor(Qt::blue));
+    clickAt(*painted, painted->cellRect(0, 4).center());  // a header adds nothing
+    EXPECT_EQ(grid.codes().size(), 2U);
+}
+
+TEST(CharacterGridWidget, AClickOnACodeDisplayOpensTheGrid)
+{
+    qtTestApp();
+    auto project = testing_support::startedProject();
+    const texts::BuiltinTextSource texts;
+    project::FormDef& form = project->form(1);
+    form.prefixOn[0] = 1;
+    editor::ParameterRecords records{};
+    records.form = {reinterpret_cast<project::Byte*>(&form), sizeof form};
+    editor::ParameterDialogModel model(editor::forms::fieldPropertiesDialog(), records, texts,
+                                       ui::LanguageState::BuiltinOnly);
+    ui::testing::ScriptedHost host;
+    DialogView view(resources::fieldPropertiesTemplate(), model, host);
+    auto* display = qobject_cast<QLineEdit*>(view.widgetFor(resources::FieldPropertiesId::PrefixDisplay));
+    ASSERT_NE(display, nullptr);
+    clickAt(*display, display->rect().center());
+    EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"GRIDDLG"});
 }
 
 }  // namespace

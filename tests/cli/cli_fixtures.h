@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Shared fixtures of the CLI tests: a scratch folder and project images of every version.
+// Shared fixtures of the CLI tests: a scratch folder, project images of every version and the
+// commands run with their output caught.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,8 +14,10 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/diff_command.h"
 #include "project/file_format.h"
 #include "project/file_version.h"
+#include "support/project_fixtures.h"
 #include "support/temp_folder.h"
 #include "texts/text_source.h"
 
@@ -43,21 +46,37 @@ template <typename Command> Outcome run(Command command)
     return {status, out.str(), err.str()};
 }
 
-// Every version a file may carry, one per layout and the gates in between.
-inline const std::array<const char*, 9> AllVersions = {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.05",
-                                                       "Q720-1.09", "Q720-1.11", "Q720-1.12", "Q720-1.13",
-                                                       "Q720-1.14"};
-
-// An older-version image as such a program wrote it: the magic, then the current layout cut
-// to the size of that version.
-inline std::vector<std::uint8_t> asVersion(std::vector<std::uint8_t> image, const char* version)
+namespace fs = std::filesystem;
+inline Outcome info(const fs::path& in)
 {
-    const auto magic = project::FileMagic::of(version);
-    std::copy(magic.chars.begin(), magic.chars.end(), image.begin());
-    image[9] = 0;
-    image.resize(project::fileSizeForVersion(magic));
-    return image;
+    return run([&](auto& o, auto& e) { return runInfo(in, o, e); });
 }
+inline Outcome check(const fs::path& in)
+{
+    return run([&](auto& o, auto& e) { return runCheck(in, o, e); });
+}
+inline Outcome exportTo(const fs::path& in, const std::optional<fs::path>& out)
+{
+    return run([&](auto& o, auto& e) { return runExport({in, out}, o, e); });
+}
+inline Outcome import(const fs::path& in, const fs::path& out)
+{
+    return run([&](auto& o, auto& e) { return runImport(in, out, o, e); });
+}
+inline Outcome diff(const fs::path& a, const fs::path& b, bool json = false)
+{
+    return run([&](auto& o, auto& e) { return runDiff({a, b, json, {}, {}}, o, e); });
+}
+inline Outcome upgrade(const fs::path& in, const fs::path& out, project::Model model)
+{
+    return run([&](auto& o, auto& e) { return runUpgrade({in, out, model, std::nullopt}, o, e); });
+}
+
+// Every version a file may carry, one per layout and the gates in between.
+inline const std::array<const char*, 9> AllVersions = {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.05", "Q720-1.09",
+                                                       "Q720-1.11", "Q720-1.12", "Q720-1.13", "Q720-1.14"};
+
+using testing_support::asVersion;
 
 // Every byte random: the mirror must carry any content, not only what the editor writes.
 inline std::vector<std::uint8_t> randomImage(const char* version, std::uint32_t seed)

@@ -7,27 +7,28 @@
 
 #include "cli/command_support.h"
 #include "cli/diff_command.h"
+#include "cli/json_mirror.h"
 #include "cli_fixtures.h"
+#include "project/file_format.h"
 #include "project/record_fields.h"
 #include "project/text_tables.h"
 
 namespace cli {
 namespace {
 
-using testing::newImage;
-using testing::Outcome;
+using namespace testing;
 using Image = std::vector<std::uint8_t>;
-
-Outcome diff(const std::filesystem::path& a, const std::filesystem::path& b, bool json = false)
-{
-    return testing::run([&](std::ostream& o, std::ostream& e) { return runDiff({a, b, json, {}, {}}, o, e); });
-}
 
 std::size_t blockStart(int block)
 {
     using namespace project;
-    const std::size_t starts[] = {0, MenuBlockOffset, FormBlockOffset, LookupBlockOffset, ReaderBlockOffset,
-                                  DeviceBlockOffset, ReservedBlockOffset};
+    const std::size_t starts[] = {0,
+                                  MenuBlockOffset,
+                                  FormBlockOffset,
+                                  LookupBlockOffset,
+                                  ReaderBlockOffset,
+                                  DeviceBlockOffset,
+                                  ReservedBlockOffset};
     return block <= 6 ? starts[block] : block == 61 ? TransactionBlockOffset : TextBlockOffset + textTableOffset(block);
 }
 
@@ -63,7 +64,8 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
     const std::size_t captionBytes = sizeof(project::MenuDef::caption);
     project::TextSlotRef slot;
     ASSERT_TRUE(project::findTextSlot(3541, slot));
-    const std::size_t text = blockStart(slot.block) + static_cast<std::size_t>(slot.index * project::textTable(slot.block).width);
+    const std::size_t text =
+        blockStart(slot.block) + static_cast<std::size_t>(slot.index * project::textTable(slot.block).width);
     const struct
     {
         Change change;
@@ -82,8 +84,8 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
              put(b, caption, "Stock \"taking\"", captionBytes);
          },
          R"(menu 1 caption: "Main" -> "Stock \"taking\"")", caption, "$.menus[0].caption"},
-        {bytePair(lineByte("lineType"), 2, 7), "form 3 line 2 lineType: 2 (integer) -> 7 (lookup)", lineByte("lineType"),
-         "$.forms[2].lines[1].lineType"},
+        {bytePair(lineByte("lineType"), 2, 7), "form 3 line 2 lineType: 2 (integer) -> 7 (lookup)",
+         lineByte("lineType"), "$.forms[2].lines[1].lineType"},
         {bytePair(project::ReaderBlockOffset + 373, 0, 1), "block 4 offset 373: 0x00 -> 0x01",
          project::ReaderBlockOffset + 373, "$.readerSettings.bytes346"},
         {[&](Image& a, Image& b) {
@@ -96,10 +98,10 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
              put(b, caption, "Main", captionBytes);
              b[caption + 20] = 0x41;
          },
-         "block 1 offset " + std::to_string(offsetof(project::MenuDef, caption) + 20) + ": 0x00 -> 0x41",
-         caption + 20, "$.menus[0].captionTail"},
+         "block 1 offset " + std::to_string(offsetof(project::MenuDef, caption) + 20) + ": 0x00 -> 0x41", caption + 20,
+         "$.menus[0].captionTail"},
     };
-    testing::ScratchFolder folder;
+    ScratchFolder folder;
     const auto same = folder.write("same.Q72", newImage());
     EXPECT_EQ(diff(same, same).status, ExitSuccess);
     EXPECT_EQ(diff(same, same).out, "");
@@ -125,14 +127,14 @@ TEST(DiffCommand, EachKindOfFieldGivesOneLineWithItsPlaceAndAFileAgainstItselfNo
 // version differs, and an edit made after the upgrade still shows as itself.
 TEST(DiffCommand, AnOlderVersionAgainstItsUpgradeShowsOnlyTheVersionAndLaterEdits)
 {
-    testing::ScratchFolder folder;
+    ScratchFolder folder;
     const texts::BuiltinTextSource texts;
-    for (const char* version : testing::AllVersions) {
+    for (const char* version : AllVersions) {
         if (project::FileMagic::of(version) == project::Version::Current) {
             continue;
         }
         SCOPED_TRACE(version);
-        const Image older = testing::randomImage(version, 5);
+        const Image older = randomImage(version, 5);
         UpgradedImage upgraded = upgradeImage(older, texts, project::Model::Q720CE);
         ASSERT_TRUE(upgraded.load.ok);
         const std::size_t at = lineByte("maxLength");
@@ -142,8 +144,8 @@ TEST(DiffCommand, AnOlderVersionAgainstItsUpgradeShowsOnlyTheVersionAndLaterEdit
         const auto b = folder.write("new.Q72", upgraded.image);
         const bool isPpc =
             upgraded.image[project::DeviceBlockOffset + offsetof(project::DeviceSettings, modelStamp)] == 1;
-        const std::string edit = "form 3 line 2 maxLength: " + std::to_string(before) + " -> " +
-                                 std::to_string(before ^ 0x40) + "\n";
+        const std::string edit =
+            "form 3 line 2 maxLength: " + std::to_string(before) + " -> " + std::to_string(before ^ 0x40) + "\n";
         EXPECT_EQ(diff(a, b).out, a.string() + " is version " + version +
                                       ": compared as the designer upgrades it to Q720-1.14 (model " +
                                       (isPpc ? "Q720PPC" : "Q720CE") + ")\nversion: \"" + version +
@@ -163,7 +165,7 @@ TEST(DiffCommand, EveryByteOfEveryLayoutShowsAsExactlyOneChange)
 {
     constexpr std::size_t Stride = 262;
     for (const char* version : {"Q720-1.00", "Q720-1.01", "Q720-1.02", "Q720-1.09", "Q720-1.11", "Q720-1.14"}) {
-        const Image before = testing::randomImage(version, 11);
+        const Image before = randomImage(version, 11);
         for (std::size_t phase = 0; phase < Stride; ++phase) {
             Image after = before;
             std::vector<std::size_t> flipped;
@@ -184,6 +186,132 @@ TEST(DiffCommand, EveryByteOfEveryLayoutShowsAsExactlyOneChange)
             }
         }
     }
+}
+
+std::vector<std::uint8_t> roundTrip(const std::vector<std::uint8_t>& image)
+{
+    // Through the text, as a user's editor and version control would see it.
+    const std::string text = mirrorOf(image).dump(2);
+    const ImageFromMirror back = imageFromMirror(Json::parse(text));
+    EXPECT_TRUE(back.ok) << back.error;
+    return back.image;
+}
+
+// New and random images of every version, and the bytes a text slot or the magic may hide:
+// every one comes back byte for byte.
+TEST(JsonMirror, ImagesOfEveryVersionComeBackByteForByte)
+{
+    for (const char* version : AllVersions) {
+        SCOPED_TRACE(version);
+        const auto fresh = asVersion(newImage(), version);
+        EXPECT_EQ(roundTrip(fresh), fresh);
+        for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+            const auto image = randomImage(version, seed);
+            EXPECT_EQ(roundTrip(image), image) << "seed " << seed;
+        }
+    }
+
+    auto image = newImage();
+    const std::size_t prompt = project::FormBlockOffset + offsetof(project::FormDef, prompt);
+    std::memcpy(image.data() + prompt, "Qty\0\x01\x02", 6);
+    std::memset(image.data() + project::FormBlockOffset + offsetof(project::FormDef, exportName), 'X', 21);
+    std::memcpy(image.data() + project::MenuBlockOffset + offsetof(project::MenuDef, caption), "Men\xFC \xE9t\xE9", 9);
+    image[9] = 0x7F;  // no NUL at all
+    const Json mirror = mirrorOf(image);
+    const Json& line = mirror["forms"][0]["lines"][0];
+    EXPECT_EQ(line["prompt"], "Qty");
+    EXPECT_EQ(line["promptTail"], "0102" + std::string(2 * (31 - 6), '0'));
+    EXPECT_FALSE(mirror["forms"][0]["lines"][1].contains("promptTail"));
+    EXPECT_EQ(mirror["forms"][0]["exportName"], std::string(21, 'X'));
+    EXPECT_EQ(mirror["menus"][0]["caption"], "Men\u00FC \u00E9t\u00E9");
+    EXPECT_EQ(mirror["version"], "Q720-1.14\x7F");
+    EXPECT_EQ(roundTrip(image), image);
+
+    auto old = asVersion(newImage(), "Q720-1.00");
+    old[8] = 0;  // "Q720-1.0" and a NUL sorts before "Q720-1.00"
+    old[9] = 0x41;
+    EXPECT_EQ(mirrorOf(old)["version"], "Q720-1.0");
+    EXPECT_EQ(mirrorOf(old)["versionTail"], "41");
+    EXPECT_EQ(roundTrip(old), old);
+}
+
+TEST(JsonMirror, RejectsBadMirrorsNamingThePlace)
+{
+    const std::vector<std::pair<std::function<void(Json&)>, std::string>> cases = {
+        {[](Json& m) { m["forms"][2]["lines"][0]["colour"] = 1; }, "$.forms[2].lines[0].colour: unknown key"},
+        {[](Json& m) { m["menus"][1]["escTarget"] = "menu 2"; }, "$.menus[1].escTarget: expected an integer"},
+        {[](Json& m) { m["forms"][0]["lines"][3]["maxLength"] = 300; },
+         "$.forms[0].lines[3].maxLength: 300 is not a byte (0..255)"},
+        {[](Json& m) { m["forms"][0]["lines"][3]["maxLength"] = -1; },
+         "$.forms[0].lines[3].maxLength: -1 is not a byte (0..255)"},
+        {[](Json& m) { m["forms"][0]["lines"][3]["maxLength"] = 1.5; },
+         "$.forms[0].lines[3].maxLength: expected an integer"},
+        {[](Json& m) { m["systemSettings"].erase("password"); }, "$.systemSettings.password: missing"},
+        {[](Json& m) { m["forms"][0]["exportName"] = std::string(22, 'A'); },
+         "$.forms[0].exportName: is 22 characters long; the slot holds 21"},
+        {[](Json& m) {
+             m["forms"][0]["exportName"] = std::string(21, 'A');
+             m["forms"][0]["exportNameTail"] = "";
+         },
+         "$.forms[0].exportNameTail: not allowed: the text fills its slot and has no NUL"},
+        {[](Json& m) { m["texts"]["3001"] = "\u20AC"; },
+         "$.texts.3001: has a character outside Latin-1 (single-byte texts only)"},
+        {[](Json& m) { m["texts"]["3001"] = std::string("a\0b", 3); }, "$.texts.3001: contains a NUL character"},
+        {[](Json& m) {
+             m["textTails"] = Json::object({{"3001", "00"}});
+         },
+         "$.textTails.3001: expected 0 hex digits, found 2"},
+        {[](Json& m) {
+             m["version"] = "Q720-1.00";
+             m.erase("transactionFile");
+         },
+         "$.texts.3061: unknown key"},
+        {[](Json& m) { m["version"] = "Q720-1.11"; }, "$.transactionFile: unknown key"},
+        {[](Json& m) { m["version"] = "Q720-1.15"; },
+         "$.version: version Q720-1.15 is newer than this program supports"},
+        {[](Json& m) { m["version"] = "Q820-1.14"; }, "$.version: not a Q720 project version"},
+        {[](Json& m) { m["forms"].erase(19); }, "$.forms: expected an array of 20 objects"},
+        {[](Json& m) {
+             std::string reserved(400, '0');
+             reserved[5] = 'g';
+             m["reservedBlock"] = reserved;
+         },
+         "$.reservedBlock: not a hex digit at position 5"},
+    };
+    const Json fresh = mirrorOf(newImage());
+    for (const auto& [spoil, error] : cases) {
+        Json mirror = fresh;
+        spoil(mirror);
+        const ImageFromMirror result = imageFromMirror(mirror);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.error, error);
+    }
+}
+
+// Inputs that once made `import` leave with an exception (found by the cli_import fuzzer), and a
+// number beyond a double.
+TEST(JsonMirror, KeptFuzzInputsGiveAReasonInsteadOfThrowing)
+{
+    std::vector<testing_support::KeptInput> inputs = testing_support::keptFuzzInputs("cli_import");
+    ASSERT_FALSE(inputs.empty());
+    const std::string huge = R"({"version": "Q720-1.14", "forms": [1e400]})";
+    inputs.push_back({"huge number", {huge.begin(), huge.end()}});
+    for (const testing_support::KeptInput& input : inputs) {
+        SCOPED_TRACE(input.name);
+        std::string error;
+        std::optional<Json> mirror;
+        ASSERT_NO_THROW(mirror = parseMirrorText(std::string(input.bytes.begin(), input.bytes.end()), error));
+        if (mirror) {
+            ImageFromMirror built;
+            ASSERT_NO_THROW(built = imageFromMirror(*mirror));
+            EXPECT_TRUE(built.ok || !built.error.empty());
+        } else {
+            EXPECT_FALSE(error.empty());
+        }
+    }
+    std::string error;
+    EXPECT_FALSE(parseMirrorText(huge, error).has_value());
+    EXPECT_TRUE(error.starts_with("malformed JSON: ")) << error;
 }
 
 }  // namespace

@@ -5,10 +5,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "project/defaults.h"
+#include "project/runtime_texts.h"
+#include "project/text_tables.h"
 #include "support/project_fixtures.h"
+#include "texts/builtin_strings.h"
 
 namespace project {
 namespace {
@@ -97,37 +103,44 @@ TEST_F(Migration, EachVersionGateFillsTheTablesItsFilesLackFromTheCurrentLanguag
 TEST_F(Migration, Before1_11ResetsImageLinesCaptureAndSystemBytes)
 {
     FormDef& form = p->form(20);
-    form.imageEditPath[14] = 1;
-    form.imageSavePath[0] = 1;
-    form.imageCheckPath[7] = 1;
     for (std::size_t b = ReaderByte::ImageCaptureFirst; b <= ReaderByte::ImageCaptureLast; ++b) {
         p->reader[b] = 0xEE;
     }
-    p->reader[373] = p->reader[374] = p->reader[375] = p->reader[376] = 9;
     DeviceSettings& d = p->device;
-    d.reserved376[423 - 376] = 5;
-    d.autoRun = 5;
-    d.modelStamp = 0;
-    d.autoImageFileName = 5;
+    const struct
+    {
+        const char* name;
+        Byte* at;
+        Byte before, after;
+    } bytes[] = {
+        {"image edit path", &form.imageEditPath[14], 1, 0},
+        {"image save path", &form.imageSavePath[0], 1, 0},
+        {"image check path", &form.imageCheckPath[7], 1, 0},
+        {"reader 291", &p->reader[291], 0xEE, 0},
+        {"reader 295", &p->reader[295], 0xEE, 100},
+        {"reader 300", &p->reader[300], 0xEE, 65},
+        {"reader 303", &p->reader[303], 0xEE, 2},
+        {"reader 373", &p->reader[373], 9, 0},
+        {"reader 375", &p->reader[375], 9, 0},
+        {"reader 376", &p->reader[376], 9, 9},
+        {"system 423", &d.reserved376[423 - 376], 5, 0},
+        {"autoRun", &d.autoRun, 5, 0},
+        {"modelStamp", &d.modelStamp, 0, 1},
+        {"autoImageFileName", &d.autoImageFileName, 5, 0},
+        {"gs1Separator", &d.gs1Separator, 5, 0},
+        {"protectImageCapture", &d.protectImageCapture, 1, 1},  // byte 95 is not part of this step
+    };
+    for (const auto& byte : bytes) {
+        *byte.at = byte.before;
+    }
     d.imageStorePath.assign("\\Elsewhere");
-    d.gs1Separator = 5;
-    d.protectImageCapture = 1;
 
     migrate("Q720-1.09", Model::Q720PPC);
 
-    EXPECT_EQ(form.imageEditPath[14] + form.imageSavePath[0] + form.imageCheckPath[7], 0);
-    const std::pair<std::size_t, int> readerBytes[] = {{291, 0},   {295, 100}, {300, 65}, {303, 2},
-                                                       {373, 0},   {375, 0},   {376, 9}};
-    for (const auto& [offset, value] : readerBytes) {
-        EXPECT_EQ(p->reader[offset], value) << "reader byte " << offset;
+    for (const auto& byte : bytes) {
+        EXPECT_EQ(*byte.at, byte.after) << byte.name;
     }
-    EXPECT_EQ(d.reserved376[423 - 376], 0);
-    EXPECT_EQ(d.autoRun, 0);
-    EXPECT_EQ(d.modelStamp, 1);
-    EXPECT_EQ(d.autoImageFileName, 0);
     EXPECT_EQ(d.imageStorePath.str(), "\\DiskOnChip");
-    EXPECT_EQ(d.gs1Separator, 0);
-    EXPECT_EQ(d.protectImageCapture, 1);  // byte 95 is not part of this step
     EXPECT_EQ(slotText(*p, 47, 0), "Hinweis");
     EXPECT_EQ(slotText(*p, 60, 29), std::string(50, ' '));
 }
@@ -177,6 +190,125 @@ TEST_F(Migration, Version1_11TrailingBlanksAreRemovedAndBlankTextsRefilled)
     migrate("Q720-1.11");
     EXPECT_EQ(slotText(*p, 52, 1), "A");
     EXPECT_EQ(p->texts.textSlot(52, 2)[0], 'x');
+}
+
+using testing_support::OverrideTextSource;
+using testing_support::startedProject;
+
+// Forms lead to themselves and are numbered; byte 425 takes the model.
+TEST(Defaults, FormsAreNumberedAndLeadToThemselvesAndTheModelIsStamped)
+{
+    const auto p = startedProject(Model::Q720PPC);
+    for (const int form : {1, 9, 10, 20}) {
+        EXPECT_EQ(p->form(form).exportName.str(), (form < 10 ? "Form  0" : "Form  ") + std::to_string(form));
+        EXPECT_EQ(p->form(form).nextTarget, form);
+    }
+    EXPECT_EQ(p->device.modelStamp, 1);
+}
+
+TEST(Defaults, DefaultTextsComeFromTheLanguageFirst)
+{
+    OverrideTextSource language;
+    language.set(10, "Fiche ");
+    language.set(1322, "Zweite Datei");
+    language.set(11, "TRX");
+    const auto p = startedProject(Model::Q720CE, language);
+    EXPECT_EQ(p->form(3).exportName.view(), "Fiche 03");
+    EXPECT_EQ(p->lookup(2).exportName.view(), "Zweite Datei");
+    EXPECT_EQ(p->lookup(1).exportName.view(), "1st lookup file");
+    EXPECT_EQ(p->transaction.exportName.view(), "TRX");
+}
+
+// Each reset clears only what it owns: a form keeps its uninterpreted tail, the reader reset
+// clears the reader bytes of the system settings, New keeps the runtime texts.
+TEST(Defaults, ResetsClearWhatTheyOwnAndKeepTheRest)
+{
+    auto p = startedProject();
+    p->form(4).uninterpreted1533[10] = 0x42;
+    p->form(4).lineType[2] = 5;
+    resetForm(p->form(4), 4, texts::BuiltinTextSource{});
+    EXPECT_EQ(p->form(4).uninterpreted1533[10], 0x42);
+    EXPECT_EQ(p->form(4).lineType[2], 0);
+
+    p->device.readerType = 13;
+    p->device.codeIdOn = 1;
+    p->device.codeIds[59] = 'Z';
+    p->device.protectImageCapture = 1;
+    p->device.gs1Separator = 29;
+    p->device.fileTitle.assign("IMG");
+    p->reader[100] = 99;
+    resetReader(*p);
+    EXPECT_EQ(p->device.readerType, 1);
+    EXPECT_EQ(p->device.codeIdOn, 0);
+    EXPECT_EQ(p->device.codeIds[59], 0);
+    EXPECT_EQ(p->device.protectImageCapture, 0);
+    EXPECT_EQ(p->device.gs1Separator, 0);
+    EXPECT_TRUE(p->device.fileTitle.isEmpty());
+    EXPECT_EQ(p->reader[100], 0);
+
+    p->texts.textSlot(7, 0)[0] = 'Q';
+    resetProject(*p, texts::BuiltinTextSource{}, Model::Q720CE);
+    EXPECT_EQ(p->texts.textSlot(7, 0)[0], 'Q');
+}
+
+// The texts layer keeps the slot width of every runtime text ID (for the built-in strings'
+// padding and the language check); it must be this layout's, and no other ID may have one.
+TEST(RuntimeTexts, TextsLayerKnowsTheSlotWidthOfEveryRuntimeText)
+{
+    for (int id = 0; id <= texts::MaxStringId; ++id) {
+        TextSlotRef ref;
+        const int width = findTextSlot(id, ref) ? textTable(ref.block).width : 0;
+        EXPECT_EQ(texts::runtimeTextSlotWidth(id), width) << "string " << id;
+    }
+}
+
+TEST(RuntimeTexts, EveryTableSlotHasABuiltInText)
+{
+    int slots = 0;
+    for (const auto& table : textTables) {
+        for (int i = 0; i < table.count; ++i) {
+            EXPECT_TRUE(texts::hasBuiltinString(texts::sid(table.firstId + i))) << table.firstId + i;
+            ++slots;
+        }
+    }
+    EXPECT_EQ(slots, static_cast<int>(texts::runtimeTableStrings().size()));
+}
+
+// A language text is cut to its slot and stored unpadded, an empty one falls back; a fill writes
+// the text and its NUL and leaves the rest of the slot; IDs between tables fill nothing; the
+// second group is blocks 47 to 60.
+TEST(RuntimeTexts, FillsCutToTheSlotFallBackWhenEmptyAndTouchOnlyTheirSlots)
+{
+    OverrideTextSource language;
+    language.set(3001, std::string(45, 'a'));
+    language.set(3002, "Go");
+    language.set(3003, "");
+    auto p = startedProject();
+    auto slot = p->texts.textSlot(7, 1);
+    std::fill(slot.begin(), slot.end(), std::uint8_t{'x'});
+    fillSlot(*p, 7, 1, language);
+    EXPECT_EQ(slotText(*p, 7, 1), "Go");
+    EXPECT_EQ(slot[3], 'x');
+    EXPECT_EQ(slot[30], 'x');
+    fillAllTables(*p, language);
+    EXPECT_EQ(slotText(*p, 7, 0), std::string(30, 'a'));
+    EXPECT_EQ(slotText(*p, 7, 2), "About" + std::string(25, ' '));
+    OverrideTextSource stray;
+    stray.set(3004, "nowhere");
+    auto strayFilled = startedProject();
+    fillAllTables(*strayFilled, stray);
+    EXPECT_EQ(strayFilled->texts.bytes, startedProject()->texts.bytes);
+    TextSlotRef ref;
+    EXPECT_FALSE(findTextSlot(3004, ref));
+    EXPECT_FALSE(findTextSlot(3931, ref));
+    ASSERT_TRUE(findTextSlot(3789, ref));
+    EXPECT_EQ(ref.block, 59);
+
+    p->texts.textSlot(46, 0)[0] = p->texts.textSlot(47, 0)[0] = p->texts.textSlot(60, 0)[0] = '#';
+    fillSecondGroup(*p, texts::BuiltinTextSource{});
+    EXPECT_EQ(p->texts.textSlot(46, 0)[0], '#');
+    EXPECT_NE(p->texts.textSlot(47, 0)[0], '#');
+    EXPECT_NE(p->texts.textSlot(60, 0)[0], '#');
 }
 
 }  // namespace

@@ -46,15 +46,19 @@ inline std::unique_ptr<project::Project> startedProject(project::Model model = p
     return project::startedProject(source, model);
 }
 
-// A file image of an older version: the current image with another magic, cut to the size
-// of that version's layout.
-inline std::vector<std::uint8_t> imageOfVersion(const project::Project& p, std::string_view magic)
+// An older-version image as such a program wrote it: the magic, then the current layout cut to
+// the size of that version.
+inline std::vector<std::uint8_t> asVersion(std::vector<std::uint8_t> image, std::string_view magic)
 {
-    std::vector<std::uint8_t> image = project::serialiseProject(p);
     std::memset(image.data(), 0, project::MagicBytes);
     std::memcpy(image.data(), magic.data(), std::min<std::size_t>(magic.size(), project::MagicBytes));
     image.resize(project::fileSizeForVersion(project::FileMagic::of(magic)));
     return image;
+}
+
+inline std::vector<std::uint8_t> imageOfVersion(const project::Project& p, std::string_view magic)
+{
+    return asVersion(project::serialiseProject(p), magic);
 }
 
 inline std::string slotText(const project::Project& p, int block, int index)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
-// A fresh folder per test, removed afterwards, and whole-file reads.
+// A fresh folder per test, removed afterwards, whole-file reads, and the inputs that once broke
+// a fuzz harness, kept in fuzz/regressions/<harness>/ so that the normal and the sanitizer test
+// builds replay them too.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -41,8 +44,9 @@ public:
     }
 
 private:
-    std::filesystem::path m_path = std::filesystem::temp_directory_path() /
-                                   ("fw-test-" + std::to_string(std::random_device{}()) + std::to_string(std::random_device{}()));
+    std::filesystem::path m_path =
+        std::filesystem::temp_directory_path() /
+        ("fw-test-" + std::to_string(std::random_device{}()) + std::to_string(std::random_device{}()));
 };
 
 inline std::string readText(const std::filesystem::path& file)
@@ -55,6 +59,26 @@ inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& file)
 {
     const std::string text = readText(file);
     return {text.begin(), text.end()};
+}
+
+struct KeptInput
+{
+    std::string name;
+    std::vector<std::uint8_t> bytes;
+};
+
+inline std::vector<KeptInput> keptFuzzInputs(const std::string& harness)
+{
+    std::vector<KeptInput> inputs;
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(FORMWRIGHT_FUZZ_REGRESSIONS) / harness, error)) {
+        if (entry.is_regular_file()) {
+            inputs.push_back({entry.path().filename().string(), readBytes(entry.path())});
+        }
+    }
+    std::sort(inputs.begin(), inputs.end(), [](const KeptInput& a, const KeptInput& b) { return a.name < b.name; });
+    return inputs;
 }
 
 }  // namespace testing_support

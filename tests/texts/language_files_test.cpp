@@ -3,14 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "support/temp_folder.h"
+#include "texts/preferences.h"
+#include "texts/program_folders.h"
+#include "texts/recent_files.h"
 
 namespace texts {
 namespace {
 
+namespace fs = std::filesystem;
 using TempDirectory = testing_support::TempFolder;
 using Names = std::vector<std::string>;
 
@@ -25,8 +33,8 @@ TEST(LanguageFiles, ListsNamesFromTheFirstLineInFileNameOrder)
     dir.write("d.lng", "\r\n3001=Datei\r\n");  // an empty first line takes no entry
     dir.write("e.lng", "");
     dir.write("f.lng", "0\r\n3001=Datei\r\n");  // the reserved name of the built-in texts
-#if !defined(_WIN32)  // Windows lets only administrators create symbolic links
-    std::filesystem::create_symlink(dir.path() / "missing", dir.path() / "a0.lng");  // unreadable
+#if !defined(_WIN32)                            // Windows lets only administrators create symbolic links
+    fs::create_symlink(dir.path() / "missing", dir.path() / "a0.lng");  // unreadable
 #endif
     const LanguageList list = enumerateLanguages(dir.path());
     EXPECT_EQ(list.count(), 3);
@@ -78,7 +86,7 @@ TEST(LanguageFiles, VanishedOrOversizedFileFallsThroughToTheNextMatch)
     dir.write("b.lng", "Deutsch\r\n2601=Riesig\r\n" + std::string(5u * 1024u * 1024u, 'x'));
     dir.write("c.lng", "Deutsch\r\n2601=Fehler\r\n");
     const LanguageList list = enumerateLanguages(dir.path());
-    std::filesystem::remove(dir.path() / "a.lng");
+    fs::remove(dir.path() / "a.lng");
     LanguageTable table;
     ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
     EXPECT_EQ(table.text(sid(2601)), "Fehler");
@@ -94,12 +102,246 @@ TEST(LanguageFiles, UserFolderComesFirstAndReplacesAnInstalledLanguageOfTheSameN
     installed.write("nl.lng", "Nederlands\r\n2601=Fout\r\n");
     user.write("mine.lng", "Deutsch\r\n2601=Eigen\r\n");
     user.write("fr.lng", "Francais\r\n2601=Erreur\r\n");
-    const std::filesystem::path folders[] = {user.path(), user.path() / "missing", installed.path()};
+    const fs::path folders[] = {user.path(), user.path() / "missing", installed.path()};
     const LanguageList list = enumerateLanguages(folders);
     EXPECT_EQ(list.names(), (Names{"Francais", "Deutsch", "Nederlands"}));
     LanguageTable table;
     ASSERT_TRUE(loadLanguage(table, list, "Deutsch"));
     EXPECT_EQ(table.text(sid(2601)), "Eigen");
+}
+
+TEST(ProgramFolders, PortableCopyKeepsEverythingBesideTheProgramElseTheUserFolders)
+{
+    const TempDirectory dir;
+    const fs::path portable = dir.path() / "unpacked";
+    const fs::path installedBin = dir.path() / "usr" / "bin";
+    fs::create_directories(portable);
+    fs::create_directories(installedBin);
+    fs::create_directories(dir.path() / "usr" / "share" / "formwright");
+    const UserFolders user{"/home/ann/.config", "/home/ann/.local/share"};
+    const ProgramFolders installed{
+        "/home/ann/.config/formwright/FWQ720.ini",
+        {"/home/ann/.local/share/formwright/languages", dir.path() / "usr" / "share" / "formwright" / "languages"},
+        true};
+
+    struct Row
+    {
+        const char* name;
+        fs::path program;
+        bool isWritable;
+        UserFolders user;
+        std::optional<ProgramFolders> expected;  // none: the portable folders
+    };
+    const Row rows[] = {
+        {"writable copy of its own", portable, true, user, std::nullopt},
+        {"read-only folder", installedBin, false, user, installed},
+        {"writable, but an installation (root, ~/.local)", installedBin, true, user, installed},
+        {"read-only without a home folder", installedBin, false, UserFolders{}, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ProgramFolders folders =
+            programFolders(row.program, row.user, [&](const fs::path&) { return row.isWritable; });
+        EXPECT_EQ(folders, row.expected.value_or(portableFolders(row.program)));
+    }
+    EXPECT_EQ(portableFolders(portable), (ProgramFolders{portable / "FWQ720.ini", {portable}, false}));
+}
+
+TEST(ProgramFolders, UserFoldersComeFromXdgVariablesOrTheHomeFolder)
+{
+#if defined(_WIN32)
+    GTEST_SKIP() << "XDG variables and HOME are how Linux names the user's folders";
+#else
+    struct Row
+    {
+        const char* configHome;
+        const char* dataHome;
+        UserFolders expected;
+    };
+    const Row rows[] = {
+        {"/xdg/config", "/xdg/data", {"/xdg/config", "/xdg/data"}},
+        {nullptr, nullptr, {"/home/ann/.config", "/home/ann/.local/share"}},
+        {"relative/config", "", {"/home/ann/.config", "/home/ann/.local/share"}},
+    };
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const auto set = [](const char* name, const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); };
+    set("HOME", "/home/ann");
+    for (const Row& row : rows) {
+        set("XDG_CONFIG_HOME", row.configHome);
+        set("XDG_DATA_HOME", row.dataHome);
+        SCOPED_TRACE(row.configHome ? row.configHome : "unset");
+        EXPECT_EQ(userFoldersFromEnvironment().configuration, row.expected.configuration);
+        EXPECT_EQ(userFoldersFromEnvironment().data, row.expected.data);
+    }
+    set("XDG_CONFIG_HOME", nullptr);
+    set("XDG_DATA_HOME", nullptr);
+    set("HOME", savedHome.c_str());
+#endif
+}
+
+using testing_support::readText;
+using Files = std::vector<std::string>;
+
+constexpr bool On = true;
+constexpr bool Off = false;
+
+Preferences prefs(std::string lastFile, bool preload, bool onTop, std::string language, Files recent, Model model)
+{
+    return {std::move(lastFile), preload, onTop, std::move(language), std::move(recent), model};
+}
+
+// Reads the text as if every path but those naming a "gone" file existed.
+Preferences parse(std::string_view text)
+{
+    return parsePreferences(std::vector<std::uint8_t>(text.begin(), text.end()),
+                            [](const std::string& path) { return path.find("gone") == std::string::npos; });
+}
+
+std::string written(const Preferences& p)
+{
+    const auto bytes = serialisePreferences(p);
+    return {bytes.begin(), bytes.end()};
+}
+
+// Rows whose name, flags and language are the defaults.
+Preferences plain(Files recent, Model model = Model::Q720CE) { return prefs("Unknow", Off, Off, "0", recent, model); }
+
+TEST(Preferences, ReadsTheValuesLineByLine)
+{
+    const std::string win = "C:\\Jobs\\stock.Q72";
+    const std::string tooLong = "/" + std::string(260, 'p');
+    const std::string longest = "/" + std::string(259, 'p');
+    const std::pair<std::string, Preferences> cases[] = {
+        {win + "\r1\r0\r0\r" + win + "\r1\r", prefs(win, On, Off, "0", {win}, Model::Q720PPC)},
+        // an absolute path is a file, not the model
+        {"/srv/a.Q72\r0\r0\rDeutsch\r/srv/a.Q72\r/srv/b.Q72\r1\r",
+         prefs("/srv/a.Q72", Off, Off, "Deutsch", {"/srv/a.Q72", "/srv/b.Q72"}, Model::Q720PPC)},
+        // a missing or over-long recent file is dropped but counts toward four
+        {"Unknow\r0\r0\r0\r/a.Q72\r/gone.Q72\r/c.Q72\r/d.Q72\r/e.Q72\r", plain({"/a.Q72", "/c.Q72", "/d.Q72"})},
+        {"Unknow\r0\r0\r0\r" + tooLong + "\r/b\r/c\r/d\r/e\r", plain({"/b", "/c", "/d"})},
+        {"Unknow\r0\r0\r0\r/a\r/b\r/c\r/d\r1\r", plain({"/a", "/b", "/c", "/d"}, Model::Q720PPC)},
+        {"Unknow\r0\r0\r0\r7\r", Preferences{}},                                      // model 7 reads as zero
+        {"Unknow\r2\r01\r0\r0\r", prefs("Unknow", On, Off, "0", {}, Model::Q720CE)},  // on unless it starts with 0
+        {"\r\r/p.Q72\r\r1\r\r1\rDeutsch\r\r1\r", prefs("/p.Q72", On, On, "Deutsch", {}, Model::Q720PPC)},
+        {"/p.Q72\r\n1\n0\r\nDeutsch\n/p.Q72\n1\n", prefs("/p.Q72", On, Off, "Deutsch", {"/p.Q72"}, Model::Q720PPC)},
+        {"Unknow\r0\r0\r" + std::string(45, 'x') + "\r",
+         prefs("Unknow", Off, Off, std::string(40, 'x'), {}, Model::Q720CE)},
+        {tooLong + "\r1\r0\r0\r", prefs("Unknow", On, Off, "0", {}, Model::Q720CE)},  // an over-long last file
+        {longest + "\r", prefs(longest, Off, Off, "0", {}, Model::Q720CE)},           // exactly 260 characters
+        // a huge file is read only as far as its record reaches
+        {"/p.Q72\r1\r1\rDeutsch\r1\r" + std::string(200000, 'z'),
+         prefs("/p.Q72", On, On, "Deutsch", {}, Model::Q720PPC)},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(parse(text), expected) << text.substr(0, 40);
+    }
+}
+
+TEST(Preferences, WritesEveryLineWithACarriageReturnAndNeverAnEmptyOne)
+{
+    const struct
+    {
+        Preferences prefs;
+        std::string text;
+    } cases[] = {
+        {Preferences{}, "Unknow\r0\r0\r0\r0\r"},
+        {prefs("/p.Q72", On, Off, "Deutsch", {"/p.Q72", "/q.Q72"}, Model::Q720PPC),
+         "/p.Q72\r1\r0\rDeutsch\r/p.Q72\r/q.Q72\r1\r"},
+        {prefs("", Off, Off, "", {"", "/q.Q72"}, Model::Q720PPC), "Unknow\r0\r0\r0\r/q.Q72\r1\r"},
+        // Recent files that would not read back are left out.
+        {plain({"a", "/x\ry", std::string(261, 'p'), "/ok"}), "Unknow\r0\r0\r0\r/ok\r0\r"},
+        {plain({"/a", "/b", "/c", "/d", "/e"}), "Unknow\r0\r0\r0\r/a\r/b\r/c\r/d\r0\r"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(written(c.prefs), c.text);
+    }
+    EXPECT_EQ(parse(cases[2].text), plain({"/q.Q72"}, Model::Q720PPC));
+}
+
+// Through the file: a round trip; a recent file that no longer exists is gone at the next
+// write; a missing file gives the defaults, a missing folder fails quietly; a folder is no
+// recent file.
+TEST(Preferences, RoundTripsThroughTheFileAndItsFaultsFailQuietly)
+{
+    const TempDirectory dir;
+    const std::string kept = dir.write("kept.Q72", "x").string();
+    const std::string gone = dir.write("gone.Q72", "x").string();
+    const auto file = preferencesFilePath(dir.path());
+    EXPECT_EQ(file.filename(), "FWQ720.ini");
+    EXPECT_EQ(readPreferences(file), Preferences{});
+    const Preferences original = prefs(kept, Off, On, std::string(40, 'L'), {gone, kept}, Model::Q720PPC);
+    ASSERT_TRUE(writePreferences(file, original));
+    EXPECT_EQ(readPreferences(file), original);
+    std::filesystem::remove(gone);
+    const Preferences back = readPreferences(file);
+    EXPECT_EQ(back.recentFiles, Files{kept});
+    ASSERT_TRUE(writePreferences(file, back));
+    EXPECT_EQ(readText(file).find(gone), std::string::npos);
+    EXPECT_FALSE(writePreferences(dir.path() / "nowhere" / "FWQ720.ini", Preferences{}));
+    EXPECT_FALSE(canOpenForReading(dir.path().string()));
+    EXPECT_TRUE(canOpenForReading(kept));
+    EXPECT_FALSE(canOpenForReading(gone));
+}
+
+TEST(Preferences, PreloadsTheLastFileOnlyWhenOnAndKnown)
+{
+    Preferences p;
+    p.lastFile = "/p.Q72";
+    EXPECT_FALSE(fileToPreload(p));
+    p.isAutoPreloadOn = true;
+    EXPECT_EQ(fileToPreload(p), "/p.Q72");
+    p.lastFile = "Unknow";
+    EXPECT_FALSE(fileToPreload(p));
+}
+
+TEST(RecentFiles, RememberedPathComesFirstOnceTheListKeepsFourAndUnstorablePathsStayOut)
+{
+    const struct
+    {
+        const char* name;
+        Files before;
+        std::string path;
+        Files after;
+    } cases[] = {
+        {"new path", {"/a", "/b"}, "/c", {"/c", "/a", "/b"}},
+        {"path already third", {"/a", "/b", "/c", "/d"}, "/c", {"/c", "/a", "/b", "/d"}},
+        {"fifth distinct path drops the oldest", {"/a", "/b", "/c", "/d"}, "/e", {"/e", "/a", "/b", "/c"}},
+        {"comparison is case-sensitive", {"/a.Q72"}, "/A.Q72", {"/A.Q72", "/a.Q72"}},
+        {"over-long path: the last file only", {"/a"}, "/" + std::string(300, 'p'), {"/a"}},
+        {"model-like path: the last file only", {"/a"}, "b", {"/a"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Preferences prefs;
+        prefs.recentFiles = c.before;
+        EXPECT_EQ(rememberRecentFile(prefs, c.path), c.after != c.before);
+        EXPECT_EQ(prefs.recentFiles, c.after);
+        EXPECT_EQ(prefs.lastFile, c.path);
+    }
+}
+
+TEST(RecentFiles, MenuLabelShortensPathsOverFortyCharactersToFifteenDotsAndTwentyTwo)
+{
+    const std::string path = "/home/user/projects/warehouse/2024/inventory-count.Q72";
+    std::string accented;  // e with acute accent, two bytes: shortening keeps characters whole
+    for (int i = 0; i < 50; ++i) {
+        accented += "\xc3\xa9";
+    }
+    const struct
+    {
+        int number;
+        std::string path, label;
+    } cases[] = {
+        {1, "C:\\Jobs\\stock.Q72", "&1:  C:\\Jobs\\stock.Q72"},
+        {4, std::string(40, 'p'), "&4:  " + std::string(40, 'p')},
+        {2, path, "&2:  " + path.substr(0, 15) + "..." + path.substr(path.size() - 22)},
+        {2, std::string(41, 'p'), "&2:  " + std::string(15, 'p') + "..." + std::string(22, 'p')},
+        {1, accented, "&1:  " + accented.substr(0, 30) + "..." + accented.substr(100 - 44)},
+        {3, "/R&D/a.Q72", "&3:  /R&&D/a.Q72"},  // an ampersand is doubled
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(recentFileMenuLabel(c.number, c.path), c.label) << c.path;
+    }
 }
 
 }  // namespace

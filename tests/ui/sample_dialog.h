@@ -15,21 +15,17 @@ namespace ui::sample {
 
 enum class SampleId {
     LimitCheck = 101,
-    TitleLabel = 201,
     ModeList = 301,
-    LengthEdit = 401,     // 5 to 99, enabled by LimitCheck
-    DelimiterEdit = 402,  // 0 to 255, 13 refused
-    NameEdit = 403,       // upper case, 8 characters, must not be empty at OK
-    FixedRadio = 701,     // mode 0 (like the list's first entry)
+    LengthEdit = 401,  // 5 to 99, 13 refused, enabled by LimitCheck
+    NameEdit = 402,    // upper case, 8 characters, must not be empty at OK
+    FixedRadio = 701,  // mode 0 (like the list's first entry)
     DelimitedRadio = 702,
 };
 
 inline constexpr ControlTemplate sampleControls[] = {
-    {ControlKind::Label, SampleId::TitleLabel, "Length :", {7, 7, 50, 8}},
     {ControlKind::CheckBox, SampleId::LimitCheck, "Limit", {7, 20, 60, 10}},
     {ControlKind::DropDownList, SampleId::ModeList, "", {70, 20, 80, 60}},
     {ControlKind::Edit, SampleId::LengthEdit, "", {7, 36, 30, 12}, ControlStyle::DigitsOnly},
-    {ControlKind::Edit, SampleId::DelimiterEdit, "", {40, 36, 30, 12}, ControlStyle::DigitsOnly},
     {ControlKind::Edit, SampleId::NameEdit, "", {75, 36, 80, 12}},
     {ControlKind::RadioButton, SampleId::FixedRadio, "Fixed", {7, 52, 50, 10}},
     {ControlKind::RadioButton, SampleId::DelimitedRadio, "Delimited", {60, 52, 60, 10}},
@@ -49,7 +45,6 @@ struct SampleRecord
     std::uint8_t isLimited = 1;
     std::uint8_t mode = 0;
     std::uint8_t length = 10;
-    std::uint8_t delimiter = 44;
     std::string name = "A";
 };
 
@@ -65,9 +60,7 @@ private:
     void onInit() override
     {
         fillList(controls(), SampleId::ModeList, m_texts, texts::sid(2601), 2);
-        makeNumeric(SampleId::LengthEdit, NumericEditSpec::range(5, 99));
-        makeNumeric(SampleId::DelimiterEdit, NumericEditSpec::range(0, 255).refusing([](int v) { return v == 13; }));
-        controls().setTextLimit(SampleId::LengthEdit, 2);
+        makeNumeric(SampleId::LengthEdit, NumericEditSpec::range(5, 99).refusing([](int v) { return v == 13; }));
         controls().setTextLimit(SampleId::NameEdit, 8);
         show();
     }
@@ -79,7 +72,6 @@ private:
         controls().setEnabled(SampleId::LengthEdit, m_working.isLimited != 0);
         controls().setSelection(SampleId::ModeList, m_working.mode);
         controls().setText(SampleId::LengthEdit, std::to_string(m_working.length));
-        controls().setText(SampleId::DelimiterEdit, std::to_string(m_working.delimiter));
         controls().setText(SampleId::NameEdit, m_working.name);
         controls().checkRadio(SampleId::FixedRadio, SampleId::DelimitedRadio,
                               m_working.mode == 0 ? ControlId(SampleId::FixedRadio) : SampleId::DelimitedRadio);
@@ -118,9 +110,8 @@ private:
     void onEditingFinished(ControlId id) override
     {
         ++finishedEdits;
-        if (id != SampleId::NameEdit) {
-            const auto value = static_cast<std::uint8_t>(numberIn(id).value_or(0));
-            (id == SampleId::LengthEdit ? m_working.length : m_working.delimiter) = value;
+        if (id == SampleId::LengthEdit) {
+            m_working.length = static_cast<std::uint8_t>(numberIn(id).value_or(0));
         }
     }
 
@@ -142,4 +133,4 @@ private:
     texts::BuiltinTextSource m_texts;
 };
 
-} // namespace ui::sample
+}  // namespace ui::sample
