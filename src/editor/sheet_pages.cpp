@@ -63,7 +63,7 @@ CreatedPage createBarcodePage(const SheetContext& c)
                 settingsPage->imageCaptureSwitched();
             }
         }};
-    return {&resources::barcodePageTemplate(),
+    return {&resources::barcodePageTemplate,
             std::make_unique<reader::BarcodePage>(c.project, c.texts, c.language, c.isModified, std::move(links))};
 }
 
@@ -81,11 +81,8 @@ constexpr std::array<PageEntry, SheetPageCount> pages = {{
     {texts::sid(7), &createSettingsPage},
 }};
 
-} // namespace
+}  // namespace
 
-std::span<const PageEntry> sheetPages()
-{
-    return pages;
-}
+std::span<const PageEntry> sheetPages() { return pages; }
 
-} // namespace editor
+}  // namespace editor

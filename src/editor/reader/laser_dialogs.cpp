@@ -39,7 +39,7 @@ constexpr Binding pharmacodeBindings[] = {
     flag(PharmacodeId::TransmitCheckDigitCheck, readerField(twins::joined<"laser", Symbology, "TransmitCheckDigit">))};
 
 // Industrial, Interleaved and Matrix 25: one table placed at each code's seven bytes.
-template <Literal Symbology, int Title, const ui::DialogTemplate& (*Template)()> struct TwoOfFive
+template <Literal Symbology, int Title, const ui::DialogTemplate& Template> struct TwoOfFive
 {
     using Id = LaserTwoOfFiveId;
     static constexpr Binding bindings[] = {
