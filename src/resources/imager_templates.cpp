@@ -115,7 +115,7 @@ constexpr std::string_view postalChecks[] = {"US Postnet",
                                              "Japan Postal",
                                              "Australian Postal",
                                              "Dutch Postal"};
-constexpr auto postalControls = join(checkColumn(0, PostalImagerId::UsPostnetCheck, postalChecks), okCancelRow(8));
+constexpr auto postalControls = checksOnly(PostalImagerChecks, postalChecks);
 
 constexpr std::string_view compositeChecks[] = {"Composite CC-C", "Composite CC-A/B", "Composite TLC-39",
                                                 "GS1-128 Emulation Mode"};
@@ -126,8 +126,7 @@ constexpr auto compositeControls = join(
 
 constexpr std::string_view symbologiesChecks[] = {"PDF417",      "MicroPDF417", "Code 128 Emulation",
                                                   "Data Matrix", "Maxicode",    "QR Code"};
-constexpr auto symbologiesControls =
-    join(checkColumn(0, SymbologiesImagerId::Pdf417Check, symbologiesChecks), okCancelRow(6));
+constexpr auto symbologiesControls = checksOnly(SymbologiesImagerChecks, symbologiesChecks);
 
 using MacroPdfId = MacroPdfImagerId;
 constexpr auto macroPdfControls =

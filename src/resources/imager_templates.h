@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/control_id.h"
+#include "ui/control_range.h"
 
 namespace ui {
 struct DialogTemplate;
@@ -154,17 +155,8 @@ struct Code11ImagerId : LengthGroupId
 };
 extern const ui::DialogTemplate code11ImagerTemplate;
 
-// POSTAL_2DDLG.
-enum class PostalImagerId {
-    UsPostnetCheck = 101,
-    UsPlanetCheck = 102,
-    UsCheckDigitCheck = 103,
-    UkPostalCheck = 104,
-    UkCheckDigitCheck = 105,
-    JapanPostalCheck = 106,
-    AustralianPostalCheck = 107,
-    DutchPostalCheck = 108,
-};
+// POSTAL_2DDLG: eight check boxes from "US Postnet" on.
+inline constexpr ui::ControlRange PostalImagerChecks{ui::ControlId(101), 8};
 extern const ui::DialogTemplate postalImagerTemplate;
 
 // COMPOSITE_2DDLG.
@@ -187,6 +179,7 @@ enum class SymbologiesImagerId {
     MaxicodeCheck = 105,
     QrCodeCheck = 106,
 };
+inline constexpr ui::ControlRange SymbologiesImagerChecks{SymbologiesImagerId::Pdf417Check, 6};
 extern const ui::DialogTemplate symbologiesImagerTemplate;
 
 // MACROPDF_2DDLG. The control-header box is hidden: its byte follows the mode.

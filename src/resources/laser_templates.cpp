@@ -36,16 +36,9 @@ template <typename Id> constexpr auto lengthRows(int row)
                 labelledEdit(Id::Length2Label, "Min Length :", Id::Length2Edit, row + 3));
 }
 
-// Check boxes of consecutive IDs from `first` down from the top, and the OK and Cancel row below.
-template <std::size_t N> constexpr auto checksOnly(ui::ControlId first, const std::string_view (&texts)[N])
-{
-    return join(checkColumn(0, first, texts), okCancelRow(int(N)));
-}
-
-constexpr auto code39Controls =
-    checksOnly(LaserCode39Id::TransmitStartStopCheck,
-               {"Transmit Start/Stop Character", "Verify Check Digit", "Transmit Check Digit", "Code 39 Full ASCII"});
-constexpr auto pharmacodeControls = checksOnly(PharmacodeId::TransmitCheckDigitCheck, {"Transmit Check Digit"});
+constexpr auto code39Controls = checksOnly(LaserCode39Checks, {"Transmit Start/Stop Character", "Verify Check Digit",
+                                                               "Transmit Check Digit", "Code 39 Full ASCII"});
+constexpr auto pharmacodeControls = checksOnly(PharmacodeChecks, {"Transmit Check Digit"});
 
 using TwoOfFive = LaserTwoOfFiveId;
 constexpr std::string_view twoOfFiveStartStop[] = {"Industrial 25", "Interleaved 25", "Matrix 25"};
@@ -67,15 +60,13 @@ constexpr auto msiControls =
          radioGroup(LaserMsiId::TransmitGroup, "Transmit Check Digit", 4, 704, msiTransmissions),
          lengthRows<LaserMsiId>(8), okCancelRow(12));
 
-constexpr auto plesseyControls =
-    checksOnly(PlesseyId::ConvertToUkPlesseyCheck, {"Convert to UK Plessey", "Transmit Check Digit"});
+constexpr auto plesseyControls = checksOnly(PlesseyChecks, {"Convert to UK Plessey", "Transmit Check Digit"});
 constexpr auto upcEControls =
-    checksOnly(LaserUpcEId::ConvertToUpcACheck, {"Convert to UPC-A", "Transmit System Number", "Transmit Check Digit"});
-constexpr auto ean8Controls =
-    checksOnly(LaserEan8Id::ConvertToEan13Check, {"Convert to EAN-13", "Transmit Check Digit"});
+    checksOnly(LaserUpcEChecks, {"Convert to UPC-A", "Transmit System Number", "Transmit Check Digit"});
+constexpr auto ean8Controls = checksOnly(LaserEan8Checks, {"Convert to EAN-13", "Transmit Check Digit"});
 constexpr auto ean13Controls = checksOnly(
-    LaserEan13Id::IsbnCheck, {"ISBN Conversion", "ISSN Conversion", "Transmit EAN-13 Check Digit",
-                              "Transmit UPC-A System Number", "Transmit UPC-A Check Digit", "Convert UPC-A to EAN-13"});
+    LaserEan13Checks, {"ISBN Conversion", "ISSN Conversion", "Transmit EAN-13 Check Digit",
+                       "Transmit UPC-A System Number", "Transmit UPC-A Check Digit", "Convert UPC-A to EAN-13"});
 
 constexpr auto telepenControls = join(std::array{choice(TelepenId::OriginalRadio, "Original Telepen  (Numeric)", 0),
                                                  choice(TelepenId::AimRadio, "AIM Telepen  (Full ASCII)", 1)},
@@ -84,8 +75,8 @@ constexpr auto telepenControls = join(std::array{choice(TelepenId::OriginalRadio
 // GS1 DataBar Expanded has the first box only.
 constexpr std::string_view dataBarCodeId = "Transmit Code ID : ]e0";
 constexpr auto dataBarControls =
-    checksOnly(LaserDataBarId::TransmitCodeIdCheck, {dataBarCodeId, "Transmit Application ID", "Transmit Check Digit"});
-constexpr auto dataBarExpandedControls = checksOnly(LaserDataBarId::TransmitCodeIdCheck, {dataBarCodeId});
+    checksOnly(LaserDataBarChecks, {dataBarCodeId, "Transmit Application ID", "Transmit Check Digit"});
+constexpr auto dataBarExpandedControls = checksOnly(LaserDataBarExpandedChecks, {dataBarCodeId});
 
 constexpr auto gs1128Controls =
     join(std::array{check(LaserGs1128Id::TransmitCodeIdCheck, "Transmit Code ID : ]C1", 0, Gs1128)},

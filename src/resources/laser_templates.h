@@ -4,6 +4,7 @@
 
 #include "resources/imager_templates.h"
 #include "ui/control_id.h"
+#include "ui/control_range.h"
 
 namespace ui {
 struct DialogTemplate;
@@ -11,19 +12,16 @@ struct DialogTemplate;
 
 namespace resources {
 
+// The dialogs of check boxes alone name the run of them: its first ID and how many there are,
+// which the template's texts and the dialog's fields must match.
+inline constexpr ui::ControlId FirstLaserCheck{101};
+
 // CODE39_1DDLG.
-enum class LaserCode39Id {
-    TransmitStartStopCheck = 101,
-    VerifyCheckDigitCheck = 102,
-    TransmitCheckDigitCheck = 103,
-    FullAsciiCheck = 104,
-};
+inline constexpr ui::ControlRange LaserCode39Checks{FirstLaserCheck, 4};
 extern const ui::DialogTemplate laserCode39Template;
 
 // ITALYPHARMA_1DDLG and FRENCHPHARMA_1DDLG.
-enum class PharmacodeId {
-    TransmitCheckDigitCheck = 101,
-};
+inline constexpr ui::ControlRange PharmacodeChecks{FirstLaserCheck, 1};
 extern const ui::DialogTemplate italianPharmacodeTemplate;
 extern const ui::DialogTemplate frenchPharmacodeTemplate;
 
@@ -78,36 +76,19 @@ struct LaserMsiId : SelectLengthId<203, 707>
 extern const ui::DialogTemplate laserMsiTemplate;
 
 // PLESSEY_1DDLG.
-enum class PlesseyId {
-    ConvertToUkPlesseyCheck = 101,
-    TransmitCheckDigitCheck = 102,
-};
+inline constexpr ui::ControlRange PlesseyChecks{FirstLaserCheck, 2};
 extern const ui::DialogTemplate plesseyTemplate;
 
 // UPCE_1DDLG.
-enum class LaserUpcEId {
-    ConvertToUpcACheck = 101,
-    TransmitSystemNumberCheck = 102,
-    TransmitCheckDigitCheck = 103,
-};
+inline constexpr ui::ControlRange LaserUpcEChecks{FirstLaserCheck, 3};
 extern const ui::DialogTemplate laserUpcETemplate;
 
 // EAN8_1DDLG.
-enum class LaserEan8Id {
-    ConvertToEan13Check = 101,
-    TransmitCheckDigitCheck = 102,
-};
+inline constexpr ui::ControlRange LaserEan8Checks{FirstLaserCheck, 2};
 extern const ui::DialogTemplate laserEan8Template;
 
 // EAN13_1DDLG: EAN-13 and UPC-A.
-enum class LaserEan13Id {
-    IsbnCheck = 101,
-    IssnCheck = 102,
-    TransmitEan13CheckDigitCheck = 103,
-    TransmitUpcASystemNumberCheck = 104,
-    TransmitUpcACheckDigitCheck = 105,
-    ConvertUpcAToEan13Check = 106,
-};
+inline constexpr ui::ControlRange LaserEan13Checks{FirstLaserCheck, 6};
 extern const ui::DialogTemplate laserEan13Template;
 
 // TELEPEN_1DDLG.
@@ -118,11 +99,8 @@ enum class TelepenId {
 extern const ui::DialogTemplate telepenTemplate;
 
 // RSS14_1DDLG and RSS14LIMITED_1DDLG; RSS14EXPANDED_1DDLG has the first box only.
-enum class LaserDataBarId {
-    TransmitCodeIdCheck = 101,
-    TransmitApplicationIdCheck = 102,
-    TransmitCheckDigitCheck = 103,
-};
+inline constexpr ui::ControlRange LaserDataBarChecks{FirstLaserCheck, 3};
+inline constexpr ui::ControlRange LaserDataBarExpandedChecks{FirstLaserCheck, 1};
 extern const ui::DialogTemplate laserDataBar14Template;
 extern const ui::DialogTemplate laserDataBarLimitedTemplate;
 extern const ui::DialogTemplate laserDataBarExpandedTemplate;
