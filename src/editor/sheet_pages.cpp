@@ -81,8 +81,11 @@ constexpr std::array<PageEntry, SheetPageCount> pages = {{
     {texts::sid(7), &createSettingsPage},
 }};
 
-}  // namespace
+} // namespace
 
-std::span<const PageEntry> sheetPages() { return pages; }
+std::span<const PageEntry> sheetPages()
+{
+    return pages;
+}
 
-}  // namespace editor
+} // namespace editor
