@@ -16,6 +16,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::FieldPropertiesId;
+using Header = resources::LineHeaderId;
 using project::Byte;
 using project::LineType;
 using texts::sid;
@@ -67,7 +68,7 @@ constexpr auto rules = joined(fixedLengthRules(fixedLength),
                               });
 
 constexpr ui::TextReplacement captions[] = {
-    {Id::FormLabel, sid(192), 3},     {Id::FixedLengthCheck, sid(195), 5}, {Id::BarcodeGroup, sid(200)},
+    {Header::FormLabel, sid(192), 3},     {Id::FixedLengthCheck, sid(195), 5}, {Id::BarcodeGroup, sid(200)},
     {Id::PartialCheck, sid(201)},     {Id::StartLabel, sid(202), 2},       {Id::LeadingCodeCheck, sid(204), 2},
     {Id::AutoEnterLabel, sid(206), 2},
 };
@@ -110,7 +111,7 @@ void showBarcodeInput(ParameterDialogModel& dialog, bool isMsqiForm)
 void openLine(ParameterDialogModel& dialog)
 {
     ui::Controls& shown = dialog.shown();
-    showFormAndLine(dialog, Id::FormValue, Id::LineValue);
+    showFormAndLine(dialog, Header::FormValue, Header::LineValue);
     const Byte type = lineType(dialog);
     showInputMark(dialog, inputMark);
     shown.setTextLimit(Id::InitialValueEdit, type == project::lineCode(LineType::Boolean) ? 1 : ValueChars);

@@ -10,12 +10,16 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::FormPropertiesId;
+using Export = resources::ExportFileId;
 using texts::sid;
 
 constexpr texts::StringId CaptionEntry = sid(171);
 
-constexpr ExportControls exportControls{
-    Id::ExportNameCheck, Id::ExportNameEdit, Id::AutoExportCheck, Id::SaveModeLabel, {Id::OverwriteRadio, 2}};
+constexpr ExportControls exportControls{Export::ExportNameCheck,
+                                        Export::ExportNameEdit,
+                                        Export::AutoExportCheck,
+                                        Export::SaveModeLabel,
+                                        {Export::OverwriteRadio, 2}};
 constexpr ExportFields exportFields{formField("exportNameOn"), formField("exportName"), formField("autoExport"),
                                     formField("exportMode")};
 
@@ -25,7 +29,7 @@ constexpr auto bindings =
 constexpr auto rules = exportRules(exportControls);
 
 constexpr ui::TextReplacement captions[] = {
-    {Id::ReadOnceCheck, sid(172), 2}, {Id::AutoExportCheck, sid(174), 4}, {Id::MsqiCheck, sid(178)},
+    {Id::ReadOnceCheck, sid(172), 2}, {Export::AutoExportCheck, sid(174), 4}, {Id::MsqiCheck, sid(178)},
 };
 
 void showCaption(ParameterDialogModel& dialog, ui::ControlId changed)

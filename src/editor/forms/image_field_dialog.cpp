@@ -9,6 +9,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::ImageFieldId;
+using Header = resources::LineHeaderId;
 using texts::sid;
 
 constexpr int PathChars = 10;
@@ -37,13 +38,13 @@ constexpr auto rules =
                       enabledWhileChecked(Id::ShowInputMarkCheck, Id::EditPathCheck, Keep)},
            inputMarkRules(inputMark));
 
-constexpr ui::TextReplacement captions[] = {{Id::FormLabel, sid(302), 3}, {Id::EditPathCheck, sid(305), 6}};
+constexpr ui::TextReplacement captions[] = {{Header::FormLabel, sid(302), 3}, {Id::EditPathCheck, sid(305), 6}};
 
 void followChange(ParameterDialogModel& dialog, ui::ControlId changed)
 {
     ui::Controls& shown = dialog.shown();
     if (changed == ui::ControlId{}) {
-        showFormAndLine(dialog, Id::FormValue, Id::LineValue);
+        showFormAndLine(dialog, Header::FormValue, Header::LineValue);
         showInputMark(dialog, inputMark);
     } else if (changed == Id::EditPathCheck) {
         // Editing a path means saving it; giving up editing gives up saving too.

@@ -9,6 +9,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::LookupFieldId;
+using Header = resources::LineHeaderId;
 using texts::sid;
 
 constexpr FixedLengthControls fixedLength{Id::FixedLengthCheck, Id::FixedLengthEdit, Id::AlignmentList};
@@ -25,12 +26,12 @@ constexpr auto rules =
                       enabledWhileChecked(Id::SuffixCheck, Id::SaveDataCheck, WhenDisabled::Keep)},
            fixedLengthRules(fixedLength), lineCodeRules(codes));
 
-constexpr ui::TextReplacement captions[] = {{Id::FormLabel, sid(222), 3}, {Id::SaveDataCheck, sid(225), 4}};
+constexpr ui::TextReplacement captions[] = {{Header::FormLabel, sid(222), 3}, {Id::SaveDataCheck, sid(225), 4}};
 
 void followChange(ParameterDialogModel& dialog, ui::ControlId changed)
 {
     if (changed == ui::ControlId{}) {
-        showFormAndLine(dialog, Id::FormValue, Id::LineValue);
+        showFormAndLine(dialog, Header::FormValue, Header::LineValue);
     }
     followLineCodes(dialog, codes, changed);
 }

@@ -7,18 +7,18 @@
 namespace editor::settings {
 namespace {
 
-using Id = resources::TransactionFileId;
+using Id = resources::ExportFileId;
 using texts::sid;
 
 // The name is only changed when asked to, the save mode only matters for an automatic export.
 constexpr ExportControls exportControls{
-    Id::ChangeExportNameCheck, Id::ExportNameEdit, Id::AutoExportCheck, Id::SaveModeLabel, {Id::OverwriteRadio, 2}};
+    Id::ExportNameCheck, Id::ExportNameEdit, Id::AutoExportCheck, Id::SaveModeLabel, {Id::OverwriteRadio, 2}};
 constexpr auto bindings =
     exportBindings(exportControls, {transactionField("changeExportName"), transactionField("exportName"),
                                     transactionField("autoExport"), transactionField("saveMode")});
 constexpr auto rules = exportRules(exportControls);
 
-constexpr ui::TextReplacement captions[] = {{Id::ChangeExportNameCheck, sid(173)}};
+constexpr ui::TextReplacement captions[] = {{Id::ExportNameCheck, sid(173)}};
 
 constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::transactionFileTemplate,

@@ -16,7 +16,6 @@ namespace editor::settings {
 namespace {
 
 using resources::SettingsPageId;
-using resources::TransactionFileId;
 using ui::testing::DialogHarness;
 using Id = SettingsPageId;
 
