@@ -102,13 +102,17 @@ constexpr Binding invertedFlag(ui::ControlId control, FieldRef field)
 {
     return {BindingKind::InvertedFlag, control, field};
 }
-// A column of check boxes with consecutive IDs from `first` (a template's check-box column), each
-// bound to the flag of its field, in order.
-template <std::size_t N> constexpr std::array<Binding, N> flagColumn(ui::ControlId first, const FieldRef (&fields)[N])
+// The run of check boxes `checks` (a template's check-box column), each bound to the flag of its
+// field, in order. A run and a list of fields of different lengths do not build.
+template <std::size_t N>
+consteval std::array<Binding, N> flagColumn(ui::ControlRange checks, const FieldRef (&fields)[N])
 {
+    if (checks.count != static_cast<int>(N)) {
+        throw "the run of check boxes and its fields differ in length";
+    }
     std::array<Binding, N> flags{};
     for (std::size_t i = 0; i < N; ++i) {
-        flags[i] = flag(ui::ControlId(first.value() + static_cast<int>(i)), fields[i]);
+        flags[i] = flag(checks.at(static_cast<int>(i)), fields[i]);
     }
     return flags;
 }
@@ -263,9 +267,26 @@ struct ParameterHooks
     void (*afterStore)(ParameterDialogModel& dialog) = nullptr;
 };
 
+// The template of a parameter dialog: a template constant, or the function that returns one (the
+// template files that give theirs through a function). Calling it gives the template.
+class DialogTemplateRef
+{
+public:
+    // NOLINTNEXTLINE(google-explicit-constructor): specs name the template alone
+    constexpr DialogTemplateRef(const ui::DialogTemplate& dialog) : m_dialog(&dialog) {}
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    constexpr DialogTemplateRef(const ui::DialogTemplate& (*get)()) : m_get(get) {}
+
+    [[nodiscard]] const ui::DialogTemplate& operator()() const { return m_dialog != nullptr ? *m_dialog : m_get(); }
+
+private:
+    const ui::DialogTemplate* m_dialog = nullptr;
+    const ui::DialogTemplate& (*m_get)() = nullptr;
+};
+
 struct ParameterDialogSpec
 {
-    const ui::DialogTemplate& (*dialogTemplate)();
+    DialogTemplateRef dialogTemplate;
     std::optional<texts::StringId> titleEntry;
     std::span<const ui::TextReplacement> captions;
     std::span<const Binding> bindings = {};  // none: a dialog of hooks alone (the coupon code)

@@ -63,7 +63,7 @@ CreatedPage createBarcodePage(const SheetContext& c)
                 settingsPage->imageCaptureSwitched();
             }
         }};
-    return {&resources::barcodePageTemplate(),
+    return {&resources::barcodePageTemplate,
             std::make_unique<reader::BarcodePage>(c.project, c.texts, c.language, c.isModified, std::move(links))};
 }
 

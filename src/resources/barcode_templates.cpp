@@ -118,8 +118,6 @@ constexpr auto barcodeControls = layout::join(readerControls, settingsControls, 
 
 }  // namespace
 
-constexpr ui::DialogTemplate barcodePageDialog{"BARCODEDLG", "Barcode", {470, 270}, barcodeControls};
-
-const ui::DialogTemplate& barcodePageTemplate() { return barcodePageDialog; }
+constexpr ui::DialogTemplate barcodePageTemplate{"BARCODEDLG", "Barcode", {470, 270}, barcodeControls};
 
 }  // namespace resources

@@ -59,6 +59,6 @@ inline constexpr ui::ControlRange ImagerButtons{BarcodePageId::PostalButton, 4};
 
 // 470 x 270 dialog units: the reader and its reading behaviour on the left, the symbology rows
 // in two columns on the right.
-[[nodiscard]] const ui::DialogTemplate& barcodePageTemplate();
+extern const ui::DialogTemplate barcodePageTemplate;
 
 }  // namespace resources

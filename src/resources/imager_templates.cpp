@@ -115,7 +115,7 @@ constexpr std::string_view postalChecks[] = {"US Postnet",
                                              "Japan Postal",
                                              "Australian Postal",
                                              "Dutch Postal"};
-constexpr auto postalControls = join(checkColumn(0, PostalImagerId::UsPostnetCheck, postalChecks), okCancelRow(8));
+constexpr auto postalControls = checksOnly(PostalImagerChecks, postalChecks);
 
 constexpr std::string_view compositeChecks[] = {"Composite CC-C", "Composite CC-A/B", "Composite TLC-39",
                                                 "GS1-128 Emulation Mode"};
@@ -126,8 +126,7 @@ constexpr auto compositeControls = join(
 
 constexpr std::string_view symbologiesChecks[] = {"PDF417",      "MicroPDF417", "Code 128 Emulation",
                                                   "Data Matrix", "Maxicode",    "QR Code"};
-constexpr auto symbologiesControls =
-    join(checkColumn(0, SymbologiesImagerId::Pdf417Check, symbologiesChecks), okCancelRow(6));
+constexpr auto symbologiesControls = checksOnly(SymbologiesImagerChecks, symbologiesChecks);
 
 using MacroPdfId = MacroPdfImagerId;
 constexpr auto macroPdfControls =
@@ -173,85 +172,68 @@ constexpr ui::DialogTemplate twin(const ui::DialogTemplate& dialog, std::string_
     return parameterDialog(name, dialog.title, controls, {dialog.dialogUnits.width});
 }
 
-// The 2D imager's dialogs.
-constexpr auto code39Imager = parameterDialog("CODE39_2DDLG", "Code 39 Parameters", code39ImagerControls);
 constexpr auto upcAImagerControls = upcImagerControls<UpcAImagerId>(upcAChecks);
-constexpr auto upcAImager = parameterDialog("UPCA_2DDLG", "UPC-A Parameters", upcAImagerControls, UpcEan);
 constexpr auto upcEImagerControls = upcImagerControls<UpcE0ImagerId>(upcEChecks);
-constexpr auto upcE0Imager = parameterDialog("UPCE_2DDLG", "UPC-E0 Parameters", upcEImagerControls, UpcEan);
-constexpr auto upcE1Imager = parameterDialog("UPCE1_2DDLG", "UPC-E1 Parameters", upcEImagerControls, UpcEan);
-constexpr auto ean8Imager = parameterDialog("EAN8_2DDLG", "EAN-8 Parameters", ean8Controls<Ean8ImagerId>, UpcEan);
-constexpr auto ean13Imager = parameterDialog("EAN13DLG_2D", "EAN-13 Parameters", ean13Controls<Ean13ImagerId>, UpcEan);
-constexpr auto gs1128Imager = parameterDialog("EAN128_2DDLG", "GS1-128 (EAN 128) Parameters", gs1128Controls, Gs1128);
-constexpr auto code93Imager = parameterDialog("CODE93_2DDLG", "Code 93 Parameters", code93Controls);
-constexpr auto codabarImager = parameterDialog("CODABAR_2DDLG", "Codabar Parameters", codabarControls);
-constexpr auto industrial25Imager = parameterDialog("DISCRETE25_2DDLG", "Industrial 25 Parameters", code93Controls);
-constexpr auto interleaved25Imager =
-    parameterDialog("INTERLEAVE25_2DDLG", "Interleaved 25 Parameters", interleaved25Controls);
-constexpr auto dataBar14Imager =
-    parameterDialog("RSS14_2DDLG", "GS1 DataBar-14 Parameters", dataBar14Controls, DataBar);
-constexpr auto msiImager = parameterDialog("MSI_2DDLG", "MSI Parameters", msiControls);
-constexpr auto code11Imager = parameterDialog("CODE11_2DDLG", "Code 11 Parameters", code11Controls);
-constexpr auto postalImager = parameterDialog("POSTAL_2DDLG", "Postal Code Parameters", postalControls);
-constexpr auto compositeImager =
-    parameterDialog("COMPOSITE_2DDLG", "Composite Parameters", compositeControls, Composite);
-constexpr auto symbologiesImager =
-    parameterDialog("SYMBOLOGIES_2DDLG", "2D Symbologies Parameters", symbologiesControls);
-constexpr auto macroPdfImager = parameterDialog("MACROPDF_2DDLG", "Macro PDF Parameters", macroPdfControls, MacroPdf);
-constexpr auto imageCapture =
-    parameterDialog("IMAGECAPTURE_2DDLG", "2D Image Capture Parameters", imageCaptureControls, ImageCapture);
-
-// The long-range twins.
 constexpr auto upcALongRangeControls = upcLongRangeControls<UpcAImagerId>(upcAChecks);
-constexpr auto upcALongRange = twin(upcAImager, "UPCA_1DEDLG", upcALongRangeControls);
 constexpr auto upcELongRangeControls = upcLongRangeControls<UpcE0ImagerId>(upcEChecks);
-constexpr auto upcE0LongRange = twin(upcE0Imager, "UPCE_1DEDLG", upcELongRangeControls);
-constexpr auto upcE1LongRange = twin(upcE1Imager, "UPCE1_1DEDLG", upcELongRangeControls);
-constexpr auto ean8LongRange = twin(ean8Imager, "EAN8_1DEDLG", ean8Controls<Ean8LongRangeId>);
-constexpr auto ean13LongRange = twin(ean13Imager, "EAN13_1DEDLG", ean13Controls<Ean13LongRangeId>);
-constexpr auto gs1128LongRange = twin(gs1128Imager, "EAN128_1DEDLG");
-constexpr auto code39LongRange = twin(code39Imager, "CODE39_1DEDLG", code39LongRangeControls);
-constexpr auto code93LongRange = twin(code93Imager, "CODE93_1DEDLG");
-constexpr auto codabarLongRange = twin(codabarImager, "CODABAR_1DEDLG");
-constexpr auto industrial25LongRange = twin(industrial25Imager, "DISCRETE25_1DEDLG");
-constexpr auto interleaved25LongRange = twin(interleaved25Imager, "INTERLEAVE25_1DEDLG");
-constexpr auto dataBar14LongRange = twin(dataBar14Imager, "RSS14_1DEDLG");
-constexpr auto msiLongRange = twin(msiImager, "MSI_1DEDLG");
 
 }  // namespace
 
-const ui::DialogTemplate& code39ImagerTemplate() { return code39Imager; }
-const ui::DialogTemplate& upcAImagerTemplate() { return upcAImager; }
-const ui::DialogTemplate& upcE0ImagerTemplate() { return upcE0Imager; }
-const ui::DialogTemplate& upcE1ImagerTemplate() { return upcE1Imager; }
-const ui::DialogTemplate& ean8ImagerTemplate() { return ean8Imager; }
-const ui::DialogTemplate& ean13ImagerTemplate() { return ean13Imager; }
-const ui::DialogTemplate& gs1128ImagerTemplate() { return gs1128Imager; }
-const ui::DialogTemplate& code93ImagerTemplate() { return code93Imager; }
-const ui::DialogTemplate& codabarImagerTemplate() { return codabarImager; }
-const ui::DialogTemplate& industrial25ImagerTemplate() { return industrial25Imager; }
-const ui::DialogTemplate& interleaved25ImagerTemplate() { return interleaved25Imager; }
-const ui::DialogTemplate& dataBar14ImagerTemplate() { return dataBar14Imager; }
-const ui::DialogTemplate& msiImagerTemplate() { return msiImager; }
-const ui::DialogTemplate& code11ImagerTemplate() { return code11Imager; }
-const ui::DialogTemplate& postalImagerTemplate() { return postalImager; }
-const ui::DialogTemplate& compositeImagerTemplate() { return compositeImager; }
-const ui::DialogTemplate& symbologiesImagerTemplate() { return symbologiesImager; }
-const ui::DialogTemplate& macroPdfImagerTemplate() { return macroPdfImager; }
-const ui::DialogTemplate& imageCaptureTemplate() { return imageCapture; }
+// The 2D imager's dialogs.
+constexpr ui::DialogTemplate code39ImagerTemplate =
+    parameterDialog("CODE39_2DDLG", "Code 39 Parameters", code39ImagerControls);
+constexpr ui::DialogTemplate upcAImagerTemplate =
+    parameterDialog("UPCA_2DDLG", "UPC-A Parameters", upcAImagerControls, UpcEan);
+constexpr ui::DialogTemplate upcE0ImagerTemplate =
+    parameterDialog("UPCE_2DDLG", "UPC-E0 Parameters", upcEImagerControls, UpcEan);
+constexpr ui::DialogTemplate upcE1ImagerTemplate =
+    parameterDialog("UPCE1_2DDLG", "UPC-E1 Parameters", upcEImagerControls, UpcEan);
+constexpr ui::DialogTemplate ean8ImagerTemplate =
+    parameterDialog("EAN8_2DDLG", "EAN-8 Parameters", ean8Controls<Ean8ImagerId>, UpcEan);
+constexpr ui::DialogTemplate ean13ImagerTemplate =
+    parameterDialog("EAN13DLG_2D", "EAN-13 Parameters", ean13Controls<Ean13ImagerId>, UpcEan);
+constexpr ui::DialogTemplate gs1128ImagerTemplate =
+    parameterDialog("EAN128_2DDLG", "GS1-128 (EAN 128) Parameters", gs1128Controls, Gs1128);
+constexpr ui::DialogTemplate code93ImagerTemplate =
+    parameterDialog("CODE93_2DDLG", "Code 93 Parameters", code93Controls);
+constexpr ui::DialogTemplate codabarImagerTemplate =
+    parameterDialog("CODABAR_2DDLG", "Codabar Parameters", codabarControls);
+constexpr ui::DialogTemplate industrial25ImagerTemplate =
+    parameterDialog("DISCRETE25_2DDLG", "Industrial 25 Parameters", code93Controls);
+constexpr ui::DialogTemplate interleaved25ImagerTemplate =
+    parameterDialog("INTERLEAVE25_2DDLG", "Interleaved 25 Parameters", interleaved25Controls);
+constexpr ui::DialogTemplate dataBar14ImagerTemplate =
+    parameterDialog("RSS14_2DDLG", "GS1 DataBar-14 Parameters", dataBar14Controls, DataBar);
+constexpr ui::DialogTemplate msiImagerTemplate = parameterDialog("MSI_2DDLG", "MSI Parameters", msiControls);
+constexpr ui::DialogTemplate code11ImagerTemplate =
+    parameterDialog("CODE11_2DDLG", "Code 11 Parameters", code11Controls);
+constexpr ui::DialogTemplate postalImagerTemplate =
+    parameterDialog("POSTAL_2DDLG", "Postal Code Parameters", postalControls);
+constexpr ui::DialogTemplate compositeImagerTemplate =
+    parameterDialog("COMPOSITE_2DDLG", "Composite Parameters", compositeControls, Composite);
+constexpr ui::DialogTemplate symbologiesImagerTemplate =
+    parameterDialog("SYMBOLOGIES_2DDLG", "2D Symbologies Parameters", symbologiesControls);
+constexpr ui::DialogTemplate macroPdfImagerTemplate =
+    parameterDialog("MACROPDF_2DDLG", "Macro PDF Parameters", macroPdfControls, MacroPdf);
+constexpr ui::DialogTemplate imageCaptureTemplate =
+    parameterDialog("IMAGECAPTURE_2DDLG", "2D Image Capture Parameters", imageCaptureControls, ImageCapture);
 
-const ui::DialogTemplate& upcALongRangeTemplate() { return upcALongRange; }
-const ui::DialogTemplate& upcE0LongRangeTemplate() { return upcE0LongRange; }
-const ui::DialogTemplate& upcE1LongRangeTemplate() { return upcE1LongRange; }
-const ui::DialogTemplate& ean8LongRangeTemplate() { return ean8LongRange; }
-const ui::DialogTemplate& ean13LongRangeTemplate() { return ean13LongRange; }
-const ui::DialogTemplate& gs1128LongRangeTemplate() { return gs1128LongRange; }
-const ui::DialogTemplate& code39LongRangeTemplate() { return code39LongRange; }
-const ui::DialogTemplate& code93LongRangeTemplate() { return code93LongRange; }
-const ui::DialogTemplate& codabarLongRangeTemplate() { return codabarLongRange; }
-const ui::DialogTemplate& industrial25LongRangeTemplate() { return industrial25LongRange; }
-const ui::DialogTemplate& interleaved25LongRangeTemplate() { return interleaved25LongRange; }
-const ui::DialogTemplate& dataBar14LongRangeTemplate() { return dataBar14LongRange; }
-const ui::DialogTemplate& msiLongRangeTemplate() { return msiLongRange; }
+// The long-range twins.
+constexpr ui::DialogTemplate upcALongRangeTemplate = twin(upcAImagerTemplate, "UPCA_1DEDLG", upcALongRangeControls);
+constexpr ui::DialogTemplate upcE0LongRangeTemplate = twin(upcE0ImagerTemplate, "UPCE_1DEDLG", upcELongRangeControls);
+constexpr ui::DialogTemplate upcE1LongRangeTemplate = twin(upcE1ImagerTemplate, "UPCE1_1DEDLG", upcELongRangeControls);
+constexpr ui::DialogTemplate ean8LongRangeTemplate =
+    twin(ean8ImagerTemplate, "EAN8_1DEDLG", ean8Controls<Ean8LongRangeId>);
+constexpr ui::DialogTemplate ean13LongRangeTemplate =
+    twin(ean13ImagerTemplate, "EAN13_1DEDLG", ean13Controls<Ean13LongRangeId>);
+constexpr ui::DialogTemplate gs1128LongRangeTemplate = twin(gs1128ImagerTemplate, "EAN128_1DEDLG");
+constexpr ui::DialogTemplate code39LongRangeTemplate =
+    twin(code39ImagerTemplate, "CODE39_1DEDLG", code39LongRangeControls);
+constexpr ui::DialogTemplate code93LongRangeTemplate = twin(code93ImagerTemplate, "CODE93_1DEDLG");
+constexpr ui::DialogTemplate codabarLongRangeTemplate = twin(codabarImagerTemplate, "CODABAR_1DEDLG");
+constexpr ui::DialogTemplate industrial25LongRangeTemplate = twin(industrial25ImagerTemplate, "DISCRETE25_1DEDLG");
+constexpr ui::DialogTemplate interleaved25LongRangeTemplate = twin(interleaved25ImagerTemplate, "INTERLEAVE25_1DEDLG");
+constexpr ui::DialogTemplate dataBar14LongRangeTemplate = twin(dataBar14ImagerTemplate, "RSS14_1DEDLG");
+constexpr ui::DialogTemplate msiLongRangeTemplate = twin(msiImagerTemplate, "MSI_1DEDLG");
 
 }  // namespace resources

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/control_id.h"
+#include "ui/control_range.h"
 
 namespace ui {
 struct DialogTemplate;
@@ -75,14 +76,14 @@ struct Code39ImagerId : LengthGroupId
         Trioptic39Check = 106,
     };
 };
-[[nodiscard]] const ui::DialogTemplate& code39ImagerTemplate();
+extern const ui::DialogTemplate code39ImagerTemplate;
 
 // UPCA_2DDLG.
 struct UpcAImagerId : UpcGroupId
 {
     enum UpcAControl { TransmitCheckDigitCheck = 101, LinearDecodeCheck = 103 };
 };
-[[nodiscard]] const ui::DialogTemplate& upcAImagerTemplate();
+extern const ui::DialogTemplate upcAImagerTemplate;
 
 // UPCE_2DDLG: UPC-E0; UPCE1_2DDLG has its controls.
 struct UpcE0ImagerId : UpcGroupId
@@ -90,31 +91,31 @@ struct UpcE0ImagerId : UpcGroupId
     enum UpcEControl { TransmitCheckDigitCheck = 101, ConvertToUpcACheck = 102, LinearDecodeCheck = 104 };
 };
 using UpcE1ImagerId = UpcE0ImagerId;
-[[nodiscard]] const ui::DialogTemplate& upcE0ImagerTemplate();
-[[nodiscard]] const ui::DialogTemplate& upcE1ImagerTemplate();
+extern const ui::DialogTemplate upcE0ImagerTemplate;
+extern const ui::DialogTemplate upcE1ImagerTemplate;
 
 // EAN8_2DDLG and EAN13DLG_2D.
 using Ean8ImagerId = Ean8Id<602>;
 using Ean13ImagerId = EanGroupId<602>;
-[[nodiscard]] const ui::DialogTemplate& ean8ImagerTemplate();
-[[nodiscard]] const ui::DialogTemplate& ean13ImagerTemplate();
+extern const ui::DialogTemplate ean8ImagerTemplate;
+extern const ui::DialogTemplate ean13ImagerTemplate;
 
 // EAN128_2DDLG: GS1-128, the field separator alone.
 using Gs1128ImagerId = SeparatorId;
-[[nodiscard]] const ui::DialogTemplate& gs1128ImagerTemplate();
+extern const ui::DialogTemplate gs1128ImagerTemplate;
 
 // CODE93_2DDLG and DISCRETE25_2DDLG (Industrial 25): the length group alone.
 using Code93ImagerId = LengthGroupId;
 using Industrial25ImagerId = LengthGroupId;
-[[nodiscard]] const ui::DialogTemplate& code93ImagerTemplate();
-[[nodiscard]] const ui::DialogTemplate& industrial25ImagerTemplate();
+extern const ui::DialogTemplate code93ImagerTemplate;
+extern const ui::DialogTemplate industrial25ImagerTemplate;
 
 // CODABAR_2DDLG.
 struct CodabarImagerId : LengthGroupId
 {
     enum CodabarControl { ClsiEditingCheck = 101, NotisEditingCheck = 102 };
 };
-[[nodiscard]] const ui::DialogTemplate& codabarImagerTemplate();
+extern const ui::DialogTemplate codabarImagerTemplate;
 
 // INTERLEAVE25_2DDLG.
 struct Interleaved25ImagerId : LengthGroupId
@@ -126,13 +127,13 @@ struct Interleaved25ImagerId : LengthGroupId
         VerifyCheckDigitLabel = 604,
     };
 };
-[[nodiscard]] const ui::DialogTemplate& interleaved25ImagerTemplate();
+extern const ui::DialogTemplate interleaved25ImagerTemplate;
 
 // RSS14_2DDLG: GS1 DataBar-14.
 enum class DataBar14ImagerId {
     ConvertToUpcEanCheck = 101,
 };
-[[nodiscard]] const ui::DialogTemplate& dataBar14ImagerTemplate();
+extern const ui::DialogTemplate dataBar14ImagerTemplate;
 
 // MSI_2DDLG.
 struct MsiImagerId : LengthGroupId
@@ -145,27 +146,18 @@ struct MsiImagerId : LengthGroupId
         CheckAlgorithmLabel = 605,
     };
 };
-[[nodiscard]] const ui::DialogTemplate& msiImagerTemplate();
+extern const ui::DialogTemplate msiImagerTemplate;
 
 // CODE11_2DDLG.
 struct Code11ImagerId : LengthGroupId
 {
     enum Code11Control { TransmitCheckDigitCheck = 101, VerifyCheckDigitList = 302, VerifyCheckDigitLabel = 604 };
 };
-[[nodiscard]] const ui::DialogTemplate& code11ImagerTemplate();
+extern const ui::DialogTemplate code11ImagerTemplate;
 
-// POSTAL_2DDLG.
-enum class PostalImagerId {
-    UsPostnetCheck = 101,
-    UsPlanetCheck = 102,
-    UsCheckDigitCheck = 103,
-    UkPostalCheck = 104,
-    UkCheckDigitCheck = 105,
-    JapanPostalCheck = 106,
-    AustralianPostalCheck = 107,
-    DutchPostalCheck = 108,
-};
-[[nodiscard]] const ui::DialogTemplate& postalImagerTemplate();
+// POSTAL_2DDLG: eight check boxes from "US Postnet" on.
+inline constexpr ui::ControlRange PostalImagerChecks{ui::ControlId(101), 8};
+extern const ui::DialogTemplate postalImagerTemplate;
 
 // COMPOSITE_2DDLG.
 enum class CompositeImagerId {
@@ -176,7 +168,7 @@ enum class CompositeImagerId {
     UpcModeList = 301,
     UpcModeLabel = 601,
 };
-[[nodiscard]] const ui::DialogTemplate& compositeImagerTemplate();
+extern const ui::DialogTemplate compositeImagerTemplate;
 
 // SYMBOLOGIES_2DDLG: the 2D symbologies.
 enum class SymbologiesImagerId {
@@ -187,7 +179,8 @@ enum class SymbologiesImagerId {
     MaxicodeCheck = 105,
     QrCodeCheck = 106,
 };
-[[nodiscard]] const ui::DialogTemplate& symbologiesImagerTemplate();
+inline constexpr ui::ControlRange SymbologiesImagerChecks{SymbologiesImagerId::Pdf417Check, 6};
+extern const ui::DialogTemplate symbologiesImagerTemplate;
 
 // MACROPDF_2DDLG. The control-header box is hidden: its byte follows the mode.
 enum class MacroPdfImagerId {
@@ -197,7 +190,7 @@ enum class MacroPdfImagerId {
     ModeLabel = 601,
     EscapeLabel = 602,
 };
-[[nodiscard]] const ui::DialogTemplate& macroPdfImagerTemplate();
+extern const ui::DialogTemplate macroPdfImagerTemplate;
 
 // IMAGECAPTURE_2DDLG.
 enum class ImageCaptureId {
@@ -226,27 +219,27 @@ enum class ImageCaptureId {
     ImageStoreLabel = 608,
     FileTitleEdit = 1021,
 };
-[[nodiscard]] const ui::DialogTemplate& imageCaptureTemplate();
+extern const ui::DialogTemplate imageCaptureTemplate;
 
 // The long-range reader's twins. Unless an ID type of their own is named, their controls are
 // those of the 2D template of the same symbology: UPC-A, UPC-E0 and UPC-E1 lack "Linear UPC/EAN
 // Decode", Code 39 lacks "Trioptic 39".
-[[nodiscard]] const ui::DialogTemplate& upcALongRangeTemplate();           // UPCA_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& upcE0LongRangeTemplate();          // UPCE_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& upcE1LongRangeTemplate();          // UPCE1_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& gs1128LongRangeTemplate();         // EAN128_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& code39LongRangeTemplate();         // CODE39_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& code93LongRangeTemplate();         // CODE93_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& codabarLongRangeTemplate();        // CODABAR_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& industrial25LongRangeTemplate();   // DISCRETE25_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& interleaved25LongRangeTemplate();  // INTERLEAVE25_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& dataBar14LongRangeTemplate();      // RSS14_1DEDLG
-[[nodiscard]] const ui::DialogTemplate& msiLongRangeTemplate();            // MSI_1DEDLG
+extern const ui::DialogTemplate upcALongRangeTemplate;           // UPCA_1DEDLG
+extern const ui::DialogTemplate upcE0LongRangeTemplate;          // UPCE_1DEDLG
+extern const ui::DialogTemplate upcE1LongRangeTemplate;          // UPCE1_1DEDLG
+extern const ui::DialogTemplate gs1128LongRangeTemplate;         // EAN128_1DEDLG
+extern const ui::DialogTemplate code39LongRangeTemplate;         // CODE39_1DEDLG
+extern const ui::DialogTemplate code93LongRangeTemplate;         // CODE93_1DEDLG
+extern const ui::DialogTemplate codabarLongRangeTemplate;        // CODABAR_1DEDLG
+extern const ui::DialogTemplate industrial25LongRangeTemplate;   // DISCRETE25_1DEDLG
+extern const ui::DialogTemplate interleaved25LongRangeTemplate;  // INTERLEAVE25_1DEDLG
+extern const ui::DialogTemplate dataBar14LongRangeTemplate;      // RSS14_1DEDLG
+extern const ui::DialogTemplate msiLongRangeTemplate;            // MSI_1DEDLG
 
 // EAN8_1DEDLG and EAN13_1DEDLG: the redundancy label is 603.
 using Ean8LongRangeId = Ean8Id<603>;
 using Ean13LongRangeId = EanGroupId<603>;
-[[nodiscard]] const ui::DialogTemplate& ean8LongRangeTemplate();
-[[nodiscard]] const ui::DialogTemplate& ean13LongRangeTemplate();
+extern const ui::DialogTemplate ean8LongRangeTemplate;
+extern const ui::DialogTemplate ean13LongRangeTemplate;
 
 }  // namespace resources

@@ -36,16 +36,9 @@ template <typename Id> constexpr auto lengthRows(int row)
                 labelledEdit(Id::Length2Label, "Min Length :", Id::Length2Edit, row + 3));
 }
 
-// Check boxes of consecutive IDs from `first` down from the top, and the OK and Cancel row below.
-template <std::size_t N> constexpr auto checksOnly(ui::ControlId first, const std::string_view (&texts)[N])
-{
-    return join(checkColumn(0, first, texts), okCancelRow(int(N)));
-}
-
-constexpr auto code39Controls =
-    checksOnly(LaserCode39Id::TransmitStartStopCheck,
-               {"Transmit Start/Stop Character", "Verify Check Digit", "Transmit Check Digit", "Code 39 Full ASCII"});
-constexpr auto pharmacodeControls = checksOnly(PharmacodeId::TransmitCheckDigitCheck, {"Transmit Check Digit"});
+constexpr auto code39Controls = checksOnly(LaserCode39Checks, {"Transmit Start/Stop Character", "Verify Check Digit",
+                                                               "Transmit Check Digit", "Code 39 Full ASCII"});
+constexpr auto pharmacodeControls = checksOnly(PharmacodeChecks, {"Transmit Check Digit"});
 
 using TwoOfFive = LaserTwoOfFiveId;
 constexpr std::string_view twoOfFiveStartStop[] = {"Industrial 25", "Interleaved 25", "Matrix 25"};
@@ -67,15 +60,13 @@ constexpr auto msiControls =
          radioGroup(LaserMsiId::TransmitGroup, "Transmit Check Digit", 4, 704, msiTransmissions),
          lengthRows<LaserMsiId>(8), okCancelRow(12));
 
-constexpr auto plesseyControls =
-    checksOnly(PlesseyId::ConvertToUkPlesseyCheck, {"Convert to UK Plessey", "Transmit Check Digit"});
+constexpr auto plesseyControls = checksOnly(PlesseyChecks, {"Convert to UK Plessey", "Transmit Check Digit"});
 constexpr auto upcEControls =
-    checksOnly(LaserUpcEId::ConvertToUpcACheck, {"Convert to UPC-A", "Transmit System Number", "Transmit Check Digit"});
-constexpr auto ean8Controls =
-    checksOnly(LaserEan8Id::ConvertToEan13Check, {"Convert to EAN-13", "Transmit Check Digit"});
+    checksOnly(LaserUpcEChecks, {"Convert to UPC-A", "Transmit System Number", "Transmit Check Digit"});
+constexpr auto ean8Controls = checksOnly(LaserEan8Checks, {"Convert to EAN-13", "Transmit Check Digit"});
 constexpr auto ean13Controls = checksOnly(
-    LaserEan13Id::IsbnCheck, {"ISBN Conversion", "ISSN Conversion", "Transmit EAN-13 Check Digit",
-                              "Transmit UPC-A System Number", "Transmit UPC-A Check Digit", "Convert UPC-A to EAN-13"});
+    LaserEan13Checks, {"ISBN Conversion", "ISSN Conversion", "Transmit EAN-13 Check Digit",
+                       "Transmit UPC-A System Number", "Transmit UPC-A Check Digit", "Convert UPC-A to EAN-13"});
 
 constexpr auto telepenControls = join(std::array{choice(TelepenId::OriginalRadio, "Original Telepen  (Numeric)", 0),
                                                  choice(TelepenId::AimRadio, "AIM Telepen  (Full ASCII)", 1)},
@@ -84,8 +75,8 @@ constexpr auto telepenControls = join(std::array{choice(TelepenId::OriginalRadio
 // GS1 DataBar Expanded has the first box only.
 constexpr std::string_view dataBarCodeId = "Transmit Code ID : ]e0";
 constexpr auto dataBarControls =
-    checksOnly(LaserDataBarId::TransmitCodeIdCheck, {dataBarCodeId, "Transmit Application ID", "Transmit Check Digit"});
-constexpr auto dataBarExpandedControls = checksOnly(LaserDataBarId::TransmitCodeIdCheck, {dataBarCodeId});
+    checksOnly(LaserDataBarChecks, {dataBarCodeId, "Transmit Application ID", "Transmit Check Digit"});
+constexpr auto dataBarExpandedControls = checksOnly(LaserDataBarExpandedChecks, {dataBarCodeId});
 
 constexpr auto gs1128Controls =
     join(std::array{check(LaserGs1128Id::TransmitCodeIdCheck, "Transmit Code ID : ]C1", 0, Gs1128)},
@@ -93,49 +84,36 @@ constexpr auto gs1128Controls =
                       Gs1128),
          okCancelRow(2, Gs1128));
 
-constexpr auto laserCode39Dialog = parameterDialog("CODE39_1DDLG", "Code 39 Parameters", code39Controls);
-constexpr auto italianPharmacodeDialog =
-    parameterDialog("ITALYPHARMA_1DDLG", "Italian Pharmacode Parameters", pharmacodeControls);
-constexpr auto frenchPharmacodeDialog =
-    parameterDialog("FRENCHPHARMA_1DDLG", "French Pharmacode Parameters", pharmacodeControls);
-constexpr auto laserIndustrial25Dialog =
-    parameterDialog("INDUSTRIAL25_1DDLG", "Industrial 25 Parameters", twoOfFiveControls);
-constexpr auto laserInterleaved25Dialog =
-    parameterDialog("INTERLEAVE25_1DDLG", "Interleaved 25 Parameters", twoOfFiveControls);
-constexpr auto laserMatrix25Dialog = parameterDialog("MATRIX25_1DDLG", "Matrix 25 Parameters", twoOfFiveControls);
-constexpr auto laserCodabarDialog = parameterDialog("CODABAR_1DDLG", "Codabar Parameters", codabarControls);
-constexpr auto laserMsiDialog = parameterDialog("MSI_1DDLG", "MSI Parameters", msiControls);
-constexpr auto plesseyDialog = parameterDialog("PLESSEY_1DDLG", "Plessey Parameters", plesseyControls);
-constexpr auto laserUpcEDialog = parameterDialog("UPCE_1DDLG", "UPC-E Parameters", upcEControls);
-constexpr auto laserEan8Dialog = parameterDialog("EAN8_1DDLG", "EAN-8 Parameters", ean8Controls);
-constexpr auto laserEan13Dialog = parameterDialog("EAN13_1DDLG", "EAN-13/UPC-A Parameters", ean13Controls);
-constexpr auto telepenDialog = parameterDialog("TELEPEN_1DDLG", "Telepen Parameters", telepenControls);
-constexpr auto laserDataBar14Dialog = parameterDialog("RSS14_1DDLG", "GS1 DataBar-14 Parameters", dataBarControls);
-constexpr auto laserDataBarLimitedDialog =
-    parameterDialog("RSS14LIMITED_1DDLG", "GS1 DataBar Limited Parameters", dataBarControls);
-constexpr auto laserDataBarExpandedDialog =
-    parameterDialog("RSS14EXPANDED_1DDLG", "GS1 DataBar Expanded Parameters", dataBarExpandedControls);
-constexpr auto laserGs1128Dialog =
-    parameterDialog("EAN128_1DDLG", "GS1-128 (EAN 128) Parameters", gs1128Controls, Gs1128);
-
 }  // namespace
 
-const ui::DialogTemplate& laserCode39Template() { return laserCode39Dialog; }
-const ui::DialogTemplate& italianPharmacodeTemplate() { return italianPharmacodeDialog; }
-const ui::DialogTemplate& frenchPharmacodeTemplate() { return frenchPharmacodeDialog; }
-const ui::DialogTemplate& laserIndustrial25Template() { return laserIndustrial25Dialog; }
-const ui::DialogTemplate& laserInterleaved25Template() { return laserInterleaved25Dialog; }
-const ui::DialogTemplate& laserMatrix25Template() { return laserMatrix25Dialog; }
-const ui::DialogTemplate& laserCodabarTemplate() { return laserCodabarDialog; }
-const ui::DialogTemplate& laserMsiTemplate() { return laserMsiDialog; }
-const ui::DialogTemplate& plesseyTemplate() { return plesseyDialog; }
-const ui::DialogTemplate& laserUpcETemplate() { return laserUpcEDialog; }
-const ui::DialogTemplate& laserEan8Template() { return laserEan8Dialog; }
-const ui::DialogTemplate& laserEan13Template() { return laserEan13Dialog; }
-const ui::DialogTemplate& telepenTemplate() { return telepenDialog; }
-const ui::DialogTemplate& laserDataBar14Template() { return laserDataBar14Dialog; }
-const ui::DialogTemplate& laserDataBarLimitedTemplate() { return laserDataBarLimitedDialog; }
-const ui::DialogTemplate& laserDataBarExpandedTemplate() { return laserDataBarExpandedDialog; }
-const ui::DialogTemplate& laserGs1128Template() { return laserGs1128Dialog; }
+constexpr ui::DialogTemplate laserCode39Template =
+    parameterDialog("CODE39_1DDLG", "Code 39 Parameters", code39Controls);
+constexpr ui::DialogTemplate italianPharmacodeTemplate =
+    parameterDialog("ITALYPHARMA_1DDLG", "Italian Pharmacode Parameters", pharmacodeControls);
+constexpr ui::DialogTemplate frenchPharmacodeTemplate =
+    parameterDialog("FRENCHPHARMA_1DDLG", "French Pharmacode Parameters", pharmacodeControls);
+constexpr ui::DialogTemplate laserIndustrial25Template =
+    parameterDialog("INDUSTRIAL25_1DDLG", "Industrial 25 Parameters", twoOfFiveControls);
+constexpr ui::DialogTemplate laserInterleaved25Template =
+    parameterDialog("INTERLEAVE25_1DDLG", "Interleaved 25 Parameters", twoOfFiveControls);
+constexpr ui::DialogTemplate laserMatrix25Template =
+    parameterDialog("MATRIX25_1DDLG", "Matrix 25 Parameters", twoOfFiveControls);
+constexpr ui::DialogTemplate laserCodabarTemplate =
+    parameterDialog("CODABAR_1DDLG", "Codabar Parameters", codabarControls);
+constexpr ui::DialogTemplate laserMsiTemplate = parameterDialog("MSI_1DDLG", "MSI Parameters", msiControls);
+constexpr ui::DialogTemplate plesseyTemplate = parameterDialog("PLESSEY_1DDLG", "Plessey Parameters", plesseyControls);
+constexpr ui::DialogTemplate laserUpcETemplate = parameterDialog("UPCE_1DDLG", "UPC-E Parameters", upcEControls);
+constexpr ui::DialogTemplate laserEan8Template = parameterDialog("EAN8_1DDLG", "EAN-8 Parameters", ean8Controls);
+constexpr ui::DialogTemplate laserEan13Template =
+    parameterDialog("EAN13_1DDLG", "EAN-13/UPC-A Parameters", ean13Controls);
+constexpr ui::DialogTemplate telepenTemplate = parameterDialog("TELEPEN_1DDLG", "Telepen Parameters", telepenControls);
+constexpr ui::DialogTemplate laserDataBar14Template =
+    parameterDialog("RSS14_1DDLG", "GS1 DataBar-14 Parameters", dataBarControls);
+constexpr ui::DialogTemplate laserDataBarLimitedTemplate =
+    parameterDialog("RSS14LIMITED_1DDLG", "GS1 DataBar Limited Parameters", dataBarControls);
+constexpr ui::DialogTemplate laserDataBarExpandedTemplate =
+    parameterDialog("RSS14EXPANDED_1DDLG", "GS1 DataBar Expanded Parameters", dataBarExpandedControls);
+constexpr ui::DialogTemplate laserGs1128Template =
+    parameterDialog("EAN128_1DDLG", "GS1-128 (EAN 128) Parameters", gs1128Controls, Gs1128);
 
 }  // namespace resources

@@ -4,6 +4,7 @@
 
 #include "resources/imager_templates.h"
 #include "ui/control_id.h"
+#include "ui/control_range.h"
 
 namespace ui {
 struct DialogTemplate;
@@ -11,21 +12,18 @@ struct DialogTemplate;
 
 namespace resources {
 
+// The dialogs of check boxes alone name the run of them: its first ID and how many there are,
+// which the template's texts and the dialog's fields must match.
+inline constexpr ui::ControlId FirstLaserCheck{101};
+
 // CODE39_1DDLG.
-enum class LaserCode39Id {
-    TransmitStartStopCheck = 101,
-    VerifyCheckDigitCheck = 102,
-    TransmitCheckDigitCheck = 103,
-    FullAsciiCheck = 104,
-};
-[[nodiscard]] const ui::DialogTemplate& laserCode39Template();
+inline constexpr ui::ControlRange LaserCode39Checks{FirstLaserCheck, 4};
+extern const ui::DialogTemplate laserCode39Template;
 
 // ITALYPHARMA_1DDLG and FRENCHPHARMA_1DDLG.
-enum class PharmacodeId {
-    TransmitCheckDigitCheck = 101,
-};
-[[nodiscard]] const ui::DialogTemplate& italianPharmacodeTemplate();
-[[nodiscard]] const ui::DialogTemplate& frenchPharmacodeTemplate();
+inline constexpr ui::ControlRange PharmacodeChecks{FirstLaserCheck, 1};
+extern const ui::DialogTemplate italianPharmacodeTemplate;
+extern const ui::DialogTemplate frenchPharmacodeTemplate;
 
 // "Select Length": a group box titled on its own row around "Fixed Length" and "Max / Min
 // Length", and the two lengths; the group and the first button are numbered per dialog.
@@ -54,16 +52,16 @@ struct LaserTwoOfFiveId : SelectLengthId<202, 704>
         Matrix25Radio = 703,
     };
 };
-[[nodiscard]] const ui::DialogTemplate& laserIndustrial25Template();
-[[nodiscard]] const ui::DialogTemplate& laserInterleaved25Template();
-[[nodiscard]] const ui::DialogTemplate& laserMatrix25Template();
+extern const ui::DialogTemplate laserIndustrial25Template;
+extern const ui::DialogTemplate laserInterleaved25Template;
+extern const ui::DialogTemplate laserMatrix25Template;
 
 // CODABAR_1DDLG: five start/stop transmissions from "None" on.
 enum class LaserCodabarId {
     StartStopGroup = 201,
     NoneRadio = 701,
 };
-[[nodiscard]] const ui::DialogTemplate& laserCodabarTemplate();
+extern const ui::DialogTemplate laserCodabarTemplate;
 
 // MSI_1DDLG: three verifications and three transmissions.
 struct LaserMsiId : SelectLengthId<203, 707>
@@ -75,63 +73,43 @@ struct LaserMsiId : SelectLengthId<203, 707>
         LastDigitNotTransmittedRadio = 704,
     };
 };
-[[nodiscard]] const ui::DialogTemplate& laserMsiTemplate();
+extern const ui::DialogTemplate laserMsiTemplate;
 
 // PLESSEY_1DDLG.
-enum class PlesseyId {
-    ConvertToUkPlesseyCheck = 101,
-    TransmitCheckDigitCheck = 102,
-};
-[[nodiscard]] const ui::DialogTemplate& plesseyTemplate();
+inline constexpr ui::ControlRange PlesseyChecks{FirstLaserCheck, 2};
+extern const ui::DialogTemplate plesseyTemplate;
 
 // UPCE_1DDLG.
-enum class LaserUpcEId {
-    ConvertToUpcACheck = 101,
-    TransmitSystemNumberCheck = 102,
-    TransmitCheckDigitCheck = 103,
-};
-[[nodiscard]] const ui::DialogTemplate& laserUpcETemplate();
+inline constexpr ui::ControlRange LaserUpcEChecks{FirstLaserCheck, 3};
+extern const ui::DialogTemplate laserUpcETemplate;
 
 // EAN8_1DDLG.
-enum class LaserEan8Id {
-    ConvertToEan13Check = 101,
-    TransmitCheckDigitCheck = 102,
-};
-[[nodiscard]] const ui::DialogTemplate& laserEan8Template();
+inline constexpr ui::ControlRange LaserEan8Checks{FirstLaserCheck, 2};
+extern const ui::DialogTemplate laserEan8Template;
 
 // EAN13_1DDLG: EAN-13 and UPC-A.
-enum class LaserEan13Id {
-    IsbnCheck = 101,
-    IssnCheck = 102,
-    TransmitEan13CheckDigitCheck = 103,
-    TransmitUpcASystemNumberCheck = 104,
-    TransmitUpcACheckDigitCheck = 105,
-    ConvertUpcAToEan13Check = 106,
-};
-[[nodiscard]] const ui::DialogTemplate& laserEan13Template();
+inline constexpr ui::ControlRange LaserEan13Checks{FirstLaserCheck, 6};
+extern const ui::DialogTemplate laserEan13Template;
 
 // TELEPEN_1DDLG.
 enum class TelepenId {
     OriginalRadio = 701,
     AimRadio = 702,
 };
-[[nodiscard]] const ui::DialogTemplate& telepenTemplate();
+extern const ui::DialogTemplate telepenTemplate;
 
 // RSS14_1DDLG and RSS14LIMITED_1DDLG; RSS14EXPANDED_1DDLG has the first box only.
-enum class LaserDataBarId {
-    TransmitCodeIdCheck = 101,
-    TransmitApplicationIdCheck = 102,
-    TransmitCheckDigitCheck = 103,
-};
-[[nodiscard]] const ui::DialogTemplate& laserDataBar14Template();
-[[nodiscard]] const ui::DialogTemplate& laserDataBarLimitedTemplate();
-[[nodiscard]] const ui::DialogTemplate& laserDataBarExpandedTemplate();
+inline constexpr ui::ControlRange LaserDataBarChecks{FirstLaserCheck, 3};
+inline constexpr ui::ControlRange LaserDataBarExpandedChecks{FirstLaserCheck, 1};
+extern const ui::DialogTemplate laserDataBar14Template;
+extern const ui::DialogTemplate laserDataBarLimitedTemplate;
+extern const ui::DialogTemplate laserDataBarExpandedTemplate;
 
 // EAN128_1DDLG: GS1-128, the code ID and the field separator of the 2D imager's dialog.
 struct LaserGs1128Id : SeparatorId
 {
     enum Gs1128Control { TransmitCodeIdCheck = 101 };
 };
-[[nodiscard]] const ui::DialogTemplate& laserGs1128Template();
+extern const ui::DialogTemplate laserGs1128Template;
 
 }  // namespace resources

@@ -9,6 +9,7 @@
 #include <span>
 #include <string_view>
 
+#include "ui/control_range.h"
 #include "ui/dialog_template.h"
 
 namespace resources::layout {
@@ -133,6 +134,17 @@ join(const std::array<ui::ControlTemplate, N>&... runs)
             all[next++] = control;
     }
     return all;
+}
+
+// The run of check boxes `checks`, one a row from the top with `texts` in order, and the OK and
+// Cancel row below: a dialog of flags alone. A run and texts of different lengths do not build.
+template <std::size_t N>
+[[nodiscard]] consteval std::array<ui::ControlTemplate, N + 2> checksOnly(ui::ControlRange checks,
+                                                                          const std::string_view (&texts)[N])
+{
+    if (checks.count != int(N))
+        throw "the run of check boxes and its texts differ in length";
+    return join(checkColumn(0, checks.at(0), texts), okCancelRow(int(N)));
 }
 
 }  // namespace resources::layout

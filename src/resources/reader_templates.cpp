@@ -20,9 +20,7 @@ constexpr ui::ControlTemplate couponCodeNoteControls[] = {
 
 }  // namespace
 
-constexpr ui::DialogTemplate couponCodeNoteDialog{
-     "COUPON_CODE_NOTE", "Transmit Preamble Parameters", {Note.width, dialogHeight(4)}, couponCodeNoteControls};
-
-const ui::DialogTemplate& couponCodeNoteTemplate() { return couponCodeNoteDialog; }
+constexpr ui::DialogTemplate couponCodeNoteTemplate{
+    "COUPON_CODE_NOTE", "Transmit Preamble Parameters", {Note.width, dialogHeight(4)}, couponCodeNoteControls};
 
 }  // namespace resources

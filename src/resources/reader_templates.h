@@ -19,6 +19,6 @@ enum class CouponCodeNoteId {
     TextLabel = 602,
     NoticeIcon = 1069,
 };
-[[nodiscard]] const ui::DialogTemplate& couponCodeNoteTemplate();
+extern const ui::DialogTemplate couponCodeNoteTemplate;
 
 }  // namespace resources

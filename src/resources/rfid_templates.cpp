@@ -75,25 +75,13 @@ constexpr ui::ControlTemplate couponContentControls[] = {
 
 }  // namespace
 
-const ui::DialogTemplate& rfidParameterTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{
-        "RFIDPARAMDLG", "RFID Parameters", {Rfid.width, dialogHeight(6)}, rfidParameterControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate rfidParameterTemplate{
+    "RFIDPARAMDLG", "RFID Parameters", {Rfid.width, dialogHeight(6)}, rfidParameterControls};
 
-const ui::DialogTemplate& couponSettingTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{
-        "COUPON_CODE_2D", "Coupon Code Setting", {ParameterWidth, dialogHeight(2)}, couponSettingControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate couponSettingTemplate{
+    "COUPON_CODE_2D", "Coupon Code Setting", {ParameterWidth, dialogHeight(2)}, couponSettingControls};
 
-const ui::DialogTemplate& couponContentTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{
-        "COUPON_CODE_CONTENT", "Coupon Code Content", {Content.width, dialogHeight(7)}, couponContentControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate couponContentTemplate{
+    "COUPON_CODE_CONTENT", "Coupon Code Content", {Content.width, dialogHeight(7)}, couponContentControls};
 
 }  // namespace resources

@@ -23,14 +23,14 @@ enum class RfidParameterId {
     MaxLengthLabel = 602,
     StartPositionNoteLabel = 603,
 };
-[[nodiscard]] const ui::DialogTemplate& rfidParameterTemplate();
+extern const ui::DialogTemplate rfidParameterTemplate;
 
 // COUPON_CODE_2D: which coupon kinds the reader decodes.
 enum class CouponSettingId {
     UpcACouponCheck = 101,
     Ean13CouponCheck = 102,
 };
-[[nodiscard]] const ui::DialogTemplate& couponSettingTemplate();
+extern const ui::DialogTemplate couponSettingTemplate;
 
 // COUPON_CODE_CONTENT: what "Proceed" switches on, a tick mark before each (hidden until shown).
 enum class CouponContentId {
@@ -47,6 +47,6 @@ enum class CouponContentId {
     Ean13Label = 1048,
     Gs1128Label = 1049,
 };
-[[nodiscard]] const ui::DialogTemplate& couponContentTemplate();
+extern const ui::DialogTemplate couponContentTemplate;
 
 }  // namespace resources

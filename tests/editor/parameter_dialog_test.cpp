@@ -203,10 +203,8 @@ TEST(ParameterEngineText, TextIsCutToItsLimitAndStoredWithItsNulOnly)
     };
     static constexpr ui::DialogTemplate textDialog{"TEXTDLG", "Text", {120, 50}, controls};
     static constexpr Binding textBindings[] = {text(ui::ControlId(401), transactionField("exportName"), 20)};
-    const ParameterDialogSpec spec{.dialogTemplate = []() -> const ui::DialogTemplate& { return textDialog; },
-                                   .titleEntry = std::nullopt,
-                                   .captions = {},
-                                   .bindings = textBindings};
+    const ParameterDialogSpec spec{
+        .dialogTemplate = textDialog, .titleEntry = std::nullopt, .captions = {}, .bindings = textBindings};
     const texts::BuiltinTextSource texts;
     std::array<project::Byte, sizeof(project::TransactionFileSettings)> transaction{};
     transaction.fill('x');  // a slot without its NUL, and bytes behind it

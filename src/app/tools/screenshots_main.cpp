@@ -163,7 +163,7 @@ bool saveParameterDialogShots(const QString& directory, ui::Host& host, const te
     editor::reader::CouponCodeNoteDialog note(editor::reader::CouponNoteReason::PreambleAffectsCoupon, texts,
                                               ui::LanguageState::BuiltinOnly);
     const QString notePath = directory + QStringLiteral("/coupon_code_note.png");
-    const bool isSaved = app::saveDialogScreenshot(resources::couponCodeNoteTemplate(), note, host, notePath);
+    const bool isSaved = app::saveDialogScreenshot(resources::couponCodeNoteTemplate, note, host, notePath);
     std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", notePath.toLocal8Bit().constData());
     return isComplete && isSaved;
 }

@@ -128,7 +128,7 @@ template <Literal Area> void settingChanged(ParameterDialogModel& dialog, ui::Co
         return;
     }
     CouponCodeNoteDialog note(CouponNoteReason::PreambleWillChange, dialog.texts(), dialog.language());
-    if (dialog.dialogHost().runDialog(resources::couponCodeNoteTemplate(), note) == ui::DialogResult::Ok) {
+    if (dialog.dialogHost().runDialog(resources::couponCodeNoteTemplate, note) == ui::DialogResult::Ok) {
         dialog.byte(C::preamble) = SystemCharacterPreamble;
     } else {
         c.setChecked(changed, false);
@@ -144,7 +144,7 @@ template <Literal Area> bool openContent(ParameterDialogModel& dialog)
     ParameterRecords records = dialog.records();
     records.argument = (isUpcA ? 1 : 0) + (isEan13 ? 2 : 0);
     ParameterDialogModel contentDialog(content<Area>, records, dialog.texts(), dialog.language());
-    if (dialog.dialogHost().runDialog(resources::couponContentTemplate(), contentDialog) == ui::DialogResult::Ok) {
+    if (dialog.dialogHost().runDialog(resources::couponContentTemplate, contentDialog) == ui::DialogResult::Ok) {
         return true;
     }
     dialog.endAsCancelled();

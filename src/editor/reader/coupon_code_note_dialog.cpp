@@ -58,7 +58,7 @@ bool confirmCountryCodePreamble(ParameterDialogModel& dialog, const CouponBytes&
         return true;
     }
     CouponCodeNoteDialog note(CouponNoteReason::PreambleAffectsCoupon, dialog.texts(), dialog.language());
-    if (dialog.dialogHost().runDialog(resources::couponCodeNoteTemplate(), note) == ui::DialogResult::Ok) {
+    if (dialog.dialogHost().runDialog(resources::couponCodeNoteTemplate, note) == ui::DialogResult::Ok) {
         return true;
     }
     dialog.showStored(preambleList);

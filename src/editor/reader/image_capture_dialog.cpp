@@ -109,7 +109,6 @@ constexpr ParameterDialogSpec imageCaptureDialog{
     .captions = captions,
     .bindings = bindings,
     .rules = rules,
-    .commit = CommitPolicy::OnOk,
     .hooks = {.afterChange = showTexts, .afterStore = storeTexts},
 };
 

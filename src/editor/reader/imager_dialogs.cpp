@@ -31,12 +31,12 @@ constexpr ParameterDialogSpec code11ImagerDialog{code11ImagerTemplate, sid(1091)
                                                  code11Rules,          &code11Lengths, Snapshot};
 
 // Flags only.
-constexpr auto postalBindings = flagColumn(
-    PostalImagerId::UsPostnetCheck,
-    {readerField("imagerUsPostnet"), readerField("imagerUsPlanet"), readerField("imagerUsPostalTransmitCheckDigit"),
-     readerField("imagerUkPostal"), readerField("imagerUkPostalTransmitCheckDigit"), readerField("imagerJapanPostal"),
-     readerField("imagerAustralianPostal"), readerField("imagerDutchPostal")});
-constexpr ui::TextReplacement postalCaptions[] = {{PostalImagerId::UsPostnetCheck, sid(1112), 8}};
+constexpr auto postalBindings =
+    flagColumn(PostalImagerChecks, {readerField("imagerUsPostnet"), readerField("imagerUsPlanet"),
+                                    readerField("imagerUsPostalTransmitCheckDigit"), readerField("imagerUkPostal"),
+                                    readerField("imagerUkPostalTransmitCheckDigit"), readerField("imagerJapanPostal"),
+                                    readerField("imagerAustralianPostal"), readerField("imagerDutchPostal")});
+constexpr ui::TextReplacement postalCaptions[] = {{PostalImagerChecks.at(0), sid(1112), PostalImagerChecks.count}};
 constexpr ParameterDialogSpec postalImagerDialog{
     postalImagerTemplate, sid(1111), postalCaptions, postalBindings, {}, nullptr, Snapshot};
 
@@ -56,14 +56,15 @@ constexpr ParameterDialogSpec compositeImagerDialog{
 
 using Symbologies = SymbologiesImagerId;
 constexpr auto symbologiesBindings =
-    flagColumn(Symbologies::Pdf417Check,
+    flagColumn(SymbologiesImagerChecks,
                {readerField("imagerPdf417"), readerField("imagerMicroPdf417"), readerField("imagerCode128Emulation"),
                 readerField("imagerDataMatrix"), readerField("imagerMaxicode"), readerField("imagerQrCode")});
 // Code 128 emulation belongs to MicroPDF417; its mark is kept (and stored) while MicroPDF417 is off.
 constexpr EnablingRule symbologiesRules[] = {
     enabledWhileChecked(Symbologies::Code128EmulationCheck, Symbologies::MicroPdf417Check, WhenDisabled::Keep),
 };
-constexpr ui::TextReplacement symbologiesCaptions[] = {{Symbologies::Pdf417Check, sid(1142), 6}};
+constexpr ui::TextReplacement symbologiesCaptions[] = {
+    {SymbologiesImagerChecks.at(0), sid(1142), SymbologiesImagerChecks.count}};
 constexpr ParameterDialogSpec symbologiesImagerDialog{symbologiesImagerTemplate,
                                                       sid(1141),
                                                       symbologiesCaptions,

@@ -15,9 +15,9 @@ using twins::Literal;
 // dialogs those of reader_dialogs.h.
 namespace {
 
-// `Count` captions from the entry after `Title` on, the first for `First`.
-template <int Title, auto First, int Count = 1>
-constexpr ui::TextReplacement runAfterTitle[] = {{First, sid(Title + 1), Count}};
+// The captions of the run `Controls` from the entry after `Title` on.
+template <int Title, ui::ControlRange Controls>
+constexpr ui::TextReplacement runAfterTitle[] = {{Controls.at(0), sid(Title + 1), Controls.count}};
 
 // "Fixed Length" or "Max / Min Length" and the two lengths of 1..127.
 template <typename Id> constexpr LengthGroup fixedOrMaxMin(FieldRef mode, bool isDigitsOnly = true)
@@ -33,13 +33,8 @@ template <typename Id> constexpr LengthGroup fixedOrMaxMin(FieldRef mode, bool i
             isDigitsOnly};
 }
 
-// The two Pharmacodes: one check box each.
-template <Literal Symbology>
-constexpr Binding pharmacodeBindings[] = {
-    flag(PharmacodeId::TransmitCheckDigitCheck, readerField(twins::joined<"laser", Symbology, "TransmitCheckDigit">))};
-
 // Industrial, Interleaved and Matrix 25: one table placed at each code's seven bytes.
-template <Literal Symbology, int Title, const ui::DialogTemplate& (*Template)()> struct TwoOfFive
+template <Literal Symbology, int Title, const ui::DialogTemplate& Template> struct TwoOfFive
 {
     using Id = LaserTwoOfFiveId;
     static constexpr Binding bindings[] = {
@@ -58,31 +53,36 @@ template <Literal Symbology, int Title, const ui::DialogTemplate& (*Template)()>
     static constexpr ParameterDialogSpec dialog{Template, sid(Title), captions, bindings, {}, &lengths};
 };
 
+// A dialog of check boxes alone: the run `Checks`, captioned from the entry after `Title` on, each
+// box the flag of its field in `Fields`.
+template <const ui::DialogTemplate& Template, int Title, ui::ControlRange Checks, FieldRef... Fields> struct FlagsOnly
+{
+    static constexpr auto bindings = flagColumn(Checks, {Fields...});
+    static constexpr ParameterDialogSpec dialog{Template, sid(Title), runAfterTitle<Title, Checks>, bindings};
+};
+
 // GS1 DataBar-14 and Limited; the boxes run from the code ID down to the check digit, the bytes
 // the other way. Expanded has the code ID only.
-template <Literal Symbology>
-constexpr Binding dataBarBindings[] = {
-    flag(LaserDataBarId::TransmitCodeIdCheck, readerField(twins::joined<"laser", Symbology, "TransmitCodeId">)),
-    flag(LaserDataBarId::TransmitApplicationIdCheck,
-         readerField(twins::joined<"laser", Symbology, "TransmitApplicationId">)),
-    flag(LaserDataBarId::TransmitCheckDigitCheck, readerField(twins::joined<"laser", Symbology, "TransmitCheckDigit">)),
-};
+template <Literal Symbology, int Title, const ui::DialogTemplate& Template>
+using DataBar =
+    FlagsOnly<Template, Title, LaserDataBarChecks, readerField(twins::joined<"laser", Symbology, "TransmitCodeId">),
+              readerField(twins::joined<"laser", Symbology, "TransmitApplicationId">),
+              readerField(twins::joined<"laser", Symbology, "TransmitCheckDigit">)>;
 
 }  // namespace
 
-constexpr auto code39Bindings =
-    flagColumn(LaserCode39Id::TransmitStartStopCheck,
-               {readerField("laserCode39TransmitStartStop"), readerField("laserCode39VerifyCheckDigit"),
-                readerField("laserCode39TransmitCheckDigit"), readerField("laserCode39FullAscii")});
-constexpr ParameterDialogSpec laserCode39Dialog{
-    laserCode39Template, sid(651), runAfterTitle<651, LaserCode39Id::TransmitStartStopCheck, 4>, code39Bindings};
+constexpr ParameterDialogSpec laserCode39Dialog =
+    FlagsOnly<laserCode39Template, 651, LaserCode39Checks, readerField("laserCode39TransmitStartStop"),
+              readerField("laserCode39VerifyCheckDigit"), readerField("laserCode39TransmitCheckDigit"),
+              readerField("laserCode39FullAscii")>::dialog;
 
-constexpr ParameterDialogSpec italianPharmacodeDialog{italianPharmacodeTemplate, sid(661),
-                                                      runAfterTitle<661, PharmacodeId::TransmitCheckDigitCheck>,
-                                                      pharmacodeBindings<"ItalianPharmacode">};
-constexpr ParameterDialogSpec frenchPharmacodeDialog{frenchPharmacodeTemplate, sid(671),
-                                                     runAfterTitle<671, PharmacodeId::TransmitCheckDigitCheck>,
-                                                     pharmacodeBindings<"FrenchPharmacode">};
+// The two Pharmacodes: one check box each.
+constexpr ParameterDialogSpec italianPharmacodeDialog =
+    FlagsOnly<italianPharmacodeTemplate, 661, PharmacodeChecks,
+              readerField("laserItalianPharmacodeTransmitCheckDigit")>::dialog;
+constexpr ParameterDialogSpec frenchPharmacodeDialog =
+    FlagsOnly<frenchPharmacodeTemplate, 671, PharmacodeChecks,
+              readerField("laserFrenchPharmacodeTransmitCheckDigit")>::dialog;
 
 constexpr ParameterDialogSpec laserIndustrial25Dialog =
     TwoOfFive<"Industrial25", 681, laserIndustrial25Template>::dialog;
@@ -112,52 +112,40 @@ constexpr ui::TextReplacement msiCaptions[] = {
 };
 constexpr ParameterDialogSpec laserMsiDialog{laserMsiTemplate, sid(751), msiCaptions, msiBindings, {}, &msiLengths};
 
-constexpr auto plesseyBindings =
-    flagColumn(PlesseyId::ConvertToUkPlesseyCheck,
-               {readerField("laserPlesseyConvertToUkPlessey"), readerField("laserPlesseyTransmitCheckDigit")});
-constexpr ParameterDialogSpec plesseyDialog{plesseyTemplate, sid(771),
-                                            runAfterTitle<771, PlesseyId::ConvertToUkPlesseyCheck, 2>, plesseyBindings};
+constexpr ParameterDialogSpec plesseyDialog =
+    FlagsOnly<plesseyTemplate, 771, PlesseyChecks, readerField("laserPlesseyConvertToUkPlessey"),
+              readerField("laserPlesseyTransmitCheckDigit")>::dialog;
 
-constexpr auto upcEBindings = flagColumn(LaserUpcEId::ConvertToUpcACheck, {readerField("laserUpcEConvertToUpcA"),
-                                                                           readerField("laserUpcETransmitSystemNumber"),
-                                                                           readerField("laserUpcETransmitCheckDigit")});
-constexpr ParameterDialogSpec laserUpcEDialog{laserUpcETemplate, sid(781),
-                                              runAfterTitle<781, LaserUpcEId::ConvertToUpcACheck, 3>, upcEBindings};
+constexpr ParameterDialogSpec laserUpcEDialog =
+    FlagsOnly<laserUpcETemplate, 781, LaserUpcEChecks, readerField("laserUpcEConvertToUpcA"),
+              readerField("laserUpcETransmitSystemNumber"), readerField("laserUpcETransmitCheckDigit")>::dialog;
 
-constexpr auto ean8Bindings =
-    flagColumn(LaserEan8Id::ConvertToEan13Check,
-               {readerField("laserEan8ConvertToEan13"), readerField("laserEan8TransmitCheckDigit")});
-constexpr ParameterDialogSpec laserEan8Dialog{laserEan8Template, sid(791),
-                                              runAfterTitle<791, LaserEan8Id::ConvertToEan13Check, 2>, ean8Bindings};
+constexpr ParameterDialogSpec laserEan8Dialog =
+    FlagsOnly<laserEan8Template, 791, LaserEan8Checks, readerField("laserEan8ConvertToEan13"),
+              readerField("laserEan8TransmitCheckDigit")>::dialog;
 
 // EAN-13 and UPC-A.
-constexpr auto ean13Bindings = flagColumn(
-    LaserEan13Id::IsbnCheck, {readerField("laserEan13IsbnConversion"), readerField("laserEan13IssnConversion"),
-                              readerField("laserEan13TransmitCheckDigit"), readerField("laserUpcATransmitSystemNumber"),
-                              readerField("laserUpcATransmitCheckDigit"), readerField("laserUpcAConvertToEan13")});
-constexpr ParameterDialogSpec laserEan13Dialog{laserEan13Template, sid(801),
-                                               runAfterTitle<801, LaserEan13Id::IsbnCheck, 6>, ean13Bindings};
+constexpr ParameterDialogSpec laserEan13Dialog =
+    FlagsOnly<laserEan13Template, 801, LaserEan13Checks, readerField("laserEan13IsbnConversion"),
+              readerField("laserEan13IssnConversion"), readerField("laserEan13TransmitCheckDigit"),
+              readerField("laserUpcATransmitSystemNumber"), readerField("laserUpcATransmitCheckDigit"),
+              readerField("laserUpcAConvertToEan13")>::dialog;
 
 // The terminal reads byte 63 as "original Telepen", so the first button stores 1.
 constexpr int originalFirst[] = {1, 0};
+constexpr ui::ControlRange telepenRadios{TelepenId::OriginalRadio, 2};
 constexpr Binding telepenBindings[] = {
-    radio({TelepenId::OriginalRadio, 2}, readerField("laserTelepenOriginal"), originalFirst),
+    radio(telepenRadios, readerField("laserTelepenOriginal"), originalFirst),
 };
-constexpr ParameterDialogSpec telepenDialog{telepenTemplate, sid(811), runAfterTitle<811, TelepenId::OriginalRadio, 2>,
+constexpr ParameterDialogSpec telepenDialog{telepenTemplate, sid(811), runAfterTitle<811, telepenRadios>,
                                             telepenBindings};
 
-constexpr ParameterDialogSpec laserDataBar14Dialog{laserDataBar14Template, sid(821),
-                                                   runAfterTitle<821, LaserDataBarId::TransmitCodeIdCheck, 3>,
-                                                   dataBarBindings<"DataBar14">};
-constexpr ParameterDialogSpec laserDataBarLimitedDialog{laserDataBarLimitedTemplate, sid(831),
-                                                        runAfterTitle<831, LaserDataBarId::TransmitCodeIdCheck, 3>,
-                                                        dataBarBindings<"DataBarLimited">};
-constexpr Binding dataBarExpandedBindings[] = {
-    flag(LaserDataBarId::TransmitCodeIdCheck, readerField("laserDataBarExpandedTransmitCodeId")),
-};
-constexpr ParameterDialogSpec laserDataBarExpandedDialog{laserDataBarExpandedTemplate, sid(841),
-                                                         runAfterTitle<841, LaserDataBarId::TransmitCodeIdCheck>,
-                                                         dataBarExpandedBindings};
+constexpr ParameterDialogSpec laserDataBar14Dialog = DataBar<"DataBar14", 821, laserDataBar14Template>::dialog;
+constexpr ParameterDialogSpec laserDataBarLimitedDialog =
+    DataBar<"DataBarLimited", 831, laserDataBarLimitedTemplate>::dialog;
+constexpr ParameterDialogSpec laserDataBarExpandedDialog =
+    FlagsOnly<laserDataBarExpandedTemplate, 841, LaserDataBarExpandedChecks,
+              readerField("laserDataBarExpandedTransmitCodeId")>::dialog;
 
 // The code ID, and the field separator that every reader shares.
 constexpr Binding gs1128Bindings[] = {

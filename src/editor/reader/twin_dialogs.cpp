@@ -21,7 +21,7 @@ using resources::Interleaved25ImagerId;
 using resources::MsiImagerId;
 using texts::sid;
 
-using Template = const ui::DialogTemplate& (*)();
+using Template = const ui::DialogTemplate&;
 
 // A twin dialog of the reader `Area`, with the usual commit policy of that reader.
 template <Literal Area>

@@ -110,7 +110,7 @@ constexpr auto upcAImagerBindings = withLinearDecode(upcA<"imager">, UpcAImagerI
 template <Literal Symbology>
 constexpr auto upcEImagerBindings = withLinearDecode(upcE<"imager", Symbology>, UpcE0ImagerId::LinearDecodeCheck);
 
-using Template = const ui::DialogTemplate& (*)();
+using Template = const ui::DialogTemplate&;
 
 // UPC-E0 and UPC-E1 of a reader, their captions from the title entry `Title` on.
 template <Literal Area, Literal Symbology, int Title> constexpr ParameterDialogSpec upcEDialog(Template dialogTemplate)

@@ -86,7 +86,7 @@ TEST_F(RfidCoupon, Ean13CouponWithGs1128OffSwitchesTheRowsAndSheetCancelUndoesIt
 {
     project->device.readerType = 3;
     const project::ReaderSettings atCreation = project->reader;
-    DialogHarness page(resources::barcodePageTemplate(),
+    DialogHarness page(resources::barcodePageTemplate,
                        BarcodePage(*project, texts, ui::LanguageState::BuiltinOnly, isModified));
     page.click(pageControl(108));  // GS1-128 off: the setting dialog decides
     page.host().onDialog("COUPON_CODE_2D", [](DialogHarness& setting) {

@@ -42,7 +42,6 @@ protected:
 TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
 {
     using LongEan13 = resources::Ean13LongRangeId;
-    using DataBar = resources::LaserDataBarId;
     using Code39 = resources::Code39ImagerId;
     struct Row
     {
@@ -71,7 +70,7 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
         {"Telepen AIM is stored as 0", telepenDialog, {{63, 1}},
          [](DialogHarness& d) { d.click(resources::TelepenId::AimRadio); }, {{63, 0}}},
         {"DataBar-14 code ID only: its boxes run against its bytes", laserDataBar14Dialog, {{65, 0}, {66, 0}, {67, 0}},
-         [](DialogHarness& d) { d.click(DataBar::TransmitCodeIdCheck); }, {{67, 1}}},
+         [](DialogHarness& d) { d.click(resources::LaserDataBarChecks.at(0)); }, {{67, 1}}},
         {"Codabar ABCD / TN*E", laserCodabarDialog, {{32, 0}}, [](DialogHarness& d) { d.click(ui::ControlId(705)); },
          {{32, 4}}},
         {"laser transmit check digit stays free without verification", laserIndustrial25Dialog, {{12, 0}, {13, 1}},
