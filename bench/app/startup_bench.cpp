@@ -51,7 +51,7 @@ void OpenPreferencesDialog(benchmark::State& state)
         const texts::LanguageList languages = texts::enumerateLanguages(directory);
         editor::shell::PreferencesDialog model(preferences, languages.names(), languages.count(), builtin,
                                                ui::LanguageState::BuiltinOnly);
-        const QImage painted = app::renderDialog(resources::preferencesTemplate(), model, *host);
+        const QImage painted = app::renderDialog(resources::preferencesTemplate, model, *host);
         benchmark::DoNotOptimize(painted.cacheKey());
     }
 }

@@ -23,15 +23,15 @@ namespace editor {
 std::span<const ui::DialogTemplate* const> allTemplates()
 {
     static const std::vector<const ui::DialogTemplate*> all = {
-        &resources::preferencesTemplate(),
-        &resources::aboutTemplate(),
-        &resources::pendingPageTemplate(),
+        &resources::preferencesTemplate,
+        &resources::aboutTemplate,
+        &resources::pendingPageTemplate,
         // The property sheet's pages and their own dialogs.
-        &resources::formPageTemplate(), &resources::menuPageTemplate(), &resources::lookupPageTemplate(),
+        &resources::formPageTemplate, &resources::menuPageTemplate, &resources::lookupPageTemplate,
         // The Form page's dialogs and the character grid they open.
-        &resources::fieldPropertiesTemplate(), &resources::timestampTemplate(), &resources::formPropertiesTemplate(),
-        &resources::lookupFieldTemplate(), &resources::imageFieldTemplate(), &resources::characterGridTemplate(),
-        &resources::barcodePageTemplate, &resources::settingsPageTemplate(), &resources::transactionFileTemplate(),
+        &resources::fieldPropertiesTemplate, &resources::timestampTemplate, &resources::formPropertiesTemplate,
+        &resources::lookupFieldTemplate, &resources::imageFieldTemplate, &resources::characterGridTemplate,
+        &resources::barcodePageTemplate, &resources::settingsPageTemplate, &resources::transactionFileTemplate,
         &resources::couponCodeNoteTemplate,
         // The RFID reader and the coupon code.
         &resources::rfidParameterTemplate, &resources::couponSettingTemplate, &resources::couponContentTemplate,

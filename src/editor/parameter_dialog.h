@@ -267,26 +267,9 @@ struct ParameterHooks
     void (*afterStore)(ParameterDialogModel& dialog) = nullptr;
 };
 
-// The template of a parameter dialog: a template constant, or the function that returns one (the
-// template files that give theirs through a function). Calling it gives the template.
-class DialogTemplateRef
-{
-public:
-    // NOLINTNEXTLINE(google-explicit-constructor): specs name the template alone
-    constexpr DialogTemplateRef(const ui::DialogTemplate& dialog) : m_dialog(&dialog) {}
-    // NOLINTNEXTLINE(google-explicit-constructor)
-    constexpr DialogTemplateRef(const ui::DialogTemplate& (*get)()) : m_get(get) {}
-
-    [[nodiscard]] const ui::DialogTemplate& operator()() const { return m_dialog != nullptr ? *m_dialog : m_get(); }
-
-private:
-    const ui::DialogTemplate* m_dialog = nullptr;
-    const ui::DialogTemplate& (*m_get)() = nullptr;
-};
-
 struct ParameterDialogSpec
 {
-    DialogTemplateRef dialogTemplate;
+    const ui::DialogTemplate& dialogTemplate;
     std::optional<texts::StringId> titleEntry;
     std::span<const ui::TextReplacement> captions;
     std::span<const Binding> bindings = {};  // none: a dialog of hooks alone (the coupon code)

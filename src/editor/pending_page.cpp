@@ -5,6 +5,6 @@
 
 namespace editor {
 
-CreatedPage createPendingPage() { return {&resources::pendingPageTemplate(), std::make_unique<PendingPage>()}; }
+CreatedPage createPendingPage() { return {&resources::pendingPageTemplate, std::make_unique<PendingPage>()}; }
 
 } // namespace editor

@@ -22,13 +22,13 @@ namespace {
 
 CreatedPage createFormPage(const SheetContext& c)
 {
-    return {&resources::formPageTemplate(),
+    return {&resources::formPageTemplate,
             std::make_unique<forms::FormPage>(c.project, c.texts, c.language, c.isModified)};
 }
 
 CreatedPage createMenuPage(const SheetContext& c)
 {
-    return {&resources::menuPageTemplate(), std::make_unique<menus::MenuPage>(c.project, c.texts, c.language)};
+    return {&resources::menuPageTemplate, std::make_unique<menus::MenuPage>(c.project, c.texts, c.language)};
 }
 
 // The Form page links its lines to the lookup files as the Lookup page last published them.
@@ -41,7 +41,7 @@ CreatedPage createLookupPage(const SheetContext& c)
             formPage->lookupsPublished(published);
         }
     };
-    return {&resources::lookupPageTemplate(),
+    return {&resources::lookupPageTemplate,
             std::make_unique<lookups::LookupPage>(c.project, c.texts, c.language, std::move(toFormPage))};
 }
 
@@ -69,7 +69,7 @@ CreatedPage createBarcodePage(const SheetContext& c)
 
 CreatedPage createSettingsPage(const SheetContext& c)
 {
-    return {&resources::settingsPageTemplate(),
+    return {&resources::settingsPageTemplate,
             std::make_unique<settings::SettingsPage>(c.project, c.texts, c.language, c.model)};
 }
 

@@ -56,11 +56,10 @@ constexpr auto fixedControls = concat(
     ControlTemplate{ControlKind::PushButton, FormPageId::ResetButton, "Reset", {402, 25, 62, 14}}, columnHeaders());
 
 constexpr auto formPageControls = withGrid<FormPageLines>(fixedControls, gridColumns, {60, 17});
-constexpr ui::DialogTemplate formPageDialog{"FORMDLG", "Form", {470, 270}, formPageControls};
 
 }  // namespace
 
-const ui::DialogTemplate& formPageTemplate() { return formPageDialog; }
+constexpr ui::DialogTemplate formPageTemplate{"FORMDLG", "Form", {470, 270}, formPageControls};
 
 // The dialogs the page opens.
 namespace {
@@ -140,8 +139,7 @@ constexpr auto fieldPropertiesControls = concat(
     ControlTemplate{ControlKind::DropDownList, Field::CheckDigitList, "", {206, 120, 152, 70}},
     labelledList(Field::AutoEnterLabel, "Auto ENTER :", Field::AutoEnterList, 144, {196, 60, 262, 96, 70}),
     okCancelAt(250, 312, 198));
-constexpr ui::DialogTemplate fieldPropertiesDialog{"ADVANCEDLG", "Properties", {372, 218}, fieldPropertiesControls};
-const ui::DialogTemplate& fieldPropertiesTemplate() { return fieldPropertiesDialog; }
+constexpr ui::DialogTemplate fieldPropertiesTemplate{"ADVANCEDLG", "Properties", {372, 218}, fieldPropertiesControls};
 
 using Stamp = TimestampId;
 constexpr auto timestampControls =
@@ -161,25 +159,22 @@ constexpr auto timestampControls =
            checkStack({{Stamp::MinuteCheck, "Minute"}, {Stamp::SecondCheck, "Second"}}, {212, 78, 60, 10}, 16),
            checkedEdit(Stamp::TimeSeparatorCheck, "Separator", Stamp::TimeSeparatorEdit, {212, 110, 50, 10}, 266, 16),
            okCancelAt(102, 168, 170));
-constexpr ui::DialogTemplate timestampDialog{
+constexpr ui::DialogTemplate timestampTemplate{
     "TIMESTAMPDLG", "Date & Time Stamp settings", {320, 190}, timestampControls};
-const ui::DialogTemplate& timestampTemplate() { return timestampDialog; }
 
 constexpr auto formPropertiesControls = concat(
     ControlTemplate{ControlKind::CheckBox, FormPropertiesId::ReadOnceCheck, "Only read data once", {12, 10, 150, 10}},
     exportFile(28, 43, 64, 80),
     ControlTemplate{ControlKind::CheckBox, FormPropertiesId::MsqiCheck, "Enable MSQI Function", {12, 102, 150, 10}},
     okCancelAt(60, 125, 136));
-constexpr ui::DialogTemplate formPropertiesDialog{"FORMADVANCEDLG", "Properties", {235, 159}, formPropertiesControls};
-const ui::DialogTemplate& formPropertiesTemplate() { return formPropertiesDialog; }
+constexpr ui::DialogTemplate formPropertiesTemplate{"FORMADVANCEDLG", "Properties", {235, 159}, formPropertiesControls};
 
 using Lookup = LookupFieldId;
 constexpr auto lookupFieldControls =
     concat(lineHeader({7, 22, 182, 124}),
            ControlTemplate{ControlKind::CheckBox, Lookup::SaveDataCheck, "Save field data", {14, 34, 120, 10}},
            fixedLength<Lookup>(24, 50, 80, 148), prefixAndSuffix<Lookup>(24, 85, 80, 148), okCancelAt(40, 106, 154));
-constexpr ui::DialogTemplate lookupFieldDialog{"LOOKUPADVANCEDLG", "Properties", {196, 175}, lookupFieldControls};
-const ui::DialogTemplate& lookupFieldTemplate() { return lookupFieldDialog; }
+constexpr ui::DialogTemplate lookupFieldTemplate{"LOOKUPADVANCEDLG", "Properties", {196, 175}, lookupFieldControls};
 
 using Image = ImageFieldId;
 constexpr auto imageFieldControls = concat(
@@ -190,7 +185,6 @@ constexpr auto imageFieldControls = concat(
     fixedLength<Image>(14, 78, 88, 156),
     checkedEdit(Image::InitialPathCheck, "Initial file path", Image::InitialPathEdit, {14, 114, 88, 10}, 110, 70),
     inputMark<Image>(132, 88), okCancelAt(40, 106, 194));
-constexpr ui::DialogTemplate imageFieldDialog{"IMAGEADVANCEDLG", "Properties", {195, 215}, imageFieldControls};
-const ui::DialogTemplate& imageFieldTemplate() { return imageFieldDialog; }
+constexpr ui::DialogTemplate imageFieldTemplate{"IMAGEADVANCEDLG", "Properties", {195, 215}, imageFieldControls};
 
 }  // namespace resources

@@ -68,7 +68,7 @@ inline constexpr ui::ControlRange MoreButtons{FormPageId::FirstMoreButton, FormP
 
 // 470 x 270 dialog units: the form lists in two rows with the form buttons beside them, then
 // the grid of 12 lines under its column headers.
-[[nodiscard]] const ui::DialogTemplate& formPageTemplate();
+extern const ui::DialogTemplate formPageTemplate;
 
 // The top of the dialogs of one form line (ADVANCEDLG, LOOKUPADVANCEDLG, IMAGEADVANCEDLG):
 // "Form #" and "Line #" with their numbers, and the "Data input" frame below them.
@@ -110,7 +110,7 @@ enum class FieldPropertiesId {
     PartialLengthEdit = 407,
     LeadingCodeEdit = 408,
 };
-[[nodiscard]] const ui::DialogTemplate& fieldPropertiesTemplate();
+extern const ui::DialogTemplate fieldPropertiesTemplate;
 
 // TIMESTAMPDLG, the date and time stamp of a form; the two group captions show the patterns.
 enum class TimestampId {
@@ -133,14 +133,14 @@ enum class TimestampId {
     DateSeparatorEdit = 401,
     TimeSeparatorEdit = 402,
 };
-[[nodiscard]] const ui::DialogTemplate& timestampTemplate();
+extern const ui::DialogTemplate timestampTemplate;
 
 // FORMADVANCEDLG, the properties of the whole form: these two and the ExportFileId controls.
 enum class FormPropertiesId {
     ReadOnceCheck = 101,
     MsqiCheck = 1024,
 };
-[[nodiscard]] const ui::DialogTemplate& formPropertiesTemplate();
+extern const ui::DialogTemplate formPropertiesTemplate;
 
 // LOOKUPADVANCEDLG, the properties of a "lookup" line.
 enum class LookupFieldId {
@@ -153,7 +153,7 @@ enum class LookupFieldId {
     PrefixDisplay = 402,
     SuffixDisplay = 403,
 };
-[[nodiscard]] const ui::DialogTemplate& lookupFieldTemplate();
+extern const ui::DialogTemplate lookupFieldTemplate;
 
 // IMAGEADVANCEDLG, the properties of an "image" line.
 enum class ImageFieldId {
@@ -168,6 +168,6 @@ enum class ImageFieldId {
     InitialPathEdit = 405,
     InputMarkEdit = 406,
 };
-[[nodiscard]] const ui::DialogTemplate& imageFieldTemplate();
+extern const ui::DialogTemplate imageFieldTemplate;
 
 }  // namespace resources

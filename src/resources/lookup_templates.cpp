@@ -74,10 +74,9 @@ constexpr auto fixedControls = concat(
     ControlTemplate{ControlKind::RadioButton, LookupPageId::AppendRadio, "Append", {392, BottomRowY, 60, 10}});
 
 constexpr auto lookupPageControls = withGrid<LookupPageFields>(fixedControls, gridColumns, {42, 16});
-constexpr ui::DialogTemplate lookupPageDialog{"LOOKUPDLG", "Lookup", {470, 270}, lookupPageControls};
 
 }  // namespace
 
-const ui::DialogTemplate& lookupPageTemplate() { return lookupPageDialog; }
+constexpr ui::DialogTemplate lookupPageTemplate{"LOOKUPDLG", "Lookup", {470, 270}, lookupPageControls};
 
 }  // namespace resources

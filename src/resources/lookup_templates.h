@@ -57,6 +57,6 @@ inline constexpr ui::ControlRange SaveModeRadios{LookupPageId::OverwriteRadio, 2
 
 // 470 x 270 dialog units: the file chooser and field count above the grid of 12 fields on the
 // left; record format, export name, the two actions, automatic export and Reset on the right.
-[[nodiscard]] const ui::DialogTemplate& lookupPageTemplate();
+extern const ui::DialogTemplate lookupPageTemplate;
 
 }  // namespace resources

@@ -33,10 +33,9 @@ constexpr auto fixedControls =
            ControlTemplate{ControlKind::Label, MenuPageId::NextHeader, "Next :", {300, 82, 100, 8}});
 
 constexpr auto menuPageControls = withGrid<MenuPageItems>(fixedControls, gridColumns, {94, 16});
-constexpr ui::DialogTemplate menuPageDialog{"MENUDLG", "Menu", {470, 270}, menuPageControls};
 
 }  // namespace
 
-const ui::DialogTemplate& menuPageTemplate() { return menuPageDialog; }
+constexpr ui::DialogTemplate menuPageTemplate{"MENUDLG", "Menu", {470, 270}, menuPageControls};
 
 }  // namespace resources

@@ -42,6 +42,6 @@ inline constexpr ui::ControlRange ItemNameEdits{MenuPageId::FirstItemNameEdit, M
 
 // 470 x 270 dialog units: menu chooser, Esc target and caption on top, the Data switches and
 // Reset beside them, the ten items below as a grid of number, name and target.
-[[nodiscard]] const ui::DialogTemplate& menuPageTemplate();
+extern const ui::DialogTemplate menuPageTemplate;
 
 }  // namespace resources

@@ -79,13 +79,11 @@ constexpr auto settingsPageControls = concat(
     ControlTemplate{
         ControlKind::CheckBox, Id::OneDataFileCheck, "Save all forms' data to one data file.", {8, 248, 148, 10}},
     ControlTemplate{ControlKind::PushButton, Id::MoreButton, "more..", {160, 246, 40, 14}});
-constexpr ui::DialogTemplate settingsPageDialog{"SETTINGSDLG", "Settings", {470, 270}, settingsPageControls};
-const ui::DialogTemplate& settingsPageTemplate() { return settingsPageDialog; }
+constexpr ui::DialogTemplate settingsPageTemplate{"SETTINGSDLG", "Settings", {470, 270}, settingsPageControls};
 
 constexpr auto transactionFileControls = concat(exportFile(12, 28, 52, 69), okCancelAt(60, 125, 110));
-constexpr ui::DialogTemplate transactionFileDialog{
+constexpr ui::DialogTemplate transactionFileTemplate{
     "ADVANCEDLG1", "Transaction File", {235, 134}, transactionFileControls};
-const ui::DialogTemplate& transactionFileTemplate() { return transactionFileDialog; }
 
 using Grid = CharacterGridId;
 constexpr auto characterGridControls = concat(
@@ -93,7 +91,6 @@ constexpr auto characterGridControls = concat(
     ControlTemplate{ControlKind::Label, Grid::ResultLabel, "Resulting text :", {7, 188, 60, 8}},
     ControlTemplate{ControlKind::Custom, Grid::ResultingText, "", {70, 185, 268, 13}},
     ControlTemplate{ControlKind::PushButton, Grid::ClearButton, "Clear", {7, 208, 50, 14}}, okCancelAt(222, 288, 208));
-constexpr ui::DialogTemplate characterGridDialog{"GRIDDLG", "The Grid Control", {345, 230}, characterGridControls};
-const ui::DialogTemplate& characterGridTemplate() { return characterGridDialog; }
+constexpr ui::DialogTemplate characterGridTemplate{"GRIDDLG", "The Grid Control", {345, 230}, characterGridControls};
 
 }  // namespace resources

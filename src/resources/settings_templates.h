@@ -76,11 +76,11 @@ inline constexpr std::array<SettingsPageId, 4> SettingsFunctionChecks = {
 
 // 470 x 270 dialog units: start form, delimiters and the numbered options on the left, the
 // password and what it protects on the right, the export store and the data-file switches below.
-[[nodiscard]] const ui::DialogTemplate& settingsPageTemplate();
+extern const ui::DialogTemplate settingsPageTemplate;
 
 // ADVANCEDLG1, 235 x 134 dialog units: the export of the transaction table, the ExportFileId
 // controls with OK and Cancel.
-[[nodiscard]] const ui::DialogTemplate& transactionFileTemplate();
+extern const ui::DialogTemplate transactionFileTemplate;
 
 // GRIDDLG, "The Grid Control": the 256 codes in a painted 17 x 17 grid (headers included) and
 // the names of the codes chosen so far.
@@ -92,6 +92,6 @@ enum class CharacterGridId {
 };
 
 // 345 x 230 dialog units.
-[[nodiscard]] const ui::DialogTemplate& characterGridTemplate();
+extern const ui::DialogTemplate characterGridTemplate;
 
 }  // namespace resources

@@ -13,10 +13,8 @@ constexpr std::array pendingControls = {
         ui::ControlKind::Label, PendingPageId::NoticeLabel, "This page is not available yet.", {20, 20, 300, 10}},
 };
 
-} // namespace
+}  // namespace
 
-constexpr ui::DialogTemplate pendingPageDialog{"PENDINGDLG", "", {470, 270}, pendingControls};
+constexpr ui::DialogTemplate pendingPageTemplate{"PENDINGDLG", "", {470, 270}, pendingControls};
 
-const ui::DialogTemplate& pendingPageTemplate() { return pendingPageDialog; }
-
-} // namespace resources
+}  // namespace resources

@@ -12,6 +12,6 @@ enum class PendingPageId { NoticeLabel = 1001 };
 
 // The stand-in for a page that this version does not offer yet: one line of notice, the size
 // of the real pages so the sheet keeps its size.
-[[nodiscard]] const ui::DialogTemplate& pendingPageTemplate();
+extern const ui::DialogTemplate pendingPageTemplate;
 
 } // namespace resources

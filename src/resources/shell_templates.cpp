@@ -27,7 +27,6 @@ constexpr auto preferencesControls =
            labelledList(PreferencesId::ModelLabel, "Device Model :", PreferencesId::ModelList, 62, listColumns,
                         ControlStyle::Hidden | ControlStyle::Disabled),
            okCancelAt(42, 108, 84));
-constexpr ui::DialogTemplate preferencesDialog{"PreferencesDlg", "FWQ720 Preferences", {200, 106}, preferencesControls};
 
 constexpr std::array aboutControls = {
     ControlTemplate{ControlKind::Icon, AboutId::ProgramIcon, "", {10, 10, 20, 20}},
@@ -39,11 +38,11 @@ constexpr std::array aboutControls = {
                     {40, 26, 170, 16}},
     okAt(85, 48),
 };
-constexpr ui::DialogTemplate aboutDialog{"AboutBox", "The Q720 Formwright", {220, 70}, aboutControls};
 
 }  // namespace
 
-const ui::DialogTemplate& preferencesTemplate() { return preferencesDialog; }
-const ui::DialogTemplate& aboutTemplate() { return aboutDialog; }
+constexpr ui::DialogTemplate preferencesTemplate{
+    "PreferencesDlg", "FWQ720 Preferences", {200, 106}, preferencesControls};
+constexpr ui::DialogTemplate aboutTemplate{"AboutBox", "The Q720 Formwright", {220, 70}, aboutControls};
 
 }  // namespace resources

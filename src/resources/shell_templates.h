@@ -19,9 +19,9 @@ enum class PreferencesId {
     ModelList = 302,
 };
 // Two check boxes, the language list and the (hidden) model list, OK and Cancel.
-[[nodiscard]] const ui::DialogTemplate& preferencesTemplate();
+extern const ui::DialogTemplate preferencesTemplate;
 
 // The program icon, the version line and a notice of this project, OK; no code addresses them.
-[[nodiscard]] const ui::DialogTemplate& aboutTemplate();
+extern const ui::DialogTemplate aboutTemplate;
 
 }  // namespace resources

@@ -8,7 +8,7 @@
 //         {ui::ControlKind::PushButton, ui::OkButton, "OK", {80, 50, 50, 14},
 //          ui::ControlStyle::DefaultButton},
 //     };
-//     const ui::DialogTemplate& aboutTemplate()
+//     const ui::DialogTemplate& aboutTemplate
 //     {
 //         static constexpr ui::DialogTemplate t{"AboutBox", "About", {200, 70}, aboutControls};
 //         return t;

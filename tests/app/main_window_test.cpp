@@ -521,7 +521,7 @@ TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
     const std::vector<project::Byte> codes = {2};
     editor::settings::CharacterGridDialog grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
     ui::testing::ScriptedHost host;
-    DialogView view(resources::characterGridTemplate(), grid, host, nullptr, characterGridWidgets);
+    DialogView view(resources::characterGridTemplate, grid, host, nullptr, characterGridWidgets);
     auto* painted = dynamic_cast<CharacterGridWidget*>(view.widgetFor(CharacterGridId::Grid));
     ASSERT_NE(painted, nullptr);
     ASSERT_NE(view.widgetFor(CharacterGridId::ResultingText), nullptr);
@@ -550,7 +550,7 @@ TEST(CharacterGridWidget, AClickOnACodeDisplayOpensTheGrid)
     editor::ParameterDialogModel model(editor::forms::fieldPropertiesDialog(), records, texts,
                                        ui::LanguageState::BuiltinOnly);
     ui::testing::ScriptedHost host;
-    DialogView view(resources::fieldPropertiesTemplate(), model, host);
+    DialogView view(resources::fieldPropertiesTemplate, model, host);
     auto* display = qobject_cast<QLineEdit*>(view.widgetFor(resources::FieldPropertiesId::PrefixDisplay));
     ASSERT_NE(display, nullptr);
     clickAt(*display, display->rect().center());

@@ -38,7 +38,7 @@ struct DialogBench
     }
     DialogHarness open(const ParameterDialogSpec& spec, int line = 0, const texts::TextSource* source = nullptr)
     {
-        return DialogHarness(spec.dialogTemplate(), ParameterDialogModel(spec, records(line), source ? *source : texts,
+        return DialogHarness(spec.dialogTemplate, ParameterDialogModel(spec, records(line), source ? *source : texts,
                                                                          ui::LanguageState::BuiltinOnly));
     }
 

@@ -58,7 +58,7 @@ TEST(DialogRegistry, EveryParameterDialogBindsControlsOfItsTemplateToBytesOfItsR
     const std::set<const ui::DialogTemplate*> templates(allTemplates().begin(), allTemplates().end());
     for (const RegisteredParameterDialog& entry : allParameterDialogs()) {
         const ParameterDialogSpec& spec = entry.spec;
-        const ui::DialogTemplate& dialog = spec.dialogTemplate();
+        const ui::DialogTemplate& dialog = spec.dialogTemplate;
         SCOPED_TRACE(entry.name);
         EXPECT_EQ(dialog.name, entry.name);
         EXPECT_TRUE(templates.contains(&dialog)) << "template not registered";

@@ -44,11 +44,7 @@ constexpr ui::ControlTemplate engineControls[] = {
     {ui::ControlKind::PushButton, ui::OkButton, "OK", {5, 60, 50, 14}},
     {ui::ControlKind::PushButton, ui::CancelButton, "Cancel", {60, 60, 50, 14}},
 };
-const ui::DialogTemplate& engineTemplate()
-{
-    static constexpr ui::DialogTemplate dialog{"ENGINEDLG", "Engine", {180, 80}, engineControls};
-    return dialog;
-}
+constexpr ui::DialogTemplate engineTemplate{"ENGINEDLG", "Engine", {180, 80}, engineControls};
 
 constexpr FieldRef at(std::size_t offset) { return {RecordKind::Reader, offset}; }
 constexpr int radioValues[] = {0, 5, 9};
@@ -109,7 +105,7 @@ protected:
 
     DialogHarness open(const ParameterDialogSpec& spec)
     {
-        return DialogHarness(spec.dialogTemplate(), ParameterDialogModel(spec, {reader, device, {}, 0}, texts,
+        return DialogHarness(spec.dialogTemplate, ParameterDialogModel(spec, {reader, device, {}, 0}, texts,
                                                                          ui::LanguageState::BuiltinOnly));
     }
 

@@ -54,7 +54,7 @@ private:
 
 template <char Name> CreatedPage createRecording(const SheetContext&)
 {
-    return {&resources::pendingPageTemplate(), std::make_unique<RecordingPage<Name>>()};
+    return {&resources::pendingPageTemplate, std::make_unique<RecordingPage<Name>>()};
 }
 
 constexpr PageEntry recordingPages[] = {

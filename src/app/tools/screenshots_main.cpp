@@ -67,7 +67,7 @@ DialogShot formDialogShot(const char* fileName, const editor::ParameterDialogSpe
                 records.formNumber = 3;
                 records.showInputMark = &showInputMark;
                 editor::ParameterDialogModel model(spec(), records, texts, ui::LanguageState::BuiltinOnly);
-                return app::saveDialogScreenshot(spec().dialogTemplate(), model, host, path);
+                return app::saveDialogScreenshot(spec().dialogTemplate, model, host, path);
             }};
 }
 
@@ -80,7 +80,7 @@ std::vector<DialogShot> dialogShots()
              preferences.isAutoPreloadOn = true;
              editor::shell::PreferencesDialog model(preferences, {"Deutsch", "Nederlands"}, 2, texts,
                                                     ui::LanguageState::BuiltinOnly);
-             return app::saveDialogScreenshot(resources::preferencesTemplate(), model, host, path);
+             return app::saveDialogScreenshot(resources::preferencesTemplate, model, host, path);
          }},
         {"transaction_file.png",
          [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
@@ -93,7 +93,7 @@ std::vector<DialogShot> dialogShots()
              records.transaction = {reinterpret_cast<project::Byte*>(&transaction), sizeof transaction};
              editor::ParameterDialogModel model(editor::settings::transactionFileDialog(), records, texts,
                                                 ui::LanguageState::BuiltinOnly);
-             return app::saveDialogScreenshot(resources::transactionFileTemplate(), model, host, path);
+             return app::saveDialogScreenshot(resources::transactionFileTemplate, model, host, path);
          }},
         formDialogShot("advancedlg_integer.png", editor::forms::fieldPropertiesDialog, project::LineType::Real,
                        [](project::FormDef& f) {
@@ -123,7 +123,7 @@ std::vector<DialogShot> dialogShots()
              const std::vector<project::Byte> codes = {27, 'P', '&', 13};
              editor::settings::CharacterGridDialog grid(codes, 10, texts, ui::LanguageState::BuiltinOnly);
              return app::saveDialogScreenshot(
-                 resources::characterGridTemplate(), grid, host, path, 1.0, [](app::DialogView& view) {
+                 resources::characterGridTemplate, grid, host, path, 1.0, [](app::DialogView& view) {
                      view.send([](ui::DialogModel& model) {
                          dynamic_cast<editor::settings::CharacterGridDialog&>(model).clickCell(5, 2);
                      });
@@ -132,7 +132,7 @@ std::vector<DialogShot> dialogShots()
         {"about.png",
          [](const QString& path, ui::Host& host, const texts::TextSource&) {
              editor::shell::AboutDialog model;
-             return app::saveDialogScreenshot(resources::aboutTemplate(), model, host, path);
+             return app::saveDialogScreenshot(resources::aboutTemplate, model, host, path);
          }},
     };
 }
@@ -156,7 +156,7 @@ bool saveParameterDialogShots(const QString& directory, ui::Host& host, const te
         const QString path = directory + QLatin1Char('/') +
                              QString::fromLatin1(entry.name.data(), entry.name.size()).toLower() +
                              QStringLiteral(".png");
-        const bool isSaved = app::saveDialogScreenshot(entry.spec.dialogTemplate(), model, host, path);
+        const bool isSaved = app::saveDialogScreenshot(entry.spec.dialogTemplate, model, host, path);
         std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
         isComplete &= isSaved;
     }

@@ -43,7 +43,7 @@ void composeCodes(ParameterDialogModel& dialog, const CodeDisplay& display)
     const std::array<Byte, MaxCodes> codes = codesOf(dialog, display);
     settings::CharacterGridDialog grid(codes, MaxCodes, dialog.texts(), dialog.language());
     dialog.shown().setHighlighted(display.display, true);
-    const ui::DialogResult result = dialog.dialogHost().runDialog(resources::characterGridTemplate(), grid);
+    const ui::DialogResult result = dialog.dialogHost().runDialog(resources::characterGridTemplate, grid);
     dialog.shown().setHighlighted(display.display, false);
     if (result != ui::DialogResult::Ok) {
         return;

@@ -14,7 +14,7 @@
 namespace editor::forms {
 
 // The table of a Form page dialog, which copies the form when it opens and puts it back on Cancel.
-constexpr ParameterDialogSpec formDialog(const ui::DialogTemplate& (*dialogTemplate)(),
+constexpr ParameterDialogSpec formDialog(const ui::DialogTemplate& dialogTemplate,
                                          std::optional<texts::StringId> titleEntry,
                                          std::span<const ui::TextReplacement> captions,
                                          std::span<const Binding> bindings, std::span<const EnablingRule> rules,
@@ -48,7 +48,7 @@ struct DateParts
     bool hasDay = true;
     bool hasSeparator = true;
     std::string separator = "/";
-    int order = 0; // 0 year-month-day, 1 month-day-year, 2 day-month-year; others as 0
+    int order = 0;  // 0 year-month-day, 1 month-day-year, 2 day-month-year; others as 0
 };
 struct TimeParts
 {
@@ -62,4 +62,4 @@ struct TimeParts
 [[nodiscard]] std::string datePattern(const DateParts& parts);
 [[nodiscard]] std::string timePattern(const TimeParts& parts);
 
-} // namespace editor::forms
+}  // namespace editor::forms

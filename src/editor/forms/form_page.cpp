@@ -369,7 +369,7 @@ ui::DialogResult FormPage::runFormDialog(const ParameterDialogSpec& spec)
     records.formNumber = m_currentForm + 1;
     records.showInputMark = &m_working.showInputMark.flag(m_currentForm, m_currentLine);
     ParameterDialogModel dialog(spec, records, m_texts, m_language);
-    return host().runDialog(spec.dialogTemplate(), dialog);
+    return host().runDialog(spec.dialogTemplate, dialog);
 }
 
 void FormPage::openLineProperties(int line)

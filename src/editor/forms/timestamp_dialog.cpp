@@ -47,7 +47,7 @@ constexpr ui::TextReplacement captions[] = {
 // The captions' own texts, before the patterns.
 std::string captionOf(const ParameterDialogModel& dialog, texts::StringId entry, ui::ControlId group)
 {
-    const auto& controls = resources::timestampTemplate().controls;
+    const auto& controls = resources::timestampTemplate.controls;
     const auto it = std::find_if(controls.begin(), controls.end(), [group](const auto& c) { return c.id == group; });
     return ui::captionText(dialog.texts(), dialog.language(), entry, it == controls.end() ? "" : it->text);
 }

@@ -321,7 +321,7 @@ void BarcodePage::openDialog(ui::ControlId button)
         return;
     }
     ParameterDialogModel dialog(*spec, {m_project.reader.bytes, deviceBytes(), {}, 0}, m_texts, m_language);
-    static_cast<void>(host().runDialog(spec->dialogTemplate(), dialog));
+    static_cast<void>(host().runDialog(spec->dialogTemplate, dialog));
     afterDialog(button);
 }
 

@@ -70,7 +70,7 @@ ui::DialogResult BarcodePage::runCouponSetting()
         return ui::DialogResult::Cancel;
     }
     ParameterDialogModel dialog(*spec, {m_project.reader.bytes, deviceBytes(), {}, 0}, m_texts, m_language);
-    const ui::DialogResult result = host().runDialog(spec->dialogTemplate(), dialog);
+    const ui::DialogResult result = host().runDialog(spec->dialogTemplate, dialog);
     showCouponRows();
     return result;
 }

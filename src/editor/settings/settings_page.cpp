@@ -218,7 +218,7 @@ void SettingsPage::onClick(ui::ControlId id)
         ParameterRecords records{};
         records.transaction = bytesOf(m_project.transaction);
         ParameterDialogModel dialog(transactionFileDialog(), records, m_texts, m_language);
-        static_cast<void>(host().runDialog(resources::transactionFileTemplate(), dialog));
+        static_cast<void>(host().runDialog(resources::transactionFileTemplate, dialog));
     } else if (resources::PromptRadios.contains(id)) {
         chooseStay(id == Id::StayRadio);
     } else if (id == Id::ResetButton) {

@@ -313,7 +313,7 @@ void Designer::showPreferences()
     reloadPreferences();
     m_languages = texts::enumerateLanguages(m_folders.languageFolders);
     PreferencesDialog dialog(m_preferences, m_languages.names(), m_languages.count(), m_language, languageState());
-    if (m_host.runDialog(resources::preferencesTemplate(), dialog) == ui::DialogResult::Ok) {
+    if (m_host.runDialog(resources::preferencesTemplate, dialog) == ui::DialogResult::Ok) {
         const bool isNewLanguage = dialog.chosen().language != m_preferences.language;
         m_preferences = dialog.chosen();
         writePreferences();
@@ -331,7 +331,7 @@ void Designer::showPreferences()
 void Designer::showAbout()
 {
     AboutDialog about;
-    m_host.runDialog(resources::aboutTemplate(), about);
+    m_host.runDialog(resources::aboutTemplate, about);
 }
 
 }  // namespace editor::shell

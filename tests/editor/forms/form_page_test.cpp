@@ -41,7 +41,7 @@ protected:
     ui::testing::DialogHarness& open(ui::LanguageState language = ui::LanguageState::BuiltinOnly)
     {
         m_page = std::make_unique<FormPage>(*m_project, m_texts, language, m_isModified);
-        m_dialog = std::make_unique<ui::testing::DialogHarness>(resources::formPageTemplate(), *m_page, m_host);
+        m_dialog = std::make_unique<ui::testing::DialogHarness>(resources::formPageTemplate, *m_page, m_host);
         return *m_dialog;
     }
 

@@ -22,7 +22,7 @@ TEST_F(LineDialogs, MoreOpensTheDialogOfTheLineTypeAndThePageFollowsAnImageLine)
     bool isModified = false;
     ui::testing::ScriptedHost host;
     FormPage page(*project, texts, ui::LanguageState::BuiltinOnly, isModified);
-    DialogHarness sheet(resources::formPageTemplate(), page, host);
+    DialogHarness sheet(resources::formPageTemplate, page, host);
     const LineType types[] = {LineType::Integer, LineType::Lookup, LineType::Image, LineType::FixedData};
     for (int line = 1; line <= 4; ++line) {
         sheet.select(resources::typeList(line), static_cast<int>(types[line - 1]));

@@ -30,7 +30,7 @@ protected:
 
     DialogHarness openPage()
     {
-        return DialogHarness(resources::lookupPageTemplate(),
+        return DialogHarness(resources::lookupPageTemplate,
                              LookupPage(*m_project, m_texts, ui::LanguageState::BuiltinOnly,
                                         [this](const LookupSet&) { ++m_publications; }));
     }

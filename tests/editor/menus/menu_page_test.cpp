@@ -25,7 +25,7 @@ protected:
 
     DialogHarness openPage(ui::LanguageState language = ui::LanguageState::BuiltinOnly)
     {
-        return DialogHarness(resources::menuPageTemplate(), MenuPage(*m_project, m_texts, language));
+        return DialogHarness(resources::menuPageTemplate, MenuPage(*m_project, m_texts, language));
     }
 };
 

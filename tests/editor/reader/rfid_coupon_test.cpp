@@ -35,7 +35,7 @@ protected:
     DialogHarness open(const ParameterDialogSpec& spec, int argument = 0)
     {
         const ParameterRecords records{project->reader.bytes, {}, {}, 0, {}, 0, nullptr, argument};
-        return DialogHarness(spec.dialogTemplate(),
+        return DialogHarness(spec.dialogTemplate,
                              ParameterDialogModel(spec, records, texts, ui::LanguageState::BuiltinOnly));
     }
     Byte& at(std::size_t offset) { return project->reader[offset]; }

@@ -168,8 +168,8 @@ TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileE
         {&ean13ImagerDialog, resources::Ean13ImagerId::SupplementalsList}};
     for (const auto& [spec, supplementals] : others) {
         DialogHarness dialog = open(*spec);
-        EXPECT_EQ(dialog.selection(supplementals), 2) << spec->dialogTemplate().name;
-        EXPECT_EQ(dialog.text(Imager::RedundancyEdit), "30") << spec->dialogTemplate().name;
+        EXPECT_EQ(dialog.selection(supplementals), 2) << spec->dialogTemplate.name;
+        EXPECT_EQ(dialog.text(Imager::RedundancyEdit), "30") << spec->dialogTemplate.name;
     }
 
     struct Row

@@ -29,7 +29,7 @@ int rowOf(int code)
 DialogHarness openGrid(std::vector<Byte> codes, std::size_t capacity = 10)
 {
     static const texts::BuiltinTextSource texts;
-    return DialogHarness(resources::characterGridTemplate(),
+    return DialogHarness(resources::characterGridTemplate,
                          CharacterGridDialog(codes, capacity, texts, ui::LanguageState::BuiltinOnly));
 }
 

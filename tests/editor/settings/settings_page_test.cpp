@@ -25,7 +25,7 @@ protected:
     DialogHarness open(project::Model model = project::Model::Q720CE,
                        ui::LanguageState language = ui::LanguageState::BuiltinOnly)
     {
-        return DialogHarness(resources::settingsPageTemplate(), SettingsPage(*project, texts, language, model));
+        return DialogHarness(resources::settingsPageTemplate, SettingsPage(*project, texts, language, model));
     }
 
     std::unique_ptr<project::Project> project = testing_support::startedProject();
