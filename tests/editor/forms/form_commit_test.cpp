@@ -144,7 +144,7 @@ TEST_F(FormCommit, LookupLineKeepsDataSettingsOnlyWhenItSavesItsData)
     EXPECT_TRUE(f.prefix[0].isEmpty());
 
     giveDataSettings();
-    form(1).initialValueOn[0] = 1; // saves the field data
+    form(1).initialValueOn[0] = 1;  // saves the field data
     commit();
     EXPECT_EQ(f.prefix[0].str() + f.suffix[0].str(), "ABC");
     EXPECT_EQ((std::array{f.fixedLength[0], f.dataLength[0]}), (std::array<Byte, 2>{8, 11}));
@@ -220,5 +220,5 @@ TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesAndCodesBeyondTheListAreLeftAlon
     EXPECT_EQ(committed(5).uninterpreted1533[100], 0xAB);
 }
 
-} // namespace
-} // namespace editor::forms
+}  // namespace
+}  // namespace editor::forms

@@ -5,17 +5,16 @@
 
 #include <optional>
 
-#include "project/form_rules.h"
 #include "project/defaults.h"
+#include "project/form_rules.h"
 #include "texts/text_source.h"
 
 namespace editor::forms {
 namespace {
 
 using project::Byte;
-using project::LineType;
 using project::lineCode;
-
+using project::LineType;
 
 TEST(TypeChangeResetsProperties, ResetsUnlessTheOldTypeHadTheSameProperties)
 {
@@ -87,7 +86,7 @@ TEST(LineEnabling, FollowsTheTypeTheLookupFileAndTheImageEditPath)
         LineType type;
         Byte lookupFile;
         Byte imageEditPath;
-        LineEnabling expected; // prompt, input source, link, lengths, more
+        LineEnabling expected;  // prompt, input source, link, lengths, more
     };
     const Case cases[] = {
         {"nil", LineType::Nil, 0, 0, {false, false, false, false, false}},
@@ -128,5 +127,5 @@ TEST(EffectiveLinkType, UsedLinesBelowLine2OfAnMsqiFormLinkAsLookup)
     EXPECT_EQ(effectiveLinkType(form, 5), lineCode(LineType::Nil));
 }
 
-} // namespace
-} // namespace editor::forms
+}  // namespace
+}  // namespace editor::forms

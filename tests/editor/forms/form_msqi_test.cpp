@@ -3,17 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "project/form_rules.h"
 #include "project/defaults.h"
+#include "project/form_rules.h"
 #include "texts/text_source.h"
 
 namespace editor::forms {
 namespace {
 
 using project::Byte;
-using project::LineType;
 using project::lineCode;
-
+using project::LineType;
 
 class ArrangeMsqiForm : public ::testing::Test
 {
@@ -54,7 +53,7 @@ TEST_F(ArrangeMsqiForm, Line5KeepsOnlyALookupTypeAndOnlyWithALookupFile)
         Byte link;
     };
     const Case cases[] = {
-        {1, LineType::Integer, LineType::Nil, 2}, // the commit clears a nil line's link
+        {1, LineType::Integer, LineType::Nil, 2},  // the commit clears a nil line's link
         {1, LineType::Lookup, LineType::Lookup, 2},
         {0, LineType::Lookup, LineType::Nil, 0},
         {8, LineType::Lookup, LineType::Nil, 0},
@@ -73,7 +72,7 @@ TEST_F(ArrangeMsqiForm, Line5KeepsOnlyALookupTypeAndOnlyWithALookupFile)
 
 TEST_F(ArrangeMsqiForm, Line1IsTextLinkedToTheKeyFieldOfAFileWithFields)
 {
-    const Byte expectedLinks[] = {0, 2, 0, 0, 0, 0, 0, 0, 0}; // by lookup file 0 to 8
+    const Byte expectedLinks[] = {0, 2, 0, 0, 0, 0, 0, 0, 0};  // by lookup file 0 to 8
     for (Byte file = 0; file <= 8; ++file) {
         SCOPED_TRACE(testing::Message() << "file " << int{file});
         m_form.lookupFile = file;
@@ -96,5 +95,5 @@ TEST_F(ArrangeMsqiForm, Line2GetsAnInitialQuantityOnlyWhenItHasNone)
     EXPECT_EQ(m_form.initialValue[1].str(), "5");
 }
 
-} // namespace
-} // namespace editor::forms
+}  // namespace
+}  // namespace editor::forms

@@ -3,54 +3,43 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
-#include <utility>
 
+#include "editor/dialog_bench.h"
 #include "resources/lookup_templates.h"
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
 
 namespace editor::lookups {
 namespace {
 
-using resources::FieldLengthEdits;
+using bench::DialogHarness;
 using resources::FieldNameEdits;
-using resources::FieldTypeLists;
 using resources::KeyFieldRadios;
-using resources::LookupPageId;
-using ui::testing::DialogHarness;
+using Id = resources::LookupPageId;
 
-class LookupPageTest : public ::testing::Test
+class LookupPageTest : public bench::BenchTest
 {
 protected:
-    std::unique_ptr<project::Project> m_project = testing_support::startedProject();
-    texts::BuiltinTextSource m_texts;
-    int m_publications = 0;
-
     DialogHarness openPage()
     {
-        return DialogHarness(resources::lookupPageTemplate(),
-                             LookupPage(*m_project, m_texts, ui::LanguageState::BuiltinOnly,
-                                        [this](const LookupSet&) { ++m_publications; }));
+        return BenchTest::openPage<LookupPage>(resources::lookupPageTemplate(), [](const LookupSet&) {});
     }
-    static const LookupPage& model(DialogHarness& page) { return page.modelAs<LookupPage>(); }
     static const project::LookupDef& shown(DialogHarness& page)
     {
-        return model(page).workingCopy()[static_cast<std::size_t>(model(page).shownFile())];
+        const auto& model = page.modelAs<LookupPage>();
+        return model.workingCopy()[static_cast<std::size_t>(model.shownFile())];
     }
 };
 
 // Every count and key: a key beyond the new count moves to field 1; raising never moves it.
 TEST_F(LookupPageTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFallsBeyond)
 {
-    m_project->lookup(1).numFields = 12;
+    project->lookup(1).numFields = 12;
     for (int key = 0; key < 12; ++key) {
         for (int newCount = 0; newCount <= 12; ++newCount) {
             SCOPED_TRACE("key " + std::to_string(key) + ", count 12 to " + std::to_string(newCount));
-            m_project->lookup(1).keyField = static_cast<project::Byte>(key);
+            project->lookup(1).keyField = static_cast<project::Byte>(key);
             DialogHarness page = openPage();
-            page.select(LookupPageId::FieldCountList, newCount);
+            page.select(Id::FieldCountList, newCount);
             const int expectedKey = key >= newCount ? 0 : key;
             EXPECT_EQ(shown(page).numFields, newCount);
             EXPECT_EQ(shown(page).keyField, expectedKey);
@@ -61,10 +50,10 @@ TEST_F(LookupPageTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFalls
             }
         }
     }
-    m_project->lookup(1).numFields = 2;
-    m_project->lookup(1).keyField = 1;
+    project->lookup(1).numFields = 2;
+    project->lookup(1).keyField = 1;
     DialogHarness page = openPage();
-    page.select(LookupPageId::FieldCountList, 5);
+    page.select(Id::FieldCountList, 5);
     EXPECT_EQ(shown(page).keyField, 1);  // raising never moves the key
 }
 
@@ -84,10 +73,10 @@ TEST_F(LookupPageTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEditingF
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string("typed \"") + row.typed + "\"");
-        m_project->lookup(1).delimiter = 9;
+        project->lookup(1).delimiter = 9;
         DialogHarness page = openPage();
-        page.enter(LookupPageId::DelimiterEdit, row.typed);
-        EXPECT_EQ(page.text(LookupPageId::DelimiterEdit), row.shown);
+        page.enter(Id::DelimiterEdit, row.typed);
+        EXPECT_EQ(page.text(Id::DelimiterEdit), row.shown);
         EXPECT_EQ(shown(page).delimiter, row.stored);
         EXPECT_EQ(page.host().hasWarned(2602, 2854), row.isWarned);
     }
@@ -97,21 +86,21 @@ TEST_F(LookupPageTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEditingF
 // state it can and writes the bytes back as they were unless the user edits them.
 TEST_F(LookupPageTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
 {
-    project::LookupDef& odd = m_project->lookup(1);
+    project::LookupDef& odd = project->lookup(1);
     odd.numFields = 200;
     odd.keyField = 200;
     odd.fieldType[0] = 9;
     odd.fieldLength[14] = 5;
     DialogHarness page = openPage();
-    EXPECT_EQ(page.selection(LookupPageId::FieldCountList), 12);
+    EXPECT_EQ(page.selection(Id::FieldCountList), 12);
     EXPECT_EQ(ui::checkedIndex(page.controls(), KeyFieldRadios), 11);
-    EXPECT_EQ(page.selection(FieldTypeLists.at(0)), -1);
+    EXPECT_EQ(page.selection(resources::FieldTypeLists.at(0)), -1);
     EXPECT_TRUE(page.isEnabled(FieldNameEdits.at(11)));
     ASSERT_TRUE(page.apply());
-    EXPECT_EQ(m_project->lookup(1).numFields, 200);
-    EXPECT_EQ(m_project->lookup(1).keyField, 200);
-    EXPECT_EQ(m_project->lookup(1).fieldType[0], 9);
-    EXPECT_EQ(m_project->lookup(1).lengthCheck, 5) << "all 15 slots count";
+    EXPECT_EQ(project->lookup(1).numFields, 200);
+    EXPECT_EQ(project->lookup(1).keyField, 200);
+    EXPECT_EQ(project->lookup(1).fieldType[0], 9);
+    EXPECT_EQ(project->lookup(1).lengthCheck, 5) << "all 15 slots count";
 }
 
 }  // namespace
