@@ -41,15 +41,15 @@ protected:
         form(number).prompt[i].assign(prompt);
     }
 
-    // Prefix "AB", suffix "C" and a fixed length of 8 on line 1 of form 1.
-    void giveDataSettings()
+    // Prefix "AB", suffix "C" and a fixed length of 8 on line `line` of form 1.
+    void giveDataSettings(int line = 1)
     {
-        form(1).prefixOn[0] = 1;
-        form(1).prefix[0].assign("AB");
-        form(1).suffixOn[0] = 1;
-        form(1).suffix[0].assign("C");
-        form(1).fixedLengthOn[0] = 1;
-        form(1).fixedLength[0] = 8;
+        const auto i = static_cast<std::size_t>(line - 1);
+        FormDef& f = form(1);
+        f.prefixOn[i] = f.suffixOn[i] = f.fixedLengthOn[i] = 1;
+        f.prefix[i].assign("AB");
+        f.suffix[i].assign("C");
+        f.fixedLength[i] = 8;
     }
 
     void commit() { commitForms(m_working, m_committed, m_lookups); }
@@ -154,21 +154,18 @@ TEST_F(FormCommit, MsqiLineKeepsFixedLengthAndInitialValueButLosesBarcodeSetting
 {
     form(1).msqiEnabled = 1;
     setLine(1, 2, LineType::Msqi);
-    form(1).fixedLengthOn[1] = 1;
-    form(1).fixedLength[1] = 5;
+    giveDataSettings(2);
     form(1).initialValueOn[1] = 1;
     form(1).initialValue[1].assign("0");
-    form(1).prefixOn[1] = 1;
-    form(1).prefix[1].assign("P");
     form(1).partialOn[1] = 1;
     form(1).partialLength[1] = 7;
     form(1).checkDigitMethod[1] = 3;
     m_working.showInputMark.set(0, 1, true);
     commit();
     const FormDef& f = committed(1);
-    EXPECT_EQ((std::array{f.fixedLengthOn[1], f.fixedLength[1], f.prefixOn[1], f.partialOn[1], f.partialLength[1],
-                          f.checkDigitMethod[1], f.dataLength[1]}),
-              (std::array<Byte, 7>{1, 5, 0, 0, 20, 0, 5}));
+    EXPECT_EQ((std::array{f.fixedLengthOn[1], f.fixedLength[1], f.prefixOn[1], f.suffixOn[1], f.partialOn[1],
+                          f.partialLength[1], f.checkDigitMethod[1], f.dataLength[1]}),
+              (std::array<Byte, 8>{1, 8, 0, 0, 0, 20, 0, 8}));
     EXPECT_EQ(f.initialValue[1].str(), "0");
     EXPECT_FALSE(m_working.showInputMark.isOn(0, 1));
 }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "project/defaults.h"
 #include "project/form_rules.h"
 #include "texts/text_source.h"
@@ -75,43 +73,6 @@ TEST(FoldedLink, SignedFieldsFoldOntoPlainFieldsOnlyForNonNumericLinesWithAFile)
                     << "link " << link << " type " << int{lineCode(type)} << " file " << hasLookupFile;
             }
         }
-    }
-}
-
-TEST(LineEnabling, FollowsTheTypeTheLookupFileAndTheImageEditPath)
-{
-    struct Case
-    {
-        const char* name;
-        LineType type;
-        Byte lookupFile;
-        Byte imageEditPath;
-        LineEnabling expected;  // prompt, input source, link, lengths, more
-    };
-    const Case cases[] = {
-        {"nil", LineType::Nil, 0, 0, {false, false, false, false, false}},
-        {"boolean", LineType::Boolean, 0, 0, {true, true, true, false, true}},
-        {"lookup without file", LineType::Lookup, 0, 0, {true, false, false, false, true}},
-        {"lookup with file", LineType::Lookup, 2, 0, {true, false, true, false, true}},
-        {"lookup with file 6", LineType::Lookup, 6, 0, {true, false, false, false, true}},
-        {"image kept as is", LineType::Image, 0, 0, {true, false, false, false, true}},
-        {"image edited", LineType::Image, 0, 1, {true, false, false, true, true}},
-        {"prompt", LineType::Prompt, 0, 0, {true, false, false, false, false}},
-        {"extension", LineType::Extension, 0, 0, {false, false, false, false, false}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        project::FormDef form{};
-        project::resetForm(form, 1, texts::BuiltinTextSource{});
-        form.lineType[0] = lineCode(c.type);
-        form.lookupFile = c.lookupFile;
-        form.imageEditPath[0] = c.imageEditPath;
-        const LineEnabling e = lineEnabling(form, 0);
-        EXPECT_EQ(e.prompt, c.expected.prompt);
-        EXPECT_EQ(e.inputSource, c.expected.inputSource);
-        EXPECT_EQ(e.link, c.expected.link);
-        EXPECT_EQ(e.lengths, c.expected.lengths);
-        EXPECT_EQ(e.more, c.expected.more);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "project/defaults.h"
 #include "project/form_rules.h"
 #include "texts/text_source.h"
@@ -30,17 +32,6 @@ protected:
     project::FormDef m_form{};
     LookupSet m_lookups{};
 };
-
-TEST_F(ArrangeMsqiForm, FormLevelValuesAreFixed)
-{
-    m_form.recordAction = 2;
-    m_form.indexLine = 3;
-    m_form.nextTarget = 9;
-    arrange();
-    EXPECT_EQ(m_form.recordAction, 0);
-    EXPECT_EQ(m_form.indexLine, 0);
-    EXPECT_EQ(m_form.nextTarget, 4);
-}
 
 // Lookup file 1 has three fields with the key in field 2, file 2 has none, 8 is no file at all.
 TEST_F(ArrangeMsqiForm, Line5KeepsOnlyALookupTypeAndOnlyWithALookupFile)
@@ -83,9 +74,13 @@ TEST_F(ArrangeMsqiForm, Line1IsTextLinkedToTheKeyFieldOfAFileWithFields)
     }
 }
 
-TEST_F(ArrangeMsqiForm, Line2GetsAnInitialQuantityOnlyWhenItHasNone)
+TEST_F(ArrangeMsqiForm, FormLevelValuesAreFixedAndLine2GetsAnInitialQuantityOnlyWhenItHasNone)
 {
+    m_form.recordAction = 2;
+    m_form.indexLine = 3;
+    m_form.nextTarget = 9;
     arrange();
+    EXPECT_EQ((std::array{m_form.recordAction, m_form.indexLine, m_form.nextTarget}), (std::array<Byte, 3>{0, 0, 4}));
     EXPECT_EQ(m_form.lineType[1], lineCode(LineType::Msqi));
     EXPECT_EQ(m_form.initialValueOn[1], 1);
     EXPECT_EQ(m_form.initialValue[1].str(), "0");
