@@ -41,7 +41,8 @@ struct DialogBench
                 line,
                 bytesOf(project->transaction),
                 FormNumber,
-                &showInputMark};
+                &showInputMark,
+                argument};
     }
     DialogHarness open(const ParameterDialogSpec& spec, int line = 0, const texts::TextSource* source = nullptr)
     {
@@ -58,6 +59,7 @@ struct DialogBench
     std::unique_ptr<project::Project> project = testing_support::startedProject();
     texts::BuiltinTextSource texts;
     bool showInputMark = false;
+    int argument = 0;  // what the opener passes (the coupon content dialog's mode)
 };
 
 // A test whose dialogs work on a bench of its own.

@@ -108,7 +108,7 @@ TEST_F(FieldProperties, MoreOpensTheDialogOfTheLineTypeAndThePageFollowsAnImageL
     }
     host.onDialog("IMAGEADVANCEDLG", [](DialogHarness& dialog) {
         dialog.click(resources::ImageFieldId::EditPathCheck);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+        return ui::testing::ScriptedHost::pressOk(dialog);
     });
     EXPECT_FALSE(sheet.isEnabled(resources::maxLengthEdit(3)));
     for (int line = 1; line <= 4; ++line) {

@@ -8,42 +8,26 @@
 #include <set>
 #include <string>
 
+#include "editor/dialog_bench.h"
 #include "editor/reader/barcode_page.h"
 #include "editor/reader/reader_dialogs.h"
 #include "resources/barcode_templates.h"
 #include "resources/rfid_templates.h"
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
 
 namespace editor::reader {
 namespace {
 
+using bench::DialogHarness;
 using project::Byte;
 using ui::DialogResult;
-using ui::testing::DialogHarness;
 using Rfid = resources::RfidParameterId;
 using Setting = resources::CouponSettingId;
 using Content = resources::CouponContentId;
+using RfidCoupon = bench::BenchTest;
 
 // The 2D reader's coupon bytes.
 constexpr std::size_t UpcA = 191, Ean13 = 195, Preamble = 202, Coupon = 208, Gs1128 = 211;
 constexpr ui::ControlId pageControl(int id) { return ui::ControlId(id); }
-
-class RfidCoupon : public ::testing::Test
-{
-protected:
-    DialogHarness open(const ParameterDialogSpec& spec, int argument = 0)
-    {
-        const ParameterRecords records{project->reader.bytes, {}, {}, 0, {}, 0, nullptr, argument};
-        return DialogHarness(spec.dialogTemplate(),
-                             ParameterDialogModel(spec, records, texts, ui::LanguageState::BuiltinOnly));
-    }
-    Byte& at(std::size_t offset) { return project->reader[offset]; }
-
-    std::unique_ptr<project::Project> project = testing_support::startedProject();
-    texts::BuiltinTextSource texts;
-    bool isModified = false;
-};
 
 TEST_F(RfidCoupon, StartPositionMinusOneIsStoredAs255AndShownAgainAsMinusOne)
 {
@@ -86,12 +70,12 @@ TEST_F(RfidCoupon, Ean13CouponWithGs1128OffSwitchesTheRowsAndSheetCancelUndoesIt
 {
     project->device.readerType = 3;
     const project::ReaderSettings atCreation = project->reader;
-    DialogHarness page(resources::barcodePageTemplate(),
-                       BarcodePage(*project, texts, ui::LanguageState::BuiltinOnly, isModified));
+    bool isModified = false;
+    DialogHarness page = openPage<BarcodePage>(resources::barcodePageTemplate(), isModified);
     page.click(pageControl(108));  // GS1-128 off: the setting dialog decides
     page.host().onDialog("COUPON_CODE_2D", [](DialogHarness& setting) {
         setting.click(Setting::UpcACouponCheck);  // only "EAN-13 Coupon Code" stays
-        return setting.ok() ? DialogResult::Ok : DialogResult::Cancel;
+        return ui::testing::ScriptedHost::pressOk(setting);
     });
     page.host().onDialog("COUPON_CODE_CONTENT", [](DialogHarness& content) {
         EXPECT_EQ(content.text(ui::OkButton), "Proceed");
@@ -155,7 +139,8 @@ TEST_F(RfidCoupon, ContentTicksWhatProceedSwitchesOn)
     for (int mode = 0; mode < 4; ++mode) {
         project = testing_support::startedProject();
         at(UpcA) = 1, at(Preamble) = 2, at(Ean13) = 0, at(Gs1128) = 0, at(Coupon) = 0;
-        DialogHarness content = open(couponContentImagerDialog(), mode);
+        argument = mode;
+        DialogHarness content = open(couponContentImagerDialog());
         SCOPED_TRACE(mode);
         EXPECT_EQ(content.text(Content::UpcALabel), "UPC-A -> System Character && Country Code");
         for (const Content tick : {Content::UpcACouponTick, Content::Ean13CouponTick, Content::UpcATick,
