@@ -18,6 +18,7 @@
 #include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
 #include "resources/imager_templates.h"
+#include "resources/rfid_templates.h"
 #include "resources/settings_templates.h"
 #include "support/project_fixtures.h"
 #include "support/ui_harness.h"
@@ -204,6 +205,33 @@ TEST_F(BarcodePageTest, UpcAAndEan13DialogsOfThe2DReaderKeepTheCouponRowsTrue)
     barcode.click(check(501));
     EXPECT_EQ((std::array{at(202), at(208)}), (std::array<Byte, 2>{2, 0}));
     expectRow(barcode, 121, false);
+}
+
+// The EAN-13 coupon code with GS1-128 off: the setting dialog decides, the content dialog
+// proceeds, and the sheet's Cancel undoes it all. (UPC-A and GS1-128 with "System Character" need
+// no dialog: Gs1128OffEndsTheCouponCode.)
+TEST_F(BarcodePageTest, Ean13CouponWithGs1128OffSwitchesTheRowsAndSheetCancelUndoesIt)
+{
+    project->device.readerType = 3;
+    const project::ReaderSettings atCreation = project->reader;
+    DialogHarness& barcode = showBarcodePage();
+    barcode.click(check(108));
+    host.onDialog("COUPON_CODE_2D", [](DialogHarness& setting) {
+        setting.click(resources::CouponSettingId::UpcACouponCheck);  // only "EAN-13 Coupon Code" stays
+        return ScriptedHost::pressOk(setting);
+    });
+    host.onDialog("COUPON_CODE_CONTENT", [](DialogHarness& content) {
+        EXPECT_EQ(content.text(ui::OkButton), "Proceed");
+        return ScriptedHost::pressOk(content);
+    });
+    barcode.click(check(121));
+    EXPECT_EQ((std::array{at(191), at(195), at(211), at(208)}), (std::array<Byte, 4>{0, 1, 1, 1}));
+    for (const int row : {105, 108, 121}) {
+        expectRow(barcode, row, true);
+    }
+    expectRow(barcode, 101, false);
+    sheet().cancel();
+    EXPECT_EQ(project->reader.bytes, atCreation.bytes);
 }
 
 // Cancel puts back the record as the page found it, with what the parameter dialogs and the
