@@ -3,25 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
-#include <array>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "editor/forms/form_page.h"
-#include "editor/pending_page.h"
-#include "editor/reader/barcode_page.h"
-#include "editor/shell/editor_session.h"
-#include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
-#include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
 #include "support/ui_harness.h"
-#include "ui/dialog_model.h"
-#include "ui/dialog_template.h"
 
 namespace editor {
 namespace {

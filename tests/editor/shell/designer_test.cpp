@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -74,33 +73,15 @@ protected:
         EXPECT_TRUE(project::writeFileAtomically(path(fileName), project::saveProject(*p, project::Model::Q720CE)).ok);
         return path(fileName);
     }
-    [[nodiscard]] texts::Preferences preferencesOnDisk() const
-    {
-        return texts::readPreferences(m_directory / "FWQ720.ini");
-    }
     std::string form1() const { return designer.project().form(1).exportName.str(); }
     void editForm1(std::string_view exportName)
     {
         designer.project().form(1).exportName.assign(exportName);
         designer.setModified(true);
     }
-    std::string startWithOpenFile(std::string_view exportName = "FIRST")
-    {
-        designer.startUp();
-        host.filesToOpen.push_back(projectFile("a.Q72", exportName));
-        EXPECT_TRUE(designer.open());
-        return path("a.Q72");
-    }
     [[nodiscard]] bool isPreviewAt(PreviewScreenKind kind, int number) const
     {
         return designer.preview().kind() == kind && designer.preview().number() == number;
-    }
-    // Leaves the start screen (form 1): its ESC leads to menu 2.
-    void walkAway()
-    {
-        designer.project().form(1).escTarget = 22;
-        designer.pressPreviewKey(PreviewKey::Escape);
-        ASSERT_TRUE(isPreviewAt(PreviewScreenKind::Menu, 2));
     }
 
     static fs::path freshDirectory()
@@ -123,7 +104,8 @@ protected:
 // with the edits, the path and the flag as they were; No goes on.
 TEST_F(DesignerTest, EveryCommandThatReplacesTheProjectSettlesUnsavedChangesFirst)
 {
-    const std::string file = startWithOpenFile();
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
     const std::string other = projectFile("other.Q72", "OTHER");
     struct Command
     {
@@ -199,7 +181,7 @@ TEST_F(DesignerTest, FileOfTheOtherModelSwitchesThePreferencesToIt)
     ASSERT_TRUE(project::writeFileAtomically(path("ppc.Q72"), project::saveProject(*p, project::Model::Q720PPC)).ok);
     ASSERT_TRUE(designer.openFile(path("ppc.Q72")));
     EXPECT_EQ(designer.preferences().model, project::Model::Q720PPC);
-    EXPECT_EQ(preferencesOnDisk().model, project::Model::Q720PPC);
+    EXPECT_EQ(texts::readPreferences(m_directory / "FWQ720.ini").model, project::Model::Q720PPC);
 }
 
 TEST(SaveAsExtension, AppendsQ72UnlessTheExtensionStartsWithIt)
@@ -221,7 +203,8 @@ TEST_F(DesignerTest, EditHandsTheProjectToTheSheetAndRestartsThePreviewOnlyWhenA
     designer.run(commandValue(Command::About));
     EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"AboutBox"});
     const int repaints = view.repaints;
-    walkAway();
+    designer.project().form(1).escTarget = 22;  // leaves the start screen for menu 2
+    designer.pressPreviewKey(PreviewKey::Escape);
     EXPECT_EQ(view.repaints, repaints + 1);
     view.onEditorSheet = [](EditorSession& session) { session.isApplied = false; };
     designer.run(commandValue(Command::Edit));
