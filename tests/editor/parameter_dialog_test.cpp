@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -98,13 +99,9 @@ protected:
     {
         reader.fill(0);
         device.fill(0);
-        reader[10] = 1;  // main on
-        reader[11] = 0;  // inverted shown checked
-        reader[12] = 1;  // dependent on
-        reader[13] = 5;  // radio B
-        reader[14] = 1;  // "One Length"
-        reader[15] = 2;  // second entry
-        reader[16] = 10;
+        // Bytes 10 to 16: main on, inverted shown checked, dependent on, radio B, "One Length", the
+        // second escape entry, redundancy 10.
+        std::ranges::copy(std::array<project::Byte, 7>{1, 0, 1, 5, 1, 2, 10}, reader.begin() + 10);
         device[688] = '#';
     }
 

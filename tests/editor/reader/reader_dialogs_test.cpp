@@ -99,12 +99,6 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
          disables(resources::Interleaved25ImagerId::VerifyCheckDigitList,
                   resources::Interleaved25ImagerId::TransmitCheckDigitCheck, 0),
          {{141, 0}, {142, 0}}},
-        {"long-range Code 39 range stored ascending", code39LongRangeDialog(), {},
-         [](DialogHarness& d) {
-             d.enter(Code39::Length1Edit, "40");
-             d.enter(Code39::Length2Edit, "10");
-         },
-         {{128, 10}, {129, 40}}},
         {"2D MicroPDF417 off keeps Code 128 Emulation's mark", symbologiesImagerDialog(), {{275, 1}, {276, 1}},
          disables(resources::SymbologiesImagerId::MicroPdf417Check, resources::SymbologiesImagerId::Code128EmulationCheck),
          {{275, 0}, {276, 1}}},
@@ -244,29 +238,19 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpenAndCancelTa
 // The separator lives in the system settings (block 5), shared by both GS1-128 dialogs.
 TEST_F(SymbologyDialogs, Gs1128SeparatorIsOneCharacterOrNone)
 {
-    struct Row
-    {
-        const ParameterDialogSpec& spec;
-        ui::ControlId edit;
-        const char* typed;
-        project::Byte stored;
-    };
-    const ui::ControlId imagerEdit = resources::Gs1128ImagerId::SeparatorEdit;
-    const Row rows[] = {
-        {gs1128ImagerDialog(), imagerEdit, "#", '#'},
-        {gs1128ImagerDialog(), imagerEdit, "", 0},
-        {gs1128ImagerDialog(), imagerEdit, "\xA7", 0xA7},
-        {gs1128ImagerDialog(), imagerEdit, "ab", 'a'},
-        {laserGs1128Dialog(), resources::LaserGs1128Id::SeparatorEdit, "#", '#'},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.typed);
-        project->device.gs1Separator = '~';
-        DialogHarness dialog = open(row.spec);
-        EXPECT_EQ(dialog.text(row.edit), "~");
-        dialog.paste(row.edit, row.typed);
-        ASSERT_TRUE(dialog.ok());
-        EXPECT_EQ(project->device.gs1Separator, row.stored);
+    const std::pair<const char*, project::Byte> typed[] = {{"#", '#'}, {"", 0}, {"\xA7", 0xA7}, {"ab", 'a'}};
+    for (const auto& [spec, edit] :
+         {std::pair{&gs1128ImagerDialog(), ui::ControlId(resources::Gs1128ImagerId::SeparatorEdit)},
+          std::pair{&laserGs1128Dialog(), ui::ControlId(resources::LaserGs1128Id::SeparatorEdit)}}) {
+        for (const auto& [text, stored] : typed) {
+            SCOPED_TRACE(std::string(spec->dialogTemplate().name) + " \"" + text + "\"");
+            project->device.gs1Separator = '~';
+            DialogHarness dialog = open(*spec);
+            EXPECT_EQ(dialog.text(edit), "~");
+            dialog.paste(edit, text);
+            ASSERT_TRUE(dialog.ok());
+            EXPECT_EQ(project->device.gs1Separator, stored);
+        }
     }
 }
 
