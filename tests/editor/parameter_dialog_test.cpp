@@ -323,7 +323,12 @@ TEST_F(LengthGroups, OkStoresTheLengthsAsTheModeNeedsThem)
     const auto mode = [](int mode) -> Act {
         return [mode](DialogHarness& d) { d.select(resources::Code39ImagerId::LengthModeList, mode); };
     };
-    const auto radio = [](Id radio) -> Act { return [radio](DialogHarness& d) { d.click(radio); }; };
+    const auto click = [](Id radio) -> Act { return [radio](DialogHarness& d) { d.click(radio); }; };
+    const Act maxMin = click(Id::MaxMinLengthRadio), fixed = click(Id::FixedLengthRadio);
+    const Act showsZero = [](DialogHarness& d) { EXPECT_EQ(d.text(Id::Length1Edit), "0"); };
+    const Act neither = [](DialogHarness& d) {
+        EXPECT_FALSE(d.isChecked(Id::FixedLengthRadio) || d.isChecked(Id::MaxMinLengthRadio));
+    };
     struct Row
     {
         const char* name;
@@ -341,31 +346,11 @@ TEST_F(LengthGroups, OkStoresTheLengthsAsTheModeNeedsThem)
         {"two lengths 9 and 3", code39, {0, 0, 30}, mode(TwoLengths), "9", "3", {TwoLengths, 3, 9}},
         {"one length 12 drops the second", code39, {0, 0, 30}, mode(OneLength), "12", nullptr, {OneLength, 12, 0}},
         {"any length stores none", code39, {Range, 5, 30}, mode(AnyLength), nullptr, nullptr, {AnyLength, 0, 0}},
-        {"max/min typed ascending", matrix25, {0, 4, 4}, radio(Id::MaxMinLengthRadio), "10", "50", {1, 50, 10}},
-        {"fixed typed ascending", matrix25, {1, 4, 4}, radio(Id::FixedLengthRadio), "10", "50", {0, 10, 50}},
-        {"stored fixed 0 is shown and kept",
-         matrix25,
-         {0, 0, 30},
-         [](DialogHarness& d) { EXPECT_EQ(d.text(Id::Length1Edit), "0"); },
-         nullptr,
-         nullptr,
-         {0, 0, 30}},
-        {"stored 0 counts as 1 for max/min",
-         matrix25,
-         {0, 0, 30},
-         radio(Id::MaxMinLengthRadio),
-         nullptr,
-         nullptr,
-         {1, 30, 1}},
-        {"a choice outside the pair keeps the group",
-         matrix25,
-         {7, 9, 0},
-         [](DialogHarness& d) {
-             EXPECT_FALSE(d.isChecked(Id::FixedLengthRadio) || d.isChecked(Id::MaxMinLengthRadio));
-         },
-         "3",
-         nullptr,
-         {7, 9, 0}},
+        {"max/min typed ascending", matrix25, {0, 4, 4}, maxMin, "10", "50", {1, 50, 10}},
+        {"fixed typed ascending", matrix25, {1, 4, 4}, fixed, "10", "50", {0, 10, 50}},
+        {"stored fixed 0 is shown and kept", matrix25, {0, 0, 30}, showsZero, nullptr, nullptr, {0, 0, 30}},
+        {"stored 0 counts as 1 for max/min", matrix25, {0, 0, 30}, maxMin, nullptr, nullptr, {1, 30, 1}},
+        {"a choice outside the pair keeps the group", matrix25, {7, 9, 0}, neither, "3", nullptr, {7, 9, 0}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
