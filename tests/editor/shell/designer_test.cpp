@@ -6,11 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 
 #include "editor/shell/shell_view.h"
@@ -19,6 +16,7 @@
 #include "project/text_tables.h"
 #include "resources/shell_templates.h"
 #include "support/project_fixtures.h"
+#include "support/temp_folder.h"
 #include "support/ui_harness.h"
 #include "texts/preferences.h"
 #include "texts/program_folders.h"
@@ -51,21 +49,13 @@ public:
     }
 };
 
-void writeBytes(const fs::path& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
 class DesignerTest : public ::testing::Test
 {
 protected:
-    ~DesignerTest() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_directory, ignored);
-    }
-
-    [[nodiscard]] std::string path(std::string_view name) const { return (m_directory / name).string(); }
+    [[nodiscard]] std::string path(const std::string& name) const { return m_folder.file(name).string(); }
 
     // A project file as this program writes it, with form 1 named `exportName`.
-    std::string projectFile(std::string_view fileName, std::string_view exportName = "FIRST", int startFrom = 0)
+    std::string projectFile(const std::string& fileName, std::string_view exportName = "FIRST", int startFrom = 0)
     {
         auto p = testing_support::startedProject();
         p->form(1).exportName.assign(exportName);
@@ -84,20 +74,10 @@ protected:
         return designer.preview().kind() == kind && designer.preview().number() == number;
     }
 
-    static fs::path freshDirectory()
-    {
-        static std::atomic<int> counter{0};
-        static const unsigned run = std::random_device{}();  // apart from other runs at once
-        fs::path directory = fs::temp_directory_path() /
-                             ("formwright_designer_" + std::to_string(run) + "_" + std::to_string(counter++));
-        fs::create_directories(directory);
-        return directory;
-    }
-
-    fs::path m_directory = freshDirectory();
+    testing_support::TempFolder m_folder;
     ScriptedHost host;
     RecordingView view;
-    Designer designer{host, view, m_directory};
+    Designer designer{host, view, m_folder.path()};
 };
 
 // Every command that replaces the project asks first; Cancel, and Yes whose save fails, stop it
@@ -158,7 +138,7 @@ TEST_F(DesignerTest, EveryCommandThatReplacesTheProjectSettlesUnsavedChangesFirs
 TEST_F(DesignerTest, RejectedOrMissingFileShowsFormatMismatchAndChangesNothing)
 {
     designer.startUp();
-    writeBytes(path("bad.Q72"), "Q720-9.99" + std::string(67205, '\0'));
+    m_folder.write("bad.Q72", "Q720-9.99" + std::string(67205, '\0'));
     editForm1("EDITED");
     host.saveChangesAnswers = {SaveChangesAnswer::No, SaveChangesAnswer::No};
     host.filesToOpen.push_back(path("bad.Q72"));
@@ -181,7 +161,7 @@ TEST_F(DesignerTest, FileOfTheOtherModelSwitchesThePreferencesToIt)
     ASSERT_TRUE(project::writeFileAtomically(path("ppc.Q72"), project::saveProject(*p, project::Model::Q720PPC)).ok);
     ASSERT_TRUE(designer.openFile(path("ppc.Q72")));
     EXPECT_EQ(designer.preferences().model, project::Model::Q720PPC);
-    EXPECT_EQ(texts::readPreferences(m_directory / "FWQ720.ini").model, project::Model::Q720PPC);
+    EXPECT_EQ(texts::readPreferences(m_folder.file("FWQ720.ini")).model, project::Model::Q720PPC);
 }
 
 TEST(SaveAsExtension, AppendsQ72UnlessTheExtensionStartsWithIt)
