@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <tuple>
 
 #include "editor/dialog_bench.h"
 #include "editor/reader/reader_dialogs.h"
@@ -222,37 +223,28 @@ constexpr ParameterDialogSpec workingCopySpec = onEngine(workingCopyBindings, wo
 
 TEST_F(ParameterEngine, AnyCharacterNumberBoxTakesLettersAndCorrectsThemWhenEditingFinishes)
 {
-    struct Row
-    {
-        const char* typed;
-        const char* whileTyping;
-        const char* finished;
-    };
-    const Row rows[] = {{"1", "1", "2"}, {"45", "30", "30"}, {"ab", "ab", "2"}, {"x9", "x9", "2"}};
-    for (const Row& row : rows) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"1", "1", "2"}, {"45", "30", "30"}, {"ab", "ab", "2"}, {"x9", "x9", "2"}};
+    for (const auto& [typed, whileTyping, finished] : rows) {
         DialogHarness dialog = open(workingCopySpec);
-        dialog.type(EngineId::RedundancyEdit, row.typed);
-        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), row.whileTyping) << row.typed;
+        dialog.type(EngineId::RedundancyEdit, typed);
+        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), whileTyping) << typed;
         dialog.finishEditing(EngineId::RedundancyEdit);
-        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), row.finished) << row.typed;
+        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), finished) << typed;
     }
 }
 
 TEST_F(ParameterEngine, WorkingCopyBoxOpensCorrectedAndStoresWhatItShowsEvenWhileDisabled)
 {
-    struct Row
-    {
-        project::Byte stored;
-        const char* shown;
-    };
-    for (const Row& row : {Row{50, "79"}, Row{0, "79"}, Row{100, "100"}, Row{200, "127"}}) {
+    const std::pair<project::Byte, const char*> rows[] = {{50, "79"}, {0, "79"}, {100, "100"}, {200, "127"}};
+    for (const auto& [stored, shown] : rows) {
         reset();
-        reader[18] = row.stored;
+        reader[18] = stored;
         DialogHarness dialog = open(workingCopySpec);
-        EXPECT_FALSE(dialog.isEnabled(EngineId::CharacterEdit)) << row.shown;  // the switch is on
-        EXPECT_EQ(dialog.text(EngineId::CharacterEdit), row.shown);
+        EXPECT_FALSE(dialog.isEnabled(EngineId::CharacterEdit)) << shown;  // the switch is on
+        EXPECT_EQ(dialog.text(EngineId::CharacterEdit), shown);
         ASSERT_TRUE(dialog.ok());
-        EXPECT_EQ(std::to_string(reader[18]), row.shown);
+        EXPECT_EQ(std::to_string(reader[18]), shown);
     }
     reset();
     DialogHarness dialog = open(workingCopySpec);
@@ -275,26 +267,19 @@ constexpr ParameterDialogSpec signedSpec = onEngine(signedBindings, bothRules);
 
 TEST_F(ParameterEngine, SignedBoxStoresNegativesFrom256AndOutOfRangeAsItsMinimum)
 {
-    struct Row
-    {
-        const char* typed;
-        const char* shown;
-        project::Byte stored;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, const char*, project::Byte> rows[] = {
         {"120", "120", 120}, {"-1", "-1", 255},   {"-", "-", 255},   {"", "", 255},  {"-5", "-1", 255},
         {"255", "-1", 255},  {"254", "254", 254}, {"1-2", "12", 12}, {"a7", "7", 7}, {"007", "7", 7},
     };
-    for (const Row& row : rows) {
+    for (const auto& [typed, shown, stored] : rows) {
         reset();
         reader[11] = 1;
         DialogHarness dialog = open(signedSpec);
-        dialog.type(EngineId::RedundancyEdit, row.typed);
-        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), row.shown) << '"' << row.typed << '"';
+        dialog.type(EngineId::RedundancyEdit, typed);
+        EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), shown) << '"' << typed << '"';
         ASSERT_TRUE(dialog.ok());
-        EXPECT_EQ(reader[18], row.stored) << '"' << row.typed << '"';
-        EXPECT_EQ(open(signedSpec).text(EngineId::RedundancyEdit),
-                  row.stored == 255 ? "-1" : std::to_string(row.stored));
+        EXPECT_EQ(reader[18], stored) << '"' << typed << '"';
+        EXPECT_EQ(open(signedSpec).text(EngineId::RedundancyEdit), stored == 255 ? "-1" : std::to_string(stored));
     }
     DialogHarness dialog = open(signedSpec);  // both checked
     dialog.click(EngineId::InvertedCheck);

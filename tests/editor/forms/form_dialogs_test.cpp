@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/dialog_bench.h"
 #include "editor/forms/form_page.h"
 #include "resources/form_templates.h"
@@ -19,14 +21,7 @@ using FieldProperties = bench::BenchTest;
 
 TEST_F(FieldProperties, InitialValueIsFilteredByTheLineType)
 {
-    struct Row
-    {
-        LineType type;
-        const char* typed;
-        const char* shown;
-        const char* stored;
-    };
-    const Row rows[] = {
+    const std::tuple<LineType, const char*, const char*, const char*> rows[] = {
         {LineType::Integer, "12a.3.4", "12a.3.4", "1234"},
         {LineType::Real, "12.5", "12.5", "12.5"},
         {LineType::AutoPlusMinus, "-7.", "-7.", "7."},
@@ -36,16 +31,16 @@ TEST_F(FieldProperties, InitialValueIsFilteredByTheLineType)
         {LineType::Text, "a-b c", "a-b c", "a-b c"},
         {LineType::Integer, "123456789012", "1234567890", "1234567890"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.typed);
+    for (const auto& [type, typed, shown, stored] : rows) {
+        SCOPED_TRACE(typed);
         project = testing_support::startedProject();
-        setType(1, row.type);
+        setType(1, type);
         form().initialValueOn[1] = 1;
         DialogHarness dialog = open(fieldPropertiesDialog(), 1);
-        dialog.paste(Id::InitialValueEdit, row.typed);
-        EXPECT_EQ(dialog.text(Id::InitialValueEdit), row.shown);
+        dialog.paste(Id::InitialValueEdit, typed);
+        EXPECT_EQ(dialog.text(Id::InitialValueEdit), shown);
         ASSERT_TRUE(dialog.ok());
-        EXPECT_EQ(form().initialValue[1].str(), row.stored);
+        EXPECT_EQ(form().initialValue[1].str(), stored);
     }
 }
 
@@ -73,13 +68,7 @@ TEST_F(FieldProperties, AnMsqiLineIsEnteredAfterTheScanAndIsNotScannedItself)
 
 TEST(TimestampPatterns, PartsJoinInTheirOrderWithSeparatorsBetween)
 {
-    struct Row
-    {
-        const char* name;
-        DateParts parts;
-        const char* pattern;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, DateParts, const char*> rows[] = {
         {"defaults", {}, "YYYY/MM/DD"},
         {"day first without year", {.hasYear = false, .order = 2}, "DD/MM"},
         {"month off", {.hasMonth = false}, "YYYY/DD"},
@@ -89,8 +78,8 @@ TEST(TimestampPatterns, PartsJoinInTheirOrderWithSeparatorsBetween)
         {"order outside the list", {.order = 7}, "YYYY/MM/DD"},
         {"only the year last", {.hasMonth = false, .hasDay = false, .order = 2}, "YYYY"},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(datePattern(row.parts), row.pattern) << row.name;
+    for (const auto& [name, parts, pattern] : rows) {
+        EXPECT_EQ(datePattern(parts), pattern) << name;
     }
     EXPECT_EQ(timePattern({}), "HH:MM:SS");
     EXPECT_EQ(timePattern({.hasHour = false, .separator = "."}), "MM.SS");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <array>
 
 #include "project/defaults.h"
@@ -19,13 +21,7 @@ using project::LineType;
 
 TEST(TypeChangeResetsProperties, ResetsUnlessTheOldTypeHadTheSameProperties)
 {
-    struct Case
-    {
-        LineType from;
-        LineType to;
-        bool resets;
-    };
-    const Case cases[] = {
+    const std::tuple<LineType, LineType, bool> cases[] = {
         {LineType::Text, LineType::Integer, false},        {LineType::Text, LineType::Alphameric, true},
         {LineType::Alphameric, LineType::Text, false},     {LineType::FixedData, LineType::Text, true},
         {LineType::Prompt, LineType::Lookup, true},        {LineType::Image, LineType::Lookup, false},
@@ -33,9 +29,9 @@ TEST(TypeChangeResetsProperties, ResetsUnlessTheOldTypeHadTheSameProperties)
         {LineType::Integer, LineType::Image, true},        {LineType::FixedData, LineType::Prompt, true},
         {LineType::FixedData, LineType::FixedData, false}, {LineType::Nil, LineType::Text, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << int{lineCode(c.from)} << " -> " << int{lineCode(c.to)});
-        EXPECT_EQ(typeChangeResetsProperties(lineCode(c.from), lineCode(c.to)), c.resets);
+    for (const auto& [from, to, resets] : cases) {
+        SCOPED_TRACE(testing::Message() << int{lineCode(from)} << " -> " << int{lineCode(to)});
+        EXPECT_EQ(typeChangeResetsProperties(lineCode(from), lineCode(to)), resets);
     }
     for (Byte old = 1; old < project::LineTypeCount; ++old) {
         EXPECT_TRUE(typeChangeResetsProperties(old, lineCode(LineType::Nil))) << "old type " << int{old};
@@ -107,28 +103,21 @@ protected:
 // Lookup file 1 has three fields with the key in field 2, file 2 has none, 8 is no file at all.
 TEST_F(ArrangeMsqiForm, Line5KeepsOnlyALookupTypeAndOnlyWithALookupFile)
 {
-    struct Case
-    {
-        Byte lookupFile;
-        LineType line5;
-        LineType arranged;
-        Byte link;
-    };
-    const Case cases[] = {
+    const std::tuple<Byte, LineType, LineType, Byte> cases[] = {
         {1, LineType::Integer, LineType::Nil, 2},  // the commit clears a nil line's link
         {1, LineType::Lookup, LineType::Lookup, 2},
         {0, LineType::Lookup, LineType::Nil, 0},
         {8, LineType::Lookup, LineType::Nil, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "file " << int{c.lookupFile} << " type " << int{lineCode(c.line5)});
-        m_form.lookupFile = c.lookupFile;
-        m_form.lineType[4] = lineCode(c.line5);
+    for (const auto& [lookupFile, line5, arranged, link] : cases) {
+        SCOPED_TRACE(testing::Message() << "file " << int{lookupFile} << " type " << int{lineCode(line5)});
+        m_form.lookupFile = lookupFile;
+        m_form.lineType[4] = lineCode(line5);
         m_form.lookupLink[4] = 2;
         arrange();
-        EXPECT_EQ(m_form.lineType[4], lineCode(c.arranged));
-        EXPECT_EQ(m_form.lookupLink[4], c.link);
-        EXPECT_EQ(m_form.lookupFile, c.lookupFile);
+        EXPECT_EQ(m_form.lineType[4], lineCode(arranged));
+        EXPECT_EQ(m_form.lookupLink[4], link);
+        EXPECT_EQ(m_form.lookupFile, lookupFile);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 
 #include "editor/dialog_bench.h"
@@ -60,25 +62,18 @@ TEST_F(LookupPageTest, LoweringTheFieldCountMovesTheKeyToFieldOneOnlyWhenItFalls
 // The refusal and the fallback apply when editing finishes, so that 130 to 139 can be typed.
 TEST_F(LookupPageTest, DelimiterBoxRefusesThirteenAndCorrectsTheRestWhenEditingFinishes)
 {
-    struct Row
-    {
-        const char* typed;
-        const char* shown;
-        int stored;
-        bool isWarned;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, const char*, int, bool> rows[] = {
         {"44", "44", 44, false}, {"13", "9", 9, true}, {"135", "135", 135, false}, {"300", "255", 255, false},
         {"007", "7", 7, false},  {"x", "0", 0, false}, {"", "0", 0, false},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string("typed \"") + row.typed + "\"");
+    for (const auto& [typed, text, stored, isWarned] : rows) {
+        SCOPED_TRACE(std::string("typed \"") + typed + "\"");
         project->lookup(1).delimiter = 9;
         DialogHarness page = openPage();
-        page.enter(Id::DelimiterEdit, row.typed);
-        EXPECT_EQ(page.text(Id::DelimiterEdit), row.shown);
-        EXPECT_EQ(shown(page).delimiter, row.stored);
-        EXPECT_EQ(page.host().hasWarned(2602, 2854), row.isWarned);
+        page.enter(Id::DelimiterEdit, typed);
+        EXPECT_EQ(page.text(Id::DelimiterEdit), text);
+        EXPECT_EQ(shown(page).delimiter, stored);
+        EXPECT_EQ(page.host().hasWarned(2602, 2854), isWarned);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 #include <vector>
 
@@ -15,24 +17,19 @@ using project::Byte;
 
 TEST(LookupWorkingCopy, LengthCheckIsTheSumModulo255WithAFullMultipleAs255)
 {
-    struct Row
-    {
-        std::vector<Byte> lengths;
-        Byte expected;
-    };
-    const Row rows[] = {
+    const std::pair<std::vector<Byte>, Byte> rows[] = {
         {{200, 55}, 255}, {{100, 100}, 200}, {{200, 100}, 45},   {{}, 0},
         {{0, 0, 0}, 0},   {{255, 255}, 255}, {{255, 255, 1}, 1},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(row.lengths));
+    for (const auto& [lengths, expected] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(lengths));
         project::LookupDef lookup{};
-        lookup.numFields = static_cast<Byte>(row.lengths.size());
-        for (std::size_t i = 0; i < row.lengths.size(); ++i) {
-            lookup.fieldLength[i] = row.lengths[i];
+        lookup.numFields = static_cast<Byte>(lengths.size());
+        for (std::size_t i = 0; i < lengths.size(); ++i) {
+            lookup.fieldLength[i] = lengths[i];
         }
-        lookup.fieldLength[row.lengths.size()] = 99;  // beyond the count: not part of the record
-        EXPECT_EQ(lookupLengthCheck(lookup), row.expected);
+        lookup.fieldLength[lengths.size()] = 99;  // beyond the count: not part of the record
+        EXPECT_EQ(lookupLengthCheck(lookup), expected);
     }
 }
 

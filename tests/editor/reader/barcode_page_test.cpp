@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <array>
 #include <cstring>
 #include <memory>
@@ -291,20 +293,16 @@ TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
 // The 2D reader's time-out in tenths of a second keeps to 5..99 as the user leaves the box.
 TEST_F(BarcodePageTest, TwoDTimeoutIsHeldToItsRange)
 {
-    struct Row
-    {
-        const char* typed;
-        const char* shown;
-        Byte stored;
-    };
-    for (const Row row : {Row{"0", "5", 5}, Row{"150", "99", 99}, Row{"07", "7", 7}, Row{"42", "42", 42}}) {
-        SCOPED_TRACE(row.typed);
+    const std::tuple<const char*, const char*, Byte> rows[] = {
+        {"0", "5", 5}, {"150", "99", 99}, {"07", "7", 7}, {"42", "42", 42}};
+    for (const auto& [typed, shown, stored] : rows) {
+        SCOPED_TRACE(typed);
         project->device.readerType = 3;
         DialogHarness& barcode = showBarcodePage();
-        barcode.enter(Id::TimeoutEdit, row.typed);
-        EXPECT_EQ(barcode.text(Id::TimeoutEdit), row.shown);
+        barcode.enter(Id::TimeoutEdit, typed);
+        EXPECT_EQ(barcode.text(Id::TimeoutEdit), shown);
         ASSERT_TRUE(barcode.apply());
-        EXPECT_EQ(at(project::readerByte("imagerTimeout")), row.stored);
+        EXPECT_EQ(at(project::readerByte("imagerTimeout")), stored);
     }
 }
 

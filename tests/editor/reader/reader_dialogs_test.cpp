@@ -6,6 +6,8 @@
 // binding kinds are the engine's test.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <array>
 #include <functional>
 #include <map>
@@ -337,20 +339,16 @@ constexpr std::size_t UpcA = 191, Ean13 = 195, Preamble = 202, Coupon = 208, Gs1
 
 TEST_F(RfidCoupon, StartPositionMinusOneIsStoredAs255AndShownAgainAsMinusOne)
 {
-    struct Row
-    {
-        const char* typed;
-        Byte stored;
-        const char* reopened;
-    };
-    for (const Row& row : {Row{"120", 120, "120"}, Row{"-1", 255, "-1"}, Row{"-", 255, "-1"}, Row{"", 255, "-1"}}) {
+    const std::tuple<const char*, Byte, const char*> rows[] = {
+        {"120", 120, "120"}, {"-1", 255, "-1"}, {"-", 255, "-1"}, {"", 255, "-1"}};
+    for (const auto& [typed, stored, reopened] : rows) {
         at(312) = at(313) = 1;  // data and delimiter on: both boxes are usable
         DialogHarness dialog = open(rfidDialog());
-        dialog.type(Rfid::StartPositionEdit, row.typed);
+        dialog.type(Rfid::StartPositionEdit, typed);
         dialog.paste(Rfid::DelimiterEdit, "");
         ASSERT_TRUE(dialog.ok());
-        EXPECT_EQ(at(318), row.stored) << row.typed;
-        EXPECT_EQ(open(rfidDialog()).text(Rfid::StartPositionEdit), row.reopened) << row.typed;
+        EXPECT_EQ(at(318), stored) << typed;
+        EXPECT_EQ(open(rfidDialog()).text(Rfid::StartPositionEdit), reopened) << typed;
         EXPECT_EQ(at(314) + at(315), 0);  // an empty delimiter is two zeros
     }
 }
