@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <array>
+#include <tuple>
 
 #include "project/defaults.h"
 #include "project/form_rules.h"

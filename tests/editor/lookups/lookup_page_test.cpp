@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <string>
+#include <tuple>
 
 #include "editor/dialog_bench.h"
 #include "resources/lookup_templates.h"

@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/project_fixtures.h"

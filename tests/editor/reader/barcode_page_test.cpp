@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <array>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "editor/forms/form_page.h"

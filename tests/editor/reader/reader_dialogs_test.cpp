@@ -6,13 +6,12 @@
 // binding kinds are the engine's test.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <array>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
