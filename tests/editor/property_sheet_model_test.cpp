@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/forms/form_page.h"
 #include "resources/form_templates.h"
 #include "resources/sheet_templates.h"
 #include "support/project_fixtures.h"
@@ -73,13 +72,6 @@ protected:
                 m_host,     pages};
     }
 
-    static forms::FormPage& formPage(PropertySheetModel& editor)
-    {
-        auto* page = dynamic_cast<forms::FormPage*>(editor.pageModel(SheetPage::Form));
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
-
     std::unique_ptr<project::Project> m_project = testing_support::startedProject();
     texts::BuiltinTextSource m_texts;
     ui::testing::ScriptedHost m_host;
@@ -136,7 +128,7 @@ TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModi
     m_project->menu(1).itemName[0].assign("Receive"); // stale item count 0: shows a Menu page apply
     const auto before = *m_project;
     auto editor = sheet();
-    formPage(editor).select(resources::typeList(1), 1);
+    editor.pageModel(SheetPage::Form)->select(resources::typeList(1), 1);
     ASSERT_TRUE(editor.ok());
     EXPECT_EQ(m_project->form(1).lineType[0], 1);
     EXPECT_EQ(m_project->form(1).lastInputLine, 1);

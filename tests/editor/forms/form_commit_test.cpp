@@ -204,16 +204,15 @@ TEST_F(FormCommit, CleanUpTouchesOnlyEditorLinesAndCodesBeyondTheListAreLeftAlon
     }
     commit();
     for (const std::size_t i : {13U, 14U}) {
-        EXPECT_EQ(committed(3).decimalPlaces[i], 4) << i;
-        EXPECT_EQ(committed(3).checkDigitMethod[i], 7) << i;
-        EXPECT_EQ(committed(3).partialOn[i], 0) << i;
+        const FormDef& f = committed(3);
+        EXPECT_EQ((std::array{f.decimalPlaces[i], f.checkDigitMethod[i], f.partialOn[i]}),
+                  (std::array<Byte, 3>{4, 7, 0}));
     }
     EXPECT_EQ(form(1).partialOn[0], 0);
     EXPECT_EQ(form(1).partialOn[13], 1);
     EXPECT_EQ(committed(1).partialOn[13], 1);
-    EXPECT_EQ(committed(2).lineType[0], 40);
+    EXPECT_EQ((std::array{committed(2).lineType[0], committed(2).maxLength[0]}), (std::array<Byte, 2>{40, 90}));
     EXPECT_EQ(committed(2).prompt[0].str(), "odd");
-    EXPECT_EQ(committed(2).maxLength[0], 90);
     EXPECT_EQ(committed(5).uninterpreted1533[100], 0xAB);
 }
 
