@@ -69,10 +69,6 @@ TEST_F(SettingsPageTest, PressEnterStoresZeroAndStayingAgainStartsAtOne)
     EXPECT_EQ(project->device.entryOptions, 0);
 }
 
-// The grid cell of a code: header-inclusive column and row.
-int columnOf(int code) { return code / 16 + 1; }
-int rowOf(int code) { return code % 16 + 1; }
-
 DialogHarness openGrid(std::vector<project::Byte> codes, std::size_t capacity = 10)
 {
     static const texts::BuiltinTextSource texts;
@@ -80,9 +76,10 @@ DialogHarness openGrid(std::vector<project::Byte> codes, std::size_t capacity = 
                          CharacterGridDialog(codes, capacity, texts, ui::LanguageState::BuiltinOnly));
 }
 
+// Clicks the grid cell of a code: its column and row, counted from the headers.
 void clickCode(DialogHarness& dialog, int code)
 {
-    dialog.modelAs<CharacterGridDialog>().clickCell(columnOf(code), rowOf(code));
+    dialog.modelAs<CharacterGridDialog>().clickCell(code / 16 + 1, code % 16 + 1);
 }
 
 TEST(CharacterGridDialog, ClicksAppendChoosableCodesUpToTheCapacity)
@@ -102,7 +99,7 @@ TEST(CharacterGridDialog, ClicksAppendChoosableCodesUpToTheCapacity)
     clickCode(dialog, 'Z');
     EXPECT_TRUE(dialog.host().hasWarned(2602, 2853));
     EXPECT_EQ(dialog.modelAs<CharacterGridDialog>().codes().size(), 10U);
-    EXPECT_EQ(dialog.modelAs<CharacterGridDialog>().currentColumn(), columnOf('Z'));  // the highlight moves
+    EXPECT_EQ(dialog.modelAs<CharacterGridDialog>().currentColumn(), 'Z' / 16 + 1);  // the highlight moves
     EXPECT_EQ(dialog.text(CharacterGridId::ResultingText), "Enter A B C D E F G H I ");
 }
 
