@@ -165,18 +165,6 @@ TEST_F(ParameterEngine, RulesEnableTheirTargetsAndClearOrKeepThem)
     EXPECT_EQ(reader[16], 10);  // a disabled number box keeps its byte
 }
 
-TEST_F(ParameterEngine, NumberBelowItsMinimumIsRefusedAtOkWithTheFocusOnIt)
-{
-    reader[16] = 0;
-    const ParameterDialogSpec spec = engineSpec(CommitPolicy::OnOk);
-    DialogHarness dialog = open(spec);
-    dialog.click(ui::ControlId(703));
-    EXPECT_FALSE(dialog.ok());
-    EXPECT_TRUE(dialog.host().hasWarned(2602, 2854));
-    EXPECT_EQ(dialog.controls().focus(), ui::ControlId(EngineId::RedundancyEdit));
-    EXPECT_EQ(reader[13], 5);  // a refused OK stores nothing
-}
-
 TEST_F(ParameterEngine, CancelKeepsOrRestoresTheRecordByCommitPolicy)
 {
     for (const CommitPolicy commit : {CommitPolicy::OnOk, CommitPolicy::SnapshotOnOpen}) {
