@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+#include "editor/dialog_bench.h"
 #include "editor/forms/form_page.h"
 #include "editor/property_sheet_model.h"
 #include "editor/settings/settings_page.h"
@@ -21,8 +22,6 @@
 #include "resources/imager_templates.h"
 #include "resources/rfid_templates.h"
 #include "resources/settings_templates.h"
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
 
 namespace editor::reader {
 namespace {
@@ -41,7 +40,7 @@ void expectRow(const DialogHarness& page, int row, bool isOn)
     EXPECT_EQ(page.isEnabled(check(row + 400)), isOn) << "row " << row;
 }
 
-class BarcodePageTest : public ::testing::Test
+class BarcodePageTest : public bench::BenchTest
 {
 protected:
     // Opens the sheet and shows the Barcode page; `first` pages are shown before it.
@@ -63,10 +62,7 @@ protected:
     DialogHarness& page(SheetPage shown) { return *m_pages[static_cast<std::size_t>(shown)]; }
     PropertySheetModel& sheet() { return *m_sheet; }
     forms::FormPage& formPage() { return page(SheetPage::Form).modelAs<forms::FormPage>(); }
-    Byte& at(std::size_t offset) { return project->reader[offset]; }
 
-    std::unique_ptr<project::Project> project = testing_support::startedProject();
-    texts::BuiltinTextSource texts;
     ScriptedHost host;
     bool isModified = false;
 
