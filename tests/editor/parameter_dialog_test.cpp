@@ -159,10 +159,9 @@ TEST_F(ParameterEngine, RulesEnableTheirTargetsAndClearOrKeepThem)
     EXPECT_FALSE(dialog.isEnabled(EngineId::ListDependentCheck));
     EXPECT_FALSE(dialog.isChecked(EngineId::ListDependentCheck));
     ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ(reader[10], 0);
-    EXPECT_EQ(reader[11], 0);   // kept mark stored as shown
-    EXPECT_EQ(reader[12], 0);   // cleared mark stored as shown
-    EXPECT_EQ(reader[16], 10);  // a disabled number box keeps its byte
+    // The kept and the cleared marks are stored as shown; a disabled number box keeps its byte.
+    EXPECT_EQ((std::array{reader[10], reader[11], reader[12], reader[16]}),
+              (std::array<project::Byte, 4>{0, 0, 0, 10}));
 }
 
 TEST_F(ParameterEngine, CancelKeepsOrRestoresTheRecordByCommitPolicy)
