@@ -6,8 +6,7 @@
 #include <array>
 #include <tuple>
 
-#include "project/defaults.h"
-#include "texts/text_source.h"
+#include "editor/dialog_bench.h"
 
 namespace editor::forms {
 namespace {
@@ -16,21 +15,10 @@ using project::Byte;
 using project::FormDef;
 using project::LineType;
 
-class FormCommit : public ::testing::Test
+// Commits the forms of a new project.
+class FormCommit : public bench::BenchTest
 {
 protected:
-    FormCommit()
-    {
-        const texts::BuiltinTextSource texts;
-        for (int n = 1; n <= project::MaxForms; ++n) {
-            project::resetForm(m_working.forms[static_cast<std::size_t>(n - 1)], n, texts);
-            project::resetForm(m_committed[static_cast<std::size_t>(n - 1)], n, texts);
-        }
-        for (int n = 1; n <= project::MaxLookups; ++n) {
-            project::resetLookup(m_lookups[static_cast<std::size_t>(n - 1)], n, texts);
-        }
-    }
-
     FormDef& form(int number) { return m_working.forms[static_cast<std::size_t>(number - 1)]; }
     const FormDef& committed(int number) const { return m_committed[static_cast<std::size_t>(number - 1)]; }
 
@@ -54,9 +42,9 @@ protected:
 
     void commit() { commitForms(m_working, m_committed, m_lookups); }
 
-    FormWorkingCopy m_working{};
-    FormSet m_committed{};
-    LookupSet m_lookups{};
+    FormWorkingCopy m_working{project->forms, {}};
+    FormSet m_committed = project->forms;
+    LookupSet m_lookups = project->lookups;
 };
 
 // Extension lines take what does not fit on the screen line of the line above them (slot 13 is
