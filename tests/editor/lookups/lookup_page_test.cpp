@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -95,10 +96,9 @@ TEST_F(LookupPageTest, OutOfRangeCountAndKeyShowAsFieldTwelveAndSurviveOk)
     EXPECT_EQ(page.selection(resources::FieldTypeLists.at(0)), -1);
     EXPECT_TRUE(page.isEnabled(FieldNameEdits.at(11)));
     ASSERT_TRUE(page.apply());
-    EXPECT_EQ(project->lookup(1).numFields, 200);
-    EXPECT_EQ(project->lookup(1).keyField, 200);
-    EXPECT_EQ(project->lookup(1).fieldType[0], 9);
-    EXPECT_EQ(project->lookup(1).lengthCheck, 5) << "all 15 slots count";
+    // The count, the key and the type as they were; all 15 length slots count.
+    EXPECT_EQ((std::array{odd.numFields, odd.keyField, odd.fieldType[0], odd.lengthCheck}),
+              (std::array<Byte, 4>{200, 200, 9, 5}));
 }
 
 TEST(LookupWorkingCopy, LengthCheckIsTheSumModulo255WithAFullMultipleAs255)
@@ -144,10 +144,9 @@ TEST_F(CommitLookups, BlockThreeLosesFieldsBeyondTheCountAndTrailingBlanksOfTheE
     commit();
     const project::LookupDef& stored = project->lookup(1);
     EXPECT_EQ(stored.fieldName[1].str(), "F2");
-    EXPECT_EQ(stored.fieldType[2], 0);
     EXPECT_TRUE(stored.fieldName[2].isEmpty());
-    EXPECT_EQ(stored.fieldLength[3], 0);
-    EXPECT_EQ(stored.lengthCheck, 20);
+    EXPECT_EQ((std::array{stored.fieldType[2], stored.fieldLength[3], stored.lengthCheck}),
+              (std::array<Byte, 3>{0, 0, 20}));
     EXPECT_EQ(stored.exportName.str(), "ARTICLES");
     EXPECT_EQ(project->lookup(2).exportName.str(), "AS TYPED  ") << "a name that is switched off stays as typed";
     EXPECT_EQ(m_published[0].fieldLength[3], 10) << "the published copy is taken before the clean-up";
@@ -171,10 +170,9 @@ TEST_F(CommitLookups, LinkedLookupLinesTakeTheNewFieldLengthOr160)
     m_working[0].numFields = 2;
     m_working[0].fieldLength = {30, 0, 12};  // field 3 lies beyond the count and is cleared
     commit();
-    EXPECT_EQ(form.maxLength[0], 30);
-    EXPECT_EQ(form.maxLength[1], 160) << "length 0";
-    EXPECT_EQ(form.maxLength[2], 160) << "field beyond the count";
-    EXPECT_EQ(form.maxLength[3], 160) << "no link";
+    // Field 1; field 2 of length 0, field 3 beyond the count and no link take 160.
+    EXPECT_EQ((std::array{form.maxLength[0], form.maxLength[1], form.maxLength[2], form.maxLength[3]}),
+              (std::array<Byte, 4>{30, 160, 160, 160}));
     EXPECT_EQ(unlinked.maxLength[0], 77) << "a form without a lookup file keeps its lengths";
 }
 
