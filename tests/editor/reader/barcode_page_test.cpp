@@ -154,31 +154,6 @@ struct UpcEanArea
 };
 constexpr UpcEanArea upcEanAreas[] = {{2, 101, 105, 106, 121, 118, 120}, {3, 191, 195, 196, 211, 208, 121}};
 
-TEST_F(BarcodePageTest, Ean13OffUnchecksAndDisablesBooklandAndIsWrittenAtOnce)
-{
-    for (const UpcEanArea& area : upcEanAreas) {
-        SCOPED_TRACE("reader type " + std::to_string(area.readerType));
-        project = testing_support::startedProject();
-        project->device.readerType = static_cast<Byte>(area.readerType);
-        DialogHarness& barcode = showBarcodePage();
-        ASSERT_TRUE(barcode.isChecked(check(106)));
-        barcode.click(check(105));
-        expectRow(barcode, 105, false);
-        EXPECT_FALSE(barcode.isChecked(check(106)) || barcode.isEnabled(check(106)));
-        EXPECT_EQ(at(area.ean13), 0);     // at once
-        EXPECT_EQ(at(area.bookland), 1);  // at Apply
-        barcode.click(check(101));
-        barcode.click(check(108));
-        EXPECT_EQ(at(area.upcA) + at(area.gs1128), 0);
-
-        barcode.click(check(105));
-        EXPECT_TRUE(barcode.isEnabled(check(106)));
-        EXPECT_FALSE(barcode.isChecked(check(106)));
-        ASSERT_TRUE(barcode.apply());
-        EXPECT_EQ(at(area.bookland), 0);
-    }
-}
-
 // The 2D UPC-A dialog can end the coupon code; the EAN-13 dialog switches GS1-128 on for it.
 TEST_F(BarcodePageTest, UpcAAndEan13DialogsOfThe2DReaderKeepTheCouponRowsTrue)
 {
@@ -253,8 +228,9 @@ TEST_F(BarcodePageTest, CancelRestoresTheRecordButNotTheReaderType)
     EXPECT_FALSE(isModified);
 }
 
-// GS1-128 carries the coupon code; switching it off ends the coupon code at once.
-TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
+// On both readers' UPC/EAN rows, written at once: GS1-128 carries the coupon code, so switching
+// it off ends the coupon code; EAN-13 off unchecks and disables Bookland (written at Apply).
+TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCodeAndEan13OffEndsBookland)
 {
     for (const UpcEanArea& area : upcEanAreas) {
         SCOPED_TRACE("reader type " + std::to_string(area.readerType));
@@ -265,7 +241,7 @@ TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
         const ui::ControlId coupon = check(area.couponCheck);
         expectRow(barcode, area.couponCheck, true);
         barcode.click(check(108));
-        EXPECT_EQ(at(area.coupon), 0);
+        EXPECT_EQ(at(area.coupon) + at(area.gs1128), 0);
         expectRow(barcode, area.couponCheck, false);
 
         // UPC-A and GS1-128 on with the preamble "System Character": on without a dialog.
@@ -282,6 +258,19 @@ TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
         EXPECT_FALSE(barcode.isChecked(coupon));
         EXPECT_EQ(at(area.coupon), 0);
         EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"COUPON_CODE_2D"});
+
+        ASSERT_TRUE(barcode.isChecked(check(106)));
+        barcode.click(check(105));
+        expectRow(barcode, 105, false);
+        EXPECT_FALSE(barcode.isChecked(check(106)) || barcode.isEnabled(check(106)));
+        EXPECT_EQ(at(area.ean13), 0);
+        EXPECT_EQ(at(area.bookland), 1);
+        barcode.click(check(101));
+        EXPECT_EQ(at(area.upcA), 0);
+        barcode.click(check(105));
+        EXPECT_TRUE(barcode.isEnabled(check(106)) && !barcode.isChecked(check(106)));
+        ASSERT_TRUE(barcode.apply());
+        EXPECT_EQ(at(area.bookland), 0);
     }
 }
 
