@@ -30,13 +30,10 @@ using project::Model;
 using project::Project;
 
 // A user who cancels every question and file chooser and confirms every child dialog.
-class ConfirmingHost final : public ui::Host
+class ConfirmingHost final : public ui::UnattendedHost
 {
 public:
-    bool warning(texts::StringId, texts::StringId) override { return true; }
-    ui::SaveChangesAnswer askSaveChanges() override { return ui::SaveChangesAnswer::Cancel; }
-    std::optional<std::string> chooseFileToOpen(const ui::FileChooserRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseFileToSave(const ui::FileChooserRequest&) override { return std::nullopt; }
+    ConfirmingHost() : ui::UnattendedHost(true, ui::SaveChangesAnswer::Cancel) {}
 
     ui::DialogResult runDialog(const ui::DialogTemplate& dialog, ui::DialogModel& model) override
     {

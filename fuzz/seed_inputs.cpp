@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -37,12 +38,28 @@ std::unique_ptr<Project> startedProject(Model model)
     return project::startedProject(texts::BuiltinTextSource{}, model);
 }
 
+// Sets a line of the form; the form's last input line moves down to it.
 void setLine(project::FormDef& form, int line, LineType type, Byte maxLength)
 {
     const auto slot = static_cast<std::size_t>(line - 1);
     form.lineType[slot] = static_cast<Byte>(type);
     form.maxLength[slot] = maxLength;
     form.dataLength[slot] = maxLength;
+    form.lastInputLine = std::max(form.lastInputLine, static_cast<Byte>(line));
+}
+
+// A menu whose items lead to `targets` in order.
+void setMenuItems(project::MenuDef& menu, std::initializer_list<Byte> targets)
+{
+    std::copy(targets.begin(), targets.end(), menu.itemNext.begin());
+    menu.itemCount = static_cast<Byte>(targets.size());
+}
+
+// A lookup file whose fields have `lengths` in order.
+void setLookupFields(project::LookupDef& lookup, std::initializer_list<Byte> lengths)
+{
+    std::copy(lengths.begin(), lengths.end(), lookup.fieldLength.begin());
+    lookup.numFields = static_cast<Byte>(lengths.size());
 }
 
 // Forms, menus and lookups that take every path of the pre-save derivation: automatic keys,
@@ -59,7 +76,6 @@ std::unique_ptr<Project> busyProject(Model model)
     f1.stampPosition = 1;
     f1.lookupFile = 1;
     f1.msqiEnabled = 1;
-    f1.lastInputLine = 6;
     setLine(f1, 1, LineType::Msqi, 12);
     setLine(f1, 2, LineType::Text, 20);
     setLine(f1, 3, LineType::Integer, 8);
@@ -73,7 +89,6 @@ std::unique_ptr<Project> busyProject(Model model)
 
     for (int n : {2, 3}) {
         p->form(n).recordAction = static_cast<Byte>(RecordAction::PassDown);
-        p->form(n).lastInputLine = 1;
         setLine(p->form(n), 1, LineType::Text, 10);
     }
     p->form(2).nextTarget = 3;
@@ -84,7 +99,6 @@ std::unique_ptr<Project> busyProject(Model model)
     auto& f5 = p->form(5);
     f5.recordAction = static_cast<Byte>(RecordAction::SaveAndUpdate);
     f5.stampPosition = 2;
-    f5.lastInputLine = 15;
     for (int line = 1; line <= 15; ++line) {
         setLine(f5, line, LineType::Alphameric, 255);
     }
@@ -92,29 +106,16 @@ std::unique_ptr<Project> busyProject(Model model)
 
     auto& f6 = p->form(6);
     f6.recordAction = static_cast<Byte>(RecordAction::UpdateLookup);
-    f6.lastInputLine = 1;
     f6.msqiEnabled = 1;
     f6.lookupFile = 9;
     setLine(f6, 1, LineType::Text, 20);
 
-    auto& m1 = p->menu(1);
-    m1.saveCaption = 1;
-    m1.itemCount = 5;
-    m1.itemNext[0] = 1;
-    m1.itemNext[1] = 2;
-    m1.itemNext[2] = 4;
-    m1.itemNext[3] = 22;
-    m1.itemNext[4] = 5;
-    auto& m2 = p->menu(2);
-    m2.itemCount = 1;
-    m2.itemNext[0] = 6;
+    p->menu(1).saveCaption = 1;
+    setMenuItems(p->menu(1), {1, 2, 4, 22, 5});
+    setMenuItems(p->menu(2), {6});
 
-    auto& l1 = p->lookup(1);
-    l1.numFields = 3;
-    l1.keyField = 1;
-    l1.fieldLength[0] = 10;
-    l1.fieldLength[1] = 25;
-    l1.fieldLength[2] = 0;
+    setLookupFields(p->lookup(1), {10, 25, 0});
+    p->lookup(1).keyField = 1;
 
     p->device.readerType = 13;
     p->device.codeIdOn = 1;
@@ -229,8 +230,8 @@ std::vector<Seed> languageFileSeeds()
     using namespace std::string_literals;
     const std::string edges = "A name that is longer than forty characters in all\r\n"s +
                               " 3002 =padded id\r\n4000=out of range\r\n-1=negative\r\n" +
-                              "x=not a number\r\n3003\r\n3101=" + std::string(200, 'W') +
-                              "\r\n3102=nul\0inside\r\n"s + "3103=no line end";
+                              "x=not a number\r\n3003\r\n3101=" + std::string(200, 'W') + "\r\n3102=nul\0inside\r\n"s +
+                              "3103=no line end";
     seeds.push_back({"edges.lng", bytesOf(edges)});
     seeds.push_back({"name_only.lng", bytesOf("Nur Name")});
     return seeds;
@@ -242,8 +243,8 @@ std::vector<Seed> preferencesFileSeeds()
     written.lastFile = "/home/user/projects/stock.Q72";
     written.isAutoPreloadOn = true;
     written.language = "Deutsch";
-    written.recentFiles = {"/home/user/projects/stock.Q72", "/srv/share/inventory.Q72",
-                           "/home/user/old/a.Q72", "/home/user/old/b.Q72"};
+    written.recentFiles = {"/home/user/projects/stock.Q72", "/srv/share/inventory.Q72", "/home/user/old/a.Q72",
+                           "/home/user/old/b.Q72"};
     written.model = project::Model::Q720PPC;
 
     std::vector<Seed> seeds;
@@ -262,7 +263,8 @@ std::map<std::string, std::vector<Seed>> allCorpora()
     corpora["project_in_editor"] = corpora["project_file"];
 #ifdef FORMWRIGHT_FUZZ_CLI
     corpora["cli_check"] = corpora["project_file"];
-    corpora["cli_check"].push_back({"too_long.q72", bytesOf(std::string(project::CurrentFileBytes + 7, '\0').replace(0, 9, "Q720-1.14"))});
+    corpora["cli_check"].push_back(
+        {"too_long.q72", bytesOf(std::string(project::CurrentFileBytes + 7, '\0').replace(0, 9, "Q720-1.14"))});
     corpora["cli_check"].push_back({"truncated.q72", bytesOf(std::string(100, '\0').replace(0, 9, "Q720-1.09"))});
     corpora["cli_import"] = mirrorSeeds();
 #endif

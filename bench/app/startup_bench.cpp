@@ -5,9 +5,10 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <memory>
 
-#include "app/main_window.h"
 #include "app/dialog_screenshot.h"
+#include "app/main_window.h"
 #include "app/terminal_panel.h"
 #include "editor/shell/preferences_dialog.h"
 #include "resources/shell_templates.h"
@@ -17,15 +18,7 @@
 namespace {
 
 // Answers every question with "no" and every dialog with Cancel.
-class QuietHost final : public ui::Host
-{
-public:
-    bool warning(texts::StringId, texts::StringId) override { return false; }
-    ui::SaveChangesAnswer askSaveChanges() override { return ui::SaveChangesAnswer::No; }
-    std::optional<std::string> chooseFileToOpen(const ui::FileChooserRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseFileToSave(const ui::FileChooserRequest&) override { return std::nullopt; }
-    ui::DialogResult runDialog(const ui::DialogTemplate&, ui::DialogModel&) override { return ui::DialogResult::Cancel; }
-};
+std::unique_ptr<ui::Host> quietHost() { return std::make_unique<ui::UnattendedHost>(false, ui::SaveChangesAnswer::No); }
 
 std::filesystem::path emptyProgramDirectory()
 {
@@ -38,8 +31,7 @@ void StartUpToFirstPaintedWindow(benchmark::State& state)
 {
     const auto directory = emptyProgramDirectory();
     for (auto _ : state) {
-        app::MainWindow window([](const texts::TextSource&, QWidget*) { return std::make_unique<QuietHost>(); },
-                               directory);
+        app::MainWindow window([](const texts::TextSource&, QWidget*) { return quietHost(); }, directory);
         window.startUp();
         const QPixmap painted = window.grab();
         benchmark::DoNotOptimize(painted.cacheKey());
@@ -52,14 +44,14 @@ BENCHMARK(StartUpToFirstPaintedWindow)->Unit(benchmark::kMillisecond);
 void OpenPreferencesDialog(benchmark::State& state)
 {
     const auto directory = emptyProgramDirectory();
-    QuietHost host;
+    const std::unique_ptr<ui::Host> host = quietHost();
     const texts::BuiltinTextSource builtin;
     for (auto _ : state) {
         const texts::Preferences preferences = texts::readPreferences(texts::preferencesFilePath(directory));
         const texts::LanguageList languages = texts::enumerateLanguages(directory);
         editor::shell::PreferencesDialog model(preferences, languages.names(), languages.count(), builtin,
                                                ui::LanguageState::BuiltinOnly);
-        const QImage painted = app::renderDialog(resources::preferencesTemplate(), model, host);
+        const QImage painted = app::renderDialog(resources::preferencesTemplate(), model, *host);
         benchmark::DoNotOptimize(painted.cacheKey());
     }
 }

@@ -35,20 +35,30 @@ const QColor White(0xf6, 0xf7, 0xf8);
 KeyStyle keyStyle(int number)
 {
     switch (number) {
-    case 1: return {QColor(0xc6, 0x3b, 0x32), White, "ESC"};
-    case 2: return {QColor(0x2f, 0x9a, 0x4f), White, "ENT"};
-    case 3: return {QColor(0xe8, 0x8a, 0x1a), Ink, "Fn"};
-    case 4: return {Slate, White, "BS"};
-    case 5: return {Grey, Ink, "", KeyShape::ArrowUp};
-    case 6: return {Grey, Ink, "", KeyShape::ArrowDown};
-    case 7: return {Grey, Ink, "", KeyShape::ArrowLeft};
-    case 8: return {Grey, Ink, "", KeyShape::ArrowRight};
-    case 9: return {Slate, White, "ABC"};
-    case 10: return {Slate, White, "SP"};
-    default: break;
+    case 1:
+        return {QColor(0xc6, 0x3b, 0x32), White, "ESC"};
+    case 2:
+        return {QColor(0x2f, 0x9a, 0x4f), White, "ENT"};
+    case 3:
+        return {QColor(0xe8, 0x8a, 0x1a), Ink, "Fn"};
+    case 4:
+        return {Slate, White, "BS"};
+    case 5:
+        return {Grey, Ink, "", KeyShape::ArrowUp};
+    case 6:
+        return {Grey, Ink, "", KeyShape::ArrowDown};
+    case 7:
+        return {Grey, Ink, "", KeyShape::ArrowLeft};
+    case 8:
+        return {Grey, Ink, "", KeyShape::ArrowRight};
+    case 9:
+        return {Slate, White, "ABC"};
+    case 10:
+        return {Slate, White, "SP"};
+    default:
+        break;
     }
-    static const char* const grid[] = {"1", "2", "3", "F1", "4", "5", "6", "F2",
-                                       "7", "8", "9", "F3", ".", "0", "-"};
+    static const char* const grid[] = {"1", "2", "3", "F1", "4", "5", "6", "F2", "7", "8", "9", "F3", ".", "0", "-"};
     const int index = number - 11;
     const bool isFunctionColumn = index % 4 == 3;
     return {isFunctionColumn ? Slate : Grey, isFunctionColumn ? White : Ink, grid[index]};
@@ -78,25 +88,39 @@ void drawArrow(QPainter& painter, const QRectF& face, KeyShape shape, const QCol
     const qreal s = 5.5;
     QPolygonF tri;
     switch (shape) {
-    case KeyShape::ArrowUp: tri << QPointF(c.x(), c.y() - s) << QPointF(c.x() - s, c.y() + s * 0.6)
-                                << QPointF(c.x() + s, c.y() + s * 0.6); break;
-    case KeyShape::ArrowDown: tri << QPointF(c.x(), c.y() + s) << QPointF(c.x() - s, c.y() - s * 0.6)
-                                  << QPointF(c.x() + s, c.y() - s * 0.6); break;
-    case KeyShape::ArrowLeft: tri << QPointF(c.x() - s, c.y()) << QPointF(c.x() + s * 0.6, c.y() - s)
-                                  << QPointF(c.x() + s * 0.6, c.y() + s); break;
-    case KeyShape::ArrowRight: tri << QPointF(c.x() + s, c.y()) << QPointF(c.x() - s * 0.6, c.y() - s)
-                                   << QPointF(c.x() - s * 0.6, c.y() + s); break;
+    case KeyShape::ArrowUp:
+        tri << QPointF(c.x(), c.y() - s) << QPointF(c.x() - s, c.y() + s * 0.6) << QPointF(c.x() + s, c.y() + s * 0.6);
+        break;
+    case KeyShape::ArrowDown:
+        tri << QPointF(c.x(), c.y() + s) << QPointF(c.x() - s, c.y() - s * 0.6) << QPointF(c.x() + s, c.y() - s * 0.6);
+        break;
+    case KeyShape::ArrowLeft:
+        tri << QPointF(c.x() - s, c.y()) << QPointF(c.x() + s * 0.6, c.y() - s) << QPointF(c.x() + s * 0.6, c.y() + s);
+        break;
+    case KeyShape::ArrowRight:
+        tri << QPointF(c.x() + s, c.y()) << QPointF(c.x() - s * 0.6, c.y() - s) << QPointF(c.x() - s * 0.6, c.y() + s);
+        break;
     case KeyShape::Menu:
         painter.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
         for (const qreal dy : {-4.0, 0.0, 4.0}) {
             painter.drawLine(QPointF(c.x() - 5, c.y() + dy), QPointF(c.x() + 5, c.y() + dy));
         }
         return;
-    case KeyShape::Plain: return;
+    case KeyShape::Plain:
+        return;
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
     painter.drawPolygon(tri);
+}
+
+// Light shading down from `top` (at y = from) to `bottom` (at y = to).
+QLinearGradient verticalShade(qreal from, qreal to, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient shade(0, from, 0, to);
+    shade.setColorAt(0, top);
+    shade.setColorAt(1, bottom);
+    return shade;
 }
 
 // A key as it stands up (a shadow below, light from above) or held down (sunk, darker, no
@@ -108,14 +132,11 @@ void paintKey(QPainter& painter, const QRectF& area, const KeyStyle& style, KeyL
     const qreal radius = std::min(inner.width(), inner.height()) * 0.28;
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, isPressed ? 150 : 110));
-    painter.drawRoundedRect(isPressed ? inner.adjusted(-0.5, -0.5, 0.5, 1.5) : inner.translated(0, 2), radius,
-                            radius);
+    painter.drawRoundedRect(isPressed ? inner.adjusted(-0.5, -0.5, 0.5, 1.5) : inner.translated(0, 2), radius, radius);
     const QRectF face = isPressed ? inner.translated(0, 1.5) : inner;
     const QColor base = isPressed ? style.face.darker(135) : style.face;
-    QLinearGradient gradient(face.topLeft(), face.bottomLeft());
-    gradient.setColorAt(0, isPressed ? base.darker(115) : base.lighter(118));
-    gradient.setColorAt(1, isPressed ? base : base.darker(112));
-    painter.setBrush(gradient);
+    painter.setBrush(verticalShade(face.top(), face.bottom(), isPressed ? base.darker(115) : base.lighter(118),
+                                   isPressed ? base : base.darker(112)));
     painter.setPen(QPen(base.darker(160), 0.8));
     painter.drawRoundedRect(face, radius, radius);
     if (!isPressed) {
@@ -149,21 +170,15 @@ void paintShell(QPainter& painter)
     painter.drawPath(body);
 
     // Scan window in the head, side trigger in the notch on the right.
-    QLinearGradient glass(0, 5, 0, 22);
-    glass.setColorAt(0, QColor(0xb0, 0x1c, 0x22));
-    glass.setColorAt(1, QColor(0x3c, 0x06, 0x08));
     painter.setPen(QPen(QColor(0x15, 0x15, 0x15), 1));
-    painter.setBrush(glass);
+    painter.setBrush(verticalShade(5, 22, QColor(0xb0, 0x1c, 0x22), QColor(0x3c, 0x06, 0x08)));
     painter.drawRoundedRect(QRectF(82, 6, 92, 15), 6, 6);
     painter.setBrush(QColor(0xe8, 0x8a, 0x1a));
     painter.drawRoundedRect(QRectF(252.5, 63.5, 6, 38), 2, 2);
 
     // Keypad plate.
-    QLinearGradient plate(0, 318, 0, 612);
-    plate.setColorAt(0, QColor(0x3a, 0x40, 0x47));
-    plate.setColorAt(1, QColor(0x2c, 0x31, 0x37));
     painter.setPen(QPen(QColor(0x1b, 0x1e, 0x22), 1));
-    painter.setBrush(plate);
+    painter.setBrush(verticalShade(318, 612, QColor(0x3a, 0x40, 0x47), QColor(0x2c, 0x31, 0x37)));
     painter.drawRoundedRect(QRectF(48.5, 318.5, 156, 290), 16, 16);
 
     // Scan button between the two large keys, and the ring of the cursor keys.
@@ -191,11 +206,10 @@ void paintScreen(QPainter& painter, project::Model model)
     painter.drawRoundedRect(QRectF(27.5, 44.5, 203, 252), 14, 14);
 
     const QRectF lcd(terminalScreenArea());
-    QLinearGradient glow(lcd.topLeft(), lcd.bottomLeft());
-    glow.setColorAt(0, isPocketPc ? QColor(0xf4, 0xf7, 0xfb) : QColor(0xc9, 0xdc, 0xc4));
-    glow.setColorAt(1, isPocketPc ? QColor(0xd9, 0xe2, 0xee) : QColor(0xa4, 0xbf, 0x9f));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(glow);
+    painter.setBrush(verticalShade(lcd.top(), lcd.bottom(),
+                                   isPocketPc ? QColor(0xf4, 0xf7, 0xfb) : QColor(0xc9, 0xdc, 0xc4),
+                                   isPocketPc ? QColor(0xd9, 0xe2, 0xee) : QColor(0xa4, 0xbf, 0x9f)));
     painter.drawRect(lcd);
 
     const QString name = isPocketPc ? QStringLiteral("Q720PPC") : QStringLiteral("Q720CE");

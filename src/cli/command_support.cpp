@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_support.h"
 
+#include <system_error>
+
 #include "project/disk_file.h"
 #include "project/file_format.h"
 
@@ -13,8 +15,7 @@ InputImage readProjectImage(const std::filesystem::path& path)
     return readProjectImage(path, *scratch, {});
 }
 
-InputImage readProjectImage(const std::filesystem::path& path, project::Project& into,
-                            std::vector<std::uint8_t> buffer)
+InputImage readProjectImage(const std::filesystem::path& path, project::Project& into, std::vector<std::uint8_t> buffer)
 {
     InputImage input;
     project::FileReadResult file = project::readFilePrefix(path, project::CurrentFileBytes, std::move(buffer));
@@ -47,6 +48,22 @@ InputImage readProjectImage(const std::filesystem::path& path, project::Project&
 void reportError(std::ostream& err, const std::filesystem::path& path, const std::string& reason)
 {
     err << project::utf8Of(path) << ": " << reason << '\n';
+}
+
+std::optional<std::uintmax_t> boundedInputSize(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                                               const std::string& tooLarge, std::ostream& err)
+{
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        reportError(err, path, "cannot open the file: " + ec.message());
+        return std::nullopt;
+    }
+    if (size > maxBytes) {
+        reportError(err, path, tooLarge);
+        return std::nullopt;
+    }
+    return size;
 }
 
 std::optional<project::Model> parseModel(const std::string& name)

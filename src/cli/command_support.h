@@ -31,9 +31,9 @@ struct InputImage
     std::vector<std::uint8_t> bytes;  // at most the current layout's size
     std::uintmax_t totalBytes = 0;    // the whole file
     project::FileMagic magic;
-    bool isTruncated = false;         // shorter than its version's layout
-    std::size_t layoutBytes = 0;      // the size of its version's layout, once the magic is accepted
-    std::string error;                // the reason, without the file name
+    bool isTruncated = false;     // shorter than its version's layout
+    std::size_t layoutBytes = 0;  // the size of its version's layout, once the magic is accepted
+    std::string error;            // the reason, without the file name
 };
 
 [[nodiscard]] InputImage readProjectImage(const std::filesystem::path& path);
@@ -44,6 +44,11 @@ struct InputImage
 
 // Prints "<path>: <reason>" on one line.
 void reportError(std::ostream& err, const std::filesystem::path& path, const std::string& reason);
+
+// The size of an input file that is read whole, or nothing (the reason reported on `err`) when
+// it cannot be opened or is larger than `maxBytes`; `tooLarge` is the reason for the latter.
+[[nodiscard]] std::optional<std::uintmax_t> boundedInputSize(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                                                             const std::string& tooLarge, std::ostream& err);
 
 // The built-in strings, or a language file's entries first when `language` is given.
 struct TextSourceResult

@@ -17,14 +17,7 @@ constexpr std::uintmax_t MaxMirrorBytes = 64u * 1024u * 1024u;
 int runImport(const std::filesystem::path& input, const std::filesystem::path& output, std::ostream& /*out*/,
               std::ostream& err)
 {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(input, ec);
-    if (ec) {
-        reportError(err, input, "cannot open the file: " + ec.message());
-        return ExitFailure;
-    }
-    if (size > MaxMirrorBytes) {
-        reportError(err, input, "file is too large for a project mirror");
+    if (!boundedInputSize(input, MaxMirrorBytes, "file is too large for a project mirror", err)) {
         return ExitFailure;
     }
     std::ifstream file(input, std::ios::binary);

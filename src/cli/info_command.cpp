@@ -3,6 +3,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
@@ -26,31 +27,44 @@ int lastUsedLine(const project::FormDef& form)
     return last;
 }
 
-void printForms(const project::Project& p, std::ostream& out)
+// Prints `title` and, on lines of their own, the entries of records 1 to `count` that are in
+// use; `entry` writes one record's entry and returns false (having written nothing) when the
+// record is not in use. " none" stands for an empty list.
+template <typename Entry> void printInUse(std::ostream& out, std::string_view title, int count, Entry entry)
 {
-    out << "forms in use:";
+    out << title;
     bool any = false;
-    for (int n = 1; n <= project::MaxForms; ++n) {
-        const project::FormDef& form = p.form(n);
-        const int last = lastUsedLine(form);
-        if (last == 0) {
-            continue;
-        }
-        any = true;
-        out << "\n  form " << n << " \"" << form.exportName.view() << "\": " << recordActionName(form.recordAction)
-            << ", next " << targetName(form.nextTarget) << "\n    lines:";
-        for (int line = 1; line <= last; ++line) {
-            out << (line > 1 ? "," : "") << ' ' << line << ' ' << lineTypeName(form.lineType[static_cast<std::size_t>(line - 1)]);
+    for (int n = 1; n <= count; ++n) {
+        std::ostringstream text;
+        if (entry(n, text)) {
+            any = true;
+            out << "\n  " << text.view();
         }
     }
     out << (any ? "\n" : " none\n");
 }
 
+void printForms(const project::Project& p, std::ostream& out)
+{
+    printInUse(out, "forms in use:", project::MaxForms, [&](int n, std::ostream& text) {
+        const project::FormDef& form = p.form(n);
+        const int last = lastUsedLine(form);
+        if (last == 0) {
+            return false;
+        }
+        text << "form " << n << " \"" << form.exportName.view() << "\": " << recordActionName(form.recordAction)
+             << ", next " << targetName(form.nextTarget) << "\n    lines:";
+        for (int line = 1; line <= last; ++line) {
+            text << (line > 1 ? "," : "") << ' ' << line << ' '
+                 << lineTypeName(form.lineType[static_cast<std::size_t>(line - 1)]);
+        }
+        return true;
+    });
+}
+
 void printMenus(const project::Project& p, std::ostream& out)
 {
-    out << "menus in use:";
-    bool any = false;
-    for (int n = 1; n <= project::MaxMenus; ++n) {
+    printInUse(out, "menus in use:", project::MaxMenus, [&](int n, std::ostream& text) {
         const project::MenuDef& menu = p.menu(n);
         std::string items;
         for (int i = 0; i < project::MenuItemSlots; ++i) {
@@ -61,34 +75,30 @@ void printMenus(const project::Project& p, std::ostream& out)
             }
         }
         if (items.empty() && menu.caption.isEmpty()) {
-            continue;
+            return false;
         }
-        any = true;
-        out << "\n  menu " << n << " \"" << menu.caption.view() << "\": " << (items.empty() ? "no items" : items);
-    }
-    out << (any ? "\n" : " none\n");
+        text << "menu " << n << " \"" << menu.caption.view() << "\": " << (items.empty() ? "no items" : items);
+        return true;
+    });
 }
 
 void printLookups(const project::Project& p, std::ostream& out)
 {
-    out << "lookup files:";
-    bool any = false;
-    for (int n = 1; n <= project::MaxLookups; ++n) {
+    printInUse(out, "lookup files:", project::MaxLookups, [&](int n, std::ostream& text) {
         const project::LookupDef& lookup = p.lookup(n);
         if (lookup.numFields == 0) {
-            continue;
+            return false;
         }
-        any = true;
-        out << "\n  lookup " << n << " \"" << lookup.exportName.view() << "\": " << int{lookup.numFields}
-            << " fields, key field " << lookup.keyField + 1 << "\n    fields:";
+        text << "lookup " << n << " \"" << lookup.exportName.view() << "\": " << int{lookup.numFields}
+             << " fields, key field " << lookup.keyField + 1 << "\n    fields:";
         const int count = std::min<int>(lookup.numFields, project::LookupFieldSlots);
         for (int i = 0; i < count; ++i) {
             const auto slot = static_cast<std::size_t>(i);
-            out << (i > 0 ? "," : "") << " \"" << lookup.fieldName[slot].view() << "\" "
-                << lookupFieldTypeName(lookup.fieldType[slot]) << '(' << int{lookup.fieldLength[slot]} << ')';
+            text << (i > 0 ? "," : "") << " \"" << lookup.fieldName[slot].view() << "\" "
+                 << lookupFieldTypeName(lookup.fieldType[slot]) << '(' << int{lookup.fieldLength[slot]} << ')';
         }
-    }
-    out << (any ? "\n" : " none\n");
+        return true;
+    });
 }
 
 }  // namespace
@@ -109,8 +119,8 @@ int runInfo(const std::filesystem::path& input, std::ostream& out, std::ostream&
     out << "file: " << project::utf8Of(input) << '\n'
         << "version: " << image.magic.printable() << '\n'
         << "size: " << image.totalBytes << " bytes (layout " << image.layoutBytes << ")\n"
-        << "model: " << (stamp <= 1 ? modelName(static_cast<project::Model>(stamp)) : "unknown")
-        << " (stamp " << int{stamp} << ")\n"
+        << "model: " << (stamp <= 1 ? modelName(static_cast<project::Model>(stamp)) : "unknown") << " (stamp "
+        << int{stamp} << ")\n"
         << "reader: " << readerTypeName(p->device.readerType) << '\n'
         << "start: " << (p->device.startFrom == 0 ? "form 1" : "menu 1") << '\n';
     printForms(*p, out);

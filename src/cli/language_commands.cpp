@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // language-template and language-check: the translator's starting point and its review.
-#include <system_error>
+#include <optional>
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
@@ -22,17 +22,12 @@ int runLanguageTemplate(const std::filesystem::path& output, std::ostream&, std:
 
 int runLanguageCheck(const std::filesystem::path& input, std::ostream& out, std::ostream& err)
 {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(input, ec);
-    if (ec) {
-        reportError(err, input, "cannot open the file: " + ec.message());
+    const std::optional<std::uintmax_t> size = boundedInputSize(
+        input, MaxLanguageFileBytes, "not a language file: larger than 4 MiB, the designer does not load it", err);
+    if (!size) {
         return ExitFailure;
     }
-    if (size > MaxLanguageFileBytes) {
-        reportError(err, input, "not a language file: larger than 4 MiB, the designer does not load it");
-        return ExitFailure;
-    }
-    const project::FileReadResult file = project::readFilePrefix(input, static_cast<std::size_t>(size));
+    const project::FileReadResult file = project::readFilePrefix(input, static_cast<std::size_t>(*size));
     if (!file.ok) {
         reportError(err, input, "cannot open the file: " + file.error);
         return ExitFailure;

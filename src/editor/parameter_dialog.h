@@ -5,6 +5,7 @@
 // hook; it never becomes a class of its own. See docs/parameter-dialogs.md for a worked example.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -100,6 +101,16 @@ constexpr Binding flag(ui::ControlId control, FieldRef field) { return {BindingK
 constexpr Binding invertedFlag(ui::ControlId control, FieldRef field)
 {
     return {BindingKind::InvertedFlag, control, field};
+}
+// A column of check boxes with consecutive IDs from `first` (a template's check-box column), each
+// bound to the flag of its field, in order.
+template <std::size_t N> constexpr std::array<Binding, N> flagColumn(ui::ControlId first, const FieldRef (&fields)[N])
+{
+    std::array<Binding, N> flags{};
+    for (std::size_t i = 0; i < N; ++i) {
+        flags[i] = flag(ui::ControlId(first.value() + static_cast<int>(i)), fields[i]);
+    }
+    return flags;
 }
 constexpr Binding radio(ui::ControlRange buttons, FieldRef field, std::span<const int> values = {})
 {
@@ -257,7 +268,7 @@ struct ParameterDialogSpec
     const ui::DialogTemplate& (*dialogTemplate)();
     std::optional<texts::StringId> titleEntry;
     std::span<const ui::TextReplacement> captions;
-    std::span<const Binding> bindings;
+    std::span<const Binding> bindings = {};  // none: a dialog of hooks alone (the coupon code)
     std::span<const EnablingRule> rules = {};
     const LengthGroup* lengthGroup = nullptr;
     CommitPolicy commit = CommitPolicy::OnOk;

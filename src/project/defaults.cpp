@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <initializer_list>
+#include <span>
 #include <utility>
 
 namespace project {
@@ -85,20 +86,9 @@ void resetForm(FormDef& form, int number, const texts::TextSource& texts)
     std::memset(&form, 0, sizeof form);
     form.uninterpreted1533 = kept;
 
+    // The stamp, key and export switches and the separators, as the field map gives them.
+    applyDefaults(formSpec(), std::span(reinterpret_cast<Byte*>(&form), sizeof form));
     form.nextTarget = static_cast<Byte>(number);
-    form.stampSplit = 1;
-    form.dateYearOn = 1;
-    form.dateMonthOn = 1;
-    form.dateDayOn = 1;
-    form.dateSeparatorOn = 1;
-    form.dateSeparator.assign("/");
-    form.timeHourOn = 1;
-    form.timeMinuteOn = 1;
-    form.timeSecondOn = 1;
-    form.timeSeparatorOn = 1;
-    form.timeSeparator.assign(":");
-    form.autoKey = 1;
-    form.exportNameOn = 1;
     form.exportName.assign(defaultFormExportName(number, texts));
     form.inputSource.fill(2);
     form.maxLength.fill(160);

@@ -5,14 +5,16 @@
 
 namespace project {
 
-static_assert(MenuBlockOffset + sizeof(Project::menus) == FormBlockOffset);
-static_assert(FormBlockOffset + sizeof(Project::forms) == LookupBlockOffset);
-static_assert(LookupBlockOffset + sizeof(Project::lookups) == ReaderBlockOffset);
-static_assert(ReaderBlockOffset + sizeof(ReaderSettings) == DeviceBlockOffset);
-static_assert(DeviceBlockOffset + sizeof(DeviceSettings) == ReservedBlockOffset);
-static_assert(ReservedBlockOffset + ReservedBlockBytes == TextBlockOffset);
-static_assert(TextBlockOffset + sizeof(TextArea) == TransactionBlockOffset);
-static_assert(TransactionBlockOffset + sizeof(TransactionFileSettings) == CurrentFileBytes);
+// Where the terminal finds each block.
+static_assert(MenuBlockOffset == 10);
+static_assert(FormBlockOffset == 7180);
+static_assert(LookupBlockOffset == 46700);
+static_assert(ReaderBlockOffset == 50815);
+static_assert(DeviceBlockOffset == 51216);
+static_assert(ReservedBlockOffset == 51939);
+static_assert(TextBlockOffset == 52139);
+static_assert(TransactionBlockOffset == 67160);
+static_assert(CurrentFileBytes == 67205);
 
 std::size_t textBytesForVersion(const FileMagic& magic)
 {
@@ -47,8 +49,8 @@ std::string describe(const ReadFailure& failure)
     case ReadError::TooNew:
         return "version " + failure.magic.printable() + " is newer than this program supports";
     case ReadError::Truncated:
-        return "file is truncated: " + std::to_string(failure.haveBytes) + " of " +
-               std::to_string(failure.needBytes) + " bytes";
+        return "file is truncated: " + std::to_string(failure.haveBytes) + " of " + std::to_string(failure.needBytes) +
+               " bytes";
     }
     return "unknown error";
 }
@@ -73,9 +75,8 @@ ParseResult parseProjectImage(std::span<const std::uint8_t> file, Project& proje
 {
     ParseResult result;
     if (file.size() < MagicBytes) {
-        result.failure.error = file.size() >= 4 && std::memcmp(file.data(), "Q720", 4) == 0
-                                   ? ReadError::Truncated
-                                   : ReadError::NotAProject;
+        result.failure.error = file.size() >= 4 && std::memcmp(file.data(), "Q720", 4) == 0 ? ReadError::Truncated
+                                                                                            : ReadError::NotAProject;
         result.failure.haveBytes = file.size();
         result.failure.needBytes = MagicBytes;
         return result;

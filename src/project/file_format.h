@@ -16,15 +16,16 @@ namespace project {
 inline constexpr std::size_t MagicBytes = 10;
 inline constexpr std::size_t ReservedBlockBytes = 200;
 
-inline constexpr std::size_t MenuBlockOffset = 10;
-inline constexpr std::size_t FormBlockOffset = 7180;
-inline constexpr std::size_t LookupBlockOffset = 46700;
-inline constexpr std::size_t ReaderBlockOffset = 50815;
-inline constexpr std::size_t DeviceBlockOffset = 51216;
-inline constexpr std::size_t ReservedBlockOffset = 51939;
-inline constexpr std::size_t TextBlockOffset = 52139;
-inline constexpr std::size_t TransactionBlockOffset = 67160;
-inline constexpr std::size_t CurrentFileBytes = 67205;
+// Each block starts right after the one before it (the file offsets are checked in file_format.cpp).
+inline constexpr std::size_t MenuBlockOffset = MagicBytes;
+inline constexpr std::size_t FormBlockOffset = MenuBlockOffset + sizeof(Project::menus);
+inline constexpr std::size_t LookupBlockOffset = FormBlockOffset + sizeof(Project::forms);
+inline constexpr std::size_t ReaderBlockOffset = LookupBlockOffset + sizeof(Project::lookups);
+inline constexpr std::size_t DeviceBlockOffset = ReaderBlockOffset + sizeof(ReaderSettings);
+inline constexpr std::size_t ReservedBlockOffset = DeviceBlockOffset + sizeof(DeviceSettings);
+inline constexpr std::size_t TextBlockOffset = ReservedBlockOffset + ReservedBlockBytes;
+inline constexpr std::size_t TransactionBlockOffset = TextBlockOffset + sizeof(TextArea);
+inline constexpr std::size_t CurrentFileBytes = TransactionBlockOffset + sizeof(TransactionFileSettings);
 
 // Exact file size of each version: the file holds exactly the blocks of its version.
 [[nodiscard]] std::size_t fileSizeForVersion(const FileMagic& magic);

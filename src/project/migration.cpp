@@ -74,9 +74,9 @@ void migrateFrom1_09(Project& project, const texts::TextSource& texts, Model mod
         form.imageCheckPath.fill(0);
     }
     resetImageCaptureReaderBytes(project.reader);
-    project.reader[ReaderByte::MigrationCleared373] = 0;
-    project.reader[ReaderByte::MigrationCleared374] = 0;
-    project.reader[ReaderByte::MigrationCleared375] = 0;
+    for (std::size_t b = ReaderByte::MigrationClearedFirst; b <= ReaderByte::MigrationClearedLast; ++b) {
+        project.reader[b] = 0;
+    }
 
     DeviceSettings& device = project.device;
     device.reserved376[DeviceByte423] = 0;
@@ -96,8 +96,7 @@ void repairBlanksOf1_11(Project& project, const texts::TextSource& texts)
     }
 }
 
-void migrateAfterRead(Project& project, const FileMagic& magic, const texts::TextSource& texts,
-                      Model modelPreference)
+void migrateAfterRead(Project& project, const FileMagic& magic, const texts::TextSource& texts, Model modelPreference)
 {
     if (magic.isOlderThan(Version::V1_01)) {
         migrateFrom1_00(project, texts);

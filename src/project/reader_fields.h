@@ -152,6 +152,35 @@ constexpr std::array<FieldSpec, 7> laserTwoOfFive(std::size_t enable, int startS
             byteField(joined<"laser", Symbology, "Length2">, enable + 6, Length, 4)};
 }
 
+// A laser symbology (`isOn` in a new project) followed by whether it transmits its check digit
+// (on).
+template <Literal Symbology>
+constexpr std::array<FieldSpec, 2> laserWithCheckDigit(std::size_t enable, int isOn)
+{
+    return {byteField(joined<"laser", Symbology>, enable, Flag, isOn),
+            byteField(joined<"laser", Symbology, "TransmitCheckDigit">, enable + 1, Flag, 1)};
+}
+
+// Whether a laser UPC/EAN symbology transmits its check digit (on), and its two add-on switches.
+template <Literal Symbology>
+constexpr std::array<FieldSpec, 3> laserCheckDigitAndAddons(std::size_t transmitCheckDigit)
+{
+    return {byteField(joined<"laser", Symbology, "TransmitCheckDigit">, transmitCheckDigit, Flag, 1),
+            byteField(joined<"laser", Symbology, "Addon2">, transmitCheckDigit + 1, Flag),
+            byteField(joined<"laser", Symbology, "Addon5">, transmitCheckDigit + 2, Flag)};
+}
+
+// A laser DataBar symbology (off in a new project) and what it transmits besides the data: the
+// check digit, the application ID and the code ID (all on).
+template <Literal Symbology>
+constexpr std::array<FieldSpec, 4> laserDataBar(std::size_t enable)
+{
+    return {byteField(joined<"laser", Symbology>, enable, Flag),
+            byteField(joined<"laser", Symbology, "TransmitCheckDigit">, enable + 1, Flag, 1),
+            byteField(joined<"laser", Symbology, "TransmitApplicationId">, enable + 2, Flag, 1),
+            byteField(joined<"laser", Symbology, "TransmitCodeId">, enable + 3, Flag, 1)};
+}
+
 inline constexpr auto readerFields = fieldTable(
     byteField("readerCode", 0, NoLimit, 7),
     byteField("laserCode39", 1, Flag, 1),
@@ -159,10 +188,7 @@ inline constexpr auto readerFields = fieldTable(
     byteField("laserCode39VerifyCheckDigit", 3, Flag),
     byteField("laserCode39TransmitCheckDigit", 4, Flag, 1),
     byteField("laserCode39FullAscii", 5, Flag),
-    byteField("laserItalianPharmacode", 6, Flag),
-    byteField("laserItalianPharmacodeTransmitCheckDigit", 7, Flag, 1),
-    byteField("laserFrenchPharmacode", 8, Flag),
-    byteField("laserFrenchPharmacodeTransmitCheckDigit", 9, Flag, 1),
+    laserWithCheckDigit<"ItalianPharmacode">(6, 0), laserWithCheckDigit<"FrenchPharmacode">(8, 0),
     laserTwoOfFive<"Industrial25">(10, 0), laserTwoOfFive<"Interleaved25">(17, 1), laserTwoOfFive<"Matrix25">(24, 2),
     byteField("laserCodabar", 31, Flag, 1),
     byteField("laserCodabarTransmitStartStop", 32, 4),
@@ -178,33 +204,20 @@ inline constexpr auto readerFields = fieldTable(
     byteField("laserUpcE", 42, Flag, 1),
     byteField("laserUpcEConvertToUpcA", 43, Flag),
     byteField("laserUpcETransmitSystemNumber", 44, Flag),
-    byteField("laserUpcETransmitCheckDigit", 45, Flag, 1),
-    byteField("laserUpcEAddon2", 46, Flag),
-    byteField("laserUpcEAddon5", 47, Flag),
+    laserCheckDigitAndAddons<"UpcE">(45),
     byteField("laserEan8", 48, Flag, 1),
-    byteField("laserEan8TransmitCheckDigit", 49, Flag, 1),
-    byteField("laserEan8Addon2", 50, Flag),
-    byteField("laserEan8Addon5", 51, Flag),
+    laserCheckDigitAndAddons<"Ean8">(49),
     byteField("laserEan8ConvertToEan13", 52, Flag),
     byteField("laserEan13", 53, Flag, 1),
     byteField("laserEan13IsbnConversion", 54, Flag),
     byteField("laserEan13IssnConversion", 55, Flag),
-    byteField("laserEan13TransmitCheckDigit", 56, Flag, 1),
-    byteField("laserEan13Addon2", 57, Flag),
-    byteField("laserEan13Addon5", 58, Flag),
+    laserCheckDigitAndAddons<"Ean13">(56),
     byteField("laserUpcATransmitSystemNumber", 59, Flag, 1),
     byteField("laserUpcATransmitCheckDigit", 60, Flag, 1),
     byteField("laserUpcAConvertToEan13", 61, Flag, 1),
     byteField("laserTelepen", 62, Flag),
     byteField("laserTelepenOriginal", 63, Flag, 1),
-    byteField("laserDataBar14", 64, Flag),
-    byteField("laserDataBar14TransmitCheckDigit", 65, Flag, 1),
-    byteField("laserDataBar14TransmitApplicationId", 66, Flag, 1),
-    byteField("laserDataBar14TransmitCodeId", 67, Flag, 1),
-    byteField("laserDataBarLimited", 68, Flag),
-    byteField("laserDataBarLimitedTransmitCheckDigit", 69, Flag, 1),
-    byteField("laserDataBarLimitedTransmitApplicationId", 70, Flag, 1),
-    byteField("laserDataBarLimitedTransmitCodeId", 71, Flag, 1),
+    laserDataBar<"DataBar14">(64), laserDataBar<"DataBarLimited">(68),
     byteField("laserDataBarExpanded", 72, Flag),
     byteField("laserDataBarExpandedTransmitCodeId", 73, Flag, 1),
     byteField("laserCode93", 74, Flag, 1),

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The field maps of the records that have a struct: forms, menus, lookup files, the system
 // settings and the transaction file. Offsets come from the structs, so a map never drifts from
-// the layout; the largest values are those the editor can store.
+// the layout; the largest values are those the editor can store. The defaults of the form's
+// record-level fields are those a new form starts with.
 #pragma once
 
 #include <cstddef>
@@ -13,23 +14,24 @@ namespace record_map {
 
 // A byte or text member of a record by its own name; a column's offset is that of slot 0.
 #define FW_BYTE(Record, member, ...) byteField(#member, offsetof(Record, member) __VA_OPT__(, ) __VA_ARGS__)
-#define FW_TEXT(Record, member) textField(#member, offsetof(Record, member), sizeof(Record::member))
+#define FW_TEXT(Record, member, ...) \
+    textField(#member, offsetof(Record, member), sizeof(Record::member) __VA_OPT__(, ) __VA_ARGS__)
 #define FW_SLOT_TEXT(Record, member) textField(#member, offsetof(Record, member), sizeof(Record::member[0]))
 
 inline constexpr FieldSpec formFields[] = {
     FW_BYTE(FormDef, escTarget, 30),       FW_BYTE(FormDef, nextTarget, 30),
     FW_BYTE(FormDef, lookupFile, 5),       FW_BYTE(FormDef, recordAction, 3),
     FW_BYTE(FormDef, indexLine, 12),       FW_BYTE(FormDef, stampPosition, 2),
-    FW_BYTE(FormDef, stampSplit, 1),       FW_BYTE(FormDef, dateYearOn, 1),
-    FW_BYTE(FormDef, yearDigits, 1),       FW_BYTE(FormDef, dateMonthOn, 1),
-    FW_BYTE(FormDef, dateDayOn, 1),        FW_BYTE(FormDef, dateSeparatorOn, 1),
-    FW_TEXT(FormDef, dateSeparator),       FW_BYTE(FormDef, dateOrder, 2),
-    FW_BYTE(FormDef, timeHourOn, 1),       FW_BYTE(FormDef, timeMinuteOn, 1),
-    FW_BYTE(FormDef, timeSecondOn, 1),     FW_BYTE(FormDef, timeSeparatorOn, 1),
-    FW_TEXT(FormDef, timeSeparator),       FW_BYTE(FormDef, fieldCount),
+    FW_BYTE(FormDef, stampSplit, 1, 1),    FW_BYTE(FormDef, dateYearOn, 1, 1),
+    FW_BYTE(FormDef, yearDigits, 1),       FW_BYTE(FormDef, dateMonthOn, 1, 1),
+    FW_BYTE(FormDef, dateDayOn, 1, 1),     FW_BYTE(FormDef, dateSeparatorOn, 1, 1),
+    FW_TEXT(FormDef, dateSeparator, '/'),  FW_BYTE(FormDef, dateOrder, 2),
+    FW_BYTE(FormDef, timeHourOn, 1, 1),    FW_BYTE(FormDef, timeMinuteOn, 1, 1),
+    FW_BYTE(FormDef, timeSecondOn, 1, 1),  FW_BYTE(FormDef, timeSeparatorOn, 1, 1),
+    FW_TEXT(FormDef, timeSeparator, ':'),  FW_BYTE(FormDef, fieldCount),
     FW_BYTE(FormDef, recordLengthCheck),   FW_BYTE(FormDef, keyFieldCount),
-    FW_BYTE(FormDef, menuDataField, 1),    FW_BYTE(FormDef, autoKey, 1),
-    FW_BYTE(FormDef, readOnce, 1),         FW_BYTE(FormDef, exportNameOn, 1),
+    FW_BYTE(FormDef, menuDataField, 1),    FW_BYTE(FormDef, autoKey, 1, 1),
+    FW_BYTE(FormDef, readOnce, 1),         FW_BYTE(FormDef, exportNameOn, 1, 1),
     FW_TEXT(FormDef, exportName),          FW_BYTE(FormDef, lastInputLine, 12),
     FW_BYTE(FormDef, autoExport, 1),       FW_BYTE(FormDef, exportMode, 1),
     FW_BYTE(FormDef, msqiEnabled, 1),

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string_view>
 #include <type_traits>
 
 #include "project/fixed_text.h"
@@ -16,8 +18,8 @@ using Byte = std::uint8_t;
 inline constexpr int MaxMenus = 10;
 inline constexpr int MaxForms = 20;
 inline constexpr int MaxLookups = 5;
-inline constexpr int LineSlots = 15;     // per-line arrays on disk
-inline constexpr int EditorLines = 12;   // lines the editor shows
+inline constexpr int LineSlots = 15;    // per-line arrays on disk
+inline constexpr int EditorLines = 12;  // lines the editor shows
 inline constexpr int MenuItemSlots = 15;
 inline constexpr int EditorMenuItems = 10;
 inline constexpr int LookupFieldSlots = 15;
@@ -37,15 +39,6 @@ struct MenuDef
     Byte reserved516;
     std::array<Byte, 200> unused517;
 };
-static_assert(sizeof(MenuDef) == 717);
-static_assert(offsetof(MenuDef, caption) == 1);
-static_assert(offsetof(MenuDef, itemName) == 32);
-static_assert(offsetof(MenuDef, escTarget) == 497);
-static_assert(offsetof(MenuDef, itemNext) == 498);
-static_assert(offsetof(MenuDef, saveCaption) == 513);
-static_assert(offsetof(MenuDef, saveSelectedItem) == 514);
-static_assert(offsetof(MenuDef, itemCount) == 515);
-static_assert(offsetof(MenuDef, unused517) == 517);
 
 // One form of block 2. Per-line attributes are stored column-wise, slot 0 for line 1.
 struct FormDef
@@ -113,50 +106,6 @@ struct FormDef
     Byte msqiEnabled;
     std::array<Byte, 443> uninterpreted1533;
 };
-static_assert(sizeof(FormDef) == 1976);
-static_assert(offsetof(FormDef, dateSeparator) == 12);
-static_assert(offsetof(FormDef, dateOrder) == 14);
-static_assert(offsetof(FormDef, timeSeparator) == 19);
-static_assert(offsetof(FormDef, fieldCount) == 21);
-static_assert(offsetof(FormDef, recordLengthCheck) == 22);
-static_assert(offsetof(FormDef, keyFieldCount) == 23);
-static_assert(offsetof(FormDef, menuDataField) == 24);
-static_assert(offsetof(FormDef, autoKey) == 25);
-static_assert(offsetof(FormDef, exportNameOn) == 27);
-static_assert(offsetof(FormDef, exportName) == 28);
-static_assert(offsetof(FormDef, lineType) == 49);
-static_assert(offsetof(FormDef, prompt) == 64);
-static_assert(offsetof(FormDef, inputSource) == 529);
-static_assert(offsetof(FormDef, minLength) == 544);
-static_assert(offsetof(FormDef, maxLength) == 559);
-static_assert(offsetof(FormDef, lookupLink) == 574);
-static_assert(offsetof(FormDef, dataLength) == 589);
-static_assert(offsetof(FormDef, fixedLengthOn) == 604);
-static_assert(offsetof(FormDef, alignment) == 619);
-static_assert(offsetof(FormDef, fixedLength) == 634);
-static_assert(offsetof(FormDef, initialValueOn) == 649);
-static_assert(offsetof(FormDef, initialValue) == 664);
-static_assert(offsetof(FormDef, prefixOn) == 829);
-static_assert(offsetof(FormDef, prefix) == 844);
-static_assert(offsetof(FormDef, suffixOn) == 1009);
-static_assert(offsetof(FormDef, suffix) == 1024);
-static_assert(offsetof(FormDef, inputMark) == 1189);
-static_assert(offsetof(FormDef, decimalPlaces) == 1204);
-static_assert(offsetof(FormDef, partialOn) == 1219);
-static_assert(offsetof(FormDef, partialStart) == 1234);
-static_assert(offsetof(FormDef, partialLength) == 1249);
-static_assert(offsetof(FormDef, leadingCheckOn) == 1264);
-static_assert(offsetof(FormDef, leadingCode) == 1279);
-static_assert(offsetof(FormDef, checkDigitMethod) == 1444);
-static_assert(offsetof(FormDef, autoEnter) == 1459);
-static_assert(offsetof(FormDef, lastInputLine) == 1474);
-static_assert(offsetof(FormDef, imageEditPath) == 1476);
-static_assert(offsetof(FormDef, imageSavePath) == 1491);
-static_assert(offsetof(FormDef, imageCheckPath) == 1506);
-static_assert(offsetof(FormDef, autoExport) == 1521);
-static_assert(offsetof(FormDef, exportMode) == 1522);
-static_assert(offsetof(FormDef, msqiEnabled) == 1532);
-static_assert(offsetof(FormDef, uninterpreted1533) == 1533);
 
 // One lookup file of block 3.
 struct LookupDef
@@ -176,14 +125,6 @@ struct LookupDef
     Byte exportMode;
     std::array<Byte, 298> uninterpreted525;
 };
-static_assert(sizeof(LookupDef) == 823);
-static_assert(offsetof(LookupDef, exportName) == 4);
-static_assert(offsetof(LookupDef, fieldType) == 25);
-static_assert(offsetof(LookupDef, fieldName) == 40);
-static_assert(offsetof(LookupDef, fieldLength) == 505);
-static_assert(offsetof(LookupDef, delimiter) == 520);
-static_assert(offsetof(LookupDef, exportMode) == 524);
-static_assert(offsetof(LookupDef, uninterpreted525) == 525);
 
 // Block 4. The reader dialogs address it by byte position, so it stays a byte array; the
 // positions that the shared code names are below in ReaderByte.
@@ -194,21 +135,20 @@ struct ReaderSettings
     [[nodiscard]] Byte& operator[](std::size_t offset) { return bytes[offset]; }
     [[nodiscard]] Byte operator[](std::size_t offset) const { return bytes[offset]; }
 };
-static_assert(sizeof(ReaderSettings) == 401);
 
 namespace ReaderByte {
 inline constexpr std::size_t ReaderCode = 0;
 inline constexpr std::size_t ImageCaptureOn = 291;
-inline constexpr std::size_t ImageCaptureFirst = 291;
+inline constexpr std::size_t ImageCaptureFirst = ImageCaptureOn;  // the switch opens the range
 inline constexpr std::size_t ImageCaptureLast = 303;
 inline constexpr std::size_t ReaderCodeCopy = 341;
 inline constexpr std::size_t GoodReadSound = 342;
 inline constexpr std::size_t SoundCopy = 343;
 inline constexpr std::size_t VibratorOnCopy = 344;
 inline constexpr std::size_t VibratorCopy = 345;
-inline constexpr std::size_t MigrationCleared373 = 373;
-inline constexpr std::size_t MigrationCleared374 = 374;
-inline constexpr std::size_t MigrationCleared375 = 375;
+// Cleared when a file older than 1.11 is upgraded.
+inline constexpr std::size_t MigrationClearedFirst = 373;
+inline constexpr std::size_t MigrationClearedLast = 375;
 }  // namespace ReaderByte
 
 // Block 5: the system settings of the terminal application.
@@ -254,27 +194,6 @@ struct DeviceSettings
     Byte deleteDatabaseOnOpen;
     std::array<Byte, 26> unused697;
 };
-static_assert(sizeof(DeviceSettings) == 723);
-static_assert(offsetof(DeviceSettings, readerType) == 2);
-static_assert(offsetof(DeviceSettings, codeIdOn) == 3);
-static_assert(offsetof(DeviceSettings, codeIds) == 4);
-static_assert(offsetof(DeviceSettings, delimiter1) == 64);
-static_assert(offsetof(DeviceSettings, sound) == 70);
-static_assert(offsetof(DeviceSettings, vibratorDuration) == 71);
-static_assert(offsetof(DeviceSettings, password) == 72);
-static_assert(offsetof(DeviceSettings, protectOpen) == 84);
-static_assert(offsetof(DeviceSettings, protectVibrator) == 94);
-static_assert(offsetof(DeviceSettings, protectImageCapture) == 95);
-static_assert(offsetof(DeviceSettings, exportStore) == 115);
-static_assert(offsetof(DeviceSettings, reserved376) == 376);
-static_assert(offsetof(DeviceSettings, autoRun) == 424);
-static_assert(offsetof(DeviceSettings, modelStamp) == 425);
-static_assert(offsetof(DeviceSettings, autoImageFileName) == 426);
-static_assert(offsetof(DeviceSettings, imageStorePath) == 427);
-static_assert(offsetof(DeviceSettings, gs1Separator) == 688);
-static_assert(offsetof(DeviceSettings, fileTitle) == 689);
-static_assert(offsetof(DeviceSettings, defaultNamingRule) == 695);
-static_assert(offsetof(DeviceSettings, deleteDatabaseOnOpen) == 696);
 
 // Block 61: the transaction file that can collect the data of all forms.
 struct TransactionFileSettings
@@ -290,10 +209,129 @@ struct TransactionFileSettings
     Byte reserved34;
     std::array<Byte, 10> unused35;
 };
-static_assert(sizeof(TransactionFileSettings) == 45);
-static_assert(offsetof(TransactionFileSettings, exportName) == 3);
-static_assert(offsetof(TransactionFileSettings, autoExport) == 24);
-static_assert(offsetof(TransactionFileSettings, saveMode) == 25);
+
+// The size of every record and the byte at which each member that the code or a terminal
+// relies on starts, as the terminal reads them. Checked when the program is built: an edit that
+// moves a member stops the build, which names the index of the first row out of place.
+struct WirePlace
+{
+    std::string_view what;
+    std::size_t actual;
+    std::size_t expected;
+};
+
+constexpr WirePlace wirePlace(std::string_view what, std::size_t actual, std::size_t expected)
+{
+    return {what, actual, expected};
+}
+
+#define FW_SIZE(Record, bytes) wirePlace(#Record, sizeof(Record), bytes)
+#define FW_AT(Record, member, offset) wirePlace(#Record "." #member, offsetof(Record, member), offset)
+
+inline constexpr WirePlace wireLayout[] = {
+    FW_SIZE(MenuDef, 717),
+    FW_SIZE(FormDef, 1976),
+    FW_SIZE(LookupDef, 823),
+    FW_SIZE(ReaderSettings, 401),
+    FW_SIZE(DeviceSettings, 723),
+    FW_SIZE(TransactionFileSettings, 45),
+    FW_AT(MenuDef, caption, 1),
+    FW_AT(MenuDef, itemName, 32),
+    FW_AT(MenuDef, escTarget, 497),
+    FW_AT(MenuDef, itemNext, 498),
+    FW_AT(MenuDef, saveCaption, 513),
+    FW_AT(MenuDef, saveSelectedItem, 514),
+    FW_AT(MenuDef, itemCount, 515),
+    FW_AT(MenuDef, unused517, 517),
+    FW_AT(FormDef, dateSeparator, 12),
+    FW_AT(FormDef, dateOrder, 14),
+    FW_AT(FormDef, timeSeparator, 19),
+    FW_AT(FormDef, fieldCount, 21),
+    FW_AT(FormDef, recordLengthCheck, 22),
+    FW_AT(FormDef, keyFieldCount, 23),
+    FW_AT(FormDef, menuDataField, 24),
+    FW_AT(FormDef, autoKey, 25),
+    FW_AT(FormDef, exportNameOn, 27),
+    FW_AT(FormDef, exportName, 28),
+    FW_AT(FormDef, lineType, 49),
+    FW_AT(FormDef, prompt, 64),
+    FW_AT(FormDef, inputSource, 529),
+    FW_AT(FormDef, minLength, 544),
+    FW_AT(FormDef, maxLength, 559),
+    FW_AT(FormDef, lookupLink, 574),
+    FW_AT(FormDef, dataLength, 589),
+    FW_AT(FormDef, fixedLengthOn, 604),
+    FW_AT(FormDef, alignment, 619),
+    FW_AT(FormDef, fixedLength, 634),
+    FW_AT(FormDef, initialValueOn, 649),
+    FW_AT(FormDef, initialValue, 664),
+    FW_AT(FormDef, prefixOn, 829),
+    FW_AT(FormDef, prefix, 844),
+    FW_AT(FormDef, suffixOn, 1009),
+    FW_AT(FormDef, suffix, 1024),
+    FW_AT(FormDef, inputMark, 1189),
+    FW_AT(FormDef, decimalPlaces, 1204),
+    FW_AT(FormDef, partialOn, 1219),
+    FW_AT(FormDef, partialStart, 1234),
+    FW_AT(FormDef, partialLength, 1249),
+    FW_AT(FormDef, leadingCheckOn, 1264),
+    FW_AT(FormDef, leadingCode, 1279),
+    FW_AT(FormDef, checkDigitMethod, 1444),
+    FW_AT(FormDef, autoEnter, 1459),
+    FW_AT(FormDef, lastInputLine, 1474),
+    FW_AT(FormDef, imageEditPath, 1476),
+    FW_AT(FormDef, imageSavePath, 1491),
+    FW_AT(FormDef, imageCheckPath, 1506),
+    FW_AT(FormDef, autoExport, 1521),
+    FW_AT(FormDef, exportMode, 1522),
+    FW_AT(FormDef, msqiEnabled, 1532),
+    FW_AT(FormDef, uninterpreted1533, 1533),
+    FW_AT(LookupDef, exportName, 4),
+    FW_AT(LookupDef, fieldType, 25),
+    FW_AT(LookupDef, fieldName, 40),
+    FW_AT(LookupDef, fieldLength, 505),
+    FW_AT(LookupDef, delimiter, 520),
+    FW_AT(LookupDef, exportMode, 524),
+    FW_AT(LookupDef, uninterpreted525, 525),
+    FW_AT(DeviceSettings, readerType, 2),
+    FW_AT(DeviceSettings, codeIdOn, 3),
+    FW_AT(DeviceSettings, codeIds, 4),
+    FW_AT(DeviceSettings, delimiter1, 64),
+    FW_AT(DeviceSettings, sound, 70),
+    FW_AT(DeviceSettings, vibratorDuration, 71),
+    FW_AT(DeviceSettings, password, 72),
+    FW_AT(DeviceSettings, protectOpen, 84),
+    FW_AT(DeviceSettings, protectVibrator, 94),
+    FW_AT(DeviceSettings, protectImageCapture, 95),
+    FW_AT(DeviceSettings, exportStore, 115),
+    FW_AT(DeviceSettings, reserved376, 376),
+    FW_AT(DeviceSettings, autoRun, 424),
+    FW_AT(DeviceSettings, modelStamp, 425),
+    FW_AT(DeviceSettings, autoImageFileName, 426),
+    FW_AT(DeviceSettings, imageStorePath, 427),
+    FW_AT(DeviceSettings, gs1Separator, 688),
+    FW_AT(DeviceSettings, fileTitle, 689),
+    FW_AT(DeviceSettings, defaultNamingRule, 695),
+    FW_AT(DeviceSettings, deleteDatabaseOnOpen, 696),
+    FW_AT(TransactionFileSettings, exportName, 3),
+    FW_AT(TransactionFileSettings, autoExport, 24),
+    FW_AT(TransactionFileSettings, saveMode, 25),
+};
+
+#undef FW_SIZE
+#undef FW_AT
+
+// The index of the first row of `places` out of place, or -1 when every one is in place.
+consteval int firstMisplaced(std::span<const WirePlace> places)
+{
+    for (std::size_t row = 0; row < places.size(); ++row) {
+        if (places[row].actual != places[row].expected) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+static_assert(firstMisplaced(wireLayout) == -1);
 
 static_assert(std::is_trivially_copyable_v<MenuDef>);
 static_assert(std::is_trivially_copyable_v<FormDef>);
@@ -318,8 +356,23 @@ inline constexpr Byte LastMenuTarget = 30;
 
 // Line type codes in list order.
 enum class LineType : Byte {
-    Nil = 0, Text, Integer, Real, Letter, AutoPlusMinus, Boolean, Lookup, FixedData, Prompt,
-    Counter, PassDown, Extension, Pause, Alphameric, Image, Msqi,
+    Nil = 0,
+    Text,
+    Integer,
+    Real,
+    Letter,
+    AutoPlusMinus,
+    Boolean,
+    Lookup,
+    FixedData,
+    Prompt,
+    Counter,
+    PassDown,
+    Extension,
+    Pause,
+    Alphameric,
+    Image,
+    Msqi,
 };
 inline constexpr int LineTypeCount = 17;
 

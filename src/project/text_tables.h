@@ -20,40 +20,65 @@ struct TextTableSpec
     FileMagic since;
 };
 
-inline constexpr FileMagic V1_00 = FileMagic::of("Q720-1.00");
+// The first string ID, the number of texts and the slot width of a table.
+struct TextTableShape
+{
+    int firstId;
+    int count;
+    int width;
+};
 
-// In file order: block 7 first, block 60 last.
-inline constexpr std::array<TextTableSpec, 54> textTables = {{
-    {7, 3001, 3, 31, V1_00},   {8, 3021, 7, 31, V1_00},   {9, 3041, 4, 31, V1_00},
-    {10, 3101, 5, 51, V1_00},  {11, 3121, 6, 31, V1_00},  {12, 3141, 3, 31, V1_00},
-    {13, 3161, 5, 31, V1_00},  {14, 3181, 6, 31, V1_00},  {15, 3201, 6, 31, V1_00},
-    {16, 3221, 13, 31, V1_00}, {17, 3241, 13, 31, V1_00}, {18, 3261, 15, 31, V1_00},
-    {19, 3321, 3, 31, V1_00},  {20, 3341, 3, 31, V1_00},  {21, 3361, 2, 31, V1_00},
-    {22, 3381, 3, 31, V1_00},  {23, 3401, 9, 31, V1_00},  {24, 3421, 5, 31, V1_00},
-    {25, 3441, 3, 31, V1_00},  {26, 3501, 3, 31, V1_00},  {27, 3521, 3, 31, V1_00},
-    {28, 3541, 2, 31, V1_00},  {29, 3561, 3, 31, V1_00},  {30, 3581, 6, 31, V1_00},
-    {31, 3601, 4, 31, V1_00},  {32, 3621, 3, 31, V1_00},  {33, 3641, 7, 31, V1_00},
-    {34, 3661, 55, 31, V1_00}, {35, 3721, 7, 21, V1_00},  {36, 3741, 6, 21, V1_00},
-    {37, 3781, 8, 41, V1_00},  {38, 3801, 9, 41, V1_00},  {39, 3821, 10, 41, V1_00},
-    {40, 3841, 4, 41, V1_00},  {41, 3861, 10, 41, V1_00}, {42, 3881, 3, 41, V1_00},
-    {43, 3061, 3, 31, Version::V1_01},
-    {44, 3751, 20, 31, Version::V1_02},
-    {45, 3591, 10, 31, Version::V1_09}, {46, 3071, 5, 31, Version::V1_09},
-    {47, 3106, 5, 51, Version::V1_11},  {48, 3127, 4, 31, Version::V1_11},
-    {49, 3166, 5, 31, Version::V1_11},  {50, 3276, 5, 31, Version::V1_11},
-    {51, 3281, 20, 31, Version::V1_11}, {52, 3426, 5, 31, Version::V1_11},
-    {53, 3431, 10, 31, Version::V1_11}, {54, 3451, 10, 31, Version::V1_11},
-    {55, 3511, 10, 31, Version::V1_11}, {56, 3531, 10, 31, Version::V1_11},
-    {57, 3551, 10, 31, Version::V1_11}, {58, 3571, 10, 31, Version::V1_11},
-    {59, 3789, 12, 51, Version::V1_11}, {60, 3901, 30, 51, Version::V1_11},
-}};
+// The tables that each file version added, in file order from block 7 on.
+inline constexpr TextTableShape textTablesAddedIn1_00[] = {
+    {3001, 3, 31}, {3021, 7, 31}, {3041, 4, 31},  {3101, 5, 51},  {3121, 6, 31},  {3141, 3, 31},
+    {3161, 5, 31}, {3181, 6, 31}, {3201, 6, 31},  {3221, 13, 31}, {3241, 13, 31}, {3261, 15, 31},
+    {3321, 3, 31}, {3341, 3, 31}, {3361, 2, 31},  {3381, 3, 31},  {3401, 9, 31},  {3421, 5, 31},
+    {3441, 3, 31}, {3501, 3, 31}, {3521, 3, 31},  {3541, 2, 31},  {3561, 3, 31},  {3581, 6, 31},
+    {3601, 4, 31}, {3621, 3, 31}, {3641, 7, 31},  {3661, 55, 31}, {3721, 7, 21},  {3741, 6, 21},
+    {3781, 8, 41}, {3801, 9, 41}, {3821, 10, 41}, {3841, 4, 41},  {3861, 10, 41}, {3881, 3, 41}};
+inline constexpr TextTableShape textTablesAddedIn1_01[] = {{3061, 3, 31}};
+inline constexpr TextTableShape textTablesAddedIn1_02[] = {{3751, 20, 31}};
+inline constexpr TextTableShape textTablesAddedIn1_09[] = {{3591, 10, 31}, {3071, 5, 31}};
+inline constexpr TextTableShape textTablesAddedIn1_11[] = {
+    {3106, 5, 51},  {3127, 4, 31},  {3166, 5, 31},  {3276, 5, 31},  {3281, 20, 31}, {3426, 5, 31},  {3431, 10, 31},
+    {3451, 10, 31}, {3511, 10, 31}, {3531, 10, 31}, {3551, 10, 31}, {3571, 10, 31}, {3789, 12, 51}, {3901, 30, 51}};
 
 inline constexpr int FirstTextBlock = 7;
 inline constexpr int LastTextBlock = 60;
 
-[[nodiscard]] constexpr const TextTableSpec& textTable(int block) { return textTables[static_cast<std::size_t>(block - FirstTextBlock)]; }
+// Block 7 first, block 60 last: the tables of each version follow those of the one before.
+consteval std::array<TextTableSpec, LastTextBlock - FirstTextBlock + 1> allTextTables()
+{
+    std::array<TextTableSpec, LastTextBlock - FirstTextBlock + 1> all{};
+    int block = FirstTextBlock;
+    const auto add = [&](std::span<const TextTableShape> added, FileMagic since) {
+        for (const TextTableShape& shape : added) {
+            all.at(static_cast<std::size_t>(block - FirstTextBlock)) = {block, shape.firstId, shape.count, shape.width,
+                                                                        since};
+            ++block;
+        }
+    };
+    add(textTablesAddedIn1_00, FileMagic::of("Q720-1.00"));
+    add(textTablesAddedIn1_01, Version::V1_01);
+    add(textTablesAddedIn1_02, Version::V1_02);
+    add(textTablesAddedIn1_09, Version::V1_09);
+    add(textTablesAddedIn1_11, Version::V1_11);
+    if (block != LastTextBlock + 1) {
+        throw "the text tables do not fill blocks 7 to 60";
+    }
+    return all;
+}
+inline constexpr auto textTables = allTextTables();
 
-[[nodiscard]] constexpr std::size_t textTableBytes(const TextTableSpec& t) { return static_cast<std::size_t>(t.count * t.width); }
+[[nodiscard]] constexpr const TextTableSpec& textTable(int block)
+{
+    return textTables[static_cast<std::size_t>(block - FirstTextBlock)];
+}
+
+[[nodiscard]] constexpr std::size_t textTableBytes(const TextTableSpec& t)
+{
+    return static_cast<std::size_t>(t.count * t.width);
+}
 
 // Offset of a table inside the contiguous text area (which is also its place in the file
 // relative to block 7).
@@ -66,7 +91,8 @@ inline constexpr int LastTextBlock = 60;
     return offset;
 }
 
-inline constexpr std::size_t TextAreaBytes = textTableOffset(LastTextBlock + 1 - 1) + textTableBytes(textTable(LastTextBlock));
+inline constexpr std::size_t TextAreaBytes =
+    textTableOffset(LastTextBlock + 1 - 1) + textTableBytes(textTable(LastTextBlock));
 static_assert(textTableOffset(43) == 8377);
 static_assert(textTableOffset(44) == 8377 + 93);
 static_assert(textTableOffset(45) == 8377 + 93 + 620);

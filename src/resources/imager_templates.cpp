@@ -22,8 +22,9 @@ constexpr Columns Gs1128{190, 104};
 constexpr Columns ImageCapture{240, 100};
 
 // The length group of the 2D and long-range dialogs: the mode list and the two lengths, three rows.
-template <typename Id> constexpr auto lengthRows(int row)
+constexpr auto lengthRows(int row)
 {
+    using Id = LengthGroupId;
     return join(labelledList(Id::LengthModeLabel, "Code Lengths :", Id::LengthModeList, row),
                 labelledEdit(Id::Length1Label, "Min Length :", Id::Length1Edit, row + 1),
                 labelledEdit(Id::Length2Label, "Max Length :", Id::Length2Edit, row + 2));
@@ -37,44 +38,36 @@ template <typename Id> constexpr auto supplementalRows(int row)
         labelledEdit(Id::RedundancyLabel, "Supplemental Redundancy :", Id::RedundancyEdit, row + 1, 24, UpcEan));
 }
 
-// The UPC-A and UPC-E dialogs: the preamble, the supplementals, then `checks` from row 3.
-template <typename Id, std::size_t N> constexpr auto upcControls(const CheckText (&checks)[N])
+// The UPC-A and UPC-E dialogs: the preamble, the supplementals, then `checks` from "Transmit
+// Check Digit" on, from row 3.
+template <typename Id, std::size_t N> constexpr auto upcRows(const std::string_view (&checks)[N])
 {
-    return join(labelledList(Id::PreambleLabel, "Transmit Preamble :", Id::PreambleList, 0, UpcEan),
-                supplementalRows<Id>(1), checkColumn(3, checks, UpcEan), okCancelRow(3 + int(N), UpcEan));
+    using Group = UpcGroupId;
+    return join(labelledList(Group::PreambleLabel, "Transmit Preamble :", Group::PreambleList, 0, UpcEan),
+                supplementalRows<Group>(1), checkColumn(3, Id::TransmitCheckDigitCheck, checks, UpcEan));
+}
+// The 2D imager's UPC dialogs add "Linear UPC/EAN Decode" below.
+template <typename Id, std::size_t N> constexpr auto upcImagerControls(const std::string_view (&checks)[N])
+{
+    return join(upcRows<Id>(checks),
+                std::array{check(Id::LinearDecodeCheck, "Linear UPC/EAN Decode", 3 + int(N), UpcEan)},
+                okCancelRow(4 + int(N), UpcEan));
+}
+template <typename Id, std::size_t N> constexpr auto upcLongRangeControls(const std::string_view (&checks)[N])
+{
+    return join(upcRows<Id>(checks), okCancelRow(3 + int(N), UpcEan));
 }
 
-constexpr CheckText code39Checks[] = {
-    {Code39ImagerId::ConvertToCode32Check, "Convert to Code 32"},
-    {Code39ImagerId::Code32PrefixCheck, "Code 32 Prefix"},
-    {Code39ImagerId::VerifyCheckDigitCheck, "Verify Check Digit"},
-    {Code39ImagerId::TransmitCheckDigitCheck, "Transmit Check Digit"},
-    {Code39ImagerId::FullAsciiCheck, "Code 39 Full ASCII"},
-    {Code39ImagerId::Trioptic39Check, "Trioptic 39"},
-};
-constexpr auto code39ImagerControls = join(checkColumn(0, code39Checks), lengthRows<Code39ImagerId>(6), okCancelRow(9));
 // The long-range reader's Code 39 has no "Trioptic 39", the last check box.
-constexpr CheckText code39LongRangeChecks[] = {code39Checks[0], code39Checks[1], code39Checks[2], code39Checks[3],
-                                               code39Checks[4]};
-constexpr auto code39LongRangeControls =
-    join(checkColumn(0, code39LongRangeChecks), lengthRows<Code39ImagerId>(5), okCancelRow(8));
+constexpr std::string_view code39Checks[] = {"Convert to Code 32", "Code 32 Prefix", "Verify Check Digit",
+                                             "Transmit Check Digit", "Code 39 Full ASCII"};
+constexpr auto code39Column = checkColumn(0, Code39ImagerId::ConvertToCode32Check, code39Checks);
+constexpr auto code39ImagerControls = join(
+    code39Column, std::array{check(Code39ImagerId::Trioptic39Check, "Trioptic 39", 5)}, lengthRows(6), okCancelRow(9));
+constexpr auto code39LongRangeControls = join(code39Column, lengthRows(5), okCancelRow(8));
 
-constexpr CheckText upcATransmit{UpcAImagerId::TransmitCheckDigitCheck, "Transmit Check Digit"};
-constexpr CheckText upcALinear{UpcAImagerId::LinearDecodeCheck, "Linear UPC/EAN Decode"};
-constexpr CheckText upcATwoDChecks[] = {upcATransmit, upcALinear};
-constexpr CheckText upcALongRangeChecks[] = {upcATransmit};
-constexpr auto upcAImagerControls = upcControls<UpcAImagerId>(upcATwoDChecks);
-constexpr auto upcALongRangeControls = upcControls<UpcAImagerId>(upcALongRangeChecks);
-
-// UPC-E0 and UPC-E1 alike; the long-range reader's lack "Linear UPC/EAN Decode".
-constexpr CheckText upcEImagerChecks[] = {
-    {UpcE0ImagerId::TransmitCheckDigitCheck, "Transmit Check Digit"},
-    {UpcE0ImagerId::ConvertToUpcACheck, "Convert to UPC-A"},
-    {UpcE0ImagerId::LinearDecodeCheck, "Linear UPC/EAN Decode"},
-};
-constexpr CheckText upcELongRangeChecks[] = {upcEImagerChecks[0], upcEImagerChecks[1]};
-constexpr auto upcEImagerControls = upcControls<UpcE0ImagerId>(upcEImagerChecks);
-constexpr auto upcELongRangeControls = upcControls<UpcE0ImagerId>(upcELongRangeChecks);
+constexpr std::string_view upcAChecks[] = {"Transmit Check Digit"};
+constexpr std::string_view upcEChecks[] = {"Transmit Check Digit", "Convert to UPC-A"};
 
 template <typename Id>
 constexpr auto ean8Controls = join(supplementalRows<Id>(0),
@@ -82,27 +75,21 @@ constexpr auto ean8Controls = join(supplementalRows<Id>(0),
                                    okCancelRow(3, UpcEan));
 template <typename Id> constexpr auto ean13Controls = join(supplementalRows<Id>(0), okCancelRow(2, UpcEan));
 
-constexpr auto gs1128Controls =
-    join(labelledEdit(Gs1128ImagerId::SeparatorLabel, "Replace Field Separator :", Gs1128ImagerId::SeparatorEdit, 0, 16,
-                      Gs1128),
-         okCancelRow(1, Gs1128));
+constexpr auto gs1128Controls = join(
+    labelledEdit(SeparatorId::SeparatorLabel, "Replace Field Separator :", SeparatorId::SeparatorEdit, 0, 16, Gs1128),
+    okCancelRow(1, Gs1128));
 
-constexpr auto code93Controls = join(lengthRows<Code93ImagerId>(0), okCancelRow(3));
+constexpr auto code93Controls = join(lengthRows(0), okCancelRow(3));
 
-constexpr CheckText codabarChecks[] = {
-    {CodabarImagerId::ClsiEditingCheck, "CLSI Editing"},
-    {CodabarImagerId::NotisEditingCheck, "NOTIS Editing"},
-};
-constexpr auto codabarControls = join(checkColumn(0, codabarChecks), lengthRows<CodabarImagerId>(2), okCancelRow(5));
+constexpr std::string_view codabarChecks[] = {"CLSI Editing", "NOTIS Editing"};
+constexpr auto codabarControls =
+    join(checkColumn(0, CodabarImagerId::ClsiEditingCheck, codabarChecks), lengthRows(2), okCancelRow(5));
 
 using Interleaved25 = Interleaved25ImagerId;
-constexpr CheckText interleaved25Checks[] = {
-    {Interleaved25::TransmitCheckDigitCheck, "Transmit Check Digit"},
-    {Interleaved25::ConvertToEan13Check, "Convert to EAN13"},
-};
+constexpr std::string_view interleaved25Checks[] = {"Transmit Check Digit", "Convert to EAN13"};
 constexpr auto interleaved25Controls = join(
     labelledList(Interleaved25::VerifyCheckDigitLabel, "Verify Check Digit :", Interleaved25::VerifyCheckDigitList, 0),
-    checkColumn(1, interleaved25Checks), lengthRows<Interleaved25>(3), okCancelRow(6));
+    checkColumn(1, Interleaved25::TransmitCheckDigitCheck, interleaved25Checks), lengthRows(3), okCancelRow(6));
 
 constexpr auto dataBar14Controls = join(
     std::array{check(DataBar14ImagerId::ConvertToUpcEanCheck, "Convert GS1 DataBar 14/Limited to UPC/EAN", 0, DataBar)},
@@ -112,46 +99,35 @@ constexpr auto msiControls =
     join(std::array{check(MsiImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 0)},
          labelledList(MsiImagerId::CheckDigitsLabel, "Check Digits :", MsiImagerId::CheckDigitsList, 1),
          labelledList(MsiImagerId::CheckAlgorithmLabel, "Check Algorithm :", MsiImagerId::CheckAlgorithmList, 2),
-         lengthRows<MsiImagerId>(3), okCancelRow(6));
+         lengthRows(3), okCancelRow(6));
 
 constexpr auto code11Controls =
     join(labelledList(Code11ImagerId::VerifyCheckDigitLabel,
                       "Verify Check Digit :", Code11ImagerId::VerifyCheckDigitList, 0),
-         std::array{check(Code11ImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 1)},
-         lengthRows<Code11ImagerId>(2), okCancelRow(5));
+         std::array{check(Code11ImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 1)}, lengthRows(2),
+         okCancelRow(5));
 
-constexpr CheckText postalChecks[] = {
-    {PostalImagerId::UsPostnetCheck, "US Postnet"},
-    {PostalImagerId::UsPlanetCheck, "US Planet"},
-    {PostalImagerId::UsCheckDigitCheck, "Transmit US Postal Check Digit"},
-    {PostalImagerId::UkPostalCheck, "UK Postal"},
-    {PostalImagerId::UkCheckDigitCheck, "Transmit UK Postal Check Digit"},
-    {PostalImagerId::JapanPostalCheck, "Japan Postal"},
-    {PostalImagerId::AustralianPostalCheck, "Australian Postal"},
-    {PostalImagerId::DutchPostalCheck, "Dutch Postal"},
-};
-constexpr auto postalControls = join(checkColumn(0, postalChecks), okCancelRow(8));
+constexpr std::string_view postalChecks[] = {"US Postnet",
+                                             "US Planet",
+                                             "Transmit US Postal Check Digit",
+                                             "UK Postal",
+                                             "Transmit UK Postal Check Digit",
+                                             "Japan Postal",
+                                             "Australian Postal",
+                                             "Dutch Postal"};
+constexpr auto postalControls = join(checkColumn(0, PostalImagerId::UsPostnetCheck, postalChecks), okCancelRow(8));
 
-constexpr CheckText compositeChecks[] = {
-    {CompositeImagerId::CcCCheck, "Composite CC-C"},
-    {CompositeImagerId::CcABCheck, "Composite CC-A/B"},
-    {CompositeImagerId::Tlc39Check, "Composite TLC-39"},
-    {CompositeImagerId::Gs1128EmulationCheck, "GS1-128 Emulation Mode"},
-};
+constexpr std::string_view compositeChecks[] = {"Composite CC-C", "Composite CC-A/B", "Composite TLC-39",
+                                                "GS1-128 Emulation Mode"};
 constexpr auto compositeControls = join(
-    checkColumn(0, compositeChecks, Composite),
+    checkColumn(0, CompositeImagerId::CcCCheck, compositeChecks, Composite),
     labelledList(CompositeImagerId::UpcModeLabel, "UPC Composite Mode :", CompositeImagerId::UpcModeList, 4, Composite),
     okCancelRow(5, Composite));
 
-constexpr CheckText symbologiesChecks[] = {
-    {SymbologiesImagerId::Pdf417Check, "PDF417"},
-    {SymbologiesImagerId::MicroPdf417Check, "MicroPDF417"},
-    {SymbologiesImagerId::Code128EmulationCheck, "Code 128 Emulation"},
-    {SymbologiesImagerId::DataMatrixCheck, "Data Matrix"},
-    {SymbologiesImagerId::MaxicodeCheck, "Maxicode"},
-    {SymbologiesImagerId::QrCodeCheck, "QR Code"},
-};
-constexpr auto symbologiesControls = join(checkColumn(0, symbologiesChecks), okCancelRow(6));
+constexpr std::string_view symbologiesChecks[] = {"PDF417",      "MicroPDF417", "Code 128 Emulation",
+                                                  "Data Matrix", "Maxicode",    "QR Code"};
+constexpr auto symbologiesControls =
+    join(checkColumn(0, SymbologiesImagerId::Pdf417Check, symbologiesChecks), okCancelRow(6));
 
 using MacroPdfId = MacroPdfImagerId;
 constexpr auto macroPdfControls =
@@ -165,12 +141,9 @@ constexpr auto macroPdfControls =
          okCancelRow(2, MacroPdf));
 
 using Capture = ImageCaptureId;
-constexpr CheckText captureExposureChecks[] = {
-    {Capture::IlluminationCheck, "Image Capture Illumination"},
-    {Capture::AutoexposureCheck, "Image Capture Autoexposure"},
-};
+constexpr std::string_view captureExposureChecks[] = {"Image Capture Illumination", "Image Capture Autoexposure"};
 constexpr auto imageCaptureControls = join(
-    checkColumn(0, captureExposureChecks, ImageCapture),
+    checkColumn(0, Capture::IlluminationCheck, captureExposureChecks, ImageCapture),
     labelledEdit(Capture::GainLabel, "Select Gain (79~127) :", Capture::GainEdit, 2, 24, ImageCapture),
     labelledList(Capture::ExposureLabel, "Exposure Time :", Capture::ExposureList, 3, ImageCapture),
     std::array{check(Capture::AimPatternCheck, "Snapshot Mode Aim Pattern", 4, ImageCapture)},
@@ -187,51 +160,63 @@ constexpr auto imageCaptureControls = join(
     std::array{check(Capture::DefaultNamingCheck, "Using default naming rule", 14, ImageCapture)},
     okCancelRow(15, ImageCapture));
 
-// A parameter dialog of `rows` rows above its OK and Cancel row.
-constexpr ui::DialogTemplate dialog(std::string_view name, std::string_view title, int rows,
-                                    std::span<const ui::ControlTemplate> controls, Columns columns = {})
+// A long-range twin: the 2D dialog under the long-range name, with controls of its own where it
+// lacks a check box.
+constexpr ui::DialogTemplate twin(ui::DialogTemplate dialog, std::string_view name)
 {
-    return {name, title, {columns.width, dialogHeight(rows)}, controls};
+    dialog.name = name;
+    return dialog;
+}
+constexpr ui::DialogTemplate twin(const ui::DialogTemplate& dialog, std::string_view name,
+                                  std::span<const ui::ControlTemplate> controls)
+{
+    return parameterDialog(name, dialog.title, controls, {dialog.dialogUnits.width});
 }
 
 // The 2D imager's dialogs.
-constexpr auto code39Imager = dialog("CODE39_2DDLG", "Code 39 Parameters", 9, code39ImagerControls);
-constexpr auto upcAImager = dialog("UPCA_2DDLG", "UPC-A Parameters", 5, upcAImagerControls, UpcEan);
-constexpr auto upcE0Imager = dialog("UPCE_2DDLG", "UPC-E0 Parameters", 6, upcEImagerControls, UpcEan);
-constexpr auto upcE1Imager = dialog("UPCE1_2DDLG", "UPC-E1 Parameters", 6, upcEImagerControls, UpcEan);
-constexpr auto ean8Imager = dialog("EAN8_2DDLG", "EAN-8 Parameters", 3, ean8Controls<Ean8ImagerId>, UpcEan);
-constexpr auto ean13Imager = dialog("EAN13DLG_2D", "EAN-13 Parameters", 2, ean13Controls<Ean13ImagerId>, UpcEan);
-constexpr auto gs1128Imager = dialog("EAN128_2DDLG", "GS1-128 (EAN 128) Parameters", 1, gs1128Controls, Gs1128);
-constexpr auto code93Imager = dialog("CODE93_2DDLG", "Code 93 Parameters", 3, code93Controls);
-constexpr auto codabarImager = dialog("CODABAR_2DDLG", "Codabar Parameters", 5, codabarControls);
-constexpr auto industrial25Imager = dialog("DISCRETE25_2DDLG", "Industrial 25 Parameters", 3, code93Controls);
+constexpr auto code39Imager = parameterDialog("CODE39_2DDLG", "Code 39 Parameters", code39ImagerControls);
+constexpr auto upcAImagerControls = upcImagerControls<UpcAImagerId>(upcAChecks);
+constexpr auto upcAImager = parameterDialog("UPCA_2DDLG", "UPC-A Parameters", upcAImagerControls, UpcEan);
+constexpr auto upcEImagerControls = upcImagerControls<UpcE0ImagerId>(upcEChecks);
+constexpr auto upcE0Imager = parameterDialog("UPCE_2DDLG", "UPC-E0 Parameters", upcEImagerControls, UpcEan);
+constexpr auto upcE1Imager = parameterDialog("UPCE1_2DDLG", "UPC-E1 Parameters", upcEImagerControls, UpcEan);
+constexpr auto ean8Imager = parameterDialog("EAN8_2DDLG", "EAN-8 Parameters", ean8Controls<Ean8ImagerId>, UpcEan);
+constexpr auto ean13Imager = parameterDialog("EAN13DLG_2D", "EAN-13 Parameters", ean13Controls<Ean13ImagerId>, UpcEan);
+constexpr auto gs1128Imager = parameterDialog("EAN128_2DDLG", "GS1-128 (EAN 128) Parameters", gs1128Controls, Gs1128);
+constexpr auto code93Imager = parameterDialog("CODE93_2DDLG", "Code 93 Parameters", code93Controls);
+constexpr auto codabarImager = parameterDialog("CODABAR_2DDLG", "Codabar Parameters", codabarControls);
+constexpr auto industrial25Imager = parameterDialog("DISCRETE25_2DDLG", "Industrial 25 Parameters", code93Controls);
 constexpr auto interleaved25Imager =
-    dialog("INTERLEAVE25_2DDLG", "Interleaved 25 Parameters", 6, interleaved25Controls);
-constexpr auto dataBar14Imager = dialog("RSS14_2DDLG", "GS1 DataBar-14 Parameters", 1, dataBar14Controls, DataBar);
-constexpr auto msiImager = dialog("MSI_2DDLG", "MSI Parameters", 6, msiControls);
-constexpr auto code11Imager = dialog("CODE11_2DDLG", "Code 11 Parameters", 5, code11Controls);
-constexpr auto postalImager = dialog("POSTAL_2DDLG", "Postal Code Parameters", 8, postalControls);
-constexpr auto compositeImager = dialog("COMPOSITE_2DDLG", "Composite Parameters", 5, compositeControls, Composite);
-constexpr auto symbologiesImager = dialog("SYMBOLOGIES_2DDLG", "2D Symbologies Parameters", 6, symbologiesControls);
-constexpr auto macroPdfImager = dialog("MACROPDF_2DDLG", "Macro PDF Parameters", 2, macroPdfControls, MacroPdf);
+    parameterDialog("INTERLEAVE25_2DDLG", "Interleaved 25 Parameters", interleaved25Controls);
+constexpr auto dataBar14Imager =
+    parameterDialog("RSS14_2DDLG", "GS1 DataBar-14 Parameters", dataBar14Controls, DataBar);
+constexpr auto msiImager = parameterDialog("MSI_2DDLG", "MSI Parameters", msiControls);
+constexpr auto code11Imager = parameterDialog("CODE11_2DDLG", "Code 11 Parameters", code11Controls);
+constexpr auto postalImager = parameterDialog("POSTAL_2DDLG", "Postal Code Parameters", postalControls);
+constexpr auto compositeImager =
+    parameterDialog("COMPOSITE_2DDLG", "Composite Parameters", compositeControls, Composite);
+constexpr auto symbologiesImager =
+    parameterDialog("SYMBOLOGIES_2DDLG", "2D Symbologies Parameters", symbologiesControls);
+constexpr auto macroPdfImager = parameterDialog("MACROPDF_2DDLG", "Macro PDF Parameters", macroPdfControls, MacroPdf);
 constexpr auto imageCapture =
-    dialog("IMAGECAPTURE_2DDLG", "2D Image Capture Parameters", 15, imageCaptureControls, ImageCapture);
+    parameterDialog("IMAGECAPTURE_2DDLG", "2D Image Capture Parameters", imageCaptureControls, ImageCapture);
 
 // The long-range twins.
-constexpr auto upcALongRange = dialog("UPCA_1DEDLG", "UPC-A Parameters", 4, upcALongRangeControls, UpcEan);
-constexpr auto upcE0LongRange = dialog("UPCE_1DEDLG", "UPC-E0 Parameters", 5, upcELongRangeControls, UpcEan);
-constexpr auto upcE1LongRange = dialog("UPCE1_1DEDLG", "UPC-E1 Parameters", 5, upcELongRangeControls, UpcEan);
-constexpr auto ean8LongRange = dialog("EAN8_1DEDLG", "EAN-8 Parameters", 3, ean8Controls<Ean8LongRangeId>, UpcEan);
-constexpr auto ean13LongRange = dialog("EAN13_1DEDLG", "EAN-13 Parameters", 2, ean13Controls<Ean13LongRangeId>, UpcEan);
-constexpr auto gs1128LongRange = dialog("EAN128_1DEDLG", "GS1-128 (EAN 128) Parameters", 1, gs1128Controls, Gs1128);
-constexpr auto code39LongRange = dialog("CODE39_1DEDLG", "Code 39 Parameters", 8, code39LongRangeControls);
-constexpr auto code93LongRange = dialog("CODE93_1DEDLG", "Code 93 Parameters", 3, code93Controls);
-constexpr auto codabarLongRange = dialog("CODABAR_1DEDLG", "Codabar Parameters", 5, codabarControls);
-constexpr auto industrial25LongRange = dialog("DISCRETE25_1DEDLG", "Industrial 25 Parameters", 3, code93Controls);
-constexpr auto interleaved25LongRange =
-    dialog("INTERLEAVE25_1DEDLG", "Interleaved 25 Parameters", 6, interleaved25Controls);
-constexpr auto dataBar14LongRange = dialog("RSS14_1DEDLG", "GS1 DataBar-14 Parameters", 1, dataBar14Controls, DataBar);
-constexpr auto msiLongRange = dialog("MSI_1DEDLG", "MSI Parameters", 6, msiControls);
+constexpr auto upcALongRangeControls = upcLongRangeControls<UpcAImagerId>(upcAChecks);
+constexpr auto upcALongRange = twin(upcAImager, "UPCA_1DEDLG", upcALongRangeControls);
+constexpr auto upcELongRangeControls = upcLongRangeControls<UpcE0ImagerId>(upcEChecks);
+constexpr auto upcE0LongRange = twin(upcE0Imager, "UPCE_1DEDLG", upcELongRangeControls);
+constexpr auto upcE1LongRange = twin(upcE1Imager, "UPCE1_1DEDLG", upcELongRangeControls);
+constexpr auto ean8LongRange = twin(ean8Imager, "EAN8_1DEDLG", ean8Controls<Ean8LongRangeId>);
+constexpr auto ean13LongRange = twin(ean13Imager, "EAN13_1DEDLG", ean13Controls<Ean13LongRangeId>);
+constexpr auto gs1128LongRange = twin(gs1128Imager, "EAN128_1DEDLG");
+constexpr auto code39LongRange = twin(code39Imager, "CODE39_1DEDLG", code39LongRangeControls);
+constexpr auto code93LongRange = twin(code93Imager, "CODE93_1DEDLG");
+constexpr auto codabarLongRange = twin(codabarImager, "CODABAR_1DEDLG");
+constexpr auto industrial25LongRange = twin(industrial25Imager, "DISCRETE25_1DEDLG");
+constexpr auto interleaved25LongRange = twin(interleaved25Imager, "INTERLEAVE25_1DEDLG");
+constexpr auto dataBar14LongRange = twin(dataBar14Imager, "RSS14_1DEDLG");
+constexpr auto msiLongRange = twin(msiImager, "MSI_1DEDLG");
 
 }  // namespace
 

@@ -11,120 +11,120 @@ struct DialogTemplate;
 
 namespace resources {
 
-// CODE39_2DDLG: the 2D imager's Code 39 parameters.
-enum class Code39ImagerId {
-    ConvertToCode32Check = 101,
-    Code32PrefixCheck = 102,
-    VerifyCheckDigitCheck = 103,
-    TransmitCheckDigitCheck = 104,
-    FullAsciiCheck = 105,
-    Trioptic39Check = 106,
-    LengthModeList = 301,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
+// Components that several dialogs have: their IDs are the same in each, and a dialog's ID type
+// derives from those of the components it has and adds its own controls.
+
+// The length group: the mode list and the two lengths.
+struct LengthGroupId
+{
+    enum LengthControl {
+        LengthModeList = 301,
+        Length1Edit = 401,
+        Length2Edit = 402,
+        LengthModeLabel = 601,
+        Length1Label = 602,
+        Length2Label = 603,
+    };
+};
+
+// The UPC dialogs' preamble, supplementals and supplemental redundancy.
+struct UpcGroupId
+{
+    enum UpcControl {
+        PreambleList = 301,
+        SupplementalsList = 302,
+        RedundancyEdit = 401,
+        PreambleLabel = 601,
+        SupplementalsLabel = 602,
+        RedundancyLabel = 603,
+    };
+};
+
+// The EAN dialogs' supplementals and redundancy; the long-range reader numbers the redundancy
+// label 603, the 2D imager 602.
+template <int RedundancyLabelId> struct EanGroupId
+{
+    enum EanControl {
+        SupplementalsList = 301,
+        RedundancyEdit = 401,
+        SupplementalsLabel = 601,
+        RedundancyLabel = RedundancyLabelId,
+    };
+};
+// EAN-8 adds a check box to the group.
+template <int RedundancyLabelId> struct Ean8Id : EanGroupId<RedundancyLabelId>
+{
+    enum Ean8Control { ConvertToEan13Check = 101 };
+};
+
+// The field separator of GS1-128, which the laser reader's dialog has too.
+struct SeparatorId
+{
+    enum SeparatorControl { SeparatorEdit = 401, SeparatorLabel = 601 };
+};
+
+// CODE39_2DDLG: the 2D imager's Code 39 parameters, check boxes of consecutive IDs.
+struct Code39ImagerId : LengthGroupId
+{
+    enum Code39Control {
+        ConvertToCode32Check = 101,
+        Code32PrefixCheck = 102,
+        VerifyCheckDigitCheck = 103,
+        TransmitCheckDigitCheck = 104,
+        FullAsciiCheck = 105,
+        Trioptic39Check = 106,
+    };
 };
 [[nodiscard]] const ui::DialogTemplate& code39ImagerTemplate();
 
 // UPCA_2DDLG.
-enum class UpcAImagerId {
-    TransmitCheckDigitCheck = 101,
-    LinearDecodeCheck = 103,
-    PreambleList = 301,
-    SupplementalsList = 302,
-    RedundancyEdit = 401,
-    PreambleLabel = 601,
-    SupplementalsLabel = 602,
-    RedundancyLabel = 603,
+struct UpcAImagerId : UpcGroupId
+{
+    enum UpcAControl { TransmitCheckDigitCheck = 101, LinearDecodeCheck = 103 };
 };
 [[nodiscard]] const ui::DialogTemplate& upcAImagerTemplate();
 
-// UPCE_2DDLG: UPC-E0.
-enum class UpcE0ImagerId {
-    TransmitCheckDigitCheck = 101,
-    ConvertToUpcACheck = 102,
-    LinearDecodeCheck = 104,
-    PreambleList = 301,
-    SupplementalsList = 302,
-    RedundancyEdit = 401,
-    PreambleLabel = 601,
-    SupplementalsLabel = 602,
-    RedundancyLabel = 603,
+// UPCE_2DDLG: UPC-E0; UPCE1_2DDLG has its controls.
+struct UpcE0ImagerId : UpcGroupId
+{
+    enum UpcEControl { TransmitCheckDigitCheck = 101, ConvertToUpcACheck = 102, LinearDecodeCheck = 104 };
 };
-[[nodiscard]] const ui::DialogTemplate& upcE0ImagerTemplate();
-
-// UPCE1_2DDLG: the controls of UPC-E0.
 using UpcE1ImagerId = UpcE0ImagerId;
+[[nodiscard]] const ui::DialogTemplate& upcE0ImagerTemplate();
 [[nodiscard]] const ui::DialogTemplate& upcE1ImagerTemplate();
 
-// EAN8_2DDLG.
-enum class Ean8ImagerId {
-    ConvertToEan13Check = 101,
-    SupplementalsList = 301,
-    RedundancyEdit = 401,
-    SupplementalsLabel = 601,
-    RedundancyLabel = 602,
-};
+// EAN8_2DDLG and EAN13DLG_2D.
+using Ean8ImagerId = Ean8Id<602>;
+using Ean13ImagerId = EanGroupId<602>;
 [[nodiscard]] const ui::DialogTemplate& ean8ImagerTemplate();
-
-// EAN13DLG_2D.
-enum class Ean13ImagerId {
-    SupplementalsList = 301,
-    RedundancyEdit = 401,
-    SupplementalsLabel = 601,
-    RedundancyLabel = 602,
-};
 [[nodiscard]] const ui::DialogTemplate& ean13ImagerTemplate();
 
-// EAN128_2DDLG: GS1-128.
-enum class Gs1128ImagerId {
-    SeparatorEdit = 401,
-    SeparatorLabel = 601,
-};
+// EAN128_2DDLG: GS1-128, the field separator alone.
+using Gs1128ImagerId = SeparatorId;
 [[nodiscard]] const ui::DialogTemplate& gs1128ImagerTemplate();
 
-// CODE93_2DDLG.
-enum class Code93ImagerId {
-    LengthModeList = 301,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
-};
+// CODE93_2DDLG and DISCRETE25_2DDLG (Industrial 25): the length group alone.
+using Code93ImagerId = LengthGroupId;
+using Industrial25ImagerId = LengthGroupId;
 [[nodiscard]] const ui::DialogTemplate& code93ImagerTemplate();
+[[nodiscard]] const ui::DialogTemplate& industrial25ImagerTemplate();
 
 // CODABAR_2DDLG.
-enum class CodabarImagerId {
-    ClsiEditingCheck = 101,
-    NotisEditingCheck = 102,
-    LengthModeList = 301,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
+struct CodabarImagerId : LengthGroupId
+{
+    enum CodabarControl { ClsiEditingCheck = 101, NotisEditingCheck = 102 };
 };
 [[nodiscard]] const ui::DialogTemplate& codabarImagerTemplate();
 
-// DISCRETE25_2DDLG: Industrial 25, the controls of Code 93.
-using Industrial25ImagerId = Code93ImagerId;
-[[nodiscard]] const ui::DialogTemplate& industrial25ImagerTemplate();
-
 // INTERLEAVE25_2DDLG.
-enum class Interleaved25ImagerId {
-    TransmitCheckDigitCheck = 102,
-    ConvertToEan13Check = 103,
-    LengthModeList = 301,
-    VerifyCheckDigitList = 302,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
-    VerifyCheckDigitLabel = 604,
+struct Interleaved25ImagerId : LengthGroupId
+{
+    enum Interleaved25Control {
+        TransmitCheckDigitCheck = 102,
+        ConvertToEan13Check = 103,
+        VerifyCheckDigitList = 302,
+        VerifyCheckDigitLabel = 604,
+    };
 };
 [[nodiscard]] const ui::DialogTemplate& interleaved25ImagerTemplate();
 
@@ -135,32 +135,22 @@ enum class DataBar14ImagerId {
 [[nodiscard]] const ui::DialogTemplate& dataBar14ImagerTemplate();
 
 // MSI_2DDLG.
-enum class MsiImagerId {
-    TransmitCheckDigitCheck = 101,
-    LengthModeList = 301,
-    CheckDigitsList = 302,
-    CheckAlgorithmList = 303,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
-    CheckDigitsLabel = 604,
-    CheckAlgorithmLabel = 605,
+struct MsiImagerId : LengthGroupId
+{
+    enum MsiControl {
+        TransmitCheckDigitCheck = 101,
+        CheckDigitsList = 302,
+        CheckAlgorithmList = 303,
+        CheckDigitsLabel = 604,
+        CheckAlgorithmLabel = 605,
+    };
 };
 [[nodiscard]] const ui::DialogTemplate& msiImagerTemplate();
 
 // CODE11_2DDLG.
-enum class Code11ImagerId {
-    TransmitCheckDigitCheck = 101,
-    LengthModeList = 301,
-    VerifyCheckDigitList = 302,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    LengthModeLabel = 601,
-    Length1Label = 602,
-    Length2Label = 603,
-    VerifyCheckDigitLabel = 604,
+struct Code11ImagerId : LengthGroupId
+{
+    enum Code11Control { TransmitCheckDigitCheck = 101, VerifyCheckDigitList = 302, VerifyCheckDigitLabel = 604 };
 };
 [[nodiscard]] const ui::DialogTemplate& code11ImagerTemplate();
 
@@ -238,9 +228,9 @@ enum class ImageCaptureId {
 };
 [[nodiscard]] const ui::DialogTemplate& imageCaptureTemplate();
 
-// The long-range reader's twins. Unless an enum of their own is named, their controls are those of
-// the 2D template of the same symbology: UPC-A, UPC-E0 and UPC-E1 lack "Linear UPC/EAN Decode",
-// Code 39 lacks "Trioptic 39".
+// The long-range reader's twins. Unless an ID type of their own is named, their controls are
+// those of the 2D template of the same symbology: UPC-A, UPC-E0 and UPC-E1 lack "Linear UPC/EAN
+// Decode", Code 39 lacks "Trioptic 39".
 [[nodiscard]] const ui::DialogTemplate& upcALongRangeTemplate();           // UPCA_1DEDLG
 [[nodiscard]] const ui::DialogTemplate& upcE0LongRangeTemplate();          // UPCE_1DEDLG
 [[nodiscard]] const ui::DialogTemplate& upcE1LongRangeTemplate();          // UPCE1_1DEDLG
@@ -253,23 +243,10 @@ enum class ImageCaptureId {
 [[nodiscard]] const ui::DialogTemplate& dataBar14LongRangeTemplate();      // RSS14_1DEDLG
 [[nodiscard]] const ui::DialogTemplate& msiLongRangeTemplate();            // MSI_1DEDLG
 
-// EAN8_1DEDLG: the redundancy label is 603.
-enum class Ean8LongRangeId {
-    ConvertToEan13Check = 101,
-    SupplementalsList = 301,
-    RedundancyEdit = 401,
-    SupplementalsLabel = 601,
-    RedundancyLabel = 603,
-};
+// EAN8_1DEDLG and EAN13_1DEDLG: the redundancy label is 603.
+using Ean8LongRangeId = Ean8Id<603>;
+using Ean13LongRangeId = EanGroupId<603>;
 [[nodiscard]] const ui::DialogTemplate& ean8LongRangeTemplate();
-
-// EAN13_1DEDLG.
-enum class Ean13LongRangeId {
-    SupplementalsList = 301,
-    RedundancyEdit = 401,
-    SupplementalsLabel = 601,
-    RedundancyLabel = 603,
-};
 [[nodiscard]] const ui::DialogTemplate& ean13LongRangeTemplate();
 
 }  // namespace resources

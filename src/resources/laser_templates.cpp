@@ -36,32 +36,23 @@ template <typename Id> constexpr auto lengthRows(int row)
                 labelledEdit(Id::Length2Label, "Min Length :", Id::Length2Edit, row + 3));
 }
 
-// A column of check boxes from the top and the OK and Cancel row below it.
-template <std::size_t N> constexpr auto checksOnly(const CheckText (&boxes)[N])
+// Check boxes of consecutive IDs from `first` down from the top, and the OK and Cancel row below.
+template <std::size_t N> constexpr auto checksOnly(ui::ControlId first, const std::string_view (&texts)[N])
 {
-    return join(checkColumn(0, boxes), okCancelRow(int(N)));
+    return join(checkColumn(0, first, texts), okCancelRow(int(N)));
 }
 
-constexpr CheckText code39Checks[] = {
-    {LaserCode39Id::TransmitStartStopCheck, "Transmit Start/Stop Character"},
-    {LaserCode39Id::VerifyCheckDigitCheck, "Verify Check Digit"},
-    {LaserCode39Id::TransmitCheckDigitCheck, "Transmit Check Digit"},
-    {LaserCode39Id::FullAsciiCheck, "Code 39 Full ASCII"},
-};
-constexpr auto code39Controls = checksOnly(code39Checks);
-
-constexpr CheckText pharmacodeChecks[] = {{PharmacodeId::TransmitCheckDigitCheck, "Transmit Check Digit"}};
-constexpr auto pharmacodeControls = checksOnly(pharmacodeChecks);
+constexpr auto code39Controls =
+    checksOnly(LaserCode39Id::TransmitStartStopCheck,
+               {"Transmit Start/Stop Character", "Verify Check Digit", "Transmit Check Digit", "Code 39 Full ASCII"});
+constexpr auto pharmacodeControls = checksOnly(PharmacodeId::TransmitCheckDigitCheck, {"Transmit Check Digit"});
 
 using TwoOfFive = LaserTwoOfFiveId;
 constexpr std::string_view twoOfFiveStartStop[] = {"Industrial 25", "Interleaved 25", "Matrix 25"};
-constexpr CheckText twoOfFiveChecks[] = {
-    {TwoOfFive::VerifyCheckDigitCheck, "Verify Check Digit"},
-    {TwoOfFive::TransmitCheckDigitCheck, "Transmit Check Digit"},
-};
+constexpr std::string_view twoOfFiveChecks[] = {"Verify Check Digit", "Transmit Check Digit"};
 constexpr auto twoOfFiveControls =
     join(radioGroup(TwoOfFive::StartStopGroup, "Start/Stop Selection", 0, 701, twoOfFiveStartStop),
-         checkColumn(4, twoOfFiveChecks), lengthRows<TwoOfFive>(6), okCancelRow(10));
+         checkColumn(4, TwoOfFive::VerifyCheckDigitCheck, twoOfFiveChecks), lengthRows<TwoOfFive>(6), okCancelRow(10));
 
 constexpr std::string_view codabarStartStop[] = {"None", "abcd / abcd", "abcd / tn*e", "ABCD / ABCD", "ABCD / TN*E"};
 constexpr auto codabarControls =
@@ -76,48 +67,25 @@ constexpr auto msiControls =
          radioGroup(LaserMsiId::TransmitGroup, "Transmit Check Digit", 4, 704, msiTransmissions),
          lengthRows<LaserMsiId>(8), okCancelRow(12));
 
-constexpr CheckText plesseyChecks[] = {
-    {PlesseyId::ConvertToUkPlesseyCheck, "Convert to UK Plessey"},
-    {PlesseyId::TransmitCheckDigitCheck, "Transmit Check Digit"},
-};
-constexpr auto plesseyControls = checksOnly(plesseyChecks);
-
-constexpr CheckText upcEChecks[] = {
-    {LaserUpcEId::ConvertToUpcACheck, "Convert to UPC-A"},
-    {LaserUpcEId::TransmitSystemNumberCheck, "Transmit System Number"},
-    {LaserUpcEId::TransmitCheckDigitCheck, "Transmit Check Digit"},
-};
-constexpr auto upcEControls = checksOnly(upcEChecks);
-
-constexpr CheckText ean8Checks[] = {
-    {LaserEan8Id::ConvertToEan13Check, "Convert to EAN-13"},
-    {LaserEan8Id::TransmitCheckDigitCheck, "Transmit Check Digit"},
-};
-constexpr auto ean8Controls = checksOnly(ean8Checks);
-
-constexpr CheckText ean13Checks[] = {
-    {LaserEan13Id::IsbnCheck, "ISBN Conversion"},
-    {LaserEan13Id::IssnCheck, "ISSN Conversion"},
-    {LaserEan13Id::TransmitEan13CheckDigitCheck, "Transmit EAN-13 Check Digit"},
-    {LaserEan13Id::TransmitUpcASystemNumberCheck, "Transmit UPC-A System Number"},
-    {LaserEan13Id::TransmitUpcACheckDigitCheck, "Transmit UPC-A Check Digit"},
-    {LaserEan13Id::ConvertUpcAToEan13Check, "Convert UPC-A to EAN-13"},
-};
-constexpr auto ean13Controls = checksOnly(ean13Checks);
+constexpr auto plesseyControls =
+    checksOnly(PlesseyId::ConvertToUkPlesseyCheck, {"Convert to UK Plessey", "Transmit Check Digit"});
+constexpr auto upcEControls =
+    checksOnly(LaserUpcEId::ConvertToUpcACheck, {"Convert to UPC-A", "Transmit System Number", "Transmit Check Digit"});
+constexpr auto ean8Controls =
+    checksOnly(LaserEan8Id::ConvertToEan13Check, {"Convert to EAN-13", "Transmit Check Digit"});
+constexpr auto ean13Controls = checksOnly(
+    LaserEan13Id::IsbnCheck, {"ISBN Conversion", "ISSN Conversion", "Transmit EAN-13 Check Digit",
+                              "Transmit UPC-A System Number", "Transmit UPC-A Check Digit", "Convert UPC-A to EAN-13"});
 
 constexpr auto telepenControls = join(std::array{choice(TelepenId::OriginalRadio, "Original Telepen  (Numeric)", 0),
                                                  choice(TelepenId::AimRadio, "AIM Telepen  (Full ASCII)", 1)},
                                       okCancelRow(2));
 
 // GS1 DataBar Expanded has the first box only.
-constexpr CheckText dataBarChecks[] = {
-    {LaserDataBarId::TransmitCodeIdCheck, "Transmit Code ID : ]e0"},
-    {LaserDataBarId::TransmitApplicationIdCheck, "Transmit Application ID"},
-    {LaserDataBarId::TransmitCheckDigitCheck, "Transmit Check Digit"},
-};
-constexpr CheckText dataBarExpandedChecks[] = {dataBarChecks[0]};
-constexpr auto dataBarControls = checksOnly(dataBarChecks);
-constexpr auto dataBarExpandedControls = checksOnly(dataBarExpandedChecks);
+constexpr std::string_view dataBarCodeId = "Transmit Code ID : ]e0";
+constexpr auto dataBarControls =
+    checksOnly(LaserDataBarId::TransmitCodeIdCheck, {dataBarCodeId, "Transmit Application ID", "Transmit Check Digit"});
+constexpr auto dataBarExpandedControls = checksOnly(LaserDataBarId::TransmitCodeIdCheck, {dataBarCodeId});
 
 constexpr auto gs1128Controls =
     join(std::array{check(LaserGs1128Id::TransmitCodeIdCheck, "Transmit Code ID : ]C1", 0, Gs1128)},
@@ -125,42 +93,30 @@ constexpr auto gs1128Controls =
                       Gs1128),
          okCancelRow(2, Gs1128));
 
-// A parameter dialog of `rows` rows above its OK and Cancel row.
-constexpr ui::DialogTemplate parameterDialog(std::string_view name, std::string_view title, int rows,
-                                             std::span<const ui::ControlTemplate> controls, Columns columns = {})
-{
-    return {name, title, {columns.width, dialogHeight(rows)}, controls};
-}
-
-constexpr ui::DialogTemplate laserCode39Dialog =
-    parameterDialog("CODE39_1DDLG", "Code 39 Parameters", 4, code39Controls);
-constexpr ui::DialogTemplate italianPharmacodeDialog =
-    parameterDialog("ITALYPHARMA_1DDLG", "Italian Pharmacode Parameters", 1, pharmacodeControls);
-constexpr ui::DialogTemplate frenchPharmacodeDialog =
-    parameterDialog("FRENCHPHARMA_1DDLG", "French Pharmacode Parameters", 1, pharmacodeControls);
-constexpr ui::DialogTemplate laserIndustrial25Dialog =
-    parameterDialog("INDUSTRIAL25_1DDLG", "Industrial 25 Parameters", 10, twoOfFiveControls);
-constexpr ui::DialogTemplate laserInterleaved25Dialog =
-    parameterDialog("INTERLEAVE25_1DDLG", "Interleaved 25 Parameters", 10, twoOfFiveControls);
-constexpr ui::DialogTemplate laserMatrix25Dialog =
-    parameterDialog("MATRIX25_1DDLG", "Matrix 25 Parameters", 10, twoOfFiveControls);
-constexpr ui::DialogTemplate laserCodabarDialog =
-    parameterDialog("CODABAR_1DDLG", "Codabar Parameters", 6, codabarControls);
-constexpr ui::DialogTemplate laserMsiDialog = parameterDialog("MSI_1DDLG", "MSI Parameters", 12, msiControls);
-constexpr ui::DialogTemplate plesseyDialog = parameterDialog("PLESSEY_1DDLG", "Plessey Parameters", 2, plesseyControls);
-constexpr ui::DialogTemplate laserUpcEDialog = parameterDialog("UPCE_1DDLG", "UPC-E Parameters", 3, upcEControls);
-constexpr ui::DialogTemplate laserEan8Dialog = parameterDialog("EAN8_1DDLG", "EAN-8 Parameters", 2, ean8Controls);
-constexpr ui::DialogTemplate laserEan13Dialog =
-    parameterDialog("EAN13_1DDLG", "EAN-13/UPC-A Parameters", 6, ean13Controls);
-constexpr ui::DialogTemplate telepenDialog = parameterDialog("TELEPEN_1DDLG", "Telepen Parameters", 2, telepenControls);
-constexpr ui::DialogTemplate laserDataBar14Dialog =
-    parameterDialog("RSS14_1DDLG", "GS1 DataBar-14 Parameters", 3, dataBarControls);
-constexpr ui::DialogTemplate laserDataBarLimitedDialog =
-    parameterDialog("RSS14LIMITED_1DDLG", "GS1 DataBar Limited Parameters", 3, dataBarControls);
-constexpr ui::DialogTemplate laserDataBarExpandedDialog =
-    parameterDialog("RSS14EXPANDED_1DDLG", "GS1 DataBar Expanded Parameters", 1, dataBarExpandedControls);
-constexpr ui::DialogTemplate laserGs1128Dialog =
-    parameterDialog("EAN128_1DDLG", "GS1-128 (EAN 128) Parameters", 2, gs1128Controls, Gs1128);
+constexpr auto laserCode39Dialog = parameterDialog("CODE39_1DDLG", "Code 39 Parameters", code39Controls);
+constexpr auto italianPharmacodeDialog =
+    parameterDialog("ITALYPHARMA_1DDLG", "Italian Pharmacode Parameters", pharmacodeControls);
+constexpr auto frenchPharmacodeDialog =
+    parameterDialog("FRENCHPHARMA_1DDLG", "French Pharmacode Parameters", pharmacodeControls);
+constexpr auto laserIndustrial25Dialog =
+    parameterDialog("INDUSTRIAL25_1DDLG", "Industrial 25 Parameters", twoOfFiveControls);
+constexpr auto laserInterleaved25Dialog =
+    parameterDialog("INTERLEAVE25_1DDLG", "Interleaved 25 Parameters", twoOfFiveControls);
+constexpr auto laserMatrix25Dialog = parameterDialog("MATRIX25_1DDLG", "Matrix 25 Parameters", twoOfFiveControls);
+constexpr auto laserCodabarDialog = parameterDialog("CODABAR_1DDLG", "Codabar Parameters", codabarControls);
+constexpr auto laserMsiDialog = parameterDialog("MSI_1DDLG", "MSI Parameters", msiControls);
+constexpr auto plesseyDialog = parameterDialog("PLESSEY_1DDLG", "Plessey Parameters", plesseyControls);
+constexpr auto laserUpcEDialog = parameterDialog("UPCE_1DDLG", "UPC-E Parameters", upcEControls);
+constexpr auto laserEan8Dialog = parameterDialog("EAN8_1DDLG", "EAN-8 Parameters", ean8Controls);
+constexpr auto laserEan13Dialog = parameterDialog("EAN13_1DDLG", "EAN-13/UPC-A Parameters", ean13Controls);
+constexpr auto telepenDialog = parameterDialog("TELEPEN_1DDLG", "Telepen Parameters", telepenControls);
+constexpr auto laserDataBar14Dialog = parameterDialog("RSS14_1DDLG", "GS1 DataBar-14 Parameters", dataBarControls);
+constexpr auto laserDataBarLimitedDialog =
+    parameterDialog("RSS14LIMITED_1DDLG", "GS1 DataBar Limited Parameters", dataBarControls);
+constexpr auto laserDataBarExpandedDialog =
+    parameterDialog("RSS14EXPANDED_1DDLG", "GS1 DataBar Expanded Parameters", dataBarExpandedControls);
+constexpr auto laserGs1128Dialog =
+    parameterDialog("EAN128_1DDLG", "GS1-128 (EAN 128) Parameters", gs1128Controls, Gs1128);
 
 }  // namespace
 

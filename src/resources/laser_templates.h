@@ -2,6 +2,7 @@
 // The templates of the 1D laser/CCD reader's symbology parameter dialogs.
 #pragma once
 
+#include "resources/imager_templates.h"
 #include "ui/control_id.h"
 
 namespace ui {
@@ -26,21 +27,32 @@ enum class PharmacodeId {
 [[nodiscard]] const ui::DialogTemplate& italianPharmacodeTemplate();
 [[nodiscard]] const ui::DialogTemplate& frenchPharmacodeTemplate();
 
+// "Select Length": a group box titled on its own row around "Fixed Length" and "Max / Min
+// Length", and the two lengths; the group and the first button are numbered per dialog.
+template <int GroupId, int FixedLengthRadioId> struct SelectLengthId
+{
+    enum SelectLengthControl {
+        LengthGroup = GroupId,
+        Length1Edit = 401,
+        Length2Edit = 402,
+        Length1Label = 601,
+        Length2Label = 602,
+        FixedLengthRadio = FixedLengthRadioId,
+        MaxMinLengthRadio = FixedLengthRadioId + 1,
+    };
+};
+
 // INDUSTRIAL25_1DDLG, INTERLEAVE25_1DDLG and MATRIX25_1DDLG: one layout for the three 2 of 5 codes.
-enum class LaserTwoOfFiveId {
-    VerifyCheckDigitCheck = 101,
-    TransmitCheckDigitCheck = 102,
-    StartStopGroup = 201,
-    LengthGroup = 202,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    Length1Label = 601,
-    Length2Label = 602,
-    Industrial25Radio = 701,  // start/stop characters of Industrial, Interleaved, Matrix 25
-    Interleaved25Radio = 702,
-    Matrix25Radio = 703,
-    FixedLengthRadio = 704,
-    MaxMinLengthRadio = 705,
+struct LaserTwoOfFiveId : SelectLengthId<202, 704>
+{
+    enum TwoOfFiveControl {
+        VerifyCheckDigitCheck = 101,
+        TransmitCheckDigitCheck = 102,
+        StartStopGroup = 201,
+        Industrial25Radio = 701,  // start/stop characters of Industrial, Interleaved, Matrix 25
+        Interleaved25Radio = 702,
+        Matrix25Radio = 703,
+    };
 };
 [[nodiscard]] const ui::DialogTemplate& laserIndustrial25Template();
 [[nodiscard]] const ui::DialogTemplate& laserInterleaved25Template();
@@ -53,19 +65,15 @@ enum class LaserCodabarId {
 };
 [[nodiscard]] const ui::DialogTemplate& laserCodabarTemplate();
 
-// MSI_1DDLG.
-enum class LaserMsiId {
-    VerifyGroup = 201,
-    TransmitGroup = 202,
-    LengthGroup = 203,
-    Length1Edit = 401,
-    Length2Edit = 402,
-    Length1Label = 601,
-    Length2Label = 602,
-    SingleModulo10Radio = 701,           // three verifications
-    LastDigitNotTransmittedRadio = 704,  // three transmissions
-    FixedLengthRadio = 707,
-    MaxMinLengthRadio = 708,
+// MSI_1DDLG: three verifications and three transmissions.
+struct LaserMsiId : SelectLengthId<203, 707>
+{
+    enum MsiControl {
+        VerifyGroup = 201,
+        TransmitGroup = 202,
+        SingleModulo10Radio = 701,
+        LastDigitNotTransmittedRadio = 704,
+    };
 };
 [[nodiscard]] const ui::DialogTemplate& laserMsiTemplate();
 
@@ -119,11 +127,10 @@ enum class LaserDataBarId {
 [[nodiscard]] const ui::DialogTemplate& laserDataBarLimitedTemplate();
 [[nodiscard]] const ui::DialogTemplate& laserDataBarExpandedTemplate();
 
-// EAN128_1DDLG: GS1-128.
-enum class LaserGs1128Id {
-    TransmitCodeIdCheck = 101,
-    SeparatorEdit = 401,
-    SeparatorLabel = 601,
+// EAN128_1DDLG: GS1-128, the code ID and the field separator of the 2D imager's dialog.
+struct LaserGs1128Id : SeparatorId
+{
+    enum Gs1128Control { TransmitCodeIdCheck = 101 };
 };
 [[nodiscard]] const ui::DialogTemplate& laserGs1128Template();
 

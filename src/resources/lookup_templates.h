@@ -50,7 +50,6 @@ inline constexpr ui::ControlRange FieldTypeLists{LookupPageId::FirstTypeList, Lo
 inline constexpr ui::ControlRange FieldNameEdits{LookupPageId::FirstNameEdit, LookupPageFields};
 inline constexpr ui::ControlRange FieldLengthEdits{LookupPageId::FirstLengthEdit, LookupPageFields};
 inline constexpr ui::ControlRange KeyFieldRadios{LookupPageId::FirstKeyRadio, LookupPageFields};
-inline constexpr ui::ControlRange FieldNumberLabels{LookupPageId::FirstFieldLabel, LookupPageFields};
 
 // The two radio groups outside the grid: index 0 fixed length / overwrite, 1 delimiter / append.
 inline constexpr ui::ControlRange RecordFormatRadios{LookupPageId::FixedLengthRadio, 2};

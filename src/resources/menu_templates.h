@@ -35,15 +35,13 @@ inline constexpr int MenuPageItems = 10;
 // The columns of the item grid, one control per item; item n is index n - 1.
 inline constexpr ui::ControlRange ItemNextLists{MenuPageId::FirstItemNextList, MenuPageItems};
 inline constexpr ui::ControlRange ItemNameEdits{MenuPageId::FirstItemNameEdit, MenuPageItems};
-inline constexpr ui::ControlRange ItemNumberLabels{MenuPageId::FirstItemNumberLabel, MenuPageItems};
 
 // The controls of item row `item` (1 to 10).
 [[nodiscard]] constexpr ui::ControlId itemNextList(int item) { return ItemNextLists.at(item - 1); }
 [[nodiscard]] constexpr ui::ControlId itemNameEdit(int item) { return ItemNameEdits.at(item - 1); }
-[[nodiscard]] constexpr ui::ControlId itemNumberLabel(int item) { return ItemNumberLabels.at(item - 1); }
 
 // 470 x 270 dialog units: menu chooser, Esc target and caption on top, the Data switches and
 // Reset beside them, the ten items below as a grid of number, name and target.
 [[nodiscard]] const ui::DialogTemplate& menuPageTemplate();
 
-} // namespace resources
+}  // namespace resources

@@ -101,20 +101,24 @@ labelledList(ui::ControlId labelId, std::string_view text, ui::ControlId listId,
     return {label(labelId, text, row, columns), edit(editId, row, width, columns)};
 }
 
-// A check box and its text; `checkColumn` stacks them one a row.
-struct CheckText
-{
-    ui::ControlId id;
-    std::string_view text;
-};
+// Check boxes of consecutive IDs from `first`, one a row from `firstRow`, with `texts` in order.
 template <std::size_t N>
-[[nodiscard]] constexpr std::array<ui::ControlTemplate, N> checkColumn(int firstRow, const CheckText (&boxes)[N],
-                                                                       Columns columns = {})
+[[nodiscard]] constexpr std::array<ui::ControlTemplate, N>
+checkColumn(int firstRow, ui::ControlId first, const std::string_view (&texts)[N], Columns columns = {})
 {
     std::array<ui::ControlTemplate, N> column{};
     for (std::size_t i = 0; i < N; ++i)
-        column[i] = check(boxes[i].id, boxes[i].text, firstRow + int(i), columns);
+        column[i] = check(ui::ControlId(first.value() + int(i)), texts[i], firstRow + int(i), columns);
     return column;
+}
+
+// A parameter dialog of `columns.width` whose controls end with the OK and Cancel row: that row
+// sets its height.
+[[nodiscard]] constexpr ui::DialogTemplate parameterDialog(std::string_view name, std::string_view title,
+                                                           std::span<const ui::ControlTemplate> controls,
+                                                           Columns columns = {})
+{
+    return {name, title, {columns.width, controls.back().dialogUnits.y + 14 + Margin}, controls};
 }
 
 // Runs of controls in the order a template lists them.

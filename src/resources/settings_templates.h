@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "resources/shared_ids.h"
 #include "ui/control_id.h"
 #include "ui/control_range.h"
 
@@ -33,7 +34,6 @@ enum class SettingsPageId {
     DelimiterGroup = 202,
     DelimiterCountLabel = 203,
     FirstDelimiterLabel = 204,
-    SecondDelimiterLabel = 205,
     AutoPreloadLabel = 206,
     DataDeletionLabel = 207,
     EntryOptionsLabel = 208,
@@ -50,9 +50,7 @@ enum class SettingsPageId {
     VibratorList = 306,
     StartList = 391,
     FirstDelimiterCodeEdit = 401,
-    SecondDelimiterCodeEdit = 402,
     FirstDelimiterCharacterEdit = 403,
-    SecondDelimiterCharacterEdit = 404,
     StayEdit = 405,
     PasswordEdit = 406,
     ResetButton = 593,
@@ -80,17 +78,8 @@ inline constexpr std::array<SettingsPageId, 4> SettingsFunctionChecks = {
 // password and what it protects on the right, the export store and the data-file switches below.
 [[nodiscard]] const ui::DialogTemplate& settingsPageTemplate();
 
-enum class TransactionFileId {
-    ChangeExportNameCheck = 102,
-    ExportNameEdit = 402,
-    ExtensionLabel = 601,  // the fixed ".TXT" behind the name
-    AutoExportCheck = 1017,
-    SaveModeLabel = 1018,
-    OverwriteRadio = 1019,
-    AppendRadio = 1020,
-};
-
-// 235 x 134 dialog units.
+// ADVANCEDLG1, 235 x 134 dialog units: the export of the transaction table, the ExportFileId
+// controls with OK and Cancel.
 [[nodiscard]] const ui::DialogTemplate& transactionFileTemplate();
 
 // GRIDDLG, "The Grid Control": the 256 codes in a painted 17 x 17 grid (headers included) and
@@ -98,8 +87,8 @@ enum class TransactionFileId {
 enum class CharacterGridId {
     ResultLabel = 201,
     ClearButton = 501,
-    Grid = 601,        // painted
-    ResultingText = 602, // painted
+    Grid = 601,           // painted
+    ResultingText = 602,  // painted
 };
 
 // 345 x 230 dialog units.

@@ -3,45 +3,45 @@
 
 #include <array>
 
-#include "ui/dialog_template.h"
+#include "resources/dialog_layout.h"
 
 namespace resources {
 namespace {
 
-using ui::ControlKind;
-using ui::ControlStyle;
-using ui::ControlTemplate;
+using namespace dialog;
 
-// Drop-down heights include the opened list.
-constexpr int ListHeight = 80;
-
-constexpr std::array preferencesControls = {
-    ControlTemplate{ControlKind::CheckBox, PreferencesId::AutoPreloadCheck, "Auto-preload the last editing file.",
-                    {12, 10, 176, 10}},
-    ControlTemplate{ControlKind::CheckBox, PreferencesId::AlwaysOnTopCheck, "Always on top.", {12, 26, 176, 10}},
-    ControlTemplate{ControlKind::Label, PreferencesId::LanguageLabel, "Language :", {12, 46, 56, 8}},
-    ControlTemplate{ControlKind::DropDownList, PreferencesId::LanguageList, "", {70, 44, 118, ListHeight}},
-    ControlTemplate{ControlKind::Label, PreferencesId::ModelLabel, "Device Model :", {12, 64, 56, 8},
-                    ControlStyle::Hidden | ControlStyle::Disabled},
-    ControlTemplate{ControlKind::DropDownList, PreferencesId::ModelList, "", {70, 62, 118, ListHeight},
-                    ControlStyle::Hidden | ControlStyle::Disabled},
-    ControlTemplate{ControlKind::PushButton, ui::OkButton, "OK", {42, 84, 50, 14}, ControlStyle::DefaultButton},
-    ControlTemplate{ControlKind::PushButton, ui::CancelButton, "Cancel", {108, 84, 50, 14}},
+enum class AboutId {
+    VersionLabel = 201,
+    NoticeLabel = 202,
+    ProgramIcon = 1001,
 };
+
+// Where the preference lists stand; the height includes the opened list.
+constexpr LabelledListColumns listColumns{12, 56, 70, 118, 80};
+
+constexpr auto preferencesControls =
+    concat(checkStack({{PreferencesId::AutoPreloadCheck, "Auto-preload the last editing file."},
+                       {PreferencesId::AlwaysOnTopCheck, "Always on top."}},
+                      {12, 10, 176, 10}, 16),
+           labelledList(PreferencesId::LanguageLabel, "Language :", PreferencesId::LanguageList, 44, listColumns),
+           labelledList(PreferencesId::ModelLabel, "Device Model :", PreferencesId::ModelList, 62, listColumns,
+                        ControlStyle::Hidden | ControlStyle::Disabled),
+           okCancelAt(42, 108, 84));
+constexpr ui::DialogTemplate preferencesDialog{"PreferencesDlg", "FWQ720 Preferences", {200, 106}, preferencesControls};
 
 constexpr std::array aboutControls = {
     ControlTemplate{ControlKind::Icon, AboutId::ProgramIcon, "", {10, 10, 20, 20}},
-    ControlTemplate{ControlKind::Label, AboutId::VersionLabel, "Q720 Series Formwright (Version 1.01.0015)",
-                    {40, 12, 170, 8}},
-    ControlTemplate{ControlKind::Label, AboutId::NoticeLabel,
-                    "Formwright: free software (MIT licence), rebuilt in portable C++.", {40, 26, 170, 16}},
-    ControlTemplate{ControlKind::PushButton, ui::OkButton, "OK", {85, 48, 50, 14}, ControlStyle::DefaultButton},
+    ControlTemplate{
+        ControlKind::Label, AboutId::VersionLabel, "Q720 Series Formwright (Version 1.01.0015)", {40, 12, 170, 8}},
+    ControlTemplate{ControlKind::Label,
+                    AboutId::NoticeLabel,
+                    "Formwright: free software (MIT licence), rebuilt in portable C++.",
+                    {40, 26, 170, 16}},
+    okAt(85, 48),
 };
+constexpr ui::DialogTemplate aboutDialog{"AboutBox", "The Q720 Formwright", {220, 70}, aboutControls};
 
 }  // namespace
-
-constexpr ui::DialogTemplate preferencesDialog{"PreferencesDlg", "FWQ720 Preferences", {200, 106}, preferencesControls};
-constexpr ui::DialogTemplate aboutDialog{"AboutBox", "The Q720 Formwright", {220, 70}, aboutControls};
 
 const ui::DialogTemplate& preferencesTemplate() { return preferencesDialog; }
 const ui::DialogTemplate& aboutTemplate() { return aboutDialog; }

@@ -18,17 +18,10 @@ enum class PreferencesId {
     LanguageList = 301,
     ModelList = 302,
 };
-
-enum class AboutId {
-    VersionLabel = 201,
-    NoticeLabel = 202,
-    ProgramIcon = 1001,
-};
-
 // Two check boxes, the language list and the (hidden) model list, OK and Cancel.
 [[nodiscard]] const ui::DialogTemplate& preferencesTemplate();
 
-// The program icon, the version line and a notice of this project, OK.
+// The program icon, the version line and a notice of this project, OK; no code addresses them.
 [[nodiscard]] const ui::DialogTemplate& aboutTemplate();
 
 }  // namespace resources

@@ -13,7 +13,15 @@ const ControlState& missingState()
     return missing;
 }
 
-} // namespace
+// Sets a flag of a control that exists; writable() has noted an unknown one.
+void setFlag(ControlState* state, bool ControlState::*flag, bool value)
+{
+    if (state != nullptr) {
+        state->*flag = value;
+    }
+}
+
+}  // namespace
 
 Controls::Controls(const DialogTemplate& dialog) : m_title(dialog.title)
 {
@@ -69,12 +77,7 @@ void Controls::setText(ControlId id, std::string_view text)
     }
 }
 
-void Controls::setChecked(ControlId id, bool isChecked)
-{
-    if (ControlState* s = writable(id)) {
-        s->isChecked = isChecked;
-    }
-}
+void Controls::setChecked(ControlId id, bool isChecked) { setFlag(writable(id), &ControlState::isChecked, isChecked); }
 
 void Controls::checkRadio(ControlId first, ControlId last, ControlId chosen)
 {
@@ -86,19 +89,9 @@ void Controls::checkRadio(ControlId first, ControlId last, ControlId chosen)
     static_cast<void>(writable(chosen));
 }
 
-void Controls::setEnabled(ControlId id, bool isEnabled)
-{
-    if (ControlState* s = writable(id)) {
-        s->isEnabled = isEnabled;
-    }
-}
+void Controls::setEnabled(ControlId id, bool isEnabled) { setFlag(writable(id), &ControlState::isEnabled, isEnabled); }
 
-void Controls::setVisible(ControlId id, bool isVisible)
-{
-    if (ControlState* s = writable(id)) {
-        s->isVisible = isVisible;
-    }
-}
+void Controls::setVisible(ControlId id, bool isVisible) { setFlag(writable(id), &ControlState::isVisible, isVisible); }
 
 void Controls::setItems(ControlId id, std::vector<std::string> items)
 {
@@ -132,16 +125,12 @@ void Controls::setTextLimit(ControlId id, int limit)
 
 void Controls::setDigitsOnly(ControlId id, bool isDigitsOnly)
 {
-    if (ControlState* s = writable(id)) {
-        s->isDigitsOnly = isDigitsOnly;
-    }
+    setFlag(writable(id), &ControlState::isDigitsOnly, isDigitsOnly);
 }
 
 void Controls::setHighlighted(ControlId id, bool isHighlighted)
 {
-    if (ControlState* s = writable(id)) {
-        s->isHighlighted = isHighlighted;
-    }
+    setFlag(writable(id), &ControlState::isHighlighted, isHighlighted);
 }
 
 void Controls::requestFocus(ControlId id)
@@ -152,7 +141,7 @@ void Controls::requestFocus(ControlId id)
     }
 }
 
-} // namespace ui
+}  // namespace ui
 
 namespace ui {
 
@@ -173,4 +162,4 @@ void checkIndex(Controls& controls, ControlRange radios, int index)
     }
 }
 
-} // namespace ui
+}  // namespace ui

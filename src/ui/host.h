@@ -22,17 +22,17 @@ enum class SaveChangesAnswer { Yes, No, Cancel };
 
 struct FileFilter
 {
-    std::string description; // "Q720 program files (*.Q72)"
-    std::string patterns;    // "*.Q72", several separated by ';'
+    std::string description;  // "Q720 program files (*.Q72)"
+    std::string patterns;     // "*.Q72", several separated by ';'
 };
 
 struct FileChooserRequest
 {
-    std::string title; // empty: the chooser's own
+    std::string title;  // empty: the chooser's own
     std::vector<FileFilter> filters;
     std::string initialDirectory;
     std::string initialFile;
-    std::string defaultExtension; // without the dot; added when the user types none
+    std::string defaultExtension;  // without the dot; added when the user types none
 };
 
 class Host
@@ -57,4 +57,31 @@ public:
     virtual DialogResult runDialog(const DialogTemplate& dialog, DialogModel& model) = 0;
 };
 
-} // namespace ui
+// A host with nobody at the screen (benchmarks, fuzzing): every warning and "Save current
+// program ?" get the same answer, no file is ever chosen and every child dialog is cancelled.
+class UnattendedHost : public Host
+{
+public:
+    UnattendedHost(bool warningAnswer, SaveChangesAnswer saveChangesAnswer)
+        : m_warningAnswer(warningAnswer), m_saveChangesAnswer(saveChangesAnswer)
+    {
+    }
+
+    bool warning(texts::StringId, texts::StringId) override { return m_warningAnswer; }
+    [[nodiscard]] SaveChangesAnswer askSaveChanges() override { return m_saveChangesAnswer; }
+    [[nodiscard]] std::optional<std::string> chooseFileToOpen(const FileChooserRequest&) override
+    {
+        return std::nullopt;
+    }
+    [[nodiscard]] std::optional<std::string> chooseFileToSave(const FileChooserRequest&) override
+    {
+        return std::nullopt;
+    }
+    DialogResult runDialog(const DialogTemplate&, DialogModel&) override { return DialogResult::Cancel; }
+
+private:
+    bool m_warningAnswer;
+    SaveChangesAnswer m_saveChangesAnswer;
+};
+
+}  // namespace ui

@@ -295,7 +295,7 @@ TEST_F(LengthGroups, OkStoresTheLengthsAsTheModeNeedsThem)
     const auto mode = [](int mode) -> Act {
         return [mode](DialogHarness& d) { d.select(resources::Code39ImagerId::LengthModeList, mode); };
     };
-    const auto click = [](Id radio) -> Act { return [radio](DialogHarness& d) { d.click(radio); }; };
+    const auto click = [](ui::ControlId radio) -> Act { return [radio](DialogHarness& d) { d.click(radio); }; };
     const Act maxMin = click(Id::MaxMinLengthRadio), fixed = click(Id::FixedLengthRadio);
     const Act showsZero = [](DialogHarness& d) { EXPECT_EQ(d.text(Id::Length1Edit), "0"); };
     const Act neither = [](DialogHarness& d) {
@@ -311,8 +311,8 @@ TEST_F(LengthGroups, OkStoresTheLengthsAsTheModeNeedsThem)
         const char* length2;
         std::array<project::Byte, 3> expected;
     };
-    const ParameterDialogSpec& code39 = reader::code39ImagerDialog();
-    const ParameterDialogSpec& matrix25 = reader::laserMatrix25Dialog();
+    const ParameterDialogSpec& code39 = reader::code39ImagerDialog;
+    const ParameterDialogSpec& matrix25 = reader::laserMatrix25Dialog;
     const Row rows[] = {
         {"range 40 and 10", code39, {0, 0, 30}, mode(Range), "40", "10", {Range, 10, 40}},
         {"two lengths 9 and 3", code39, {0, 0, 30}, mode(TwoLengths), "9", "3", {TwoLengths, 3, 9}},
@@ -351,7 +351,7 @@ TEST_F(LengthGroups, ZeroLengthAtOkWarnsFocusesTheBoxAndStoresNothing)
         const ui::ControlId box = mode == OneLength ? Id::Length1Edit : Id::Length2Edit;
         project = testing_support::startedProject();
         const std::vector<project::Byte> before = image();
-        DialogHarness dialog = open(reader::code39ImagerDialog());
+        DialogHarness dialog = open(reader::code39ImagerDialog);
         dialog.click(Id::Trioptic39Check);
         dialog.select(Id::LengthModeList, mode);
         dialog.enter(box, "0");
@@ -368,7 +368,7 @@ TEST_F(LengthGroups, ModeChangeRelabelsEnablesAndFillsEmptyBoxes)
     at(217) = AnyLength;
     at(218) = 0;
     at(219) = 0;
-    DialogHarness dialog = open(reader::code39ImagerDialog());
+    DialogHarness dialog = open(reader::code39ImagerDialog);
     EXPECT_FALSE(dialog.isEnabled(Id::Length1Edit));
     EXPECT_FALSE(dialog.isEnabled(Id::Length2Label));
     dialog.select(Id::LengthModeList, TwoLengths);
@@ -390,7 +390,7 @@ TEST_F(LengthGroups, FixedOrMaxMinBoxesKeepOneTo127AndRelabellingKeepsTheirNumbe
 {
     using Id = resources::LaserTwoOfFiveId;
     at(28) = 1;  // "Max / Min Length"
-    DialogHarness dialog = open(reader::laserMatrix25Dialog());
+    DialogHarness dialog = open(reader::laserMatrix25Dialog);
     EXPECT_EQ(dialog.text(Id::Length1Label) + dialog.text(Id::Length2Label), "Max Length :Min Length :");
     EXPECT_EQ(dialog.controls().textLimit(Id::Length1Edit), 3);
     EXPECT_TRUE(dialog.controls().isDigitsOnly(Id::Length1Edit));

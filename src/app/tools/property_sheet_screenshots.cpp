@@ -4,7 +4,9 @@
 #include <QTabWidget>
 
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 
 #include "app/property_sheet_dialog.h"
 #include "app/qt_host.h"
@@ -47,8 +49,8 @@ void fillSampleLookupForm(project::Project& project)
     project::FormDef& form = project.form(1);
     form.lookupFile = 1;
     form.indexLine = 1;
-    const project::LineType types[] = {project::LineType::Text, project::LineType::Lookup,
-                                       project::LineType::Lookup, project::LineType::Integer};
+    const project::LineType types[] = {project::LineType::Text, project::LineType::Lookup, project::LineType::Lookup,
+                                       project::LineType::Integer};
     const char* prompts[] = {"Article :", "Name :", "Price :", "Quantity :"};
     const project::Byte links[] = {1, 2, 3, 0};
     for (std::size_t line = 0; line < std::size(types); ++line) {
@@ -108,7 +110,15 @@ std::unique_ptr<project::Project> openedProject(const std::filesystem::path& fil
     return project;
 }
 
-bool saveFormSheet(project::Project& project, const texts::TextSource& texts, const QString& path)
+// One picture of the property sheet: the page to show (none: the page it opens on) and the file.
+struct SheetShot
+{
+    std::optional<editor::SheetPage> page;
+    QString file;
+};
+
+// Opens the property sheet on `project` and saves the shots in order; true when all were saved.
+bool saveSheetShots(project::Project& project, const texts::TextSource& texts, std::initializer_list<SheetShot> shots)
 {
     bool isModified = false;
     QtHost host(texts);
@@ -120,8 +130,14 @@ bool saveFormSheet(project::Project& project, const texts::TextSource& texts, co
                                                host,
                                                "/home/ann/stock/count.Q72"};
     PropertySheetDialog sheet(session);
-    sheet.adjustSize();
-    const bool isSaved = sheet.grab().save(path);
+    bool isSaved = true;
+    for (const SheetShot& shot : shots) {
+        if (shot.page) {
+            sheet.tabs().setCurrentIndex(static_cast<int>(*shot.page));
+        }
+        sheet.adjustSize();
+        isSaved = sheet.grab().save(shot.file) && isSaved;
+    }
     sheet.reject();
     return isSaved;
 }
@@ -132,30 +148,17 @@ bool saveBarcodeSheet(const project::Project& shown, project::Byte readerType, c
 {
     auto project = std::make_unique<project::Project>(shown);
     project->device.readerType = readerType;
-    bool isModified = false;
-    QtHost host(texts);
-    const editor::shell::EditorSession session{*project,
-                                               isModified,
-                                               texts,
-                                               ui::LanguageState::BuiltinOnly,
-                                               project::Model::Q720CE,
-                                               host,
-                                               "/home/ann/stock/count.Q72"};
-    PropertySheetDialog sheet(session);
-    sheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Barcode));
-    sheet.adjustSize();
-    const bool isSaved = sheet.grab().save(path);
-    sheet.reject();
-    return isSaved;
+    return saveSheetShots(*project, texts, {{editor::SheetPage::Barcode, path}});
 }
 
-} // namespace
+}  // namespace
 
 bool saveSheetScreenshots(const QString& directory, const std::filesystem::path& projectFile)
 {
     const texts::BuiltinTextSource texts;
     const bool isSample = projectFile.empty();
-    auto project = isSample ? project::startedProject(texts, project::Model::Q720CE) : openedProject(projectFile, texts);
+    auto project =
+        isSample ? project::startedProject(texts, project::Model::Q720CE) : openedProject(projectFile, texts);
     if (!project) {
         std::fprintf(stderr, "%s: cannot open the project\n", projectFile.string().c_str());
         return false;
@@ -164,25 +167,10 @@ bool saveSheetScreenshots(const QString& directory, const std::filesystem::path&
         fillSampleMenu(project->menu(1));
         fillSampleSettings(*project);
     }
-    bool isModified = false;
-    QtHost host(texts);
-    const editor::shell::EditorSession session{*project,
-                                               isModified,
-                                               texts,
-                                               ui::LanguageState::BuiltinOnly,
-                                               project::Model::Q720CE,
-                                               host,
-                                               "/home/ann/stock/count.Q72"};
-    PropertySheetDialog sheet(session);
-    sheet.adjustSize();
-    bool isSaved = sheet.grab().save(directory + QStringLiteral("/sheet.png"));
-    sheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Menu));
-    sheet.adjustSize();
-    isSaved = sheet.grab().save(directory + QStringLiteral("/menu_page.png")) && isSaved;
-    sheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Settings));
-    sheet.adjustSize();
-    isSaved = sheet.grab().save(directory + QStringLiteral("/settings_page.png")) && isSaved;
-    sheet.reject();
+    bool isSaved = saveSheetShots(*project, texts,
+                                  {{std::nullopt, directory + QStringLiteral("/sheet.png")},
+                                   {editor::SheetPage::Menu, directory + QStringLiteral("/menu_page.png")},
+                                   {editor::SheetPage::Settings, directory + QStringLiteral("/settings_page.png")}});
 
     // The three readers; the 2D reader together with the RFID reader.
     isSaved = saveBarcodeSheet(*project, 1, texts, directory + QStringLiteral("/barcode_page_laser.png")) && isSaved;
@@ -194,25 +182,21 @@ bool saveSheetScreenshots(const QString& directory, const std::filesystem::path&
     if (isSample) {
         fillSampleLookupForm(*lookupProject);
     }
-    isSaved = saveFormSheet(*lookupProject, texts, directory + QStringLiteral("/form_lookup.png")) && isSaved;
+    isSaved = saveSheetShots(*lookupProject, texts, {{std::nullopt, directory + QStringLiteral("/form_lookup.png")}}) &&
+              isSaved;
 
     // The same form in MSQI mode: the page arranges lines 1 and 2 when it shows the form.
     lookupProject->form(1).msqiEnabled = 1;
-    isSaved = saveFormSheet(*lookupProject, texts, directory + QStringLiteral("/form_msqi.png")) && isSaved;
+    isSaved = saveSheetShots(*lookupProject, texts, {{std::nullopt, directory + QStringLiteral("/form_msqi.png")}}) &&
+              isSaved;
 
     if (isSample) {
         fillSampleLookupFile(lookupProject->lookup(1));
     }
-    bool isLookupModified = false;
-    const editor::shell::EditorSession lookupSession{
-        *lookupProject, isLookupModified,           texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE,
-        host,           "/home/ann/stock/count.Q72"};
-    PropertySheetDialog lookupSheet(lookupSession);
-    lookupSheet.tabs().setCurrentIndex(static_cast<int>(editor::SheetPage::Lookup));
-    lookupSheet.adjustSize();
-    isSaved = lookupSheet.grab().save(directory + QStringLiteral("/lookup_page.png")) && isSaved;
-    lookupSheet.reject();
+    isSaved = saveSheetShots(*lookupProject, texts,
+                             {{editor::SheetPage::Lookup, directory + QStringLiteral("/lookup_page.png")}}) &&
+              isSaved;
     return isSaved;
 }
 
-} // namespace app
+}  // namespace app

@@ -4,8 +4,8 @@
 // With --project the property sheet pictures show that project instead of built-in samples.
 // A new dialog is one more line in dialogShots(); registered parameter dialogs are rendered by themselves.
 #include <QApplication>
-#include <QIcon>
 #include <QDir>
+#include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,21 +49,26 @@ struct DialogShot
     std::function<bool(const QString& path, ui::Host& host, const texts::TextSource& texts)> render;
 };
 
-// A dialog of the Form page on line 2 of form 3 of a new project, after `prepare` set the line up.
-bool saveFormDialogShot(const QString& path, ui::Host& host, const texts::TextSource& texts,
-                        const editor::ParameterDialogSpec& spec, const std::function<void(project::FormDef&)>& prepare)
+// A dialog of the Form page on line 2 of form 3 of a new project, a line of `type` that `prepare`
+// set up further.
+DialogShot formDialogShot(const char* fileName, const editor::ParameterDialogSpec& (*spec)(), project::LineType type,
+                          void (*prepare)(project::FormDef&))
 {
-    const std::unique_ptr<project::Project> project = project::startedProject(texts, project::Model::Q720CE);
-    project::FormDef& form = project->form(3);
-    prepare(form);
-    bool showInputMark = false;
-    editor::ParameterRecords records{};
-    records.form = {reinterpret_cast<project::Byte*>(&form), sizeof form};
-    records.line = 1;
-    records.formNumber = 3;
-    records.showInputMark = &showInputMark;
-    editor::ParameterDialogModel model(spec, records, texts, ui::LanguageState::BuiltinOnly);
-    return app::saveDialogScreenshot(spec.dialogTemplate(), model, host, path);
+    return {fileName, [=](const QString& path, ui::Host& host, const texts::TextSource& texts) {
+                const std::unique_ptr<project::Project> project =
+                    project::startedProject(texts, project::Model::Q720CE);
+                project::FormDef& form = project->form(3);
+                form.lineType[1] = static_cast<project::Byte>(type);
+                prepare(form);
+                bool showInputMark = false;
+                editor::ParameterRecords records{};
+                records.form = {reinterpret_cast<project::Byte*>(&form), sizeof form};
+                records.line = 1;
+                records.formNumber = 3;
+                records.showInputMark = &showInputMark;
+                editor::ParameterDialogModel model(spec(), records, texts, ui::LanguageState::BuiltinOnly);
+                return app::saveDialogScreenshot(spec().dialogTemplate(), model, host, path);
+            }};
 }
 
 std::vector<DialogShot> dialogShots()
@@ -90,35 +95,29 @@ std::vector<DialogShot> dialogShots()
                                                 ui::LanguageState::BuiltinOnly);
              return app::saveDialogScreenshot(resources::transactionFileTemplate(), model, host, path);
          }},
-        {"advancedlg_integer.png",
-         [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
-             return saveFormDialogShot(path, host, texts, editor::forms::fieldPropertiesDialog(), [](project::FormDef& f) {
-                 f.lineType[1] = static_cast<project::Byte>(project::LineType::Real);
-                 f.fixedLengthOn[1] = 1;
-                 f.fixedLength[1] = 12;
-                 f.alignment[1] = 3;
-                 f.initialValueOn[1] = 1;
-                 f.initialValue[1].assign("0.0");
-                 f.prefixOn[1] = 1;
-                 f.prefix[1].assign("\x02\x0d");
-                 f.decimalPlaces[1] = 2;
-                 f.partialOn[1] = 1;
-                 f.partialStart[1] = 3;
-                 f.partialLength[1] = 8;
-                 f.checkDigitMethod[1] = 2;
-             });
-         }},
-        {"imageadvancedlg_edited.png",
-         [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
-             return saveFormDialogShot(path, host, texts, editor::forms::imageFieldDialog(), [](project::FormDef& f) {
-                 f.lineType[1] = static_cast<project::Byte>(project::LineType::Image);
-                 f.imageEditPath[1] = 1;
-                 f.imageSavePath[1] = 1;
-                 f.initialValueOn[1] = 1;
-                 f.initialValue[1].assign("\\PIC");
-                 f.inputMark[1] = '_';
-             });
-         }},
+        formDialogShot("advancedlg_integer.png", editor::forms::fieldPropertiesDialog, project::LineType::Real,
+                       [](project::FormDef& f) {
+                           f.fixedLengthOn[1] = 1;
+                           f.fixedLength[1] = 12;
+                           f.alignment[1] = 3;
+                           f.initialValueOn[1] = 1;
+                           f.initialValue[1].assign("0.0");
+                           f.prefixOn[1] = 1;
+                           f.prefix[1].assign("\x02\x0d");
+                           f.decimalPlaces[1] = 2;
+                           f.partialOn[1] = 1;
+                           f.partialStart[1] = 3;
+                           f.partialLength[1] = 8;
+                           f.checkDigitMethod[1] = 2;
+                       }),
+        formDialogShot("imageadvancedlg_edited.png", editor::forms::imageFieldDialog, project::LineType::Image,
+                       [](project::FormDef& f) {
+                           f.imageEditPath[1] = 1;
+                           f.imageSavePath[1] = 1;
+                           f.initialValueOn[1] = 1;
+                           f.initialValue[1].assign("\\PIC");
+                           f.inputMark[1] = '_';
+                       }),
         {"griddlg_composing.png",
          [](const QString& path, ui::Host& host, const texts::TextSource& texts) {
              const std::vector<project::Byte> codes = {27, 'P', '&', 13};
@@ -150,11 +149,13 @@ bool saveParameterDialogShots(const QString& directory, ui::Host& host, const te
             {project->reader.bytes,
              {reinterpret_cast<project::Byte*>(&project->device), sizeof(project::DeviceSettings)},
              {reinterpret_cast<project::Byte*>(&project->form(1)), sizeof(project::FormDef)},
-             0, {}, 1},
+             0,
+             {},
+             1},
             texts, ui::LanguageState::BuiltinOnly);
-        const QString path =
-            directory + QLatin1Char('/') + QString::fromLatin1(entry.name.data(), entry.name.size()).toLower() +
-            QStringLiteral(".png");
+        const QString path = directory + QLatin1Char('/') +
+                             QString::fromLatin1(entry.name.data(), entry.name.size()).toLower() +
+                             QStringLiteral(".png");
         const bool isSaved = app::saveDialogScreenshot(entry.spec.dialogTemplate(), model, host, path);
         std::printf("%s %s\n", isSaved ? "wrote" : "FAILED", path.toLocal8Bit().constData());
         isComplete &= isSaved;
@@ -209,9 +210,10 @@ std::unique_ptr<project::Project> busyPreviewProject(const texts::TextSource& te
     project::MenuDef& menu = p->menu(1);
     menu.captionOn = 1;
     menu.caption.assign("Lager M\xFCller & S\xF6hne");
-    const char* const items[] = {"Wareneingang", "Inventur", "Warenausgang", "Umlagerung", "Retouren",
-                                 "Preis\xE4nderung", "Etiketten", "Lieferscheine", "Kommissionierung",
-                                 "Nachschub", "Qualit\xE4tskontrolle", "Defekt (unbelegt)", "Export \x80 Kasse"};
+    const char* const items[] = {
+        "Wareneingang",          "Inventur",          "Warenausgang",     "Umlagerung",       "Retouren",
+        "Preis\xE4nderung",      "Etiketten",         "Lieferscheine",    "Kommissionierung", "Nachschub",
+        "Qualit\xE4tskontrolle", "Defekt (unbelegt)", "Export \x80 Kasse"};
     for (std::size_t i = 0; i < std::size(items); ++i) {
         menu.itemName[i].assign(items[i]);
         menu.itemNext[i] = static_cast<project::Byte>(i < 3 ? i + 1 : 2);
@@ -226,10 +228,21 @@ std::unique_ptr<project::Project> busyPreviewProject(const texts::TextSource& te
         int maxLength;
         char mark;
     } lines[] = {
-        {9, "Lieferung erfassen:", 0, 0}, {1, "Artikel:", 13, '_'}, {2, "Menge:", 6, '_'},
-        {1, "Bemerkung:", 60, '.'},       {12, "", 40, '.'},        {12, "", 10, '.'},
-        {7, "Bezeichnung", 30, 0},        {14, "Lagerort:", 8, 0},  {6, "Gepr\xFC" "ft (J/N):", 1, '?'},
-        {10, "Z\xE4hler", 0, 0},          {8, "Filiale 0815", 12, 0}, {13, "Weiter mit ENT", 0, 0},
+        {9, "Lieferung erfassen:", 0, 0},
+        {1, "Artikel:", 13, '_'},
+        {2, "Menge:", 6, '_'},
+        {1, "Bemerkung:", 60, '.'},
+        {12, "", 40, '.'},
+        {12, "", 10, '.'},
+        {7, "Bezeichnung", 30, 0},
+        {14, "Lagerort:", 8, 0},
+        {6,
+         "Gepr\xFC"
+         "ft (J/N):",
+         1, '?'},
+        {10, "Z\xE4hler", 0, 0},
+        {8, "Filiale 0815", 12, 0},
+        {13, "Weiter mit ENT", 0, 0},
     };
     for (std::size_t s = 0; s < std::size(lines); ++s) {
         form.lineType[s] = static_cast<project::Byte>(lines[s].type);

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "editor/forms/code_displays.h"
 #include "editor/forms/form_dialogs.h"
+#include "editor/forms/line_dialog_parts.h"
 
 #include "project/form_rules.h"
 #include "resources/form_templates.h"
@@ -16,6 +16,7 @@ namespace editor::forms {
 namespace {
 
 using Id = resources::FieldPropertiesId;
+using Header = resources::LineHeaderId;
 using project::Byte;
 using project::LineType;
 using texts::sid;
@@ -31,50 +32,46 @@ std::vector<std::string> decimalPlaceEntries(const texts::TextSource& texts)
     return {texts.text(sid(1305)), "1", "2", "3", "4", "5", "6"};
 }
 
-constexpr Binding bindings[] = {
-    flag(Id::FixedLengthCheck, lineField("fixedLengthOn")),
-    number(Id::FixedLengthEdit, lineField("fixedLength"), 0, 255, 3),
-    list(Id::AlignmentList, sid(1561), 4, lineField("alignment")),
-    flag(Id::InitialValueCheck, lineField("initialValueOn")),
-    text(Id::InitialValueEdit, lineField("initialValue"), ValueChars),
-    flag(Id::PrefixCheck, lineField("prefixOn")),
-    flag(Id::SuffixCheck, lineField("suffixOn")),
-    character(Id::InputMarkEdit, lineField("inputMark")),
-    list(Id::DecimalPlacesList, decimalPlaceEntries, DecimalPlaceEntries, lineField("decimalPlaces")),
-    flag(Id::PartialCheck, lineField("partialOn")),
-    number(Id::StartEdit, lineField("partialStart"), 0, 99, 2),
-    number(Id::PartialLengthEdit, lineField("partialLength"), 0, 160, 3),
-    flag(Id::LeadingCodeCheck, lineField("leadingCheckOn")),
-    text(Id::LeadingCodeEdit, lineField("leadingCode"), ValueChars),
-    // Ticked stores method 1; OK stores the method chosen in the list (see storeLine).
-    flag(Id::CheckDigitCheck, lineField("checkDigitMethod")),
-    list(Id::AutoEnterList, sid(1601), 3, lineField("autoEnter")),
-};
+constexpr FixedLengthControls fixedLength{Id::FixedLengthCheck, Id::FixedLengthEdit, Id::AlignmentList};
+constexpr LineCodeControls codes =
+    lineCodeControls(Id::PrefixCheck, Id::SuffixCheck, Id::PrefixDisplay, Id::SuffixDisplay);
+constexpr InputMarkControls inputMark{Id::ShowInputMarkCheck, Id::InputMarkEdit};
+
+constexpr auto bindings =
+    joined(fixedLengthBindings(fixedLength),
+           std::array{flag(Id::InitialValueCheck, lineField("initialValueOn")),
+                      text(Id::InitialValueEdit, lineField("initialValue"), ValueChars)},
+           lineCodeBindings(codes), inputMarkBindings(inputMark),
+           std::array{
+               list(Id::DecimalPlacesList, decimalPlaceEntries, DecimalPlaceEntries, lineField("decimalPlaces")),
+               flag(Id::PartialCheck, lineField("partialOn")),
+               number(Id::StartEdit, lineField("partialStart"), 0, 99, 2),
+               number(Id::PartialLengthEdit, lineField("partialLength"), 0, 160, 3),
+               flag(Id::LeadingCodeCheck, lineField("leadingCheckOn")),
+               text(Id::LeadingCodeEdit, lineField("leadingCode"), ValueChars),
+               // Ticked stores method 1; OK stores the method chosen in the list (see storeLine).
+               flag(Id::CheckDigitCheck, lineField("checkDigitMethod")),
+               list(Id::AutoEnterList, sid(1601), 3, lineField("autoEnter")),
+           });
 
 constexpr auto Keep = WhenDisabled::Keep;
-constexpr EnablingRule rules[] = {
-    enabledWhileChecked(Id::FixedLengthEdit, Id::FixedLengthCheck, Keep),
-    enabledWhileChecked(Id::AlignmentList, Id::FixedLengthCheck, Keep),
-    enabledWhileChecked(Id::InitialValueEdit, Id::InitialValueCheck, Keep),
-    enabledWhileChecked(Id::PrefixDisplay, Id::PrefixCheck, Keep),
-    enabledWhileChecked(Id::SuffixDisplay, Id::SuffixCheck, Keep),
-    enabledWhileChecked(Id::InputMarkEdit, Id::ShowInputMarkCheck, Keep),
-    enabledWhileChecked(Id::StartLabel, Id::PartialCheck, Keep),
-    enabledWhileChecked(Id::StartEdit, Id::PartialCheck, Keep),
-    enabledWhileChecked(Id::PartialLengthLabel, Id::PartialCheck, Keep),
-    enabledWhileChecked(Id::PartialLengthEdit, Id::PartialCheck, Keep),
-    enabledWhileChecked(Id::LeadingCodeEdit, Id::LeadingCodeCheck, Keep),
-    enabledWhileChecked(Id::CheckDigitList, Id::CheckDigitCheck, Keep),
-};
+constexpr auto rules = joined(fixedLengthRules(fixedLength),
+                              std::array{enabledWhileChecked(Id::InitialValueEdit, Id::InitialValueCheck, Keep)},
+                              lineCodeRules(codes), inputMarkRules(inputMark),
+                              std::array{
+                                  enabledWhileChecked(Id::StartLabel, Id::PartialCheck, Keep),
+                                  enabledWhileChecked(Id::StartEdit, Id::PartialCheck, Keep),
+                                  enabledWhileChecked(Id::PartialLengthLabel, Id::PartialCheck, Keep),
+                                  enabledWhileChecked(Id::PartialLengthEdit, Id::PartialCheck, Keep),
+                                  enabledWhileChecked(Id::LeadingCodeEdit, Id::LeadingCodeCheck, Keep),
+                                  enabledWhileChecked(Id::CheckDigitList, Id::CheckDigitCheck, Keep),
+                              });
 
 constexpr ui::TextReplacement captions[] = {
-    {Id::FormLabel, sid(192), 3},     {Id::FixedLengthCheck, sid(195), 5}, {Id::BarcodeGroup, sid(200)},
+    {Header::FormLabel, sid(192), 3},     {Id::FixedLengthCheck, sid(195), 5}, {Id::BarcodeGroup, sid(200)},
     {Id::PartialCheck, sid(201)},     {Id::StartLabel, sid(202), 2},       {Id::LeadingCodeCheck, sid(204), 2},
     {Id::AutoEnterLabel, sid(206), 2},
 };
-
-constexpr CodeDisplay prefixDisplay{Id::PrefixDisplay, project::formLineColumn("prefix")};
-constexpr CodeDisplay suffixDisplay{Id::SuffixDisplay, project::formLineColumn("suffix")};
 
 constexpr ui::ControlId barcodeControls[] = {
     Id::BarcodeGroup, Id::PartialCheck, Id::StartLabel, Id::StartEdit, Id::PartialLengthLabel,
@@ -114,18 +111,13 @@ void showBarcodeInput(ParameterDialogModel& dialog, bool isMsqiForm)
 void openLine(ParameterDialogModel& dialog)
 {
     ui::Controls& shown = dialog.shown();
-    showFormAndLine(dialog, Id::FormValue, Id::LineValue);
+    showFormAndLine(dialog, Header::FormValue, Header::LineValue);
     const Byte type = lineType(dialog);
-    bool* const markFlag = dialog.records().showInputMark;
-    const bool isMarkShown = dialog.byte(lineField("inputMark")) != 0 || (markFlag != nullptr && *markFlag);
-    shown.setChecked(Id::ShowInputMarkCheck, isMarkShown);
-    dialog.reapplyRules(Id::ShowInputMarkCheck);
+    showInputMark(dialog, inputMark);
     shown.setTextLimit(Id::InitialValueEdit, type == project::lineCode(LineType::Boolean) ? 1 : ValueChars);
     ui::fillList(shown, Id::CheckDigitList, dialog.texts(), sid(1581), CheckDigitMethods);
     const Byte method = dialog.byte(lineField("checkDigitMethod"));
     shown.setSelection(Id::CheckDigitList, method >= 1 && method <= CheckDigitMethods ? method - 1 : 0);
-    showCodes(dialog, prefixDisplay);
-    showCodes(dialog, suffixDisplay);
     const bool isReal = type == project::lineCode(LineType::Real);
     shown.setEnabled(Id::DecimalPlacesLabel, isReal);
     shown.setEnabled(Id::DecimalPlacesList, isReal);
@@ -168,29 +160,20 @@ void followTyping(ParameterDialogModel& dialog)
 
 void followChange(ParameterDialogModel& dialog, ui::ControlId changed)
 {
+    followLineCodes(dialog, codes, changed);
     if (changed == ui::ControlId{}) {
         openLine(dialog);
     } else if (changed == Id::InitialValueEdit) {
         followTyping(dialog);
     } else if (changed == Id::CheckDigitCheck && dialog.shown().isChecked(Id::CheckDigitCheck)) {
-        dialog.shown().setSelection(Id::CheckDigitList, 0); // the first method, as stored
-    } else if (changed == Id::PrefixDisplay) {
-        composeCodes(dialog, prefixDisplay);
-    } else if (changed == Id::SuffixDisplay) {
-        composeCodes(dialog, suffixDisplay);
+        dialog.shown().setSelection(Id::CheckDigitList, 0);  // the first method, as stored
     }
 }
 
 void storeLine(ParameterDialogModel& dialog)
 {
     const ui::Controls& shown = dialog.shown();
-    const bool isMarkShown = shown.isChecked(Id::ShowInputMarkCheck);
-    if (!isMarkShown) {
-        dialog.byte(lineField("inputMark")) = 0;
-    }
-    if (bool* const markFlag = dialog.records().showInputMark) {
-        *markFlag = isMarkShown;
-    }
+    storeInputMark(dialog, inputMark);
     Byte& start = dialog.byte(lineField("partialStart"));
     Byte& length = dialog.byte(lineField("partialLength"));
     start = start == 0 ? 1 : start;
@@ -207,8 +190,7 @@ void storeLine(ParameterDialogModel& dialog)
             dialog.byte({RecordKind::Form, slot + i}) = i < value.size() ? static_cast<Byte>(value[i]) : 0;
         }
     }
-    terminateCodes(dialog, prefixDisplay);
-    terminateCodes(dialog, suffixDisplay);
+    terminateLineCodes(dialog, codes);
 }
 
 constexpr ParameterDialogSpec dialog =

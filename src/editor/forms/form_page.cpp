@@ -10,6 +10,8 @@
 #include "editor/forms/form_line_rules.h"
 #include "editor/forms/form_msqi.h"
 #include "editor/forms/line_properties.h"
+#include "editor/lookups/lookup_working_copy.h"
+#include "editor/slot_chars.h"
 #include "editor/target_list.h"
 #include "project/defaults.h"
 #include "project/form_rules.h"
@@ -27,7 +29,7 @@ using texts::sid;
 
 
 constexpr int Lines = project::EditorLines;
-constexpr int PromptLimit = 30;
+constexpr int PromptLimit = slotChars(&project::FormDef::prompt);
 constexpr int LengthLimit = 3;
 constexpr int TypeTextsWithoutMsqi = 15; // "text" to "image"
 constexpr int RfidInputSources = 5;      // "reader" to "all"
@@ -37,7 +39,6 @@ constexpr texts::StringId NilText = sid(1304);
 constexpr texts::StringId NoneText = sid(1309);
 constexpr texts::StringId LinePrefix = sid(1310);
 constexpr texts::StringId FormPrefix = sid(1302);
-constexpr texts::StringId FirstLookupName = sid(1321);
 constexpr texts::StringId FirstRecordAction = sid(1341);
 constexpr texts::StringId FirstTypeText = sid(1361);
 constexpr texts::StringId LookupTypeText = sid(1367);
@@ -140,7 +141,7 @@ void FormPage::fillLists()
     c.setItems(FormPageId::EscList, targetListEntries(m_texts));
     c.setItems(FormPageId::NextList, targetListEntries(m_texts));
     std::vector<std::string> lookupEntries{m_texts.text(NilText)};
-    for (const std::string& name : ui::listTexts(m_texts, FirstLookupName, project::MaxLookups)) {
+    for (const std::string& name : lookups::lookupFileNames(m_texts)) {
         lookupEntries.push_back(name);
     }
     c.setItems(FormPageId::LookupList, std::move(lookupEntries));

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/slot_chars.h"
 #include "resources/lookup_templates.h"
 #include "texts/text_source.h"
 #include "ui/control_range.h"
@@ -17,15 +18,14 @@ using resources::LookupPageId;
 using texts::sid;
 
 constexpr int Fields = resources::LookupPageFields;
-constexpr int NameChars = 30;
-constexpr int ExportNameChars = 20;
+constexpr int NameChars = slotChars(&project::LookupDef::fieldName);
+constexpr int ExportNameChars = slotChars(&project::LookupDef::exportName);
 constexpr int NumberChars = 3;
 constexpr int FieldTypes = 6;        // "text" to "image"
 constexpr int NoMatchActions = 6;    // "Continue" to "Show warning & clear screen"
 constexpr int BadFormatActions = 3;  // "Stop the import process" to "Skip the record"
 constexpr int CarriageReturn = 13;   // ends a record on the terminal, so it cannot separate fields
 
-constexpr texts::StringId FirstLookupName = sid(1321);
 constexpr texts::StringId FirstNoMatchAction = sid(1701);
 constexpr texts::StringId FirstBadFormatAction = sid(1721);
 constexpr texts::StringId FirstFieldType = sid(1731);
@@ -75,7 +75,7 @@ void LookupPage::onInit()
 void LookupPage::fillLists()
 {
     ui::Controls& c = controls();
-    ui::fillList(c, LookupPageId::LookupList, m_texts, FirstLookupName, project::MaxLookups);
+    c.setItems(LookupPageId::LookupList, lookupFileNames(m_texts));
     std::vector<std::string> counts;
     for (int count = 0; count <= Fields; ++count) {
         counts.push_back(' ' + std::to_string(count));

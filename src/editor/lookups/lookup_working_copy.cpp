@@ -7,6 +7,8 @@
 
 #include "project/defaults.h"
 #include "project/form_rules.h"
+#include "texts/text_source.h"
+#include "ui/localisation.h"
 
 namespace editor::lookups {
 namespace {
@@ -43,6 +45,11 @@ void trimExportName(LookupDef& lookup)
 }
 
 }  // namespace
+
+std::vector<std::string> lookupFileNames(const texts::TextSource& texts)
+{
+    return ui::listTexts(texts, texts::sid(1321), project::MaxLookups);
+}
 
 int shownFieldCount(const LookupDef& lookup) { return std::min<int>(lookup.numFields, project::EditorLookupFields); }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "project/project.h"
 
@@ -14,6 +16,9 @@ class TextSource;
 namespace editor::lookups {
 
 using LookupSet = std::array<project::LookupDef, project::MaxLookups>;
+
+// "Lookup 1" to "Lookup 5": the names of the lookup files, as the lists that choose one show them.
+[[nodiscard]] std::vector<std::string> lookupFileNames(const texts::TextSource& texts);
 
 // The number of fields the page shows: a count above 12 read from a file shows as 12.
 [[nodiscard]] int shownFieldCount(const project::LookupDef& lookup);

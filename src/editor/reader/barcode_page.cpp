@@ -87,7 +87,7 @@ Byte& BarcodePage::byte(FieldRef field)
 
 const Binding* BarcodePage::symbologyBinding(ui::ControlId check) const
 {
-    for (const Binding& binding : page().symbologies) {
+    for (const Binding& binding : page().rows.checks) {
         if (binding.control == check) {
             return &binding;
         }
@@ -152,16 +152,16 @@ void BarcodePage::showBehaviour()
     for (const ui::ControlId control : allBehaviourControls()) {
         c.setVisible(control, false);
     }
-    for (const ui::ControlId label : p.behaviourLabels) {
+    for (const ui::ControlId label : p.behaviour.labels) {
         c.setVisible(label, true);
     }
-    setCaptions(c, m_texts, p.behaviourCaptions);
-    for (const FieldRef field : p.normalisedFlags) {
+    setCaptions(c, m_texts, p.behaviour.captions);
+    for (const FieldRef field : p.behaviour.normalisedFlags) {
         if (byte(field) != 0) {
             byte(field) = 1;
         }
     }
-    for (const Binding& binding : p.behaviour) {
+    for (const Binding& binding : p.behaviour.bindings) {
         c.setVisible(binding.control, true);
         const Byte value = byte(binding.field);
         switch (binding.kind) {
@@ -189,18 +189,18 @@ void BarcodePage::showSymbologies()
     for (int row = 0; row < resources::SymbologyRows; ++row) {
         const ui::ControlId check = resources::SymbologyChecks.at(row);
         c.setText(check, m_texts.text(sid(texts::value(p.firstRowCaption) + row)));
-        c.setVisible(check, row < p.rowCount);
+        c.setVisible(check, row < p.rowCount());
         c.setEnabled(check, true);
         c.setVisible(resources::SymbologyMoreButtons.at(row), false);
     }
     for (int button = 0; button < resources::ImagerButtons.count; ++button) {
         c.setVisible(resources::ImagerButtons.at(button), false);
     }
-    for (const ui::ControlId button : p.buttons) {
+    for (const ui::ControlId button : p.rows.buttons) {
         c.setVisible(button, true);
         c.setEnabled(button, true);
     }
-    for (const Binding& binding : p.symbologies) {
+    for (const Binding& binding : p.rows.checks) {
         c.setChecked(binding.control, byte(binding.field) != 0);
     }
     if (p.coupon != nullptr) {
@@ -213,7 +213,7 @@ void BarcodePage::showSymbologies()
 void BarcodePage::applyRules()
 {
     ui::Controls& c = controls();
-    const std::span<const EnablingRule> rules = page().rules;
+    const std::span<const EnablingRule> rules = page().rows.rules;
     for (auto rule = rules.begin(); rule != rules.end(); ++rule) {
         const auto target = rule->target;
         if (std::any_of(rules.begin(), rule, [target](const EnablingRule& r) { return r.target == target; })) {
@@ -265,7 +265,7 @@ void BarcodePage::symbologyClicked(ui::ControlId check)
         setCheck(check == p.coupled->first ? p.coupled->second : p.coupled->first, isOn);
     }
     const bool isWrittenAtOnce =
-        std::find(p.writtenAtOnce.begin(), p.writtenAtOnce.end(), check) != p.writtenAtOnce.end();
+        check == p.imageCaptureCheck || (p.coupon != nullptr && std::ranges::count(CouponJoinedChecks, check) > 0);
     if (const Binding* binding = symbologyBinding(check); binding != nullptr && isWrittenAtOnce) {
         byte(binding->field) = isOn ? 1 : 0;
     }
@@ -354,7 +354,7 @@ bool BarcodePage::onApply()
         m_project.reader[project::ReaderByte::GoodReadSound] = static_cast<Byte>(goodRead);
     }
     const ReaderTypePage& p = page();
-    for (const Binding& binding : p.behaviour) {
+    for (const Binding& binding : p.behaviour.bindings) {
         Byte& value = byte(binding.field);
         switch (binding.kind) {
         case BindingKind::List:
@@ -372,7 +372,7 @@ bool BarcodePage::onApply()
             break;
         }
     }
-    for (const Binding& binding : p.symbologies) {
+    for (const Binding& binding : p.rows.checks) {
         byte(binding.field) = c.isChecked(binding.control) ? 1 : 0;
     }
     takeSnapshot();

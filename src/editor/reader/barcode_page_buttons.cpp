@@ -5,15 +5,14 @@
 namespace editor::reader {
 namespace {
 
-constexpr int Laser = 1;
-constexpr int LongRange = 2;
-constexpr int Imager = 3;
+// The units digit of DeviceSettings byte 2.
+enum ReaderType : int { Laser = 1, LongRange = 2, Imager = 3 };
 
 struct ButtonDialog
 {
-    int readerType;
+    ReaderType readerType;
     int button;
-    const ParameterDialogSpec& (*dialog)();
+    const ParameterDialogSpec& dialog;
 };
 
 // Button 595 is the RFID reader's "more...", shown with every reader.
@@ -80,7 +79,7 @@ const ParameterDialogSpec* parameterDialogForButton(int readerType, ui::ControlI
 {
     for (const ButtonDialog& entry : buttonDialogs) {
         if (entry.readerType == readerType % 10 && ui::ControlId(entry.button) == button) {
-            return &entry.dialog();
+            return &entry.dialog;
         }
     }
     return nullptr;

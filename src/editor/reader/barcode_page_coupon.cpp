@@ -91,7 +91,7 @@ void BarcodePage::showCouponRows()
         return;
     }
     const CouponRow& coupon = *page().coupon;
-    for (const ui::ControlId check : {UpcACheck, Ean13Check, Gs1128Check}) {
+    for (const ui::ControlId check : CouponJoinedChecks) {
         if (const Binding* binding = symbologyBinding(check)) {
             setCheck(check, byte(binding->field) != 0);
         }

@@ -3,6 +3,11 @@
 // check box N has the "more..." button N + 400.
 #include "editor/reader/barcode_page_tables.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 #include "editor/reader/upc_ean.h"
 
 namespace editor::reader {
@@ -13,10 +18,37 @@ using texts::sid;
 
 constexpr ui::ControlId id(int value) { return ui::ControlId(value); }
 
-// The row's "more..." button is enabled while its check box is checked.
-constexpr EnablingRule moreWhileChecked(int checkBox)
+// The symbology rows of a type: the check boxes from 101 on, each bound to the enable byte of its
+// field; the "more..." buttons of the check boxes `moreRows`, each enabled while its box is
+// checked; then the type's further buttons and rules.
+template <std::size_t Checks, std::size_t More, std::size_t Buttons, std::size_t Rules> struct RowTables
 {
-    return enabledWhileChecked(id(checkBox + 400), id(checkBox), WhenDisabled::Keep);
+    std::array<Binding, Checks> checks{};
+    std::array<ui::ControlId, More + Buttons> buttons{};
+    std::array<EnablingRule, More + Rules> rules{};
+
+    constexpr operator SymbologyRows() const
+    {
+        return {checks, buttons, rules};
+    }  // NOLINT(google-explicit-constructor)
+};
+
+template <std::size_t Checks, std::size_t More, std::size_t Buttons = 0, std::size_t Rules = 0>
+consteval RowTables<Checks, More, Buttons, Rules>
+rowTables(const std::string_view (&fields)[Checks], const int (&moreRows)[More],
+          const std::array<ui::ControlId, Buttons>& buttons = {}, const std::array<EnablingRule, Rules>& rules = {})
+{
+    RowTables<Checks, More, Buttons, Rules> rows;
+    for (std::size_t i = 0; i < Checks; ++i) {
+        rows.checks[i] = flag(id(101 + static_cast<int>(i)), readerField(fields[i]));
+    }
+    for (std::size_t i = 0; i < More; ++i) {
+        rows.buttons[i] = id(moreRows[i] + 400);
+        rows.rules[i] = enabledWhileChecked(id(moreRows[i] + 400), id(moreRows[i]), WhenDisabled::Keep);
+    }
+    std::copy(buttons.begin(), buttons.end(), rows.buttons.begin() + More);
+    std::copy(rules.begin(), rules.end(), rows.rules.begin() + More);
+    return rows;
 }
 
 // --- Type 1: 1D laser/CCD ---
@@ -33,55 +65,40 @@ constexpr ui::ControlId laserLabels[] = {Id::FirstBehaviourLabel, Id::SecondBeha
 constexpr ui::TextReplacement laserCaptions[] = {{Id::FirstBehaviourLabel, sid(351), 4},
                                                  {Id::NegativeBarcodeCheck, sid(355), 2}};
 
-constexpr Binding laserSymbologies[] = {
-    flag(id(101), readerField("laserCode39")),
-    flag(id(102), readerField("laserItalianPharmacode")),
-    flag(id(103), readerField("laserFrenchPharmacode")),
-    flag(id(104), readerField("laserIndustrial25")),
-    flag(id(105), readerField("laserInterleaved25")),
-    flag(id(106), readerField("laserMatrix25")),
-    flag(id(107), readerField("laserCodabar")),
-    flag(id(108), readerField("laserMsi")),
-    flag(id(109), readerField("laserPlessey")),
-    flag(id(110), readerField("laserUpcE")),
-    flag(id(111), readerField("laserUpcEAddon2")),
-    flag(id(112), readerField("laserUpcEAddon5")),
-    flag(id(113), readerField("laserEan8")),
-    flag(id(114), readerField("laserEan8Addon2")),
-    flag(id(115), readerField("laserEan8Addon5")),
-    flag(id(116), readerField("laserEan13")),
-    flag(id(117), readerField("laserEan13Addon2")),
-    flag(id(118), readerField("laserEan13Addon5")),
-    flag(id(119), readerField("laserTelepen")),
-    flag(id(120), readerField("laserDataBar14")),
-    flag(id(121), readerField("laserDataBarLimited")),
-    flag(id(122), readerField("laserDataBarExpanded")),
-    flag(id(123), readerField("laserCode93")),
-    flag(id(124), readerField("laserCode128")),
-    flag(id(125), readerField("laserGs1128")),
-    flag(id(126), readerField("laserIsbt128")),
-};
-
-constexpr ui::ControlId laserButtons[] = {id(501), id(502), id(503), id(504), id(505), id(506),
-                                          id(507), id(508), id(509), id(510), id(513), id(516),
-                                          id(519), id(520), id(521), id(522), id(525)};
-constexpr EnablingRule laserRules[] = {
-    moreWhileChecked(101), moreWhileChecked(102), moreWhileChecked(103), moreWhileChecked(104), moreWhileChecked(105),
-    moreWhileChecked(106), moreWhileChecked(107), moreWhileChecked(108), moreWhileChecked(109), moreWhileChecked(110),
-    moreWhileChecked(113), moreWhileChecked(116), moreWhileChecked(119), moreWhileChecked(120), moreWhileChecked(121),
-    moreWhileChecked(122), moreWhileChecked(125),
-};
+constexpr std::string_view laserRows[] = {"laserCode39",
+                                          "laserItalianPharmacode",
+                                          "laserFrenchPharmacode",
+                                          "laserIndustrial25",
+                                          "laserInterleaved25",
+                                          "laserMatrix25",
+                                          "laserCodabar",
+                                          "laserMsi",
+                                          "laserPlessey",
+                                          "laserUpcE",
+                                          "laserUpcEAddon2",
+                                          "laserUpcEAddon5",
+                                          "laserEan8",
+                                          "laserEan8Addon2",
+                                          "laserEan8Addon5",
+                                          "laserEan13",
+                                          "laserEan13Addon2",
+                                          "laserEan13Addon5",
+                                          "laserTelepen",
+                                          "laserDataBar14",
+                                          "laserDataBarLimited",
+                                          "laserDataBarExpanded",
+                                          "laserCode93",
+                                          "laserCode128",
+                                          "laserGs1128",
+                                          "laserIsbt128"};
+constexpr int laserMoreRows[] = {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 113, 116, 119, 120, 121, 122, 125};
+constexpr auto laserTables = rowTables(laserRows, laserMoreRows);
 
 constexpr ReaderTypePage laser{
     .readerType = 1,
     .firstRowCaption = sid(371),
-    .rowCount = 26,
-    .behaviour = laserBehaviour,
-    .behaviourLabels = laserLabels,
-    .behaviourCaptions = laserCaptions,
-    .symbologies = laserSymbologies,
-    .buttons = laserButtons,
-    .rules = laserRules,
+    .behaviour = {laserBehaviour, laserLabels, laserCaptions},
+    .rows = laserTables,
     .coupled = std::pair{id(120), id(122)},  // GS1 DataBar-14 and GS1 DataBar Expanded
 };
 
@@ -95,67 +112,31 @@ constexpr ui::ControlId longRangeLabels[] = {Id::AimDurationLabel, Id::AimDurati
                                              Id::DecodeTimeoutUnitLabel};
 constexpr ui::TextReplacement longRangeCaptions[] = {{Id::AimDurationLabel, sid(431), 4}};
 
-constexpr Binding longRangeSymbologies[] = {
-    flag(id(101), readerField("longRangeUpcA")),
-    flag(id(102), readerField("longRangeUpcE0")),
-    flag(id(103), readerField("longRangeUpcE1")),
-    flag(id(104), readerField("longRangeEan8")),
-    flag(id(105), readerField("longRangeEan13")),
-    flag(id(106), readerField("longRangeBooklandEan")),
-    flag(id(107), readerField("longRangeCode128")),
-    flag(id(108), readerField("longRangeGs1128")),
-    flag(id(109), readerField("longRangeIsbt128")),
-    flag(id(110), readerField("longRangeCode39")),
-    flag(id(111), readerField("longRangeTrioptic39")),
-    flag(id(112), readerField("longRangeCode93")),
-    flag(id(113), readerField("longRangeCodabar")),
-    flag(id(114), readerField("longRangeIndustrial25")),
-    flag(id(115), readerField("longRangeInterleaved25")),
-    flag(id(116), readerField("longRangeDataBar14")),
-    flag(id(117), readerField("longRangeDataBarLimited")),
-    flag(id(118), readerField("longRangeDataBarExpanded")),
-    flag(id(119), readerField("longRangeMsi")),
-};
-
-constexpr ui::ControlId longRangeButtons[] = {id(501), id(502), id(503), id(504), id(505), id(508), id(510),
-                                              id(512), id(513), id(514), id(515), id(516), id(519), id(520)};
-constexpr EnablingRule longRangeRules[] = {
-    moreWhileChecked(101),
-    moreWhileChecked(102),
-    moreWhileChecked(103),
-    moreWhileChecked(104),
-    moreWhileChecked(105),
-    moreWhileChecked(108),
-    moreWhileChecked(110),
-    moreWhileChecked(112),
-    moreWhileChecked(113),
-    moreWhileChecked(114),
-    moreWhileChecked(115),
-    // One GS1 DataBar dialog for DataBar-14 and DataBar Limited.
-    moreWhileChecked(116),
-    enabledWhileChecked(id(516), id(117), WhenDisabled::Keep),
-    moreWhileChecked(119),
-    moreWhileChecked(120),
-    enabledWhileChecked(BooklandCheck, Ean13Check, WhenDisabled::Clear),
-};
+// Row 120 is the coupon code.
+constexpr std::string_view longRangeRows[] = {
+    "longRangeUpcA",      "longRangeUpcE0",          "longRangeUpcE1",
+    "longRangeEan8",      "longRangeEan13",          "longRangeBooklandEan",
+    "longRangeCode128",   "longRangeGs1128",         "longRangeIsbt128",
+    "longRangeCode39",    "longRangeTrioptic39",     "longRangeCode93",
+    "longRangeCodabar",   "longRangeIndustrial25",   "longRangeInterleaved25",
+    "longRangeDataBar14", "longRangeDataBarLimited", "longRangeDataBarExpanded",
+    "longRangeMsi"};
+constexpr int longRangeMoreRows[] = {101, 102, 103, 104, 105, 108, 110, 112, 113, 114, 115, 116, 119, 120};
+// One GS1 DataBar dialog for DataBar-14 and DataBar Limited.
+constexpr auto longRangeTables =
+    rowTables(longRangeRows, longRangeMoreRows, {},
+              std::array{enabledWhileChecked(id(516), id(117), WhenDisabled::Keep),
+                         enabledWhileChecked(BooklandCheck, Ean13Check, WhenDisabled::Clear)});
 
 constexpr ui::ControlId longRangeForcingGs1128[] = {id(505)};
-constexpr CouponRow longRangeCoupon{id(120), id(520), readerField("longRangeUpcA"),
-                                    upc_ean::couponBytes<"longRange">, longRangeForcingGs1128};
-
-constexpr ui::ControlId upcEanWrittenAtOnce[] = {UpcACheck, Ean13Check, Gs1128Check};
+constexpr CouponRow longRangeCoupon{id(120), id(520), readerField("longRangeUpcA"), upc_ean::couponBytes<"longRange">,
+                                    longRangeForcingGs1128};
 
 constexpr ReaderTypePage longRange{
     .readerType = 2,
     .firstRowCaption = sid(451),
-    .rowCount = 20,
-    .behaviour = longRangeBehaviour,
-    .behaviourLabels = longRangeLabels,
-    .behaviourCaptions = longRangeCaptions,
-    .symbologies = longRangeSymbologies,
-    .writtenAtOnce = upcEanWrittenAtOnce,
-    .buttons = longRangeButtons,
-    .rules = longRangeRules,
+    .behaviour = {longRangeBehaviour, longRangeLabels, longRangeCaptions},
+    .rows = longRangeTables,
     .coupon = &longRangeCoupon,
 };
 
@@ -173,89 +154,29 @@ constexpr ui::TextReplacement imagerCaptions[] = {{Id::FirstBehaviourLabel, sid(
 // Older files hold other non-zero values for "Turn on".
 constexpr FieldRef imagerNormalised[] = {readerField("imagerDecodeIllumination")};
 
-constexpr Binding imagerSymbologies[] = {
-    flag(id(101), readerField("imagerUpcA")),
-    flag(id(102), readerField("imagerUpcE0")),
-    flag(id(103), readerField("imagerUpcE1")),
-    flag(id(104), readerField("imagerEan8")),
-    flag(id(105), readerField("imagerEan13")),
-    flag(id(106), readerField("imagerBooklandEan")),
-    flag(id(107), readerField("imagerCode128")),
-    flag(id(108), readerField("imagerGs1128")),
-    flag(id(109), readerField("imagerIsbt128")),
-    flag(id(110), readerField("imagerCode39")),
-    flag(id(111), readerField("imagerCode93")),
-    flag(id(112), readerField("imagerCodabar")),
-    flag(id(113), readerField("imagerIndustrial25")),
-    flag(id(114), readerField("imagerInterleaved25")),
-    flag(id(115), readerField("imagerDataBar14")),
-    flag(id(116), readerField("imagerDataBarLimited")),
-    flag(id(117), readerField("imagerDataBarExpanded")),
-    flag(id(118), readerField("imagerMsi")),
-    flag(id(119), readerField("imagerCode11")),
-    flag(id(120), readerField("imageCaptureOn")),
-};
-
-constexpr ui::ControlId imagerButtons[] = {id(501),
-                                           id(502),
-                                           id(503),
-                                           id(504),
-                                           id(505),
-                                           id(508),
-                                           id(510),
-                                           id(511),
-                                           id(512),
-                                           id(513),
-                                           id(514),
-                                           id(515),
-                                           id(518),
-                                           id(519),
-                                           id(520),
-                                           id(521),
-                                           Id::PostalButton,
-                                           Id::CompositeButton,
-                                           Id::SymbologiesButton,
-                                           Id::MacroPdfButton};
-constexpr EnablingRule imagerRules[] = {
-    moreWhileChecked(101),
-    moreWhileChecked(102),
-    moreWhileChecked(103),
-    moreWhileChecked(104),
-    moreWhileChecked(105),
-    moreWhileChecked(108),
-    moreWhileChecked(110),
-    moreWhileChecked(111),
-    moreWhileChecked(112),
-    moreWhileChecked(113),
-    moreWhileChecked(114),
-    // One GS1 DataBar dialog for DataBar-14 and DataBar Limited.
-    moreWhileChecked(115),
-    enabledWhileChecked(id(515), id(116), WhenDisabled::Keep),
-    moreWhileChecked(118),
-    moreWhileChecked(119),
-    moreWhileChecked(120),
-    moreWhileChecked(121),
-    enabledWhileChecked(BooklandCheck, Ean13Check, WhenDisabled::Clear),
-};
+// Row 120 switches image capture, row 121 is the coupon code.
+constexpr std::string_view imagerRows[] = {
+    "imagerUpcA",           "imagerUpcE0",           "imagerUpcE1",        "imagerEan8",          "imagerEan13",
+    "imagerBooklandEan",    "imagerCode128",         "imagerGs1128",       "imagerIsbt128",       "imagerCode39",
+    "imagerCode93",         "imagerCodabar",         "imagerIndustrial25", "imagerInterleaved25", "imagerDataBar14",
+    "imagerDataBarLimited", "imagerDataBarExpanded", "imagerMsi",          "imagerCode11",        "imageCaptureOn"};
+constexpr int imagerMoreRows[] = {101, 102, 103, 104, 105, 108, 110, 111, 112, 113, 114, 115, 118, 119, 120, 121};
+// One GS1 DataBar dialog for DataBar-14 and DataBar Limited.
+constexpr auto imagerTables = rowTables(
+    imagerRows, imagerMoreRows,
+    std::array<ui::ControlId, 4>{Id::PostalButton, Id::CompositeButton, Id::SymbologiesButton, Id::MacroPdfButton},
+    std::array{enabledWhileChecked(id(515), id(116), WhenDisabled::Keep),
+               enabledWhileChecked(BooklandCheck, Ean13Check, WhenDisabled::Clear)});
 
 constexpr ui::ControlId imagerForcingGs1128[] = {id(501), id(505)};
 constexpr CouponRow imagerCoupon{id(121), id(521), readerField("imagerUpcA"), upc_ean::couponBytes<"imager">,
                                  imagerForcingGs1128};
 
-constexpr ui::ControlId imagerWrittenAtOnce[] = {UpcACheck, Ean13Check, Gs1128Check, id(120)};
-
 constexpr ReaderTypePage imager{
     .readerType = 3,
     .firstRowCaption = sid(531),
-    .rowCount = 21,
-    .behaviour = imagerBehaviour,
-    .behaviourLabels = imagerLabels,
-    .behaviourCaptions = imagerCaptions,
-    .normalisedFlags = imagerNormalised,
-    .symbologies = imagerSymbologies,
-    .writtenAtOnce = imagerWrittenAtOnce,
-    .buttons = imagerButtons,
-    .rules = imagerRules,
+    .behaviour = {imagerBehaviour, imagerLabels, imagerCaptions, imagerNormalised},
+    .rows = imagerTables,
     .coupon = &imagerCoupon,
     .imageCaptureCheck = id(120),
 };

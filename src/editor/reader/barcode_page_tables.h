@@ -20,6 +20,8 @@ inline constexpr ui::ControlId UpcACheck{101};
 inline constexpr ui::ControlId Ean13Check{105};
 inline constexpr ui::ControlId BooklandCheck{106};
 inline constexpr ui::ControlId Gs1128Check{108};
+// Their enable bytes are written on the click already: the coupon procedure reads them.
+inline constexpr ui::ControlId CouponJoinedChecks[] = {UpcACheck, Ean13Check, Gs1128Check};
 
 // The coupon code row of the long-range and 2D readers. Its byte belongs to the coupon
 // procedure: the page shows it but never stores the check box at Apply.
@@ -33,32 +35,49 @@ struct CouponRow
     std::span<const ui::ControlId> dialogsForcingGs1128;
 };
 
-struct ReaderTypePage
+// How a type shows its reading behaviour: what each control shows and stores at Apply, which
+// labels and units go with them, and their captions.
+struct ReaderBehaviour
 {
-    int readerType;                   // units digit of block 5 byte 2
-    texts::StringId firstRowCaption;  // captions of the check boxes 101 to 127, in order
-    int rowCount;                     // rows 101 on that the type shows; the others are hidden
-    // Reading behaviour: what each control shows and stores at Apply, which labels and units
-    // go with them, and their captions.
-    std::span<const Binding> behaviour;
-    std::span<const ui::ControlId> behaviourLabels;
-    std::span<const ui::TextReplacement> behaviourCaptions;
+    std::span<const Binding> bindings;
+    std::span<const ui::ControlId> labels;
+    std::span<const ui::TextReplacement> captions;
     // Bytes shown as a flag: any value other than 0 becomes 1 in the record when shown.
     std::span<const FieldRef> normalisedFlags = {};
-    // Every symbology check box that Apply stores into its enable byte.
-    std::span<const Binding> symbologies;
-    // Check boxes whose enable byte is written on the click already.
-    std::span<const ui::ControlId> writtenAtOnce = {};
+};
+
+// The symbology rows of a type.
+struct SymbologyRows
+{
+    // Every symbology check box that Apply stores into its enable byte, in row order from 101.
+    std::span<const Binding> checks;
     // "more..." and further buttons the type shows.
     std::span<const ui::ControlId> buttons;
     // A target is enabled while any of its rules holds; a check box disabled by a rule with
     // WhenDisabled::Clear is shown unchecked.
     std::span<const EnablingRule> rules;
+};
+
+struct ReaderTypePage
+{
+    int readerType;                   // units digit of block 5 byte 2
+    texts::StringId firstRowCaption;  // captions of the check boxes 101 to 127, in order
+    ReaderBehaviour behaviour;
+    SymbologyRows rows;
     // Two check boxes that are switched together (the laser reader's DataBar-14 and Expanded).
     std::optional<std::pair<ui::ControlId, ui::ControlId>> coupled = {};
+    // With a coupon row, the UPC/EAN rows it joins write their enable bytes on the click already.
     const CouponRow* coupon = nullptr;
-    // The check box that switches image capture (the Settings page follows it).
+    // The check box that switches image capture (the Settings page follows it); it writes its
+    // enable byte on the click already.
     std::optional<ui::ControlId> imageCaptureCheck = {};
+
+    // Rows 101 on that the type shows (the symbologies, then the coupon code's); the others are
+    // hidden.
+    [[nodiscard]] constexpr int rowCount() const
+    {
+        return static_cast<int>(rows.checks.size()) + (coupon != nullptr ? 1 : 0);
+    }
 };
 
 // The page of reader type 1 (1D laser/CCD), 2 (1D extra long range) or 3 (2D).

@@ -18,7 +18,9 @@ constexpr ui::TextReplacement captions[] = {
     {Id::LengthModeLabel, sid(1017)},
 };
 
-constexpr ParameterDialogSpec dialog{
+}  // namespace
+
+constexpr ParameterDialogSpec code39ImagerDialog{
     .dialogTemplate = resources::code39ImagerTemplate,
     .titleEntry = sid(1011),
     .captions = captions,
@@ -27,9 +29,5 @@ constexpr ParameterDialogSpec dialog{
     .lengthGroup = &lengths,
     .commit = CommitPolicy::SnapshotOnOpen,
 };
-
-}  // namespace
-
-const ParameterDialogSpec& code39ImagerDialog() { return dialog; }
 
 }  // namespace editor::reader

@@ -108,7 +108,6 @@ constexpr ParameterDialogSpec content{
     .dialogTemplate = resources::couponContentTemplate,
     .titleEntry = sid(566),
     .captions = contentCaptions,
-    .bindings = {},
     .hooks = {.afterChange = showContent<Area>, .beforeStore = proceed<Area>},
 };
 
@@ -159,16 +158,15 @@ constexpr ParameterDialogSpec setting{
     .dialogTemplate = resources::couponSettingTemplate,
     .titleEntry = sid(565),
     .captions = settingCaptions,
-    .bindings = {},
     .commit = CommitPolicy::SnapshotOnOpen,
     .hooks = {.afterChange = settingChanged<Area>, .beforeStore = openContent<Area>},
 };
 
 }  // namespace
 
-const ParameterDialogSpec& couponSettingLongRangeDialog() { return setting<"longRange">; }
-const ParameterDialogSpec& couponSettingImagerDialog() { return setting<"imager">; }
-const ParameterDialogSpec& couponContentLongRangeDialog() { return content<"longRange">; }
-const ParameterDialogSpec& couponContentImagerDialog() { return content<"imager">; }
+constexpr ParameterDialogSpec couponSettingLongRangeDialog = setting<"longRange">;
+constexpr ParameterDialogSpec couponSettingImagerDialog = setting<"imager">;
+constexpr ParameterDialogSpec couponContentLongRangeDialog = content<"longRange">;
+constexpr ParameterDialogSpec couponContentImagerDialog = content<"imager">;
 
 }  // namespace editor::reader

@@ -101,7 +101,9 @@ void storeTexts(ParameterDialogModel& dialog)
     }
 }
 
-constexpr ParameterDialogSpec dialog{
+}  // namespace
+
+constexpr ParameterDialogSpec imageCaptureDialog{
     .dialogTemplate = resources::imageCaptureTemplate,
     .titleEntry = sid(1201),
     .captions = captions,
@@ -110,9 +112,5 @@ constexpr ParameterDialogSpec dialog{
     .commit = CommitPolicy::OnOk,
     .hooks = {.afterChange = showTexts, .afterStore = storeTexts},
 };
-
-}  // namespace
-
-const ParameterDialogSpec& imageCaptureDialog() { return dialog; }
 
 }  // namespace editor::reader

@@ -6,11 +6,11 @@
 #include "editor/reader/twin_tables.h"
 
 namespace editor::reader {
-namespace {
 
 using namespace resources;
 using texts::sid;
 
+// The tables are constants of this file; the dialogs are those of reader_dialogs.h.
 constexpr CommitPolicy Snapshot = CommitPolicy::SnapshotOnOpen;
 
 constexpr Binding code11Bindings[] = {
@@ -27,22 +27,17 @@ constexpr ui::TextReplacement code11Captions[] = {
     {Code11ImagerId::TransmitCheckDigitCheck, sid(1093)},
     {Code11ImagerId::LengthModeLabel, sid(1094)},
 };
-constexpr ParameterDialogSpec code11{code11ImagerTemplate, sid(1091),      code11Captions, code11Bindings,
-                                     code11Rules,          &code11Lengths, Snapshot};
+constexpr ParameterDialogSpec code11ImagerDialog{code11ImagerTemplate, sid(1091),      code11Captions, code11Bindings,
+                                                 code11Rules,          &code11Lengths, Snapshot};
 
 // Flags only.
-constexpr Binding postalBindings[] = {
-    flag(PostalImagerId::UsPostnetCheck, readerField("imagerUsPostnet")),
-    flag(PostalImagerId::UsPlanetCheck, readerField("imagerUsPlanet")),
-    flag(PostalImagerId::UsCheckDigitCheck, readerField("imagerUsPostalTransmitCheckDigit")),
-    flag(PostalImagerId::UkPostalCheck, readerField("imagerUkPostal")),
-    flag(PostalImagerId::UkCheckDigitCheck, readerField("imagerUkPostalTransmitCheckDigit")),
-    flag(PostalImagerId::JapanPostalCheck, readerField("imagerJapanPostal")),
-    flag(PostalImagerId::AustralianPostalCheck, readerField("imagerAustralianPostal")),
-    flag(PostalImagerId::DutchPostalCheck, readerField("imagerDutchPostal")),
-};
+constexpr auto postalBindings = flagColumn(
+    PostalImagerId::UsPostnetCheck,
+    {readerField("imagerUsPostnet"), readerField("imagerUsPlanet"), readerField("imagerUsPostalTransmitCheckDigit"),
+     readerField("imagerUkPostal"), readerField("imagerUkPostalTransmitCheckDigit"), readerField("imagerJapanPostal"),
+     readerField("imagerAustralianPostal"), readerField("imagerDutchPostal")});
 constexpr ui::TextReplacement postalCaptions[] = {{PostalImagerId::UsPostnetCheck, sid(1112), 8}};
-constexpr ParameterDialogSpec postal{
+constexpr ParameterDialogSpec postalImagerDialog{
     postalImagerTemplate, sid(1111), postalCaptions, postalBindings, {}, nullptr, Snapshot};
 
 constexpr Binding compositeBindings[] = {
@@ -56,30 +51,26 @@ constexpr ui::TextReplacement compositeCaptions[] = {
     {CompositeImagerId::CcCCheck, sid(1132), 4},
     {CompositeImagerId::UpcModeLabel, sid(1136)},
 };
-constexpr ParameterDialogSpec composite{
+constexpr ParameterDialogSpec compositeImagerDialog{
     compositeImagerTemplate, sid(1131), compositeCaptions, compositeBindings, {}, nullptr, Snapshot};
 
 using Symbologies = SymbologiesImagerId;
-constexpr Binding symbologiesBindings[] = {
-    flag(Symbologies::Pdf417Check, readerField("imagerPdf417")),
-    flag(Symbologies::MicroPdf417Check, readerField("imagerMicroPdf417")),
-    flag(Symbologies::Code128EmulationCheck, readerField("imagerCode128Emulation")),
-    flag(Symbologies::DataMatrixCheck, readerField("imagerDataMatrix")),
-    flag(Symbologies::MaxicodeCheck, readerField("imagerMaxicode")),
-    flag(Symbologies::QrCodeCheck, readerField("imagerQrCode")),
-};
+constexpr auto symbologiesBindings =
+    flagColumn(Symbologies::Pdf417Check,
+               {readerField("imagerPdf417"), readerField("imagerMicroPdf417"), readerField("imagerCode128Emulation"),
+                readerField("imagerDataMatrix"), readerField("imagerMaxicode"), readerField("imagerQrCode")});
 // Code 128 emulation belongs to MicroPDF417; its mark is kept (and stored) while MicroPDF417 is off.
 constexpr EnablingRule symbologiesRules[] = {
     enabledWhileChecked(Symbologies::Code128EmulationCheck, Symbologies::MicroPdf417Check, WhenDisabled::Keep),
 };
 constexpr ui::TextReplacement symbologiesCaptions[] = {{Symbologies::Pdf417Check, sid(1142), 6}};
-constexpr ParameterDialogSpec symbologies{symbologiesImagerTemplate,
-                                          sid(1141),
-                                          symbologiesCaptions,
-                                          symbologiesBindings,
-                                          symbologiesRules,
-                                          nullptr,
-                                          Snapshot};
+constexpr ParameterDialogSpec symbologiesImagerDialog{symbologiesImagerTemplate,
+                                                      sid(1141),
+                                                      symbologiesCaptions,
+                                                      symbologiesBindings,
+                                                      symbologiesRules,
+                                                      nullptr,
+                                                      Snapshot};
 
 // Macro PDF: the control header is sent exactly in the mode "Transmit Any Symbol in Set/No
 // Particular Order": its byte follows the mode list while the dialog is open, and Cancel takes it
@@ -100,21 +91,17 @@ constexpr ui::TextReplacement macroPdfCaptions[] = {
     {MacroPdf::ControlHeaderCheck, sid(1103)},
     {MacroPdf::EscapeLabel, sid(1104)},
 };
+
+namespace {
 void followMode(ParameterDialogModel& dialog, ui::ControlId)
 {
     const bool isAnySymbolInSet = dialog.shown().selection(MacroPdf::ModeList) == AnySymbolInSet;
     dialog.byte(readerField("imagerMacroPdfControlHeader")) = isAnySymbolInSet ? 1 : 0;
 }
-constexpr ParameterDialogSpec macroPdf{
-    macroPdfImagerTemplate, sid(1101), macroPdfCaptions, macroPdfBindings,
-    macroPdfRules,          nullptr,   Snapshot,         {.afterChange = followMode}};
-
 }  // namespace
 
-const ParameterDialogSpec& code11ImagerDialog() { return code11; }
-const ParameterDialogSpec& postalImagerDialog() { return postal; }
-const ParameterDialogSpec& compositeImagerDialog() { return composite; }
-const ParameterDialogSpec& symbologiesImagerDialog() { return symbologies; }
-const ParameterDialogSpec& macroPdfImagerDialog() { return macroPdf; }
+constexpr ParameterDialogSpec macroPdfImagerDialog{
+    macroPdfImagerTemplate, sid(1101), macroPdfCaptions, macroPdfBindings,
+    macroPdfRules,          nullptr,   Snapshot,         {.afterChange = followMode}};
 
 }  // namespace editor::reader

@@ -6,11 +6,14 @@
 #include "resources/laser_templates.h"
 
 namespace editor::reader {
-namespace {
 
 using namespace resources;
 using texts::sid;
 using twins::Literal;
+
+// The templates are this file's own; the tables below them are constants of this file and the
+// dialogs those of reader_dialogs.h.
+namespace {
 
 // `Count` captions from the entry after `Title` on, the first for `First`.
 template <int Title, auto First, int Count = 1>
@@ -30,25 +33,10 @@ template <typename Id> constexpr LengthGroup fixedOrMaxMin(FieldRef mode, bool i
             isDigitsOnly};
 }
 
-constexpr Binding code39Bindings[] = {
-    flag(LaserCode39Id::TransmitStartStopCheck, readerField("laserCode39TransmitStartStop")),
-    flag(LaserCode39Id::VerifyCheckDigitCheck, readerField("laserCode39VerifyCheckDigit")),
-    flag(LaserCode39Id::TransmitCheckDigitCheck, readerField("laserCode39TransmitCheckDigit")),
-    flag(LaserCode39Id::FullAsciiCheck, readerField("laserCode39FullAscii")),
-};
-constexpr ParameterDialogSpec code39{laserCode39Template, sid(651),
-                                     runAfterTitle<651, LaserCode39Id::TransmitStartStopCheck, 4>, code39Bindings};
-
 // The two Pharmacodes: one check box each.
 template <Literal Symbology>
 constexpr Binding pharmacodeBindings[] = {
     flag(PharmacodeId::TransmitCheckDigitCheck, readerField(twins::joined<"laser", Symbology, "TransmitCheckDigit">))};
-constexpr ParameterDialogSpec italianPharmacode{italianPharmacodeTemplate, sid(661),
-                                                runAfterTitle<661, PharmacodeId::TransmitCheckDigitCheck>,
-                                                pharmacodeBindings<"ItalianPharmacode">};
-constexpr ParameterDialogSpec frenchPharmacode{frenchPharmacodeTemplate, sid(671),
-                                               runAfterTitle<671, PharmacodeId::TransmitCheckDigitCheck>,
-                                               pharmacodeBindings<"FrenchPharmacode">};
 
 // Industrial, Interleaved and Matrix 25: one table placed at each code's seven bytes.
 template <Literal Symbology, int Title, const ui::DialogTemplate& (*Template)()> struct TwoOfFive
@@ -70,6 +58,38 @@ template <Literal Symbology, int Title, const ui::DialogTemplate& (*Template)()>
     static constexpr ParameterDialogSpec dialog{Template, sid(Title), captions, bindings, {}, &lengths};
 };
 
+// GS1 DataBar-14 and Limited; the boxes run from the code ID down to the check digit, the bytes
+// the other way. Expanded has the code ID only.
+template <Literal Symbology>
+constexpr Binding dataBarBindings[] = {
+    flag(LaserDataBarId::TransmitCodeIdCheck, readerField(twins::joined<"laser", Symbology, "TransmitCodeId">)),
+    flag(LaserDataBarId::TransmitApplicationIdCheck,
+         readerField(twins::joined<"laser", Symbology, "TransmitApplicationId">)),
+    flag(LaserDataBarId::TransmitCheckDigitCheck, readerField(twins::joined<"laser", Symbology, "TransmitCheckDigit">)),
+};
+
+}  // namespace
+
+constexpr auto code39Bindings =
+    flagColumn(LaserCode39Id::TransmitStartStopCheck,
+               {readerField("laserCode39TransmitStartStop"), readerField("laserCode39VerifyCheckDigit"),
+                readerField("laserCode39TransmitCheckDigit"), readerField("laserCode39FullAscii")});
+constexpr ParameterDialogSpec laserCode39Dialog{
+    laserCode39Template, sid(651), runAfterTitle<651, LaserCode39Id::TransmitStartStopCheck, 4>, code39Bindings};
+
+constexpr ParameterDialogSpec italianPharmacodeDialog{italianPharmacodeTemplate, sid(661),
+                                                      runAfterTitle<661, PharmacodeId::TransmitCheckDigitCheck>,
+                                                      pharmacodeBindings<"ItalianPharmacode">};
+constexpr ParameterDialogSpec frenchPharmacodeDialog{frenchPharmacodeTemplate, sid(671),
+                                                     runAfterTitle<671, PharmacodeId::TransmitCheckDigitCheck>,
+                                                     pharmacodeBindings<"FrenchPharmacode">};
+
+constexpr ParameterDialogSpec laserIndustrial25Dialog =
+    TwoOfFive<"Industrial25", 681, laserIndustrial25Template>::dialog;
+constexpr ParameterDialogSpec laserInterleaved25Dialog =
+    TwoOfFive<"Interleaved25", 701, laserInterleaved25Template>::dialog;
+constexpr ParameterDialogSpec laserMatrix25Dialog = TwoOfFive<"Matrix25", 721, laserMatrix25Template>::dialog;
+
 constexpr Binding codabarBindings[] = {
     radio({LaserCodabarId::NoneRadio, 5}, readerField("laserCodabarTransmitStartStop")),
 };
@@ -77,7 +97,7 @@ constexpr ui::TextReplacement codabarCaptions[] = {
     {LaserCodabarId::StartStopGroup, sid(742)},
     {LaserCodabarId::NoneRadio, sid(743), 5},
 };
-constexpr ParameterDialogSpec codabar{laserCodabarTemplate, sid(741), codabarCaptions, codabarBindings};
+constexpr ParameterDialogSpec laserCodabarDialog{laserCodabarTemplate, sid(741), codabarCaptions, codabarBindings};
 
 // MSI: three radio groups; the length boxes take three characters of any kind, what is not a
 // number becomes 1.
@@ -90,71 +110,54 @@ constexpr ui::TextReplacement msiCaptions[] = {
     {LaserMsiId::VerifyGroup, sid(752), 3},
     {LaserMsiId::SingleModulo10Radio, sid(755), 8},
 };
-constexpr ParameterDialogSpec msi{laserMsiTemplate, sid(751), msiCaptions, msiBindings, {}, &msiLengths};
+constexpr ParameterDialogSpec laserMsiDialog{laserMsiTemplate, sid(751), msiCaptions, msiBindings, {}, &msiLengths};
 
-constexpr Binding plesseyBindings[] = {
-    flag(PlesseyId::ConvertToUkPlesseyCheck, readerField("laserPlesseyConvertToUkPlessey")),
-    flag(PlesseyId::TransmitCheckDigitCheck, readerField("laserPlesseyTransmitCheckDigit")),
-};
-constexpr ParameterDialogSpec plessey{plesseyTemplate, sid(771),
-                                      runAfterTitle<771, PlesseyId::ConvertToUkPlesseyCheck, 2>, plesseyBindings};
+constexpr auto plesseyBindings =
+    flagColumn(PlesseyId::ConvertToUkPlesseyCheck,
+               {readerField("laserPlesseyConvertToUkPlessey"), readerField("laserPlesseyTransmitCheckDigit")});
+constexpr ParameterDialogSpec plesseyDialog{plesseyTemplate, sid(771),
+                                            runAfterTitle<771, PlesseyId::ConvertToUkPlesseyCheck, 2>, plesseyBindings};
 
-constexpr Binding upcEBindings[] = {
-    flag(LaserUpcEId::ConvertToUpcACheck, readerField("laserUpcEConvertToUpcA")),
-    flag(LaserUpcEId::TransmitSystemNumberCheck, readerField("laserUpcETransmitSystemNumber")),
-    flag(LaserUpcEId::TransmitCheckDigitCheck, readerField("laserUpcETransmitCheckDigit")),
-};
-constexpr ParameterDialogSpec upcE{laserUpcETemplate, sid(781), runAfterTitle<781, LaserUpcEId::ConvertToUpcACheck, 3>,
-                                   upcEBindings};
+constexpr auto upcEBindings = flagColumn(LaserUpcEId::ConvertToUpcACheck, {readerField("laserUpcEConvertToUpcA"),
+                                                                           readerField("laserUpcETransmitSystemNumber"),
+                                                                           readerField("laserUpcETransmitCheckDigit")});
+constexpr ParameterDialogSpec laserUpcEDialog{laserUpcETemplate, sid(781),
+                                              runAfterTitle<781, LaserUpcEId::ConvertToUpcACheck, 3>, upcEBindings};
 
-constexpr Binding ean8Bindings[] = {
-    flag(LaserEan8Id::ConvertToEan13Check, readerField("laserEan8ConvertToEan13")),
-    flag(LaserEan8Id::TransmitCheckDigitCheck, readerField("laserEan8TransmitCheckDigit")),
-};
-constexpr ParameterDialogSpec ean8{laserEan8Template, sid(791), runAfterTitle<791, LaserEan8Id::ConvertToEan13Check, 2>,
-                                   ean8Bindings};
+constexpr auto ean8Bindings =
+    flagColumn(LaserEan8Id::ConvertToEan13Check,
+               {readerField("laserEan8ConvertToEan13"), readerField("laserEan8TransmitCheckDigit")});
+constexpr ParameterDialogSpec laserEan8Dialog{laserEan8Template, sid(791),
+                                              runAfterTitle<791, LaserEan8Id::ConvertToEan13Check, 2>, ean8Bindings};
 
 // EAN-13 and UPC-A.
-constexpr Binding ean13Bindings[] = {
-    flag(LaserEan13Id::IsbnCheck, readerField("laserEan13IsbnConversion")),
-    flag(LaserEan13Id::IssnCheck, readerField("laserEan13IssnConversion")),
-    flag(LaserEan13Id::TransmitEan13CheckDigitCheck, readerField("laserEan13TransmitCheckDigit")),
-    flag(LaserEan13Id::TransmitUpcASystemNumberCheck, readerField("laserUpcATransmitSystemNumber")),
-    flag(LaserEan13Id::TransmitUpcACheckDigitCheck, readerField("laserUpcATransmitCheckDigit")),
-    flag(LaserEan13Id::ConvertUpcAToEan13Check, readerField("laserUpcAConvertToEan13")),
-};
-constexpr ParameterDialogSpec ean13{laserEan13Template, sid(801), runAfterTitle<801, LaserEan13Id::IsbnCheck, 6>,
-                                    ean13Bindings};
+constexpr auto ean13Bindings = flagColumn(
+    LaserEan13Id::IsbnCheck, {readerField("laserEan13IsbnConversion"), readerField("laserEan13IssnConversion"),
+                              readerField("laserEan13TransmitCheckDigit"), readerField("laserUpcATransmitSystemNumber"),
+                              readerField("laserUpcATransmitCheckDigit"), readerField("laserUpcAConvertToEan13")});
+constexpr ParameterDialogSpec laserEan13Dialog{laserEan13Template, sid(801),
+                                               runAfterTitle<801, LaserEan13Id::IsbnCheck, 6>, ean13Bindings};
 
 // The terminal reads byte 63 as "original Telepen", so the first button stores 1.
 constexpr int originalFirst[] = {1, 0};
 constexpr Binding telepenBindings[] = {
     radio({TelepenId::OriginalRadio, 2}, readerField("laserTelepenOriginal"), originalFirst),
 };
-constexpr ParameterDialogSpec telepen{telepenTemplate, sid(811), runAfterTitle<811, TelepenId::OriginalRadio, 2>,
-                                      telepenBindings};
+constexpr ParameterDialogSpec telepenDialog{telepenTemplate, sid(811), runAfterTitle<811, TelepenId::OriginalRadio, 2>,
+                                            telepenBindings};
 
-// GS1 DataBar-14 and Limited; the boxes run from the code ID down to the check digit, the bytes
-// the other way. Expanded has the code ID only.
-template <Literal Symbology>
-constexpr Binding dataBarBindings[] = {
-    flag(LaserDataBarId::TransmitCodeIdCheck, readerField(twins::joined<"laser", Symbology, "TransmitCodeId">)),
-    flag(LaserDataBarId::TransmitApplicationIdCheck,
-         readerField(twins::joined<"laser", Symbology, "TransmitApplicationId">)),
-    flag(LaserDataBarId::TransmitCheckDigitCheck, readerField(twins::joined<"laser", Symbology, "TransmitCheckDigit">)),
-};
-constexpr ParameterDialogSpec dataBar14{laserDataBar14Template, sid(821),
-                                        runAfterTitle<821, LaserDataBarId::TransmitCodeIdCheck, 3>,
-                                        dataBarBindings<"DataBar14">};
-constexpr ParameterDialogSpec dataBarLimited{laserDataBarLimitedTemplate, sid(831),
-                                             runAfterTitle<831, LaserDataBarId::TransmitCodeIdCheck, 3>,
-                                             dataBarBindings<"DataBarLimited">};
+constexpr ParameterDialogSpec laserDataBar14Dialog{laserDataBar14Template, sid(821),
+                                                   runAfterTitle<821, LaserDataBarId::TransmitCodeIdCheck, 3>,
+                                                   dataBarBindings<"DataBar14">};
+constexpr ParameterDialogSpec laserDataBarLimitedDialog{laserDataBarLimitedTemplate, sid(831),
+                                                        runAfterTitle<831, LaserDataBarId::TransmitCodeIdCheck, 3>,
+                                                        dataBarBindings<"DataBarLimited">};
 constexpr Binding dataBarExpandedBindings[] = {
     flag(LaserDataBarId::TransmitCodeIdCheck, readerField("laserDataBarExpandedTransmitCodeId")),
 };
-constexpr ParameterDialogSpec dataBarExpanded{laserDataBarExpandedTemplate, sid(841),
-                                              runAfterTitle<841, LaserDataBarId::TransmitCodeIdCheck>,
-                                              dataBarExpandedBindings};
+constexpr ParameterDialogSpec laserDataBarExpandedDialog{laserDataBarExpandedTemplate, sid(841),
+                                                         runAfterTitle<841, LaserDataBarId::TransmitCodeIdCheck>,
+                                                         dataBarExpandedBindings};
 
 // The code ID, and the field separator that every reader shares.
 constexpr Binding gs1128Bindings[] = {
@@ -165,32 +168,6 @@ constexpr ui::TextReplacement gs1128Captions[] = {
     {LaserGs1128Id::TransmitCodeIdCheck, sid(852)},
     {LaserGs1128Id::SeparatorLabel, sid(853)},
 };
-constexpr ParameterDialogSpec gs1128{laserGs1128Template, sid(851), gs1128Captions, gs1128Bindings};
-
-}  // namespace
-
-const ParameterDialogSpec& laserCode39Dialog() { return code39; }
-const ParameterDialogSpec& italianPharmacodeDialog() { return italianPharmacode; }
-const ParameterDialogSpec& frenchPharmacodeDialog() { return frenchPharmacode; }
-const ParameterDialogSpec& laserIndustrial25Dialog()
-{
-    return TwoOfFive<"Industrial25", 681, laserIndustrial25Template>::dialog;
-}
-const ParameterDialogSpec& laserInterleaved25Dialog()
-{
-    return TwoOfFive<"Interleaved25", 701, laserInterleaved25Template>::dialog;
-}
-const ParameterDialogSpec& laserMatrix25Dialog() { return TwoOfFive<"Matrix25", 721, laserMatrix25Template>::dialog; }
-const ParameterDialogSpec& laserCodabarDialog() { return codabar; }
-const ParameterDialogSpec& laserMsiDialog() { return msi; }
-const ParameterDialogSpec& plesseyDialog() { return plessey; }
-const ParameterDialogSpec& laserUpcEDialog() { return upcE; }
-const ParameterDialogSpec& laserEan8Dialog() { return ean8; }
-const ParameterDialogSpec& laserEan13Dialog() { return ean13; }
-const ParameterDialogSpec& telepenDialog() { return telepen; }
-const ParameterDialogSpec& laserDataBar14Dialog() { return dataBar14; }
-const ParameterDialogSpec& laserDataBarLimitedDialog() { return dataBarLimited; }
-const ParameterDialogSpec& laserDataBarExpandedDialog() { return dataBarExpanded; }
-const ParameterDialogSpec& laserGs1128Dialog() { return gs1128; }
+constexpr ParameterDialogSpec laserGs1128Dialog{laserGs1128Template, sid(851), gs1128Captions, gs1128Bindings};
 
 }  // namespace editor::reader

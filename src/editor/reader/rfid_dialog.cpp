@@ -41,7 +41,9 @@ constexpr ui::TextReplacement captions[] = {
 // The terminal reads the delimiter as a two-byte string: an empty one is two zeros.
 void terminateDelimiter(ParameterDialogModel& dialog) { dialog.byte({delimiter.record, delimiter.offset + 1}) = 0; }
 
-constexpr ParameterDialogSpec dialog{
+}  // namespace
+
+constexpr ParameterDialogSpec rfidDialog{
     .dialogTemplate = resources::rfidParameterTemplate,
     .titleEntry = sid(591),
     .captions = captions,
@@ -49,9 +51,5 @@ constexpr ParameterDialogSpec dialog{
     .rules = rules,
     .hooks = {.afterStore = terminateDelimiter},
 };
-
-}  // namespace
-
-const ParameterDialogSpec& rfidDialog() { return dialog; }
 
 }  // namespace editor::reader

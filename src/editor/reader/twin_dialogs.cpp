@@ -111,46 +111,33 @@ constexpr ui::TextReplacement dataBar14Captions[] = {
 template <int Title>
 constexpr ui::TextReplacement gs1128Captions[] = {{resources::Gs1128ImagerId::SeparatorLabel, sid(Title + 1)}};
 
-using namespace resources;
-constexpr auto code39LongRange = code39Dialog<"longRange", 901>(code39LongRangeTemplate, 5);
-constexpr auto code93Imager = lengthsOnly<"imager", "Code93", 1021>(code93ImagerTemplate);
-constexpr auto code93LongRange = lengthsOnly<"longRange", "Code93", 911>(code93LongRangeTemplate);
-constexpr auto industrial25Imager = lengthsOnly<"imager", "Industrial25", 1041>(industrial25ImagerTemplate);
-constexpr auto industrial25LongRange = lengthsOnly<"longRange", "Industrial25", 921>(industrial25LongRangeTemplate);
-constexpr auto codabarImager = codabarDialog<"imager", 1031>(codabarImagerTemplate);
-constexpr auto codabarLongRange = codabarDialog<"longRange", 941>(codabarLongRangeTemplate);
-constexpr auto interleaved25Imager =
-    interleaved25Dialog<"imager">(interleaved25ImagerTemplate, 1051, interleaved25ImagerCaptions);
-// The only long-range dialog that copies the record when it opens.
-constexpr auto interleaved25LongRange =
-    withCommit(interleaved25Dialog<"longRange">(interleaved25LongRangeTemplate, 931, interleaved25LongRangeCaptions),
-               CommitPolicy::SnapshotOnOpen);
-constexpr auto msiImager = msiDialog<"imager", 1071>(msiImagerTemplate);
-constexpr auto msiLongRange = msiDialog<"longRange", 961>(msiLongRangeTemplate);
-constexpr auto dataBar14Imager =
-    twin<"imager">(dataBar14ImagerTemplate, 1061, dataBar14Captions<1061>, dataBar14<"imager">, {}, nullptr);
-constexpr auto dataBar14LongRange =
-    twin<"longRange">(dataBar14LongRangeTemplate, 951, dataBar14Captions<951>, dataBar14<"longRange">, {}, nullptr);
-// The field separator: nothing is written before OK in either reader.
-constexpr ParameterDialogSpec gs1128Imager{gs1128ImagerTemplate, sid(1231), gs1128Captions<1231>, gs1128};
-constexpr ParameterDialogSpec gs1128LongRange{gs1128LongRangeTemplate, sid(1221), gs1128Captions<1221>, gs1128};
-
 }  // namespace
 
-const ParameterDialogSpec& code39LongRangeDialog() { return code39LongRange; }
-const ParameterDialogSpec& code93ImagerDialog() { return code93Imager; }
-const ParameterDialogSpec& code93LongRangeDialog() { return code93LongRange; }
-const ParameterDialogSpec& industrial25ImagerDialog() { return industrial25Imager; }
-const ParameterDialogSpec& industrial25LongRangeDialog() { return industrial25LongRange; }
-const ParameterDialogSpec& codabarImagerDialog() { return codabarImager; }
-const ParameterDialogSpec& codabarLongRangeDialog() { return codabarLongRange; }
-const ParameterDialogSpec& interleaved25ImagerDialog() { return interleaved25Imager; }
-const ParameterDialogSpec& interleaved25LongRangeDialog() { return interleaved25LongRange; }
-const ParameterDialogSpec& msiImagerDialog() { return msiImager; }
-const ParameterDialogSpec& msiLongRangeDialog() { return msiLongRange; }
-const ParameterDialogSpec& dataBar14ImagerDialog() { return dataBar14Imager; }
-const ParameterDialogSpec& dataBar14LongRangeDialog() { return dataBar14LongRange; }
-const ParameterDialogSpec& gs1128ImagerDialog() { return gs1128Imager; }
-const ParameterDialogSpec& gs1128LongRangeDialog() { return gs1128LongRange; }
+using namespace resources;
+
+constexpr ParameterDialogSpec code39LongRangeDialog = code39Dialog<"longRange", 901>(code39LongRangeTemplate, 5);
+constexpr ParameterDialogSpec code93ImagerDialog = lengthsOnly<"imager", "Code93", 1021>(code93ImagerTemplate);
+constexpr ParameterDialogSpec code93LongRangeDialog = lengthsOnly<"longRange", "Code93", 911>(code93LongRangeTemplate);
+constexpr ParameterDialogSpec industrial25ImagerDialog =
+    lengthsOnly<"imager", "Industrial25", 1041>(industrial25ImagerTemplate);
+constexpr ParameterDialogSpec industrial25LongRangeDialog =
+    lengthsOnly<"longRange", "Industrial25", 921>(industrial25LongRangeTemplate);
+constexpr ParameterDialogSpec codabarImagerDialog = codabarDialog<"imager", 1031>(codabarImagerTemplate);
+constexpr ParameterDialogSpec codabarLongRangeDialog = codabarDialog<"longRange", 941>(codabarLongRangeTemplate);
+constexpr ParameterDialogSpec interleaved25ImagerDialog =
+    interleaved25Dialog<"imager">(interleaved25ImagerTemplate, 1051, interleaved25ImagerCaptions);
+// The only long-range dialog that copies the record when it opens.
+constexpr ParameterDialogSpec interleaved25LongRangeDialog =
+    withCommit(interleaved25Dialog<"longRange">(interleaved25LongRangeTemplate, 931, interleaved25LongRangeCaptions),
+               CommitPolicy::SnapshotOnOpen);
+constexpr ParameterDialogSpec msiImagerDialog = msiDialog<"imager", 1071>(msiImagerTemplate);
+constexpr ParameterDialogSpec msiLongRangeDialog = msiDialog<"longRange", 961>(msiLongRangeTemplate);
+constexpr ParameterDialogSpec dataBar14ImagerDialog =
+    twin<"imager">(dataBar14ImagerTemplate, 1061, dataBar14Captions<1061>, dataBar14<"imager">, {}, nullptr);
+constexpr ParameterDialogSpec dataBar14LongRangeDialog =
+    twin<"longRange">(dataBar14LongRangeTemplate, 951, dataBar14Captions<951>, dataBar14<"longRange">, {}, nullptr);
+// The field separator: nothing is written before OK in either reader.
+constexpr ParameterDialogSpec gs1128ImagerDialog{gs1128ImagerTemplate, sid(1231), gs1128Captions<1231>, gs1128};
+constexpr ParameterDialogSpec gs1128LongRangeDialog{gs1128LongRangeTemplate, sid(1221), gs1128Captions<1221>, gs1128};
 
 }  // namespace editor::reader

@@ -6,6 +6,7 @@
 // Cancel; the long-range ones write nothing before OK.
 #include <array>
 #include <cstddef>
+#include <span>
 
 #include "editor/reader/coupon_code_note_dialog.h"
 #include "editor/reader/reader_dialogs.h"
@@ -106,61 +107,69 @@ constexpr ui::TextReplacement ean13ImagerCaptions[] = {{resources::Ean13ImagerId
 constexpr ui::TextReplacement ean13LongRangeCaptions[] = {{resources::Ean13LongRangeId::SupplementalsLabel, sid(1242)}};
 
 constexpr auto upcAImagerBindings = withLinearDecode(upcA<"imager">, UpcAImagerId::LinearDecodeCheck);
-constexpr auto upcE0ImagerBindings = withLinearDecode(upcE<"imager", "UpcE0">, UpcE0ImagerId::LinearDecodeCheck);
-constexpr auto upcE1ImagerBindings = withLinearDecode(upcE<"imager", "UpcE1">, UpcE0ImagerId::LinearDecodeCheck);
+template <Literal Symbology>
+constexpr auto upcEImagerBindings = withLinearDecode(upcE<"imager", Symbology>, UpcE0ImagerId::LinearDecodeCheck);
 
-constexpr ParameterDialogSpec upcAImager{
-    resources::upcAImagerTemplate, sid(971), upcAImagerCaptions, upcAImagerBindings,
-    redundancyRules<UpcAImagerId>, nullptr,  Snapshot,           upcAHooks<"imager">};
-constexpr ParameterDialogSpec upcALongRange{
-    resources::upcALongRangeTemplate, sid(861), upcALongRangeCaptions, upcA<"longRange">,
-    redundancyRules<UpcAImagerId>,    nullptr,  CommitPolicy::OnOk,    upcAHooks<"longRange">};
-constexpr ParameterDialogSpec upcE0Imager{resources::upcE0ImagerTemplate,
-                                          sid(981),
-                                          upcEImagerCaptions<981>,
-                                          upcE0ImagerBindings,
-                                          redundancyRules<UpcE0ImagerId>,
-                                          nullptr,
-                                          Snapshot};
-constexpr ParameterDialogSpec upcE1Imager{resources::upcE1ImagerTemplate,
-                                          sid(991),
-                                          upcEImagerCaptions<991>,
-                                          upcE1ImagerBindings,
-                                          redundancyRules<UpcE0ImagerId>,
-                                          nullptr,
-                                          Snapshot};
-constexpr ParameterDialogSpec upcE0LongRange{resources::upcE0LongRangeTemplate, sid(871), upcELongRangeCaptions<871>,
-                                             upcE<"longRange", "UpcE0">, redundancyRules<UpcE0ImagerId>};
-constexpr ParameterDialogSpec upcE1LongRange{resources::upcE1LongRangeTemplate, sid(881), upcELongRangeCaptions<881>,
-                                             upcE<"longRange", "UpcE1">, redundancyRules<UpcE0ImagerId>};
-constexpr ParameterDialogSpec ean8Imager{resources::ean8ImagerTemplate,
-                                         sid(1001),
-                                         ean8Captions<resources::Ean8ImagerId, 1001>,
-                                         ean8<resources::Ean8ImagerId, "imager">,
-                                         redundancyRules<resources::Ean8ImagerId>,
-                                         nullptr,
-                                         Snapshot};
-constexpr ParameterDialogSpec ean8LongRange{
-    resources::ean8LongRangeTemplate, sid(891), ean8Captions<resources::Ean8LongRangeId, 891>,
-    ean8<resources::Ean8LongRangeId, "longRange">, redundancyRules<resources::Ean8LongRangeId>};
-constexpr ParameterDialogSpec ean13Imager{resources::ean13ImagerTemplate, sid(1241), ean13ImagerCaptions,
-                                          ean13<resources::Ean13ImagerId, "imager">,
-                                          redundancyRules<resources::Ean13ImagerId>};
-constexpr ParameterDialogSpec ean13LongRange{resources::ean13LongRangeTemplate, sid(1241), ean13LongRangeCaptions,
-                                             ean13<resources::Ean13LongRangeId, "longRange">,
-                                             redundancyRules<resources::Ean13LongRangeId>};
+using Template = const ui::DialogTemplate& (*)();
+
+// UPC-E0 and UPC-E1 of a reader, their captions from the title entry `Title` on.
+template <Literal Area, Literal Symbology, int Title> constexpr ParameterDialogSpec upcEDialog(Template dialogTemplate)
+{
+    if constexpr (twins::joined<Area> == "imager") {
+        return {dialogTemplate,
+                sid(Title),
+                upcEImagerCaptions<Title>,
+                upcEImagerBindings<Symbology>,
+                redundancyRules<UpcE0ImagerId>,
+                nullptr,
+                Snapshot};
+    } else {
+        return {dialogTemplate, sid(Title), upcELongRangeCaptions<Title>, upcE<Area, Symbology>,
+                redundancyRules<UpcE0ImagerId>};
+    }
+}
+
+// EAN-8 of a reader; the 2D dialog copies the record when it opens.
+template <typename Id, Literal Area, int Title> constexpr ParameterDialogSpec ean8Dialog(Template dialogTemplate)
+{
+    const bool isImager = twins::joined<Area> == "imager";
+    return {dialogTemplate,
+            sid(Title),
+            ean8Captions<Id, Title>,
+            ean8<Id, Area>,
+            redundancyRules<Id>,
+            nullptr,
+            isImager ? Snapshot : CommitPolicy::OnOk};
+}
+
+// EAN-13 of a reader: nothing is written before OK in either.
+template <typename Id, Literal Area>
+constexpr ParameterDialogSpec ean13Dialog(Template dialogTemplate, std::span<const ui::TextReplacement> captions)
+{
+    return {dialogTemplate, sid(1241), captions, ean13<Id, Area>, redundancyRules<Id>};
+}
 
 }  // namespace
 
-const ParameterDialogSpec& upcAImagerDialog() { return upcAImager; }
-const ParameterDialogSpec& upcALongRangeDialog() { return upcALongRange; }
-const ParameterDialogSpec& upcE0ImagerDialog() { return upcE0Imager; }
-const ParameterDialogSpec& upcE1ImagerDialog() { return upcE1Imager; }
-const ParameterDialogSpec& upcE0LongRangeDialog() { return upcE0LongRange; }
-const ParameterDialogSpec& upcE1LongRangeDialog() { return upcE1LongRange; }
-const ParameterDialogSpec& ean8ImagerDialog() { return ean8Imager; }
-const ParameterDialogSpec& ean8LongRangeDialog() { return ean8LongRange; }
-const ParameterDialogSpec& ean13ImagerDialog() { return ean13Imager; }
-const ParameterDialogSpec& ean13LongRangeDialog() { return ean13LongRange; }
+constexpr ParameterDialogSpec upcAImagerDialog{
+    resources::upcAImagerTemplate, sid(971), upcAImagerCaptions, upcAImagerBindings,
+    redundancyRules<UpcAImagerId>, nullptr,  Snapshot,           upcAHooks<"imager">};
+constexpr ParameterDialogSpec upcALongRangeDialog{
+    resources::upcALongRangeTemplate, sid(861), upcALongRangeCaptions, upcA<"longRange">,
+    redundancyRules<UpcAImagerId>,    nullptr,  CommitPolicy::OnOk,    upcAHooks<"longRange">};
+constexpr ParameterDialogSpec upcE0ImagerDialog = upcEDialog<"imager", "UpcE0", 981>(resources::upcE0ImagerTemplate);
+constexpr ParameterDialogSpec upcE1ImagerDialog = upcEDialog<"imager", "UpcE1", 991>(resources::upcE1ImagerTemplate);
+constexpr ParameterDialogSpec upcE0LongRangeDialog =
+    upcEDialog<"longRange", "UpcE0", 871>(resources::upcE0LongRangeTemplate);
+constexpr ParameterDialogSpec upcE1LongRangeDialog =
+    upcEDialog<"longRange", "UpcE1", 881>(resources::upcE1LongRangeTemplate);
+constexpr ParameterDialogSpec ean8ImagerDialog =
+    ean8Dialog<resources::Ean8ImagerId, "imager", 1001>(resources::ean8ImagerTemplate);
+constexpr ParameterDialogSpec ean8LongRangeDialog =
+    ean8Dialog<resources::Ean8LongRangeId, "longRange", 891>(resources::ean8LongRangeTemplate);
+constexpr ParameterDialogSpec ean13ImagerDialog =
+    ean13Dialog<resources::Ean13ImagerId, "imager">(resources::ean13ImagerTemplate, ean13ImagerCaptions);
+constexpr ParameterDialogSpec ean13LongRangeDialog =
+    ean13Dialog<resources::Ean13LongRangeId, "longRange">(resources::ean13LongRangeTemplate, ean13LongRangeCaptions);
 
 }  // namespace editor::reader

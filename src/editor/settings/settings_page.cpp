@@ -2,6 +2,8 @@
 #include "editor/settings/settings_page.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -9,9 +11,10 @@
 
 #include "editor/parameter_dialog.h"
 #include "editor/settings/transaction_file_dialog.h"
+#include "editor/slot_chars.h"
 #include "project/defaults.h"
-#include "resources/settings_templates.h"
 #include "project/runtime_texts.h"
+#include "resources/settings_templates.h"
 #include "texts/text_source.h"
 
 namespace editor::settings {
@@ -24,29 +27,33 @@ using texts::sid;
 using Id = SettingsPageId;
 
 constexpr int DelimiterCodeChars = 3;
-constexpr int PasswordChars = 10;
+constexpr int PasswordChars = slotChars(&project::DeviceSettings::password);
 constexpr int StayChars = 2;
-constexpr int ExportStoreChars = 260;
 constexpr int MaxStay = 99;
 constexpr int CarriageReturn = 13;  // the terminal ends a record with it, so it never delimits a field
 constexpr int VibratorSeconds = 9;
 
-// Check boxes whose flag the page stores at Apply.
-constexpr Binding flags[] = {
-    flag(Id::OpenCheck, deviceField("protectOpen")),
-    flag(Id::ImportCheck, deviceField("protectImport")),
-    flag(Id::ExportCheck, deviceField("protectExport")),
-    flag(Id::EditDataCheck, deviceField("protectEditData")),
-    flag(Id::DeleteDataCheck, deviceField("protectDeleteData")),
-    flag(Id::SettingsCheck, deviceField("protectSettings")),
-    flag(Id::AutoPreloadCheck, deviceField("protectAutoPreload")),
-    flag(Id::DataDeletionCheck, deviceField("protectDataDeletion")),
-    flag(Id::EntryOptionsCheck, deviceField("protectEntryOptions")),
-    flag(Id::VibratorCheck, deviceField("protectVibrator")),
-    flag(Id::ImageCaptureCheck, deviceField("protectImageCapture")),
-    flag(Id::AutoRunCheck, deviceField("autoRun")),
-    flag(Id::DeleteDatabaseCheck, deviceField("deleteDatabaseOnOpen")),
-};
+// The boxes of the functions that ask for the password are numbered after their bytes, from
+// "Open" (101, byte 84) to "Image capture" (112, byte 95); byte 93 means nothing and has no box.
+constexpr ui::ControlRange ProtectionChecks{Id::OpenCheck, 12};
+constexpr std::size_t FirstProtectionByte = deviceByte("protectOpen");
+
+// Check boxes whose flag the page stores at Apply: the protection boxes and two options.
+constexpr auto flags = [] {
+    std::array<Binding, 13> table{};
+    std::size_t n = 0;
+    for (int i = 0; i < ProtectionChecks.count; ++i) {
+        const std::size_t offset = FirstProtectionByte + static_cast<std::size_t>(i);
+        if (offset != offsetof(project::DeviceSettings, reserved93)) {
+            table[n++] = flag(ProtectionChecks.at(i), {RecordKind::Device, offset});
+        }
+    }
+    table[n++] = flag(Id::AutoRunCheck, deviceField("autoRun"));
+    table[n++] = flag(Id::DeleteDatabaseCheck, deviceField("deleteDatabaseOnOpen"));
+    return table;
+}();
+static_assert(flags[10].control == ui::ControlId(Id::ImageCaptureCheck) &&
+              flags[10].field.offset == deviceByte("protectImageCapture"));
 
 // Lists whose position is the stored byte, written as soon as the user chooses.
 constexpr Binding lists[] = {
@@ -101,7 +108,7 @@ void SettingsPage::onInit()
     // 0 would mean "Press Enter key to continue": the box holds 1 to 99.
     makeNumeric(Id::StayEdit, ui::NumericEditSpec::range(1, MaxStay).withFallback(1));
     c.setTextLimit(Id::PasswordEdit, PasswordChars);
-    c.setTextLimit(Id::ExportStoreEdit, ExportStoreChars);
+    c.setTextLimit(Id::ExportStoreEdit, slotChars(&project::DeviceSettings::exportStore));
     display();
 }
 

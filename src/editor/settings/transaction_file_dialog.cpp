@@ -1,33 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "editor/settings/transaction_file_dialog.h"
 
+#include "editor/export_controls.h"
 #include "resources/settings_templates.h"
 
 namespace editor::settings {
 namespace {
 
-using Id = resources::TransactionFileId;
+using Id = resources::ExportFileId;
 using texts::sid;
 
-constexpr int ExportNameChars = 20;
+// The name is only changed when asked to, the save mode only matters for an automatic export.
+constexpr ExportControls exportControls{
+    Id::ExportNameCheck, Id::ExportNameEdit, Id::AutoExportCheck, Id::SaveModeLabel, {Id::OverwriteRadio, 2}};
+constexpr auto bindings =
+    exportBindings(exportControls, {transactionField("changeExportName"), transactionField("exportName"),
+                                    transactionField("autoExport"), transactionField("saveMode")});
+constexpr auto rules = exportRules(exportControls);
 
-constexpr Binding bindings[] = {
-    flag(Id::ChangeExportNameCheck, transactionField("changeExportName")),
-    text(Id::ExportNameEdit, transactionField("exportName"), ExportNameChars),
-    flag(Id::AutoExportCheck, transactionField("autoExport")),
-    radio({Id::OverwriteRadio, 2}, transactionField("saveMode")),
-};
-
-// The name is only changed when asked to, the save mode only matters for an automatic export;
-// both keep what they show and store it.
-constexpr EnablingRule rules[] = {
-    enabledWhileChecked(Id::ExportNameEdit, Id::ChangeExportNameCheck, WhenDisabled::Keep),
-    enabledWhileChecked(Id::SaveModeLabel, Id::AutoExportCheck, WhenDisabled::Keep),
-    enabledWhileChecked(Id::OverwriteRadio, Id::AutoExportCheck, WhenDisabled::Keep),
-    enabledWhileChecked(Id::AppendRadio, Id::AutoExportCheck, WhenDisabled::Keep),
-};
-
-constexpr ui::TextReplacement captions[] = {{Id::ChangeExportNameCheck, sid(173)}};
+constexpr ui::TextReplacement captions[] = {{Id::ExportNameCheck, sid(173)}};
 
 constexpr ParameterDialogSpec dialog{
     .dialogTemplate = resources::transactionFileTemplate,

@@ -10,19 +10,21 @@
 
 namespace editor::shell {
 
-// Command identifiers of the popup menu and the accelerators.
+// Command identifiers of the popup menu and the accelerators. The commands run from 31 without a
+// gap, and each one's label is the string of its own number (31 to 38).
 enum class Command {
     New = 31,
-    Open = 32,
-    Save = 33,
-    SaveAs = 34,
-    Edit = 35,
-    Preferences = 36,
-    About = 37,
-    Exit = 38,
+    Open,
+    Save,
+    SaveAs,
+    Edit,
+    Preferences,
+    About,
+    Exit,
     FirstRecentFile = 90,  // 90 + i opens recent-file entry i (from 0)
     LastRecentFile = 99,
 };
+static_assert(static_cast<int>(Command::Exit) == 38);
 
 [[nodiscard]] constexpr int commandValue(Command command) { return static_cast<int>(command); }
 [[nodiscard]] constexpr Command recentFileCommand(int index)

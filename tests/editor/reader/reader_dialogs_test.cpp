@@ -63,55 +63,55 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
         };
     };
     const Row rows[] = {
-        {"laser Matrix 25 start/stop in the Interleaved 25 dialog", laserInterleaved25Dialog(), {{18, 1}},
+        {"laser Matrix 25 start/stop in the Interleaved 25 dialog", laserInterleaved25Dialog, {{18, 1}},
          [](DialogHarness& d) { d.click(TwoOfFive::Matrix25Radio); }, {{18, 2}}},
-        {"laser MSI both digits not transmitted, max/min", laserMsiDialog(), {{35, 1}, {36, 0}},
+        {"laser MSI both digits not transmitted, max/min", laserMsiDialog, {{35, 1}, {36, 0}},
          [](DialogHarness& d) {
              d.click(ui::ControlId(706));
              d.click(resources::LaserMsiId::MaxMinLengthRadio);
          },
          {{35, 2}, {36, 1}}},
-        {"Telepen AIM is stored as 0", telepenDialog(), {{63, 1}},
+        {"Telepen AIM is stored as 0", telepenDialog, {{63, 1}},
          [](DialogHarness& d) { d.click(resources::TelepenId::AimRadio); }, {{63, 0}}},
-        {"DataBar-14 code ID only: its boxes run against its bytes", laserDataBar14Dialog(), {{65, 0}, {66, 0}, {67, 0}},
+        {"DataBar-14 code ID only: its boxes run against its bytes", laserDataBar14Dialog, {{65, 0}, {66, 0}, {67, 0}},
          [](DialogHarness& d) { d.click(DataBar::TransmitCodeIdCheck); }, {{67, 1}}},
-        {"Codabar ABCD / TN*E", laserCodabarDialog(), {{32, 0}}, [](DialogHarness& d) { d.click(ui::ControlId(705)); },
+        {"Codabar ABCD / TN*E", laserCodabarDialog, {{32, 0}}, [](DialogHarness& d) { d.click(ui::ControlId(705)); },
          {{32, 4}}},
-        {"laser transmit check digit stays free without verification", laserIndustrial25Dialog(), {{12, 0}, {13, 1}},
+        {"laser transmit check digit stays free without verification", laserIndustrial25Dialog, {{12, 0}, {13, 1}},
          [](DialogHarness& d) {
              EXPECT_TRUE(d.isEnabled(TwoOfFive::TransmitCheckDigitCheck));
              d.click(TwoOfFive::TransmitCheckDigitCheck);
          },
          {{13, 0}}},
-        {"laser GS1-128 code ID", laserGs1128Dialog(), {},
+        {"laser GS1-128 code ID", laserGs1128Dialog, {},
          [](DialogHarness& d) { d.click(resources::LaserGs1128Id::TransmitCodeIdCheck); }, {{77, 1}}},
-        {"long-range UPC-E0 supplementals: byte 107, not the 2D byte 197", upcE0LongRangeDialog(), {},
+        {"long-range UPC-E0 supplementals: byte 107, not the 2D byte 197", upcE0LongRangeDialog, {},
          [](DialogHarness& d) { d.select(resources::UpcE0ImagerId::SupplementalsList, 1); }, {{107, 1}}},
-        {"long-range EAN-13 supplementals and redundancy", ean13LongRangeDialog(), {},
+        {"long-range EAN-13 supplementals and redundancy", ean13LongRangeDialog, {},
          [](DialogHarness& d) {
              d.select(LongEan13::SupplementalsList, 2);
              d.enter(LongEan13::RedundancyEdit, "20");
          },
          {{107, 2}, {108, 20}}},
-        {"long-range Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25LongRangeDialog(),
+        {"long-range Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25LongRangeDialog,
          {{141, 1}, {142, 1}},
          disables(resources::Interleaved25ImagerId::VerifyCheckDigitList,
                   resources::Interleaved25ImagerId::TransmitCheckDigitCheck, 0),
          {{141, 0}, {142, 0}}},
-        {"2D MicroPDF417 off keeps Code 128 Emulation's mark", symbologiesImagerDialog(), {{275, 1}, {276, 1}},
+        {"2D MicroPDF417 off keeps Code 128 Emulation's mark", symbologiesImagerDialog, {{275, 1}, {276, 1}},
          disables(resources::SymbologiesImagerId::MicroPdf417Check, resources::SymbologiesImagerId::Code128EmulationCheck),
          {{275, 0}, {276, 1}}},
-        {"2D Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25ImagerDialog(), {{237, 1}, {238, 1}},
+        {"2D Interleaved 25 \"Disable\" clears Transmit Check Digit", interleaved25ImagerDialog, {{237, 1}, {238, 1}},
          disables(resources::Interleaved25ImagerId::VerifyCheckDigitList,
                   resources::Interleaved25ImagerId::TransmitCheckDigitCheck, 0),
          {{237, 0}, {238, 0}}},
-        {"2D Code 11 \"No verification\" clears Transmit Check Digit", code11ImagerDialog(), {{231, 2}, {232, 1}},
+        {"2D Code 11 \"No verification\" clears Transmit Check Digit", code11ImagerDialog, {{231, 2}, {232, 1}},
          disables(resources::Code11ImagerId::VerifyCheckDigitList, resources::Code11ImagerId::TransmitCheckDigitCheck, 0),
          {{231, 0}, {232, 0}}},
-        {"2D MSI one check digit keeps the algorithm", msiImagerDialog(), {{254, 1}, {256, 1}},
+        {"2D MSI one check digit keeps the algorithm", msiImagerDialog, {{254, 1}, {256, 1}},
          disables(resources::MsiImagerId::CheckDigitsList, resources::MsiImagerId::CheckAlgorithmList, 0),
          {{254, 0}, {256, 1}}},
-        {"2D Code 39 verification off clears Transmit; a prefix without Code 32 is cleared", code39ImagerDialog(),
+        {"2D Code 39 verification off clears Transmit; a prefix without Code 32 is cleared", code39ImagerDialog,
          {{215, 0}, {216, 1}, {220, 1}, {221, 1}},
          [disables](DialogHarness& d) {
              EXPECT_FALSE(d.isEnabled(Code39::Code32PrefixCheck) || d.isChecked(Code39::Code32PrefixCheck));
@@ -148,7 +148,7 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
 // UPC/EAN types of a reader; a stored redundancy is checked at OK only while it is enabled.
 TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileEnabled)
 {
-    DialogHarness upcE0 = open(upcE0ImagerDialog());
+    DialogHarness upcE0 = open(upcE0ImagerDialog);
     EXPECT_FALSE(upcE0.isEnabled(Imager::RedundancyEdit));  // "Ignore Supplementals"
     upcE0.select(Imager::SupplementalsList, 2);
     EXPECT_TRUE(upcE0.isEnabled(Imager::RedundancyEdit) && upcE0.isEnabled(Imager::RedundancyLabel));
@@ -160,10 +160,10 @@ TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileE
     EXPECT_EQ(at(197), 2);
     EXPECT_EQ(at(198), 30);
     const std::pair<const ParameterDialogSpec*, ui::ControlId> others[] = {
-        {&upcAImagerDialog(), Imager::SupplementalsList},
-        {&upcE1ImagerDialog(), resources::UpcE1ImagerId::SupplementalsList},
-        {&ean8ImagerDialog(), resources::Ean8ImagerId::SupplementalsList},
-        {&ean13ImagerDialog(), resources::Ean13ImagerId::SupplementalsList}};
+        {&upcAImagerDialog, Imager::SupplementalsList},
+        {&upcE1ImagerDialog, resources::UpcE1ImagerId::SupplementalsList},
+        {&ean8ImagerDialog, resources::Ean8ImagerId::SupplementalsList},
+        {&ean13ImagerDialog, resources::Ean13ImagerId::SupplementalsList}};
     for (const auto& [spec, supplementals] : others) {
         DialogHarness dialog = open(*spec);
         EXPECT_EQ(dialog.selection(supplementals), 2) << spec->dialogTemplate().name;
@@ -180,11 +180,11 @@ TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileE
     };
     const ui::ControlId toEan13 = resources::Ean8ImagerId::ConvertToEan13Check;
     const Row rows[] = {
-        {"disabled zero is kept", ean8ImagerDialog(), {{197, 0}, {198, 0}}, toEan13, true},
-        {"enabled zero is refused", ean8ImagerDialog(), {{197, 2}, {198, 0}}, toEan13, false},
-        {"stored 45 is shown and kept", ean8ImagerDialog(), {{197, 2}, {198, 45}}, toEan13, true},
-        {"disabled 99 is kept", ean8ImagerDialog(), {{197, 1}, {198, 99}}, toEan13, true},
-        {"long range: enabled zero is refused", upcE1LongRangeDialog(), {{107, 2}, {108, 0}},
+        {"disabled zero is kept", ean8ImagerDialog, {{197, 0}, {198, 0}}, toEan13, true},
+        {"enabled zero is refused", ean8ImagerDialog, {{197, 2}, {198, 0}}, toEan13, false},
+        {"stored 45 is shown and kept", ean8ImagerDialog, {{197, 2}, {198, 45}}, toEan13, true},
+        {"disabled 99 is kept", ean8ImagerDialog, {{197, 1}, {198, 99}}, toEan13, true},
+        {"long range: enabled zero is refused", upcE1LongRangeDialog, {{107, 2}, {108, 0}},
          resources::UpcE1ImagerId::ConvertToUpcACheck, false},
     };
     for (const Row& row : rows) {
@@ -211,7 +211,7 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpen)
     using Id = resources::MacroPdfImagerId;
     at(281) = 1;
     {
-        DialogHarness dialog = open(macroPdfImagerDialog());
+        DialogHarness dialog = open(macroPdfImagerDialog);
         EXPECT_EQ(at(281), 0);  // "Pass Through All Symbols" at opening
         dialog.select(Id::ModeList, 1);
         EXPECT_EQ(at(281), 1);
@@ -221,7 +221,7 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpen)
         EXPECT_EQ((std::array{at(280), at(281), at(282)}), (std::array<project::Byte, 3>{2, 0, 2}));
     }
     at(282) = 1;  // never written by the editor: shown as no choice and kept
-    DialogHarness dialog = open(macroPdfImagerDialog());
+    DialogHarness dialog = open(macroPdfImagerDialog);
     EXPECT_EQ(dialog.selection(Id::EscapeList), -1);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(at(282), 1);
@@ -232,8 +232,8 @@ TEST_F(SymbologyDialogs, Gs1128SeparatorIsOneCharacterOrNone)
 {
     const std::pair<const char*, project::Byte> typed[] = {{"#", '#'}, {"", 0}, {"\xA7", 0xA7}, {"ab", 'a'}};
     for (const auto& [spec, edit] :
-         {std::pair{&gs1128ImagerDialog(), ui::ControlId(resources::Gs1128ImagerId::SeparatorEdit)},
-          std::pair{&laserGs1128Dialog(), ui::ControlId(resources::LaserGs1128Id::SeparatorEdit)}}) {
+         {std::pair{&gs1128ImagerDialog, ui::ControlId(resources::Gs1128ImagerId::SeparatorEdit)},
+          std::pair{&laserGs1128Dialog, ui::ControlId(resources::LaserGs1128Id::SeparatorEdit)}}) {
         for (const auto& [text, stored] : typed) {
             SCOPED_TRACE(std::string(spec->dialogTemplate().name) + " \"" + text + "\"");
             project->device.gs1Separator = '~';
@@ -255,7 +255,7 @@ using ImageCapture = bench::BenchTest;
 
 TEST_F(ImageCapture, FormatChoosesBetweenTheJpegAndTheBmpControls)
 {
-    DialogHarness dialog = open(imageCaptureDialog());
+    DialogHarness dialog = open(imageCaptureDialog);
     const auto expectEnabled = [&](const char* step, bool bmp, bool quality, bool size, bool optimize) {
         EXPECT_EQ(dialog.isEnabled(Id::BitsPerPixelList), bmp) << step;
         EXPECT_EQ(dialog.isEnabled(Id::BitsPerPixelLabel), bmp) << step;
@@ -307,7 +307,7 @@ TEST_F(ImageCapture, NumberBoxesKeepToTheirRangesTypedOrStored)
         if (row.typed == nullptr) {
             at(row.offset) = row.stored;
         }
-        DialogHarness dialog = open(imageCaptureDialog());
+        DialogHarness dialog = open(imageCaptureDialog);
         if (row.typed != nullptr) {
             dialog.enter(row.box, row.typed);
         }
@@ -333,12 +333,12 @@ TEST_F(RfidCoupon, StartPositionMinusOneIsStoredAs255AndShownAgainAsMinusOne)
         {"120", 120, "120"}, {"-1", 255, "-1"}, {"-", 255, "-1"}, {"", 255, "-1"}};
     for (const auto& [typed, stored, reopened] : rows) {
         at(312) = at(313) = 1;  // data and delimiter on: both boxes are usable
-        DialogHarness dialog = open(rfidDialog());
+        DialogHarness dialog = open(rfidDialog);
         dialog.type(Rfid::StartPositionEdit, typed);
         dialog.paste(Rfid::DelimiterEdit, "");
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(at(318), stored) << typed;
-        EXPECT_EQ(open(rfidDialog()).text(Rfid::StartPositionEdit), reopened) << typed;
+        EXPECT_EQ(open(rfidDialog).text(Rfid::StartPositionEdit), reopened) << typed;
         EXPECT_EQ(at(314) + at(315), 0);  // an empty delimiter is two zeros
     }
 }
@@ -348,7 +348,7 @@ TEST_F(RfidCoupon, DelimiterNeedsUidAndDataAndTheDataControlsNeedData)
     for (int bits = 0; bits < 8; ++bits) {
         const bool uid = (bits & 1) != 0, data = (bits & 2) != 0, delimiter = (bits & 4) != 0;
         at(311) = uid, at(312) = data, at(313) = delimiter;
-        DialogHarness dialog = open(rfidDialog());
+        DialogHarness dialog = open(rfidDialog);
         SCOPED_TRACE(bits);
         EXPECT_EQ(dialog.isEnabled(Rfid::AddDelimiterCheck), uid && data);
         EXPECT_EQ(dialog.isChecked(Rfid::AddDelimiterCheck), delimiter);  // kept while disabled
@@ -367,7 +367,7 @@ TEST_F(RfidCoupon, UpcACouponWithTheCountryCodeAsksWithTheNote)
         at(Preamble) = 2;
         at(Ean13) = 0;
         const project::ReaderSettings before = project->reader;
-        DialogHarness setting = open(couponSettingImagerDialog());
+        DialogHarness setting = open(couponSettingImagerDialog);
         EXPECT_FALSE(setting.isChecked(Setting::UpcACouponCheck));  // the country code is no UPC-A coupon
         setting.host().onDialog("COUPON_CODE_NOTE", [answer](DialogHarness&) { return answer; });
         setting.click(Setting::UpcACouponCheck);
@@ -402,7 +402,7 @@ TEST_F(RfidCoupon, ContentTicksWhatProceedSwitchesOn)
         project = testing_support::startedProject();
         at(UpcA) = 1, at(Preamble) = 2, at(Ean13) = 0, at(Gs1128) = 0, at(Coupon) = 0;
         argument = mode;
-        DialogHarness content = open(couponContentImagerDialog());
+        DialogHarness content = open(couponContentImagerDialog);
         SCOPED_TRACE(mode);
         EXPECT_EQ(content.text(Content::UpcALabel), "UPC-A -> System Character && Country Code");
         for (const Content tick : {Content::UpcACouponTick, Content::Ean13CouponTick, Content::UpcATick,
