@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// A new project and parameter dialogs opened headless over its records: block 4, block 5, the
-// transaction file and form 3 (whose line `line` the Form page's dialogs edit).
+// A new project, and parameter dialogs and property-sheet pages opened headless over it. The
+// dialogs see block 4, block 5, the transaction file and form 3 (whose line `line` the Form
+// page's dialogs edit).
 #pragma once
 
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "editor/parameter_dialog.h"
@@ -33,18 +35,31 @@ struct DialogBench
     [[nodiscard]] std::vector<project::Byte> image() const { return project::serialiseProject(*project); }
     ParameterRecords records(int line = 0)
     {
-        return {project->reader.bytes, bytesOf(project->device),        bytesOf(form()), line,
-                bytesOf(project->transaction), FormNumber, &showInputMark};
+        return {project->reader.bytes,
+                bytesOf(project->device),
+                bytesOf(form()),
+                line,
+                bytesOf(project->transaction),
+                FormNumber,
+                &showInputMark,
+                argument};
     }
     DialogHarness open(const ParameterDialogSpec& spec, int line = 0, const texts::TextSource* source = nullptr)
     {
         return DialogHarness(spec.dialogTemplate, ParameterDialogModel(spec, records(line), source ? *source : texts,
                                                                          ui::LanguageState::BuiltinOnly));
     }
+    // A page over the whole project, with a ScriptedHost of its own.
+    template <typename Page, typename... Args> DialogHarness openPage(const ui::DialogTemplate& dialog, Args&&... args)
+    {
+        return DialogHarness(dialog,
+                             Page(*project, texts, ui::LanguageState::BuiltinOnly, std::forward<Args>(args)...));
+    }
 
     std::unique_ptr<project::Project> project = testing_support::startedProject();
     texts::BuiltinTextSource texts;
     bool showInputMark = false;
+    int argument = 0;  // what the opener passes (the coupon content dialog's mode)
 };
 
 // A test whose dialogs work on a bench of its own.

@@ -3,25 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
-#include <array>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "editor/forms/form_page.h"
-#include "editor/pending_page.h"
-#include "editor/reader/barcode_page.h"
-#include "editor/shell/editor_session.h"
-#include "resources/barcode_templates.h"
+#include "editor/dialog_bench.h"
 #include "resources/form_templates.h"
-#include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
-#include "ui/dialog_model.h"
-#include "ui/dialog_template.h"
 
 namespace editor {
 namespace {
@@ -65,7 +54,7 @@ constexpr PageEntry recordingPages[] = {
 
 using Journal = std::vector<std::string>;
 
-class PropertySheetModelTest : public ::testing::Test
+class PropertySheetModelTest : public bench::BenchTest
 {
 protected:
     void SetUp() override
@@ -78,19 +67,10 @@ protected:
 
     PropertySheetModel sheet(std::span<const PageEntry> pages = sheetPages())
     {
-        return {*m_project, m_texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_isModified, "",
-                m_host,     pages};
+        return {*project, texts, ui::LanguageState::BuiltinOnly, project::Model::Q720CE, m_isModified, "",
+                m_host,   pages};
     }
 
-    static forms::FormPage& formPage(PropertySheetModel& editor)
-    {
-        auto* page = dynamic_cast<forms::FormPage*>(editor.pageModel(SheetPage::Form));
-        EXPECT_NE(page, nullptr);
-        return *page;
-    }
-
-    std::unique_ptr<project::Project> m_project = testing_support::startedProject();
-    texts::BuiltinTextSource m_texts;
     ui::testing::ScriptedHost m_host;
     bool m_isModified = false;
     Journal m_journal;
@@ -142,17 +122,17 @@ TEST_F(PropertySheetModelTest, PagesAreToldOfEveryStepInTabOrder)
 
 TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModifiedFlag)
 {
-    m_project->menu(1).itemName[0].assign("Receive"); // stale item count 0: shows a Menu page apply
-    const auto before = *m_project;
+    project->menu(1).itemName[0].assign("Receive");  // stale item count 0: shows a Menu page apply
+    const auto before = *project;
     auto editor = sheet();
-    formPage(editor).select(resources::typeList(1), 1);
+    editor.pageModel(SheetPage::Form)->select(resources::typeList(1), 1);
     ASSERT_TRUE(editor.ok());
-    EXPECT_EQ(m_project->form(1).lineType[0], 1);
-    EXPECT_EQ(m_project->form(1).lastInputLine, 1);
+    EXPECT_EQ(project->form(1).lineType[0], 1);
+    EXPECT_EQ(project->form(1).lastInputLine, 1);
     EXPECT_TRUE(m_isModified);
     auto expected = before;
-    expected.forms = m_project->forms;
-    EXPECT_EQ(std::memcmp(m_project.get(), &expected, sizeof expected), 0);
+    expected.forms = project->forms;
+    EXPECT_EQ(std::memcmp(project.get(), &expected, sizeof expected), 0);
 }
 
 } // namespace

@@ -82,6 +82,8 @@ public:
     }
 
     DialogResult runDialog(const DialogTemplate& dialog, DialogModel& model) override;
+    // A script that presses OK, for child dialogs that need nothing else.
+    static DialogResult pressOk(DialogHarness& child);
 
     [[nodiscard]] bool hasWarned(int title, int text) const
     {
@@ -233,6 +235,11 @@ private:
     Host* m_host = nullptr;
     std::size_t m_reportedUnknownIds = 0;
 };
+
+inline DialogResult ScriptedHost::pressOk(DialogHarness& child)
+{
+    return child.ok() ? DialogResult::Ok : DialogResult::Cancel;
+}
 
 inline DialogResult ScriptedHost::runDialog(const DialogTemplate& dialog, DialogModel& model)
 {

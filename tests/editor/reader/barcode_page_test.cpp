@@ -9,31 +9,38 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "editor/dialog_bench.h"
 #include "editor/forms/form_page.h"
 #include "editor/property_sheet_model.h"
 #include "editor/settings/settings_page.h"
-#include "project/field_map.h"
 #include "project/reader_fields.h"
 #include "resources/barcode_templates.h"
 #include "resources/form_templates.h"
-#include "resources/reader_templates.h"
+#include "resources/imager_templates.h"
+#include "resources/rfid_templates.h"
 #include "resources/settings_templates.h"
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
 
 namespace editor::reader {
 namespace {
 
 using project::Byte;
 using ui::testing::DialogHarness;
+using ui::testing::ScriptedHost;
 using Id = resources::BarcodePageId;
 
 constexpr ui::ControlId check(int id) { return ui::ControlId(id); }
-constexpr ui::ControlId button(int id) { return ui::ControlId(id); }
 
-class BarcodePageTest : public ::testing::Test
+// Whether the row of check box `row` is ticked and its "more..." button (400 above it) usable.
+void expectRow(const DialogHarness& page, int row, bool isOn)
+{
+    EXPECT_EQ(page.isChecked(check(row)), isOn) << "row " << row;
+    EXPECT_EQ(page.isEnabled(check(row + 400)), isOn) << "row " << row;
+}
+
+class BarcodePageTest : public bench::BenchTest
 {
 protected:
     // Opens the sheet and shows the Barcode page; `first` pages are shown before it.
@@ -55,11 +62,8 @@ protected:
     DialogHarness& page(SheetPage shown) { return *m_pages[static_cast<std::size_t>(shown)]; }
     PropertySheetModel& sheet() { return *m_sheet; }
     forms::FormPage& formPage() { return page(SheetPage::Form).modelAs<forms::FormPage>(); }
-    Byte& at(std::size_t offset) { return project->reader[offset]; }
 
-    std::unique_ptr<project::Project> project = testing_support::startedProject();
-    texts::BuiltinTextSource texts;
-    ui::testing::ScriptedHost host;
+    ScriptedHost host;
     bool isModified = false;
 
 private:
@@ -107,7 +111,9 @@ TEST_F(BarcodePageTest, RfidOffTurnsRfidAndAllIntoBothAndTheFormPageOffersThreeS
     project->device.readerType = 11;
     project->form(20).inputSource[3] = 4;
     DialogHarness& barcode = showBarcodePage();
-    const auto sources = [this] { return page(SheetPage::Form).controls().items(resources::inputSourceList(1)).size(); };
+    const auto sources = [this] {
+        return page(SheetPage::Form).controls().items(resources::inputSourceList(1)).size();
+    };
     EXPECT_EQ(sources(), 5U);
     barcode.click(Id::RfidCheck);
     EXPECT_EQ(project->device.readerType, 1);
@@ -124,20 +130,16 @@ TEST_F(BarcodePageTest, RfidOffTurnsRfidAndAllIntoBothAndTheFormPageOffersThreeS
 TEST_F(BarcodePageTest, LaserDataBar14AndExpandedAreSwitchedTogether)
 {
     DialogHarness& barcode = showBarcodePage();
-    EXPECT_FALSE(barcode.isEnabled(button(520)));
     barcode.click(check(120));
-    EXPECT_TRUE(barcode.isChecked(check(122)));
-    EXPECT_TRUE(barcode.isEnabled(button(520)));
-    EXPECT_TRUE(barcode.isEnabled(button(522)));
-    EXPECT_FALSE(barcode.isChecked(check(121)));  // Limited is not part of the pair
+    expectRow(barcode, 120, true);
+    expectRow(barcode, 122, true);
+    expectRow(barcode, 121, false);  // Limited is not part of the pair
     ASSERT_TRUE(barcode.apply());
-    EXPECT_EQ(at(64), 1);
-    EXPECT_EQ(at(72), 1);
+    EXPECT_EQ((std::array{at(64), at(72)}), (std::array<Byte, 2>{1, 1}));
 
     barcode.click(check(122));
-    EXPECT_FALSE(barcode.isChecked(check(120)));
-    EXPECT_FALSE(barcode.isEnabled(button(520)));
-    EXPECT_FALSE(barcode.isEnabled(button(522)));
+    expectRow(barcode, 120, false);
+    expectRow(barcode, 122, false);
 }
 
 struct UpcEanArea
@@ -152,33 +154,6 @@ struct UpcEanArea
 };
 constexpr UpcEanArea upcEanAreas[] = {{2, 101, 105, 106, 121, 118, 120}, {3, 191, 195, 196, 211, 208, 121}};
 
-TEST_F(BarcodePageTest, Ean13OffUnchecksAndDisablesBooklandAndIsWrittenAtOnce)
-{
-    for (const UpcEanArea& area : upcEanAreas) {
-        SCOPED_TRACE("reader type " + std::to_string(area.readerType));
-        project = testing_support::startedProject();
-        project->device.readerType = static_cast<Byte>(area.readerType);
-        DialogHarness& barcode = showBarcodePage();
-        ASSERT_TRUE(barcode.isChecked(check(106)));
-        barcode.click(check(105));
-        EXPECT_FALSE(barcode.isChecked(check(106)));
-        EXPECT_FALSE(barcode.isEnabled(check(106)));
-        EXPECT_FALSE(barcode.isEnabled(button(505)));
-        EXPECT_EQ(at(area.ean13), 0);     // at once
-        EXPECT_EQ(at(area.bookland), 1);  // at Apply
-        barcode.click(check(101));
-        barcode.click(check(108));
-        EXPECT_EQ(at(area.upcA), 0);
-        EXPECT_EQ(at(area.gs1128), 0);
-
-        barcode.click(check(105));
-        EXPECT_TRUE(barcode.isEnabled(check(106)));
-        EXPECT_FALSE(barcode.isChecked(check(106)));
-        ASSERT_TRUE(barcode.apply());
-        EXPECT_EQ(at(area.bookland), 0);
-    }
-}
-
 // The 2D UPC-A dialog can end the coupon code; the EAN-13 dialog switches GS1-128 on for it.
 TEST_F(BarcodePageTest, UpcAAndEan13DialogsOfThe2DReaderKeepTheCouponRowsTrue)
 {
@@ -187,25 +162,48 @@ TEST_F(BarcodePageTest, UpcAAndEan13DialogsOfThe2DReaderKeepTheCouponRowsTrue)
     at(211) = 0;
     DialogHarness& barcode = showBarcodePage();
     ASSERT_FALSE(barcode.isChecked(check(108)));
-    barcode.click(button(505));
+    barcode.click(check(505));
     EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"EAN13DLG_2D"});
     EXPECT_EQ(at(211), 1);
-    EXPECT_TRUE(barcode.isChecked(check(108)));
-    EXPECT_TRUE(barcode.isEnabled(button(508)));
+    expectRow(barcode, 108, true);
 
     // The country-code preamble without EAN-13 ends the coupon code once the note is accepted.
     barcode.click(check(105));
-    host.onDialog("COUPON_CODE_NOTE",
-                  [](DialogHarness& note) { return note.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel; });
+    host.onDialog("COUPON_CODE_NOTE", ScriptedHost::pressOk);
     host.onDialog("UPCA_2DDLG", [](DialogHarness& dialog) {
         dialog.select(resources::UpcAImagerId::PreambleList, 2);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+        return ScriptedHost::pressOk(dialog);
     });
-    barcode.click(button(501));
-    EXPECT_EQ(at(202), 2);
-    EXPECT_EQ(at(208), 0);
-    EXPECT_FALSE(barcode.isChecked(check(121)));
-    EXPECT_FALSE(barcode.isEnabled(button(521)));
+    barcode.click(check(501));
+    EXPECT_EQ((std::array{at(202), at(208)}), (std::array<Byte, 2>{2, 0}));
+    expectRow(barcode, 121, false);
+}
+
+// The EAN-13 coupon code with GS1-128 off: the setting dialog decides, the content dialog
+// proceeds, and the sheet's Cancel undoes it all. (UPC-A and GS1-128 with "System Character" need
+// no dialog: Gs1128OffEndsTheCouponCode.)
+TEST_F(BarcodePageTest, Ean13CouponWithGs1128OffSwitchesTheRowsAndSheetCancelUndoesIt)
+{
+    project->device.readerType = 3;
+    const project::ReaderSettings atCreation = project->reader;
+    DialogHarness& barcode = showBarcodePage();
+    barcode.click(check(108));
+    host.onDialog("COUPON_CODE_2D", [](DialogHarness& setting) {
+        setting.click(resources::CouponSettingId::UpcACouponCheck);  // only "EAN-13 Coupon Code" stays
+        return ScriptedHost::pressOk(setting);
+    });
+    host.onDialog("COUPON_CODE_CONTENT", [](DialogHarness& content) {
+        EXPECT_EQ(content.text(ui::OkButton), "Proceed");
+        return ScriptedHost::pressOk(content);
+    });
+    barcode.click(check(121));
+    EXPECT_EQ((std::array{at(191), at(195), at(211), at(208)}), (std::array<Byte, 4>{0, 1, 1, 1}));
+    for (const int row : {105, 108, 121}) {
+        expectRow(barcode, row, true);
+    }
+    expectRow(barcode, 101, false);
+    sheet().cancel();
+    EXPECT_EQ(project->reader.bytes, atCreation.bytes);
 }
 
 // Cancel puts back the record as the page found it, with what the parameter dialogs and the
@@ -219,9 +217,9 @@ TEST_F(BarcodePageTest, CancelRestoresTheRecordButNotTheReaderType)
     barcode.click(check(120));  // image capture, at once
     host.onDialog("CODE39_2DDLG", [](DialogHarness& dialog) {
         dialog.click(resources::Code39ImagerId::ConvertToCode32Check);
-        return dialog.ok() ? ui::DialogResult::Ok : ui::DialogResult::Cancel;
+        return ScriptedHost::pressOk(dialog);
     });
-    barcode.click(button(510));
+    barcode.click(check(510));
     ASSERT_NE(std::memcmp(&project->reader, &before, sizeof before), 0);
     barcode.select(Id::ReaderList, 1);
     sheet().cancel();
@@ -230,8 +228,9 @@ TEST_F(BarcodePageTest, CancelRestoresTheRecordButNotTheReaderType)
     EXPECT_FALSE(isModified);
 }
 
-// GS1-128 carries the coupon code; switching it off ends the coupon code at once.
-TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
+// On both readers' UPC/EAN rows, written at once: GS1-128 carries the coupon code, so switching
+// it off ends the coupon code; EAN-13 off unchecks and disables Bookland (written at Apply).
+TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCodeAndEan13OffEndsBookland)
 {
     for (const UpcEanArea& area : upcEanAreas) {
         SCOPED_TRACE("reader type " + std::to_string(area.readerType));
@@ -240,12 +239,10 @@ TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
         at(area.coupon) = 1;
         DialogHarness& barcode = showBarcodePage();
         const ui::ControlId coupon = check(area.couponCheck);
-        ASSERT_TRUE(barcode.isChecked(coupon));
-        ASSERT_TRUE(barcode.isEnabled(button(area.couponCheck + 400)));
+        expectRow(barcode, area.couponCheck, true);
         barcode.click(check(108));
-        EXPECT_EQ(at(area.coupon), 0);
-        EXPECT_FALSE(barcode.isChecked(coupon));
-        EXPECT_FALSE(barcode.isEnabled(button(area.couponCheck + 400)));
+        EXPECT_EQ(at(area.coupon) + at(area.gs1128), 0);
+        expectRow(barcode, area.couponCheck, false);
 
         // UPC-A and GS1-128 on with the preamble "System Character": on without a dialog.
         barcode.click(check(108));
@@ -261,26 +258,40 @@ TEST_F(BarcodePageTest, Gs1128OffEndsTheCouponCode)
         EXPECT_FALSE(barcode.isChecked(coupon));
         EXPECT_EQ(at(area.coupon), 0);
         EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"COUPON_CODE_2D"});
+
+        ASSERT_TRUE(barcode.isChecked(check(106)));
+        barcode.click(check(105));
+        expectRow(barcode, 105, false);
+        EXPECT_FALSE(barcode.isChecked(check(106)) || barcode.isEnabled(check(106)));
+        EXPECT_EQ(at(area.ean13), 0);
+        EXPECT_EQ(at(area.bookland), 1);
+        barcode.click(check(101));
+        EXPECT_EQ(at(area.upcA), 0);
+        barcode.click(check(105));
+        EXPECT_TRUE(barcode.isEnabled(check(106)) && !barcode.isChecked(check(106)));
+        ASSERT_TRUE(barcode.apply());
+        EXPECT_EQ(at(area.bookland), 0);
+    }
+}
+
+// The 2D reader's time-out in tenths of a second keeps to 5..99 as the user leaves the box.
+TEST_F(BarcodePageTest, TwoDTimeoutIsHeldToItsRange)
+{
+    const std::tuple<const char*, const char*, Byte> rows[] = {
+        {"0", "5", 5}, {"150", "99", 99}, {"07", "7", 7}, {"42", "42", 42}};
+    for (const auto& [typed, shown, stored] : rows) {
+        SCOPED_TRACE(typed);
+        project->device.readerType = 3;
+        DialogHarness& barcode = showBarcodePage();
+        barcode.enter(Id::TimeoutEdit, typed);
+        EXPECT_EQ(barcode.text(Id::TimeoutEdit), shown);
+        ASSERT_TRUE(barcode.apply());
+        EXPECT_EQ(at(project::readerByte("imagerTimeout")), stored);
     }
 }
 
 // Reset gives a new project's reader: laser reader, RFID off, every default, and the Form and
 // Settings pages follow.
-// The 2D reader's time-out in tenths of a second keeps to 5..99 as the user leaves the box.
-TEST_F(BarcodePageTest, TwoDTimeoutIsHeldToItsRange)
-{
-    struct Row { const char* typed; const char* shown; Byte stored; };
-    for (const Row row : {Row{"0", "5", 5}, Row{"150", "99", 99}, Row{"07", "7", 7}, Row{"42", "42", 42}}) {
-        SCOPED_TRACE(row.typed);
-        project->device.readerType = 3;
-        DialogHarness& barcode = showBarcodePage();
-        barcode.enter(Id::TimeoutEdit, row.typed);
-        EXPECT_EQ(barcode.text(Id::TimeoutEdit), row.shown);
-        ASSERT_TRUE(barcode.apply());
-        EXPECT_EQ(at(project::readerByte("imagerTimeout")), row.stored);
-    }
-}
-
 TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
 {
     const auto fresh = testing_support::startedProject();
@@ -297,20 +308,14 @@ TEST_F(BarcodePageTest, ResetGivesTheLaserReaderWithoutRfidAndEveryDefault)
 
     EXPECT_EQ(project->device.readerType, 1);
     EXPECT_EQ(std::memcmp(&project->reader, &fresh->reader, sizeof fresh->reader), 0);
+    EXPECT_FALSE(barcode.isChecked(Id::RfidCheck) || barcode.isEnabled(Id::RfidMoreButton));
     EXPECT_EQ(barcode.selection(Id::ReaderList), 0);
-    EXPECT_FALSE(barcode.isChecked(Id::RfidCheck));
-    EXPECT_FALSE(barcode.isEnabled(Id::RfidMoreButton));
-    EXPECT_EQ(barcode.selection(Id::GoodReadList), 2);
-    EXPECT_EQ(barcode.selection(Id::FirstBehaviourList), 6);  // "Laser"
-    EXPECT_EQ(barcode.selection(Id::SecondBehaviourList), 0);
-    EXPECT_EQ(barcode.text(Id::TimeoutEdit), "3");
-    EXPECT_FALSE(barcode.isChecked(Id::NegativeBarcodeCheck));
     EXPECT_EQ(formPage().workingCopy().forms[1].inputSource[0], 2);
     EXPECT_EQ(page(SheetPage::Form).controls().items(resources::inputSourceList(1)).size(), 3U);
-    EXPECT_FALSE(page(SheetPage::Settings).isEnabled(resources::SettingsPageId::ImageCaptureCheck));
-    EXPECT_FALSE(page(SheetPage::Settings).isChecked(resources::SettingsPageId::ImageCaptureCheck));
+    EXPECT_FALSE(page(SheetPage::Settings).isEnabled(resources::SettingsPageId::ImageCaptureCheck) ||
+                 page(SheetPage::Settings).isChecked(resources::SettingsPageId::ImageCaptureCheck));
 
-    // Apply after Reset stores the defaults the controls show.
+    // Apply after Reset stores the defaults: the controls show them.
     ASSERT_TRUE(barcode.apply());
     EXPECT_EQ(std::memcmp(&project->reader, &fresh->reader, sizeof fresh->reader), 0);
 }

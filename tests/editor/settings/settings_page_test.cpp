@@ -4,32 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
-#include <memory>
-#include <string>
+#include <vector>
 
+#include "editor/dialog_bench.h"
+#include "editor/settings/character_grid_dialog.h"
 #include "resources/settings_templates.h"
-#include "support/project_fixtures.h"
-#include "support/ui_harness.h"
 
 namespace editor::settings {
 namespace {
 
-using resources::SettingsPageId;
-using ui::testing::DialogHarness;
-using Id = SettingsPageId;
+using bench::DialogHarness;
+using resources::CharacterGridId;
+using Id = resources::SettingsPageId;
 
-class SettingsPageTest : public ::testing::Test
+class SettingsPageTest : public bench::BenchTest
 {
 protected:
-    DialogHarness open(project::Model model = project::Model::Q720CE,
-                       ui::LanguageState language = ui::LanguageState::BuiltinOnly)
-    {
-        return DialogHarness(resources::settingsPageTemplate, SettingsPage(*project, texts, language, model));
-    }
-
-    std::unique_ptr<project::Project> project = testing_support::startedProject();
-    testing_support::OverrideTextSource texts;
+    DialogHarness open() { return openPage<SettingsPage>(resources::settingsPageTemplate, project::Model::Q720CE); }
 };
 
 TEST_F(SettingsPageTest, SettingsDisablesItsPartsWithoutChangingThemAndApplyStoresAllFlags)
@@ -40,13 +31,13 @@ TEST_F(SettingsPageTest, SettingsDisablesItsPartsWithoutChangingThemAndApplyStor
     project->device.reserved93 = 1;
     DialogHarness page = open();
     page.click(Id::SettingsCheck);
-    for (const SettingsPageId part : resources::SettingsFunctionChecks) {
+    for (const Id part : resources::SettingsFunctionChecks) {
         EXPECT_FALSE(page.isEnabled(part)) << static_cast<int>(part);
     }
     EXPECT_TRUE(page.isChecked(Id::AutoPreloadCheck));
     EXPECT_FALSE(page.isChecked(Id::DataDeletionCheck));
     EXPECT_TRUE(page.isChecked(Id::VibratorCheck));
-    for (const SettingsPageId check : {Id::OpenCheck, Id::ExportCheck, Id::ImageCaptureCheck}) {
+    for (const Id check : {Id::OpenCheck, Id::ExportCheck, Id::ImageCaptureCheck}) {
         page.click(check);
     }
     ASSERT_TRUE(page.apply());
@@ -76,6 +67,40 @@ TEST_F(SettingsPageTest, PressEnterStoresZeroAndStayingAgainStartsAtOne)
     ASSERT_TRUE(page.apply());
     EXPECT_EQ(project->device.promptStay, 0);
     EXPECT_EQ(project->device.entryOptions, 0);
+}
+
+DialogHarness openGrid(std::vector<project::Byte> codes, std::size_t capacity = 10)
+{
+    static const texts::BuiltinTextSource texts;
+    return DialogHarness(resources::characterGridTemplate,
+                         CharacterGridDialog(codes, capacity, texts, ui::LanguageState::BuiltinOnly));
+}
+
+// Clicks the grid cell of a code: its column and row, counted from the headers.
+void clickCode(DialogHarness& dialog, int code)
+{
+    dialog.modelAs<CharacterGridDialog>().clickCell(code / 16 + 1, code % 16 + 1);
+}
+
+TEST(CharacterGridDialog, ClicksAppendChoosableCodesUpToTheCapacity)
+{
+    DialogHarness dialog = openGrid({13, 0});
+    EXPECT_EQ(dialog.text(CharacterGridId::ResultingText), "Enter ");  // held codes stay
+    for (const int refused : {0, 10, 13, 29, 30, 31}) {
+        clickCode(dialog, refused);
+    }
+    dialog.modelAs<CharacterGridDialog>().clickCell(0, 5);   // a header
+    dialog.modelAs<CharacterGridDialog>().clickCell(17, 5);  // outside
+    EXPECT_EQ(dialog.modelAs<CharacterGridDialog>().codes(), std::vector<project::Byte>{13});
+    for (int i = 0; i < 9; ++i) {
+        clickCode(dialog, 'A' + i);
+    }
+    EXPECT_TRUE(dialog.host().warnings.empty());
+    clickCode(dialog, 'Z');
+    EXPECT_TRUE(dialog.host().hasWarned(2602, 2853));
+    EXPECT_EQ(dialog.modelAs<CharacterGridDialog>().codes().size(), 10U);
+    EXPECT_EQ(dialog.modelAs<CharacterGridDialog>().currentColumn(), 'Z' / 16 + 1);  // the highlight moves
+    EXPECT_EQ(dialog.text(CharacterGridId::ResultingText), "Enter A B C D E F G H I ");
 }
 
 }  // namespace

@@ -6,12 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 
 #include "editor/shell/shell_view.h"
@@ -20,6 +16,7 @@
 #include "project/text_tables.h"
 #include "resources/shell_templates.h"
 #include "support/project_fixtures.h"
+#include "support/temp_folder.h"
 #include "support/ui_harness.h"
 #include "texts/preferences.h"
 #include "texts/program_folders.h"
@@ -52,21 +49,13 @@ public:
     }
 };
 
-void writeBytes(const fs::path& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
 class DesignerTest : public ::testing::Test
 {
 protected:
-    ~DesignerTest() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_directory, ignored);
-    }
-
-    [[nodiscard]] std::string path(std::string_view name) const { return (m_directory / name).string(); }
+    [[nodiscard]] std::string path(const std::string& name) const { return m_folder.file(name).string(); }
 
     // A project file as this program writes it, with form 1 named `exportName`.
-    std::string projectFile(std::string_view fileName, std::string_view exportName = "FIRST", int startFrom = 0)
+    std::string projectFile(const std::string& fileName, std::string_view exportName = "FIRST", int startFrom = 0)
     {
         auto p = testing_support::startedProject();
         p->form(1).exportName.assign(exportName);
@@ -74,56 +63,29 @@ protected:
         EXPECT_TRUE(project::writeFileAtomically(path(fileName), project::saveProject(*p, project::Model::Q720CE)).ok);
         return path(fileName);
     }
-    [[nodiscard]] texts::Preferences preferencesOnDisk() const
-    {
-        return texts::readPreferences(m_directory / "FWQ720.ini");
-    }
     std::string form1() const { return designer.project().form(1).exportName.str(); }
     void editForm1(std::string_view exportName)
     {
         designer.project().form(1).exportName.assign(exportName);
         designer.setModified(true);
     }
-    std::string startWithOpenFile(std::string_view exportName = "FIRST")
-    {
-        designer.startUp();
-        host.filesToOpen.push_back(projectFile("a.Q72", exportName));
-        EXPECT_TRUE(designer.open());
-        return path("a.Q72");
-    }
     [[nodiscard]] bool isPreviewAt(PreviewScreenKind kind, int number) const
     {
         return designer.preview().kind() == kind && designer.preview().number() == number;
     }
-    // Leaves the start screen (form 1): its ESC leads to menu 2.
-    void walkAway()
-    {
-        designer.project().form(1).escTarget = 22;
-        designer.pressPreviewKey(PreviewKey::Escape);
-        ASSERT_TRUE(isPreviewAt(PreviewScreenKind::Menu, 2));
-    }
 
-    static fs::path freshDirectory()
-    {
-        static std::atomic<int> counter{0};
-        static const unsigned run = std::random_device{}();  // apart from other runs at once
-        fs::path directory = fs::temp_directory_path() /
-                             ("formwright_designer_" + std::to_string(run) + "_" + std::to_string(counter++));
-        fs::create_directories(directory);
-        return directory;
-    }
-
-    fs::path m_directory = freshDirectory();
+    testing_support::TempFolder m_folder;
     ScriptedHost host;
     RecordingView view;
-    Designer designer{host, view, m_directory};
+    Designer designer{host, view, m_folder.path()};
 };
 
 // Every command that replaces the project asks first; Cancel, and Yes whose save fails, stop it
 // with the edits, the path and the flag as they were; No goes on.
 TEST_F(DesignerTest, EveryCommandThatReplacesTheProjectSettlesUnsavedChangesFirst)
 {
-    const std::string file = startWithOpenFile();
+    designer.startUp();
+    const std::string file = projectFile("a.Q72");
     const std::string other = projectFile("other.Q72", "OTHER");
     struct Command
     {
@@ -176,7 +138,7 @@ TEST_F(DesignerTest, EveryCommandThatReplacesTheProjectSettlesUnsavedChangesFirs
 TEST_F(DesignerTest, RejectedOrMissingFileShowsFormatMismatchAndChangesNothing)
 {
     designer.startUp();
-    writeBytes(path("bad.Q72"), "Q720-9.99" + std::string(67205, '\0'));
+    m_folder.write("bad.Q72", "Q720-9.99" + std::string(67205, '\0'));
     editForm1("EDITED");
     host.saveChangesAnswers = {SaveChangesAnswer::No, SaveChangesAnswer::No};
     host.filesToOpen.push_back(path("bad.Q72"));
@@ -199,7 +161,7 @@ TEST_F(DesignerTest, FileOfTheOtherModelSwitchesThePreferencesToIt)
     ASSERT_TRUE(project::writeFileAtomically(path("ppc.Q72"), project::saveProject(*p, project::Model::Q720PPC)).ok);
     ASSERT_TRUE(designer.openFile(path("ppc.Q72")));
     EXPECT_EQ(designer.preferences().model, project::Model::Q720PPC);
-    EXPECT_EQ(preferencesOnDisk().model, project::Model::Q720PPC);
+    EXPECT_EQ(texts::readPreferences(m_folder.file("FWQ720.ini")).model, project::Model::Q720PPC);
 }
 
 TEST(SaveAsExtension, AppendsQ72UnlessTheExtensionStartsWithIt)
@@ -221,7 +183,8 @@ TEST_F(DesignerTest, EditHandsTheProjectToTheSheetAndRestartsThePreviewOnlyWhenA
     designer.run(commandValue(Command::About));
     EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"AboutBox"});
     const int repaints = view.repaints;
-    walkAway();
+    designer.project().form(1).escTarget = 22;  // leaves the start screen for menu 2
+    designer.pressPreviewKey(PreviewKey::Escape);
     EXPECT_EQ(view.repaints, repaints + 1);
     view.onEditorSheet = [](EditorSession& session) { session.isApplied = false; };
     designer.run(commandValue(Command::Edit));

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
+// The terminal as the designer shows it: the screen preview and the key panel around it.
+#include "editor/shell/panel_model.h"
 #include "editor/shell/terminal_preview.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -114,46 +116,40 @@ void expectDrawable(const PreviewScreen& screen, const std::string& where)
     }
 }
 
+// Every key on every kind of screen: the keys a row does not name leave the screen as it is.
 TEST(TerminalPreview, EveryKeyOnEveryKindOfScreen)
 {
     const auto p = walkedProject();
-    const Place menu1{Kind::Menu, 1, 0};
-    const Place menu2{Kind::Menu, 2, 0};
-    const Place menu3{Kind::Menu, 3, 0};
-    const Place form2{Kind::Form, 2, 0};
-    const Place form3{Kind::Form, 3, 0};
-    const Place noTarget{Kind::NoTarget, 77, 0};
+    const Place menu1{Kind::Menu, 1, 0}, menu2{Kind::Menu, 2, 0}, menu3{Kind::Menu, 3, 0};
+    const Place form2{Kind::Form, 2, 0}, form3{Kind::Form, 3, 0}, noTarget{Kind::NoTarget, 77, 0};
     const auto at = [](Place place, int stop) { return Place{place.kind, place.number, stop}; };
+    const auto to = [](Key key, Place place) { return std::pair{key, place}; };
     const struct
     {
         const char* screen;
-        std::vector<Key> path;                     // from the start screen
-        std::array<Place, PreviewKeyCount> after;  // ESC ENT Up Down Left Right 0 1 .. 9
+        std::vector<Key> path;  // from the start screen
+        Place shown;
+        std::map<Key, Place> moves;
     } rows[] = {
         {"menu with items and caption",
          {},
-         {menu3, form2, menu1, at(menu1, 1), menu1, at(menu1, 1), menu1, menu1, at(menu1, 1), at(menu1, 2), menu1,
-          menu1, menu1, menu1, menu1, menu1}},
+         menu1,
+         {to(Key::Escape, menu3), to(Key::Enter, form2), to(Key::Down, at(menu1, 1)), to(Key::Right, at(menu1, 1)),
+          to(Key::Digit2, at(menu1, 1)), to(Key::Digit3, at(menu1, 2))}},
         {"menu of 12 items",
          {Key::Down, Key::Enter},
-         {menu1, form3, menu2, at(menu2, 1), menu2, at(menu2, 1), at(menu2, 9), menu2, at(menu2, 1), at(menu2, 2),
-          at(menu2, 3), at(menu2, 4), at(menu2, 5), at(menu2, 6), at(menu2, 7), at(menu2, 8)}},
-        {"menu without items",
-         {Key::Escape},
-         {menu1, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3, menu3,
-          menu3}},
+         menu2,
+         {to(Key::Escape, menu1), to(Key::Enter, form3), to(Key::Down, at(menu2, 1)), to(Key::Right, at(menu2, 1)),
+          to(Key::Digit0, at(menu2, 9)), to(Key::Digit2, at(menu2, 1)), to(Key::Digit3, at(menu2, 2)),
+          to(Key::Digit4, at(menu2, 3)), to(Key::Digit5, at(menu2, 4)), to(Key::Digit6, at(menu2, 5)),
+          to(Key::Digit7, at(menu2, 6)), to(Key::Digit8, at(menu2, 7)), to(Key::Digit9, at(menu2, 8))}},
+        {"menu without items", {Key::Escape}, menu3, {to(Key::Escape, menu1)}},
         {"form with input lines",
          {Key::Enter},
-         {menu1, at(form2, 1), form2, at(form2, 1), form2, form2, form2, form2, form2, form2, form2, form2, form2,
-          form2, form2, form2}},
-        {"form without lines leading to itself",
-         {Key::Down, Key::Enter, Key::Enter},
-         {menu2, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3, form3,
-          form3}},
-        {"no target",
-         {Key::Down, Key::Down, Key::Enter},
-         {menu1, menu1, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget, noTarget,
-          noTarget, noTarget, noTarget, noTarget, noTarget}},
+         form2,
+         {to(Key::Escape, menu1), to(Key::Enter, at(form2, 1)), to(Key::Down, at(form2, 1))}},
+        {"form without lines leading to itself", {Key::Down, Key::Enter, Key::Enter}, form3, {to(Key::Escape, menu2)}},
+        {"no target", {Key::Down, Key::Down, Key::Enter}, noTarget, {to(Key::Escape, menu1), to(Key::Enter, menu1)}},
     };
     for (const auto& row : rows) {
         for (std::size_t k = 0; k < AllKeys.size(); ++k) {
@@ -163,7 +159,8 @@ TEST(TerminalPreview, EveryKeyOnEveryKindOfScreen)
                 preview.press(*p, key);
             }
             preview.press(*p, AllKeys[k]);
-            const Place& want = row.after[k];
+            const auto move = row.moves.find(AllKeys[k]);
+            const Place& want = move == row.moves.end() ? row.shown : move->second;
             EXPECT_EQ(describe(preview), describe(want)) << row.screen << ", key " << KeyNames[k];
             expectDrawable(preview.screen(*p, builtin), row.screen);
         }
@@ -220,6 +217,30 @@ TEST(TerminalPreview, EveryTargetCodeLeadsToItsScreenOrToNoTarget)
             }
         }
     }
+}
+
+TEST(PanelModel, PressingAKeyShowsItDownUntilTheButtonGoesUp)
+{
+    PanelModel panel;
+    EXPECT_FALSE(panel.leftButtonUp().has_value());  // a release without a press does nothing
+    EXPECT_FALSE(panel.drawnKey().has_value());
+    EXPECT_EQ(panel.leftButtonDown({81, 494}), PanelModel::PressAction::PressKey);
+    EXPECT_EQ(panel.drawnKey(), 11);
+    EXPECT_TRUE(panel.isKeyDown());
+    EXPECT_FALSE(panel.leftButtonUp().has_value());
+    EXPECT_EQ(panel.drawnKey(), 11);  // stays remembered, now drawn released
+    EXPECT_FALSE(panel.isKeyDown());
+}
+
+TEST(PanelModel, MenuKeyOpensThePopupAtItsImageWhenReleased)
+{
+    PanelModel panel;
+    EXPECT_EQ(panel.leftButtonDown({170, 580}), PanelModel::PressAction::PressKey);
+    EXPECT_FALSE(panel.drawnKey().has_value());  // the menu key has no moving image
+    const std::optional<PanelPoint> at = panel.leftButtonUp();
+    ASSERT_TRUE(at.has_value());
+    EXPECT_EQ(at->x, 158);
+    EXPECT_EQ(at->y, 571);
 }
 
 }  // namespace

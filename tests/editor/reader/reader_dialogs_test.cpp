@@ -1,22 +1,25 @@
 // SPDX-License-Identifier: MIT
-// The special rules of the symbology dialogs of the three readers (2D imager, laser/CCD, long
-// range). What every dialog promises (bindings, flags, Cancel) is the registry's loop test; the
-// length group and the binding kinds are the engine's test.
+// The special rules of the reader's parameter dialogs: the symbology dialogs of the three readers
+// (2D imager, laser/CCD, long range), image capture, the RFID parameters (the start position's -1,
+// the delimiter's enabling chain) and the coupon code's setting and content dialogs. What every
+// dialog promises (bindings, flags, Cancel) is the registry's loop test; the length group and the
+// binding kinds are the engine's test.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
-#include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "editor/dialog_bench.h"
-#include "editor/dialog_registry.h"
 #include "editor/reader/reader_dialogs.h"
 #include "resources/imager_templates.h"
 #include "resources/laser_templates.h"
 #include "resources/reader_templates.h"
+#include "resources/rfid_templates.h"
 
 namespace editor::reader {
 namespace {
@@ -94,12 +97,6 @@ TEST_F(SymbologyDialogs, EachChoiceStoresTheValueTheTerminalReadsAndNothingElse)
          disables(resources::Interleaved25ImagerId::VerifyCheckDigitList,
                   resources::Interleaved25ImagerId::TransmitCheckDigitCheck, 0),
          {{141, 0}, {142, 0}}},
-        {"long-range Code 39 range stored ascending", code39LongRangeDialog, {},
-         [](DialogHarness& d) {
-             d.enter(Code39::Length1Edit, "40");
-             d.enter(Code39::Length2Edit, "10");
-         },
-         {{128, 10}, {129, 40}}},
         {"2D MicroPDF417 off keeps Code 128 Emulation's mark", symbologiesImagerDialog, {{275, 1}, {276, 1}},
          disables(resources::SymbologiesImagerId::MicroPdf417Check, resources::SymbologiesImagerId::Code128EmulationCheck),
          {{275, 0}, {276, 1}}},
@@ -201,15 +198,14 @@ TEST_F(SymbologyDialogs, RedundancyFollowsTheSupplementalsAndIsCheckedOnlyWhileE
         EXPECT_EQ(dialog.host().hasWarned(2602, 2854), !row.isAccepted);
         EXPECT_EQ(at(row.stored[1].first), row.stored[1].second);
         EXPECT_EQ(image() != before, row.isAccepted);
-        if (!row.isAccepted) {
-            EXPECT_EQ(image(), before);  // a refused OK stores nothing
+        if (!row.isAccepted) {  // a refused OK stores nothing and focuses the box
             EXPECT_EQ(dialog.controls().focus(), ui::ControlId(Imager::RedundancyEdit));
         }
     }
 }
 
 // Bytes 280 mode, 281 control header (written live by the mode), 282 escape characters.
-TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpenAndCancelTakesItBack)
+TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpen)
 {
     using Id = resources::MacroPdfImagerId;
     at(281) = 1;
@@ -218,12 +214,6 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpenAndCancelTa
         EXPECT_EQ(at(281), 0);  // "Pass Through All Symbols" at opening
         dialog.select(Id::ModeList, 1);
         EXPECT_EQ(at(281), 1);
-        dialog.cancel();
-        EXPECT_EQ(at(281), 1);
-    }
-    {
-        DialogHarness dialog = open(macroPdfImagerDialog);
-        dialog.select(Id::ModeList, 1);
         dialog.select(Id::ModeList, 2);
         dialog.select(Id::EscapeList, 1);
         ASSERT_TRUE(dialog.ok());
@@ -239,29 +229,187 @@ TEST_F(SymbologyDialogs, MacroPdfControlHeaderFollowsTheModeWhileOpenAndCancelTa
 // The separator lives in the system settings (block 5), shared by both GS1-128 dialogs.
 TEST_F(SymbologyDialogs, Gs1128SeparatorIsOneCharacterOrNone)
 {
+    const std::pair<const char*, project::Byte> typed[] = {{"#", '#'}, {"", 0}, {"\xA7", 0xA7}, {"ab", 'a'}};
+    for (const auto& [spec, edit] :
+         {std::pair{&gs1128ImagerDialog, ui::ControlId(resources::Gs1128ImagerId::SeparatorEdit)},
+          std::pair{&laserGs1128Dialog, ui::ControlId(resources::LaserGs1128Id::SeparatorEdit)}}) {
+        for (const auto& [text, stored] : typed) {
+            SCOPED_TRACE(std::string(spec->dialogTemplate.name) + " \"" + text + "\"");
+            project->device.gs1Separator = '~';
+            DialogHarness dialog = open(*spec);
+            EXPECT_EQ(dialog.text(edit), "~");
+            dialog.paste(edit, text);
+            ASSERT_TRUE(dialog.ok());
+            EXPECT_EQ(project->device.gs1Separator, stored);
+        }
+    }
+}
+
+// The image-capture bytes of block 4.
+constexpr std::size_t Autoexposure = 293, Gain = 295, OptimizedForQuality = 299, Quality = 300, Size = 301,
+                      Format = 302;
+
+using Id = resources::ImageCaptureId;
+using ImageCapture = bench::BenchTest;
+
+TEST_F(ImageCapture, FormatChoosesBetweenTheJpegAndTheBmpControls)
+{
+    DialogHarness dialog = open(imageCaptureDialog);
+    const auto expectEnabled = [&](const char* step, bool bmp, bool quality, bool size, bool optimize) {
+        EXPECT_EQ(dialog.isEnabled(Id::BitsPerPixelList), bmp) << step;
+        EXPECT_EQ(dialog.isEnabled(Id::BitsPerPixelLabel), bmp) << step;
+        EXPECT_EQ(dialog.isEnabled(Id::QualityEdit), quality) << step;
+        EXPECT_EQ(dialog.isEnabled(Id::QualityLabel), quality) << step;
+        EXPECT_EQ(dialog.isEnabled(Id::SizeEdit), size) << step;
+        EXPECT_EQ(dialog.isEnabled(Id::SizeLabel), size) << step;
+        EXPECT_EQ(dialog.isEnabled(Id::OptimizedForQualityCheck), optimize) << step;
+    };
+    expectEnabled("opening: JPEG for quality", false, true, false, true);
+    dialog.click(Id::OptimizedForQualityCheck);
+    expectEnabled("JPEG for size", false, false, true, true);
+    dialog.select(Id::FormatList, 1);
+    expectEnabled("BMP", true, false, false, false);
+    EXPECT_FALSE(dialog.isChecked(Id::OptimizedForQualityCheck));
+    dialog.select(Id::FormatList, 0);
+    expectEnabled("JPEG again, still for size", false, false, true, true);
+    dialog.select(Id::FormatList, 1);
+    ASSERT_TRUE(dialog.ok());
+    EXPECT_EQ(at(Format), 3);
+    EXPECT_EQ(at(OptimizedForQuality), 0);
+}
+
+// Typed numbers are held to their ranges as typed or when editing finishes; stored numbers outside
+// them open corrected, and OK stores the correction.
+TEST_F(ImageCapture, NumberBoxesKeepToTheirRangesTypedOrStored)
+{
     struct Row
     {
-        const ParameterDialogSpec& spec;
-        ui::ControlId edit;
-        const char* typed;
+        ui::ControlId box;
+        std::size_t offset;
+        const char* typed;  // nullptr: the stored byte is shown
         project::Byte stored;
+        const char* shown;
     };
-    const ui::ControlId imagerEdit = resources::Gs1128ImagerId::SeparatorEdit;
     const Row rows[] = {
-        {gs1128ImagerDialog, imagerEdit, "#", '#'},
-        {gs1128ImagerDialog, imagerEdit, "", 0},
-        {gs1128ImagerDialog, imagerEdit, "\xA7", 0xA7},
-        {gs1128ImagerDialog, imagerEdit, "ab", 'a'},
-        {laserGs1128Dialog, resources::LaserGs1128Id::SeparatorEdit, "#", '#'},
+        {Id::SizeEdit, Size, "200", 0, "150"},     {Id::SizeEdit, Size, "4", 0, "5"},
+        {Id::QualityEdit, Quality, "", 0, "5"},    {Id::QualityEdit, Quality, "101", 0, "100"},
+        {Id::GainEdit, Gain, "5", 0, "79"},        {Id::GainEdit, Gain, "128", 0, "127"},
+        {Id::GainEdit, Gain, "080", 0, "80"},      {Id::GainEdit, Gain, nullptr, 50, "79"},
+        {Id::GainEdit, Gain, nullptr, 200, "127"}, {Id::QualityEdit, Quality, nullptr, 0, "5"},
+        {Id::SizeEdit, Size, nullptr, 255, "150"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.typed);
-        project->device.gs1Separator = '~';
-        DialogHarness dialog = open(row.spec);
-        EXPECT_EQ(dialog.text(row.edit), "~");
-        dialog.paste(row.edit, row.typed);
+        SCOPED_TRACE(std::string(row.typed ? row.typed : "stored ") + std::to_string(row.stored));
+        project = testing_support::startedProject();
+        at(Autoexposure) = 0;
+        at(OptimizedForQuality) = row.box == ui::ControlId(Id::SizeEdit) ? 0 : 1;
+        if (row.typed == nullptr) {
+            at(row.offset) = row.stored;
+        }
+        DialogHarness dialog = open(imageCaptureDialog);
+        if (row.typed != nullptr) {
+            dialog.enter(row.box, row.typed);
+        }
+        EXPECT_EQ(dialog.text(row.box), row.shown);
         ASSERT_TRUE(dialog.ok());
-        EXPECT_EQ(project->device.gs1Separator, row.stored);
+        EXPECT_EQ(std::to_string(at(row.offset)), row.shown);
+    }
+}
+
+using project::Byte;
+using ui::DialogResult;
+using Rfid = resources::RfidParameterId;
+using Setting = resources::CouponSettingId;
+using Content = resources::CouponContentId;
+using RfidCoupon = bench::BenchTest;
+
+// The 2D reader's coupon bytes.
+constexpr std::size_t UpcA = 191, Ean13 = 195, Preamble = 202, Coupon = 208, Gs1128 = 211;
+
+TEST_F(RfidCoupon, StartPositionMinusOneIsStoredAs255AndShownAgainAsMinusOne)
+{
+    const std::tuple<const char*, Byte, const char*> rows[] = {
+        {"120", 120, "120"}, {"-1", 255, "-1"}, {"-", 255, "-1"}, {"", 255, "-1"}};
+    for (const auto& [typed, stored, reopened] : rows) {
+        at(312) = at(313) = 1;  // data and delimiter on: both boxes are usable
+        DialogHarness dialog = open(rfidDialog);
+        dialog.type(Rfid::StartPositionEdit, typed);
+        dialog.paste(Rfid::DelimiterEdit, "");
+        ASSERT_TRUE(dialog.ok());
+        EXPECT_EQ(at(318), stored) << typed;
+        EXPECT_EQ(open(rfidDialog).text(Rfid::StartPositionEdit), reopened) << typed;
+        EXPECT_EQ(at(314) + at(315), 0);  // an empty delimiter is two zeros
+    }
+}
+
+TEST_F(RfidCoupon, DelimiterNeedsUidAndDataAndTheDataControlsNeedData)
+{
+    for (int bits = 0; bits < 8; ++bits) {
+        const bool uid = (bits & 1) != 0, data = (bits & 2) != 0, delimiter = (bits & 4) != 0;
+        at(311) = uid, at(312) = data, at(313) = delimiter;
+        DialogHarness dialog = open(rfidDialog);
+        SCOPED_TRACE(bits);
+        EXPECT_EQ(dialog.isEnabled(Rfid::AddDelimiterCheck), uid && data);
+        EXPECT_EQ(dialog.isChecked(Rfid::AddDelimiterCheck), delimiter);  // kept while disabled
+        EXPECT_EQ(dialog.isEnabled(Rfid::DelimiterEdit), uid && data && delimiter);
+        for (const Rfid control : {Rfid::StartPositionEdit, Rfid::MaxLengthEdit, Rfid::StartPositionNoteLabel}) {
+            EXPECT_EQ(dialog.isEnabled(control), data);
+        }
+    }
+}
+
+// The note decides; once it is accepted, OK needs the content dialog, and Cancel there restores
+// every byte, the preamble included.
+TEST_F(RfidCoupon, UpcACouponWithTheCountryCodeAsksWithTheNote)
+{
+    for (const DialogResult answer : {DialogResult::Cancel, DialogResult::Ok}) {
+        at(Preamble) = 2;
+        at(Ean13) = 0;
+        const project::ReaderSettings before = project->reader;
+        DialogHarness setting = open(couponSettingImagerDialog);
+        EXPECT_FALSE(setting.isChecked(Setting::UpcACouponCheck));  // the country code is no UPC-A coupon
+        setting.host().onDialog("COUPON_CODE_NOTE", [answer](DialogHarness&) { return answer; });
+        setting.click(Setting::UpcACouponCheck);
+        EXPECT_EQ(setting.host().dialogsRun, std::vector<std::string>{"COUPON_CODE_NOTE"});
+        EXPECT_EQ(setting.isChecked(Setting::UpcACouponCheck), answer == DialogResult::Ok);
+        EXPECT_EQ(at(Preamble), answer == DialogResult::Ok ? 1 : 2);
+        if (answer == DialogResult::Ok) {
+            EXPECT_FALSE(setting.ok());  // the content dialog is cancelled
+            EXPECT_EQ(setting.result(), DialogResult::Cancel);
+            EXPECT_EQ(project->reader.bytes, before.bytes);
+        }
+    }
+}
+
+// UPC-A on with the country code, EAN-13, GS1-128 and the coupon code off; every mode.
+TEST_F(RfidCoupon, ContentTicksWhatProceedSwitchesOn)
+{
+    struct Row
+    {
+        std::set<Content> ticks;
+        std::array<Byte, 5> proceeded;  // UPC-A, preamble, EAN-13, GS1-128, coupon code
+    };
+    const Row rows[] = {
+        {{}, {1, 2, 0, 0, 0}},
+        {{Content::UpcACouponTick, Content::UpcATick, Content::Gs1128Tick}, {1, 1, 0, 1, 1}},
+        {{Content::Ean13CouponTick, Content::Ean13Tick, Content::Gs1128Tick}, {0, 2, 1, 1, 1}},
+        {{Content::UpcACouponTick, Content::Ean13CouponTick, Content::UpcATick, Content::Ean13Tick,
+          Content::Gs1128Tick},
+         {1, 1, 1, 1, 1}},
+    };
+    for (int mode = 0; mode < 4; ++mode) {
+        project = testing_support::startedProject();
+        at(UpcA) = 1, at(Preamble) = 2, at(Ean13) = 0, at(Gs1128) = 0, at(Coupon) = 0;
+        argument = mode;
+        DialogHarness content = open(couponContentImagerDialog);
+        SCOPED_TRACE(mode);
+        EXPECT_EQ(content.text(Content::UpcALabel), "UPC-A -> System Character && Country Code");
+        for (const Content tick : {Content::UpcACouponTick, Content::Ean13CouponTick, Content::UpcATick,
+                                   Content::Ean13Tick, Content::Gs1128Tick}) {
+            EXPECT_EQ(content.controls().isVisible(tick), rows[mode].ticks.contains(tick)) << static_cast<int>(tick);
+        }
+        ASSERT_TRUE(content.ok());
+        EXPECT_EQ((std::array{at(UpcA), at(Preamble), at(Ean13), at(Gs1128), at(Coupon)}), rows[mode].proceeded);
     }
 }
 
