@@ -179,7 +179,9 @@ TEST_F(MainWindowTest, MenuKeyAndRightClickAskForThePopup)
     QObject::disconnect(&m_window->panel(), &TerminalPanel::popupRequested, m_window.get(), nullptr);
     std::vector<QPoint> requests;
     QObject::connect(&m_window->panel(), &TerminalPanel::popupRequested, [&](QPoint at) { requests.push_back(at); });
-    mouse(QEvent::MouseButtonPress, keyArea(editor::shell::MenuKeyNumber).center());
+    const QPoint menuKey = keyArea(editor::shell::MenuKeyNumber).center();
+    mouse(QEvent::MouseButtonPress, menuKey);
+    mouse(QEvent::MouseButtonRelease, menuKey);
     mouse(QEvent::MouseButtonPress, QPoint(130, 150), Qt::RightButton);
     EXPECT_EQ(requests, (std::vector<QPoint>{m_window->panel().mapToGlobal(QPoint(158, 571)),
                                              m_window->panel().mapToGlobal(QPoint(130, 150))}));
