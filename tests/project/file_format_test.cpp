@@ -18,7 +18,7 @@
 namespace project {
 namespace {
 
-using testing_support::imageOfVersion;
+using testing_support::asVersion;
 using testing_support::startedProject;
 
 constexpr std::size_t ReservedOffset = 51939;
@@ -84,7 +84,7 @@ TEST(FileFormat, OlderVersionsReadOnlyTheirBlocks)
         SCOPED_TRACE(magic);
         auto source = startedProject();
         source->form(2).escTarget = 9;
-        auto image = imageOfVersion(*source, magic);
+        auto image = asVersion(serialiseProject(*source), magic);
         image.resize(image.size() + 500, 0xFF);  // bytes after the layout are ignored
 
         auto target = startedProject();
@@ -109,7 +109,7 @@ TEST(FileFormat, OlderVersionsReadOnlyTheirBlocks)
 TEST(FileFormat, RejectsOtherPrefixesNewerVersionsAndTruncatedFilesWithoutTouchingTheProject)
 {
     const auto current = serialiseProject(*startedProject());
-    const auto v109 = imageOfVersion(*startedProject(), "Q720-1.09");
+    const auto v109 = asVersion(serialiseProject(*startedProject()), "Q720-1.09");
     const auto magic = [&](const char* m) {
         auto image = current;
         std::memcpy(image.data(), m, 9);
@@ -125,7 +125,6 @@ TEST(FileFormat, RejectsOtherPrefixesNewerVersionsAndTruncatedFilesWithoutTouchi
         {magic("Q720-1.15"), ReadError::TooNew, "version Q720-1.15 is newer than this program supports"},
         {magic("Q720-2.00"), ReadError::TooNew, nullptr},
         {magic("Q721-1.14"), ReadError::NotAProject, nullptr},
-        {magic("XXXX-1.00"), ReadError::NotAProject, nullptr},
         {magic("Q720A1.00"), ReadError::TooNew, nullptr},
         {magic("PK\3\4xxxxx"), ReadError::NotAProject, "not a Q720 project file"},
         {cut(60000), ReadError::Truncated, "file is truncated: 60000 of 61694 bytes"},
@@ -235,8 +234,7 @@ TEST(DocumentIo, Block51IsRefilledFromTheCurrentLanguageFrom112On)
         auto source = startedProject();
         source->texts.textSlot(51, 0)[0] = '#';
         auto target = startedProject();
-        ASSERT_TRUE(
-            loadProject(testing_support::imageOfVersion(*source, magic), *target, {language, Model::Q720CE}).ok);
+        ASSERT_TRUE(loadProject(asVersion(serialiseProject(*source), magic), *target, {language, Model::Q720CE}).ok);
         if (std::strcmp(magic, "Q720-1.11") == 0) {
             EXPECT_EQ(target->texts.textSlot(51, 0)[0], '#') << "a 1.11 file keeps its own block 51";
         } else {
@@ -263,7 +261,7 @@ TEST(DocumentIo, PreparedOpenGivesThePlainOpensBytes)
             auto slot = source->texts.textSlot(51, i);
             std::fill(slot.begin(), slot.end(), std::uint8_t{'#'});  // bytes behind each NUL must stay
         }
-        const auto image = testing_support::imageOfVersion(*source, magic);
+        const auto image = asVersion(serialiseProject(*source), magic);
         auto plain = startedProject(Model::Q720PPC, language);
         ASSERT_TRUE(loadProject(image, *plain, {language, Model::Q720PPC}).ok);
         auto fast = prepared.startedProject();

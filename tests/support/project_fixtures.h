@@ -56,11 +56,6 @@ inline std::vector<std::uint8_t> asVersion(std::vector<std::uint8_t> image, std:
     return image;
 }
 
-inline std::vector<std::uint8_t> imageOfVersion(const project::Project& p, std::string_view magic)
-{
-    return asVersion(project::serialiseProject(p), magic);
-}
-
 inline std::string slotText(const project::Project& p, int block, int index)
 {
     const auto slot = p.texts.textSlot(block, index);

@@ -16,10 +16,9 @@
 namespace texts {
 namespace {
 
-LanguageFile parse(std::string_view text)
-{
-    return parseLanguageFile(std::vector<std::uint8_t>(text.begin(), text.end()));
-}
+std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+LanguageFile parse(std::string_view text) { return parseLanguageFile(bytesOf(text)); }
 
 LanguageTable loaded(std::string_view text)
 {
@@ -122,8 +121,6 @@ TEST(BuiltinStrings, EveryIdHasOneTextInTheTableRangeAndProgramTextsFitTheLookup
 }
 
 using Kind = LanguageFindingKind;
-
-std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
 
 std::vector<std::pair<int, Kind>> findingsOf(std::string_view file)
 {
