@@ -236,7 +236,6 @@ TEST_F(ImageCapture, FormatChoosesBetweenTheJpegAndTheBmpControls)
     dialog.select(Id::FormatList, 1);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(at(Format), 3);
-    EXPECT_EQ(at(OptimizedForQuality), 0);
 }
 
 // Typed numbers are held to their ranges as typed or when editing finishes; stored numbers outside
