@@ -28,10 +28,6 @@ struct DialogBench
 
     project::Byte& at(std::size_t offset) { return project->reader[offset]; }
     project::FormDef& form() { return project->form(FormNumber); }
-    void setType(int line, project::LineType type)
-    {
-        form().lineType[static_cast<std::size_t>(line)] = static_cast<project::Byte>(type);
-    }
     [[nodiscard]] std::vector<project::Byte> image() const { return project::serialiseProject(*project); }
     ParameterRecords records(int line = 0)
     {

@@ -42,8 +42,6 @@ ui::ControlKind kindOf(BindingKind kind)
     return ui::ControlKind::Label;
 }
 
-using Workbench = bench::DialogBench;
-
 TEST(DialogRegistry, EveryTemplateIsSound)
 {
     std::set<std::string_view> names;
@@ -119,7 +117,7 @@ TEST(DialogRegistry, EveryFlagFlipsItsOwnByteOnOk)
                 continue;
             }
             SCOPED_TRACE(std::string(entry.name) + " control " + std::to_string(b.control.value()));
-            Workbench bench;
+            bench::DialogBench bench;
             {
                 // Switch on whatever enables the box first.
                 DialogHarness dialog = bench.open(entry.spec);
@@ -171,7 +169,7 @@ TEST(DialogRegistry, CancelLeavesTheProjectUnchanged)
 {
     for (const RegisteredParameterDialog& entry : allParameterDialogs()) {
         SCOPED_TRACE(entry.name);
-        Workbench bench;
+        bench::DialogBench bench;
         const std::vector<project::Byte> before = bench.image();
         DialogHarness dialog = bench.open(entry.spec);
         for (const ui::ControlState& control : dialog.controls().all()) {

@@ -15,7 +15,6 @@
 #include "editor/reader/reader_dialogs.h"
 #include "resources/imager_templates.h"
 #include "resources/laser_templates.h"
-#include "resources/reader_templates.h"
 
 namespace editor {
 namespace {
@@ -131,11 +130,10 @@ TEST_F(ParameterEngine, EveryBindingKindShowsItsStoredValueAndStoresTheUsersChoi
     dialog.select(EngineId::EscapeList, 0);
     dialog.click(EngineId::InvertedCheck);  // back on: the edit is usable again
     dialog.type(EngineId::RedundancyEdit, "45");
-    dialog.paste(EngineId::CharacterEdit, "");
     EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), "30");  // upper bound as typed
     ASSERT_TRUE(dialog.ok());
-    EXPECT_EQ((std::array{reader[11], reader[13], reader[14], reader[15], reader[16], device[688]}),
-              (std::array<project::Byte, 6>{0, 9, 2, 0, 30, 0}));
+    EXPECT_EQ((std::array{reader[11], reader[13], reader[14], reader[15], reader[16]}),
+              (std::array<project::Byte, 5>{0, 9, 2, 0, 30}));
     reader[11] = 1;
     EXPECT_FALSE(open(spec).isChecked(EngineId::InvertedCheck));
 }
@@ -173,6 +171,18 @@ TEST_F(ParameterEngine, CancelKeepsOrRestoresTheRecordByCommitPolicy)
         EXPECT_EQ(reader[17] == before[17], commit == CommitPolicy::SnapshotOnOpen) << static_cast<int>(commit);
         reader[17] = before[17];
         EXPECT_EQ(reader, before);
+    }
+}
+
+// A character box stores its first character, or 0 when it is empty.
+TEST_F(ParameterEngine, CharacterBoxStoresItsFirstCharacterOrZero)
+{
+    const std::pair<const char*, project::Byte> typed[] = {{"~", '~'}, {"", 0}, {"\xA7", 0xA7}, {"ab", 'a'}};
+    for (const auto& [text, stored] : typed) {
+        DialogHarness dialog = open(engineSpec(CommitPolicy::OnOk));
+        dialog.paste(EngineId::CharacterEdit, text);
+        ASSERT_TRUE(dialog.ok());
+        EXPECT_EQ(device[688], stored) << '"' << text << '"';
     }
 }
 
@@ -233,8 +243,6 @@ TEST_F(ParameterEngine, WorkingCopyBoxOpensCorrectedAndStoresWhatItShowsEvenWhil
     DialogHarness dialog = open(workingCopySpec);
     dialog.click(EngineId::MainCheck);
     EXPECT_TRUE(dialog.isEnabled(EngineId::CharacterEdit));  // enabled while unchecked
-    dialog.click(EngineId::MainCheck);
-    EXPECT_FALSE(dialog.isEnabled(EngineId::CharacterEdit));
 }
 
 // A signed box (-1..254 over byte 18; 255 is -1) and a box enabled only while two are checked.
@@ -268,10 +276,9 @@ TEST_F(ParameterEngine, SignedBoxStoresNegativesFrom256AndOutOfRangeAsItsMinimum
     dialog.click(EngineId::InvertedCheck);
     EXPECT_FALSE(dialog.isEnabled(EngineId::RedundancyEdit));
     dialog.click(EngineId::InvertedCheck);
+    EXPECT_TRUE(dialog.isEnabled(EngineId::RedundancyEdit));
     dialog.click(EngineId::MainCheck);
     EXPECT_FALSE(dialog.isEnabled(EngineId::RedundancyEdit));
-    dialog.click(EngineId::MainCheck);
-    EXPECT_TRUE(dialog.isEnabled(EngineId::RedundancyEdit));
 }
 
 // The two styles of length group, on the dialogs that show them: the 2D Code 39 dialog's mode

@@ -57,12 +57,7 @@ using Journal = std::vector<std::string>;
 class PropertySheetModelTest : public bench::BenchTest
 {
 protected:
-    void SetUp() override
-    {
-        journal = &m_journal;
-        refuseLeaving = false;
-        refuseApply = false;
-    }
+    void SetUp() override { journal = &m_journal; }
     void TearDown() override { journal = nullptr; }
 
     PropertySheetModel sheet(std::span<const PageEntry> pages = sheetPages())

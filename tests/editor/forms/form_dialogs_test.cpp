@@ -9,6 +9,7 @@
 
 #include "editor/dialog_bench.h"
 #include "editor/forms/form_page.h"
+#include "project/form_rules.h"
 #include "resources/form_templates.h"
 
 namespace editor::forms {
@@ -34,7 +35,7 @@ TEST_F(FieldProperties, InitialValueIsFilteredByTheLineType)
     for (const auto& [type, typed, shown, stored] : rows) {
         SCOPED_TRACE(typed);
         project = testing_support::startedProject();
-        setType(1, type);
+        form().lineType[1] = project::lineCode(type);
         form().initialValueOn[1] = 1;
         DialogHarness dialog = open(fieldPropertiesDialog(), 1);
         dialog.paste(Id::InitialValueEdit, typed);
@@ -47,7 +48,7 @@ TEST_F(FieldProperties, InitialValueIsFilteredByTheLineType)
 TEST_F(FieldProperties, AnMsqiLineIsEnteredAfterTheScanAndIsNotScannedItself)
 {
     form().msqiEnabled = 1;
-    setType(1, LineType::Msqi);
+    form().lineType[1] = project::lineCode(LineType::Msqi);
     form().autoEnter[1] = 1;
     form().lookupLink[1] = 4;
     {

@@ -13,13 +13,10 @@
 #include "editor/shell/shell_view.h"
 #include "project/disk_file.h"
 #include "project/document_io.h"
-#include "project/text_tables.h"
-#include "resources/shell_templates.h"
 #include "support/project_fixtures.h"
 #include "support/temp_folder.h"
 #include "support/ui_harness.h"
 #include "texts/preferences.h"
-#include "texts/program_folders.h"
 
 namespace editor::shell {
 namespace {
