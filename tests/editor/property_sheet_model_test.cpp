@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "editor/dialog_bench.h"
+#include "editor/menus/menu_page.h"
 #include "resources/form_templates.h"
+#include "resources/menu_templates.h"
 #include "resources/sheet_templates.h"
 
 namespace editor {
@@ -83,15 +85,19 @@ TEST_F(PropertySheetModelTest, PagesAreToldOfEveryStepInTabOrder)
     const Row rows[] = {
         {"show 3 then 1",
          [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(2) && e.showPage(0) && !e.isCreated(1)); },
-         {"A init", "A active", "A left", "C init", "C active", "C left", "A active"}, 0},
+         {"A init", "A active", "A left", "C init", "C active", "C left", "A active"},
+         0},
         {"leaving refused",
          [](PropertySheetModel& e) {
              refuseLeaving = true;
              EXPECT_FALSE(e.showPage(1) || e.isCreated(1) || e.ok());
          },
-         {"A init", "A active", "A left", "A left"}, 0},
-        {"OK", [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(2) && e.ok()); },
-         {"A init", "A active", "A left", "C init", "C active", "C left", "A apply", "C apply"}, 2},
+         {"A init", "A active", "A left", "A left"},
+         0},
+        {"OK",
+         [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(2) && e.ok()); },
+         {"A init", "A active", "A left", "C init", "C active", "C left", "A apply", "C apply"},
+         2},
         {"apply refused",
          [](PropertySheetModel& e) {
              EXPECT_TRUE(e.showPage(1) && e.showPage(2));
@@ -99,9 +105,15 @@ TEST_F(PropertySheetModelTest, PagesAreToldOfEveryStepInTabOrder)
              EXPECT_FALSE(e.ok());
          },
          {"A init", "A active", "A left", "B init", "B active", "B left", "C init", "C active", "C left", "A apply",
-          "B apply", "B active"}, 1},
-        {"Cancel", [](PropertySheetModel& e) { EXPECT_TRUE(e.showPage(1)); e.cancel(); },
-         {"A init", "A active", "A left", "B init", "B active", "A cancel", "B cancel"}, 1},
+          "B apply", "B active"},
+         1},
+        {"Cancel",
+         [](PropertySheetModel& e) {
+             EXPECT_TRUE(e.showPage(1));
+             e.cancel();
+         },
+         {"A init", "A active", "A left", "B init", "B active", "A cancel", "B cancel"},
+         1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -130,5 +142,32 @@ TEST_F(PropertySheetModelTest, OkOnTheFirstPageCommitsOnlyTheFormsAndSetsTheModi
     EXPECT_EQ(std::memcmp(project.get(), &expected, sizeof expected), 0);
 }
 
-} // namespace
-} // namespace editor
+// The Menu page keeps its edits in a working copy until the sheet's OK.
+using MenuPageTest = PropertySheetModelTest;
+
+TEST_F(MenuPageTest, WorkingCopyKeepsEditsAcrossMenuSwitchesAndApplyCountsNamedItems)
+{
+    project->menu(3).itemName[13].assign("Beyond the page");
+    bench::DialogHarness page = openPage<menus::MenuPage>(resources::menuPageTemplate);
+    page.type(resources::itemNameEdit(1), "Receive");
+    page.type(resources::itemNameEdit(3), "Three");
+    page.select(resources::MenuPageId::MenuList, 2);
+    EXPECT_EQ(page.text(resources::itemNameEdit(1)), "");
+    page.type(resources::itemNameEdit(1), "Ship");
+    page.select(resources::itemNextList(1), 21);
+    page.select(resources::MenuPageId::MenuList, 0);
+    EXPECT_EQ(page.text(resources::itemNameEdit(1)), "Receive");
+    EXPECT_EQ(page.selection(resources::itemNextList(1)), 0);
+    EXPECT_TRUE(project->menu(1).itemName[0].isEmpty()) << "edits stay in the working copy until OK";
+
+    ASSERT_TRUE(page.apply());
+    EXPECT_EQ(project->menu(1).itemName[0].str(), "Receive");
+    EXPECT_EQ(project->menu(3).itemName[0].str(), "Ship");
+    EXPECT_EQ(project->menu(3).itemNext[0], 21);
+    EXPECT_EQ(project->menu(1).itemCount, 2) << "gaps are not counted";
+    EXPECT_EQ(project->menu(3).itemCount, 2) << "items beyond the ten shown are counted";
+    EXPECT_EQ(project->menu(2).itemCount, 0);
+}
+
+}  // namespace
+}  // namespace editor

@@ -195,7 +195,6 @@ public:
     void setActive() { step([&] { m_model->setActive(); }); }
     bool killActive() { return step([&] { return m_model->killActive(); }); }
     bool apply() { return step([&] { return m_model->apply(); }); }
-    void cancelPage() { step([&] { m_model->cancelPage(); }); }
 
 private:
     void open(const DialogTemplate& dialog) { step([&] { m_model->open(dialog, *m_host); }); }

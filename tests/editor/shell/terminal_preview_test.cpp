@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "support/project_fixtures.h"
-#include "texts/builtin_strings.h"
 
 namespace editor::shell {
 namespace {
