@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -124,11 +123,6 @@ protected:
         m_window->startUp(file);
     }
 
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        app::mouse(m_window->panel(), type, at, button);
-    }
-
     [[nodiscard]] QString menuText(int index) const { return m_window->popupMenu().actions()[index]->text(); }
 
     void pressShortcut(const QKeySequence& keys)
@@ -180,9 +174,9 @@ TEST_F(MainWindowTest, MenuKeyAndRightClickAskForThePopup)
     std::vector<QPoint> requests;
     QObject::connect(&m_window->panel(), &TerminalPanel::popupRequested, [&](QPoint at) { requests.push_back(at); });
     const QPoint menuKey = keyArea(editor::shell::MenuKeyNumber).center();
-    mouse(QEvent::MouseButtonPress, menuKey);
-    mouse(QEvent::MouseButtonRelease, menuKey);
-    mouse(QEvent::MouseButtonPress, QPoint(130, 150), Qt::RightButton);
+    mouse(m_window->panel(), QEvent::MouseButtonPress, menuKey);
+    mouse(m_window->panel(), QEvent::MouseButtonRelease, menuKey);
+    mouse(m_window->panel(), QEvent::MouseButtonPress, QPoint(130, 150), Qt::RightButton);
     EXPECT_EQ(requests, (std::vector<QPoint>{m_window->panel().mapToGlobal(QPoint(158, 571)),
                                              m_window->panel().mapToGlobal(QPoint(130, 150))}));
 }
@@ -200,10 +194,10 @@ TEST_F(MainWindowTest, EntKeyIsDrawnPressedAndTheScreenFollowsThePreview)
     const auto pixels = [this](QRect area) { return m_window->panel().grab(area).toImage(); };
     const QImage menuScreen = pixels(terminalScreenArea());
     const QImage ent = pixels(keyArea(2));
-    mouse(QEvent::MouseButtonPress, keyArea(2).center());
+    mouse(m_window->panel(), QEvent::MouseButtonPress, keyArea(2).center());
     EXPECT_EQ(preview.number(), 3);
     EXPECT_NE(pixels(keyArea(2)), ent);
-    mouse(QEvent::MouseButtonRelease, keyArea(2).center());
+    mouse(m_window->panel(), QEvent::MouseButtonRelease, keyArea(2).center());
     EXPECT_NE(pixels(terminalScreenArea()), menuScreen);
 }
 

@@ -79,11 +79,9 @@ TEST_F(Derivation, SavingFormReachedFromAKeepingMenuGetsTheMenuDataField)
     menuLeadsTo(1, 1, 8);
     menuLeadsTo(2, 2, 8);  // menu 2 comes later
     derive();
-    EXPECT_EQ(p->form(5).menuDataField, 1);
-    EXPECT_EQ(p->form(6).menuDataField, 0);
-    EXPECT_EQ(p->form(7).menuDataField, 1);
-    EXPECT_EQ(p->form(3).menuDataField, 0);
-    EXPECT_EQ(p->form(8).menuDataField, 0);
+    for (const int form : {5, 6, 7, 3, 8}) {
+        EXPECT_EQ(p->form(form).menuDataField, form == 5 || form == 7 ? 1 : 0) << "form " << form;
+    }
 }
 
 // A chain marks its first saving form; chains that end in a form updating a lookup, run in a
