@@ -125,15 +125,6 @@ protected:
 
     [[nodiscard]] QString menuText(int index) const { return m_window->popupMenu().actions()[index]->text(); }
 
-    void pressShortcut(const QKeySequence& keys)
-    {
-        for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
-            if (shortcut->key() == keys) {
-                emit shortcut->activated();
-            }
-        }
-    }
-
     testing_support::TempFolder m_folder;
     const fs::path& m_directory = m_folder.path();
     ui::testing::ScriptedHost* m_host = nullptr;
@@ -164,7 +155,11 @@ TEST_F(MainWindowTest, MenuItemsAndAcceleratorsReachTheirCommands)
     EXPECT_EQ(m_host->dialogsRun, std::vector<std::string>{"AboutBox"});
     m_window->popupMenu().actions()[5]->trigger();  // Edit
     EXPECT_EQ(m_editorRuns, 1);
-    pressShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    for (QShortcut* shortcut : m_window->findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_E)) {
+            emit shortcut->activated();
+        }
+    }
     EXPECT_EQ(m_editorRuns, 2);
 }
 
@@ -295,7 +290,7 @@ protected:
 
 TEST_F(DialogViewTest, ClicksAndChoicesReachTheModelAndEveryControlFollows)
 {
-    const DialogView view(ui::sample::sampleTemplate(), model, host);
+    const DialogView view(ui::sample::sampleTemplate, model, host);
     widget<QRadioButton>(view, SampleId::FixedRadio)->click();
     EXPECT_TRUE(widget<QRadioButton>(view, SampleId::FixedRadio)->isChecked());  // a checked one stays so
     widget<QCheckBox>(view, SampleId::LimitCheck)->click();
@@ -312,7 +307,7 @@ TEST_F(DialogViewTest, ClicksAndChoicesReachTheModelAndEveryControlFollows)
 
 TEST_F(DialogViewTest, TypedTextReachesTheModelAndComesBackCorrected)
 {
-    const DialogView view(ui::sample::sampleTemplate(), model, host);
+    const DialogView view(ui::sample::sampleTemplate, model, host);
     auto* length = widget<QLineEdit>(view, SampleId::LengthEdit);
     length->selectAll();
     typeKeys(length, QStringLiteral("03"));
@@ -336,7 +331,7 @@ TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
 {
     record.name.clear();
     SampleDialog emptyName(record);
-    DialogWindow window(ui::sample::sampleTemplate(), emptyName, host);
+    DialogWindow window(ui::sample::sampleTemplate, emptyName, host);
     int closing = 0;
     QObject::connect(&window.view(), &DialogView::closeRequested, [&closing] { ++closing; });
     widget<QPushButton>(window.view(), ui::OkButton)->click();
@@ -347,7 +342,7 @@ TEST_F(DialogViewTest, RefusedOkKeepsTheDialogOpenAndEscapeRunsTheModelsCancel)
     ASSERT_EQ(closing, 1);
     EXPECT_EQ(window.result(), static_cast<int>(ui::DialogResult::Ok));
 
-    DialogWindow cancelled(ui::sample::sampleTemplate(), model, host);
+    DialogWindow cancelled(ui::sample::sampleTemplate, model, host);
     cancelled.reject();  // Escape
     EXPECT_EQ(model.result(), ui::DialogResult::Cancel);
     EXPECT_EQ(cancelled.result(), static_cast<int>(ui::DialogResult::Cancel));

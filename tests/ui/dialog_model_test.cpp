@@ -28,7 +28,7 @@ protected:
     [[nodiscard]] const SampleDialog& model() { return dialog.modelAs<SampleDialog>(); }
 
     SampleRecord record;
-    DialogHarness dialog{sample::sampleTemplate(), SampleDialog(record)};
+    DialogHarness dialog{sample::sampleTemplate, SampleDialog(record)};
 };
 
 // The numbers' own rules are in the NumericEdit table below; this is the way typing reaches them.
@@ -47,7 +47,7 @@ TEST(DialogModel, TypingIsFilteredCutAndCorrectedAtOnce)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         SampleRecord record;
-        DialogHarness dialog(sample::sampleTemplate(), SampleDialog(record));
+        DialogHarness dialog(sample::sampleTemplate, SampleDialog(record));
         dialog.type(c.edit, c.typed);
         EXPECT_EQ(dialog.text(c.edit), c.shown);
     }
@@ -85,7 +85,7 @@ TEST(DialogModel, LoadedValuesOutsideTheRangeStayUntilTheUserEditsThem)
 {
     SampleRecord record;
     record.length = 2;
-    DialogHarness dialog(sample::sampleTemplate(), SampleDialog(record));
+    DialogHarness dialog(sample::sampleTemplate, SampleDialog(record));
     dialog.click(SampleId::FixedRadio);
     ASSERT_TRUE(dialog.ok());
     EXPECT_EQ(record.length, 2);
@@ -95,7 +95,7 @@ TEST(DialogModel, OkFinishesTheEditsAndARefusedOkKeepsTheDialogOpen)
 {
     SampleRecord record;
     record.name.clear();
-    DialogHarness dialog(sample::sampleTemplate(), SampleDialog(record));
+    DialogHarness dialog(sample::sampleTemplate, SampleDialog(record));
     dialog.type(SampleId::LengthEdit, "2");
     EXPECT_FALSE(dialog.ok());
     EXPECT_FALSE(dialog.isClosed());
@@ -115,14 +115,14 @@ TEST(DialogModel, CancelAndDisabledControlsLeaveTheRecordAndReopeningForgetsTheR
     record.isLimited = 0;
     SampleDialog model(record);
     testing::ScriptedHost host;
-    model.open(sample::sampleTemplate(), host);
+    model.open(sample::sampleTemplate, host);
     model.edit(SampleId::LengthEdit, "50");
     EXPECT_EQ(model.controlStates().text(SampleId::LengthEdit), "10");
     model.edit(SampleId::NameEdit, "zz");
     model.click(CancelButton);
     EXPECT_EQ(model.result(), DialogResult::Cancel);
     EXPECT_EQ(record.name, "A");
-    model.open(sample::sampleTemplate(), host);
+    model.open(sample::sampleTemplate, host);
     EXPECT_FALSE(model.result().has_value());
 }
 
@@ -186,7 +186,7 @@ TEST(NumericEdit, TypingAndFinishingFollowTheConvention)
 
 TEST(Controls, StartFromTheTemplateAndItsStylesAndListUnknownIds)
 {
-    Controls controls(sample::sampleTemplate());
+    Controls controls(sample::sampleTemplate);
     EXPECT_EQ(controls.title(), "Sample");
     EXPECT_EQ(controls.text(SampleId::LimitCheck), "Limit");
     EXPECT_EQ(controls.state(SampleId::ModeList).kind, ControlKind::DropDownList);
@@ -207,7 +207,7 @@ TEST(Controls, StartFromTheTemplateAndItsStylesAndListUnknownIds)
 
 TEST(Controls, SelectionRadiosAndFocusRequests)
 {
-    Controls controls(sample::sampleTemplate());
+    Controls controls(sample::sampleTemplate);
     controls.setItems(SampleId::ModeList, {"a", "b"});
     controls.setSelection(SampleId::ModeList, 1);
     EXPECT_EQ(controls.selection(SampleId::ModeList), 1);
@@ -259,7 +259,7 @@ constexpr int UnusedId = 3999;
 // Replaces the title and the label's caption from `language` in a fresh sample dialog.
 Controls localised(const texts::TextSource& language, LanguageState state)
 {
-    Controls controls(sample::sampleTemplate());
+    Controls controls(sample::sampleTemplate);
     static constexpr TextReplacement captions[] = {{SampleId::LimitCheck, texts::sid(UnusedId)},
                                                    {SampleId::FixedRadio, texts::sid(UnusedId - 2)}};
     replaceCaptionTexts(controls, language, state, {texts::sid(UnusedId - 1), captions});

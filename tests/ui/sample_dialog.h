@@ -33,11 +33,7 @@ inline constexpr ControlTemplate sampleControls[] = {
     {ControlKind::PushButton, CancelButton, "Cancel", {113, 70, 50, 14}},
 };
 
-inline const DialogTemplate& sampleTemplate()
-{
-    static constexpr DialogTemplate dialog{"SAMPLEDLG", "Sample", {170, 90}, sampleControls};
-    return dialog;
-}
+inline constexpr DialogTemplate sampleTemplate{"SAMPLEDLG", "Sample", {170, 90}, sampleControls};
 
 // What the dialog edits: a stand-in for a record.
 struct SampleRecord

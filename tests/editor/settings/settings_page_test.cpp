@@ -66,13 +66,6 @@ TEST_F(SettingsPageTest, PressEnterStoresZeroAndStayingAgainStartsAtOne)
     EXPECT_EQ(project->device.entryOptions, 0);
 }
 
-DialogHarness openGrid(std::vector<project::Byte> codes, std::size_t capacity = 10)
-{
-    static const texts::BuiltinTextSource texts;
-    return DialogHarness(resources::characterGridTemplate,
-                         CharacterGridDialog(codes, capacity, texts, ui::LanguageState::BuiltinOnly));
-}
-
 // Clicks the grid cell of a code: its column and row, counted from the headers.
 void clickCode(DialogHarness& dialog, int code)
 {
@@ -81,7 +74,10 @@ void clickCode(DialogHarness& dialog, int code)
 
 TEST(CharacterGridDialog, ClicksAppendChoosableCodesUpToTheCapacity)
 {
-    DialogHarness dialog = openGrid({13, 0});
+    const texts::BuiltinTextSource texts;
+    const std::vector<project::Byte> held = {13, 0};
+    DialogHarness dialog(resources::characterGridTemplate,
+                         CharacterGridDialog(held, 10, texts, ui::LanguageState::BuiltinOnly));
     EXPECT_EQ(dialog.text(CharacterGridId::ResultingText), "Enter ");  // held codes stay
     for (const int refused : {0, 10, 13, 29, 30, 31}) {
         clickCode(dialog, refused);
