@@ -284,6 +284,8 @@ class ParameterDialogModel final : public ui::DialogModel
 public:
     ParameterDialogModel(const ParameterDialogSpec& spec, ParameterRecords records, const texts::TextSource& texts,
                          ui::LanguageState language);
+    // The model keeps the spec by reference: a temporary one would dangle.
+    ParameterDialogModel(ParameterDialogSpec&&, ParameterRecords, const texts::TextSource&, ui::LanguageState) = delete;
 
     [[nodiscard]] const ParameterDialogSpec& spec() const { return m_spec; }
 

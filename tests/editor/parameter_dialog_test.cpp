@@ -178,8 +178,9 @@ TEST_F(ParameterEngine, CancelKeepsOrRestoresTheRecordByCommitPolicy)
 TEST_F(ParameterEngine, CharacterBoxStoresItsFirstCharacterOrZero)
 {
     const std::pair<const char*, project::Byte> typed[] = {{"~", '~'}, {"", 0}, {"\xA7", 0xA7}, {"ab", 'a'}};
+    const ParameterDialogSpec spec = engineSpec(CommitPolicy::OnOk);
     for (const auto& [text, stored] : typed) {
-        DialogHarness dialog = open(engineSpec(CommitPolicy::OnOk));
+        DialogHarness dialog = open(spec);
         dialog.paste(EngineId::CharacterEdit, text);
         ASSERT_TRUE(dialog.ok());
         EXPECT_EQ(device[688], stored) << '"' << text << '"';
@@ -193,7 +194,8 @@ constexpr Binding textBindings[] = {text(EngineId::RedundancyEdit, transactionFi
 TEST_F(ParameterEngine, TextIsCutToItsLimitAndStoredWithItsNulOnly)
 {
     transaction.fill('x');  // a slot without its NUL, and bytes behind it
-    DialogHarness dialog = open(onEngine(textBindings));
+    constexpr ParameterDialogSpec spec = onEngine(textBindings);
+    DialogHarness dialog = open(spec);
     EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), std::string(20, 'x'));
     dialog.paste(EngineId::RedundancyEdit, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     EXPECT_EQ(dialog.text(EngineId::RedundancyEdit), "ABCDEFGHIJKLMNOPQRST");
