@@ -74,7 +74,7 @@ constexpr auto readerControls = std::array<ControlTemplate, 6>{{
 
 // The laser and 2D reader's two lists and time-out, and the 2D reader's focus in place of the
 // laser reader's two check boxes; the long-range reader's two times in place of the lists.
-constexpr auto settingsControls = layout::join(
+constexpr auto settingsControls = layout::concat(
     settingsRow(0).list(Id::GoodReadLabel, Id::GoodReadList, "Barcode Good Read : "),
     settingsRow(1).list(Id::FirstBehaviourLabel, Id::FirstBehaviourList),
     settingsRow(2).list(Id::SecondBehaviourLabel, Id::SecondBehaviourList),
@@ -114,7 +114,7 @@ constexpr auto symbologyControls = [] {
     return all;
 }();
 
-constexpr auto barcodeControls = layout::join(readerControls, settingsControls, symbologyControls);
+constexpr auto barcodeControls = layout::concat(readerControls, settingsControls, symbologyControls);
 
 }  // namespace
 

@@ -25,7 +25,7 @@ constexpr Columns ImageCapture{240, 100};
 constexpr auto lengthRows(int row)
 {
     using Id = LengthGroupId;
-    return join(labelledList(Id::LengthModeLabel, "Code Lengths :", Id::LengthModeList, row),
+    return concat(labelledList(Id::LengthModeLabel, "Code Lengths :", Id::LengthModeList, row),
                 labelledEdit(Id::Length1Label, "Min Length :", Id::Length1Edit, row + 1),
                 labelledEdit(Id::Length2Label, "Max Length :", Id::Length2Edit, row + 2));
 }
@@ -33,7 +33,7 @@ constexpr auto lengthRows(int row)
 // The supplementals of the UPC/EAN dialogs, two rows.
 template <typename Id> constexpr auto supplementalRows(int row)
 {
-    return join(
+    return concat(
         labelledList(Id::SupplementalsLabel, "Decode Supplementals :", Id::SupplementalsList, row, UpcEan),
         labelledEdit(Id::RedundancyLabel, "Supplemental Redundancy :", Id::RedundancyEdit, row + 1, 24, UpcEan));
 }
@@ -43,66 +43,66 @@ template <typename Id> constexpr auto supplementalRows(int row)
 template <typename Id, std::size_t N> constexpr auto upcRows(const std::string_view (&checks)[N])
 {
     using Group = UpcGroupId;
-    return join(labelledList(Group::PreambleLabel, "Transmit Preamble :", Group::PreambleList, 0, UpcEan),
+    return concat(labelledList(Group::PreambleLabel, "Transmit Preamble :", Group::PreambleList, 0, UpcEan),
                 supplementalRows<Group>(1), checkColumn(3, Id::TransmitCheckDigitCheck, checks, UpcEan));
 }
 // The 2D imager's UPC dialogs add "Linear UPC/EAN Decode" below.
 template <typename Id, std::size_t N> constexpr auto upcImagerControls(const std::string_view (&checks)[N])
 {
-    return join(upcRows<Id>(checks),
+    return concat(upcRows<Id>(checks),
                 std::array{check(Id::LinearDecodeCheck, "Linear UPC/EAN Decode", 3 + int(N), UpcEan)},
                 okCancelRow(4 + int(N), UpcEan));
 }
 template <typename Id, std::size_t N> constexpr auto upcLongRangeControls(const std::string_view (&checks)[N])
 {
-    return join(upcRows<Id>(checks), okCancelRow(3 + int(N), UpcEan));
+    return concat(upcRows<Id>(checks), okCancelRow(3 + int(N), UpcEan));
 }
 
 // The long-range reader's Code 39 has no "Trioptic 39", the last check box.
 constexpr std::string_view code39Checks[] = {"Convert to Code 32", "Code 32 Prefix", "Verify Check Digit",
                                              "Transmit Check Digit", "Code 39 Full ASCII"};
 constexpr auto code39Column = checkColumn(0, Code39ImagerId::ConvertToCode32Check, code39Checks);
-constexpr auto code39ImagerControls = join(
+constexpr auto code39ImagerControls = concat(
     code39Column, std::array{check(Code39ImagerId::Trioptic39Check, "Trioptic 39", 5)}, lengthRows(6), okCancelRow(9));
-constexpr auto code39LongRangeControls = join(code39Column, lengthRows(5), okCancelRow(8));
+constexpr auto code39LongRangeControls = concat(code39Column, lengthRows(5), okCancelRow(8));
 
 constexpr std::string_view upcAChecks[] = {"Transmit Check Digit"};
 constexpr std::string_view upcEChecks[] = {"Transmit Check Digit", "Convert to UPC-A"};
 
 template <typename Id>
-constexpr auto ean8Controls = join(supplementalRows<Id>(0),
+constexpr auto ean8Controls = concat(supplementalRows<Id>(0),
                                    std::array{check(Id::ConvertToEan13Check, "Convert to EAN-13", 2, UpcEan)},
                                    okCancelRow(3, UpcEan));
-template <typename Id> constexpr auto ean13Controls = join(supplementalRows<Id>(0), okCancelRow(2, UpcEan));
+template <typename Id> constexpr auto ean13Controls = concat(supplementalRows<Id>(0), okCancelRow(2, UpcEan));
 
-constexpr auto gs1128Controls = join(
+constexpr auto gs1128Controls = concat(
     labelledEdit(SeparatorId::SeparatorLabel, "Replace Field Separator :", SeparatorId::SeparatorEdit, 0, 16, Gs1128),
     okCancelRow(1, Gs1128));
 
-constexpr auto code93Controls = join(lengthRows(0), okCancelRow(3));
+constexpr auto code93Controls = concat(lengthRows(0), okCancelRow(3));
 
 constexpr std::string_view codabarChecks[] = {"CLSI Editing", "NOTIS Editing"};
 constexpr auto codabarControls =
-    join(checkColumn(0, CodabarImagerId::ClsiEditingCheck, codabarChecks), lengthRows(2), okCancelRow(5));
+    concat(checkColumn(0, CodabarImagerId::ClsiEditingCheck, codabarChecks), lengthRows(2), okCancelRow(5));
 
 using Interleaved25 = Interleaved25ImagerId;
 constexpr std::string_view interleaved25Checks[] = {"Transmit Check Digit", "Convert to EAN13"};
-constexpr auto interleaved25Controls = join(
+constexpr auto interleaved25Controls = concat(
     labelledList(Interleaved25::VerifyCheckDigitLabel, "Verify Check Digit :", Interleaved25::VerifyCheckDigitList, 0),
     checkColumn(1, Interleaved25::TransmitCheckDigitCheck, interleaved25Checks), lengthRows(3), okCancelRow(6));
 
-constexpr auto dataBar14Controls = join(
+constexpr auto dataBar14Controls = concat(
     std::array{check(DataBar14ImagerId::ConvertToUpcEanCheck, "Convert GS1 DataBar 14/Limited to UPC/EAN", 0, DataBar)},
     okCancelRow(1, DataBar));
 
 constexpr auto msiControls =
-    join(std::array{check(MsiImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 0)},
+    concat(std::array{check(MsiImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 0)},
          labelledList(MsiImagerId::CheckDigitsLabel, "Check Digits :", MsiImagerId::CheckDigitsList, 1),
          labelledList(MsiImagerId::CheckAlgorithmLabel, "Check Algorithm :", MsiImagerId::CheckAlgorithmList, 2),
          lengthRows(3), okCancelRow(6));
 
 constexpr auto code11Controls =
-    join(labelledList(Code11ImagerId::VerifyCheckDigitLabel,
+    concat(labelledList(Code11ImagerId::VerifyCheckDigitLabel,
                       "Verify Check Digit :", Code11ImagerId::VerifyCheckDigitList, 0),
          std::array{check(Code11ImagerId::TransmitCheckDigitCheck, "Transmit Check Digit", 1)}, lengthRows(2),
          okCancelRow(5));
@@ -119,7 +119,7 @@ constexpr auto postalControls = checksOnly(PostalImagerChecks, postalChecks);
 
 constexpr std::string_view compositeChecks[] = {"Composite CC-C", "Composite CC-A/B", "Composite TLC-39",
                                                 "GS1-128 Emulation Mode"};
-constexpr auto compositeControls = join(
+constexpr auto compositeControls = concat(
     checkColumn(0, CompositeImagerId::CcCCheck, compositeChecks, Composite),
     labelledList(CompositeImagerId::UpcModeLabel, "UPC Composite Mode :", CompositeImagerId::UpcModeList, 4, Composite),
     okCancelRow(5, Composite));
@@ -130,7 +130,7 @@ constexpr auto symbologiesControls = checksOnly(SymbologiesImagerChecks, symbolo
 
 using MacroPdfId = MacroPdfImagerId;
 constexpr auto macroPdfControls =
-    join(labelledList(MacroPdfId::ModeLabel, "Transmit/Decode Mode Symbols :", MacroPdfId::ModeList, 0, MacroPdf),
+    concat(labelledList(MacroPdfId::ModeLabel, "Transmit/Decode Mode Symbols :", MacroPdfId::ModeList, 0, MacroPdf),
          labelledList(MacroPdfId::EscapeLabel, "Escape Characters :", MacroPdfId::EscapeList, 1, MacroPdf),
          std::array{ui::ControlTemplate{ui::ControlKind::CheckBox,
                                         MacroPdfId::ControlHeaderCheck,
@@ -141,7 +141,7 @@ constexpr auto macroPdfControls =
 
 using Capture = ImageCaptureId;
 constexpr std::string_view captureExposureChecks[] = {"Image Capture Illumination", "Image Capture Autoexposure"};
-constexpr auto imageCaptureControls = join(
+constexpr auto imageCaptureControls = concat(
     checkColumn(0, Capture::IlluminationCheck, captureExposureChecks, ImageCapture),
     labelledEdit(Capture::GainLabel, "Select Gain (79~127) :", Capture::GainEdit, 2, 24, ImageCapture),
     labelledList(Capture::ExposureLabel, "Exposure Time :", Capture::ExposureList, 3, ImageCapture),

@@ -29,7 +29,7 @@ constexpr auto radioGroup(ui::ControlId frame, std::string_view title, int row, 
 // "Select Length": the fixed or maximum and minimum lengths, four rows from `row`.
 template <typename Id> constexpr auto lengthRows(int row)
 {
-    return join(std::array{groupBox(Id::LengthGroup, "Select Length", row, 1),
+    return concat(std::array{groupBox(Id::LengthGroup, "Select Length", row, 1),
                            choice(Id::FixedLengthRadio, "Fixed Length", row + 1, 0, 2),
                            choice(Id::MaxMinLengthRadio, "Max / Min Length", row + 1, 1, 2)},
                 labelledEdit(Id::Length1Label, "Max Length :", Id::Length1Edit, row + 2),
@@ -44,19 +44,19 @@ using TwoOfFive = LaserTwoOfFiveId;
 constexpr std::string_view twoOfFiveStartStop[] = {"Industrial 25", "Interleaved 25", "Matrix 25"};
 constexpr std::string_view twoOfFiveChecks[] = {"Verify Check Digit", "Transmit Check Digit"};
 constexpr auto twoOfFiveControls =
-    join(radioGroup(TwoOfFive::StartStopGroup, "Start/Stop Selection", 0, 701, twoOfFiveStartStop),
+    concat(radioGroup(TwoOfFive::StartStopGroup, "Start/Stop Selection", 0, 701, twoOfFiveStartStop),
          checkColumn(4, TwoOfFive::VerifyCheckDigitCheck, twoOfFiveChecks), lengthRows<TwoOfFive>(6), okCancelRow(10));
 
 constexpr std::string_view codabarStartStop[] = {"None", "abcd / abcd", "abcd / tn*e", "ABCD / ABCD", "ABCD / TN*E"};
 constexpr auto codabarControls =
-    join(radioGroup(LaserCodabarId::StartStopGroup, "Transmit Start/Stop Character", 0, 701, codabarStartStop),
+    concat(radioGroup(LaserCodabarId::StartStopGroup, "Transmit Start/Stop Character", 0, 701, codabarStartStop),
          okCancelRow(6));
 
 constexpr std::string_view msiVerifications[] = {"Single Modulo 10", "Double Modulo 10", "Modulo 11 && 10"};
 constexpr std::string_view msiTransmissions[] = {"Last digit not transmitted", "Both digits transmitted",
                                                  "Both digits not transmitted"};
 constexpr auto msiControls =
-    join(radioGroup(LaserMsiId::VerifyGroup, "Verify Check Digit", 0, 701, msiVerifications),
+    concat(radioGroup(LaserMsiId::VerifyGroup, "Verify Check Digit", 0, 701, msiVerifications),
          radioGroup(LaserMsiId::TransmitGroup, "Transmit Check Digit", 4, 704, msiTransmissions),
          lengthRows<LaserMsiId>(8), okCancelRow(12));
 
@@ -68,7 +68,7 @@ constexpr auto ean13Controls = checksOnly(
     LaserEan13Checks, {"ISBN Conversion", "ISSN Conversion", "Transmit EAN-13 Check Digit",
                        "Transmit UPC-A System Number", "Transmit UPC-A Check Digit", "Convert UPC-A to EAN-13"});
 
-constexpr auto telepenControls = join(std::array{choice(TelepenId::OriginalRadio, "Original Telepen  (Numeric)", 0),
+constexpr auto telepenControls = concat(std::array{choice(TelepenId::OriginalRadio, "Original Telepen  (Numeric)", 0),
                                                  choice(TelepenId::AimRadio, "AIM Telepen  (Full ASCII)", 1)},
                                       okCancelRow(2));
 
@@ -79,7 +79,7 @@ constexpr auto dataBarControls =
 constexpr auto dataBarExpandedControls = checksOnly(LaserDataBarExpandedChecks, {dataBarCodeId});
 
 constexpr auto gs1128Controls =
-    join(std::array{check(LaserGs1128Id::TransmitCodeIdCheck, "Transmit Code ID : ]C1", 0, Gs1128)},
+    concat(std::array{check(LaserGs1128Id::TransmitCodeIdCheck, "Transmit Code ID : ]C1", 0, Gs1128)},
          labelledEdit(LaserGs1128Id::SeparatorLabel, "Replace Field Separator :", LaserGs1128Id::SeparatorEdit, 1, 16,
                       Gs1128),
          okCancelRow(2, Gs1128));

@@ -5,10 +5,10 @@
 
 #include <array>
 #include <cstddef>
-#include <initializer_list>
 #include <span>
 #include <string_view>
 
+#include "resources/dialog_layout.h"
 #include "ui/control_range.h"
 #include "ui/dialog_template.h"
 
@@ -122,19 +122,8 @@ checkColumn(int firstRow, ui::ControlId first, const std::string_view (&texts)[N
     return {name, title, {columns.width, controls.back().dialogUnits.y + 14 + Margin}, controls};
 }
 
-// Runs of controls in the order a template lists them.
-template <std::size_t... N>
-[[nodiscard]] constexpr std::array<ui::ControlTemplate, (N + ...)>
-join(const std::array<ui::ControlTemplate, N>&... runs)
-{
-    std::array<ui::ControlTemplate, (N + ...)> all{};
-    std::size_t next = 0;
-    for (const std::span<const ui::ControlTemplate> run : {std::span<const ui::ControlTemplate>(runs)...}) {
-        for (const ui::ControlTemplate& control : run)
-            all[next++] = control;
-    }
-    return all;
-}
+// Runs of controls in the order a template lists them: one control or an array each.
+using dialog::concat;
 
 // The run of check boxes `checks`, one a row from the top with `texts` in order, and the OK and
 // Cancel row below: a dialog of flags alone. A run and texts of different lengths do not build.
@@ -144,7 +133,7 @@ template <std::size_t N>
 {
     if (checks.count != int(N))
         throw "the run of check boxes and its texts differ in length";
-    return join(checkColumn(0, checks.at(0), texts), okCancelRow(int(N)));
+    return concat(checkColumn(0, checks.at(0), texts), okCancelRow(int(N)));
 }
 
 }  // namespace resources::layout
